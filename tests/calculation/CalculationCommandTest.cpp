@@ -1,0 +1,291 @@
+#include "ui/CalculationCommand.h"
+
+#include "FakeCalcWindow.h"
+#include "numerics/FloatError.h"
+#include "numerics/NumberText.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A typical stage: 100 kΩ bias, legs 1 kΩ and 99 kΩ with small reactive parts, 10 µF coupling,
+// an amplifier of gain 10^5 and 1 MHz unity-gain frequency with 10 MΩ input resistance.
+const std::array<std::string, 13> kTypicalStage = {"100", "1000", "1", "99",     "1000", "10", "1",
+                                                   "100", "1",    "1", "100000", "10",   "1"};
+
+class CalculationCommand : public testing::Test {
+  protected:
+    CalculationCommand() : window(state) { SetDecimalSeparatorSource(nullptr); }
+
+    void Calculate(const std::string& from, const std::string& to, const std::string& step) {
+        window.Type(kTypicalStage, from, to, step);
+        BuRasClick(window, state);
+    }
+    // The error the command stopped with, or "" when it ran to the end.
+    std::string CalculateExpectingError() {
+        try {
+            BuRasClick(window, state);
+        } catch (const FloatingPointError& e) {
+            return e.what();
+        }
+        return "";
+    }
+    std::vector<std::string> FrequencyColumn() {
+        std::vector<std::string> column;
+        for (int row = 1; row < window.results.RowCount(); ++row)
+            column.push_back(window.results.Cell(0, row));
+        return column;
+    }
+
+    CalcState state;
+    FakeCalcWindow window;
+};
+
+using Column = std::vector<std::string>;
+
+TEST_F(CalculationCommand, SweepInWholeSteps) {
+    Calculate("10", "100", "10");
+    EXPECT_EQ(state.Count, 10);
+    EXPECT_EQ(FrequencyColumn(),
+              (Column{"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
+    EXPECT_TRUE(window.graphEnabled);
+    EXPECT_TRUE(window.messages.empty());
+}
+
+TEST_F(CalculationCommand, SweepAlwaysEndsAtTheEndFrequency) {
+    Calculate("10", "105", "10");
+    EXPECT_EQ(state.Count, 11);
+    EXPECT_EQ(FrequencyColumn().back(), "105");
+    EXPECT_EQ(FrequencyColumn()[9], "100");
+
+    // A step larger than the range: start and end only, and the graph button is left alone.
+    Calculate("10", "15", "100");
+    EXPECT_EQ(FrequencyColumn(), (Column{"10", "15"}));
+    EXPECT_TRUE(window.graphEnabled);
+    window.graphEnabled = false;
+    Calculate("10", "15", "100");
+    EXPECT_FALSE(window.graphEnabled);
+}
+
+TEST_F(CalculationCommand, OnePointSweepLeavesTheGraphButtonAsItWas) {
+    Calculate("50", "50", "1");
+    EXPECT_EQ(FrequencyColumn(), (Column{"50"}));
+    EXPECT_FALSE(window.graphEnabled);
+    window.graphEnabled = true;
+    Calculate("50", "50", "1");
+    EXPECT_TRUE(window.graphEnabled);
+}
+
+TEST_F(CalculationCommand, FractionalStepsAreFormedFromTheStart) {
+    // i·0.1 + 0.1 in extended precision, not repeated addition.
+    Calculate("0.1", "1", "0.1");
+    EXPECT_EQ(FrequencyColumn(),
+              (Column{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9", "1"}));
+}
+
+TEST_F(CalculationCommand, NegativeStartFrequencyPasses) {
+    Calculate("-10", "-5", "5");
+    EXPECT_EQ(FrequencyColumn(), (Column{"-10", "-5"}));
+    EXPECT_NE(window.results.Cell(1, 2), "");
+}
+
+TEST_F(CalculationCommand, ResultsAreTheGainAndItsDecibels) {
+    Calculate("100", "1000", "100");
+    ASSERT_EQ(state.Ratio.size(), 10u);
+    for (int32_t i = 0; i < state.Count; ++i) {
+        // About 100 in the pass band of this stage.
+        EXPECT_NEAR(state.Ratio[i], 100, 1.5);
+        EXPECT_DOUBLE_EQ(state.Decibels[i], 20 * std::log10(state.Ratio[i]));
+        const double shown = TextToNumber(window.results.Cell(1, i + 1), -1);
+        EXPECT_NEAR(shown, state.Ratio[i], 2e-5 * state.Ratio[i]);
+        // Five or six significant digits: within 2·10^-5 of the value.
+        EXPECT_NEAR(TextToNumber(window.results.Cell(2, i + 1), -1), state.Decibels[i],
+                    2e-5 * state.Decibels[i]);
+    }
+}
+
+TEST_F(CalculationCommand, ConvertsToBaseUnitsWithTheInputResistanceMerged) {
+    Calculate("10", "20", "10");
+    EXPECT_EQ(state.Rin, 10e6);
+    EXPECT_DOUBLE_EQ(state.R1, 100e3 * 10e6 / (100e3 + 10e6));
+    EXPECT_DOUBLE_EQ(state.R3, 1e3 * 10e6 / (1e3 + 10e6));
+    EXPECT_EQ(state.R2, 1e6);
+    EXPECT_EQ(state.R4, 99e3);
+    EXPECT_EQ(state.C1, 10e-6);
+    EXPECT_EQ(state.C3, 100e-6);
+    EXPECT_DOUBLE_EQ(state.C2, 1e-12);
+    EXPECT_EQ(state.f1, 1e6);
+    EXPECT_EQ(state.k0, 1e5);
+}
+
+TEST_F(CalculationCommand, SecondRunReadsTheSameValuesAgain) {
+    window.Type({"100.0", " 1E3 ", "1", "99", "1000", "10", "1", "100", "1", "1", "1e5", "10", "1"},
+                "10", "100", "10");
+    BuRasClick(window, state);
+    const auto gridAfterFirst = window.grid;
+    const arDouble ratioAfterFirst = state.Ratio;
+    EXPECT_EQ(window.grid[1][1], "100");
+    EXPECT_EQ(window.grid[2][1], "1000");
+    EXPECT_EQ(window.grid[11][1], "100000");
+    BuRasClick(window, state);
+    EXPECT_EQ(window.grid, gridAfterFirst);
+    EXPECT_EQ(state.Ratio, ratioAfterFirst); // the conversion does not accumulate
+}
+
+TEST_F(CalculationCommand, UnreadableUntestedParameterReadsAsZero) {
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[2][1] = "abc";
+    BuRasClick(window, state);
+    EXPECT_EQ(window.grid[2][1], "0");
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_NE(window.results.Cell(1, 10), "");
+}
+
+TEST_F(CalculationCommand, ReadsWithTheLocaleSeparator) {
+    SetDecimalSeparatorSource([] { return U','; });
+    window.Type(kTypicalStage, "10", "20", "10");
+    window.grid[1][1] = "1,5";
+    window.grid[2][1] = "1.5";
+    BuRasClick(window, state);
+    EXPECT_EQ(window.grid[1][1], "1,5");
+    EXPECT_EQ(window.grid[2][1], "0");
+    SetDecimalSeparatorSource(nullptr);
+}
+
+struct RefusalCase {
+    const char* name;
+    int row; // parameter row to spoil, or 0 for the sweep fields
+    const char* value;
+    std::array<const char*, 3> sweep;
+    const char* message;
+};
+
+class Refusal : public CalculationCommand, public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusal, ShowsItsMessageAndStopsThere) {
+    // A previous calculation whose results must survive the refusal.
+    Calculate("10", "100", "10");
+    const Column before = FrequencyColumn();
+    const std::string gainBefore = window.results.Cell(1, 5);
+    const arDouble ratioBefore = state.Ratio;
+    state.LogScale = false;
+    window.logScaleChecked = true;
+
+    const RefusalCase& c = GetParam();
+    window.Type(kTypicalStage, c.sweep[0], c.sweep[1], c.sweep[2]);
+    for (int row = 1; row <= 13; ++row)
+        window.grid[row][1] = " " + window.grid[row][1]; // not yet in normal form
+    window.edits = {" " + window.edits[0], " " + window.edits[1], " " + window.edits[2]};
+    if (c.row > 0)
+        window.grid[c.row][1] = c.value;
+    BuRasClick(window, state);
+
+    EXPECT_EQ(window.messages, (std::vector<std::string>{c.message}));
+    EXPECT_EQ(FrequencyColumn(), before);
+    EXPECT_EQ(window.results.Cell(1, 5), gainBefore);
+    EXPECT_EQ(state.Ratio, ratioBefore);
+    EXPECT_FALSE(state.LogScale);
+    // Rows read before the refusal are in normal form; those after it are untouched.
+    const int stopRow = c.row > 0 ? c.row : 14;
+    for (int row = 1; row <= 13; ++row) {
+        const bool read = row <= stopRow;
+        EXPECT_EQ(window.grid[row][1].front() == ' ', !read) << "row " << row;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, Refusal,
+    testing::Values(
+        RefusalCase{"R1Zero", 1, "0", {"10", "100", "10"}, "что, в самом деле вход закорочен?"},
+        RefusalCase{
+            "R3Unreadable", 3, "x", {"10", "100", "10"}, "что, в самом деле вход закорочен?"},
+        RefusalCase{"C1Zero", 6, "0", {"10", "100", "10"}, "через С1=0 сигнал не пройдет"},
+        RefusalCase{"K0Zero", 11, "", {"10", "100", "10"}, "сколько-сколько К усиления?.."},
+        RefusalCase{"RinZero", 12, "0.0", {"10", "100", "10"}, "Rвх=0?.. Маловато будет"},
+        RefusalCase{"F1Zero", 13, "0e5", {"10", "100", "10"}, "f1=0?.. Так не бывает"},
+        RefusalCase{"StartZero", 0, "", {"0", "100", "10"}, "fнач=0?..Хотя бы 0.1 Гц"},
+        RefusalCase{"EndZero", 0, "", {"10", "", "10"}, "fкон=0?..Нельзя"},
+        RefusalCase{"StepEmpty", 0, "", {"10", "100", ""}, "шаг f=0?..нельзя"},
+        RefusalCase{"StepNegative", 0, "", {"10", "100", "-5"}, "шаг f=-5?..нельзя"},
+        RefusalCase{"EndBelowStart", 0, "", {"100", "10", "10"}, "fкон<fнач?..Нельзя"},
+        RefusalCase{
+            "TooManyPoints", 0, "", {"1", "10000001", "1"}, "шаг f=1?..слишком много точек"},
+        RefusalCase{"ExtraEndPointTooMany",
+                    0,
+                    "",
+                    {"1", "10000000.5", "1"},
+                    "шаг f=1?..слишком много точек"},
+        RefusalCase{"HugeQuotient",
+                    0,
+                    "",
+                    {"-1E300", "1E300", "1E-300"},
+                    "шаг f=1E-300?..слишком много точек"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CalculationCommand, RefusedStepFieldShowsItsNormalForm) {
+    window.Type(kTypicalStage, "10", "100", "");
+    BuRasClick(window, state);
+    EXPECT_EQ(window.edits[2], "0");
+    EXPECT_EQ(window.messages, (std::vector<std::string>{"шаг f=0?..нельзя"}));
+}
+
+TEST_F(CalculationCommand, LogScaleIsTakenFromTheCheckBox) {
+    window.logScaleChecked = true;
+    Calculate("10", "100", "10");
+    EXPECT_TRUE(state.LogScale);
+    window.logScaleChecked = false;
+    Calculate("10", "100", "10");
+    EXPECT_FALSE(state.LogScale);
+}
+
+TEST_F(CalculationCommand, ZeroCapacitanceStopsAtTheFirstFrequency) {
+    state.LogScale = true;
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[7][1] = "0"; // C2
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    // What was done before the failing frequency stays: the sweep, its rows, the button.
+    EXPECT_EQ(state.Count, 10);
+    EXPECT_EQ(state.Ratio.size(), 10u);
+    EXPECT_EQ(window.results.RowCount(), 11);
+    EXPECT_EQ(FrequencyColumn().back(), "100");
+    EXPECT_EQ(window.results.Cell(1, 1), "");
+    EXPECT_TRUE(window.graphEnabled);
+    EXPECT_TRUE(state.LogScale); // not taken from the unchecked box
+    EXPECT_EQ(state.C2, 0);
+}
+
+TEST_F(CalculationCommand, SweepThroughZeroStopsPartWay) {
+    window.Type(kTypicalStage, "-20", "20", "10");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    EXPECT_EQ(FrequencyColumn(), (Column{"-20", "-10", "0", "10", "20"}));
+    EXPECT_NE(window.results.Cell(1, 1), "");
+    EXPECT_NE(window.results.Cell(2, 2), "");
+    EXPECT_EQ(window.results.Cell(1, 3), "");
+    EXPECT_EQ(window.results.Cell(2, 5), "");
+}
+
+TEST_F(CalculationCommand, OpenLoopGainBelowOneIsInvalid) {
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[11][1] = "0.5";
+    EXPECT_EQ(CalculateExpectingError(), "Invalid floating point operation");
+    EXPECT_EQ(window.results.Cell(1, 1), "");
+}
+
+TEST_F(CalculationCommand, ConversionBeyondDoubleOverflows) {
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[4][1] = "1E306"; // R4 in kΩ: 1E309 Ω
+    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow");
+    EXPECT_EQ(FrequencyColumn().size(), 10u);
+    EXPECT_TRUE(window.graphEnabled);
+    EXPECT_EQ(window.results.Cell(1, 1), "");
+}
+
+TEST_F(CalculationCommand, InputResistanceCancellingR1DividesByZero) {
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[1][1] = "-1000"; // -1 MΩ against +1 MΩ
+    window.grid[12][1] = "1";
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+}
+
+} // namespace

@@ -1,0 +1,119 @@
+#include "numerics/FloatError.h"
+#include "numerics/modOU.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+double Modulus(const TComplex& z) {
+    return std::hypot(z.Re, z.Im);
+}
+
+TEST(OpenLoopGain, FallsToOneAtTheUnityGainFrequency) {
+    for (double k0 : {1.0, 2.0, 1e3, 1e5, 1e7})
+        EXPECT_NEAR(Modulus(OpenLoopGain(k0, 1e6, 1e6)), 1, 1e-12) << "k0 = " << k0;
+    const TComplex k = OpenLoopGain(100000, 1e6, 1e6);
+    EXPECT_GT(k.Im, 0.999); // a leading phase, close to +j
+    EXPECT_LT(k.Im, 1.0);
+}
+
+TEST(OpenLoopGain, IsK0AtZeroFrequencyAndExactlyOneForUnitK0) {
+    const TComplex dc = OpenLoopGain(2e5, 1e6, 0);
+    EXPECT_EQ(dc.Re, 2e5);
+    EXPECT_EQ(dc.Im, 0);
+    for (double f : {0.0, 1.0, 1e6, 1e12}) {
+        const TComplex unit = OpenLoopGain(1, 1e6, f);
+        EXPECT_EQ(unit.Re, 1);
+        EXPECT_EQ(unit.Im, 0);
+    }
+}
+
+TEST(OpenLoopGain, BelowUnitK0IsAnInvalidOperation) {
+    try {
+        OpenLoopGain(0.5, 1e6, 1000);
+        FAIL() << "no error";
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+    EXPECT_THROW(OpenLoopGain(1e5, 0, 1000), FloatingPointError);
+}
+
+TEST(ClosedLoopGain, ApproachesOnePlusRatioOfLegs) {
+    // Resistive legs 1 kΩ to ground, 9 kΩ feedback, huge open-loop gain: 10.
+    const TComplex K = ClosedLoopGain({1e9, 0}, {1000, 0}, {9000, 0});
+    EXPECT_NEAR(K.Re, 10, 1e-6);
+    EXPECT_NEAR(K.Im, 0, 1e-12);
+}
+
+// The stage reduced to R3 and R4: huge R2 and R5, tiny C2 and C5, huge C3 and C4.
+StageParameters ResistiveLegs() {
+    StageParameters p{};
+    p.R1 = 100e3;
+    p.R2 = 1e12;
+    p.R3 = 1e3;
+    p.R4 = 99e3;
+    p.R5 = 1e12;
+    p.C1 = 10e-6;
+    p.C2 = 1e-19;
+    p.C3 = 1000;
+    p.C4 = 1000;
+    p.C5 = 1e-19;
+    p.k0 = 1e7;
+    p.f1 = 1e9;
+    return p;
+}
+
+TEST(StageGain, ResistiveLegsGiveOnePlusR4OverR3TimesTheCoupling) {
+    const StageParameters p = ResistiveLegs();
+    for (double f : {100.0, 1e3, 1e4}) {
+        const double coupling = 1 / std::hypot(1, 1 / (2 * M_PI * f * p.C1 * p.R1));
+        const double expected = (1 + p.R4 / p.R3) * coupling;
+        EXPECT_NEAR(Modulus(StageGain(f, p)), expected, expected * 1e-4) << f;
+    }
+}
+
+TEST(StageGain, InputCouplingBlocksLowFrequencies) {
+    const StageParameters p = ResistiveLegs();
+    // Far below 1/(2π·R1·C1) ≈ 0.16 Hz the gain falls by 20 dB a decade.
+    const double low = Modulus(StageGain(0.001, p));
+    const double lower = Modulus(StageGain(0.0001, p));
+    EXPECT_NEAR(low / lower, 10, 0.01);
+}
+
+TEST(StageGain, OpenLoopLimitsHighFrequencies) {
+    StageParameters p = ResistiveLegs();
+    p.f1 = 1e6; // the closed-loop gain of 100 leaves about 10 kHz of bandwidth
+    EXPECT_NEAR(Modulus(StageGain(1e3, p)), 100, 1);
+    EXPECT_LT(Modulus(StageGain(1e6, p)), 1.5);
+}
+
+TEST(StageGain, ZeroCapacitanceOrFrequencyDividesByZero) {
+    StageParameters p = ResistiveLegs();
+    p.C2 = 0;
+    try {
+        StageGain(1000, p);
+        FAIL() << "no error";
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+    try {
+        StageGain(0, ResistiveLegs());
+        FAIL() << "no error";
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+}
+
+TEST(StageGain, BelowUnitK0IsInvalid) {
+    StageParameters p = ResistiveLegs();
+    p.k0 = 0.5;
+    try {
+        StageGain(1000, p);
+        FAIL() << "no error";
+    } catch (const FloatingPointError& e) {
+        EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+}
+
+} // namespace

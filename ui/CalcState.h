@@ -1,0 +1,23 @@
+#pragma once
+
+#include "numerics/modOU.h"
+#include "numerics/modType.h"
+
+#include <cstdint>
+
+// The one calculation state of the program: written by the calculation command (the graph mode
+// also by the "график" button), read by the graph window at every paint. The stage parameters
+// (the base) hold what was typed until the command converts them to Ω, F and Hz.
+struct CalcState : StageParameters {
+    double Rin = 0;  // Ω, entered in MΩ; merged into R1 and R3 by the conversion
+    double fmin = 0; // Hz, sweep start
+    double fmax = 0; // Hz, sweep end, always the last frequency
+    double df = 0;   // Hz, sweep step
+
+    arDouble Frequencies; // Hz, ascending
+    int32_t Count = 0;    // length of the three series
+    arDouble Ratio;       // |gain| per frequency
+    arDouble Decibels;    // 20·log10(Ratio)
+
+    bool LogScale = false; // graph: false = ratio over f, true = dB over log10(f)
+};

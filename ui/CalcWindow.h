@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ResultTable.h"
+
+#include <string>
+
+// The three sweep fields of the main window.
+enum class SweepEdit { EdOt, EdDo, EdDf };
+
+// What the calculation command sees of the main window. The window implements it; tests use a
+// fake, so the command runs the same with or without real controls.
+class CalcWindow {
+  public:
+    virtual ~CalcWindow() = default;
+
+    // Cells of the parameter grid SgIsh.
+    virtual std::string CellText(int column, int row) const = 0;
+    virtual void SetCellText(int column, int row, const std::string& text) = 0;
+    // The sweep fields EdOt, EdDo, EdDf.
+    virtual std::string EditText(SweepEdit edit) const = 0;
+    virtual void SetEditText(SweepEdit edit, const std::string& text) = 0;
+    // The result grid SgResult.
+    virtual ResultTable& Results() = 0;
+    // The graph button Button1 and the check box CheckBox1.
+    virtual void SetGraphEnabled(bool enabled) = 0;
+    virtual bool LogScaleChecked() const = 0;
+    // A modal box with this one text, an OK button and no icon.
+    virtual void ShowMessage(const std::string& text) = 0;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CalcState.h"
+#include "CalcWindow.h"
+
+#include <cstdint>
+
+// The most sweep frequencies one calculation accepts: beyond it the table and the series would
+// take gigabytes and the user has surely mistyped the step.
+constexpr int32_t kMaxSweepFrequencies = 10'000'000;
+
+// "расчет": reads the thirteen parameters and the sweep from the window, rewriting each in normal
+// form; refuses implausible input with a message; builds the sweep, converts to Ω, F and Hz,
+// evaluates the stage at every frequency and fills the result table and `state`.
+// A floating-point error (FloatingPointError) abandons it where it happens, leaving what was
+// done so far.
+void BuRasClick(CalcWindow& window, CalcState& state);

@@ -1,0 +1,57 @@
+#include "ResultTable.h"
+
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+
+ResultTable::ResultTable(const CalcState& state, int rowCount)
+    : state_(state), rowCount_(std::max(rowCount, 1)) {}
+
+template <class Change> void ResultTable::Changing(Change change) {
+    if (observer_ != nullptr)
+        observer_->ResultTableAboutToChange();
+    change();
+    if (observer_ != nullptr)
+        observer_->ResultTableChanged();
+}
+
+void ResultTable::SetHeading(int column, std::string text) {
+    Changing([&] { headings_.at(static_cast<size_t>(column)) = std::move(text); });
+}
+
+std::string ResultTable::Cell(int column, int row) const {
+    if (column < 0 || column >= kColumns || row < 0 || row >= rowCount_)
+        return {};
+    if (row == 0)
+        return headings_[static_cast<size_t>(column)];
+    const auto i = static_cast<size_t>(row - 1);
+    if (column == 0)
+        return row <= frequencyRows_ ? NumberToText(state_.Frequencies[i]) : std::string();
+    if (row > gainRows_)
+        return {};
+    const double value = column == 1 ? state_.Ratio[i] : state_.Decibels[i];
+    return NumberToText(RoundSignificant(kSignificantDigits, value));
+}
+
+void ResultTable::SetRowCount(int rows) {
+    Changing([&] {
+        rowCount_ = std::max(rows, 1);
+        frequencyRows_ = std::min(frequencyRows_, rowCount_ - 1);
+        gainRows_ = std::min(gainRows_, rowCount_ - 1);
+    });
+}
+
+void ResultTable::ShowFrequencies(int32_t count) {
+    Changing([&] { frequencyRows_ = std::clamp(count, 0, rowCount_ - 1); });
+}
+
+void ResultTable::ShowGains(int32_t count) {
+    Changing([&] { gainRows_ = std::clamp(count, 0, rowCount_ - 1); });
+}
+
+void ResultTable::Clear() {
+    Changing([&] {
+        frequencyRows_ = 0;
+        gainRows_ = 0;
+    });
+}
