@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+// What a user does with the controls, as test steps.
+
+// Opens the in-place editor of a grid cell, types the text key by key and commits it with Enter.
+inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString& text,
+                         bool commit = true) {
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    QLineEdit* editor = nullptr;
+    for (auto* candidate : grid->viewport()->findChildren<QLineEdit*>())
+        if (candidate->isVisible())
+            editor = candidate;
+    QVERIFY(editor != nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    if (commit) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+inline void TypeInto(QLineEdit* edit, const QString& text) {
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+inline QString ModelCell(const QAbstractItemModel* model, int row, int column) {
+    return model->data(model->index(row, column)).toString();
+}

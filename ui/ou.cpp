@@ -1,0 +1,222 @@
+#include "ou.h"
+
+#include "Artwork.h"
+#include "CalculationCommand.h"
+#include "EventGuard.h"
+#include "KeystrokeDelegate.h"
+#include "ResultTableModel.h"
+#include "numerics/NumberText.h"
+#include "ui_ou.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Frame of the window as laid out, and sizes the Designer file cannot hold.
+constexpr QPoint kFramePosition(137, 114);
+constexpr int kRowHeight = 24;
+constexpr int kInitialResultRows = 5; // the heading row and four empty ones
+constexpr std::array<int, 3> kResultColumnWidths = {77, 67, 71};
+constexpr std::array<int, 2> kParameterColumnWidths = {64, 132}; // FormCreate moves 28 px
+constexpr int kNameColumnWidening = 28;
+constexpr int kParameterRows = 14;
+
+const std::array<const char*, 3> kResultHeadings = {"частота, Гц", " |k|, раз", " |k|, дБ"};
+const std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
+const std::array<const char*, 13> kParameterNames = {
+    "R1,кОм", "R2,кОм", "R3,кОм", "R4,кОм", "R5,кОм",     "C1,мкФ", "C2,пФ",
+    "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
+constexpr const char* kSeparatorLabel = "разделитель - ";
+
+QLineEdit* EditOf(Ui::TForm1& ui, SweepEdit edit) {
+    switch (edit) {
+    case SweepEdit::EdOt:
+        return ui.EdOt;
+    case SweepEdit::EdDo:
+        return ui.EdDo;
+    case SweepEdit::EdDf:
+        break;
+    }
+    return ui.EdDf;
+}
+
+// The layout was measured with "MS Sans Serif", which few systems have; the fallback fonts run
+// wider. A text that would overflow its laid-out label is condensed to fit instead of being cut
+// or spilling under its neighbour.
+void CondenseToFit(QLabel* label) {
+    const int natural = label->sizeHint().width();
+    if (natural <= label->width())
+        return;
+    QFont font = label->font();
+    font.setStretch(std::max<int>(QFont::ExtraCondensed, label->width() * 100 / natural));
+    label->setFont(font);
+}
+
+void ShowCompanion(QWidget* window) {
+    if (window == nullptr)
+        return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()), boxes_(boxes),
+      results_(state_, kInitialResultRows) {
+    ui_->setupUi(this);
+    move(kFramePosition);
+    setWindowIcon(ArtworkIcon(QStringLiteral(":/ou-icon.svg")));
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    ui_->Image1->setPixmap(RenderArtwork(QStringLiteral(":/circuit.svg")));
+    for (QLabel* label : {ui_->Label1, ui_->Label2, ui_->Label4, ui_->Label5})
+        CondenseToFit(label);
+    LayOutGrids();
+    ConnectHandlers();
+    RunGuarded(boxes_, [this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::LayOutGrids() {
+    QTableView* result = ui_->SgResult;
+    resultModel_ = new ResultTableModel(results_, this);
+    result->setModel(resultModel_);
+    result->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    result->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    result->setTextElideMode(Qt::ElideNone);
+    result->setTabKeyNavigation(false); // Tab moves on to the next control, not the next cell
+    QHeaderView* headings = result->horizontalHeader();
+    headings->setFixedHeight(kRowHeight);
+    headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    headings->setSectionsClickable(false);
+    for (int column = 0; column < ResultTable::kColumns; ++column)
+        result->setColumnWidth(column, kResultColumnWidths[static_cast<size_t>(column)]);
+
+    QTableWidget* grid = ui_->SgIsh;
+    grid->setTextElideMode(Qt::ElideNone);
+    grid->setTabKeyNavigation(false);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    for (int column = 0; column < 2; ++column)
+        grid->setColumnWidth(column, kParameterColumnWidths[static_cast<size_t>(column)]);
+    // Row 0 and column 0 are fixed cells: headings and names, in the button-face colour. Only
+    // the values in column 1 are edited.
+    for (int row = 0; row < kParameterRows; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            auto* item = new QTableWidgetItem();
+            if (row == 0 || column == 0) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(palette().button());
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+            }
+            grid->setItem(row, column, item);
+        }
+    }
+    auto* editor = new KeystrokeDelegate(grid);
+    grid->setItemDelegate(editor);
+    connect(editor, &KeystrokeDelegate::EditTextChanged, this,
+            [this](int column, int row, const QString& text) {
+                RunGuarded(boxes_, [&] { SgIshSetEditText(column, row, text); });
+            });
+}
+
+void TForm1::ConnectHandlers() {
+    const auto guarded = [this](void (TForm1::*handler)()) {
+        return [this, handler] { RunGuarded(boxes_, [&] { (this->*handler)(); }); };
+    };
+    connect(ui_->BuRas, &QPushButton::clicked, this, guarded(&TForm1::BuRasClick));
+    connect(ui_->Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
+    connect(ui_->Button2, &QPushButton::clicked, this, guarded(&TForm1::Button2Click));
+    connect(ui_->Button3, &QPushButton::clicked, this, guarded(&TForm1::Button3Click));
+}
+
+void TForm1::FormCreate() {
+    for (int column = 0; column < ResultTable::kColumns; ++column)
+        results_.SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
+    for (int column = 0; column < 2; ++column)
+        SetCellText(column, 0, kParameterHeadings[static_cast<size_t>(column)]);
+    for (int row = 1; row < kParameterRows; ++row)
+        SetCellText(0, row, kParameterNames[static_cast<size_t>(row - 1)]);
+    QTableWidget* grid = ui_->SgIsh;
+    grid->setColumnWidth(0, grid->columnWidth(0) + kNameColumnWidening);
+    grid->setColumnWidth(1, grid->columnWidth(1) - kNameColumnWidening);
+    // So that the user knows how to type fractions.
+    QLabel* separator = ui_->Label3;
+    separator->setText(QString::fromUtf8(kSeparatorLabel) +
+                       QString::fromUcs4(std::array<char32_t, 1>{DecimalSeparator()}.data(), 1));
+    separator->resize(std::max(separator->width(), separator->sizeHint().width()),
+                      separator->height());
+}
+
+void TForm1::BuRasClick() {
+    ::BuRasClick(*this, state_);
+}
+
+void TForm1::Button1Click() {
+    state_.LogScale = LogScaleChecked();
+    ShowCompanion(graphWindow_);
+}
+
+void TForm1::Button2Click() {
+    ShowCompanion(helpWindow_);
+}
+
+void TForm1::Button3Click() {
+    for (int row = 1; row < kParameterRows; ++row)
+        SetCellText(1, row, {});
+    InvalidateResults();
+}
+
+void TForm1::SgIshSetEditText(int /*column*/, int /*row*/, const QString& /*text*/) {
+    InvalidateResults();
+}
+
+void TForm1::FormDblClick() {}
+
+void TForm1::InvalidateResults() {
+    results_.Clear();
+    SetGraphEnabled(false);
+}
+
+void TForm1::mouseDoubleClickEvent(QMouseEvent* event) {
+    RunGuarded(boxes_, [this] { FormDblClick(); });
+    event->accept();
+}
+
+std::string TForm1::CellText(int column, int row) const {
+    const QTableWidgetItem* item = ui_->SgIsh->item(row, column);
+    return item != nullptr ? item->text().toStdString() : std::string();
+}
+
+void TForm1::SetCellText(int column, int row, const std::string& text) {
+    if (QTableWidgetItem* item = ui_->SgIsh->item(row, column))
+        item->setText(QString::fromStdString(text));
+}
+
+std::string TForm1::EditText(SweepEdit edit) const {
+    return EditOf(*ui_, edit)->text().toStdString();
+}
+
+void TForm1::SetEditText(SweepEdit edit, const std::string& text) {
+    EditOf(*ui_, edit)->setText(QString::fromStdString(text));
+}
+
+void TForm1::SetGraphEnabled(bool enabled) {
+    ui_->Button1->setEnabled(enabled);
+}
+
+bool TForm1::LogScaleChecked() const {
+    return ui_->CheckBox1->isChecked();
+}
+
+void TForm1::ShowMessage(const std::string& text) {
+    boxes_.ShowMessage(QString::fromStdString(text));
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "CalcState.h"
+#include "CalcWindow.h"
+#include "MessageBoxes.h"
+#include "ResultTable.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+class ResultTableModel;
+
+// The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
+// result table SgResult and the commands. It owns the calculation state for the whole run and is
+// what the calculation command sees of the outside world (CalcWindow).
+class TForm1 final : public QWidget, public CalcWindow {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const CalcState& State() const { return state_; }
+    CalcState& State() { return state_; }
+    // The windows that "график" and "??" show.
+    void SetGraphWindow(QWidget* window) { graphWindow_ = window; }
+    void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
+
+    // Event handlers, each run through the top-level error handler.
+    void FormCreate();
+    void BuRasClick();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void SgIshSetEditText(int column, int row, const QString& text);
+    void FormDblClick();
+
+    // CalcWindow
+    std::string CellText(int column, int row) const override;
+    void SetCellText(int column, int row, const std::string& text) override;
+    std::string EditText(SweepEdit edit) const override;
+    void SetEditText(SweepEdit edit, const std::string& text) override;
+    ResultTable& Results() override { return results_; }
+    void SetGraphEnabled(bool enabled) override;
+    bool LogScaleChecked() const override;
+    void ShowMessage(const std::string& text) override;
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void LayOutGrids();
+    void ConnectHandlers();
+    // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
+    void InvalidateResults();
+
+    std::unique_ptr<Ui::TForm1> ui_;
+    MessageBoxes& boxes_;
+    CalcState state_;
+    ResultTable results_;
+    ResultTableModel* resultModel_ = nullptr;
+    QWidget* graphWindow_ = nullptr;
+    QWidget* helpWindow_ = nullptr;
+};
