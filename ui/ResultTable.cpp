@@ -24,13 +24,16 @@ std::string ResultTable::Cell(int column, int row) const {
         return {};
     if (row == 0)
         return headings_[static_cast<size_t>(column)];
+    // The series are checked too: a row is only ever shown for an element that exists.
     const auto i = static_cast<size_t>(row - 1);
     if (column == 0)
-        return row <= frequencyRows_ ? NumberToText(state_.Frequencies[i]) : std::string();
-    if (row > gainRows_)
+        return row <= frequencyRows_ && i < state_.Frequencies.size()
+                   ? NumberToText(state_.Frequencies[i])
+                   : std::string();
+    const arDouble& series = column == 1 ? state_.Ratio : state_.Decibels;
+    if (row > gainRows_ || i >= series.size())
         return {};
-    const double value = column == 1 ? state_.Ratio[i] : state_.Decibels[i];
-    return NumberToText(RoundSignificant(kSignificantDigits, value));
+    return NumberToText(RoundSignificant(kSignificantDigits, series[i]));
 }
 
 void ResultTable::SetRowCount(int rows) {

@@ -71,6 +71,20 @@ TEST(ResultTable, ShrinkingDropsRowsBeyondTheCount) {
     EXPECT_EQ(table.Cell(0, 2), "");
 }
 
+TEST(ResultTable, NeverReadsBeyondTheSeries) {
+    CalcState s = ThreePoints();
+    ResultTable table(s, 5);
+    table.SetRowCount(4);
+    table.ShowFrequencies(3);
+    table.ShowGains(3);
+    s.Frequencies.resize(1);
+    s.Ratio.clear();
+    EXPECT_EQ(table.Cell(0, 1), "10");
+    EXPECT_EQ(table.Cell(0, 2), "");
+    EXPECT_EQ(table.Cell(1, 1), "");
+    EXPECT_EQ(table.Cell(2, 1), "1.8303");
+}
+
 TEST(ResultTable, FollowsTheLocaleSeparatorWhenShown) {
     const CalcState s = ThreePoints();
     ResultTable table(s, 5);

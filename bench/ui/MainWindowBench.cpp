@@ -1,0 +1,79 @@
+#include "bench/support/HeapCounter.h"
+#include "tests/ui/FakeMessageBoxes.h"
+#include "ui/ou.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "1",
+                                "100", "1",    "1", "1e5", "10",   "1"};
+
+// "расчет" over a million frequencies through the real window on the offscreen platform, until
+// the result table has painted its first rows; then a jump to the last row, painted.
+void BM_MainWindowMillionFrequencies(benchmark::State& state) {
+    FakeMessageBoxes boxes;
+    TForm1 window(boxes);
+    window.show();
+    QApplication::processEvents();
+    auto* table = window.findChild<QTableView*>("SgResult");
+    auto* calculate = window.findChild<QPushButton*>("BuRas");
+    double scrollSeconds = 0;
+    size_t beyondSeries = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int row = 1; row <= 13; ++row)
+            window.SetCellText(1, row, kStage[row - 1]);
+        window.SetEditText(SweepEdit::EdOt, "1");
+        window.SetEditText(SweepEdit::EdDo, "1000000");
+        window.SetEditText(SweepEdit::EdDf, "1");
+        table->scrollToTop();
+        // Start from an empty table, so the figure counts all that the sweep adds.
+        window.Results().Clear();
+        window.Results().SetRowCount(5);
+        window.State().Frequencies = arDouble();
+        window.State().Ratio = arDouble();
+        window.State().Decibels = arDouble();
+        QApplication::processEvents();
+        table->viewport()->repaint();
+        const size_t before = HeapInUse();
+        ResetHeapPeak();
+        state.ResumeTiming();
+
+        calculate->click();
+        table->viewport()->repaint();
+
+        state.PauseTiming();
+        const auto start = std::chrono::steady_clock::now();
+        table->verticalScrollBar()->setValue(table->verticalScrollBar()->maximum());
+        table->viewport()->repaint();
+        scrollSeconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        QApplication::processEvents();
+        const size_t series = 3 * window.State().Frequencies.capacity() * sizeof(double);
+        beyondSeries = HeapPeak() - before - series;
+        state.ResumeTiming();
+    }
+    state.counters["frequencies"] = window.State().Count;
+    state.counters["scroll_to_last_row_ms"] = scrollSeconds * 1000;
+    state.counters["peak_heap_beyond_series_bytes_per_frequency"] =
+        static_cast<double>(beyondSeries) / window.State().Count;
+}
+BENCHMARK(BM_MainWindowMillionFrequencies)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
