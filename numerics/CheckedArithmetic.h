@@ -3,6 +3,7 @@
 #include "Extended.h"
 #include "FloatError.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -90,19 +91,34 @@ inline CheckedExtended RoundHalfEven(CheckedExtended x) {
     return std::nearbyint(x.Value());
 }
 
-// Largest integer not above x, as a 32-bit integer. A value with no such integer (NaN, or out of
-// range) is an invalid operation, as the processor's integer store reports it.
-inline int32_t FloorToInt32(Extended x) {
-    const Extended f = std::floor(x);
-    if (f >= -2147483648.0L && f <= 2147483647.0L)
-        return static_cast<int32_t>(f);
+// An integral value as a 32-bit integer. One with no such integer (NaN, or out of range) is an
+// invalid operation, as the processor's integer store reports it.
+inline int32_t StoreInt32(Extended whole) {
+    if (whole >= -2147483648.0L && whole <= 2147483647.0L)
+        return static_cast<int32_t>(whole);
     std::feraiseexcept(FE_INVALID);
     return INT32_MIN; // the processor's "integer indefinite"
 }
-inline int32_t FloorToInt32(CheckedExtended x) {
-    const int32_t r = FloorToInt32(x.Value());
+inline int32_t CheckedInt32(int32_t stored) {
     RaiseIfFloatFlagged();
-    return r;
+    return stored;
+}
+
+// Largest integer not above x.
+inline int32_t FloorToInt32(Extended x) {
+    return StoreInt32(std::floor(x));
+}
+inline int32_t FloorToInt32(CheckedExtended x) {
+    return CheckedInt32(FloorToInt32(x.Value()));
+}
+
+// Nearest integer, halves to even. rint is nearbyint without its saving of the environment; the
+// inexact flag it may add is not one we watch.
+inline int32_t RoundToInt32(Extended x) {
+    return StoreInt32(std::rint(x));
+}
+inline int32_t RoundToInt32(CheckedExtended x) {
+    return CheckedInt32(RoundToInt32(x.Value()));
 }
 
 // Rounds to double where a value is stored; a value beyond double's range overflows here.
@@ -115,10 +131,12 @@ inline double Store(CheckedExtended x) {
     return stored;
 }
 
-// 10^k by repeated multiplication in extended precision; for negative k, 1 / 10^|k|.
+// 10^k by repeated multiplication in extended precision; for negative k, 1 / 10^|k|. Past
+// 10^4933 the extended format has overflowed to infinity: more steps would change nothing.
 template <class X> X PowerOfTen(int32_t k) {
+    constexpr int64_t kSteps = 4940;
     X p = 1;
-    for (int64_t i = 0, n = k < 0 ? -int64_t{k} : k; i < n; ++i)
+    for (int64_t i = 0, n = std::min(k < 0 ? -int64_t{k} : int64_t{k}, kSteps); i < n; ++i)
         p = p * 10;
     return k < 0 ? X(1) / p : p;
 }

@@ -2,8 +2,11 @@
 
 #include "CheckedArithmetic.h"
 
+#include <cmath>
+
 double RoundSignificant(unsigned digits, double x) {
-    if (x == 0)
+    // Zero has no leading digit; NaN and the infinities have no digits to trim.
+    if (x == 0 || !std::isfinite(x))
         return x;
     // The position of the leading digit, rounded (not truncated): this is what makes the count
     // five or six digits.

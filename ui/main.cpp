@@ -1,18 +1,16 @@
 #include "LocaleSeparator.h"
 #include "MessageBoxes.h"
+#include "StartUp.h"
 #include "numerics/NumberText.h"
-#include "ou.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Number texts follow the user's locale, asked afresh at every conversion.
     SetDecimalSeparatorSource(&LocaleDecimalSeparator);
     QtMessageBoxes boxes;
-
-    // The first window is the main one: closing it ends the program.
-    TForm1 Form1(boxes);
-    application.setWindowIcon(Form1.windowIcon());
-    Form1.show();
+    ProgramWindows windows(boxes);
+    application.setWindowIcon(windows.Form1.windowIcon());
     return application.exec();
 }

@@ -5,6 +5,7 @@
 #include "EventGuard.h"
 #include "KeystrokeDelegate.h"
 #include "ResultTableModel.h"
+#include "UnFGr.h"
 #include "numerics/NumberText.h"
 #include "ui_ou.h"
 

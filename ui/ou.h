@@ -13,6 +13,7 @@ namespace Ui {
 class TForm1;
 }
 class ResultTableModel;
+class TForm3;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It owns the calculation state for the whole run and is
@@ -27,7 +28,7 @@ class TForm1 final : public QWidget, public CalcWindow {
     const CalcState& State() const { return state_; }
     CalcState& State() { return state_; }
     // The windows that "график" and "??" show.
-    void SetGraphWindow(QWidget* window) { graphWindow_ = window; }
+    void SetGraphWindow(TForm3* window) { graphWindow_ = window; }
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
 
     // Event handlers, each run through the top-level error handler.
@@ -57,12 +58,14 @@ class TForm1 final : public QWidget, public CalcWindow {
     void ConnectHandlers();
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
+    // The graph's data or mode may have changed.
+    void TellGraphWindow();
 
     std::unique_ptr<Ui::TForm1> ui_;
     MessageBoxes& boxes_;
     CalcState state_;
     ResultTable results_;
     ResultTableModel* resultModel_ = nullptr;
-    QWidget* graphWindow_ = nullptr;
+    TForm3* graphWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
 };

@@ -68,12 +68,3 @@ void BM_MainWindowMillionFrequencies(benchmark::State& state) {
 BENCHMARK(BM_MainWindowMillionFrequencies)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

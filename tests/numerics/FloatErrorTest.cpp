@@ -4,6 +4,7 @@
 
 #include <cfenv>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -70,6 +71,10 @@ TEST(FloatChecks, PowerOfTenIsFormedByRepeatedMultiplication) {
     EXPECT_EQ(PowerOfTen<Extended>(3), 1000);
     EXPECT_EQ(PowerOfTen<Extended>(-2), 1 / 100.0L);
     EXPECT_EQ(Store(PowerOfTen<Extended>(-1)), 0.1);
+    // Far beyond the extended range: infinity and zero at once, not two billion steps.
+    EXPECT_EQ(PowerOfTen<Extended>(INT32_MAX), std::numeric_limits<Extended>::infinity());
+    EXPECT_EQ(PowerOfTen<Extended>(INT32_MIN), 0);
+    ClearFloatFlags();
 }
 
 } // namespace

@@ -44,6 +44,8 @@ TEST(RoundSignificant, WorksForEveryFiniteDouble) {
     const double least = std::nextafter(0.0, 1.0);
     EXPECT_EQ(RoundSignificant(5, least), least);
     EXPECT_EQ(RoundSignificant(5, -least), -least);
+    EXPECT_EQ(RoundSignificant(5, INFINITY), INFINITY);
+    EXPECT_TRUE(std::isnan(RoundSignificant(5, NAN)));
 }
 
 TEST(ArDouble, GrowsWithZerosAndKeepsElements) {

@@ -125,6 +125,43 @@ class MainWindowTest : public QObject {
         QCOMPARE(control->geometry(), rect);
     }
 
+    void fonts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("color");
+        const QColor text = QApplication::palette().color(QPalette::WindowText);
+        const QColor blue(0, 0, 255);
+        QTest::newRow("Label1") << "Label1" << 16 << true << text;
+        QTest::newRow("Label2") << "Label2" << 16 << true << blue;
+        QTest::newRow("Label3") << "Label3" << 13 << true << QColor(0, 255, 0);
+        QTest::newRow("Label4") << "Label4" << 13 << true << blue;
+        QTest::newRow("Label5") << "Label5" << 13 << false << blue;
+        // Buttons and edits keep the style's own text colours.
+        QTest::newRow("BuRas") << "BuRas" << 16 << true << QColor();
+        QTest::newRow("Button1") << "Button1" << 16 << true << QColor();
+        QTest::newRow("Button2") << "Button2" << 19 << true << QColor();
+        QTest::newRow("Button3") << "Button3" << 16 << true << QColor();
+        QTest::newRow("SgResult") << "SgResult" << 13 << false << text;
+        QTest::newRow("SgIsh") << "SgIsh" << 13 << true << blue;
+        QTest::newRow("CheckBox1") << "CheckBox1" << 13 << false << text;
+        QTest::newRow("EdOt") << "EdOt" << 11 << false << QColor();
+    }
+    void fonts() {
+        QFETCH(QString, name);
+        QFETCH(int, pixels);
+        QFETCH(bool, bold);
+        QFETCH(QColor, color);
+        auto* control = window->findChild<QWidget*>(name);
+        control->ensurePolished();
+        QCOMPARE(control->font().pixelSize(), pixels);
+        QCOMPARE(control->font().bold(), bold);
+        const QPalette::ColorRole role =
+            qobject_cast<QAbstractItemView*>(control) ? QPalette::Text : QPalette::WindowText;
+        if (color.isValid())
+            QCOMPARE(control->palette().color(role), color);
+    }
+
     void windowAndSeparatorLabelAsLaidOut() {
         QCOMPARE(window->size(), QSize(871, 557));
         QCOMPARE(window->pos(), QPoint(137, 114));

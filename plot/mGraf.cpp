@@ -1,0 +1,204 @@
+#include "mGraf.h"
+
+#include "numerics/CheckedArithmetic.h"
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+struct Ends {
+    double min;
+    double max;
+};
+
+struct Scale {
+    double step;
+    double min;
+    double max;
+};
+
+// 10^Floor(log10(v)), stored as a double. The exponent of any positive double lies within
+// ±400; one outside comes from a failed Floor, whose flag is up already, and its 2^31
+// multiplications would only delay the checked run that reports the failure.
+template <class X> double LeadingPowerOfTen(X v) {
+    const int32_t k = FloorToInt32(Log10(v));
+    if (k < -400 || k > 400)
+        return std::numeric_limits<double>::quiet_NaN();
+    return Store(PowerOfTen<X>(k));
+}
+
+// e is stored before dividing: for e < 1 it is inexact, and that decides whether an exact
+// multiple of e moves up (see the header).
+template <class X> double NiceCeilingOf(double x) {
+    const double e = LeadingPowerOfTen(X(x));
+    return Store((X(FloorToInt32(X(x) / e)) + 1) * e);
+}
+
+template <class X> double NegativeAxisFloorOf(double x) {
+    return -NiceCeilingOf<X>(Store(Abs(X(x) - X(x) / 10)));
+}
+
+template <class X> Ends MixedEndsOf(double mn, double mx) {
+    const X below = -X(mn);
+    const X larger = below >= X(mx) ? below : X(mx);
+    const double e = LeadingPowerOfTen(larger);
+    return {Store(-X(e) * (X(FloorToInt32(below / e)) + 1)),
+            Store(X(e) * (X(FloorToInt32(X(mx) / e)) + 1))};
+}
+
+// mn and mx are NaN for an empty series: the comparisons are the quiet ones, so the failure is
+// the Floor of NaN in NegativeAxisFloor, as on the processor.
+template <class X> Scale ScaleOf(double mn, double mx, int32_t n) {
+    Ends ends{};
+    if (std::isgreaterequal(mn, 0.0)) {
+        // A gain of exactly 1 throughout is 0 dB everywhere; log10(0) would stop the chart.
+        ends = {0, mx == 0 ? 1.0 : NiceCeilingOf<X>(mx)};
+    } else if (std::isgreater(mx, 0.0)) {
+        ends = MixedEndsOf<X>(mn, mx);
+    } else {
+        ends = {NegativeAxisFloorOf<X>(mn), 0};
+    }
+    return {Store((X(ends.max) - ends.min) / n), ends.min, ends.max};
+}
+
+// Pixel arithmetic is 32-bit and wraps, as the processor's integer adds do.
+inline int32_t Wrap32(int64_t v) {
+    return static_cast<int32_t>(v);
+}
+
+// Pixels from the margin to grid line k: Round(k · step · scale).
+int32_t GridOffset(int32_t k, double step, Extended scale) {
+    return EvaluateWithFloatChecks(
+        [&]<class X>(ScalarTag<X>) { return RoundToInt32(X(k) * step * scale); });
+}
+
+// The value at grid line k, as its label shows it.
+double GridValue(int32_t k, double step, double min) {
+    return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Store(X(k) * step + min); });
+}
+
+} // namespace
+
+double ArrayMin(const arDouble& a) {
+    double r = std::numeric_limits<double>::quiet_NaN();
+    if (!a.empty())
+        r = a[0];
+    for (const double v : a)
+        if (!std::isgreaterequal(v, r))
+            r = v;
+    return r;
+}
+
+double ArrayMax(const arDouble& a) {
+    double r = std::numeric_limits<double>::quiet_NaN();
+    if (!a.empty())
+        r = a[0];
+    for (const double v : a)
+        if (std::isgreater(v, r))
+            r = v;
+    return r;
+}
+
+double NiceCeiling(double x) {
+    return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return NiceCeilingOf<X>(x); });
+}
+
+double NegativeAxisFloor(double x) {
+    return EvaluateWithFloatChecks(
+        [&]<class X>(ScalarTag<X>) { return NegativeAxisFloorOf<X>(x); });
+}
+
+void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax) {
+    const Ends ends =
+        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return MixedEndsOf<X>(mn, mx); });
+    axisMin = ends.min;
+    axisMax = ends.max;
+}
+
+void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax) {
+    if (n < 2)
+        return;
+    const double mx = ArrayMax(series);
+    const double mn = ArrayMin(series);
+    const Scale s =
+        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return ScaleOf<X>(mn, mx, n); });
+    step = s.step;
+    axisMin = s.min;
+    axisMax = s.max;
+}
+
+void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface) {
+    constexpr int32_t kMargin = 10;
+    constexpr Rgb kGridColor{128, 128, 128};
+    constexpr Rgb kCurveColor{0, 128, 0};
+
+    // Left as they are by AxisRange for n < 2; the scale below then divides by zero.
+    double stepX = 0, minX = 0, maxX = 0;
+    AxisRange(xs, n, stepX, minX, maxX);
+    ClipRect clip = surface.Clip();
+    const int32_t w = Wrap32(int64_t{clip.Right} - clip.Left - 2 * kMargin);
+    const Extended kx =
+        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return X(w) / (X(maxX) - minX); });
+
+    double stepY = 0, minY = 0, maxY = 0;
+    AxisRange(ys, n, stepY, minY, maxY);
+    clip = surface.Clip();
+    const int32_t h = Wrap32(int64_t{clip.Bottom} - clip.Top - 2 * kMargin);
+    const Extended ky =
+        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return X(h) / (X(maxY) - minY); });
+
+    // The clip is read afresh at every use: it belongs to the window, not to the chart.
+    surface.SetPenStyle(PenStyle::Dotted);
+    surface.SetPenColor(kGridColor);
+    for (int64_t i = 0; i <= n; ++i) {
+        const auto k = static_cast<int32_t>(i);
+        const int32_t xi = Wrap32(int64_t{GridOffset(k, stepX, kx)} + kMargin);
+        surface.MoveTo(xi, kMargin);
+        surface.LineTo(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin));
+        surface.TextOut(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin),
+                        NumberToText(GridValue(k, stepX, minX)));
+
+        const int32_t yi =
+            Wrap32(int64_t{surface.Clip().Bottom} - GridOffset(k, stepY, ky) - kMargin);
+        surface.MoveTo(kMargin, yi);
+        surface.LineTo(Wrap32(int64_t{surface.Clip().Right} - kMargin), yi);
+        surface.TextOut(kMargin, yi, NumberToText(GridValue(k, stepY, minY)));
+    }
+
+    surface.SetPenStyle(PenStyle::Solid);
+    surface.SetPenColor(kCurveColor);
+    // The curve goes to the surface in chunks, so a million-point sweep needs no buffer of its
+    // own. Each chunk starts at the last point of the one before: the line stays continuous and
+    // its pixels are those of one polyline. No surface call comes between the points of a chunk,
+    // so one reading of the clip serves it.
+    constexpr size_t kChunk = 4096;
+    std::array<Point, kChunk> chunk;
+    const size_t count = xs.size();
+    size_t filled = 0; // points of the chunk computed so far
+    for (size_t first = 0; first < count; first += kChunk - 1) {
+        const size_t size = std::min(kChunk, count - first);
+        const int32_t bottom = surface.Clip().Bottom;
+        try {
+            EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
+                for (filled = 0; filled < size; ++filled) {
+                    const size_t j = first + filled;
+                    chunk[filled] = {
+                        Wrap32(int64_t{RoundToInt32((X(xs[j]) - minX) * kx)} + kMargin),
+                        Wrap32(int64_t{bottom} - RoundToInt32((X(ys[j]) - minY) * ky) - kMargin)};
+                }
+                return 0;
+            });
+        } catch (const FloatingPointError&) {
+            // The curve up to the point that failed, as drawing it segment by segment would.
+            surface.Polyline(chunk.data(), filled);
+            throw;
+        }
+        surface.Polyline(chunk.data(), size);
+        if (size < kChunk)
+            break;
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "numerics/modType.h"
+#include "plot/Surface.h"
+
+#include <cstdint>
+
+// Axis scaling and the chart. The arithmetic is that of the x87: intermediates in extended
+// precision, stored as double where noted; a division by zero, an invalid operation or an
+// overflow raises FloatingPointError at the first operation that fails.
+
+// The smallest and the largest element; NaN for an empty series. Of equal elements the earlier
+// one is kept.
+double ArrayMin(const arDouble& a);
+double ArrayMax(const arDouble& a);
+
+// For x > 0: the next multiple of the leading power of ten e above x (3.7 → 4, 100 → 200). The
+// quotient x / e is taken in extended precision against e stored as a double, so for e < 1 an
+// exact multiple may come back unchanged (0.5 → 0.5, but 0.05 → 0.06).
+double NiceCeiling(double x);
+
+// Lower axis end for a series that is nowhere positive (x ≤ 0): −NiceCeiling(|x − x/10|), so
+// that a minimum just past a round value does not double the axis (−105 → −100, −37 → −40).
+double NegativeAxisFloor(double x);
+
+// Axis ends for mn < 0 < mx: one power of ten, that of the larger magnitude, rounds both ends
+// outwards ((−37, 5) → −40 … 10; (−3, 250) → −100 … 300).
+void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax);
+
+// A round range that includes zero and, as a rule, the series, divided into n steps. For n < 2
+// the outputs are left as they are. A series that is zero throughout gets 0 … 1.
+void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax);
+
+// The curve ys over xs (ys at least as long as xs) inside the surface's clip rectangle with
+// 10-pixel margins, over a dotted grid of n divisions per axis labelled with the grid values.
+void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface);

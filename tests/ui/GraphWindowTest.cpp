@@ -1,0 +1,200 @@
+#include "FakeMessageBoxes.h"
+#include "plot/mGraf.h"
+#include "ui/UnFGr.h"
+#include "ui/ou.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QColor kGrey(128, 128, 128);
+const QColor kGreen(0, 128, 0);
+const QColor kSilver(192, 192, 192);
+
+// Records where the chart puts its curve, to check the painted pixels against.
+class CurveRecorder final : public Surface {
+  public:
+    explicit CurveRecorder(ClipRect clip) : clip_(clip) {}
+    ClipRect Clip() const override { return clip_; }
+    void SetPenStyle(PenStyle) override {}
+    void SetPenColor(Rgb) override {}
+    void MoveTo(int32_t, int32_t) override {}
+    void LineTo(int32_t, int32_t) override {}
+    void TextOut(int32_t, int32_t, std::string_view) override {}
+    void Polyline(const Point* points, size_t count) override {
+        curve.assign(points, points + count);
+    }
+    std::vector<Point> curve;
+
+  private:
+    ClipRect clip_;
+};
+
+// A state as a calculation leaves it, for a sweep fmin … fmax step df, with gain g(f).
+template <class Gain> void FillState(CalcState& s, double fmin, double fmax, double df, Gain g) {
+    s.Frequencies.clear();
+    for (double f = fmin; f <= fmax + 1e-9; f += df)
+        s.Frequencies.push_back(f);
+    s.Count = static_cast<int32_t>(s.Frequencies.size());
+    s.Ratio.clear();
+    s.Decibels.clear();
+    for (double f : s.Frequencies) {
+        s.Ratio.push_back(g(f));
+        s.Decibels.push_back(20 * std::log10(g(f)));
+    }
+}
+
+double LowPass(double f) {
+    return 10 / std::sqrt(1 + f * f / 2500);
+}
+
+bool HasGreyInColumn(const QImage& image, int x, int top, int bottom) {
+    for (int y = top; y <= bottom; ++y)
+        if (QColor(image.pixel(x, y)) == kGrey)
+            return true;
+    return false;
+}
+
+bool HasDarkPixel(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (QColor(image.pixel(x, y)).lightness() < 60)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<FakeMessageBoxes> boxes;
+    CalcState state;
+    std::unique_ptr<TForm3> graph;
+
+    QImage Render() { return graph->grab().toImage(); }
+
+    // Every pixel the chart puts the curve through is green, except the last point, which a
+    // line leaves out.
+    void ExpectCurveDrawn(const QImage& image, const arDouble& xs, const arDouble& ys) {
+        CurveRecorder recorder({0, 0, graph->width(), graph->height()});
+        DrawChart(xs, ys, 10, recorder);
+        QVERIFY(recorder.curve.size() > 2);
+        for (size_t i = 0; i + 1 < recorder.curve.size(); ++i) {
+            const Point p = recorder.curve[i];
+            QCOMPARE(QColor(image.pixel(p.X, p.Y)), kGreen);
+        }
+    }
+
+  private slots:
+    void init() {
+        boxes = std::make_unique<FakeMessageBoxes>();
+        state = CalcState{};
+        graph = std::make_unique<TForm3>(state, *boxes);
+    }
+    void cleanup() {
+        graph.reset();
+        QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
+    }
+
+    void laidOutHiddenWithItsCaption() {
+        QVERIFY(!graph->isVisible());
+        QCOMPARE(graph->windowTitle(), QString("график"));
+        QCOMPARE(graph->size(), QSize(763, 534));
+        QCOMPARE(graph->pos(), QPoint(202, 71));
+        QCOMPARE(graph->palette().color(QPalette::Window), kSilver);
+    }
+
+    void linearModeDrawsRatioOverFrequency() {
+        FillState(state, 10, 95, 5, LowPass);
+        const QImage image = Render();
+        // Horizontal axis 0 … 100: kx = 743/100, grid lines at Round(i·10·7.43) + 10.
+        const int xs[] = {10, 84, 159, 233, 307, 382, 456, 530, 604, 679, 753};
+        for (int x : xs) {
+            QVERIFY2(HasGreyInColumn(image, x, 12, 40),
+                     qPrintable(QString("no grid line at x = %1").arg(x)));
+            QVERIFY(!HasGreyInColumn(image, x + 1, 12, 40));
+            // Its label just below the bottom grid line.
+            QVERIFY2(HasDarkPixel(image, QRect(x, 524, 12, 10)),
+                     qPrintable(QString("no label at x = %1").arg(x)));
+        }
+        ExpectCurveDrawn(image, state.Frequencies, state.Ratio);
+        // Titles: "k, раз" at (20, 30), "f, Гц" at outer size less (90, 60): (681, 508).
+        QVERIFY(HasDarkPixel(image, QRect(20, 30, 30, 12)));
+        QVERIFY(HasDarkPixel(image, QRect(681, 508, 25, 12)));
+    }
+
+    void logModeDrawsDecibelsOverLogFrequency() {
+        FillState(state, 10, 1000, 10, LowPass);
+        state.LogScale = true;
+        const QImage image = Render();
+        arDouble logs;
+        for (double f : state.Frequencies)
+            logs.push_back(std::log10(f));
+        ExpectCurveDrawn(image, logs, state.Decibels);
+        // log10 of 10 … 1000 gives the axis 0 … 4: a grid line every 74.3 pixels.
+        QVERIFY(HasGreyInColumn(image, 84, 12, 40));
+        QVERIFY(HasDarkPixel(image, QRect(20, 30, 30, 12)));
+        QVERIFY(HasDarkPixel(image, QRect(681, 508, 30, 12)));
+    }
+
+    void titlesFollowAnEnlargedWindow() {
+        FillState(state, 10, 95, 5, LowPass);
+        graph->resize(1000, 700);
+        const QImage image = Render();
+        QVERIFY(HasDarkPixel(image, QRect(918, 674, 25, 12)));
+        QVERIFY(!HasDarkPixel(image, QRect(681, 508, 25, 10)));
+        ExpectCurveDrawn(image, state.Frequencies, state.Ratio);
+    }
+
+    void failedPaintIsReportedOnceUntilTheStateChanges() {
+        FillState(state, -10, 10, 5, [](double) { return 2.0; });
+        state.LogScale = true; // log10 of −10
+        Render();
+        QCOMPARE(boxes->errors, QStringList{"Invalid floating point operation."});
+        Render();
+        Render();
+        QCOMPARE(boxes->errors.size(), 1);
+        // Until then only the background is painted.
+        QCOMPARE(QColor(Render().pixel(10, 10)), kSilver);
+        graph->CalcStateChanged();
+        Render();
+        QCOMPARE(boxes->errors.size(), 2);
+        state.LogScale = false;
+        graph->CalcStateChanged();
+        boxes->errors.clear();
+        const QImage image = Render();
+        QVERIFY(boxes->errors.isEmpty());
+        QVERIFY(HasGreyInColumn(image, 10, 12, 40));
+    }
+
+    void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {
+        TForm1 main(*boxes);
+        TForm3 shown(main.State(), *boxes);
+        main.SetGraphWindow(&shown);
+        main.State().LogScale = false;
+        main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+        QVERIFY(!main.State().LogScale); // ticking alone changes nothing
+        auto* button = main.findChild<QPushButton*>("Button1");
+        button->setEnabled(true);
+        FillState(main.State(), 10, 100, 10, LowPass);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(main.State().LogScale);
+        QVERIFY(shown.isVisible());
+        main.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!main.State().LogScale);
+        QVERIFY(shown.isVisible());
+    }
+};
+
+QTEST_MAIN(GraphWindowTest)
+#include "GraphWindowTest.moc"

@@ -1,0 +1,100 @@
+#include "FakeMessageBoxes.h"
+#include "ui/StartUp.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+class HelpAndStartUpTest : public QObject {
+    Q_OBJECT
+
+  private:
+    FakeMessageBoxes boxes;
+
+  private slots:
+    void startUpShowsOnlyTheMainWindow() {
+        ProgramWindows windows(boxes);
+        QVERIFY(windows.Form1.isVisible());
+        QVERIFY(!windows.Form2.isVisible());
+        QVERIFY(!windows.Form3.isVisible());
+        QCOMPARE(windows.Form2.windowTitle(), QString("Справка"));
+        QCOMPARE(windows.Form3.windowTitle(), QString("график"));
+    }
+
+    void helpButtonShowsHelpAndCloseHidesIt() {
+        ProgramWindows windows(boxes);
+        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QVERIFY(windows.Form2.isVisible());
+        QVERIFY(windows.Form1.isVisible()); // not modal: the main window stays usable
+        QVERIFY(!windows.Form2.isModal());
+        // Pressed again while open: still one help window, still shown.
+        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QVERIFY(windows.Form2.isVisible());
+        auto* close = windows.Form2.findChild<QPushButton*>("Button1");
+        QCOMPARE(close->text(), QString("закрыть"));
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!windows.Form2.isVisible());
+        QVERIFY(windows.Form1.isVisible());
+    }
+
+    void helpWindowAsLaidOut() {
+        TForm2 help;
+        QCOMPARE(help.size(), QSize(698, 446));
+        QCOMPARE(help.pos(), QPoint(192, 114));
+        auto* picture = help.findChild<QLabel*>("Image1");
+        QCOMPARE(picture->geometry(), QRect(8, 8, 683, 385));
+        QCOMPARE(picture->pixmap().size(), QSize(683, 385));
+        auto* close = help.findChild<QPushButton*>("Button1");
+        QCOMPARE(close->geometry(), QRect(520, 400, 145, 41));
+        close->ensurePolished();
+        QCOMPARE(close->font().pixelSize(), 16);
+        QVERIFY(close->font().bold());
+        QVERIFY(!help.windowIcon().isNull());
+    }
+
+    void helpPictureHoldsTheWholeHelp() {
+        QFile file(":/help.svg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The texts of the picture, in order, each line joined to the next by one blank.
+        QString text;
+        const QRegularExpression element("<text[^>]*>(.*?)</text>",
+                                         QRegularExpression::DotMatchesEverythingOption);
+        for (const auto& match : element.globalMatch(QString::fromUtf8(file.readAll())))
+            text += QString(match.captured(1)).remove(QRegularExpression("<[^>]*>")) + ' ';
+        text = text.simplified().replace("&quot;", "\"");
+        const QStringList lines = {
+            "Амплитудно-частотная характеристика \"голого\" ОУ (т.е. без обратной связи) "
+            "апроксимирована формулой",
+            "Если цепь ООС имеет, например, такой вид,",
+            "Обратите внимание: C1,C3 - вводятся в мкФ, C2,C4,C5 - в пФ.",
+        };
+        for (const QString& line : lines)
+            QVERIFY2(text.contains(line), qPrintable(line));
+        for (const char* phrase :
+             {"где k0,f1 параметры ОУ без ООС;", "f1 - частота, при которой |k|=1;",
+              "k0 - усиление при f=0.", "R2,R5 - 1000000000 ,", "C2,C5 - 0.0000001 ,",
+              "C3,C4 - 1000000000."})
+            QVERIFY2(text.contains(QString::fromUtf8(phrase)), phrase);
+    }
+
+    void closingTheMainWindowEndsTheProgramWithTheOthersOpen() {
+        ProgramWindows windows(boxes);
+        windows.Form2.show();
+        windows.Form3.show();
+        bool quit = false;
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { quit = true; });
+        QTimer::singleShot(0, &windows.Form1, [&] { windows.Form1.close(); });
+        // A safety net so that a failure cannot hang the test.
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(quit);
+    }
+};
+
+QTEST_MAIN(HelpAndStartUpTest)
+#include "HelpAndStartUpTest.moc"

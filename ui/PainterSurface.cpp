@@ -1,0 +1,84 @@
+#include "PainterSurface.h"
+
+#include <QPen>
+#include <QString>
+
+#include <cstdlib>
+
+PainterSurface::PainterSurface(QPainter& painter, const QRect& area, const QColor& background)
+    : painter_(painter), area_(area), background_(background) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+ClipRect PainterSurface::Clip() const {
+    return {area_.left(), area_.top(), area_.left() + area_.width(), area_.top() + area_.height()};
+}
+
+void PainterSurface::SetPenColor(Rgb color) {
+    color_ = QColor(color.Red, color.Green, color.Blue);
+}
+
+void PainterSurface::MoveTo(int32_t x, int32_t y) {
+    current_ = QPoint(x, y);
+}
+
+void PainterSurface::LineTo(int32_t x, int32_t y) {
+    const QPoint to(x, y);
+    Rasterise(current_, to);
+    current_ = to;
+    DrawPixels();
+}
+
+void PainterSurface::Polyline(const Point* points, size_t count) {
+    if (count == 0)
+        return;
+    current_ = QPoint(points[0].X, points[0].Y);
+    for (size_t i = 1; i < count; ++i) {
+        const QPoint to(points[i].X, points[i].Y);
+        Rasterise(current_, to);
+        current_ = to;
+    }
+    DrawPixels();
+}
+
+void PainterSurface::Rasterise(QPoint from, QPoint to) {
+    // Bresenham's line; a dotted pen sets every other pixel, starting with the first.
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    const int sx = from.x() < to.x() ? 1 : -1;
+    const int sy = from.y() < to.y() ? 1 : -1;
+    int error = dx + dy;
+    bool on = true;
+    for (QPoint p = from; p != to;) {
+        if (on)
+            pixels_.append(p);
+        if (style_ == PenStyle::Dotted)
+            on = !on;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+}
+
+void PainterSurface::DrawPixels() {
+    if (pixels_.isEmpty())
+        return;
+    painter_.setPen(QPen(color_, 0)); // cosmetic: one pixel per point
+    painter_.drawPoints(pixels_.constData(), static_cast<int>(pixels_.size()));
+    pixels_.clear();
+}
+
+void PainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QFontMetrics metrics = painter_.fontMetrics();
+    const QRect box(x, y, metrics.horizontalAdvance(string), metrics.height());
+    painter_.fillRect(box, background_);
+    painter_.setPen(Qt::black);
+    painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, string);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "UnFGr.h"
+#include "Unit2.h"
+#include "ou.h"
+
+// The program's three windows, created in start-up order: the main window first (closing it ends
+// the program, whatever else is open), then the help and the graph windows, hidden. All three
+// live until the end; the calculation state's series go with Form1.
+class ProgramWindows {
+  public:
+    explicit ProgramWindows(MessageBoxes& boxes);
+
+    TForm1 Form1;
+    TForm2 Form2;
+    TForm3 Form3;
+};

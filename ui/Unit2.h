@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm2;
+}
+
+// The help window "Справка": a fixed picture explaining the amplifier model and the units of
+// entry. Shown by the main window's "??", hidden again by "закрыть"; never modal.
+class TForm2 final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    void Button1Click();
+
+  private:
+    std::unique_ptr<Ui::TForm2> ui_;
+};
