@@ -4,7 +4,7 @@
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
-    fontconfig fonts-dejavu-core fonts-liberation2)
+    fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
 
 # Installs those of the given packages that are not installed yet.
 ensure_packages() {

@@ -13,31 +13,52 @@ display=:97
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
-sleep 1
-./build/ui/ou &
-program=$!
+program=
 trap 'kill $program $xvfb 2>/dev/null || true' EXIT
-sleep 2
+sleep 1
 
 # No window manager runs, so the windows stand without frames at their laid-out positions and
-# the keyboard follows the pointer. Main window's client area: (137, 114).
+# the keyboard follows the pointer. Client areas: main (137, 114), graph (202, 71), help
+# (192, 114).
 main_x=137 main_y=114
-click() { xdotool mousemove $((main_x + $1)) $((main_y + $2)) click 1; sleep 0.2; }
+click() { xdotool mousemove $((main_x + $1)) $((main_y + $2)) click 1; sleep 0.3; }
 type_text() { xdotool type --delay 30 "$1"; }
+shot() { import -window root -crop "$1" +repage "docs/$2"; echo "saved docs/$2"; }
 
-# Parameter grid: column 1 starts at x = 424 + 92; rows 24 px from y = 32.
-values=(100 1000 1 99 1000 10 10 100 1 1 100000 10 1)
-for row in $(seq 1 13); do
-    click 570 $((32 + row * 24 + 12))
-    type_text "${values[row - 1]}"
-    xdotool key Return
-done
-click 444 458 && type_text 10
-click 528 458 && type_text 100000
-click 608 458 && type_text 1000
-click 448 536 # расчет
-sleep 1
+# Starts the program and calculates a typical stage: parameter grid column 1 starts at
+# x = 424 + 92, rows are 24 px from y = 32.
+start_and_calculate() {
+    ./build/ui/ou &
+    program=$!
+    sleep 2
+    local values=(100 1000 1 99 1000 10 10 100 1 1 100000 10 1)
+    for row in $(seq 1 13); do
+        click 570 $((32 + row * 24 + 12))
+        type_text "${values[row - 1]}"
+        xdotool key Return
+    done
+    click 444 458 && type_text 10
+    click 528 458 && type_text 100000
+    click 608 458 && type_text 1000
+    click 448 536 # расчет
+    sleep 1
+}
 
 mkdir -p docs
-import -window root -crop 871x557+${main_x}+${main_y} +repage docs/main-window.png
-echo "saved docs/main-window.png"
+start_and_calculate
+shot 871x557+137+114 main-window.png
+click 536 536 # график, ratio over frequency
+sleep 1
+shot 763x534+202+71 graph-ratio.png
+click 608 536 # ??
+sleep 1
+shot 698x446+192+114 help-window.png
+kill $program
+sleep 1
+
+# The graph window keeps its picture until it is next painted: a fresh start shows the other mode.
+start_and_calculate
+click 500 500 # логарифм. шкала
+click 536 536 # график
+sleep 1
+shot 763x534+202+71 graph-decibels.png
