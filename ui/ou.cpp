@@ -83,7 +83,12 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
     RunGuarded(boxes_, [this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // QWidget's destructor still hides the grid, which asks its model for headings: the model
+    // must not outlive the table it reads, a member that is gone by then.
+    ui_->SgResult->setModel(nullptr);
+    delete resultModel_;
+}
 
 void TForm1::LayOutGrids() {
     QTableView* result = ui_->SgResult;
