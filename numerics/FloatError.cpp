@@ -1,6 +1,7 @@
 #include "FloatError.h"
 
 #include <cfenv>
+#include <fpu_control.h>
 
 namespace {
 
@@ -26,6 +27,17 @@ FloatingPointError::FloatingPointError(FloatErrorKind kind)
 void RaiseFloatError(FloatErrorKind kind) {
     ClearFloatFlags();
     throw FloatingPointError(kind);
+}
+
+void SetFloatingPointMode() noexcept {
+    std::fesetround(FE_TONEAREST);
+    fpu_control_t control = 0;
+    _FPU_GETCW(control);
+    control |= _FPU_EXTENDED; // precision control: 64-bit mantissa
+    control |=
+        _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM | _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
+    _FPU_SETCW(control);
+    ClearFloatFlags();
 }
 
 bool FloatFlagRaised() noexcept {

@@ -19,6 +19,11 @@ class FloatingPointError : public std::runtime_error {
 
 [[noreturn]] void RaiseFloatError(FloatErrorKind kind);
 
+// Sets the processor's floating-point mode for the whole run, once at start-up: round to nearest
+// (halves to even), x87 intermediates with the full 64-bit mantissa, exceptions masked (they are
+// found through the flags), flags clear.
+void SetFloatingPointMode() noexcept;
+
 // The status flags of both units (x87 and SSE) for the three conditions above.
 bool FloatFlagRaised() noexcept;
 void ClearFloatFlags() noexcept;

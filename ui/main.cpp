@@ -1,11 +1,13 @@
 #include "LocaleSeparator.h"
 #include "MessageBoxes.h"
 #include "StartUp.h"
+#include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    SetFloatingPointMode();
     QApplication application(argc, argv);
     // Number texts follow the user's locale, asked afresh at every conversion.
     SetDecimalSeparatorSource(&LocaleDecimalSeparator);

@@ -3,6 +3,7 @@
 #include "numerics/CheckedArithmetic.h"
 
 #include <cfenv>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -63,6 +64,16 @@ TEST(FloatChecks, FloorOutsideIntegersIsInvalid) {
 TEST(FloatChecks, FlagsLeftByOtherCodeRaiseNothing) {
     std::feraiseexcept(FE_DIVBYZERO | FE_INVALID);
     EXPECT_EQ(EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Store(X(1) + 2); }), 3);
+    EXPECT_FALSE(FloatFlagRaised());
+}
+
+TEST(FloatChecks, ModeIsRoundToNearestWithExtendedIntermediates) {
+    std::fesetround(FE_UPWARD);
+    SetFloatingPointMode();
+    EXPECT_EQ(std::fegetround(), FE_TONEAREST);
+    // 1 + 2^-60 survives only with a 64-bit mantissa.
+    volatile Extended one = 1;
+    EXPECT_NE(one + std::ldexp(1.0L, -60), one);
     EXPECT_FALSE(FloatFlagRaised());
 }
 
