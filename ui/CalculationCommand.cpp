@@ -154,9 +154,9 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
     if (s.Count > 2)
         window.SetGraphEnabled(true);
 
+    // Checked operation by operation, so no flag is left up for the sweep to mistake for its own.
     ConvertToBaseUnits(s);
 
-    ClearFloatFlags(); // so that flags left by other code cost no checked re-run below
     size_t done = 0;
     try {
         for (; done < count; ++done) {
