@@ -21,14 +21,9 @@ struct Scale {
     double max;
 };
 
-// 10^Floor(log10(v)), stored as a double. The exponent of any positive double lies within
-// ±400; one outside comes from a failed Floor, whose flag is up already, and its 2^31
-// multiplications would only delay the checked run that reports the failure.
+// 10^Floor(log10(v)), stored as a double.
 template <class X> double LeadingPowerOfTen(X v) {
-    const int32_t k = FloorToInt32(Log10(v));
-    if (k < -400 || k > 400)
-        return std::numeric_limits<double>::quiet_NaN();
-    return Store(PowerOfTen<X>(k));
+    return Store(PowerOfTen<X>(FloorToInt32(Log10(v))));
 }
 
 // e is stored before dividing: for e < 1 it is inexact, and that decides whether an exact

@@ -156,8 +156,9 @@ void TForm1::FormCreate() {
     grid->setColumnWidth(1, grid->columnWidth(1) - kNameColumnWidening);
     // So that the user knows how to type fractions.
     QLabel* separator = ui_->Label3;
+    const char32_t decimalSeparator = DecimalSeparator();
     separator->setText(QString::fromUtf8(kSeparatorLabel) +
-                       QString::fromUcs4(std::array<char32_t, 1>{DecimalSeparator()}.data(), 1));
+                       QString::fromUcs4(&decimalSeparator, 1));
     separator->resize(std::max(separator->width(), separator->sizeHint().width()),
                       separator->height());
 }
