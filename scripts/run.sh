@@ -7,4 +7,4 @@ source scripts/packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake --preset default >/dev/null
 cmake --build --preset default --target ou
-exec ./build/ui/ou "$@"
+exec ./build/ui/qt/ou "$@"

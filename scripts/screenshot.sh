@@ -28,7 +28,7 @@ shot() { import -window root -crop "$1" +repage "docs/$2"; echo "saved docs/$2";
 # Starts the program and calculates a typical stage: parameter grid column 1 starts at
 # x = 424 + 92, rows are 24 px from y = 32.
 start_and_calculate() {
-    ./build/ui/ou &
+    ./build/ui/qt/ou &
     program=$!
     sleep 2
     local values=(100 1000 1 99 1000 10 10 100 1 1 100000 10 1)

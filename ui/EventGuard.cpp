@@ -1,9 +1,11 @@
 #include "EventGuard.h"
 
-QString ErrorBoxText(const std::exception& error) {
-    QString text = QString::fromUtf8(error.what());
-    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
-        text += QLatin1Char('.');
+std::string ErrorBoxText(const std::exception& error) {
+    std::string text = error.what();
+    // A UTF-8 text's last byte is below 0x80 only for an ASCII character, so comparing bytes
+    // unsigned sorts every other last character after the stop, as comparing characters does.
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
+        text += '.';
     return text;
 }
 

@@ -1,7 +1,7 @@
 #include "UnFGr.h"
 
 #include "Artwork.h"
-#include "EventGuard.h"
+#include "ui/EventGuard.h"
 #include "PainterSurface.h"
 #include "numerics/CheckedArithmetic.h"
 #include "plot/mGraf.h"

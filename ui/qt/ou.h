@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CalcState.h"
-#include "CalcWindow.h"
-#include "MessageBoxes.h"
-#include "ResultTable.h"
+#include "ui/CalcState.h"
+#include "ui/CalcWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ResultTable.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultTable.h"
+#include "ui/ResultTable.h"
 
 #include <QAbstractTableModel>
 

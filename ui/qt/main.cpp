@@ -1,5 +1,5 @@
 #include "LocaleSeparator.h"
-#include "MessageBoxes.h"
+#include "QtMessageBoxes.h"
 #include "StartUp.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"

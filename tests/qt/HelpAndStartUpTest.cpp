@@ -1,5 +1,5 @@
 #include "FakeMessageBoxes.h"
-#include "ui/StartUp.h"
+#include "ui/qt/StartUp.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "tests/ui/FakeMessageBoxes.h"
-#include "ui/UnFGr.h"
+#include "tests/qt/FakeMessageBoxes.h"
+#include "ui/qt/UnFGr.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -7,8 +7,8 @@
 // Records the boxes the program would show; none of them blocks a test.
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    void ShowMessage(const QString& text) override { messages << text; }
-    void ShowError(const QString& text) override { errors << text; }
+    void ShowMessage(const std::string& text) override { messages << QString::fromStdString(text); }
+    void ShowError(const std::string& text) override { errors << QString::fromStdString(text); }
     QStringList messages;
     QStringList errors;
 };

@@ -1,7 +1,7 @@
 #include "FakeMessageBoxes.h"
 #include "plot/mGraf.h"
-#include "ui/UnFGr.h"
-#include "ui/ou.h"
+#include "ui/qt/UnFGr.h"
+#include "ui/qt/ou.h"
 
 #include <QCheckBox>
 #include <QImage>

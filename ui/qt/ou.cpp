@@ -1,8 +1,8 @@
 #include "ou.h"
 
 #include "Artwork.h"
-#include "CalculationCommand.h"
-#include "EventGuard.h"
+#include "ui/CalculationCommand.h"
+#include "ui/EventGuard.h"
 #include "KeystrokeDelegate.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
@@ -225,5 +225,5 @@ bool TForm1::LogScaleChecked() const {
 }
 
 void TForm1::ShowMessage(const std::string& text) {
-    boxes_.ShowMessage(QString::fromStdString(text));
+    boxes_.ShowMessage(text);
 }

@@ -1,8 +1,7 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "numerics/NumberText.h"
-#include "ui/EventGuard.h"
-#include "ui/ou.h"
+#include "ui/qt/ou.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -270,14 +269,6 @@ class MainWindowTest : public QObject {
         Click("BuRas");
         QCOMPARE(ResultRowCount(), 3);
         QVERIFY(!ResultCell(2, 2).isEmpty());
-    }
-
-    void errorTextGetsAFullStopWhenItEndsAfterOne() {
-        QCOMPARE(ErrorBoxText(std::runtime_error("Floating point overflow")),
-                 QString("Floating point overflow."));
-        QCOMPARE(ErrorBoxText(std::runtime_error("done.")), QString("done."));
-        QCOMPARE(ErrorBoxText(std::runtime_error("why!")), QString("why!"));
-        QCOMPARE(ErrorBoxText(std::runtime_error("")), QString(""));
     }
 
     void longSweepShowsItsFirstAndLastRows() {

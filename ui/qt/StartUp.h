@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "ui/MessageBoxes.h"
 #include "UnFGr.h"
 #include "Unit2.h"
 #include "ou.h"

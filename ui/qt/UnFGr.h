@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalcState.h"
-#include "MessageBoxes.h"
+#include "ui/CalcState.h"
+#include "ui/MessageBoxes.h"
 
 #include <QWidget>
 

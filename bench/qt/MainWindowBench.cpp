@@ -1,6 +1,6 @@
 #include "bench/support/HeapCounter.h"
-#include "tests/ui/FakeMessageBoxes.h"
-#include "ui/ou.h"
+#include "tests/qt/FakeMessageBoxes.h"
+#include "ui/qt/ou.h"
 
 #include <QApplication>
 #include <QPushButton>

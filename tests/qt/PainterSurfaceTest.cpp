@@ -1,4 +1,4 @@
-#include "ui/PainterSurface.h"
+#include "ui/qt/PainterSurface.h"
 
 #include <QImage>
 #include <QPainter>

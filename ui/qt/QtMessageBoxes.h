@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+// The boxes as QMessageBox, with no parent so that they centre on the screen.
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+};
