@@ -1,9 +1,25 @@
 #include "FloatError.h"
 
 #include <cfenv>
-#include <fpu_control.h>
+#include <cstdint>
 
 namespace {
+
+// The x87 control word: exception masks in bits 0-5, precision control in bits 8-9 (3 = 64-bit
+// mantissa). Read and written with the instructions themselves, so that the same code serves
+// every x86 C runtime.
+constexpr std::uint16_t kAllExceptionsMasked = 0x3F;
+constexpr std::uint16_t kExtendedPrecision = 0x300;
+
+std::uint16_t X87ControlWord() noexcept {
+    std::uint16_t control = 0;
+    asm volatile("fnstcw %0" : "=m"(control));
+    return control;
+}
+
+void SetX87ControlWord(std::uint16_t control) noexcept {
+    asm volatile("fldcw %0" : : "m"(control));
+}
 
 constexpr int kWatchedFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
@@ -31,12 +47,8 @@ void RaiseFloatError(FloatErrorKind kind) {
 
 void SetFloatingPointMode() noexcept {
     std::fesetround(FE_TONEAREST);
-    fpu_control_t control = 0;
-    _FPU_GETCW(control);
-    control |= _FPU_EXTENDED; // precision control: 64-bit mantissa
-    control |=
-        _FPU_MASK_IM | _FPU_MASK_DM | _FPU_MASK_ZM | _FPU_MASK_OM | _FPU_MASK_UM | _FPU_MASK_PM;
-    _FPU_SETCW(control);
+    // Windows starts threads with a 53-bit mantissa; the x87 intermediates need all 64.
+    SetX87ControlWord(X87ControlWord() | kExtendedPrecision | kAllExceptionsMasked);
     ClearFloatFlags();
 }
 

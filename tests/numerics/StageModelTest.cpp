@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr double kPi = 3.14159265358979323846;
+
 double Modulus(const TComplex& z) {
     return std::hypot(z.Re, z.Im);
 }
@@ -67,7 +69,7 @@ StageParameters ResistiveLegs() {
 TEST(StageGain, ResistiveLegsGiveOnePlusR4OverR3TimesTheCoupling) {
     const StageParameters p = ResistiveLegs();
     for (double f : {100.0, 1e3, 1e4}) {
-        const double coupling = 1 / std::hypot(1, 1 / (2 * M_PI * f * p.C1 * p.R1));
+        const double coupling = 1 / std::hypot(1, 1 / (2 * kPi * f * p.C1 * p.R1));
         const double expected = (1 + p.R4 / p.R3) * coupling;
         EXPECT_NEAR(Modulus(StageGain(f, p)), expected, expected * 1e-4) << f;
     }
