@@ -16,6 +16,9 @@ struct CalcState : StageParameters {
 
     arDouble Frequencies; // Hz, ascending
     int32_t Count = 0;    // length of the three series
+    // Rows 0 … Computed − 1 of Ratio and Decibels hold gains of the last calculation; a calculation
+    // stopped by a floating-point error leaves the rest as they were, not as results.
+    int32_t Computed = 0;
     arDouble Ratio;       // |gain| per frequency
     arDouble Decibels;    // 20·log10(Ratio)
 

@@ -26,4 +26,7 @@ class CalcWindow {
     virtual bool LogScaleChecked() const = 0;
     // A modal box with this one text, an OK button and no icon.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A calculation that passed validation has ended, completely or stopped by a floating-point
+    // error: the state holds new results, and what shows them (the graph) follows.
+    virtual void CalculationEnded() = 0;
 };

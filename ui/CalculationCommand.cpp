@@ -92,6 +92,10 @@ bool PlanSweep(double fmin, double fmax, double df, Sweep& sweep) {
     if (!(steps < kMaxSweepFrequencies))
         return false;
     sweep.wholeSteps = FloorToInt32(steps);
+    // The quotient is rounded, and may round up to a whole number of steps whose last frequency,
+    // as stored, lies past the end. No sweep frequency lies beyond fmax.
+    while (sweep.wholeSteps > 0 && SweepFrequency(sweep.wholeSteps, fmin, df) > fmax)
+        --sweep.wholeSteps;
     sweep.count = sweep.wholeSteps + 1 + (SweepFrequency(sweep.wholeSteps, fmin, df) < fmax);
     return sweep.count <= kMaxSweepFrequencies;
 }
@@ -142,6 +146,7 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
         return;
     }
 
+    s.Computed = 0;
     BuildSweep(s, sweep);
     const auto count = static_cast<size_t>(s.Count);
     s.Ratio.resize(count);
@@ -154,22 +159,27 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
     if (s.Count > 2)
         window.SetGraphEnabled(true);
 
-    // Checked operation by operation, so no flag is left up for the sweep to mistake for its own.
-    ConvertToBaseUnits(s);
-
     size_t done = 0;
     try {
+        // Checked operation by operation, so no flag is left up for the sweep to mistake for its
+        // own.
+        ConvertToBaseUnits(s);
         for (; done < count; ++done) {
             const double ratio = ComplexAbs(StageGain(s.Frequencies[done], s));
             s.Ratio[done] = ratio;
             s.Decibels[done] = Decibel(ratio);
         }
     } catch (...) {
-        // The rows computed before the failing frequency stay in the table.
-        table.ShowGains(static_cast<int32_t>(done));
+        // The rows computed before the failing frequency stay in the table, and only they are
+        // results: the graph draws no gains of an earlier calculation.
+        s.Computed = static_cast<int32_t>(done);
+        table.ShowGains(s.Computed);
+        window.CalculationEnded();
         throw;
     }
+    s.Computed = s.Count;
     table.ShowGains(s.Count);
 
     s.LogScale = window.LogScaleChecked();
+    window.CalculationEnded();
 }

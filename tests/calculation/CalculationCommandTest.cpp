@@ -68,6 +68,22 @@ TEST_F(CalculationCommand, SweepAlwaysEndsAtTheEndFrequency) {
     EXPECT_FALSE(window.graphEnabled);
 }
 
+TEST_F(CalculationCommand, NoSweepFrequencyLiesBeyondTheEnd) {
+    // (−1E-300 + 600) / 100 rounds to exactly 6 in extended precision, and six whole steps would
+    // land on 0 Hz, past the end: the sweep takes five, then the end itself.
+    window.Type(kTypicalStage, "-600", "-1E-300", "100");
+    try {
+        BuRasClick(window, state);
+    } catch (const FloatingPointError& e) {
+        // A tiny frequency may overflow a capacitor's impedance; it must not be a 0 Hz division.
+        EXPECT_STREQ(e.what(), "Floating point overflow");
+    }
+    EXPECT_EQ(FrequencyColumn(),
+              (Column{"-600", "-500", "-400", "-300", "-200", "-100", "-1E-300"}));
+    for (int32_t i = 0; i < state.Count; ++i)
+        EXPECT_LE(state.Frequencies[static_cast<size_t>(i)], state.fmax) << i;
+}
+
 TEST_F(CalculationCommand, OnePointSweepLeavesTheGraphButtonAsItWas) {
     Calculate("50", "50", "1");
     EXPECT_EQ(FrequencyColumn(), (Column{"50"}));
@@ -263,6 +279,32 @@ TEST_F(CalculationCommand, SweepThroughZeroStopsPartWay) {
     EXPECT_NE(window.results.Cell(2, 2), "");
     EXPECT_EQ(window.results.Cell(1, 3), "");
     EXPECT_EQ(window.results.Cell(2, 5), "");
+}
+
+TEST_F(CalculationCommand, OnlyRowsOfTheLastCalculationCountAsComputed) {
+    Calculate("10", "100", "10");
+    EXPECT_EQ(state.Computed, 10);
+    EXPECT_EQ(window.calculationsEnded, 1);
+
+    // Stopped at 0 Hz: two rows of gains, the rest are an earlier calculation's.
+    window.Type(kTypicalStage, "-20", "20", "10");
+    CalculateExpectingError();
+    EXPECT_EQ(state.Computed, 2);
+    EXPECT_EQ(window.calculationsEnded, 2);
+
+    // Stopped before any gain.
+    window.grid[4][1] = "1E306";
+    window.edits = {"10", "100", "10"};
+    CalculateExpectingError();
+    EXPECT_EQ(state.Computed, 0);
+    EXPECT_EQ(window.calculationsEnded, 3);
+
+    // A refusal is no calculation: the state's results stay as they were.
+    window.grid[1][1] = "0";
+    BuRasClick(window, state);
+    EXPECT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(state.Computed, 0);
+    EXPECT_EQ(window.calculationsEnded, 3);
 }
 
 TEST_F(CalculationCommand, OpenLoopGainBelowOneIsInvalid) {

@@ -23,6 +23,7 @@ class FakeCalcWindow : public CalcWindow {
     void SetGraphEnabled(bool enabled) override { graphEnabled = enabled; }
     bool LogScaleChecked() const override { return logScaleChecked; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void CalculationEnded() override { ++calculationsEnded; }
 
     // Types the thirteen parameters into column 1 and the sweep into the three fields.
     void Type(const std::array<std::string, 13>& parameters, const std::string& from,
@@ -38,6 +39,7 @@ class FakeCalcWindow : public CalcWindow {
     bool graphEnabled = false;
     bool logScaleChecked = false;
     std::vector<std::string> messages;
+    int calculationsEnded = 0;
 
   private:
     static size_t Index(SweepEdit edit) { return static_cast<size_t>(edit); }

@@ -43,6 +43,7 @@ template <class Gain> void FillState(CalcState& s, double fmin, double fmax, dou
     for (double f = fmin; f <= fmax + 1e-9; f += df)
         s.Frequencies.push_back(f);
     s.Count = static_cast<int32_t>(s.Frequencies.size());
+    s.Computed = s.Count;
     s.Ratio.clear();
     s.Decibels.clear();
     for (double f : s.Frequencies) {

@@ -3,8 +3,6 @@
 #include "Artwork.h"
 #include "ui/EventGuard.h"
 #include "PainterSurface.h"
-#include "numerics/CheckedArithmetic.h"
-#include "plot/mGraf.h"
 #include "ui_UnFGr.h"
 
 #include <QPainter>
@@ -13,30 +11,11 @@ namespace {
 
 constexpr QPoint kFramePosition(202, 71);
 const QColor kSilver(192, 192, 192);
-constexpr int32_t kDivisions = 10;
-
-constexpr const char* kRatioTitle = "k, раз";
-constexpr const char* kFrequencyTitle = "f, Гц";
-constexpr const char* kDecibelTitle = "k, дБ";
-constexpr const char* kLogFrequencyTitle = "log(f)";
-
-// log10 of every frequency; a frequency of zero or below is a floating-point error. One
-// evaluation for the whole series: reading the flags after each logarithm would stall the x87
-// and cost more than the logarithm itself.
-arDouble Log10Series(const arDouble& frequencies, int32_t count) {
-    arDouble logarithms(static_cast<size_t>(count));
-    EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-        for (size_t i = 0; i < logarithms.size(); ++i)
-            logarithms[i] = Store(Log10(X(frequencies[i])));
-        return 0;
-    });
-    return logarithms;
-}
 
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), state_(state), boxes_(boxes) {
+    : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), boxes_(boxes), picture_(state) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
@@ -52,17 +31,14 @@ void TForm3::FormCreate() {
     setAutoFillBackground(true);
 }
 
+void TForm3::CalcStateChanged() {
+    picture_.Rearm();
+    if (isVisible())
+        update();
+}
+
 void TForm3::paintEvent(QPaintEvent* /*event*/) {
-    if (paintFailed_)
-        return;
-    RunGuarded(boxes_, [this] {
-        try {
-            FormPaint();
-        } catch (...) {
-            paintFailed_ = true;
-            throw;
-        }
-    });
+    RunGuarded(boxes_, [this] { FormPaint(); });
 }
 
 void TForm3::FormPaint() {
@@ -73,15 +49,5 @@ void TForm3::FormPaint() {
     PainterSurface surface(painter, rect(), palette().color(QPalette::Window));
     // The titles stand relative to the outer size of the window, frame and caption included.
     const QSize outer = size() + kFrame;
-    const QPoint horizontalTitle(outer.width() - 90, outer.height() - 60);
-    if (!state_.LogScale) {
-        DrawChart(state_.Frequencies, state_.Ratio, kDivisions, surface);
-        surface.TextOut(20, 30, kRatioTitle);
-        surface.TextOut(horizontalTitle.x(), horizontalTitle.y(), kFrequencyTitle);
-    } else {
-        DrawChart(Log10Series(state_.Frequencies, state_.Count), state_.Decibels, kDivisions,
-                  surface);
-        surface.TextOut(20, 30, kDecibelTitle);
-        surface.TextOut(horizontalTitle.x(), horizontalTitle.y(), kLogFrequencyTitle);
-    }
+    picture_.Paint(surface, outer.width(), outer.height());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/CalcState.h"
+#include "ui/GraphPicture.h"
 #include "ui/MessageBoxes.h"
 
 #include <QWidget>
@@ -23,9 +24,9 @@ class TForm3 final : public QWidget {
     TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // The results or the graph mode may have changed: a paint that failed before is tried again
-    // at the next paint (nothing is repainted now).
-    void CalcStateChanged() { paintFailed_ = false; }
+    // A calculation has ended or "график" was pressed: a paint that failed before is tried again,
+    // and a window on screen is repainted from the state as it now stands.
+    void CalcStateChanged();
 
     void FormCreate();
     void FormPaint();
@@ -35,9 +36,6 @@ class TForm3 final : public QWidget {
 
   private:
     std::unique_ptr<Ui::TForm3> ui_;
-    const CalcState& state_;
     MessageBoxes& boxes_;
-    // A failed paint is reported once; until the state changes the window shows its background
-    // only, or every repaint (the error box's own closing among them) would report it again.
-    bool paintFailed_ = false;
+    GraphPicture picture_;
 };

@@ -169,6 +169,7 @@ void TForm1::BuRasClick() {
 
 void TForm1::Button1Click() {
     state_.LogScale = LogScaleChecked();
+    TellGraphWindow();
     ShowCompanion(graphWindow_);
 }
 
@@ -226,4 +227,13 @@ bool TForm1::LogScaleChecked() const {
 
 void TForm1::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
+}
+
+void TForm1::CalculationEnded() {
+    TellGraphWindow();
+}
+
+void TForm1::TellGraphWindow() {
+    if (graphWindow_ != nullptr)
+        graphWindow_->CalcStateChanged();
 }

@@ -49,6 +49,7 @@ class TForm1 final : public QWidget, public CalcWindow {
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
     void ShowMessage(const std::string& text) override;
+    void CalculationEnded() override;
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -58,7 +59,7 @@ class TForm1 final : public QWidget, public CalcWindow {
     void ConnectHandlers();
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
-    // The graph's data or mode may have changed.
+    // The graph's data or mode have changed: an open graph window follows them.
     void TellGraphWindow();
 
     std::unique_ptr<Ui::TForm1> ui_;

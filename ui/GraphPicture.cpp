@@ -1,0 +1,69 @@
+#include "GraphPicture.h"
+
+#include "numerics/CheckedArithmetic.h"
+#include "plot/mGraf.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kDivisions = 10;
+
+constexpr const char* kRatioTitle = "k, раз";
+constexpr const char* kFrequencyTitle = "f, Гц";
+constexpr const char* kDecibelTitle = "k, дБ";
+constexpr const char* kLogFrequencyTitle = "log(f)";
+
+// log10 of the first `count` frequencies; a frequency of zero or below is a floating-point error.
+// One evaluation for the whole series: reading the flags after each logarithm would stall the
+// x87 and cost more than the logarithm itself.
+arDouble Log10Series(const arDouble& frequencies, size_t count) {
+    arDouble logarithms(count);
+    EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
+        for (size_t i = 0; i < count; ++i)
+            logarithms[i] = Store(Log10(X(frequencies[i])));
+        return 0;
+    });
+    return logarithms;
+}
+
+arDouble Head(const arDouble& series, size_t count) {
+    return arDouble(series.begin(), series.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+} // namespace
+
+void GraphPicture::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
+    if (failed_)
+        return;
+    try {
+        Draw(surface, outerWidth, outerHeight);
+    } catch (...) {
+        failed_ = true;
+        throw;
+    }
+}
+
+void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const {
+    // Only what the last calculation computed is drawn, and scaled: rows past it hold an earlier
+    // calculation's gains. Fewer than two points make no curve.
+    const auto computed = static_cast<size_t>(std::max(0, state_.Computed));
+    if (computed < 2)
+        return;
+    const bool whole = computed == state_.Frequencies.size();
+    const arDouble& gains = state_.LogScale ? state_.Decibels : state_.Ratio;
+    const arDouble partialGains = whole ? arDouble() : Head(gains, computed);
+    const arDouble& ys = whole ? gains : partialGains;
+    if (!state_.LogScale) {
+        if (whole)
+            DrawChart(state_.Frequencies, ys, kDivisions, surface);
+        else
+            DrawChart(Head(state_.Frequencies, computed), ys, kDivisions, surface);
+    } else {
+        DrawChart(Log10Series(state_.Frequencies, computed), ys, kDivisions, surface);
+    }
+    const int32_t titleX = outerWidth - 90;
+    const int32_t titleY = outerHeight - 60;
+    surface.TextOut(20, 30, state_.LogScale ? kDecibelTitle : kRatioTitle);
+    surface.TextOut(titleX, titleY, state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);
+}
