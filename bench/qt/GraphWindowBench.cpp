@@ -14,6 +14,7 @@ CalcState MillionPointState(bool logScale) {
     CalcState s;
     constexpr int32_t kCount = 1'000'000;
     s.Count = kCount;
+    s.Computed = kCount;
     for (int32_t i = 0; i < kCount; ++i) {
         const double f = 1 + i;
         const double ratio = 100 / std::sqrt(1 + f * f / 1e8);
@@ -25,16 +26,20 @@ CalcState MillionPointState(bool logScale) {
     return s;
 }
 
-// One full paint of the graph window at its laid-out size, into an offscreen pixmap.
+// One full paint of the graph window at its laid-out size, into an offscreen pixmap of the given
+// device pixel ratio (percent): 100 for a 96-dpi screen, 200 for a 4K laptop at 200 %.
 void BM_GraphWindowPaint(benchmark::State& state) {
     FakeMessageBoxes boxes;
     const CalcState calc = MillionPointState(state.range(0) != 0);
+    const double scale = static_cast<double>(state.range(1)) / 100;
     TForm3 graph(calc, boxes);
-    QPixmap target(graph.size());
+    QPixmap target(graph.size() * scale);
+    target.setDevicePixelRatio(scale);
     for (auto _ : state)
         graph.render(&target);
-    state.SetLabel(state.range(0) != 0 ? "dB over log10(f)" : "ratio over f");
+    state.SetLabel(std::string(state.range(0) != 0 ? "dB over log10(f)" : "ratio over f") +
+                   ", scale " + std::to_string(state.range(1)) + " %");
 }
-BENCHMARK(BM_GraphWindowPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GraphWindowPaint)->ArgsProduct({{0, 1}, {100, 200}})->Unit(benchmark::kMillisecond);
 
 } // namespace

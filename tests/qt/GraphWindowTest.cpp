@@ -1,3 +1,4 @@
+#include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
 #include "plot/mGraf.h"
 #include "ui/qt/UnFGr.h"
@@ -17,25 +18,6 @@ namespace {
 const QColor kGrey(128, 128, 128);
 const QColor kGreen(0, 128, 0);
 const QColor kSilver(192, 192, 192);
-
-// Records where the chart puts its curve, to check the painted pixels against.
-class CurveRecorder final : public Surface {
-  public:
-    explicit CurveRecorder(ClipRect clip) : clip_(clip) {}
-    ClipRect Clip() const override { return clip_; }
-    void SetPenStyle(PenStyle) override {}
-    void SetPenColor(Rgb) override {}
-    void MoveTo(int32_t, int32_t) override {}
-    void LineTo(int32_t, int32_t) override {}
-    void TextOut(int32_t, int32_t, std::string_view) override {}
-    void Polyline(const Point* points, size_t count) override {
-        curve.assign(points, points + count);
-    }
-    std::vector<Point> curve;
-
-  private:
-    ClipRect clip_;
-};
 
 // A state as a calculation leaves it, for a sweep fmin … fmax step df, with gain g(f).
 template <class Gain> void FillState(CalcState& s, double fmin, double fmax, double df, Gain g) {
@@ -175,6 +157,55 @@ class GraphWindowTest : public QObject {
         const QImage image = Render();
         QVERIFY(boxes->errors.isEmpty());
         QVERIFY(HasGreyInColumn(image, 10, 12, 40));
+    }
+
+    // On a screen of higher pixel density the chart is the 96-dpi picture enlarged: every logical
+    // pixel of the curve fills its whole device area, and the dotted grid stays dotted every
+    // other logical pixel.
+    void chartIsThe96DpiPictureEnlarged_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("150 %") << 1.5;
+        QTest::newRow("200 %") << 2.0;
+    }
+    void chartIsThe96DpiPictureEnlarged() {
+        QFETCH(qreal, scale);
+        FillState(state, 10, 1000, 10, LowPass);
+        QImage image(graph->size() * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        graph->render(&image);
+        // The device pixels of the logical pixel (x, y): its edges rounded to device pixels, so
+        // that neighbouring logical pixels share no device pixel and leave none out.
+        const auto deviceArea = [&](int x, int y) {
+            const auto first = [&](int v) { return static_cast<int>(std::floor(v * scale + 0.5)); };
+            return QRect(QPoint(first(x), first(y)), QPoint(first(x + 1) - 1, first(y + 1) - 1));
+        };
+        const auto filledWith = [&](int x, int y, const QColor& color) {
+            const QRect area = deviceArea(x, y);
+            for (int dy = area.top(); dy <= area.bottom(); ++dy)
+                for (int dx = area.left(); dx <= area.right(); ++dx)
+                    if (QColor(image.pixel(dx, dy)) != color)
+                        return false;
+            return true;
+        };
+        CurveRecorder recorder({0, 0, graph->width(), graph->height()});
+        DrawChart(state.Frequencies, state.Ratio, 10, recorder);
+        QVERIFY(recorder.curve.size() > 2);
+        // Between recorded points the curve runs on unbroken: each point and the next are
+        // joined, so checking each one's area and the area of every step between them finds gaps.
+        for (size_t i = 0; i + 1 < recorder.curve.size(); ++i) {
+            const Point p = recorder.curve[i];
+            QVERIFY2(filledWith(p.X, p.Y, kGreen),
+                     qPrintable(QString("curve pixel (%1, %2) not filled").arg(p.X).arg(p.Y)));
+        }
+        // The first vertical grid line at x = 10: grey on even rows from the top margin, silver on
+        // the rows between (below the top label and above the next).
+        for (int y = 30; y <= 50; y += 2) {
+            QVERIFY2(filledWith(10, y, kGrey), qPrintable(QString("grid at y = %1").arg(y)));
+            QVERIFY(filledWith(10, y + 1, kSilver));
+        }
+        // The title stands where it stands at 96 dpi.
+        QVERIFY(HasDarkPixel(image, deviceArea(20, 30).united(deviceArea(50, 42))));
     }
 
     void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTableWidget>
 #include <QTest>
 
@@ -21,8 +22,15 @@ inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString&
     editor->selectAll();
     QTest::keyClicks(editor, text);
     if (commit) {
+        // Enter only queues the commit and the closing of the editor. Let those run first (the
+        // editor is then scheduled for deletion), and only then delete it: deleting it while the
+        // commit is still queued leaves the view closing an editor that is gone.
+        const QPointer<QLineEdit> open(editor);
         QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(); // the queued commit and close
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(open.isNull() || !open->isVisible());
+        QCOMPARE(grid->item(row, column)->text(), text);
     }
 }
 

@@ -69,8 +69,15 @@ void PainterSurface::Rasterise(QPoint from, QPoint to) {
 void PainterSurface::DrawPixels() {
     if (pixels_.isEmpty())
         return;
-    painter_.setPen(QPen(color_, 0)); // cosmetic: one pixel per point
-    painter_.drawPoints(pixels_.constData(), static_cast<int>(pixels_.size()));
+    // Each chart pixel fills its whole logical pixel, so that on a screen of higher density the
+    // chart is the 96-dpi picture enlarged: a cosmetic point would set one device pixel of it and
+    // leave the rest empty.
+    squares_.resize(pixels_.size());
+    for (qsizetype i = 0; i < pixels_.size(); ++i)
+        squares_[i] = QRect(pixels_[i], QSize(1, 1));
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(color_);
+    painter_.drawRects(squares_.constData(), static_cast<int>(squares_.size()));
     pixels_.clear();
 }
 

@@ -36,4 +36,5 @@ class PainterSurface final : public Surface {
     QColor color_ = Qt::black;
     QPoint current_;
     QList<QPoint> pixels_;
+    QList<QRect> squares_; // the pixels as painted, kept to reuse its memory
 };
