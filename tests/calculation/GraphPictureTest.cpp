@@ -1,0 +1,100 @@
+#include "ui/GraphPicture.h"
+
+#include "numerics/FloatError.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records everything the picture draws.
+class RecordingSurface final : public Surface {
+  public:
+    ClipRect Clip() const override { return {0, 0, 763, 534}; }
+    void SetPenStyle(PenStyle) override {}
+    void SetPenColor(Rgb) override {}
+    void MoveTo(int32_t, int32_t) override { ++moves; }
+    void LineTo(int32_t, int32_t) override { ++lines; }
+    void TextOut(int32_t x, int32_t y, std::string_view text) override {
+        texts.push_back(std::to_string(x) + "," + std::to_string(y) + " " + std::string(text));
+    }
+    void Polyline(const Point* points, size_t count) override {
+        curve.insert(curve.end(), points, points + count);
+    }
+    bool Empty() const { return moves == 0 && lines == 0 && texts.empty() && curve.empty(); }
+
+    int moves = 0;
+    int lines = 0;
+    std::vector<std::string> texts;
+    std::vector<Point> curve;
+};
+
+// Five rows of a sweep 10 … 50 Hz with falling gains, `computed` of them from the last run.
+CalcState FiveRows(int32_t computed) {
+    CalcState s;
+    s.Frequencies = {10, 20, 30, 40, 50};
+    s.Ratio = {8, 6, 4, 2, 1000}; // the last gain is an earlier calculation's
+    s.Decibels = {18, 15.6, 12, 6, 60};
+    s.Count = 5;
+    s.Computed = computed;
+    return s;
+}
+
+TEST(GraphPicture, DrawsNothingWithFewerThanTwoComputedRows) {
+    for (int32_t computed : {0, 1}) {
+        const CalcState s = FiveRows(computed);
+        GraphPicture picture(s);
+        RecordingSurface surface;
+        picture.Paint(surface, 771, 568);
+        EXPECT_TRUE(surface.Empty()) << computed;
+    }
+}
+
+TEST(GraphPicture, ScalesAndDrawsOnlyTheComputedRows) {
+    const CalcState s = FiveRows(4);
+    GraphPicture picture(s);
+    RecordingSurface surface;
+    picture.Paint(surface, 771, 568);
+    EXPECT_EQ(surface.curve.size(), 4u);
+    // The gain axis runs 0 … 9 (from the computed maximum 8), not 0 … 2000: its top label reads 9.
+    EXPECT_NE(std::find(surface.texts.begin(), surface.texts.end(), "10,10 9"),
+              surface.texts.end());
+    // Titles last, over the chart: at (20, 30) and at the outer size less (90, 60).
+    ASSERT_GE(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[surface.texts.size() - 2], "20,30 k, раз");
+    EXPECT_EQ(surface.texts.back(), "681,508 f, Гц");
+}
+
+TEST(GraphPicture, LogModeTitles) {
+    CalcState s = FiveRows(5);
+    s.LogScale = true;
+    GraphPicture picture(s);
+    RecordingSurface surface;
+    picture.Paint(surface, 1000, 700);
+    EXPECT_EQ(surface.curve.size(), 5u);
+    EXPECT_EQ(surface.texts[surface.texts.size() - 2], "20,30 k, дБ");
+    EXPECT_EQ(surface.texts.back(), "910,640 log(f)");
+}
+
+TEST(GraphPicture, FailedPaintThrowsOnceUntilRearmed) {
+    CalcState s = FiveRows(5);
+    s.Frequencies[0] = -10; // log10 fails
+    s.LogScale = true;
+    GraphPicture picture(s);
+    RecordingSurface surface;
+    EXPECT_THROW(picture.Paint(surface, 771, 568), FloatingPointError);
+    RecordingSurface again;
+    EXPECT_NO_THROW(picture.Paint(again, 771, 568));
+    EXPECT_TRUE(again.Empty());
+    picture.Rearm();
+    EXPECT_THROW(picture.Paint(again, 771, 568), FloatingPointError);
+    s.LogScale = false;
+    picture.Rearm();
+    RecordingSurface linear;
+    picture.Paint(linear, 771, 568);
+    EXPECT_EQ(linear.curve.size(), 5u);
+}
+
+} // namespace
