@@ -14,13 +14,13 @@ constexpr const char* kFrequencyTitle = "f, Гц";
 constexpr const char* kDecibelTitle = "k, дБ";
 constexpr const char* kLogFrequencyTitle = "log(f)";
 
-// log10 of the first `count` frequencies; a frequency of zero or below is a floating-point error.
-// One evaluation for the whole series: reading the flags after each logarithm would stall the
-// x87 and cost more than the logarithm itself.
-arDouble Log10Series(const arDouble& frequencies, size_t count) {
-    arDouble logarithms(count);
+// log10 of every frequency; a frequency of zero or below is a floating-point error. One
+// evaluation for the whole series: reading the flags after each logarithm would stall the x87
+// and cost more than the logarithm itself.
+arDouble Log10Series(const arDouble& frequencies) {
+    arDouble logarithms(frequencies.size());
     EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-        for (size_t i = 0; i < count; ++i)
+        for (size_t i = 0; i < logarithms.size(); ++i)
             logarithms[i] = Store(Log10(X(frequencies[i])));
         return 0;
     });
@@ -50,20 +50,19 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const auto computed = static_cast<size_t>(std::max(0, state_.Computed));
     if (computed < 2)
         return;
-    const bool whole = computed == state_.Frequencies.size();
     const arDouble& gains = state_.LogScale ? state_.Decibels : state_.Ratio;
-    const arDouble partialGains = whole ? arDouble() : Head(gains, computed);
-    const arDouble& ys = whole ? gains : partialGains;
-    if (!state_.LogScale) {
-        if (whole)
-            DrawChart(state_.Frequencies, ys, kDivisions, surface);
-        else
-            DrawChart(Head(state_.Frequencies, computed), ys, kDivisions, surface);
-    } else {
-        DrawChart(Log10Series(state_.Frequencies, computed), ys, kDivisions, surface);
-    }
-    const int32_t titleX = outerWidth - 90;
-    const int32_t titleY = outerHeight - 60;
+    // Copies only after a calculation stopped part way.
+    const bool whole = computed == state_.Frequencies.size();
+    const arDouble headFrequencies = whole ? arDouble() : Head(state_.Frequencies, computed);
+    const arDouble headGains = whole ? arDouble() : Head(gains, computed);
+    const arDouble& frequencies = whole ? state_.Frequencies : headFrequencies;
+    const arDouble& ys = whole ? gains : headGains;
+
+    if (state_.LogScale)
+        DrawChart(Log10Series(frequencies), ys, kDivisions, surface);
+    else
+        DrawChart(frequencies, ys, kDivisions, surface);
     surface.TextOut(20, 30, state_.LogScale ? kDecibelTitle : kRatioTitle);
-    surface.TextOut(titleX, titleY, state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);
+    surface.TextOut(outerWidth - 90, outerHeight - 60,
+                    state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);
 }
