@@ -31,8 +31,8 @@ dpkg-root)
     touch "$root/var/lib/dpkg/status"
     in_root() { "$@"; }
     run_dpkg() { dpkg --root="$root" --log=/dev/null --force-depends --force-not-root "$@"; }
-    install_package() { run_dpkg -i "$deb" >/dev/null; }
-    remove_package() { run_dpkg -r ou >/dev/null; }
+    install_package() { quietly run_dpkg -i "$deb"; }
+    remove_package() { quietly run_dpkg -r ou; }
     program=$root/usr/bin/ou
     ;;
 debian12)
