@@ -5,6 +5,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
+# Making and checking the Debian package: CPack reads the program's library dependencies with
+# dpkg-shlibdeps; the checks use lintian, appstreamcli and man; debootstrap makes a Debian 12 to
+# try the package in.
+PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream man-db debootstrap)
 
 # Installs those of the given packages that are not installed yet.
 ensure_packages() {

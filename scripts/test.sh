@@ -11,7 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     preset=sanitize
 fi
 
-ensure_packages "${BUILD_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 # The window tests need no display.
