@@ -126,12 +126,12 @@ void ConvertToBaseUnits(CalcState& s) {
     s.f1 = Store(X(s.f1) * 1E6);
 }
 
+} // namespace
+
 double Decibel(double ratio) {
     return EvaluateWithFloatChecks(
         [&]<class X>(ScalarTag<X>) { return Store(X(20) * Log10(X(ratio))); });
 }
-
-} // namespace
 
 void BuRasClick(CalcWindow& window, CalcState& s) {
     if (!ReadInput(window, s))
@@ -142,6 +142,7 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
         return;
     }
 
+    s.Computed = 0;
     BuildSweep(s, sweep);
     const auto count = static_cast<size_t>(s.Count);
     s.Ratio.resize(count);
@@ -163,6 +164,7 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
             const double ratio = ComplexAbs(StageGain(s.Frequencies[done], s));
             s.Ratio[done] = ratio;
             s.Decibels[done] = Decibel(ratio);
+            ++s.Computed;
         }
     } catch (...) {
         // The rows computed before the failing frequency stay in the table.
