@@ -1,10 +1,11 @@
 #include "UnFGr.h"
 
 #include "Artwork.h"
-#include "ui/EventGuard.h"
+#include "GraphActions.h"
 #include "PainterSurface.h"
-#include "numerics/CheckedArithmetic.h"
 #include "plot/mGraf.h"
+#include "ui/EventGuard.h"
+#include "ui/GraphReadout.h"
 #include "ui_UnFGr.h"
 
 #include <QPainter>
@@ -13,25 +14,11 @@ namespace {
 
 constexpr QPoint kFramePosition(202, 71);
 const QColor kSilver(192, 192, 192);
-constexpr int32_t kDivisions = 10;
 
 constexpr const char* kRatioTitle = "k, раз";
 constexpr const char* kFrequencyTitle = "f, Гц";
 constexpr const char* kDecibelTitle = "k, дБ";
 constexpr const char* kLogFrequencyTitle = "log(f)";
-
-// log10 of every frequency; a frequency of zero or below is a floating-point error. One
-// evaluation for the whole series: reading the flags after each logarithm would stall the x87
-// and cost more than the logarithm itself.
-arDouble Log10Series(const arDouble& frequencies, int32_t count) {
-    arDouble logarithms(static_cast<size_t>(count));
-    EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-        for (size_t i = 0; i < logarithms.size(); ++i)
-            logarithms[i] = Store(Log10(X(frequencies[i])));
-        return 0;
-    });
-    return logarithms;
-}
 
 } // namespace
 
@@ -40,10 +27,15 @@ TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
+    actions_ = new GraphActions(*this, state_, boxes_);
     RunGuarded(boxes_, [this] { FormCreate(); });
 }
 
 TForm3::~TForm3() = default;
+
+void TForm3::SetFileChooser(FileChooser& chooser) {
+    actions_->SetFileChooser(chooser);
+}
 
 void TForm3::FormCreate() {
     QPalette background = palette();
@@ -75,11 +67,11 @@ void TForm3::FormPaint() {
     const QSize outer = size() + kFrame;
     const QPoint horizontalTitle(outer.width() - 90, outer.height() - 60);
     if (!state_.LogScale) {
-        DrawChart(state_.Frequencies, state_.Ratio, kDivisions, surface);
+        DrawChart(state_.Frequencies, state_.Ratio, kGraphDivisions, surface);
         surface.TextOut(20, 30, kRatioTitle);
         surface.TextOut(horizontalTitle.x(), horizontalTitle.y(), kFrequencyTitle);
     } else {
-        DrawChart(Log10Series(state_.Frequencies, state_.Count), state_.Decibels, kDivisions,
+        DrawChart(Log10Series(state_.Frequencies, state_.Count), state_.Decibels, kGraphDivisions,
                   surface);
         surface.TextOut(20, 30, kDecibelTitle);
         surface.TextOut(horizontalTitle.x(), horizontalTitle.y(), kLogFrequencyTitle);

@@ -10,6 +10,8 @@
 namespace Ui {
 class TForm3;
 }
+class FileChooser;
+class GraphActions;
 
 // The graph window "график": the gain curve of the last calculation, drawn from the calculation
 // state as it stands at every paint. It holds no data of its own.
@@ -30,6 +32,9 @@ class TForm3 final : public QWidget {
     void FormCreate();
     void FormPaint();
 
+    // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -37,6 +42,7 @@ class TForm3 final : public QWidget {
     std::unique_ptr<Ui::TForm3> ui_;
     const CalcState& state_;
     MessageBoxes& boxes_;
+    GraphActions* actions_ = nullptr;
     // A failed paint is reported once; until the state changes the window shows its background
     // only, or every repaint (the error box's own closing among them) would report it again.
     bool paintFailed_ = false;
