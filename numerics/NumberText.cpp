@@ -15,6 +15,10 @@ char32_t PointSeparator() {
 
 char32_t (*separatorSource)() = &PointSeparator;
 
+// The separator while a PinnedDecimalSeparator lives, and how many live.
+char32_t pinnedSeparator = U'.';
+int pins = 0;
+
 std::string Utf8(char32_t c) {
     std::string s;
     if (c < 0x80) {
@@ -109,7 +113,17 @@ void SetDecimalSeparatorSource(char32_t (*source)()) {
 }
 
 char32_t DecimalSeparator() {
-    return separatorSource();
+    return pins > 0 ? pinnedSeparator : separatorSource();
+}
+
+PinnedDecimalSeparator::PinnedDecimalSeparator() {
+    if (pins == 0)
+        pinnedSeparator = separatorSource();
+    ++pins;
+}
+
+PinnedDecimalSeparator::~PinnedDecimalSeparator() {
+    --pins;
 }
 
 double TextToNumber(std::string_view text, double fallback) {

@@ -11,6 +11,16 @@
 void SetDecimalSeparatorSource(char32_t (*source)());
 char32_t DecimalSeparator();
 
+// While one lives, the separator is the one asked when the first was made: a table written out
+// whole has one separator throughout, and the locale is asked once, not a million times.
+class PinnedDecimalSeparator {
+  public:
+    PinnedDecimalSeparator();
+    ~PinnedDecimalSeparator();
+    PinnedDecimalSeparator(const PinnedDecimalSeparator&) = delete;
+    PinnedDecimalSeparator& operator=(const PinnedDecimalSeparator&) = delete;
+};
+
 // Blanks around, an optional sign, digits with at most one separator, an optional exponent
 // (E or e, optional sign, digits), nothing else. Anything else, an empty text, or a number
 // beyond the range of double gives `fallback`. Raises no floating-point error.

@@ -76,6 +76,15 @@ double GridValue(int32_t k, double step, double min) {
     return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Store(X(k) * step + min); });
 }
 
+// Left as they are by AxisRange for n < 2; the scale then divides by zero.
+ChartAxis ScaleAxis(const arDouble& series, int32_t n, int32_t extent) {
+    ChartAxis axis{0, 0, 0, 0};
+    AxisRange(series, n, axis.step, axis.min, axis.max);
+    axis.scale = EvaluateWithFloatChecks(
+        [&]<class X>(ScalarTag<X>) { return X(extent) / (X(axis.max) - axis.min); });
+    return axis;
+}
+
 } // namespace
 
 double ArrayMin(const arDouble& a) {
@@ -126,42 +135,38 @@ void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin,
     axisMax = s.max;
 }
 
+ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip) {
+    return ScaleAxis(xs, n, Wrap32(int64_t{clip.Right} - clip.Left - 2 * kChartMargin));
+}
+
+ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip) {
+    return ScaleAxis(ys, n, Wrap32(int64_t{clip.Bottom} - clip.Top - 2 * kChartMargin));
+}
+
 void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface) {
-    constexpr int32_t kMargin = 10;
+    constexpr int32_t kMargin = kChartMargin;
     constexpr Rgb kGridColor{128, 128, 128};
     constexpr Rgb kCurveColor{0, 128, 0};
 
-    // Left as they are by AxisRange for n < 2; the scale below then divides by zero.
-    double stepX = 0, minX = 0, maxX = 0;
-    AxisRange(xs, n, stepX, minX, maxX);
-    ClipRect clip = surface.Clip();
-    const int32_t w = Wrap32(int64_t{clip.Right} - clip.Left - 2 * kMargin);
-    const Extended kx =
-        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return X(w) / (X(maxX) - minX); });
-
-    double stepY = 0, minY = 0, maxY = 0;
-    AxisRange(ys, n, stepY, minY, maxY);
-    clip = surface.Clip();
-    const int32_t h = Wrap32(int64_t{clip.Bottom} - clip.Top - 2 * kMargin);
-    const Extended ky =
-        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return X(h) / (X(maxY) - minY); });
+    const ChartAxis x = HorizontalAxis(xs, n, surface.Clip());
+    const ChartAxis y = VerticalAxis(ys, n, surface.Clip());
 
     // The clip is read afresh at every use: it belongs to the window, not to the chart.
     surface.SetPenStyle(PenStyle::Dotted);
     surface.SetPenColor(kGridColor);
     for (int64_t i = 0; i <= n; ++i) {
         const auto k = static_cast<int32_t>(i);
-        const int32_t xi = Wrap32(int64_t{GridOffset(k, stepX, kx)} + kMargin);
+        const int32_t xi = Wrap32(int64_t{GridOffset(k, x.step, x.scale)} + kMargin);
         surface.MoveTo(xi, kMargin);
         surface.LineTo(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin));
         surface.TextOut(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin),
-                        NumberToText(GridValue(k, stepX, minX)));
+                        NumberToText(GridValue(k, x.step, x.min)));
 
         const int32_t yi =
-            Wrap32(int64_t{surface.Clip().Bottom} - GridOffset(k, stepY, ky) - kMargin);
+            Wrap32(int64_t{surface.Clip().Bottom} - GridOffset(k, y.step, y.scale) - kMargin);
         surface.MoveTo(kMargin, yi);
         surface.LineTo(Wrap32(int64_t{surface.Clip().Right} - kMargin), yi);
-        surface.TextOut(kMargin, yi, NumberToText(GridValue(k, stepY, minY)));
+        surface.TextOut(kMargin, yi, NumberToText(GridValue(k, y.step, y.min)));
     }
 
     surface.SetPenStyle(PenStyle::Solid);
@@ -181,9 +186,9 @@ void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surfa
             EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
                 for (filled = 0; filled < size; ++filled) {
                     const size_t j = first + filled;
-                    chunk[filled] = {
-                        Wrap32(int64_t{RoundToInt32((X(xs[j]) - minX) * kx)} + kMargin),
-                        Wrap32(int64_t{bottom} - RoundToInt32((X(ys[j]) - minY) * ky) - kMargin)};
+                    chunk[filled] = {ChartColumn<X>(x, xs[j]),
+                                     Wrap32(int64_t{bottom} -
+                                            RoundToInt32(AxisPosition<X>(y, ys[j])) - kMargin)};
                 }
                 return 0;
             });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numerics/CheckedArithmetic.h"
 #include "numerics/modType.h"
 #include "plot/Surface.h"
 
@@ -30,6 +31,35 @@ void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax);
 // A round range that includes zero and, as a rule, the series, divided into n steps. For n < 2
 // the outputs are left as they are. A series that is zero throughout gets 0 … 1.
 void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax);
+
+// Pixels between the chart and each edge of the surface's clip rectangle.
+constexpr int32_t kChartMargin = 10;
+
+// One axis of the chart as DrawChart scales it: the round range and grid step AxisRange gives
+// the series, and the pixels per unit that fit the range into the axis's extent.
+struct ChartAxis {
+    double step;
+    double min;
+    double max;
+    Extended scale;
+};
+
+// The chart's axes for a clip rectangle: the horizontal one spans its width, the vertical one its
+// height, each less both margins. For n < 2 the range stays 0 … 0 and the scale divides by zero.
+ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip);
+ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip);
+
+// Where v lies along the axis, in pixels from the margin, before the chart rounds it to a pixel.
+// For use inside EvaluateWithFloatChecks, as the chart evaluates it.
+template <class X> X AxisPosition(const ChartAxis& axis, double v) {
+    return (X(v) - axis.min) * axis.scale;
+}
+
+// The column of the chart's point with abscissa v: its rounded position past the left margin.
+// Pixel arithmetic is 32-bit and wraps, as the processor's integer adds do.
+template <class X> int32_t ChartColumn(const ChartAxis& axis, double v) {
+    return static_cast<int32_t>(int64_t{RoundToInt32(AxisPosition<X>(axis, v))} + kChartMargin);
+}
 
 // The curve ys over xs (ys at least as long as xs) inside the surface's clip rectangle with
 // 10-pixel margins, over a dotted grid of n divisions per axis labelled with the grid values.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb, types a typical circuit and sweep as a user would, presses
-# "расчет" and saves pictures of the windows into docs/.
+# "расчет" and saves pictures of the windows, and of the graph's readout under the pointer, into
+# docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -9,7 +10,10 @@ ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
 cmake --preset default >/dev/null
 cmake --build --preset default --target ou
 
-display=:97
+# The first free display from :97, so that another Xvfb on the machine does not get in the way.
+display_number=97
+while [ -e /tmp/.X$display_number-lock ]; do display_number=$((display_number + 1)); done
+display=:$display_number
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
@@ -50,6 +54,14 @@ shot 871x557+137+114 main-window.png
 click 536 536 # график, ratio over frequency
 sleep 1
 shot 763x534+202+71 graph-ratio.png
+# The readout: the pointer just above the curve, the tooltip beside it naming the point
+# nearest the pointer horizontally.
+graph_x=202 graph_y=71
+xdotool mousemove $((graph_x + 240)) $((graph_y + 390))
+sleep 0.3
+xdotool mousemove $((graph_x + 245)) $((graph_y + 393))
+sleep 1
+shot 763x534+202+71 graph-readout.png
 click 608 536 # ??
 sleep 1
 shot 698x446+192+114 help-window.png

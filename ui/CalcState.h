@@ -3,6 +3,7 @@
 #include "numerics/modOU.h"
 #include "numerics/modType.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // The one calculation state of the program: written by the calculation command (the graph mode
@@ -24,3 +25,10 @@ struct CalcState : StageParameters {
 
     bool LogScale = false; // graph: false = ratio over f, true = dB over log10(f)
 };
+
+// The rows 0 … ComputedRows − 1 hold gains of the last calculation: what may be read off the
+// series. Never more than any of them holds.
+inline int32_t ComputedRows(const CalcState& s) {
+    const size_t held = std::min({s.Frequencies.size(), s.Ratio.size(), s.Decibels.size()});
+    return std::max(0, std::min({s.Computed, s.Count, static_cast<int32_t>(held)}));
+}

@@ -130,12 +130,12 @@ void ConvertToBaseUnits(CalcState& s) {
     s.f1 = Store(X(s.f1) * 1E6);
 }
 
+} // namespace
+
 double Decibel(double ratio) {
     return EvaluateWithFloatChecks(
         [&]<class X>(ScalarTag<X>) { return Store(X(20) * Log10(X(ratio))); });
 }
-
-} // namespace
 
 void BuRasClick(CalcWindow& window, CalcState& s) {
     if (!ReadInput(window, s))

@@ -15,3 +15,7 @@ constexpr int32_t kMaxSweepFrequencies = 10'000'000;
 // A floating-point error (FloatingPointError) abandons it where it happens, leaving what was
 // done so far.
 void BuRasClick(CalcWindow& window, CalcState& state);
+
+// 20·log10(ratio), as the result table's dB column holds it; a ratio of 0 or below is a
+// floating-point error.
+double Decibel(double ratio);

@@ -1,31 +1,16 @@
 #include "GraphPicture.h"
 
-#include "numerics/CheckedArithmetic.h"
+#include "GraphReadout.h"
 #include "plot/mGraf.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int32_t kDivisions = 10;
-
 constexpr const char* kRatioTitle = "k, раз";
 constexpr const char* kFrequencyTitle = "f, Гц";
 constexpr const char* kDecibelTitle = "k, дБ";
 constexpr const char* kLogFrequencyTitle = "log(f)";
-
-// log10 of every frequency; a frequency of zero or below is a floating-point error. One
-// evaluation for the whole series: reading the flags after each logarithm would stall the x87
-// and cost more than the logarithm itself.
-arDouble Log10Series(const arDouble& frequencies) {
-    arDouble logarithms(frequencies.size());
-    EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-        for (size_t i = 0; i < logarithms.size(); ++i)
-            logarithms[i] = Store(Log10(X(frequencies[i])));
-        return 0;
-    });
-    return logarithms;
-}
 
 arDouble Head(const arDouble& series, size_t count) {
     return arDouble(series.begin(), series.begin() + static_cast<std::ptrdiff_t>(count));
@@ -47,7 +32,7 @@ void GraphPicture::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeig
 void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const {
     // Only what the last calculation computed is drawn, and scaled: rows past it hold an earlier
     // calculation's gains. Fewer than two points make no curve.
-    const auto computed = static_cast<size_t>(std::max(0, state_.Computed));
+    const auto computed = static_cast<size_t>(ComputedRows(state_));
     if (computed < 2)
         return;
     const arDouble& gains = state_.LogScale ? state_.Decibels : state_.Ratio;
@@ -59,9 +44,10 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const arDouble& ys = whole ? gains : headGains;
 
     if (state_.LogScale)
-        DrawChart(Log10Series(frequencies), ys, kDivisions, surface);
+        DrawChart(Log10Series(frequencies, static_cast<int32_t>(computed)), ys, kGraphDivisions,
+                  surface);
     else
-        DrawChart(frequencies, ys, kDivisions, surface);
+        DrawChart(frequencies, ys, kGraphDivisions, surface);
     surface.TextOut(20, 30, state_.LogScale ? kDecibelTitle : kRatioTitle);
     surface.TextOut(outerWidth - 90, outerHeight - 60,
                     state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);

@@ -4,6 +4,14 @@
 
 #include <algorithm>
 
+std::string FrequencyText(double hertz) {
+    return NumberToText(hertz);
+}
+
+std::string GainText(double gain) {
+    return NumberToText(RoundSignificant(ResultTable::kSignificantDigits, gain));
+}
+
 ResultTable::ResultTable(const CalcState& state, int rowCount)
     : state_(state), rowCount_(std::max(rowCount, 1)) {}
 
@@ -28,12 +36,12 @@ std::string ResultTable::Cell(int column, int row) const {
     const auto i = static_cast<size_t>(row - 1);
     if (column == 0)
         return row <= frequencyRows_ && i < state_.Frequencies.size()
-                   ? NumberToText(state_.Frequencies[i])
+                   ? FrequencyText(state_.Frequencies[i])
                    : std::string();
     const arDouble& series = column == 1 ? state_.Ratio : state_.Decibels;
     if (row > gainRows_ || i >= series.size())
         return {};
-    return NumberToText(RoundSignificant(kSignificantDigits, series[i]));
+    return GainText(series[i]);
 }
 
 void ResultTable::SetRowCount(int rows) {

@@ -2,9 +2,15 @@
 
 #include "CalcState.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+
+// A number as the table writes it: a frequency with every digit, a gain (ratio or dB) rounded to
+// about five significant digits.
+std::string FrequencyText(double hertz);
+std::string GainText(double gain);
 
 // Told before and after every change of the table, so that a view can follow it.
 class ResultTableObserver {
@@ -29,6 +35,8 @@ class ResultTable {
     void SetHeading(int column, std::string text);
     int RowCount() const { return rowCount_; } // heading row included
     std::string Cell(int column, int row) const;
+    // Rows 1 … FilledRows carry text below the heading; none after start-up, reset or an edit.
+    int32_t FilledRows() const { return std::max(frequencyRows_, gainRows_); }
 
     // Rows 1 … rows − 1 below the heading; rows beyond the count are dropped.
     void SetRowCount(int rows);

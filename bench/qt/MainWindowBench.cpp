@@ -1,11 +1,15 @@
 #include "bench/support/HeapCounter.h"
+#include "numerics/NumberText.h"
 #include "tests/qt/FakeMessageBoxes.h"
+#include "ui/qt/LocaleSeparator.h"
 #include "ui/qt/ou.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -14,6 +18,14 @@ namespace {
 
 const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "1",
                                 "100", "1",    "1", "1e5", "10",   "1"};
+
+void TypeMillionFrequencySweep(TForm1& window) {
+    for (int row = 1; row <= 13; ++row)
+        window.SetCellText(1, row, kStage[row - 1]);
+    window.SetEditText(SweepEdit::EdOt, "1");
+    window.SetEditText(SweepEdit::EdDo, "1000000");
+    window.SetEditText(SweepEdit::EdDf, "1");
+}
 
 // "расчет" over a million frequencies through the real window on the offscreen platform, until
 // the result table has painted its first rows; then a jump to the last row, painted.
@@ -28,11 +40,7 @@ void BM_MainWindowMillionFrequencies(benchmark::State& state) {
     size_t beyondSeries = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        for (int row = 1; row <= 13; ++row)
-            window.SetCellText(1, row, kStage[row - 1]);
-        window.SetEditText(SweepEdit::EdOt, "1");
-        window.SetEditText(SweepEdit::EdDo, "1000000");
-        window.SetEditText(SweepEdit::EdDf, "1");
+        TypeMillionFrequencySweep(window);
         table->scrollToTop();
         // Start from an empty table, so the figure counts all that the sweep adds.
         window.Results().Clear();
@@ -66,5 +74,28 @@ void BM_MainWindowMillionFrequencies(benchmark::State& state) {
         static_cast<double>(beyondSeries) / window.State().Count;
 }
 BENCHMARK(BM_MainWindowMillionFrequencies)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ctrl+A, Ctrl+C on a table of a million rows, until the text is on the clipboard; the
+// separator asked of the locale as in the program.
+void BM_MainWindowCopyMillionRows(benchmark::State& state) {
+    SetDecimalSeparatorSource(&LocaleDecimalSeparator);
+    FakeMessageBoxes boxes;
+    TForm1 window(boxes);
+    window.show();
+    TypeMillionFrequencySweep(window);
+    window.findChild<QPushButton*>("BuRas")->click();
+    QApplication::processEvents();
+    auto* table = window.findChild<QTableView*>("SgResult");
+    table->setFocus();
+    for (auto _ : state) {
+        table->clearSelection();
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(table, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    }
+    state.counters["characters"] = static_cast<double>(QGuiApplication::clipboard()->text().size());
+    SetDecimalSeparatorSource(nullptr);
+}
+BENCHMARK(BM_MainWindowCopyMillionRows)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace

@@ -14,6 +14,7 @@ set(screenshots
   "main-window.png|The circuit, its parameters and the result table|Схема, ее параметры и таблица результатов"
   "graph-ratio.png|The gain as a ratio over frequency|Коэффициент усиления в разах от частоты"
   "graph-decibels.png|The gain in decibels over the logarithm of frequency|Коэффициент усиления в децибелах от логарифма частоты"
+  "graph-readout.png|The curve read under the pointer|Значение кривой под указателем"
   "help-window.png|The help: the amplifier model and the units of entry|Справка: модель усилителя и единицы ввода")
 
 set(OU_SCREENSHOTS "")

@@ -323,6 +323,26 @@ TEST_F(CalculationCommand, ConversionBeyondDoubleOverflows) {
     EXPECT_EQ(window.results.Cell(1, 1), "");
 }
 
+// What the graph and its readouts may read: the rows of the last calculation that hold gains.
+TEST_F(CalculationCommand, CountsTheRowsItComputed) {
+    Calculate("10", "100", "10");
+    EXPECT_EQ(state.Computed, 10);
+    // A refused run leaves the last calculation's rows as they were.
+    window.Type(kTypicalStage, "10", "100", "0");
+    BuRasClick(window, state);
+    EXPECT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(state.Computed, 10);
+    // One that stops part-way counts the rows before the failing frequency.
+    window.Type(kTypicalStage, "-20", "20", "10");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    EXPECT_EQ(state.Computed, 2);
+    // One that fails before the first gain has none.
+    window.Type(kTypicalStage, "10", "100", "10");
+    window.grid[4][1] = "1E306";
+    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow");
+    EXPECT_EQ(state.Computed, 0);
+}
+
 TEST_F(CalculationCommand, InputResistanceCancellingR1DividesByZero) {
     window.Type(kTypicalStage, "10", "100", "10");
     window.grid[1][1] = "-1000"; // -1 MΩ against +1 MΩ

@@ -157,4 +157,31 @@ TEST(NormalForm, IsAFixedPointForEveryFiniteDouble) {
     }
 }
 
+// The separator a source answers with, and how often it was asked.
+char32_t answer = U'.';
+int asked = 0;
+char32_t CountingSource() {
+    ++asked;
+    return answer;
+}
+
+TEST(PinnedDecimalSeparator, AsksOnceAndHoldsTheAnswerUntilTheLastPinGoes) {
+    WithSeparator counting(&CountingSource);
+    answer = U',';
+    asked = 0;
+    {
+        const PinnedDecimalSeparator outer;
+        answer = U'.'; // the locale changes meanwhile
+        EXPECT_EQ(NumberToText(2.5), "2,5");
+        {
+            const PinnedDecimalSeparator inner;
+            EXPECT_EQ(NumberToText(-0.5), "-0,5");
+        }
+        EXPECT_EQ(TextToNumber("1,5", 0), 1.5);
+        EXPECT_EQ(asked, 1);
+    }
+    EXPECT_EQ(NumberToText(2.5), "2.5");
+    EXPECT_EQ(asked, 2);
+}
+
 } // namespace

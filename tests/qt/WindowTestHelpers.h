@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 // What a user does with the controls, as test steps.
 
@@ -41,4 +45,20 @@ inline void TypeInto(QLineEdit* edit, const QString& text) {
 
 inline QString ModelCell(const QAbstractItemModel* model, int row, int column) {
     return model->data(model->index(row, column)).toString();
+}
+
+// Right-clicks `target` at `position`, reads the context menu while it is open ("text", or
+// "text (disabled)") and closes it.
+inline QStringList ContextMenuTexts(QWidget* target, QPoint position) {
+    QStringList texts;
+    QTimer::singleShot(0, target, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                texts << action->text() + (action->isEnabled() ? "" : " (disabled)");
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, position, target->mapToGlobal(position));
+    QApplication::sendEvent(target, &event);
+    return texts;
 }

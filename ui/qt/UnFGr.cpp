@@ -1,8 +1,9 @@
 #include "UnFGr.h"
 
 #include "Artwork.h"
-#include "ui/EventGuard.h"
+#include "GraphActions.h"
 #include "PainterSurface.h"
+#include "ui/EventGuard.h"
 #include "ui_UnFGr.h"
 
 #include <QPainter>
@@ -19,10 +20,15 @@ TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
+    actions_ = new GraphActions(*this, state, boxes_);
     RunGuarded(boxes_, [this] { FormCreate(); });
 }
 
 TForm3::~TForm3() = default;
+
+void TForm3::SetFileChooser(FileChooser& chooser) {
+    actions_->SetFileChooser(chooser);
+}
 
 void TForm3::FormCreate() {
     QPalette background = palette();

@@ -11,6 +11,8 @@
 namespace Ui {
 class TForm3;
 }
+class FileChooser;
+class GraphActions;
 
 // The graph window "график": the gain curve of the last calculation, drawn from the calculation
 // state as it stands at every paint. It holds no data of its own.
@@ -31,6 +33,9 @@ class TForm3 final : public QWidget {
     void FormCreate();
     void FormPaint();
 
+    // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -38,4 +43,5 @@ class TForm3 final : public QWidget {
     std::unique_ptr<Ui::TForm3> ui_;
     MessageBoxes& boxes_;
     GraphPicture picture_;
+    GraphActions* actions_ = nullptr;
 };

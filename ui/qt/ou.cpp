@@ -1,12 +1,13 @@
 #include "ou.h"
 
 #include "Artwork.h"
-#include "ui/CalculationCommand.h"
-#include "ui/EventGuard.h"
 #include "KeystrokeDelegate.h"
+#include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
 #include "numerics/NumberText.h"
+#include "ui/CalculationCommand.h"
+#include "ui/EventGuard.h"
 #include "ui_ou.h"
 
 #include <QHeaderView>
@@ -80,7 +81,12 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
         CondenseToFit(label);
     LayOutGrids();
     ConnectHandlers();
+    resultActions_ = new ResultTableActions(*ui_->SgResult, results_, boxes_);
     RunGuarded(boxes_, [this] { FormCreate(); });
+}
+
+void TForm1::SetFileChooser(FileChooser& chooser) {
+    resultActions_->SetFileChooser(chooser);
 }
 
 TForm1::~TForm1() {

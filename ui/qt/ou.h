@@ -12,6 +12,8 @@
 namespace Ui {
 class TForm1;
 }
+class FileChooser;
+class ResultTableActions;
 class ResultTableModel;
 class TForm3;
 
@@ -30,6 +32,8 @@ class TForm1 final : public QWidget, public CalcWindow {
     // The windows that "график" and "??" show.
     void SetGraphWindow(TForm3* window) { graphWindow_ = window; }
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
+    // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser);
 
     // Event handlers, each run through the top-level error handler.
     void FormCreate();
@@ -67,6 +71,7 @@ class TForm1 final : public QWidget, public CalcWindow {
     CalcState state_;
     ResultTable results_;
     ResultTableModel* resultModel_ = nullptr;
+    ResultTableActions* resultActions_ = nullptr;
     TForm3* graphWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
 };

@@ -1,0 +1,92 @@
+#include "ui/GraphReadout.h"
+
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The graph window's client area as laid out: 763 × 534, so 743 pixels of chart between the
+// margins.
+constexpr ClipRect kGraphArea{0, 0, 763, 534};
+
+// A state as a calculation leaves it for fmin, fmin + df, … fmax, with a low-pass gain.
+CalcState Sweep(double fmin, double fmax, double df) {
+    CalcState s;
+    for (double f = fmin; f <= fmax + 1e-9; f += df) {
+        const double ratio = 10 / std::sqrt(1 + f * f / 2500);
+        s.Frequencies.push_back(f);
+        s.Ratio.push_back(ratio);
+        s.Decibels.push_back(20 * std::log10(ratio));
+    }
+    s.Count = static_cast<int32_t>(s.Frequencies.size());
+    s.Computed = s.Count;
+    return s;
+}
+
+struct PointerCase {
+    const char* name;
+    bool logScale;
+    int32_t computed; // 0: every row
+    int32_t x;
+    double frequency;
+};
+
+class PointUnderPointerAt : public testing::TestWithParam<PointerCase> {};
+
+// Linear: 10 … 95 Hz on an axis 0 … 100, 7.43 px per Hz: 20 Hz lies at 158.6, 25 Hz at 195.75.
+// Logarithmic: 10 … 1000 Hz, log10 on an axis 0 … 4, 185.75 px per decade: 10 Hz at 195.75,
+// 20 Hz at 251.67, 1000 Hz at 567.25.
+TEST_P(PointUnderPointerAt, IsTheNearestComputedPointAsTheChartPlacesIt) {
+    const PointerCase& c = GetParam();
+    CalcState s = c.logScale ? Sweep(10, 1000, 10) : Sweep(10, 95, 5);
+    s.LogScale = c.logScale;
+    if (c.computed > 0)
+        s.Computed = c.computed;
+    const auto point = PointUnderPointer(s, kGraphArea, c.x);
+    ASSERT_TRUE(point.has_value());
+    EXPECT_EQ(point->Frequency, c.frequency);
+    const auto row = static_cast<size_t>(
+        std::find(s.Frequencies.begin(), s.Frequencies.end(), c.frequency) - s.Frequencies.begin());
+    EXPECT_EQ(point->Ratio, s.Ratio[row]);
+    EXPECT_EQ(point->Decibels, s.Decibels[row]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GraphReadout, PointUnderPointerAt,
+    testing::Values(PointerCase{"LeftOfTheChart", false, 0, 0, 10},
+                    PointerCase{"NearerTheLowerOfTwo", false, 0, 177, 20},
+                    PointerCase{"NearerTheUpperOfTwo", false, 0, 178, 25},
+                    PointerCase{"RightOfTheChart", false, 0, 763, 95},
+                    // Four rows computed: the axis is 0 … 30 and the last of them the rightmost.
+                    PointerCase{"OnlyComputedRows", false, 4, 763, 25},
+                    PointerCase{"LogNearerTheLowerOfTwo", true, 0, 223, 10},
+                    PointerCase{"LogNearerTheUpperOfTwo", true, 0, 224, 20},
+                    PointerCase{"LogRightOfTheChart", true, 0, 700, 1000}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(GraphReadout, NothingWithoutComputedRowsOrWhereTheChartCannotBeDrawn) {
+    CalcState s = Sweep(10, 95, 5);
+    s.Computed = 0;
+    EXPECT_FALSE(PointUnderPointer(s, kGraphArea, 300).has_value());
+    // log10 of −10 Hz fails the chart's paint; the readout stays silent instead.
+    s = Sweep(-10, 10, 5);
+    s.LogScale = true;
+    EXPECT_FALSE(PointUnderPointer(s, kGraphArea, 300).has_value());
+    s.LogScale = false;
+    EXPECT_TRUE(PointUnderPointer(s, kGraphArea, 300).has_value());
+}
+
+TEST(GraphReadout, TextWritesNumbersAsTheResultTable) {
+    const GraphPoint point{1010, 21.08921234, 26.48121234};
+    EXPECT_EQ(ReadoutText(point), "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)");
+    SetDecimalSeparatorSource([] { return U','; });
+    // The frequency keeps every digit, as in the table's first column.
+    EXPECT_EQ(ReadoutText({12.3456789, 0.000123456789, -78.123456}),
+              "f = 12,3456789 Гц, |k| = 0,000123457 (-78,123 дБ)");
+    SetDecimalSeparatorSource(nullptr);
+}
+
+} // namespace

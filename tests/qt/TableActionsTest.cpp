@@ -1,0 +1,180 @@
+#include "FakeFileChooser.h"
+#include "FakeMessageBoxes.h"
+#include "WindowTestHelpers.h"
+#include "numerics/NumberText.h"
+#include "ui/qt/ou.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A band-pass stage, three frequencies.
+const QStringList kStage = {"10",  "1e9", "1",    "99",  "1e9", "0.159", "1e-7",
+                            "1e9", "1e9", "1e-7", "1e5", "10",  "1"};
+const QString kSentinel = QStringLiteral("what the clipboard held");
+
+} // namespace
+
+// SgResult's copy, select-all and save, through the real main window.
+class TableActionsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<FakeMessageBoxes> boxes;
+    std::unique_ptr<FakeFileChooser> chooser;
+    std::unique_ptr<TForm1> window;
+
+    QTableView* SgResult() { return window->findChild<QTableView*>("SgResult"); }
+    QString Shown(int modelRow, int column) {
+        return ModelCell(SgResult()->model(), modelRow, column);
+    }
+    QString Clipboard() { return QGuiApplication::clipboard()->text(); }
+
+    void Calculate(const QString& from, const QString& to, const QString& step) {
+        // Typed with the locale's separator, as a user would.
+        const char32_t separator = DecimalSeparator();
+        for (int row = 1; row <= 13; ++row)
+            window->SetCellText(1, row,
+                                QString(kStage[row - 1])
+                                    .replace('.', QString::fromUcs4(&separator, 1))
+                                    .toStdString());
+        window->SetEditText(SweepEdit::EdOt, from.toStdString());
+        window->SetEditText(SweepEdit::EdDo, to.toStdString());
+        window->SetEditText(SweepEdit::EdDf, step.toStdString());
+        QTest::mouseClick(window->findChild<QPushButton*>("BuRas"), Qt::LeftButton);
+        QCOMPARE(SgResult()->model()->rowCount(), 3);
+    }
+    void Press(Qt::Key key) {
+        SgResult()->setFocus();
+        QTest::keyClick(SgResult(), key, Qt::ControlModifier);
+    }
+    // The rows as the grid shows them, cells joined by `separator`.
+    QStringList ShownRows(const QString& separator) {
+        QStringList rows;
+        for (int row = 0; row < SgResult()->model()->rowCount(); ++row)
+            rows << QStringList{Shown(row, 0), Shown(row, 1), Shown(row, 2)}.join(separator);
+        return rows;
+    }
+    QStringList MenuTexts() { return ::ContextMenuTexts(SgResult()->viewport(), QPoint(20, 20)); }
+
+  private slots:
+    void init() {
+        SetDecimalSeparatorSource(nullptr);
+        boxes = std::make_unique<FakeMessageBoxes>();
+        chooser = std::make_unique<FakeFileChooser>();
+        window = std::make_unique<TForm1>(*boxes);
+        window->SetFileChooser(*chooser);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QGuiApplication::clipboard()->setText(kSentinel);
+    }
+    void cleanup() {
+        window.reset();
+        SetDecimalSeparatorSource(nullptr);
+        QVERIFY2(boxes->messages.isEmpty(), qPrintable(boxes->messages.join('|')));
+        QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
+    }
+
+    void withoutResultsNothingIsCopied() {
+        Press(Qt::Key_A);
+        Press(Qt::Key_C);
+        QCOMPARE(Clipboard(), kSentinel);
+        QVERIFY(SgResult()->selectionModel()->selection().isEmpty());
+        QCOMPARE(MenuTexts(), QStringList({"Копировать (disabled)", "Выделить всё (disabled)",
+                                           "Сохранить таблицу… (disabled)"}));
+    }
+
+    void selectAllAndCopyGiveTheHeadingAndEveryRow() {
+        Calculate("10", "30", "10");
+        Press(Qt::Key_A);
+        Press(Qt::Key_C);
+        QCOMPARE(Clipboard(),
+                 (QStringList{"частота, Гц\t |k|, раз\t |k|, дБ"} + ShownRows("\t")).join('\n'));
+        QVERIFY(Clipboard().startsWith("частота, Гц\t |k|, раз\t |k|, дБ\n10\t"));
+    }
+
+    void copyOfABlockBelowTheTopHasNoHeading() {
+        SetDecimalSeparatorSource([] { return U','; });
+        Calculate("10", "30", "10");
+        const QAbstractItemModel* model = SgResult()->model();
+        SgResult()->selectionModel()->select(QItemSelection(model->index(1, 1), model->index(2, 2)),
+                                             QItemSelectionModel::Select);
+        Press(Qt::Key_C);
+        QCOMPARE(Clipboard(),
+                 Shown(1, 1) + "\t" + Shown(1, 2) + "\n" + Shown(2, 1) + "\t" + Shown(2, 2));
+        QVERIFY(Clipboard().contains(','));
+    }
+
+    void contextMenuOffersTheActionsWithTheirShortcuts() {
+        Calculate("10", "30", "10");
+        QCOMPARE(MenuTexts(), QStringList({"Копировать", "Выделить всё", "Сохранить таблицу…"}));
+        const QList<QAction*> actions = SgResult()->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions[0]->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(actions[1]->shortcut(), QKeySequence(QKeySequence::SelectAll));
+        QCOMPARE(actions[2]->shortcut(), QKeySequence(QKeySequence::Save));
+        actions[1]->trigger();
+        actions[0]->trigger();
+        QVERIFY(Clipboard().startsWith("частота, Гц"));
+    }
+
+    void savedCsvReadsBackUnderTheLocale() {
+        SetDecimalSeparatorSource([] { return U','; });
+        Calculate("10", "30", "10");
+        QTemporaryDir folder;
+        chooser->answer = folder.filePath("таблица.csv");
+        Press(Qt::Key_S);
+        QCOMPARE(chooser->asked,
+                 QStringList({"Сохранить таблицу", "Таблица CSV (*.csv)", "результаты.csv"}));
+        QFile saved(chooser->answer);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray expected =
+            "\xEF\xBB\xBF" +
+            (QStringList{"частота, Гц; |k|, раз; |k|, дБ"} + ShownRows(";")).join("\r\n").toUtf8() +
+            "\r\n";
+        QCOMPARE(saved.readAll(), expected);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"таблица.csv"});
+    }
+
+    void cancelledSaveWritesNothing() {
+        Calculate("10", "30", "10");
+        QTemporaryDir folder;
+        chooser->answer.clear();
+        Press(Qt::Key_S);
+        QCOMPARE(chooser->asked.size(), 3);
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void failedSaveIsAnErrorBox() {
+        Calculate("10", "30", "10");
+        QTemporaryDir folder;
+        chooser->answer = folder.filePath("нет/таблица.csv");
+        Press(Qt::Key_S);
+        QCOMPARE(boxes->errors,
+                 QStringList{"Не удалось сохранить «" + chooser->answer + "»: такой папки нет."});
+        boxes->errors.clear();
+        QVERIFY(QDir(folder.path()).isEmpty());
+    }
+
+    void resetTakesTheActionsAwayAgain() {
+        Calculate("10", "30", "10");
+        QTest::mouseClick(window->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        Press(Qt::Key_A);
+        Press(Qt::Key_C);
+        QCOMPARE(Clipboard(), kSentinel);
+        for (const QAction* action : SgResult()->actions())
+            QVERIFY(!action->isEnabled());
+    }
+};
+
+QTEST_MAIN(TableActionsTest)
+#include "TableActionsTest.moc"

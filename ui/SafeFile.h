@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string>
+
+// Writes a file so that the name the user chose holds either the whole new content or what it
+// held before: the content goes to a temporary file in the same folder, which is renamed over the
+// chosen name only when every byte has been written. On a failure the temporary file is removed.
+// `write` puts the content into the stream (opened binary, so line ends are written as given).
+// Returns an empty string on success, otherwise the reason, in Russian, ready to be shown.
+// The path is a std::filesystem::path so that on Windows a name in any script arrives whole.
+std::string WriteFileSafely(const std::filesystem::path& path,
+                            const std::function<void(std::ostream&)>& write);
