@@ -20,10 +20,15 @@ struct CalcState : StageParameters {
     // Rows 0 … Computed − 1 of Ratio and Decibels hold gains of the last calculation; a calculation
     // stopped by a floating-point error leaves the rest as they were, not as results.
     int32_t Computed = 0;
-    arDouble Ratio;       // |gain| per frequency
-    arDouble Decibels;    // 20·log10(Ratio)
+    arDouble Ratio;    // |gain| per frequency
+    arDouble Decibels; // 20·log10(Ratio)
 
     bool LogScale = false; // graph: false = ratio over f, true = dB over log10(f)
+
+    // The converted parameters the computed rows were computed with. The fields above are read
+    // anew by every calculation, also by one refused part way, which leaves the old rows in
+    // place: what is computed from the model for those rows must use these.
+    StageParameters Swept{};
 };
 
 // The rows 0 … ComputedRows − 1 hold gains of the last calculation: what may be read off the

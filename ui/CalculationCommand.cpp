@@ -164,6 +164,7 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
         // Checked operation by operation, so no flag is left up for the sweep to mistake for its
         // own.
         ConvertToBaseUnits(s);
+        s.Swept = s;
         for (; done < count; ++done) {
             const double ratio = ComplexAbs(StageGain(s.Frequencies[done], s));
             s.Ratio[done] = ratio;

@@ -93,7 +93,7 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& s)
         return std::nullopt;
     const auto f = [&](int32_t i) { return s.Frequencies[static_cast<size_t>(i)]; };
     const auto k = [&](int32_t i) { return s.Ratio[static_cast<size_t>(i)]; };
-    const Stage stage(s);
+    const Stage stage(s.Swept);
 
     // The largest sample (the first of equals) and the bracket of its neighbours.
     int32_t top = 0;

@@ -119,6 +119,23 @@ TEST_F(CharacteristicPointsOf, BandPassStageMatchesItsClosedForm) {
     ExpectClose(*p.UpperEdge, std::sqrt((b + root) / 2), 1E-9L);
 }
 
+TEST_F(CharacteristicPointsOf, RefusedCalculationLeavesThePointsOfTheLastOne) {
+    const Typed stage = Reduced(100, 1, 99, 10, 1E5, 10, 1);
+    const CharacteristicPoints before = Calculate(stage, "1", "100000", "100");
+    // Retyped and refused at the input resistance: R1 … k0 now hold what was typed, unconverted,
+    // while the rows and the graph still show the last calculation.
+    window.grid[4][1] = "1";
+    window.grid[12][1] = "0";
+    BuRasClick(window, state);
+    ASSERT_EQ(window.messages.size(), 1u);
+    const auto after = FindCharacteristicPoints(state);
+    ASSERT_TRUE(after.has_value());
+    EXPECT_EQ(after->PeakFrequency, before.PeakFrequency);
+    EXPECT_EQ(after->PeakRatio, before.PeakRatio);
+    EXPECT_EQ(after->LowerEdge, before.LowerEdge);
+    EXPECT_EQ(after->UpperEdge, before.UpperEdge);
+}
+
 TEST_F(CharacteristicPointsOf, NothingBeforeAnyRowIsComputed) {
     EXPECT_FALSE(FindCharacteristicPoints(state).has_value());
     Calculate(Reduced(10, 1, 99, 0.159, 1E5L, 10, 1), "10", "1000", "10");
