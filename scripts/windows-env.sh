@@ -69,6 +69,8 @@ configure_windows_build() {
 # program, and each start costs seconds. Needs WINE from choose_windows_build.
 start_wine() {
     export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-ou}
+    # No menu entries on this machine for the shortcuts that installers make in the prefix.
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
     # One server serves 32- and 64-bit programs alike; Debian's wrapper prefers the 64-bit one too.
     WINESERVER=/usr/lib/wine/wineserver64
     [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver32

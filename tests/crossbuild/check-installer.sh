@@ -28,6 +28,8 @@ makensis -V2 "${nsis_options[@]}" -DEXE="$program" -DVERSION="$version" \
     { cat "$scratch/makensis.log"; fail "makensis"; }
 
 export WINEDEBUG=-all
+# Wine would mirror the Start-menu entry into this machine's own menus.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\OU'
 prefix=${WINEPREFIX:-$HOME/.wine}
 shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ОУ.lnk"
