@@ -59,9 +59,9 @@ build_render_svg() {
 configure_windows_build() {
     local dir=$1 toolchain=$2
     shift 2
-    cmake --no-warn-unused-cli -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DOU_WARNINGS_AS_ERRORS=ON \
-        ${RENDER_SVG:+-DOU_RENDER_SVG="$RENDER_SVG"} "$@" >/dev/null
+    cmake --no-warn-unused-cli -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DOU_WARNINGS_AS_ERRORS=ON ${RENDER_SVG:+-DOU_RENDER_SVG="$RENDER_SVG"} "$@" >/dev/null
 }
 
 # Makes the wine prefix once (WINEPREFIX, by default ~/.wine-ou) and starts a wine server that
