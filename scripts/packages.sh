@@ -25,7 +25,8 @@ ensure_packages() {
     # A package of another architecture (wine32:i386) needs that architecture enabled first.
     for package in "${missing[@]}"; do
         local arch=${package#*:}
-        if [ "$arch" != "$package" ] && ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+        [ "$arch" != "$package" ] || continue
+        if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
             "${sudo[@]}" dpkg --add-architecture "$arch"
         fi
     done

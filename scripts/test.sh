@@ -27,7 +27,8 @@ if [ "${1:-}" = "--windows" ]; then
         configure_windows_build build-win32 cmake/mingw-i686.cmake
         if has_target build-win32 ou; then
             cmake --build build-win32 -j2 --target ou numbers_dump
-            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump "$(windows_program build-win32)"
+            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump \
+                "$(windows_program build-win32)"
         else
             cmake --build build-win32 -j2 --target numbers_dump
         fi

@@ -6,16 +6,20 @@ set -euo pipefail
 objdump=$1 program=$2
 
 headers=$("$objdump" -p "$program")
-grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || { echo "FAIL: $program is not a GUI program"; exit 1; }
+if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
+    echo "FAIL: $program is not a GUI program"
+    exit 1
+fi
 
 # The DLLs of Windows itself that such a program may use; anything else would have to ship
 # beside it.
-windows_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|uxtheme|dwmapi|imm32|winmm|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+)\.dll$'
+windows_dlls='kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32'
+windows_dlls+='|uxtheme|dwmapi|imm32|winmm|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+'
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
 [ -n "$dlls" ] || { echo "FAIL: no imported DLLs found in $program"; exit 1; }
 status=0
 while read -r dll; do
-    if grep -qiE "$windows_dlls" <<<"$dll"; then
+    if grep -qixE "($windows_dlls)\.dll" <<<"$dll"; then
         echo "imports $dll"
     else
         echo "FAIL: $program needs $dll, which Windows does not have"

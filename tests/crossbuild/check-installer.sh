@@ -57,7 +57,8 @@ dir=$("${wine[@]}" winepath -u "$windows_dir" 2>/dev/null)
 cmp -s "$program" "$dir/ou.exe" || fail "$dir/ou.exe is not the program"
 [ -f "$dir/Uninstall.exe" ] || fail "no Uninstall.exe"
 [ -f "$shortcut" ] || fail "no Start-menu entry ОУ.lnk"
-strings "$shortcut" | grep -qF "$windows_dir\\ou.exe" || fail "the Start-menu entry does not start ou.exe"
+strings "$shortcut" | grep -qF "$windows_dir\\ou.exe" ||
+    fail "the Start-menu entry does not start ou.exe"
 expect_value DisplayName "ОУ"
 expect_value DisplayVersion "$version"
 expect_value Publisher "Разработчики ОУ"
