@@ -3,16 +3,22 @@
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
 # Making and checking the Debian package: CPack reads the program's library dependencies with
 # dpkg-shlibdeps; the checks use lintian, appstreamcli and man; debootstrap makes a Debian 12 to
 # try the package in.
 PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream man-db debootstrap)
 
+# The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture),
+# the installer maker and a virtual display for the window tests.
+WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    wine wine64 wine32:i386 nsis xvfb)
+
 # Installs those of the given packages that are not installed yet.
 ensure_packages() {
-    local missing=()
+    local missing=() sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
     for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
@@ -20,8 +26,14 @@ ensure_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    # A package of another architecture (wine32:i386) needs that architecture enabled first.
+    for package in "${missing[@]}"; do
+        local arch=${package#*:}
+        [ "$arch" != "$package" ] || continue
+        if ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+            "${sudo[@]}" dpkg --add-architecture "$arch"
+        fi
+    done
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

@@ -2,9 +2,49 @@
 # Installs what is missing, builds, and runs every test; ctest's summary comes last.
 # ./scripts/test.sh             the optimised build
 # ./scripts/test.sh --sanitize  the same tests under AddressSanitizer and UndefinedBehaviorSanitizer
+# ./scripts/test.sh --windows   the Windows build under wine: the shipped 32-bit one where this
+#                               kernel runs 32-bit programs, else the 64-bit build of the same
+#                               sources; the numbers compared bit for bit with the Linux build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+
+if [ "${1:-}" = "--windows" ]; then
+    source scripts/windows-env.sh
+    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    # The Linux side: the numbers to compare with and the tool that renders the artwork.
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target numbers_dump
+    build_render_svg
+
+    choose_windows_build
+    configure_windows_build "$WINDOWS_BUILD" "$WINDOWS_TOOLCHAIN" \
+        -DOU_LINUX_NUMBERS_DUMP="$PWD/build/tests/crossbuild/numbers_dump"
+    cmake --build "$WINDOWS_BUILD" -j2
+    if [ "$WINDOWS_BITS" = 64 ]; then
+        # The shipped program is 32-bit: compile it and the core that way too, though neither
+        # can run here.
+        configure_windows_build build-win32 cmake/mingw-i686.cmake
+        if has_target build-win32 ou; then
+            cmake --build build-win32 -j2 --target ou numbers_dump
+            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump \
+                "$(windows_program build-win32)"
+        else
+            cmake --build build-win32 -j2 --target numbers_dump
+        fi
+    fi
+
+    start_xvfb
+    start_wine
+    if [ "$WINDOWS_BITS" = 64 ]; then
+        echo "This kernel refuses 32-bit programs: testing the 64-bit build under $WINE"
+    else
+        echo "Testing the 32-bit build under $WINE"
+    fi
+    cd "$WINDOWS_BUILD"
+    ctest --output-on-failure
+    exit
+fi
 
 preset=default
 if [ "${1:-}" = "--sanitize" ]; then

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds the Windows program: dist/windows/ou.exe, one 32-bit x86
+# program that needs no DLL beyond Windows' own, and dist/windows/ou-setup.exe, its installer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/packages.sh
+source scripts/windows-env.sh
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+# The artwork is rendered at build time by a Linux tool.
+cmake --preset default >/dev/null
+build_render_svg
+configure_windows_build build-win32 cmake/mingw-i686.cmake
+if ! has_target build-win32 ou; then
+    echo "There is no Windows program to package yet: the sources have no ou target for Windows."
+    exit 1
+fi
+cmake --build build-win32 -j2 --target ou
+
+mkdir -p dist/windows
+i686-w64-mingw32-strip -o dist/windows/ou.exe "$(windows_program build-win32)"
+i686-w64-mingw32-objdump -f dist/windows/ou.exe | grep -q 'file format pei-i386' ||
+    { echo "dist/windows/ou.exe is not a 32-bit x86 program"; exit 1; }
+tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump dist/windows/ou.exe >/dev/null
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win32/CMakeCache.txt)
+icon=$(find build-win32 -name ou.ico | head -n 1)
+makensis -V2 -DEXE="$PWD/dist/windows/ou.exe" -DVERSION="$version" ${icon:+-DICON="$PWD/$icon"} \
+    -DOUTFILE="$PWD/dist/windows/ou-setup.exe" installer/ou.nsi
+ls -l dist/windows/ou.exe dist/windows/ou-setup.exe

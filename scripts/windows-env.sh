@@ -1,0 +1,118 @@
+# What the scripts that build, test or photograph the Windows program share: the cross builds,
+# which of them wine can run on this machine, a wine prefix whose server stays up, and a virtual
+# display. Sourced after scripts/packages.sh, from the top of the worktree.
+
+# Commands run when the sourcing script exits, last registered first.
+exit_commands=()
+run_exit_commands() {
+    local i
+    for ((i = ${#exit_commands[@]} - 1; i >= 0; i--)); do
+        eval "${exit_commands[i]}" || true
+    done
+}
+at_exit() {
+    exit_commands+=("$1")
+    trap run_exit_commands EXIT
+}
+
+# Some kernels are built without 32-bit x86 support and refuse to start wine's 32-bit loader
+# (ENOEXEC); wine can then run only 64-bit programs.
+can_run_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+# Chooses the build whose tests wine runs here: the shipped 32-bit one, or the 64-bit build of the
+# same sources where 32-bit programs cannot run. Sets WINDOWS_BITS, WINDOWS_BUILD, WINDOWS_TOOLCHAIN
+# and WINE.
+choose_windows_build() {
+    if can_run_32bit; then
+        WINDOWS_BITS=32 WINDOWS_BUILD=build-win32 WINDOWS_TOOLCHAIN=cmake/mingw-i686.cmake
+        WINE=/usr/lib/wine/wine
+    else
+        WINDOWS_BITS=64 WINDOWS_BUILD=build-win64 WINDOWS_TOOLCHAIN=cmake/mingw-x86_64.cmake
+        WINE=/usr/lib/wine/wine64
+    fi
+}
+
+# True when the configured build in directory $1 has a target named $2.
+has_target() {
+    ninja -C "$1" -t query "$2" >/dev/null 2>&1
+}
+
+# The path of ou.exe in the build in directory $1.
+windows_program() {
+    find "$1" -name ou.exe -not -path '*/CMakeFiles/*' | head -n 1
+}
+
+# Builds the Linux tool that renders the artwork, when the sources have one, and sets
+# RENDER_SVG to it (empty otherwise). Needs the default preset configured.
+build_render_svg() {
+    RENDER_SVG=
+    has_target build render-svg || return 0
+    cmake --build --preset default --target render-svg
+    RENDER_SVG=$(find "$PWD/build/tools" -type f -name render-svg -perm -u+x | head -n 1)
+}
+
+# Configures the optimised cross build in directory $1 with toolchain file $2; further arguments
+# go to cmake. -O2 as in the Linux build, not Release's -O3: there GCC 12 warns falsely
+# (-Wrestrict) inside std::string, and warnings are errors.
+configure_windows_build() {
+    local dir=$1 toolchain=$2
+    shift 2
+    cmake --no-warn-unused-cli -S . -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+        -DOU_WARNINGS_AS_ERRORS=ON ${RENDER_SVG:+-DOU_RENDER_SVG="$RENDER_SVG"} "$@" >/dev/null
+}
+
+# Makes the wine prefix once (WINEPREFIX, by default ~/.wine-ou) and starts a wine server that
+# stays up until the script exits: Debian's wineserver wrapper would otherwise stop it after every
+# program, and each start costs seconds. Needs WINE from choose_windows_build.
+start_wine() {
+    export WINEDEBUG=-all WINEPREFIX=${WINEPREFIX:-$HOME/.wine-ou}
+    # No menu entries on this machine for the shortcuts that installers make in the prefix.
+    export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
+    # One server serves 32- and 64-bit programs alike; Debian's wrapper prefers the 64-bit one too.
+    WINESERVER=/usr/lib/wine/wineserver64
+    [ -x "$WINESERVER" ] || WINESERVER=/usr/lib/wine/wineserver32
+    mkdir -p "$WINEPREFIX"
+    # Fails harmlessly when a persistent server for this prefix is already up.
+    "$WINESERVER" -p 2>/dev/null || true
+    at_exit '"$WINESERVER" -k 2>/dev/null'
+    # The prefix's services start with the first program and keep its standard error for as long
+    # as the server lives. Started here, they hold no one's pipe; started by a test program, they
+    # would keep ctest waiting for its output to end.
+    local log
+    log=$(mktemp)
+    if [ -f "$WINEPREFIX/system.reg" ]; then
+        "$WINE" wineboot </dev/null >"$log" 2>&1
+    else
+        echo "Making the wine prefix $WINEPREFIX"
+        "$WINE" wineboot -i </dev/null >"$log" 2>&1
+    fi || {
+        cat "$log"
+        rm -f "$log"
+        return 1
+    }
+    rm -f "$log"
+}
+
+# Starts a virtual X display on a free number and exports DISPLAY; it is stopped at exit.
+start_xvfb() {
+    local number_file pid
+    number_file=$(mktemp)
+    # -displayfd: the server picks a free display and writes its number once it accepts clients.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    pid=$!
+    at_exit "kill $pid 2>/dev/null"
+    for _ in $(seq 100); do
+        [ -s "$number_file" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$number_file" ]; then
+        echo "Xvfb did not start"
+        rm -f "$number_file"
+        return 1
+    fi
+    export DISPLAY=:$(head -n 1 "$number_file")
+    rm -f "$number_file"
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# ou.exe must start on a bare Windows: a GUI program whose every DLL comes with Windows, the C++
+# and GCC runtimes and the threads library linked in.
+# check-imports.sh OBJDUMP PROGRAM.exe
+set -euo pipefail
+objdump=$1 program=$2
+
+headers=$("$objdump" -p "$program")
+if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
+    echo "FAIL: $program is not a GUI program"
+    exit 1
+fi
+
+# The DLLs of Windows itself that such a program may use; anything else would have to ship
+# beside it.
+windows_dlls='kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32'
+windows_dlls+='|uxtheme|dwmapi|imm32|winmm|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+'
+dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
+[ -n "$dlls" ] || { echo "FAIL: no imported DLLs found in $program"; exit 1; }
+status=0
+while read -r dll; do
+    if grep -qixE "($windows_dlls)\.dll" <<<"$dll"; then
+        echo "imports $dll"
+    else
+        echo "FAIL: $program needs $dll, which Windows does not have"
+        status=1
+    fi
+done <<<"$dlls"
+exit $status
