@@ -8,6 +8,7 @@
 #include "numerics/NumberText.h"
 #include "ui/CalculationCommand.h"
 #include "ui/EventGuard.h"
+#include "ui/MainWindowTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -28,12 +29,6 @@ constexpr int kInitialResultRows = 5; // the heading row and four empty ones
 constexpr int kParameterRows = 14;
 constexpr int kNameColumnWidening = 28;
 
-const std::array<const char*, 3> kResultHeadings = {"частота, Гц", " |k|, раз", " |k|, дБ"};
-const std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
-const std::array<const char*, 13> kParameterNames = {
-    "R1,кОм", "R2,кОм", "R3,кОм", "R4,кОм", "R5,кОм",     "C1,мкФ", "C2,пФ",
-    "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
-constexpr const char* kSeparatorLabel = "разделитель - ";
 constexpr const char* kButton2Hint = "есть вопросы?.. тычь сюда";
 
 int EditId(SweepEdit edit) {
