@@ -17,22 +17,23 @@ COLORREF StaticTextColor(HWND parent, HWND control) {
     return color;
 }
 
+struct ClassSearch {
+    const wchar_t* name;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOfClass(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<ClassSearch*>(data);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (lstrcmpiW(name, search.name) == 0)
+        search.found.push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> ThreadWindowsOfClass(const wchar_t* className) {
-    struct Search {
-        const wchar_t* name;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) {
-            auto& s = *reinterpret_cast<Search*>(data);
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (lstrcmpiW(name, s.name) == 0)
-                s.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{className, {}};
+    EnumThreadWindows(GetCurrentThreadId(), &CollectOfClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
