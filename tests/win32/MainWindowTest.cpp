@@ -171,6 +171,34 @@ TEST_F(MainWindow, TabOrderAsLaidOut) {
     EXPECT_EQ(order, expected);
 }
 
+TEST_F(MainWindow, TabMovesThroughTheControlsPastTheDisabledOne) {
+    SetFocus(Control(Id::BuRas));
+    ASSERT_EQ(GetFocus(), Control(Id::BuRas));
+    std::vector<int> visited;
+    for (int i = 0; i < 9; ++i) {
+        PressKey(VK_TAB);
+        visited.push_back(GetDlgCtrlID(GetFocus()));
+    }
+    // "график" is disabled at start; the parameter grid keeps the focus itself, not an editor.
+    EXPECT_EQ(visited, (std::vector<int>{Id::Button2, Id::SgResult, Id::SgIsh, Id::Button3,
+                                         Id::EdOt, Id::EdDo, Id::EdDf, Id::CheckBox1, Id::BuRas}));
+}
+
+TEST_F(MainWindow, KeyboardEditsAParameterThroughTheMessageLoop) {
+    SetFocus(Control(Id::SgIsh));
+    PressKey(VK_DOWN); // from the first value down to R2
+    TypeCharacters(GetFocus(), "4");
+    ASSERT_TRUE(Form1().SgIsh().Editing());
+    TypeCharacters(GetFocus(), "7");
+    // Enter ends the edit in the grid; it presses no button.
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(Form1().SgIsh().Editing());
+    EXPECT_EQ(Form1().CellText(1, 2), "47");
+    EXPECT_EQ(GetFocus(), Control(Id::SgIsh));
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), Control(Id::Button3));
+}
+
 TEST_F(MainWindow, QuestionMarksButtonHasItsHoverHint) {
     HWND tooltip = nullptr;
     for (HWND candidate : ThreadWindowsOfClass(TOOLTIPS_CLASSW))

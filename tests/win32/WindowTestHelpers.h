@@ -12,7 +12,8 @@
 
 // What a user does with the controls, as window messages, and what the tests read back.
 
-// Handles whatever the messages sent so far have queued (paints, posted notifications).
+// Handles whatever the messages sent so far have queued (paints, posted notifications), as the
+// program's message loop does.
 inline void ProcessPendingMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -21,9 +22,16 @@ inline void ProcessPendingMessages() {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchWindowMessage(message);
     }
+}
+
+// A key pressed on the focused control, through the program's message loop.
+inline void PressKey(WPARAM key) {
+    const HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
+    ProcessPendingMessages();
 }
 
 inline void Click(HWND button) {

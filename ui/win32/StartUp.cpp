@@ -17,14 +17,17 @@ void InitialiseControls() {
     InitCommonControlsEx(&controls);
 }
 
+void DispatchWindowMessage(MSG& message) {
+    const HWND window = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (window != nullptr && IsDialogMessageW(window, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 int RunMessageLoop() {
     MSG message = {};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
-        if (window != nullptr && IsDialogMessageW(window, &message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchWindowMessage(message);
     return static_cast<int>(message.wParam);
 }

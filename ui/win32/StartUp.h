@@ -20,6 +20,9 @@ class ProgramWindows {
 // Initialises the common controls; once, before the first window.
 void InitialiseControls();
 
-// Runs the message loop until the main window closes; returns the exit code it posted. Tab and
-// the arrow keys move between the controls of whichever window is active.
+// Runs the message loop until the main window closes; returns the exit code it posted.
 int RunMessageLoop();
+
+// One message as the loop handles it: the keys that move between controls (Tab, the arrows,
+// Enter and Space on a button) for the window it belongs to, everything else to its window.
+void DispatchWindowMessage(MSG& message);
