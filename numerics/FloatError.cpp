@@ -21,7 +21,24 @@ void SetX87ControlWord(std::uint16_t control) noexcept {
     asm volatile("fldcw %0" : : "m"(control));
 }
 
-constexpr int kWatchedFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+// The status flags of the three watched conditions, at the same bits of the x87 status word and
+// of the SSE control and status register (MXCSR). They are read and cleared with the instructions
+// themselves: the C runtime of MinGW-w64 asks CPUID whether SSE exists at every fetestexcept and
+// feclearexcept, which costs far more than the arithmetic between two tests.
+constexpr unsigned kInvalidFlag = 0x01;
+constexpr unsigned kDivisionByZeroFlag = 0x04;
+constexpr unsigned kOverflowFlag = 0x08;
+constexpr unsigned kWatchedFlags = kInvalidFlag | kDivisionByZeroFlag | kOverflowFlag;
+
+// The "memory" clobbers keep every computation whose result is stored before a read of the flags
+// before it, as a call of the C runtime would.
+unsigned RaisedFlags() noexcept {
+    std::uint16_t x87 = 0;
+    std::uint32_t sse = 0;
+    asm volatile("fnstsw %0" : "=m"(x87) : : "memory");
+    asm volatile("stmxcsr %0" : "=m"(sse) : : "memory");
+    return (x87 | sse) & kWatchedFlags;
+}
 
 const char* TextOf(FloatErrorKind kind) {
     switch (kind) {
@@ -53,22 +70,26 @@ void SetFloatingPointMode() noexcept {
 }
 
 bool FloatFlagRaised() noexcept {
-    return std::fetestexcept(kWatchedFlags) != 0;
+    return RaisedFlags() != 0;
 }
 
 void ClearFloatFlags() noexcept {
-    std::feclearexcept(kWatchedFlags);
+    // fnclex clears the x87's other flags too (inexact, underflow, denormal), which nothing reads.
+    std::uint32_t sse = 0;
+    asm volatile("stmxcsr %0" : "=m"(sse) : : "memory");
+    sse &= ~kWatchedFlags;
+    asm volatile("ldmxcsr %0\n\tfnclex" : : "m"(sse) : "memory");
 }
 
 void RaiseIfFloatFlagged() {
-    const int raised = std::fetestexcept(kWatchedFlags);
+    const unsigned raised = RaisedFlags();
     if (raised == 0)
         return;
     // One operation raises one of these at a time (an overflow may come with inexact, which is
     // not watched); the order only matters for flags left over from several operations.
-    if (raised & FE_INVALID)
+    if (raised & kInvalidFlag)
         RaiseFloatError(FloatErrorKind::InvalidOperation);
-    if (raised & FE_DIVBYZERO)
+    if (raised & kDivisionByZeroFlag)
         RaiseFloatError(FloatErrorKind::DivisionByZero);
     RaiseFloatError(FloatErrorKind::Overflow);
 }

@@ -29,23 +29,13 @@ click() { xdotool mousemove $((main_x + $1)) $((main_y + $2)) click 1; sleep 0.3
 type_text() { xdotool type --delay 30 "$1"; }
 shot() { import -window root -crop "$1" +repage "docs/$2"; echo "saved docs/$2"; }
 
-# Starts the program and calculates a typical stage: parameter grid column 1 starts at
-# x = 424 + 92, rows are 24 px from y = 32.
+# Starts the program and calculates a typical stage: rows of the parameter grid are 24 px apart.
+source scripts/typical-stage.sh
 start_and_calculate() {
     ./build/ui/qt/ou &
     program=$!
     sleep 2
-    local values=(100 1000 1 99 1000 10 10 100 1 1 100000 10 1)
-    for row in $(seq 1 13); do
-        click 570 $((32 + row * 24 + 12))
-        type_text "${values[row - 1]}"
-        xdotool key Return
-    done
-    click 444 458 && type_text 10
-    click 528 458 && type_text 100000
-    click 608 458 && type_text 1000
-    click 448 536 # расчет
-    sleep 1
+    type_typical_stage 24
 }
 
 mkdir -p docs

@@ -1,9 +1,9 @@
 #include "PainterSurface.h"
 
+#include "plot/LinePixels.h"
+
 #include <QPen>
 #include <QString>
-
-#include <cstdlib>
 
 PainterSurface::PainterSurface(QPainter& painter, const QRect& area, const QColor& background)
     : painter_(painter), area_(area), background_(background) {
@@ -42,28 +42,8 @@ void PainterSurface::Polyline(const Point* points, size_t count) {
 }
 
 void PainterSurface::Rasterise(QPoint from, QPoint to) {
-    // Bresenham's line; a dotted pen sets every other pixel, starting with the first.
-    const int dx = std::abs(to.x() - from.x());
-    const int dy = -std::abs(to.y() - from.y());
-    const int sx = from.x() < to.x() ? 1 : -1;
-    const int sy = from.y() < to.y() ? 1 : -1;
-    int error = dx + dy;
-    bool on = true;
-    for (QPoint p = from; p != to;) {
-        if (on)
-            pixels_.append(p);
-        if (style_ == PenStyle::Dotted)
-            on = !on;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.rx() += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.ry() += sy;
-        }
-    }
+    LinePixels({from.x(), from.y()}, {to.x(), to.y()}, style_,
+               [this](int32_t x, int32_t y) { pixels_.append(QPoint(x, y)); });
 }
 
 void PainterSurface::DrawPixels() {

@@ -1,13 +1,14 @@
 #include "ou.h"
 
 #include "Artwork.h"
+#include "ui/CalculationCommand.h"
+#include "ui/EventGuard.h"
+#include "ui/MainWindowTexts.h"
 #include "KeystrokeDelegate.h"
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
 #include "numerics/NumberText.h"
-#include "ui/CalculationCommand.h"
-#include "ui/EventGuard.h"
 #include "ui_ou.h"
 
 #include <QHeaderView>
@@ -26,13 +27,6 @@ constexpr std::array<int, 3> kResultColumnWidths = {77, 67, 71};
 constexpr std::array<int, 2> kParameterColumnWidths = {64, 132}; // FormCreate moves 28 px
 constexpr int kNameColumnWidening = 28;
 constexpr int kParameterRows = 14;
-
-const std::array<const char*, 3> kResultHeadings = {"частота, Гц", " |k|, раз", " |k|, дБ"};
-const std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
-const std::array<const char*, 13> kParameterNames = {
-    "R1,кОм", "R2,кОм", "R3,кОм", "R4,кОм", "R5,кОм",     "C1,мкФ", "C2,пФ",
-    "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
-constexpr const char* kSeparatorLabel = "разделитель - ";
 
 QLineEdit* EditOf(Ui::TForm1& ui, SweepEdit edit) {
     switch (edit) {

@@ -1,0 +1,192 @@
+#include "WindowTestHelpers.h"
+#include "numerics/modType.h"
+
+namespace {
+
+namespace Id = Form1Controls;
+
+// "расчет" and what the user does around it, through the controls.
+class Calculation : public ProgramTest {
+  protected:
+    void Calculate() { Click(Control(Id::BuRas)); }
+    bool GraphEnabled() { return IsWindowEnabled(Control(Id::Button1)) != FALSE; }
+    // What the table shows of a gain, from the series the calculation left.
+    static std::string Shown(double gain) {
+        return NumberToText(RoundSignificant(ResultTable::kSignificantDigits, gain));
+    }
+};
+
+TEST_F(Calculation, TypedStageFillsTheTable) {
+    TypeCircuit(kTypicalStage, "100", "1000", "100");
+    Calculate();
+    ASSERT_EQ(ResultRowCount(), 11);
+    const CalcState& state = Form1().State();
+    for (int row = 1; row <= 10; ++row) {
+        const auto i = static_cast<size_t>(row - 1);
+        EXPECT_EQ(ResultCell(0, row), std::to_string(row * 100));
+        EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[i]));
+        EXPECT_EQ(ResultCell(2, row), Shown(state.Decibels[i]));
+        // A stage of gain 100 at low frequencies.
+        EXPECT_GT(state.Ratio[i], 98);
+        EXPECT_LT(state.Ratio[i], 101);
+    }
+    EXPECT_TRUE(GraphEnabled());
+    // Every entry is rewritten in normal form.
+    EXPECT_EQ(Form1().CellText(1, 11), "100000");
+    EXPECT_EQ(Text(Control(Id::EdOt)), "100");
+    EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
+    TypeCircuit(kTypicalStage, "10", "100000", "1000");
+    Calculate();
+    ASSERT_EQ(ResultRowCount(), 102);
+    EXPECT_EQ(ResultCell(0, 101), "100000");
+    // The window's table shows what the calculation computed, row by row.
+    const CalcState& state = Form1().State();
+    for (int row = 1; row <= 101; row += 25)
+        EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[static_cast<size_t>(row - 1)]));
+    EXPECT_EQ(ResultCell(1, 1), "99.996");
+    EXPECT_EQ(ResultCell(2, 1), "40");
+}
+
+TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
+    TypeCircuit(kTypicalStage, "10", "100", "10");
+    Calculate();
+    ASSERT_TRUE(GraphEnabled());
+    ASSERT_NE(ResultCell(1, 3), "");
+    // One key, the editor still open: the table is already empty.
+    TypeIntoCell(Form1().SgIsh(), 1, 4, "9", false);
+    EXPECT_TRUE(Form1().SgIsh().Editing());
+    EXPECT_EQ(ResultRowCount(), 11);
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(ResultCell(column, 3), "");
+    EXPECT_FALSE(GraphEnabled());
+    EXPECT_EQ(Form1().CellText(1, 4), "9");
+    // The calculation state itself stays for the graph.
+    EXPECT_EQ(Form1().State().Count, 10);
+    Key(Form1().SgIsh().Editor(), VK_RETURN);
+    EXPECT_FALSE(Form1().SgIsh().Editing());
+}
+
+TEST_F(Calculation, SweepFieldsAndCheckBoxLeaveTheResults) {
+    TypeCircuit(kTypicalStage, "10", "100", "10");
+    Calculate();
+    TypeInto(Control(Id::EdDf), "5");
+    Click(Control(Id::CheckBox1));
+    EXPECT_EQ(SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(ResultCell(0, 1), "10");
+    EXPECT_TRUE(GraphEnabled());
+}
+
+TEST_F(Calculation, ResetEmptiesValuesAndRowsButKeepsTheRowCount) {
+    TypeCircuit(kTypicalStage, "10", "100", "10");
+    Calculate();
+    Click(Control(Id::Button3));
+    EXPECT_EQ(ResultRowCount(), 11);
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(ResultCell(column, row), "");
+    for (int row = 1; row <= 13; ++row)
+        EXPECT_EQ(Form1().CellText(1, row), "");
+    EXPECT_EQ(Form1().CellText(0, 1), "R1,кОм");
+    EXPECT_FALSE(GraphEnabled());
+    EXPECT_EQ(Text(Control(Id::EdOt)), "10");
+}
+
+TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
+    TypeIntoCell(Form1().SgIsh(), 1, 2, "47", false);
+    Click(Control(Id::Button3));
+    EXPECT_EQ(Form1().CellText(1, 2), "");
+    if (Form1().SgIsh().Editing()) {
+        EXPECT_EQ(Text(Form1().SgIsh().Editor()), "");
+    }
+}
+
+TEST_F(Calculation, EscapeRestoresTheCellAsItWas) {
+    TypeIntoCell(Form1().SgIsh(), 1, 5, "1000");
+    TypeIntoCell(Form1().SgIsh(), 1, 5, "22", false);
+    EXPECT_EQ(Form1().CellText(1, 5), "22");
+    Key(Form1().SgIsh().Editor(), VK_ESCAPE);
+    EXPECT_FALSE(Form1().SgIsh().Editing());
+    EXPECT_EQ(Form1().CellText(1, 5), "1000");
+}
+
+struct Refusal {
+    const char* name;
+    int row;  // the parameter row made zero, or 0 for a sweep field
+    int edit; // the sweep field given `value`, when row is 0
+    const char* value;
+    const char* message;
+};
+
+class Refusals : public Calculation, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(Refusals, ShowTheirMessageAndKeepTheTable) {
+    TypeCircuit(kTypicalStage, "10", "100", "10");
+    Calculate();
+    const std::string before = ResultCell(1, 5);
+    const Refusal& r = GetParam();
+    if (r.row != 0)
+        TypeIntoCell(Form1().SgIsh(), 1, r.row, r.value);
+    else
+        TypeInto(Control(r.edit), r.value);
+    // Typing a parameter clears the table; a sweep field does not.
+    const std::string kept = r.row != 0 ? "" : before;
+    Calculate();
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{r.message});
+    boxes.messages.clear();
+    EXPECT_EQ(ResultCell(1, 5), kept);
+    EXPECT_EQ(ResultRowCount(), 11);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Input, Refusals,
+    testing::Values(Refusal{"R1", 1, 0, "0", "что, в самом деле вход закорочен?"},
+                    Refusal{"R3", 3, 0, "0", "что, в самом деле вход закорочен?"},
+                    Refusal{"C1", 6, 0, "0", "через С1=0 сигнал не пройдет"},
+                    Refusal{"k0", 11, 0, "abc", "сколько-сколько К усиления?.."},
+                    Refusal{"Rin", 12, 0, "0", "Rвх=0?.. Маловато будет"},
+                    Refusal{"f1", 13, 0, "0", "f1=0?.. Так не бывает"},
+                    Refusal{"Start", 0, Id::EdOt, "0", "fнач=0?..Хотя бы 0.1 Гц"},
+                    Refusal{"End", 0, Id::EdDo, "", "fкон=0?..Нельзя"},
+                    Refusal{"EmptyStep", 0, Id::EdDf, "", "шаг f=0?..нельзя"},
+                    Refusal{"NegativeStep", 0, Id::EdDf, "-5", "шаг f=-5?..нельзя"}),
+    [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+
+TEST_F(Calculation, RefusedEntryShowsInNormalForm) {
+    TypeCircuit(kTypicalStage, "10", "100", "");
+    Calculate();
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{"шаг f=0?..нельзя"});
+    boxes.messages.clear();
+    EXPECT_EQ(Text(Control(Id::EdDf)), "0");
+}
+
+TEST_F(Calculation, FloatingPointErrorPartWayKeepsTheRowsComputed) {
+    TypeCircuit(kTypicalStage, "-20", "20", "10");
+    Calculate();
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Floating point division by zero."});
+    boxes.errors.clear();
+    ASSERT_EQ(ResultRowCount(), 6);
+    EXPECT_EQ(ResultCell(0, 3), "0");
+    EXPECT_NE(ResultCell(1, 1), "");
+    EXPECT_NE(ResultCell(2, 2), "");
+    EXPECT_EQ(ResultCell(1, 3), "");
+    EXPECT_EQ(ResultCell(0, 5), "20");
+    EXPECT_EQ(ResultCell(1, 5), "");
+    EXPECT_TRUE(GraphEnabled());
+    // The program goes on: a corrected sweep calculates.
+    TypeInto(Control(Id::EdOt), "10");
+    Calculate();
+    EXPECT_EQ(ResultRowCount(), 3);
+    EXPECT_NE(ResultCell(2, 2), "");
+    EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST_F(Calculation, DoubleClickOnTheWindowDoesNothing) {
+    SendMessageW(Form1().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(420, 20));
+    EXPECT_EQ(ResultRowCount(), 5);
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+#include "Canvas.h"
+#include "WindowTestHelpers.h"
+#include "plot/mGraf.h"
+#include "ui/GraphPicture.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+namespace Id = Form1Controls;
+
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF kSilver = RGB(192, 192, 192);
+
+// Records what the chart draws: the dotted grid's lines, the curve's points and the titles
+// written over the curve.
+class ChartRecorder final : public Surface {
+  public:
+    explicit ChartRecorder(ClipRect clip) : clip_(clip) {}
+    ClipRect Clip() const override { return clip_; }
+    void SetPenStyle(PenStyle style) override { style_ = style; }
+    void SetPenColor(Rgb) override {}
+    void MoveTo(int32_t x, int32_t y) override { from_ = {x, y}; }
+    void LineTo(int32_t x, int32_t y) override {
+        if (style_ == PenStyle::Dotted)
+            (x == from_.X ? verticalGrid : horizontalGrid).push_back(x == from_.X ? x : y);
+        from_ = {x, y};
+    }
+    void TextOut(int32_t x, int32_t y, std::string_view) override {
+        if (!curve.empty())
+            titles.push_back({x, y});
+    }
+    void Polyline(const Point* points, size_t count) override {
+        curve.assign(points, points + count);
+    }
+
+    // Under a title written after the curve.
+    bool UnderTitle(Point p) const {
+        for (const Point& title : titles)
+            if (p.X >= title.X && p.X < title.X + 60 && p.Y >= title.Y && p.Y < title.Y + 16)
+                return true;
+        return false;
+    }
+
+    std::vector<int32_t> verticalGrid;   // x of each vertical grid line
+    std::vector<int32_t> horizontalGrid; // y of each horizontal one
+    std::vector<Point> curve;
+    std::vector<Point> titles;
+
+  private:
+    ClipRect clip_;
+    PenStyle style_ = PenStyle::Solid;
+    Point from_ = {0, 0};
+};
+
+class GraphWindow : public ProgramTest {
+  protected:
+    HWND Graph() { return windows->Form3.Handle(); }
+
+    void CalculateAndShowGraph(const std::string& from, const std::string& to,
+                               const std::string& step, bool logScale) {
+        TypeCircuit(kTypicalStage, from, to, step);
+        const bool checked = SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) != 0;
+        if (checked != logScale)
+            Click(Control(Id::CheckBox1));
+        Click(Control(Id::BuRas));
+        Click(Control(Id::Button1));
+    }
+
+    // The picture the headless chart draws for the state as it stands, at the laid-out size.
+    ChartRecorder Expected() {
+        ChartRecorder recorder({0, 0, 763, 534});
+        GraphPicture(Form1().State()).Paint(recorder, 771, 568);
+        return recorder;
+    }
+
+    // Every point the curve passes through is green, but the last, which a line leaves out, and
+    // those the titles cover; every vertical grid line sets every other pixel in grey from its
+    // top, where no label covers it and no horizontal line crosses it.
+    static void ExpectChart(const Canvas& image, const ChartRecorder& expected) {
+        ASSERT_GT(expected.curve.size(), 2u);
+        for (size_t i = 0; i + 1 < expected.curve.size(); ++i) {
+            const Point p = expected.curve[i];
+            if (!expected.UnderTitle(p)) {
+                ASSERT_EQ(image.Pixel(p.X, p.Y), kGreen) << "curve point " << i;
+            }
+        }
+        ASSERT_EQ(expected.verticalGrid.size(), 11u);
+        const auto& crossings = expected.horizontalGrid;
+        for (int32_t x : expected.verticalGrid) {
+            int greyOn = 0;
+            int greyOff = 0;
+            for (int y = 10; y < 524; ++y) {
+                if (std::find(crossings.begin(), crossings.end(), y) == crossings.end())
+                    ((y - 10) % 2 == 0 ? greyOn : greyOff) += image.Pixel(x, y) == kGrey;
+            }
+            EXPECT_GT(greyOn, 128) << "grid line at x = " << x;
+            EXPECT_EQ(greyOff, 0) << "grid line at x = " << x;
+        }
+    }
+};
+
+TEST_F(GraphWindow, RatioOverFrequency) {
+    CalculateAndShowGraph("10", "100000", "1000", false);
+    EXPECT_TRUE(IsWindowVisible(Graph()));
+    EXPECT_FALSE(Form1().State().LogScale);
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    // The gain ratio over frequency straight through the chart: the curve of the picture.
+    ChartRecorder direct({0, 0, 763, 534});
+    DrawChart(Form1().State().Frequencies, Form1().State().Ratio, 10, direct);
+    const ChartRecorder expected = Expected();
+    EXPECT_EQ(direct.curve, expected.curve);
+    ExpectChart(image, expected);
+    EXPECT_EQ(image.Pixel(5, 5), kSilver);
+    // The titles: "k, раз" at (20, 30), "f, Гц" at the outer size less (90, 60).
+    EXPECT_TRUE(image.HasInk({20, 30, 50, 42}));
+    EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
+}
+
+TEST_F(GraphWindow, DecibelsOverLogFrequency) {
+    CalculateAndShowGraph("10", "100000", "1000", true);
+    EXPECT_TRUE(Form1().State().LogScale);
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    ExpectChart(image, Expected());
+    EXPECT_TRUE(image.HasInk({20, 30, 50, 42}));
+    EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
+}
+
+TEST_F(GraphWindow, GraphButtonTakesTheCheckBoxAtOnce) {
+    CalculateAndShowGraph("10", "1000", "10", false);
+    Click(Control(Id::CheckBox1));
+    EXPECT_FALSE(Form1().State().LogScale); // ticking alone changes nothing
+    Click(Control(Id::Button1));
+    EXPECT_TRUE(Form1().State().LogScale);
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    ExpectChart(image, Expected());
+}
+
+TEST_F(GraphWindow, OpenGraphFollowsTheNextCalculation) {
+    CalculateAndShowGraph("10", "1000", "10", false);
+    UpdateWindow(Graph());
+    TypeInto(Control(Id::EdDo), "5000");
+    Click(Control(Id::BuRas));
+    // Asked to repaint, and painting the new series.
+    RECT pending = {};
+    EXPECT_TRUE(GetUpdateRect(Graph(), &pending, FALSE));
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    ExpectChart(image, Expected());
+}
+
+TEST_F(GraphWindow, FailedPaintIsReportedOnceUntilTheNextCalculation) {
+    // The sweep stops at 0 Hz; its first two frequencies are negative, which has no logarithm.
+    CalculateAndShowGraph("-20", "20", "10", true);
+    UpdateWindow(Graph());
+    EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Floating point division by zero.",
+                                                      "Invalid floating point operation."}));
+    boxes.errors.clear();
+    // Painted again (uncovered, resized): the background only, and no second box.
+    InvalidateRect(Graph(), nullptr, FALSE);
+    UpdateWindow(Graph());
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    EXPECT_TRUE(boxes.errors.empty());
+    EXPECT_EQ(image.Pixel(10, 10), kSilver);
+    EXPECT_EQ(image.Pixel(400, 300), kSilver);
+    // A good calculation draws again.
+    TypeInto(Control(Id::EdOt), "10");
+    TypeInto(Control(Id::EdDo), "1000");
+    Click(Control(Id::BuRas));
+    UpdateWindow(Graph());
+    EXPECT_TRUE(boxes.errors.empty());
+    Canvas redrawn(763, 534);
+    Canvas::Print(Graph(), redrawn);
+    ExpectChart(redrawn, Expected());
+}
+
+TEST_F(GraphWindow, TitleFollowsAnEnlargedWindow) {
+    CalculateAndShowGraph("10", "1000", "10", false);
+    RECT frame = {};
+    GetWindowRect(Graph(), &frame);
+    SetWindowPos(Graph(), nullptr, 0, 0, frame.right - frame.left + 100,
+                 frame.bottom - frame.top + 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Canvas image(863, 584);
+    Canvas::Print(Graph(), image);
+    EXPECT_TRUE(image.HasInk({781, 558, 806, 570}));
+    EXPECT_FALSE(image.HasInk({681, 508, 706, 520}));
+}
+
+} // namespace

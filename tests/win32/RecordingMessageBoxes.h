@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/MessageBoxes.h"
+
+#include <string>
+#include <vector>
+
+// Records the boxes the program would show; none of them blocks a test.
+class RecordingMessageBoxes final : public MessageBoxes {
+  public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+};

@@ -1,0 +1,69 @@
+#include "Controls.h"
+
+#include "Text.h"
+
+#include <commctrl.h>
+
+GdiHandle<HFONT> MakeFont(int pixels, bool bold) {
+    // A negative height asks for the character height, without the internal leading.
+    return GdiHandle<HFONT>(CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
+                                        FALSE, RUSSIAN_CHARSET, OUT_DEFAULT_PRECIS,
+                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                        DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif"));
+}
+
+HWND CreateControl(HWND parent, int id, const wchar_t* className, const std::string& text,
+                   DWORD style, Bounds bounds, HFONT font, DWORD exStyle) {
+    HWND control = CreateWindowExW(
+        exStyle, className, Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, bounds.Left,
+        bounds.Top, bounds.Width, bounds.Height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+HWND AddHoverHint(HWND owner, HWND control, const std::string& text) {
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    std::wstring hint = Widen(text);
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = hint.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return tooltip;
+}
+
+std::string ControlText(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void SetControlText(HWND control, const std::string& text) {
+    SetWindowTextW(control, Widen(text).c_str());
+}
+
+SIZE TextSize(HWND window, HFONT font, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    HDC dc = GetDC(window);
+    SIZE size = {};
+    {
+        const SelectedObject selected(dc, font);
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    }
+    ReleaseDC(window, dc);
+    return size;
+}
+
+Bounds ChildBounds(HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}

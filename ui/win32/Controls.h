@@ -1,0 +1,59 @@
+#pragma once
+
+#include "WindowsApi.h"
+
+#include <memory>
+#include <string>
+#include <type_traits>
+
+// Small pieces every window of the program builds with: GDI objects that delete themselves,
+// fonts by pixel height, child controls at laid-out positions, texts in UTF-8.
+
+struct GdiDeleter {
+    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+template <class Handle>
+using GdiHandle = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;
+
+// An object selected into a device context for as long as this lives.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, previous_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// "MS Sans Serif" with a character height of `pixels` (8 pt is 11 px at 96 pixels per inch), with
+// the Cyrillic character set so that the Russian texts have their letters on every system.
+GdiHandle<HFONT> MakeFont(int pixels, bool bold);
+
+// Left, top, width, height in client pixels, as the layouts give them.
+struct Bounds {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+    RECT Rect() const { return {Left, Top, Left + Width, Top + Height}; }
+};
+
+// A child control of a standard class, visible, in `font`.
+HWND CreateControl(HWND parent, int id, const wchar_t* className, const std::string& text,
+                   DWORD style, Bounds bounds, HFONT font, DWORD exStyle = 0);
+
+// A tooltip that shows `text` while the pointer rests on `control`; owned by `owner`.
+HWND AddHoverHint(HWND owner, HWND control, const std::string& text);
+
+// A control's text in UTF-8, and setting it.
+std::string ControlText(HWND control);
+void SetControlText(HWND control, const std::string& text);
+
+// The width and height of `text` drawn in `font`.
+SIZE TextSize(HWND window, HFONT font, const std::string& text);
+
+// The control's position and size in its parent's client coordinates.
+Bounds ChildBounds(HWND control);

@@ -1,0 +1,7 @@
+#pragma once
+
+// Resources of ou.exe, shared by the resource script and the code that loads them.
+#define IDI_OU 1        // the program's icon: the first icon, which the shell shows for ou.exe
+#define IDI_ANIMAL 2    // the help and graph windows' icon
+#define IDB_CIRCUIT 101 // the circuit diagram of the main window, 390 × 522
+#define IDB_HELP 102    // the help picture, 683 × 385

@@ -1,0 +1,33 @@
+#include "StartUp.h"
+
+#include <commctrl.h>
+
+ProgramWindows::ProgramWindows(MessageBoxes& boxes)
+    : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+    Form1.SetHelpWindow(&Form2);
+    Form1.SetGraphWindow(&Form3);
+    ShowWindow(Form1.Handle(), SW_SHOW);
+    UpdateWindow(Form1.Handle());
+}
+
+void InitialiseControls() {
+    INITCOMMONCONTROLSEX controls = {};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+void DispatchWindowMessage(MSG& message) {
+    const HWND window = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (window != nullptr && IsDialogMessageW(window, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+int RunMessageLoop() {
+    MSG message = {};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0)
+        DispatchWindowMessage(message);
+    return static_cast<int>(message.wParam);
+}

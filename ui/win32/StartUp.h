@@ -1,0 +1,28 @@
+#pragma once
+
+#include "UnFGr.h"
+#include "Unit2.h"
+#include "ou.h"
+#include "ui/MessageBoxes.h"
+
+// The program's three windows, created in start-up order: the main window first (closing it ends
+// the program, whatever else is open), then the help and the graph windows, hidden. All three
+// live until the end; the calculation state's series go with Form1.
+class ProgramWindows {
+  public:
+    explicit ProgramWindows(MessageBoxes& boxes);
+
+    TForm1 Form1;
+    TForm2 Form2;
+    TForm3 Form3;
+};
+
+// Initialises the common controls; once, before the first window.
+void InitialiseControls();
+
+// Runs the message loop until the main window closes; returns the exit code it posted.
+int RunMessageLoop();
+
+// One message as the loop handles it: the keys that move between controls (Tab, the arrows,
+// Enter and Space on a button) for the window it belongs to, everything else to its window.
+void DispatchWindowMessage(MSG& message);

@@ -1,0 +1,54 @@
+#include "Unit2.h"
+
+#include "Artwork.h"
+#include "Resources.h"
+#include "Text.h"
+
+namespace {
+
+namespace Id = Form2Controls;
+
+constexpr wchar_t kClassName[] = L"TForm2";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+constexpr const char* kCaption = "Справка";
+
+} // namespace
+
+TForm2::TForm2()
+    : windowFont_(MakeFont(11, false)), buttonFont_(MakeFont(16, true)),
+      picture_(LoadArtworkBitmap(IDB_HELP)) {
+    Create(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kCaption).c_str(), kStyle,
+           FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
+    SetWindowIcons(Handle(), IDI_ANIMAL);
+    CreateControl(Handle(), Id::Image1, L"STATIC", "", SS_OWNERDRAW, {8, 8, 683, 385}, nullptr);
+    CreateControl(Handle(), Id::Button1, L"BUTTON", "закрыть", BS_PUSHBUTTON | WS_TABSTOP,
+                  {520, 400, 145, 41}, buttonFont_.get());
+}
+
+TForm2::~TForm2() {
+    if (Handle() != nullptr)
+        DestroyWindow(Handle());
+}
+
+void TForm2::Button1Click() {
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        // Hiding cannot fail: it needs no guard.
+        if (LOWORD(wParam) == Id::Button1 && HIWORD(wParam) == BN_CLICKED)
+            Button1Click();
+        return 0;
+    case WM_DRAWITEM:
+        DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), picture_.get());
+        return TRUE;
+    case WM_CLOSE:
+        ShowWindow(Handle(), SW_HIDE);
+        return 0;
+    default:
+        return Window::HandleMessage(message, wParam, lParam);
+    }
+}

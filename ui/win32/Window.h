@@ -1,0 +1,34 @@
+#pragma once
+
+#include "WindowsApi.h"
+
+// A window of a class of our own whose messages go to a C++ object. The object lives at least as
+// long as its window: its destructor destroys the window if it still exists.
+class Window {
+  public:
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return handle_; }
+
+  protected:
+    Window() = default;
+
+    // Registers the class on first use (cursor arrow, `background` painted on erase) and creates
+    // the window with this object as its handler.
+    void Create(const wchar_t* className, UINT classStyle, HBRUSH background, DWORD exStyle,
+                const wchar_t* text, DWORD style, RECT bounds, HWND parent, int id);
+
+    // Everything not handled goes to DefWindowProc.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND handle_ = nullptr;
+};
+
+// A top-level window's frame for the client size given, with its top-left corner at `position`:
+// the frame is whatever the system draws, the client area keeps its size.
+RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle);
