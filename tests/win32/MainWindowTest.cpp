@@ -184,6 +184,22 @@ TEST_F(MainWindow, TabMovesThroughTheControlsPastTheDisabledOne) {
                                          Id::EdOt, Id::EdDo, Id::EdDf, Id::CheckBox1, Id::BuRas}));
 }
 
+TEST_F(MainWindow, KeepsItsFocusWhileAnotherWindowIsActive) {
+    // "расчет" is the first control of the tab order.
+    EXPECT_EQ(GetFocus(), Control(Id::BuRas));
+    // "??" takes the focus as it is clicked, and the help window comes to the front.
+    Click(Control(Id::Button2));
+    const HWND help = windows->Form2.Handle();
+    ASSERT_EQ(GetActiveWindow(), help);
+    EXPECT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
+    SetActiveWindow(Form1().Handle());
+    EXPECT_EQ(GetFocus(), Control(Id::Button2));
+    SetFocus(Control(Id::EdDo));
+    SetActiveWindow(help);
+    SetActiveWindow(Form1().Handle());
+    EXPECT_EQ(GetFocus(), Control(Id::EdDo));
+}
+
 TEST_F(MainWindow, KeyboardEditsAParameterThroughTheMessageLoop) {
     SetFocus(Control(Id::SgIsh));
     PressKey(VK_DOWN); // from the first value down to R2

@@ -1,4 +1,5 @@
 #include "WindowTestHelpers.h"
+#include "ui/win32/Win32MessageBoxes.h"
 
 namespace {
 
@@ -83,6 +84,10 @@ TEST_F(StartUp, QuestionMarksShowHelpAndCloseHidesIt) {
     EXPECT_TRUE(IsWindowVisible(help));
     Click(GetDlgItem(help, Form2Controls::Button1));
     EXPECT_FALSE(IsWindowVisible(help));
+}
+
+TEST_F(StartUp, MessageBoxesAreCaptionedWithTheExecutablesName) {
+    EXPECT_EQ(Narrow(ApplicationTitle()), "win32_window_tests");
 }
 
 TEST_F(StartUp, HelpWindowAsLaidOut) {

@@ -22,6 +22,22 @@ HWND CreateControl(HWND parent, int id, const wchar_t* className, const std::str
     return control;
 }
 
+void FocusKeeper::Activate(HWND window, WPARAM wParam, HWND first) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus))
+            saved_ = focus;
+        return;
+    }
+    if (HIWORD(wParam) != 0)
+        return; // activated while minimised: nothing shows the focus
+    HWND target = saved_ != nullptr && IsWindow(saved_) ? saved_ : first;
+    while (target != nullptr && target != window &&
+           !(IsWindowVisible(target) && IsWindowEnabled(target)))
+        target = GetParent(target);
+    SetFocus(target != nullptr && target != window ? target : first);
+}
+
 HWND AddHoverHint(HWND owner, HWND control, const std::string& text) {
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,

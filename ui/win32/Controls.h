@@ -45,6 +45,19 @@ struct Bounds {
 HWND CreateControl(HWND parent, int id, const wchar_t* className, const std::string& text,
                    DWORD style, Bounds bounds, HFONT font, DWORD exStyle = 0);
 
+// Keeps a window's keyboard focus across deactivation, as dialogs do: the control that had it
+// when the window was deactivated gets it back when the window is activated again (or, if that
+// control is gone, hidden or disabled, the nearest container of it that can take it); `first`
+// takes it the first time.
+class FocusKeeper {
+  public:
+    // Answers WM_ACTIVATE of `window`.
+    void Activate(HWND window, WPARAM wParam, HWND first);
+
+  private:
+    HWND saved_ = nullptr;
+};
+
 // A tooltip that shows `text` while the pointer rests on `control`; owned by `owner`.
 HWND AddHoverHint(HWND owner, HWND control, const std::string& text);
 

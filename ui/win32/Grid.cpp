@@ -10,8 +10,9 @@
 namespace {
 
 constexpr wchar_t kClassName[] = L"OuStringGrid";
-constexpr int kTextIndent = 2; // px from a cell's left edge to its text
-constexpr int kWheelRows = 3;  // rows per notch of the mouse wheel
+constexpr int kTextIndent = 2;          // px from a cell's left edge to its text
+constexpr int kWheelRows = 3;           // rows per notch of the mouse wheel
+constexpr int kDefaultColumnWidth = 64; // px, for a column the layout gives no width
 constexpr UINT_PTR kEditorSubclass = 1;
 
 COLORREF LineColor(bool fixed) {
@@ -28,7 +29,7 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
 Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layout, HFONT font)
     : cells_(cells), layout_(std::move(layout)), font_(font),
       topRow_(layout_.FixedRows), focus_{layout_.FixedColumns, layout_.FixedRows}, anchor_(focus_) {
-    layout_.ColumnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), 64);
+    layout_.ColumnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), kDefaultColumnWidth);
     Create(kClassName, CS_DBLCLKS, nullptr, WS_EX_CLIENTEDGE, L"",
            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.Rect(), parent, id);
     HDC dc = GetDC(Handle());

@@ -45,6 +45,9 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), picture_.get());
         return TRUE;
+    case WM_ACTIVATE:
+        focus_.Activate(Handle(), wParam, GetDlgItem(Handle(), Id::Button1));
+        return 0;
     case WM_CLOSE:
         ShowWindow(Handle(), SW_HIDE);
         return 0;

@@ -26,4 +26,5 @@ class TForm2 final : public Window {
     GdiHandle<HFONT> windowFont_;
     GdiHandle<HFONT> buttonFont_;
     GdiHandle<HBITMAP> picture_;
+    FocusKeeper focus_;
 };

@@ -270,6 +270,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DrawPicture(item, circuit_.get());
         return TRUE;
     }
+    case WM_ACTIVATE:
+        // The first control of the tab order, "расчет", has the focus at start.
+        focus_.Activate(Handle(), wParam, Control(Id::BuRas));
+        return 0;
     case WM_LBUTTONDBLCLK:
         RunGuarded(boxes_, [this] { FormDblClick(); });
         return 0;

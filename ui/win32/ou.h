@@ -103,6 +103,7 @@ class TForm1 final : public Window, public CalcWindow {
     std::unique_ptr<Grid> sgResult_;
     std::unique_ptr<Grid> sgIsh_;
     HWND hint_ = nullptr;
+    FocusKeeper focus_;
     TForm3* graphWindow_ = nullptr;
     TForm2* helpWindow_ = nullptr;
 };
