@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "GuardedAction.h"
 #include "ui/CharacteristicPoints.h"
+#include "ui/ExportTexts.h"
 #include "ui/GraphReadout.h"
 #include "ui/SafeFile.h"
 
@@ -16,17 +17,6 @@
 
 #include <filesystem>
 
-namespace {
-
-constexpr const char* kCopyPicture = "Копировать рисунок";
-constexpr const char* kSavePicture = "Сохранить рисунок…";
-constexpr const char* kCharacteristicPoints = "Характерные точки…";
-constexpr const char* kSaveCaption = "Сохранить рисунок";
-constexpr const char* kPngFilter = "Рисунок PNG (*.png)";
-constexpr const char* kSuggestedName = "график.png";
-
-} // namespace
-
 GraphActions::GraphActions(QWidget& window, const CalcState& state, MessageBoxes& boxes)
     : QObject(&window), window_(window), state_(state), boxes_(boxes), chooser_(&SaveDialog()) {
     const auto add = [&](const char* text, const QKeySequence& key,
@@ -34,10 +24,10 @@ GraphActions::GraphActions(QWidget& window, const CalcState& state, MessageBoxes
         return AddGuardedAction(window_, text, key, Qt::WindowShortcut, boxes_,
                                 [this, handler] { (this->*handler)(); });
     };
-    add(kCopyPicture, QKeySequence::Copy, &GraphActions::CopyPicture);
-    add(kSavePicture, QKeySequence::Save, &GraphActions::SavePicture);
+    add(kCopyPictureCommand, QKeySequence::Copy, &GraphActions::CopyPicture);
+    add(kSavePictureCommand, QKeySequence::Save, &GraphActions::SavePicture);
     characteristicPoints_ =
-        add(kCharacteristicPoints, QKeySequence(), &GraphActions::ShowCharacteristicPoints);
+        add(kCharacteristicPointsCommand, QKeySequence(), &GraphActions::ShowCharacteristicPoints);
     window_.setContextMenuPolicy(Qt::ActionsContextMenu);
     window_.setMouseTracking(true);
     window_.installEventFilter(this);
@@ -81,9 +71,9 @@ void GraphActions::CopyPicture() {
 }
 
 void GraphActions::SavePicture() {
-    const QString name =
-        chooser_->SaveFileName(&window_, QString::fromUtf8(kSaveCaption),
-                               QString::fromUtf8(kPngFilter), QString::fromUtf8(kSuggestedName));
+    const QString name = chooser_->SaveFileName(&window_, QString::fromUtf8(kSavePictureCaption),
+                                                QString::fromUtf8(kPngFilter),
+                                                QString::fromUtf8(kSuggestedPictureName));
     if (name.isEmpty())
         return;
     QByteArray png;

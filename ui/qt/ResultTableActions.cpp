@@ -2,6 +2,7 @@
 
 #include "FileChooser.h"
 #include "GuardedAction.h"
+#include "ui/ExportTexts.h"
 #include "ui/TableExport.h"
 
 #include <QAction>
@@ -13,17 +14,6 @@
 #include <algorithm>
 #include <filesystem>
 
-namespace {
-
-constexpr const char* kCopy = "Копировать";
-constexpr const char* kSelectAll = "Выделить всё";
-constexpr const char* kSave = "Сохранить таблицу…";
-constexpr const char* kSaveCaption = "Сохранить таблицу";
-constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
-constexpr const char* kSuggestedName = "результаты.csv";
-
-} // namespace
-
 ResultTableActions::ResultTableActions(QTableView& view, const ResultTable& table,
                                        MessageBoxes& boxes)
     : QObject(&view), view_(view), table_(table), boxes_(boxes), chooser_(&SaveDialog()) {
@@ -32,9 +22,9 @@ ResultTableActions::ResultTableActions(QTableView& view, const ResultTable& tabl
         actions_.append(AddGuardedAction(view_, text, key, Qt::WidgetShortcut, boxes_,
                                          [this, handler] { (this->*handler)(); }));
     };
-    add(kCopy, QKeySequence::Copy, &ResultTableActions::Copy);
-    add(kSelectAll, QKeySequence::SelectAll, &ResultTableActions::SelectAll);
-    add(kSave, QKeySequence::Save, &ResultTableActions::Save);
+    add(kCopyCommand, QKeySequence::Copy, &ResultTableActions::Copy);
+    add(kSelectAllCommand, QKeySequence::SelectAll, &ResultTableActions::SelectAll);
+    add(kSaveTableCommand, QKeySequence::Save, &ResultTableActions::Save);
     view_.setContextMenuPolicy(Qt::ActionsContextMenu);
     view_.installEventFilter(this);
     connect(view_.model(), &QAbstractItemModel::modelReset, this, &ResultTableActions::FollowTable);
@@ -82,9 +72,9 @@ void ResultTableActions::SelectAll() {
 }
 
 void ResultTableActions::Save() {
-    const QString name =
-        chooser_->SaveFileName(view_.window(), QString::fromUtf8(kSaveCaption),
-                               QString::fromUtf8(kCsvFilter), QString::fromUtf8(kSuggestedName));
+    const QString name = chooser_->SaveFileName(
+        view_.window(), QString::fromUtf8(kSaveTableCaption), QString::fromUtf8(kCsvFilter),
+        QString::fromUtf8(kSuggestedTableName));
     if (name.isEmpty())
         return;
     const std::string error = SaveTable(table_, std::filesystem::path(name.toStdU16String()));

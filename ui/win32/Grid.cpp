@@ -79,6 +79,18 @@ GridRange Grid::Selection() const {
             std::max(focus_.Column, anchor_.Column), std::max(focus_.Row, anchor_.Row)};
 }
 
+void Grid::SelectAll() {
+    const int lastRow = cells_.RowCount() - 1;
+    const int lastColumn = cells_.ColumnCount() - 1;
+    if (lastRow < layout_.FixedRows || lastColumn < layout_.FixedColumns)
+        return;
+    HideEditor(false);
+    focus_ = {layout_.FixedColumns, layout_.FixedRows};
+    anchor_ = {lastColumn, lastRow};
+    ScrollIntoView(focus_);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 // Geometry ---------------------------------------------------------------------------------------
 
 int Grid::ColumnOffset(int column) const {
@@ -600,7 +612,8 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return code;
     }
     case WM_KEYDOWN:
-        KeyDown(wParam);
+        if (!onKey_ || !onKey_(wParam))
+            KeyDown(wParam);
         return 0;
     case WM_CHAR:
         // A character typed on a cell starts its editor and replaces the text; Backspace empties

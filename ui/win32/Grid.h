@@ -45,6 +45,9 @@ class Grid final : public Window {
     Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layout, HFONT font);
 
     void SetEditHandler(EditHandler handler) { onEdit_ = std::move(handler); }
+    // Offered every key pressed on the grid (not in its editor) first; true when it took the key.
+    using KeyHandler = std::function<bool(WPARAM key)>;
+    void SetKeyHandler(KeyHandler handler) { onKey_ = std::move(handler); }
 
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
@@ -56,6 +59,8 @@ class Grid final : public Window {
 
     GridCell Focus() const { return focus_; }
     GridRange Selection() const;
+    // Every cell outside the fixed ones, the focus on the first of them.
+    void SelectAll();
     int TopRow() const { return topRow_; }
     bool Editing() const { return editing_; }
     HWND Editor() const { return editor_; }
@@ -116,6 +121,7 @@ class Grid final : public Window {
     HFONT font_;
     int textHeight_ = 0;
     EditHandler onEdit_;
+    KeyHandler onKey_;
 
     int topRow_;
     int scrollX_ = 0;

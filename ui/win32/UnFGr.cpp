@@ -24,6 +24,7 @@ TForm3::TForm3(const CalcState& state, MessageBoxes& boxes)
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL);
+    actions_ = std::make_unique<GraphActions>(Handle(), state, boxes_);
     RunGuarded(boxes_, [this] { FormCreate(); });
 }
 
@@ -67,6 +68,8 @@ template <class Paint> void TForm3::GuardedPaint(Paint paint) {
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (actions_ && actions_->HandleMessage(message, wParam, lParam))
+        return 0;
     switch (message) {
     case WM_PAINT:
         GuardedPaint([this](auto draw) { PaintBuffered(Handle(), draw); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Controls.h"
+#include "GraphActions.h"
 #include "Window.h"
 #include "ui/CalcState.h"
 #include "ui/GraphPicture.h"
@@ -25,6 +26,10 @@ class TForm3 final : public Window {
     // and a window on screen is repainted from the state as it now stands.
     void CalcStateChanged();
 
+    // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser) { actions_->SetFileChooser(chooser); }
+    GraphActions& Actions() { return *actions_; }
+
     void FormCreate();
     // Draws the client area into `dc`; a floating-point error of the chart propagates.
     void FormPaint(HDC dc);
@@ -38,4 +43,5 @@ class TForm3 final : public Window {
     GraphPicture picture_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;
+    std::unique_ptr<GraphActions> actions_;
 };

@@ -10,6 +10,8 @@
 #include "ui/EventGuard.h"
 #include "ui/MainWindowTexts.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <array>
 
@@ -107,6 +109,7 @@ void TForm1::CreateControls() {
     sgResult_ = std::make_unique<Grid>(form, Id::SgResult, Bounds{640, 32, 225, 521}, resultCells_,
                                        results, regular);
     resultCells_.SetGrid(sgResult_.get());
+    resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, results_, boxes_);
 
     GridLayout parameters;
     parameters.FixedColumns = 1;
@@ -276,6 +279,11 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDBLCLK:
         RunGuarded(boxes_, [this] { FormDblClick(); });
+        return 0;
+    case WM_CONTEXTMENU:
+        // Passed up from the result grid, which has a menu of its own.
+        if (reinterpret_cast<HWND>(wParam) == sgResult_->Handle())
+            resultActions_->ContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CLOSE:
         // The main window: closing it ends the program; the windows go when the loop has ended.

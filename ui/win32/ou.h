@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Grid.h"
+#include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
 #include "ui/CalcState.h"
@@ -54,6 +55,7 @@ class TForm1 final : public Window, public CalcWindow {
     // The two grids, for what reads them besides the window (tests, the benchmark).
     Grid& SgIsh() { return *sgIsh_; }
     Grid& SgResult() { return *sgResult_; }
+    ResultTableActions& ResultActions() { return *resultActions_; }
     // The windows that "график" and "??" show.
     void SetGraphWindow(TForm3* window) { graphWindow_ = window; }
     void SetHelpWindow(TForm2* window) { helpWindow_ = window; }
@@ -101,6 +103,7 @@ class TForm1 final : public Window, public CalcWindow {
     GdiHandle<HFONT> hintFont_;    // 19 px bold: Button2
     GdiHandle<HBITMAP> circuit_;
     std::unique_ptr<Grid> sgResult_;
+    std::unique_ptr<ResultTableActions> resultActions_;
     std::unique_ptr<Grid> sgIsh_;
     HWND hint_ = nullptr;
     FocusKeeper focus_;

@@ -1,0 +1,201 @@
+#include "Canvas.h"
+#include "WindowTestHelpers.h"
+#include "ui/CharacteristicPoints.h"
+#include "ui/GraphReadout.h"
+#include "ui/TableExport.h"
+#include "ui/win32/SaveDialog.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace Id = Form1Controls;
+
+// Answers the save dialog with a file in a scratch folder.
+class ScratchFile final : public FileChooser {
+  public:
+    explicit ScratchFile(std::string name)
+        : path(std::filesystem::temp_directory_path() / std::filesystem::u8path(name)) {
+        std::filesystem::remove(path);
+    }
+    ~ScratchFile() override { std::filesystem::remove(path); }
+    std::filesystem::path SaveFileName(HWND, const std::string&, const std::string&,
+                                       const std::string& extension, const std::string&) override {
+        asked = extension;
+        return path;
+    }
+    std::string Content() const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    std::filesystem::path path;
+    std::string asked;
+};
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it.
+void ControlKey(HWND window, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(window, key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+class ExportActions : public ProgramTest {
+  protected:
+    void Calculate(const std::string& from, const std::string& to, const std::string& step) {
+        TypeCircuit(kTypicalStage, from, to, step);
+        Click(Control(Id::BuRas));
+        ASSERT_EQ(Form1().Results().FilledRows(), Form1().State().Count);
+    }
+    HWND Grid() { return Form1().SgResult().Handle(); }
+    HWND Graph() { return windows->Form3.Handle(); }
+};
+
+TEST_F(ExportActions, CtrlAThenCtrlCCopiesTheWholeTableWithItsHeading) {
+    Calculate("10", "100", "10");
+    ControlKey(Grid(), 'A');
+    const GridRange all = Form1().SgResult().Selection();
+    EXPECT_EQ(all, (GridRange{0, 1, 2, 10}));
+    ControlKey(Grid(), 'C');
+    const std::wstring text = ClipboardText();
+    // As the core writes it, with Windows' line breaks.
+    std::string expected = CopyText(Form1().Results(), WholeTable(Form1().Results()));
+    std::string crlf;
+    for (char c : expected)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(Narrow(text), crlf);
+    EXPECT_EQ(Narrow(text.substr(0, text.find(L'\r'))), "частота, Гц\t |k|, раз\t |k|, дБ");
+    EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 10);
+}
+
+TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
+    Calculate("10", "100", "10");
+    TypeIntoCell(Form1().SgIsh(), 1, 4, "9"); // an edit empties the table
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    ControlKey(Grid(), 'A');
+    ControlKey(Grid(), 'C');
+    EXPECT_EQ(ClipboardText(), L"");
+}
+
+TEST_F(ExportActions, SavedTableReadsBackAsTheCsvOfTheTable) {
+    Calculate("10", "100", "10");
+    ScratchFile file("результаты.csv");
+    Form1().ResultActions().SetFileChooser(file);
+    ControlKey(Grid(), 'S');
+    EXPECT_EQ(file.asked, "csv");
+    const std::string csv = file.Content();
+    EXPECT_EQ(csv, CsvText(Form1().Results()));
+    EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+}
+
+TEST_F(ExportActions, FailedSaveIsAClearMessageAndLeavesNoFile) {
+    Calculate("10", "100", "10");
+    ScratchFile file("нет такой папки/результаты.csv");
+    Form1().ResultActions().SetFileChooser(file);
+    ControlKey(Grid(), 'S');
+    ASSERT_EQ(boxes.errors.size(), 1u);
+    EXPECT_NE(boxes.errors[0].find("Не удалось сохранить"), std::string::npos) << boxes.errors[0];
+    EXPECT_FALSE(std::filesystem::exists(file.path));
+    boxes.errors.clear();
+}
+
+TEST_F(ExportActions, PointerOverTheGraphReadsTheNearestComputedPoint) {
+    Calculate("10", "1000", "10");
+    Click(Control(Id::Button1));
+    ProcessPendingMessages();
+    RECT client = {};
+    GetClientRect(Graph(), &client);
+    for (int x : {10, 200, 500, 752}) {
+        SendMessageW(Graph(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 200));
+        const auto point =
+            PointUnderPointer(Form1().State(), {0, 0, client.right, client.bottom}, x);
+        ASSERT_TRUE(point.has_value());
+        EXPECT_EQ(windows->Form3.Actions().Readout(), ReadoutText(*point)) << x;
+    }
+    EXPECT_EQ(windows->Form3.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), std::string::npos);
+    SendMessageW(Graph(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 200));
+    EXPECT_EQ(windows->Form3.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), 0u);
+    SendMessageW(Graph(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(windows->Form3.Actions().Readout(), "");
+}
+
+TEST_F(ExportActions, CopiedGraphIsTheWindowsPicture) {
+    Calculate("10", "1000", "10");
+    Click(Control(Id::Button1));
+    ProcessPendingMessages();
+    ControlKey(Graph(), 'C');
+    const SIZE size = ClientSize(Graph());
+    Canvas shown(size.cx, size.cy);
+    Canvas::Print(Graph(), shown);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_DIB);
+    ASSERT_NE(data, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+    ASSERT_EQ(header->biWidth, size.cx);
+    ASSERT_EQ(header->biHeight, size.cy); // bottom-up
+    ASSERT_EQ(header->biBitCount, 32);
+    const auto* pixels = reinterpret_cast<const uint32_t*>(header + 1);
+    int differences = 0;
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x) {
+            const uint32_t p = pixels[(size.cy - 1 - y) * size.cx + x];
+            differences += RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) != shown.Pixel(x, y);
+        }
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(differences, 0);
+    // And it is a chart, not a blank: the curve's green is in it.
+    int green = 0;
+    for (int y = 0; y < size.cy; ++y)
+        for (int x = 0; x < size.cx; ++x)
+            green += shown.Pixel(x, y) == RGB(0, 128, 0);
+    EXPECT_GT(green, 100);
+}
+
+TEST_F(ExportActions, SavedGraphIsAPng) {
+    Calculate("10", "1000", "10");
+    Click(Control(Id::Button1));
+    ScratchFile file("график.png");
+    windows->Form3.SetFileChooser(file);
+    ControlKey(Graph(), 'S');
+    EXPECT_EQ(file.asked, "png");
+    const std::string png = file.Content();
+    ASSERT_GT(png.size(), 100u);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");
+}
+
+TEST_F(ExportActions, CharacteristicPointsBoxShowsTheCoreText) {
+    Calculate("10", "100000", "1000");
+    Click(Control(Id::Button1));
+    windows->Form3.Actions().ShowCharacteristicPoints();
+    const auto points = FindCharacteristicPoints(Form1().State());
+    ASSERT_TRUE(points.has_value());
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0], CharacteristicPointsText(*points));
+    EXPECT_EQ(boxes.messages[0].rfind("Максимум: |k| = ", 0), 0u);
+    boxes.messages.clear();
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+// The texts of getting results out, the same for every set of windows: the commands of the
+// result table and of the graph window, and what their save dialogs propose.
+
+// SgResult.
+inline constexpr const char* kCopyCommand = "Копировать";
+inline constexpr const char* kSelectAllCommand = "Выделить всё";
+inline constexpr const char* kSaveTableCommand = "Сохранить таблицу…";
+inline constexpr const char* kSaveTableCaption = "Сохранить таблицу";
+inline constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
+inline constexpr const char* kCsvExtension = "csv";
+inline constexpr const char* kSuggestedTableName = "результаты.csv";
+
+// The graph window.
+inline constexpr const char* kCopyPictureCommand = "Копировать рисунок";
+inline constexpr const char* kSavePictureCommand = "Сохранить рисунок…";
+inline constexpr const char* kCharacteristicPointsCommand = "Характерные точки…";
+inline constexpr const char* kSavePictureCaption = "Сохранить рисунок";
+inline constexpr const char* kPngFilter = "Рисунок PNG (*.png)";
+inline constexpr const char* kPngExtension = "png";
+inline constexpr const char* kSuggestedPictureName = "график.png";
