@@ -116,6 +116,10 @@ char32_t DecimalSeparator() {
     return pins > 0 ? pinnedSeparator : separatorSource();
 }
 
+std::string DecimalSeparatorText() {
+    return Utf8(DecimalSeparator());
+}
+
 PinnedDecimalSeparator::PinnedDecimalSeparator() {
     if (pins == 0)
         pinnedSeparator = separatorSource();

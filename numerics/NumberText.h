@@ -10,6 +10,8 @@
 // Installs the function that tells the separator; by default it is '.'.
 void SetDecimalSeparatorSource(char32_t (*source)());
 char32_t DecimalSeparator();
+// The same, as UTF-8 text.
+std::string DecimalSeparatorText();
 
 // While one lives, the separator is the one asked when the first was made: a table written out
 // whole has one separator throughout, and the locale is asked once, not a million times.

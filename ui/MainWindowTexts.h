@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CalcWindow.h"
+
 #include <array>
+#include <string>
 
 // The texts the main window's FormCreate writes into its grids and its separator label, the same
 // for every set of windows.
@@ -16,3 +19,9 @@ inline constexpr std::array<const char*, 13> kParameterNames = {
     "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
 // Label3, followed by the locale's decimal separator.
 inline constexpr const char* kSeparatorLabel = "разделитель - ";
+
+// FormCreate's texts: the result table's headings and the parameter grid's headings and names.
+void WriteHeadingsAndNames(CalcWindow& window);
+// Label3: "разделитель - " and the locale's decimal separator, so that the user knows how to type
+// fractions.
+std::string SeparatorLabelText();

@@ -1,14 +1,14 @@
 #include "ou.h"
 
 #include "Artwork.h"
-#include "ui/CalculationCommand.h"
-#include "ui/EventGuard.h"
-#include "ui/MainWindowTexts.h"
 #include "KeystrokeDelegate.h"
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
 #include "numerics/NumberText.h"
+#include "ui/CalculationCommand.h"
+#include "ui/EventGuard.h"
+#include "ui/MainWindowTexts.h"
 #include "ui_ou.h"
 
 #include <QHeaderView>
@@ -145,20 +145,13 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::FormCreate() {
-    for (int column = 0; column < ResultTable::kColumns; ++column)
-        results_.SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
-    for (int column = 0; column < 2; ++column)
-        SetCellText(column, 0, kParameterHeadings[static_cast<size_t>(column)]);
-    for (int row = 1; row < kParameterRows; ++row)
-        SetCellText(0, row, kParameterNames[static_cast<size_t>(row - 1)]);
+    WriteHeadingsAndNames(*this);
     QTableWidget* grid = ui_->SgIsh;
     grid->setColumnWidth(0, grid->columnWidth(0) + kNameColumnWidening);
     grid->setColumnWidth(1, grid->columnWidth(1) - kNameColumnWidening);
     // So that the user knows how to type fractions.
     QLabel* separator = ui_->Label3;
-    const char32_t decimalSeparator = DecimalSeparator();
-    separator->setText(QString::fromUtf8(kSeparatorLabel) +
-                       QString::fromUcs4(&decimalSeparator, 1));
+    separator->setText(QString::fromStdString(SeparatorLabelText()));
     separator->resize(std::max(separator->width(), separator->sizeHint().width()),
                       separator->height());
 }

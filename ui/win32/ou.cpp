@@ -10,10 +10,9 @@
 #include "ui/EventGuard.h"
 #include "ui/MainWindowTexts.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <array>
+#include <windowsx.h>
 
 namespace {
 
@@ -134,17 +133,12 @@ void TForm1::CreateControls() {
 }
 
 void TForm1::FormCreate() {
-    for (int column = 0; column < ResultTable::kColumns; ++column)
-        results_.SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
-    for (int column = 0; column < 2; ++column)
-        SetCellText(column, 0, kParameterHeadings[static_cast<size_t>(column)]);
-    for (int row = 1; row < kParameterRows; ++row)
-        SetCellText(0, row, kParameterNames[static_cast<size_t>(row - 1)]);
+    WriteHeadingsAndNames(*this);
     sgIsh_->SetColumnWidth(0, sgIsh_->ColumnWidth(0) + kNameColumnWidening);
     sgIsh_->SetColumnWidth(1, sgIsh_->ColumnWidth(1) - kNameColumnWidening);
     // So that the user knows how to type fractions; the label grows with its text.
     const HWND separator = Control(Id::Label3);
-    const std::string text = kSeparatorLabel + Utf8(DecimalSeparator());
+    const std::string text = SeparatorLabelText();
     SetControlText(separator, text);
     const Bounds bounds = ChildBounds(separator);
     const int width = std::max<int>(bounds.Width, TextSize(separator, boldFont_.get(), text).cx);
