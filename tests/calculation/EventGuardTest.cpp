@@ -1,20 +1,11 @@
 #include "ui/EventGuard.h"
 
-#include <gtest/gtest.h>
+#include "RecordingMessageBoxes.h"
 
+#include <gtest/gtest.h>
 #include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace {
-
-class RecordingBoxes final : public MessageBoxes {
-  public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    std::vector<std::string> messages;
-    std::vector<std::string> errors;
-};
 
 TEST(ErrorBoxText, GetsAFullStopWhenTheLastCharacterSortsAfterIt) {
     EXPECT_EQ(ErrorBoxText(std::runtime_error("Floating point overflow")),
@@ -27,7 +18,7 @@ TEST(ErrorBoxText, GetsAFullStopWhenTheLastCharacterSortsAfterIt) {
 }
 
 TEST(RunGuarded, ShowsTheErrorAndReturnsNormally) {
-    RecordingBoxes boxes;
+    RecordingMessageBoxes boxes;
     bool after = false;
     RunGuarded(boxes, [] { throw std::runtime_error("Floating point division by zero"); });
     RunGuarded(boxes, [&] { after = true; });

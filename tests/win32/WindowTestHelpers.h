@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingMessageBoxes.h"
+#include "tests/calculation/RecordingMessageBoxes.h"
 #include "numerics/NumberText.h"
 #include "ui/win32/StartUp.h"
 #include "ui/win32/Text.h"
