@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/qt/FileChooser.h"
+#include "ui/qt/FileDialog.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
-#include "ui/CharacteristicPoints.h"
-#include "ui/GraphReadout.h"
-#include "ui/TableExport.h"
-#include "ui/win32/SaveDialog.h"
+#include "app/CharacteristicPoints.h"
+#include "app/GraphReadout.h"
+#include "app/TableExport.h"
+#include "ui/win32/FileDialog.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "plot/mGraf.h"
-#include "ui/GraphPicture.h"
+#include "app/GraphPicture.h"
 
 #include <algorithm>
 #include <vector>

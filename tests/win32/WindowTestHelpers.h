@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/calculation/RecordingMessageBoxes.h"
+#include "tests/app/RecordingMessageBoxes.h"
 #include "numerics/NumberText.h"
 #include "ui/win32/StartUp.h"
 #include "ui/win32/Text.h"

@@ -1,11 +1,11 @@
 #include "GraphActions.h"
 
-#include "FileChooser.h"
+#include "FileDialog.h"
 #include "GuardedAction.h"
-#include "ui/CharacteristicPoints.h"
-#include "ui/ExportTexts.h"
-#include "ui/GraphReadout.h"
-#include "ui/SafeFile.h"
+#include "app/CharacteristicPoints.h"
+#include "app/ExportTexts.h"
+#include "app/GraphReadout.h"
+#include "app/SafeFile.h"
 
 #include <QAction>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/CalcState.h"
-#include "ui/MessageBoxes.h"
+#include "app/CalcState.h"
+#include "app/MessageBoxes.h"
 
 #include <QObject>
 

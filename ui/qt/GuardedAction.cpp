@@ -1,6 +1,6 @@
 #include "GuardedAction.h"
 
-#include "ui/EventGuard.h"
+#include "app/EventGuard.h"
 
 #include <QAction>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "ResultTableActions.h"
 
-#include "FileChooser.h"
+#include "FileDialog.h"
 #include "GuardedAction.h"
-#include "ui/ExportTexts.h"
-#include "ui/TableExport.h"
+#include "app/ExportTexts.h"
+#include "app/TableExport.h"
 
 #include <QAction>
 #include <QClipboard>

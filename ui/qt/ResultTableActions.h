@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/MessageBoxes.h"
-#include "ui/ResultTable.h"
+#include "app/MessageBoxes.h"
+#include "app/ResultTable.h"
 
 #include <QKeySequence>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ResultTable.h"
+#include "app/ResultTable.h"
 
 #include <QAbstractTableModel>
 

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "GraphActions.h"
 #include "PainterSurface.h"
-#include "ui/EventGuard.h"
+#include "app/EventGuard.h"
 #include "ui_UnFGr.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/CalcState.h"
-#include "ui/GraphPicture.h"
-#include "ui/MessageBoxes.h"
+#include "app/CalcState.h"
+#include "app/GraphPicture.h"
+#include "app/MessageBoxes.h"
 
 #include <QWidget>
 

@@ -6,9 +6,9 @@
 #include "ResultTableModel.h"
 #include "UnFGr.h"
 #include "numerics/NumberText.h"
-#include "ui/CalculationCommand.h"
-#include "ui/EventGuard.h"
-#include "ui/MainWindowTexts.h"
+#include "app/CalculationCommand.h"
+#include "app/EventGuard.h"
+#include "app/MainWindowTexts.h"
 #include "ui_ou.h"
 
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/CalcState.h"
-#include "ui/CalcWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ResultTable.h"
+#include "app/CalcState.h"
+#include "app/CalcWindow.h"
+#include "app/MessageBoxes.h"
+#include "app/ResultTable.h"
 
 #include <QWidget>
 

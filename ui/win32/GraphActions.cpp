@@ -3,13 +3,13 @@
 #include "Clipboard.h"
 #include "PngPicture.h"
 #include "PopupMenu.h"
-#include "SaveDialog.h"
+#include "FileDialog.h"
 #include "Text.h"
-#include "ui/CharacteristicPoints.h"
-#include "ui/EventGuard.h"
-#include "ui/ExportTexts.h"
-#include "ui/GraphReadout.h"
-#include "ui/SafeFile.h"
+#include "app/CharacteristicPoints.h"
+#include "app/EventGuard.h"
+#include "app/ExportTexts.h"
+#include "app/GraphReadout.h"
+#include "app/SafeFile.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

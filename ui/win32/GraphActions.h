@@ -1,8 +1,8 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "ui/CalcState.h"
-#include "ui/MessageBoxes.h"
+#include "app/CalcState.h"
+#include "app/MessageBoxes.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "PopupMenu.h"
 
 #include "Text.h"
-#include "ui/EventGuard.h"
+#include "app/EventGuard.h"
 
 void PopupMenu::Add(const std::string& text, const std::string& shortcut, bool enabled,
                     std::function<void()> command) {

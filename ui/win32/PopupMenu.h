@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "ui/MessageBoxes.h"
+#include "app/MessageBoxes.h"
 
 #include <functional>
 #include <string>

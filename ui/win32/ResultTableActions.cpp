@@ -2,10 +2,10 @@
 
 #include "Clipboard.h"
 #include "PopupMenu.h"
-#include "SaveDialog.h"
-#include "ui/EventGuard.h"
-#include "ui/ExportTexts.h"
-#include "ui/TableExport.h"
+#include "FileDialog.h"
+#include "app/EventGuard.h"
+#include "app/ExportTexts.h"
+#include "app/TableExport.h"
 
 ResultTableActions::ResultTableActions(Grid& grid, const ResultTable& table, MessageBoxes& boxes)
     : grid_(grid), table_(table), boxes_(boxes), chooser_(&SaveDialog()) {

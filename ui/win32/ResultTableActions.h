@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Grid.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ResultTable.h"
+#include "app/MessageBoxes.h"
+#include "app/ResultTable.h"
 
 class FileChooser;
 

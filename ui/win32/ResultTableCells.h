@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GridCells.h"
-#include "ui/ResultTable.h"
+#include "app/ResultTable.h"
 
 class Grid;
 

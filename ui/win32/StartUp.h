@@ -3,7 +3,7 @@
 #include "UnFGr.h"
 #include "Unit2.h"
 #include "ou.h"
-#include "ui/MessageBoxes.h"
+#include "app/MessageBoxes.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden. All three

@@ -5,7 +5,7 @@
 #include "Painting.h"
 #include "Resources.h"
 #include "Text.h"
-#include "ui/EventGuard.h"
+#include "app/EventGuard.h"
 
 #include <exception>
 

@@ -3,9 +3,9 @@
 #include "Controls.h"
 #include "GraphActions.h"
 #include "Window.h"
-#include "ui/CalcState.h"
-#include "ui/GraphPicture.h"
-#include "ui/MessageBoxes.h"
+#include "app/CalcState.h"
+#include "app/GraphPicture.h"
+#include "app/MessageBoxes.h"
 
 // The graph window "график": the gain curve of the last calculation, drawn from the calculation
 // state as it stands at every paint. It holds no data of its own.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/MessageBoxes.h"
+#include "app/MessageBoxes.h"
 
 // The program's boxes as Windows shows them: MessageBoxW with no owner, so centred on the screen,
 // task-modal, so the program's windows wait for the answer, captioned with the executable's name.

@@ -6,9 +6,9 @@
 #include "UnFGr.h"
 #include "Unit2.h"
 #include "numerics/NumberText.h"
-#include "ui/CalculationCommand.h"
-#include "ui/EventGuard.h"
-#include "ui/MainWindowTexts.h"
+#include "app/CalculationCommand.h"
+#include "app/EventGuard.h"
+#include "app/MainWindowTexts.h"
 
 #include <algorithm>
 #include <array>

@@ -5,10 +5,10 @@
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
-#include "ui/CalcState.h"
-#include "ui/CalcWindow.h"
-#include "ui/MessageBoxes.h"
-#include "ui/ResultTable.h"
+#include "app/CalcState.h"
+#include "app/CalcWindow.h"
+#include "app/MessageBoxes.h"
+#include "app/ResultTable.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "ui/ResultTable.h"
+#include "app/ResultTable.h"
 
 #include "numerics/NumberText.h"
 

@@ -1,4 +1,4 @@
-#include "FileChooser.h"
+#include "FileDialog.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "SaveDialog.h"
+#include "FileDialog.h"
 
 #include "Text.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CalcWindow.h"
+#include "app/CalcWindow.h"
 
 #include <array>
 #include <string>

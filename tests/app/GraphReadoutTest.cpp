@@ -1,4 +1,4 @@
-#include "ui/GraphReadout.h"
+#include "app/GraphReadout.h"
 
 #include "numerics/NumberText.h"
 

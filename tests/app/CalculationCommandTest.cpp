@@ -1,4 +1,4 @@
-#include "ui/CalculationCommand.h"
+#include "app/CalculationCommand.h"
 
 #include "FakeCalcWindow.h"
 #include "numerics/FloatError.h"

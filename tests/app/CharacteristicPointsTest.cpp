@@ -1,9 +1,9 @@
-#include "ui/CharacteristicPoints.h"
+#include "app/CharacteristicPoints.h"
 
 #include "FakeCalcWindow.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
-#include "ui/CalculationCommand.h"
+#include "app/CalculationCommand.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

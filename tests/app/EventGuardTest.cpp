@@ -1,4 +1,4 @@
-#include "ui/EventGuard.h"
+#include "app/EventGuard.h"
 
 #include "RecordingMessageBoxes.h"
 

@@ -1,8 +1,8 @@
-#include "tests/calculation/FakeCalcWindow.h"
-#include "ui/CalculationCommand.h"
-#include "ui/CharacteristicPoints.h"
-#include "ui/GraphReadout.h"
-#include "ui/TableExport.h"
+#include "tests/app/FakeCalcWindow.h"
+#include "app/CalculationCommand.h"
+#include "app/CharacteristicPoints.h"
+#include "app/GraphReadout.h"
+#include "app/TableExport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "bench/support/HeapCounter.h"
-#include "tests/calculation/FakeCalcWindow.h"
-#include "ui/CalculationCommand.h"
+#include "tests/app/FakeCalcWindow.h"
+#include "app/CalculationCommand.h"
 
 #include <benchmark/benchmark.h>
 

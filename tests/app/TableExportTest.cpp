@@ -1,7 +1,7 @@
-#include "ui/TableExport.h"
+#include "app/TableExport.h"
 
 #include "numerics/NumberText.h"
-#include "ui/SafeFile.h"
+#include "app/SafeFile.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "ui/GraphPicture.h"
+#include "app/GraphPicture.h"
 
 #include "numerics/FloatError.h"
 
