@@ -32,14 +32,17 @@ void GraphForm::FormPaint(Surface& surface, int32_t outerWidth, int32_t outerHei
         skipped_ = true;
         return;
     }
-    RunGuarded(boxes_, [&] {
-        try {
-            picture_.Paint(surface, outerWidth, outerHeight);
-        } catch (...) {
-            if (!quiet_)
-                throw;
-        }
-    });
+    try {
+        picture_.Paint(surface, outerWidth, outerHeight);
+    } catch (...) {
+        if (!quiet_)
+            paintError_ = std::current_exception();
+    }
+}
+
+void GraphForm::PaintFinished() {
+    if (const std::exception_ptr error = std::exchange(paintError_, nullptr))
+        RunGuarded(boxes_, [&] { std::rethrow_exception(error); });
 }
 
 void GraphForm::CalculationRefused() {

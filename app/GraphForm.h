@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "plot/Surface.h"
 
+#include <exception>
 #include <optional>
 #include <span>
 #include <string>
@@ -38,10 +39,11 @@ class GraphForm {
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
 
     // The paint: the picture over the whole client area; `outerWidth` and `outerHeight` are the
-    // window's size with frame and caption. A failure is reported once, in an error box, unless
-    // the calculation that asked for the paint has already reported its own error: then the
-    // window just shows its background.
+    // window's size with frame and caption. It never throws: a failure leaves the background and
+    // is reported by PaintFinished, once, when the toolkit has finished the paint, unless the
+    // calculation that asked for the paint has already reported its own error.
     void FormPaint(Surface& surface, int32_t outerWidth, int32_t outerHeight);
+    void PaintFinished();
 
     // A calculation is running: until it has ended and its box, if any, is closed, a paint shows
     // just the background, as the state is only partly written.
@@ -73,4 +75,5 @@ class GraphForm {
     bool quiet_ = false;   // a failing paint raises no box
     bool held_ = false;    // a calculation is running
     bool skipped_ = false; // a paint came while held
+    std::exception_ptr paintError_;
 };

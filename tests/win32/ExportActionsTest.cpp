@@ -3,7 +3,7 @@
 #include "app/CharacteristicPoints.h"
 #include "app/GraphReadout.h"
 #include "app/TableExport.h"
-#include "ui/win32/FileDialog.h"
+#include "app/FileChooser.h"
 
 #include <filesystem>
 #include <fstream>
@@ -21,11 +21,11 @@ class ScratchFile final : public FileChooser {
         std::filesystem::remove(path);
     }
     ~ScratchFile() override { std::filesystem::remove(path); }
-    std::filesystem::path SaveFileName(HWND, const std::string&, const std::string&,
-                                       const std::string& extension, const std::string&) override {
-        asked = extension;
+    std::filesystem::path SaveFileName(const FileRequest& request) override {
+        asked = request.Extension;
         return path;
     }
+    std::filesystem::path OpenFileName(const FileRequest&) override { return {}; }
     std::string Content() const {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream bytes;
@@ -102,7 +102,7 @@ TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
 TEST_F(ExportActions, SavedTableReadsBackAsTheCsvOfTheTable) {
     Calculate("10", "100", "10");
     ScratchFile file("результаты.csv");
-    Form1().ResultActions().SetFileChooser(file);
+    Form1().SetFileChooser(file);
     ControlKey(Grid(), 'S');
     EXPECT_EQ(file.asked, "csv");
     const std::string csv = file.Content();
@@ -113,7 +113,7 @@ TEST_F(ExportActions, SavedTableReadsBackAsTheCsvOfTheTable) {
 TEST_F(ExportActions, FailedSaveIsAClearMessageAndLeavesNoFile) {
     Calculate("10", "100", "10");
     ScratchFile file("нет такой папки/результаты.csv");
-    Form1().ResultActions().SetFileChooser(file);
+    Form1().SetFileChooser(file);
     ControlKey(Grid(), 'S');
     ASSERT_EQ(boxes.errors.size(), 1u);
     EXPECT_NE(boxes.errors[0].find("Не удалось сохранить"), std::string::npos) << boxes.errors[0];
@@ -189,7 +189,7 @@ TEST_F(ExportActions, SavedGraphIsAPng) {
 TEST_F(ExportActions, CharacteristicPointsBoxShowsTheCoreText) {
     Calculate("10", "100000", "1000");
     Click(Control(Id::Button1));
-    windows->Form3.Actions().ShowCharacteristicPoints();
+    windows->Form3.Form().ShowCharacteristicPoints();
     const auto points = FindCharacteristicPoints(Form1().State());
     ASSERT_TRUE(points.has_value());
     ASSERT_EQ(boxes.messages.size(), 1u);

@@ -37,6 +37,11 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::paintEvent(QPaintEvent* /*event*/) {
+    Paint();
+    form_.PaintFinished();
+}
+
+void TForm3::Paint() {
     QPainter painter(this);
     painter.setFont(font());
     // The chart is always scaled to the whole client area, so a partial repaint draws the same

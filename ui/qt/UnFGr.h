@@ -44,6 +44,8 @@ class TForm3 final : public QWidget, public GraphView {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void Paint();
+
     std::unique_ptr<Ui::TForm3> ui_;
     FileDialog dialog_;
     GraphForm form_;

@@ -1,23 +1,18 @@
 #pragma once
 
 #include "WindowsApi.h"
+#include "app/FileChooser.h"
 
-#include <filesystem>
-#include <string>
-
-// Asks the user where to save a file. Behind an interface so that window tests answer it without
-// a dialog.
-class FileChooser {
+// The system's file dialogs, owned by the window that asks; the save dialog asks before
+// replacing a file.
+class FileDialog final : public FileChooser {
   public:
-    virtual ~FileChooser() = default;
-    // The chosen file, or an empty path when the user cancelled. `filterName` names the kind of
-    // file ("Рисунок PNG (*.png)"), `extension` its extension without the dot, which is added to a
-    // name typed without one; `suggested` is the name proposed. Texts in UTF-8.
-    virtual std::filesystem::path SaveFileName(HWND owner, const std::string& caption,
-                                               const std::string& filterName,
-                                               const std::string& extension,
-                                               const std::string& suggested) = 0;
-};
+    explicit FileDialog(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
 
-// The system's save dialog, which asks before replacing a file.
-FileChooser& SaveDialog();
+    std::filesystem::path SaveFileName(const FileRequest& request) override;
+    std::filesystem::path OpenFileName(const FileRequest& request) override;
+
+  private:
+    HWND owner_;
+};

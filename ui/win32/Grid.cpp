@@ -91,6 +91,13 @@ void Grid::SelectAll() {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void Grid::CollapseSelection() {
+    if (anchor_ == focus_)
+        return;
+    anchor_ = focus_;
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 // Geometry ---------------------------------------------------------------------------------------
 
 int Grid::ColumnOffset(int column) const {

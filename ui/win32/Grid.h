@@ -61,6 +61,8 @@ class Grid final : public Window {
     GridRange Selection() const;
     // Every cell outside the fixed ones, the focus on the first of them.
     void SelectAll();
+    // The selection shrinks to the focused cell.
+    void CollapseSelection();
     int TopRow() const { return topRow_; }
     bool Editing() const { return editing_; }
     HWND Editor() const { return editor_; }

@@ -1,31 +1,33 @@
 #include "PopupMenu.h"
 
 #include "Text.h"
-#include "app/EventGuard.h"
 
-void PopupMenu::Add(const std::string& text, const std::string& shortcut, bool enabled,
-                    std::function<void()> command) {
-    items_.push_back({text, shortcut, enabled, std::move(command)});
-}
-
-void PopupMenu::Show(HWND owner, POINT screen, MessageBoxes& boxes) const {
+int ShowPopupMenu(HWND owner, POINT screen, const std::vector<std::string>& labels,
+                  const std::vector<bool>& enabled) {
     HMENU menu = CreatePopupMenu();
     if (menu == nullptr)
-        return;
-    for (size_t i = 0; i < items_.size(); ++i) {
-        const Item& item = items_[i];
-        const std::wstring label = Widen(item.text + "\t" + item.shortcut);
-        AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), i + 1,
-                    label.c_str());
-    }
+        return -1;
+    for (size_t i = 0; i < labels.size(); ++i)
+        AppendMenuW(menu, MF_STRING | (enabled[i] ? MF_ENABLED : MF_GRAYED), i + 1,
+                    Widen(labels[i]).c_str());
     if (screen.x == -1 && screen.y == -1) {
         screen = {0, 0};
         ClientToScreen(owner, &screen);
     }
     const auto chosen =
-        static_cast<size_t>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                           screen.x, screen.y, 0, owner, nullptr));
+        static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                        screen.x, screen.y, 0, owner, nullptr));
     DestroyMenu(menu);
-    if (chosen >= 1 && chosen <= items_.size())
-        RunGuarded(boxes, items_[chosen - 1].command);
+    return chosen >= 1 ? chosen - 1 : -1;
+}
+
+bool IsChordOf(const CommandKeys& keys, WPARAM key, bool shift) {
+    for (const KeyChord& chord : keys.Chords) {
+        if (chord.Key == 0 || chord.Shift != shift)
+            continue;
+        const WPARAM virtualKey = chord.Key == kInsertKey ? VK_INSERT : WPARAM(chord.Key);
+        if (virtualKey == key)
+            return true;
+    }
+    return false;
 }

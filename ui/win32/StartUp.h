@@ -2,8 +2,8 @@
 
 #include "UnFGr.h"
 #include "Unit2.h"
-#include "ou.h"
 #include "app/MessageBoxes.h"
+#include "ou.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden. All three

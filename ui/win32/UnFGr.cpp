@@ -1,13 +1,12 @@
 #include "UnFGr.h"
 
 #include "Artwork.h"
+#include "Clipboard.h"
 #include "GdiSurface.h"
 #include "Painting.h"
+#include "PngPicture.h"
 #include "Resources.h"
 #include "Text.h"
-#include "app/EventGuard.h"
-
-#include <exception>
 
 namespace {
 
@@ -18,14 +17,15 @@ constexpr const char* kCaption = "график";
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes)
-    : boxes_(boxes), picture_(state), font_(MakeFont(11, false)) {
+    : form_(*this, state, boxes, dialog_), font_(MakeFont(11, false)) {
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kCaption).c_str(), kStyle,
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL);
-    actions_ = std::make_unique<GraphActions>(Handle(), state, boxes_);
-    RunGuarded(boxes_, [this] { FormCreate(); });
+    dialog_.SetOwner(Handle());
+    actions_ = std::make_unique<GraphActions>(Handle(), form_);
+    form_.Guarded([this] { FormCreate(); });
 }
 
 TForm3::~TForm3() {
@@ -37,12 +37,6 @@ void TForm3::FormCreate() {
     background_.reset(CreateSolidBrush(kSilver));
 }
 
-void TForm3::CalcStateChanged() {
-    picture_.Rearm();
-    if (IsWindowVisible(Handle()))
-        InvalidateRect(Handle(), nullptr, FALSE);
-}
-
 void TForm3::FormPaint(HDC dc) {
     RECT client = {};
     GetClientRect(Handle(), &client);
@@ -51,20 +45,34 @@ void TForm3::FormPaint(HDC dc) {
     // The chart is always scaled to the whole client area, so a partial repaint draws the same
     // picture as a full one.
     GdiSurface surface(dc, client, kSilver);
-    picture_.Paint(surface, client.right + kFrame.cx, client.bottom + kFrame.cy);
+    form_.FormPaint(surface, client.right + kFrame.cx, client.bottom + kFrame.cy);
 }
 
-template <class Paint> void TForm3::GuardedPaint(Paint paint) {
-    std::exception_ptr error;
-    paint([&](HDC dc) {
-        try {
-            FormPaint(dc);
-        } catch (...) {
-            error = std::current_exception();
-        }
-    });
-    if (error)
-        RunGuarded(boxes_, [&] { std::rethrow_exception(error); });
+HBITMAP TForm3::Picture() const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    HDC screen = GetDC(Handle());
+    HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ReleaseDC(Handle(), screen);
+    return picture;
+}
+
+void TForm3::CopyPictureToClipboard() {
+    HBITMAP picture = Picture();
+    PutPictureOnClipboard(Handle(), picture);
+    DeleteObject(picture);
+}
+
+std::string TForm3::PictureAsPng() {
+    HBITMAP picture = Picture();
+    std::string png = PngBytes(picture);
+    DeleteObject(picture);
+    return png;
 }
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,10 +80,13 @@ LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     switch (message) {
     case WM_PAINT:
-        GuardedPaint([this](auto draw) { PaintBuffered(Handle(), draw); });
+        // The error box, if any, comes after the paint has finished.
+        PaintBuffered(Handle(), [this](HDC dc) { FormPaint(dc); });
+        form_.PaintFinished();
         return 0;
     case WM_PRINTCLIENT:
-        GuardedPaint([wParam](auto draw) { draw(reinterpret_cast<HDC>(wParam)); });
+        FormPaint(reinterpret_cast<HDC>(wParam));
+        form_.PaintFinished();
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint fills the background itself

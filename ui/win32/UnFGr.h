@@ -1,15 +1,16 @@
 #pragma once
 
 #include "Controls.h"
+#include "FileDialog.h"
 #include "GraphActions.h"
 #include "Window.h"
 #include "app/CalcState.h"
-#include "app/GraphPicture.h"
+#include "app/GraphForm.h"
 #include "app/MessageBoxes.h"
 
 // The graph window "график": the gain curve of the last calculation, drawn from the calculation
-// state as it stands at every paint. It holds no data of its own.
-class TForm3 final : public Window {
+// state as it stands at every paint. It holds no data of its own; its decisions are GraphForm's.
+class TForm3 final : public Window, public GraphView {
   public:
     static constexpr POINT kPosition = {202, 71};
     static constexpr SIZE kClientSize = {763, 534};
@@ -22,25 +23,30 @@ class TForm3 final : public Window {
     TForm3(const CalcState& state, MessageBoxes& boxes);
     ~TForm3() override;
 
-    // A calculation has ended or "график" was pressed: a paint that failed before is tried again,
-    // and a window on screen is repainted from the state as it now stands.
-    void CalcStateChanged();
-
+    GraphForm& Form() { return form_; }
+    // A calculation has ended or "график" was pressed.
+    void CalcStateChanged() { form_.CalcStateChanged(); }
     // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { actions_->SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
     GraphActions& Actions() { return *actions_; }
 
     void FormCreate();
-    // Draws the client area into `dc`; a floating-point error of the chart propagates.
+    // Draws the client area into `dc`.
     void FormPaint(HDC dc);
+
+    // GraphView
+    bool IsShown() const override { return IsWindowVisible(Handle()) != 0; }
+    void Repaint() override { InvalidateRect(Handle(), nullptr, FALSE); }
+    void CopyPictureToClipboard() override;
+    std::string PictureAsPng() override;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Paints through the error handler; the error box comes after the paint has finished.
-    template <class Paint> void GuardedPaint(Paint paint);
+    // The window's picture as on screen, drawn anew into a bitmap of its client size.
+    HBITMAP Picture() const;
 
-    MessageBoxes& boxes_;
-    GraphPicture picture_;
+    FileDialog dialog_;
+    GraphForm form_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;
     std::unique_ptr<GraphActions> actions_;

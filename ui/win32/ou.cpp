@@ -1,17 +1,15 @@
 #include "ou.h"
 
 #include "Artwork.h"
+#include "Clipboard.h"
 #include "Resources.h"
 #include "Text.h"
 #include "UnFGr.h"
 #include "Unit2.h"
-#include "numerics/NumberText.h"
-#include "app/CalculationCommand.h"
-#include "app/EventGuard.h"
-#include "app/MainWindowTexts.h"
+#include "app/TableExport.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <windowsx.h>
 
 namespace {
@@ -20,17 +18,9 @@ namespace Id = Form1Controls;
 
 constexpr wchar_t kClassName[] = L"TForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-constexpr const char* kCaption = "ОУ";
 
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kLime = RGB(0, 255, 0);
-
-constexpr int kRowHeight = 24;
-constexpr int kInitialResultRows = 5; // the heading row and four empty ones
-constexpr int kParameterRows = 14;
-constexpr int kNameColumnWidening = 28;
-
-constexpr const char* kButton2Hint = "есть вопросы?.. тычь сюда";
+static_assert(Id::CheckBox1 - Id::Image1 + 1 == kMainControls.size(),
+              "one identifier per row of the layout table");
 
 int EditId(SweepEdit edit) {
     switch (edit) {
@@ -44,6 +34,18 @@ int EditId(SweepEdit edit) {
     return Id::EdDf;
 }
 
+COLORREF ColourOf(TextColour colour) {
+    switch (colour) {
+    case TextColour::Blue:
+        return RGB(0, 0, 255);
+    case TextColour::Lime:
+        return RGB(0, 255, 0);
+    case TextColour::WindowText:
+        break;
+    }
+    return GetSysColor(COLOR_WINDOWTEXT);
+}
+
 void ShowCompanion(HWND window) {
     if (window == nullptr)
         return;
@@ -55,16 +57,18 @@ void ShowCompanion(HWND window) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes)
-    : boxes_(boxes), results_(state_, kInitialResultRows), parameterCells_(2, kParameterRows),
-      resultCells_(results_), windowFont_(MakeFont(11, false)), titleFont_(MakeFont(16, true)),
-      boldFont_(MakeFont(13, true)), regularFont_(MakeFont(13, false)),
-      hintFont_(MakeFont(19, true)), circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
-    Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kCaption).c_str(),
+    : boxes_(boxes), form_(*this, *this, boxes, dialog_), parameterCells_(2, kParameterRows),
+      resultCells_(form_.Results()), windowFont_(MakeFont(11, false)),
+      titleFont_(MakeFont(16, true)), boldFont_(MakeFont(13, true)),
+      regularFont_(MakeFont(13, false)), hintFont_(MakeFont(19, true)),
+      circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
+    Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
            kStyle, FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_OU);
+    dialog_.SetOwner(Handle());
     CreateControls();
-    RunGuarded(boxes_, [this] { FormCreate(); });
+    form_.FormCreate();
 }
 
 TForm1::~TForm1() {
@@ -73,72 +77,98 @@ TForm1::~TForm1() {
         DestroyWindow(Handle());
 }
 
-void TForm1::CreateControls() {
-    const HWND form = Handle();
-    HFONT title = titleFont_.get();
-    HFONT bold = boldFont_.get();
-    HFONT regular = regularFont_.get();
-    constexpr DWORD label = SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
-    constexpr DWORD button = BS_PUSHBUTTON | WS_TABSTOP;
-    constexpr DWORD edit = ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
-
-    CreateControl(form, Id::Image1, L"STATIC", "", SS_OWNERDRAW, {8, 8, 393, 545}, nullptr);
-    CreateControl(form, Id::Label1, L"STATIC", "Результаты  расчета", label, {656, 8, 181, 20},
-                  title);
-    CreateControl(form, Id::Label2, L"STATIC", "Исходные данные", label, {440, 8, 153, 20}, title);
-    CreateControl(form, Id::Label3, L"STATIC", "", label, {408, 392, 48, 16}, bold);
-    CreateControl(form, Id::Label4, L"STATIC", "считать на частотах, Гц", label,
-                  {432, 412, 178, 16}, bold);
-    CreateControl(form, Id::Label5, L"STATIC",
-                  "от                          до                 с  шагом", label,
-                  {424, 430, 213, 16}, regular);
-    CreateControl(form, Id::BuRas, L"BUTTON", "расчет", button, {408, 520, 81, 33}, title);
-    CreateControl(form, Id::Button1, L"BUTTON", "график", button | WS_DISABLED, {496, 520, 81, 33},
-                  title);
-    const HWND button2 = CreateControl(form, Id::Button2, L"BUTTON", "??", button,
-                                       {584, 520, 49, 33}, hintFont_.get());
-    hint_ = AddHoverHint(form, button2, kButton2Hint);
-
-    GridLayout results;
-    results.FixedColumns = 0;
-    results.FixedRows = 1;
-    results.RowHeight = kRowHeight;
-    results.ColumnWidths = {77, 67, 71};
-    results.TextColor = GetSysColor(COLOR_WINDOWTEXT);
-    sgResult_ = std::make_unique<Grid>(form, Id::SgResult, Bounds{640, 32, 225, 521}, resultCells_,
-                                       results, regular);
-    resultCells_.SetGrid(sgResult_.get());
-    resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, results_, boxes_);
-
-    GridLayout parameters;
-    parameters.FixedColumns = 1;
-    parameters.FixedRows = 1;
-    parameters.RowHeight = kRowHeight;
-    parameters.ColumnWidths = {64, 132}; // FormCreate moves 28 px to the names
-    parameters.TextColor = kBlue;
-    parameters.Editable = true;
-    sgIsh_ = std::make_unique<Grid>(form, Id::SgIsh, Bounds{424, 32, 201, 353}, parameterCells_,
-                                    parameters, bold);
-    sgIsh_->SetEditHandler([this](int column, int row, const std::string& text) {
-        RunGuarded(boxes_, [&] { SgIshSetEditText(column, row, text); });
-    });
-
-    CreateControl(form, Id::Button3, L"BUTTON", "сброс", button, {408, 480, 81, 33}, title);
-    HFONT small = windowFont_.get();
-    CreateControl(form, Id::EdOt, L"EDIT", "", edit, {408, 448, 73, 21}, small, WS_EX_CLIENTEDGE);
-    CreateControl(form, Id::EdDo, L"EDIT", "", edit, {488, 448, 81, 21}, small, WS_EX_CLIENTEDGE);
-    CreateControl(form, Id::EdDf, L"EDIT", "", edit, {576, 448, 65, 21}, small, WS_EX_CLIENTEDGE);
-    CreateControl(form, Id::CheckBox1, L"BUTTON", "логарифм. шкала", BS_AUTOCHECKBOX | WS_TABSTOP,
-                  {496, 488, 129, 25}, regular);
+HFONT TForm1::FontOf(const ControlLayout& control) const {
+    switch (control.FontPixels) {
+    case 16:
+        return titleFont_.get();
+    case 19:
+        return hintFont_.get();
+    case 13:
+        return control.Bold ? boldFont_.get() : regularFont_.get();
+    default:
+        return windowFont_.get();
+    }
 }
 
-void TForm1::FormCreate() {
-    WriteHeadingsAndNames(*this);
-    sgIsh_->SetColumnWidth(0, sgIsh_->ColumnWidth(0) + kNameColumnWidening);
-    sgIsh_->SetColumnWidth(1, sgIsh_->ColumnWidth(1) - kNameColumnWidening);
-    // So that the user knows how to type fractions; the label grows with its text.
+void TForm1::CreateControls() {
+    const HWND form = Handle();
+    for (size_t i = 0; i < kMainControls.size(); ++i) {
+        const ControlLayout& control = kMainControls[i];
+        const int id = Id::Image1 + static_cast<int>(i);
+        const Bounds bounds{control.Bounds.X, control.Bounds.Y, control.Bounds.Width,
+                            control.Bounds.Height};
+        const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
+        switch (control.Kind) {
+        case ControlKind::Picture:
+            CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr);
+            break;
+        case ControlKind::Label:
+            CreateControl(form, id, L"STATIC", control.Text,
+                          SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP, bounds, FontOf(control));
+            break;
+        case ControlKind::Button:
+            CreateControl(form, id, L"BUTTON", control.Text, BS_PUSHBUTTON | WS_TABSTOP | disabled,
+                          bounds, FontOf(control));
+            break;
+        case ControlKind::Edit:
+            CreateControl(form, id, L"EDIT", control.Text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP,
+                          bounds, FontOf(control), WS_EX_CLIENTEDGE);
+            break;
+        case ControlKind::CheckBox:
+            CreateControl(form, id, L"BUTTON", control.Text, BS_AUTOCHECKBOX | WS_TABSTOP, bounds,
+                          FontOf(control));
+            break;
+        case ControlKind::Grid: {
+            GridLayout grid;
+            grid.FixedRows = 1;
+            grid.RowHeight = kGridRowHeight;
+            grid.TextColor = ColourOf(control.Colour);
+            if (id == Id::SgResult) {
+                grid.FixedColumns = 0;
+                grid.ColumnWidths.assign(kResultColumnWidths.begin(), kResultColumnWidths.end());
+                sgResult_ =
+                    std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
+                resultCells_.SetGrid(sgResult_.get());
+                resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, form_.Table());
+            } else {
+                grid.FixedColumns = 1;
+                grid.ColumnWidths.assign(kParameterColumnWidths.begin(),
+                                         kParameterColumnWidths.end());
+                grid.Editable = true;
+                sgIsh_ = std::make_unique<Grid>(form, id, bounds, parameterCells_, grid,
+                                                FontOf(control));
+                sgIsh_->SetEditHandler([this](int column, int row, const std::string& text) {
+                    form_.SgIshSetEditText(column, row, text);
+                });
+            }
+            break;
+        }
+        }
+    }
+    hint_ = AddHoverHint(form, Control(Id::Button2), kButton2Hint);
+}
+
+void TForm1::SetGraphWindow(TForm3* window) {
+    graphWindow_ = window;
+    form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
+}
+
+void TForm1::ShowGraphWindow() {
+    ShowCompanion(graphWindow_ != nullptr ? graphWindow_->Handle() : nullptr);
+}
+
+void TForm1::ShowHelpWindow() {
+    ShowCompanion(helpWindow_ != nullptr ? helpWindow_->Handle() : nullptr);
+}
+
+void TForm1::SetParameterColumnWidths(int names, int values) {
+    sgIsh_->SetColumnWidth(0, names);
+    sgIsh_->SetColumnWidth(1, values);
+}
+
+void TForm1::SetSeparatorLabel(const std::string& text) {
+    // The label grows with its text.
     const HWND separator = Control(Id::Label3);
-    const std::string text = SeparatorLabelText();
     SetControlText(separator, text);
     const Bounds bounds = ChildBounds(separator);
     const int width = std::max<int>(bounds.Width, TextSize(separator, boldFont_.get(), text).cx);
@@ -146,40 +176,13 @@ void TForm1::FormCreate() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TForm1::BuRasClick() {
-    ::BuRasClick(*this, state_);
+std::vector<CellBlock> TForm1::SelectedBlocks() const {
+    const GridRange selected = sgResult_->Selection();
+    return {{selected.Left, selected.Top, selected.Right, selected.Bottom}};
 }
 
-void TForm1::Button1Click() {
-    state_.LogScale = LogScaleChecked();
-    TellGraphWindow();
-    ShowCompanion(graphWindow_ != nullptr ? graphWindow_->Handle() : nullptr);
-}
-
-void TForm1::Button2Click() {
-    ShowCompanion(helpWindow_ != nullptr ? helpWindow_->Handle() : nullptr);
-}
-
-void TForm1::Button3Click() {
-    for (int row = 1; row < kParameterRows; ++row)
-        SetCellText(1, row, {});
-    InvalidateResults();
-}
-
-void TForm1::SgIshSetEditText(int /*column*/, int /*row*/, const std::string& /*text*/) {
-    InvalidateResults();
-}
-
-void TForm1::FormDblClick() {}
-
-void TForm1::InvalidateResults() {
-    results_.Clear();
-    SetGraphEnabled(false);
-}
-
-void TForm1::TellGraphWindow() {
-    if (graphWindow_ != nullptr)
-        graphWindow_->CalcStateChanged();
+bool TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+    return PutTextOnClipboard(sgResult_->Handle(), CopyText(table, block));
 }
 
 std::string TForm1::CellText(int column, int row) const {
@@ -211,23 +214,19 @@ void TForm1::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }
 
-void TForm1::CalculationEnded() {
-    TellGraphWindow();
-}
-
 void TForm1::Command(int id) {
     switch (id) {
     case Id::BuRas:
-        RunGuarded(boxes_, [this] { BuRasClick(); });
+        form_.BuRasClick();
         break;
     case Id::Button1:
-        RunGuarded(boxes_, [this] { Button1Click(); });
+        form_.Button1Click();
         break;
     case Id::Button2:
-        RunGuarded(boxes_, [this] { Button2Click(); });
+        form_.Button2Click();
         break;
     case Id::Button3:
-        RunGuarded(boxes_, [this] { Button3Click(); });
+        form_.Button3Click();
         break;
     default:
         break;
@@ -235,20 +234,9 @@ void TForm1::Command(int id) {
 }
 
 LRESULT TForm1::LabelColors(HDC dc, HWND label) const {
-    COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
-    switch (GetDlgCtrlID(label)) {
-    case Id::Label2:
-    case Id::Label4:
-    case Id::Label5:
-        color = kBlue;
-        break;
-    case Id::Label3:
-        color = kLime;
-        break;
-    default:
-        break;
-    }
-    SetTextColor(dc, color);
+    const auto row = static_cast<size_t>(GetDlgCtrlID(label) - Id::Image1);
+    SetTextColor(dc, ColourOf(row < kMainControls.size() ? kMainControls[row].Colour
+                                                         : TextColour::WindowText));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
@@ -272,7 +260,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         focus_.Activate(Handle(), wParam, Control(Id::BuRas));
         return 0;
     case WM_LBUTTONDBLCLK:
-        RunGuarded(boxes_, [this] { FormDblClick(); });
+        form_.FormDblClick();
         return 0;
     case WM_CONTEXTMENU:
         // Passed up from the result grid, which has a menu of its own.

@@ -1,22 +1,25 @@
 #pragma once
 
 #include "Controls.h"
+#include "FileDialog.h"
 #include "Grid.h"
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
 #include "app/CalcState.h"
-#include "app/CalcWindow.h"
+#include "app/MainForm.h"
+#include "app/MainLayout.h"
+#include "app/MainView.h"
 #include "app/MessageBoxes.h"
-#include "app/ResultTable.h"
+#include "app/TableCommands.h"
 
 #include <memory>
 
 class TForm2;
 class TForm3;
 
-// Control identifiers of the main window, in creation order, which is also the tab order of the
-// focusable ones. GetDlgItem(Form1, id) finds a control.
+// Control identifiers of the main window, in the layout table's order (creation order, which is
+// also the tab order of the focusable ones). GetDlgItem(Form1, id) finds a control.
 namespace Form1Controls {
 enum : int {
     Image1 = 100,
@@ -39,61 +42,61 @@ enum : int {
 }
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
-// result table SgResult and the commands. It owns the calculation state for the whole run and is
-// what the calculation command sees of the outside world (CalcWindow). Closing it ends the
-// program's message loop.
-class TForm1 final : public Window, public CalcWindow {
+// result table SgResult and the commands. It creates the controls from the layout table and
+// forwards their events to its presenter, MainForm, which owns the calculation state and makes
+// every decision. Closing it ends the program's message loop.
+class TForm1 final : public Window, public MainView, public TableView {
   public:
-    static constexpr POINT kPosition = {137, 114};
-    static constexpr SIZE kClientSize = {871, 557};
+    static constexpr POINT kPosition = {kMainFrame.X, kMainFrame.Y};
+    static constexpr SIZE kClientSize = {kMainFrame.Width, kMainFrame.Height};
 
     explicit TForm1(MessageBoxes& boxes);
     ~TForm1() override;
 
-    const CalcState& State() const { return state_; }
-    CalcState& State() { return state_; }
+    MainForm& Form() { return form_; }
+    const CalcState& State() const { return form_.State(); }
+    CalcState& State() { return form_.State(); }
     // The two grids, for what reads them besides the window (tests, the benchmark).
     Grid& SgIsh() { return *sgIsh_; }
     Grid& SgResult() { return *sgResult_; }
-    ResultTableActions& ResultActions() { return *resultActions_; }
     // The windows that "график" and "??" show.
-    void SetGraphWindow(TForm3* window) { graphWindow_ = window; }
+    void SetGraphWindow(TForm3* window);
     void SetHelpWindow(TForm2* window) { helpWindow_ = window; }
+    // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
 
-    // Event handlers, each run through the top-level error handler.
-    void FormCreate();
-    void BuRasClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void SgIshSetEditText(int column, int row, const std::string& text);
-    void FormDblClick();
-
-    // CalcWindow
+    // MainView
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
     std::string EditText(SweepEdit edit) const override;
     void SetEditText(SweepEdit edit, const std::string& text) override;
-    ResultTable& Results() override { return results_; }
+    ResultTable& Results() override { return form_.Results(); }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
     void ShowMessage(const std::string& text) override;
-    void CalculationEnded() override;
+    void CalculationEnded() override { form_.CalculationEnded(); }
+    void ShowGraphWindow() override;
+    void ShowHelpWindow() override;
+    void SetParameterColumnWidths(int names, int values) override;
+    void SetSeparatorLabel(const std::string& text) override;
+
+    // TableView
+    std::vector<CellBlock> SelectedBlocks() const override;
+    void SelectAll() override { sgResult_->SelectAll(); }
+    void ClearSelection() override { sgResult_->CollapseSelection(); }
+    bool PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    HFONT FontOf(const ControlLayout& control) const;
     void Command(int id);
     LRESULT LabelColors(HDC dc, HWND label) const;
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
-    // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
-    void InvalidateResults();
-    // The graph's data or mode have changed: an open graph window follows them.
-    void TellGraphWindow();
 
     MessageBoxes& boxes_;
-    CalcState state_;
-    ResultTable results_;
+    FileDialog dialog_;
+    MainForm form_;
     StoredCells parameterCells_;
     ResultTableCells resultCells_;
     GdiHandle<HFONT> windowFont_;  // 11 px, the window's default
