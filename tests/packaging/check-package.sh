@@ -87,7 +87,7 @@ type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' mime/packages/ou.xml)
 [ "$type" = application/x-ou-stage ] || fail "the package defines the MIME type '$type'"
 mkdir -p "$tree/mime/packages"
 cp mime/packages/ou.xml "$tree/mime/packages/"
-update-mime-database "$tree/mime" || fail "update-mime-database"
+XDG_DATA_DIRS=$tree update-mime-database "$tree/mime" || fail "update-mime-database"
 grep -q "^[0-9]*:$type:\*\.ou$" "$tree/mime/globs2" || fail "*.ou is not $type"
 grep -qx "$type text/plain" "$tree/mime/subclasses" || fail "$type is no text"
 grep -qF 'format = ou-stage' "$tree/mime/magic" || fail "$type has no magic"
