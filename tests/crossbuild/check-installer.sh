@@ -48,14 +48,10 @@ registry() {
                      next }
              top && NF { print sub_key "|" $0 }'
 }
-uninstall_values() { registry "$key"; }
 expect_line() {
     grep -qxF "$2" <<<"$1" || fail "no registry line $2 in: $1"
 }
 expect_value() { expect_line "$values" "|\"$1\"=\"$2\""; }
-install() {
-    "${wine[@]}" "$scratch/ou-setup.exe" /S || fail "the installer failed"
-}
 # The uninstaller copies itself away, starts the copy and returns at once; the folder goes last.
 uninstall() {
     "${wine[@]}" "$windows_dir\\Uninstall.exe" /S || fail "the uninstaller failed"
@@ -72,8 +68,8 @@ for leftover in "$key" "$extension" "$progid"; do
 done
 rm -f "$shortcut"
 
-install
-values=$(uninstall_values) || fail "no uninstall key $key"
+"${wine[@]}" "$scratch/ou-setup.exe" /S || fail "the installer failed"
+values=$(registry "$key") || fail "no uninstall key $key"
 location=$(sed -n 's/^|"InstallLocation"="\(.*\)"$/\1/p' <<<"$values")
 [ -n "$location" ] || fail "no InstallLocation"
 windows_dir=${location//\\\\/\\} # C:\Program Files\OU
@@ -101,13 +97,13 @@ expect_line "$values" "\\shell\\open\\command|@=\"\\\"$location\\\\ou.exe\\\" \\
 
 uninstall
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there after uninstalling"
-uninstall_values >/dev/null && fail "the uninstall key is still there after uninstalling"
+registry "$key" >/dev/null && fail "the uninstall key is still there after uninstalling"
 registry "$extension" >/dev/null && fail "$extension is still there after uninstalling"
 registry "$progid" >/dev/null && fail "$progid is still there after uninstalling"
 echo "installed and uninstalled silently"
 
 # Another program has taken .ou since: its claim stays, only ours goes.
-install
+"${wine[@]}" "$scratch/ou-setup.exe" /S || fail "the installer failed"
 "${wine[@]}" reg add "$extension" /ve /d Other.Stage /f >/dev/null 2>&1 || fail "reg add"
 uninstall
 values=$(registry "$extension") || fail "the uninstaller removed another program's $extension"
