@@ -24,7 +24,8 @@ i686-w64-mingw32-objdump -f dist/windows/ou.exe | grep -q 'file format pei-i386'
 tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump dist/windows/ou.exe >/dev/null
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-win32/CMakeCache.txt)
-icon=$(find build-win32 -name ou.ico | head -n 1)
-makensis -V2 -DEXE="$PWD/dist/windows/ou.exe" -DVERSION="$version" ${icon:+-DICON="$PWD/$icon"} \
+# The build draws the icon and the installer's pictures beside the program.
+makensis -V2 -DEXE="$PWD/dist/windows/ou.exe" -DVERSION="$version" \
+    -DARTWORK="$PWD/$(dirname "$(windows_program build-win32)")" \
     -DOUTFILE="$PWD/dist/windows/ou-setup.exe" installer/ou.nsi
 ls -l dist/windows/ou.exe dist/windows/ou-setup.exe

@@ -6,9 +6,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
 # Making and checking the Debian package: CPack reads the program's library dependencies with
-# dpkg-shlibdeps; the checks use lintian, appstreamcli and man; debootstrap makes a Debian 12 to
-# try the package in.
-PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream man-db debootstrap)
+# dpkg-shlibdeps; the checks use lintian, appstreamcli, update-mime-database and man; debootstrap
+# makes a Debian 12 to try the package in.
+PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream shared-mime-info man-db debootstrap)
 
 # The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture),
 # the installer maker and a virtual display for the window tests.

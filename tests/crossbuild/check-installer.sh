@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Makes the installer around the given program, installs it silently under wine, checks what a
-# Windows user and Windows itself would find (the program, the Start-menu entry "ОУ", the
-# uninstaller registered under Uninstall\OU), then uninstalls silently and checks that all of it
-# is gone.
+# Windows user and Windows itself would find (the program, the Start-menu entry "ОУ", .ou files
+# opened by it, the uninstaller registered under Uninstall\OU), then uninstalls silently and
+# checks that all of it is gone. A second round gives .ou to another program before uninstalling:
+# the uninstaller must leave that program's claim alone.
 # check-installer.sh INSTALLER.nsi PROGRAM.exe VERSION 32|64 WINE...
 # A 64-bit build gets the installer made as a 64-bit program, so that it runs where wine cannot
-# run 32-bit programs; the shipped one is 32-bit.
+# run 32-bit programs; the shipped one is 32-bit. The icon and the pictures the build drew beside
+# the program go into the installer as build-windows.sh puts them.
 set -euo pipefail
 script=$1 program=$2 version=$3 bits=$4
 shift 4
@@ -23,6 +25,8 @@ if [ "$bits" = 64 ]; then
     echo "testing the installer made as a 64-bit program; the shipped one is 32-bit"
     nsis_options+=(-DAMD64)
 fi
+artwork=$(dirname "$program")
+[ ! -f "$artwork/ou.ico" ] || nsis_options+=(-DARTWORK="$artwork")
 makensis -V2 "${nsis_options[@]}" -DEXE="$program" -DVERSION="$version" \
     -DOUTFILE="$scratch/ou-setup.exe" "$script" >"$scratch/makensis.log" ||
     { cat "$scratch/makensis.log"; fail "makensis"; }
@@ -31,25 +35,42 @@ export WINEDEBUG=-all
 # Wine would mirror the Start-menu entry into this machine's own menus.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\OU'
+extension='HKLM\Software\Classes\.ou' progid='HKLM\Software\Classes\OU.Stage'
 prefix=${WINEPREFIX:-$HOME/.wine}
 shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ОУ.lnk"
 
-# The uninstall key's values as .reg lines ("Name"="value", backslashes doubled), in UTF-8.
-uninstall_values() {
-    (cd "$scratch" && "${wine[@]}" reg export "$key" ou.reg /y >/dev/null 2>&1) || return 1
-    iconv -f UTF-16 -t UTF-8 "$scratch/ou.reg" | tr -d '\r'
+# The values of a key and of the keys under it as .reg lines in UTF-8, each after the subkey that
+# holds it and a bar: |"Name"="value", \Sub|@="default value" (backslashes and quotes escaped).
+registry() {
+    (cd "$scratch" && "${wine[@]}" reg export "$1" ou.reg /y >/dev/null 2>&1) || return 1
+    iconv -f UTF-16 -t UTF-8 "$scratch/ou.reg" | tr -d '\r' |
+        awk '/^\[/ { if (!top) top = $0; sub_key = substr($0, length(top), length($0) - length(top))
+                     next }
+             top && NF { print sub_key "|" $0 }'
 }
-expect_value() {
-    grep -qxF "\"$1\"=\"$2\"" <<<"$values" || fail "registry value $1 is not $2"
+expect_line() {
+    grep -qxF "$2" <<<"$1" || fail "no registry line $2 in: $1"
+}
+expect_value() { expect_line "$values" "|\"$1\"=\"$2\""; }
+# The uninstaller copies itself away, starts the copy and returns at once; the folder goes last.
+uninstall() {
+    "${wine[@]}" "$windows_dir\\Uninstall.exe" /S || fail "the uninstaller failed"
+    for _ in $(seq 300); do
+        [ -e "$dir" ] || break
+        sleep 0.1
+    done
+    [ ! -e "$dir" ] || fail "$dir is still there after uninstalling: $(ls "$dir")"
 }
 
 # Leftovers of an earlier run that failed half-way.
-"${wine[@]}" reg delete "$key" /f >/dev/null 2>&1 || true
+for leftover in "$key" "$extension" "$progid"; do
+    "${wine[@]}" reg delete "$leftover" /f >/dev/null 2>&1 || true
+done
 rm -f "$shortcut"
 
 "${wine[@]}" "$scratch/ou-setup.exe" /S || fail "the installer failed"
-values=$(uninstall_values) || fail "no uninstall key $key"
-location=$(sed -n 's/^"InstallLocation"="\(.*\)"$/\1/p' <<<"$values")
+values=$(registry "$key") || fail "no uninstall key $key"
+location=$(sed -n 's/^|"InstallLocation"="\(.*\)"$/\1/p' <<<"$values")
 [ -n "$location" ] || fail "no InstallLocation"
 windows_dir=${location//\\\\/\\} # C:\Program Files\OU
 echo "installed into $windows_dir"
@@ -65,14 +86,28 @@ expect_value Publisher "Разработчики ОУ"
 expect_value DisplayIcon "$location\\\\ou.exe,0"
 expect_value UninstallString "\\\"$location\\\\Uninstall.exe\\\""
 expect_value QuietUninstallString "\\\"$location\\\\Uninstall.exe\\\" /S"
+# A stage file is shown with the program's icon and opened by it.
+values=$(registry "$extension") || fail "no key $extension"
+expect_line "$values" '|@="OU.Stage"'
+expect_line "$values" '\OpenWithProgids|"OU.Stage"=""'
+values=$(registry "$progid") || fail "no key $progid"
+expect_line "$values" '|@="Каскад ОУ"'
+expect_line "$values" "\\DefaultIcon|@=\"\\\"$location\\\\ou.exe\\\",0\""
+expect_line "$values" "\\shell\\open\\command|@=\"\\\"$location\\\\ou.exe\\\" \\\"%1\\\"\""
 
-# The uninstaller copies itself away, starts the copy and returns at once.
-"${wine[@]}" "$windows_dir\\Uninstall.exe" /S || fail "the uninstaller failed"
-for _ in $(seq 300); do
-    [ -e "$dir" ] || break
-    sleep 0.1
-done
-[ ! -e "$dir" ] || fail "$dir is still there after uninstalling: $(ls "$dir")"
+uninstall
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there after uninstalling"
-uninstall_values >/dev/null && fail "the uninstall key is still there after uninstalling"
+registry "$key" >/dev/null && fail "the uninstall key is still there after uninstalling"
+registry "$extension" >/dev/null && fail "$extension is still there after uninstalling"
+registry "$progid" >/dev/null && fail "$progid is still there after uninstalling"
 echo "installed and uninstalled silently"
+
+# Another program has taken .ou since: its claim stays, only ours goes.
+"${wine[@]}" "$scratch/ou-setup.exe" /S || fail "the installer failed"
+"${wine[@]}" reg add "$extension" /ve /d Other.Stage /f >/dev/null 2>&1 || fail "reg add"
+uninstall
+values=$(registry "$extension") || fail "the uninstaller removed another program's $extension"
+[ "$values" = '|@="Other.Stage"' ] || fail "the uninstaller left in $extension: $values"
+registry "$progid" >/dev/null && fail "$progid is still there after uninstalling"
+"${wine[@]}" reg delete "$extension" /f >/dev/null 2>&1
+echo "uninstalling leaves another program's .ou alone"

@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 entry="$prefix/share/applications/ou.desktop"
 [ -f "$entry" ] || fail "no menu entry"
 grep -qx 'Name=ОУ' "$entry" || fail "menu entry is not named ОУ"
-grep -qx 'Exec=ou' "$entry" || fail "menu entry does not start ou"
+grep -qx 'Exec=ou %f' "$entry" || fail "menu entry does not start ou"
 grep -q '^Categories=.*Education;.*Science;.*Electronics;' "$entry" || fail "categories"
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [ -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no icon $icon"

@@ -46,15 +46,19 @@ done
 
 # Exactly these files, owned by root, readable by all, only the program executable.
 sizes=(16 32 48 64 128 256)
+icons=(apps/ou mimetypes/application-x-ou-stage)
 expected=(./usr/bin/ou
     ./usr/share/applications/ou.desktop
     ./usr/share/doc/ou/changelog.gz
     ./usr/share/doc/ou/copyright
-    ./usr/share/icons/hicolor/scalable/apps/ou.svg
     ./usr/share/man/man1/ou.1.gz
-    "./usr/share/metainfo/$metainfo_name")
-for size in "${sizes[@]}"; do
-    expected+=("./usr/share/icons/hicolor/${size}x$size/apps/ou.png")
+    "./usr/share/metainfo/$metainfo_name"
+    ./usr/share/mime/packages/ou.xml)
+for icon in "${icons[@]}"; do
+    expected+=("./usr/share/icons/hicolor/scalable/$icon.svg")
+    for size in "${sizes[@]}"; do
+        expected+=("./usr/share/icons/hicolor/${size}x$size/$icon.png")
+    done
 done
 listing=$(dpkg-deb -c "$deb")
 diff <(printf '%s\n' "${expected[@]}" | sort) \
@@ -65,16 +69,31 @@ awk '{ want = $6 == "./usr/bin/ou" ? "-rwxr-xr-x" : $1 ~ /^d/ ? "drwxr-xr-x" : "
 
 cd "$tree/usr/share"
 # The icons: each PNG as large as its folder says.
-for size in "${sizes[@]}"; do
-    png=icons/hicolor/${size}x$size/apps/ou.png
+for png in icons/hicolor/*x*/*/*.png; do
+    size=${png#icons/hicolor/}
+    size=${size%%x*}
     [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] || fail "$png is no PNG"
     read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
     [ "$width $height" = "$size $size" ] || fail "$png is $width × $height"
 done
 # The menu entry starts the program and names the icon.
 desktop-file-validate applications/ou.desktop || fail "desktop-file-validate"
-grep -qx 'Exec=ou' applications/ou.desktop || fail "the menu entry does not start ou"
+grep -qx 'Exec=ou %f' applications/ou.desktop || fail "the menu entry does not start ou on a file"
 grep -qx 'Icon=ou' applications/ou.desktop || fail "the menu entry names another icon"
+# The stage files' type, as a desktop's MIME database compiles it: *.ou of that type, text
+# underneath, told by its first line too, shown with the package's icon, opened by the menu entry
+# and announced to the software centres.
+type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' mime/packages/ou.xml)
+[ "$type" = application/x-ou-stage ] || fail "the package defines the MIME type '$type'"
+mkdir -p "$tree/mime/packages"
+cp mime/packages/ou.xml "$tree/mime/packages/"
+XDG_DATA_DIRS=$tree update-mime-database "$tree/mime" || fail "update-mime-database"
+grep -q "^[0-9]*:$type:\*\.ou$" "$tree/mime/globs2" || fail "*.ou is not $type"
+grep -qx "$type text/plain" "$tree/mime/subclasses" || fail "$type is no text"
+grep -qF 'format = ou-stage' "$tree/mime/magic" || fail "$type has no magic"
+icon=$(sed -n "s|^$type:||p" "$tree/mime/icons")
+[ -f "icons/hicolor/scalable/mimetypes/$icon.svg" ] || fail "$type names the icon '$icon'"
+grep -qx "MimeType=$type;" applications/ou.desktop || fail "the menu entry does not open $type"
 # The AppStream metadata: valid, for this version, launched by the menu entry, English and
 # Russian texts, the licence of LICENSE.
 metainfo=metainfo/$metainfo_name
@@ -82,6 +101,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -q "<id>${metainfo_name%.metainfo.xml}</id>" "$metainfo" || fail "the id is not the file's"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release $version in the metadata"
 grep -q '<launchable type="desktop-id">ou.desktop</launchable>' "$metainfo" || fail "launchable"
+grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the metadata does not provide $type"
 for element in name summary p; do
     grep -q "<$element>" "$metainfo" || fail "no <$element> in English"
 done
