@@ -140,12 +140,13 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& s)
 }
 
 std::string CharacteristicPointsText(const CharacteristicPoints& p) {
-    const auto edge = [](const std::optional<double>& f) {
-        return f ? GainText(*f) + " Гц" : std::string("нет в диапазоне");
+    const auto edge = [](const char* side, const std::optional<double>& f) {
+        return std::string("\n") + side +
+               " граница −3 дБ: " + (f ? GainText(*f) + " Гц" : std::string("нет в диапазоне"));
     };
     std::string text = "Максимум: |k| = " + GainText(p.PeakRatio) + " (" +
                        GainText(p.PeakDecibels) + " дБ) при f = " + GainText(p.PeakFrequency) +
-                       " Гц\n-3 дБ: от " + edge(p.LowerEdge) + " до " + edge(p.UpperEdge);
+                       " Гц" + edge("Нижняя", p.LowerEdge) + edge("Верхняя", p.UpperEdge);
     if (p.LowerEdge && p.UpperEdge)
         text += "\nПолоса: " + GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge)) + " Гц";
     return text;

@@ -27,6 +27,7 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& st
 
 // The lines of the message box, the numbers as the result table writes gains:
 //   Максимум: |k| = 21.0892 (26.4812 дБ) при f = 1234.57 Гц
-//   -3 дБ: от 15.9155 Гц до 98765 Гц      (a missing side reads "нет в диапазоне")
-//   Полоса: 98749 Гц                       (only when both sides exist)
+//   Нижняя граница −3 дБ: 15.9155 Гц        (a missing side reads "нет в диапазоне")
+//   Верхняя граница −3 дБ: 98765 Гц
+//   Полоса: 98749 Гц                        (only when both sides exist)
 std::string CharacteristicPointsText(const CharacteristicPoints& points);
