@@ -20,3 +20,10 @@ inline constexpr const char* kSavePictureCaption = "Сохранить рису�
 inline constexpr const char* kPngFilter = "Рисунок PNG (*.png)";
 inline constexpr const char* kPngExtension = "png";
 inline constexpr const char* kSuggestedPictureName = "график.png";
+
+// What a copy of the table that cannot be made says.
+inline constexpr const char* kCopyNotRectangle =
+    "Эту команду нельзя применить к несмежным диапазонам: выделите одну прямоугольную область.";
+inline constexpr const char* kCopyFailed = "Не удалось скопировать таблицу в буфер обмена.";
+// A picture the toolkit could not encode as PNG.
+inline constexpr const char* kPictureNotEncoded = "Не удалось сохранить рисунок.";

@@ -1,17 +1,23 @@
 #pragma once
 
-#include "ui/qt/FileDialog.h"
+#include "app/FileChooser.h"
 
+#include <QString>
 #include <QStringList>
 
-// Answers the save dialog with a name set by the test, and records what was asked.
+// Answers the file dialogs with a name set by the test, and records what was asked.
 class FakeFileChooser final : public FileChooser {
   public:
-    QString SaveFileName(QWidget* /*parent*/, const QString& caption, const QString& filter,
-                         const QString& suggested) override {
-        asked << caption << filter << suggested;
-        return answer;
-    }
+    std::filesystem::path SaveFileName(const FileRequest& request) override { return Ask(request); }
+    std::filesystem::path OpenFileName(const FileRequest& request) override { return Ask(request); }
     QString answer;
     QStringList asked;
+
+  private:
+    std::filesystem::path Ask(const FileRequest& request) {
+        asked << QString::fromStdString(request.Caption)
+              << QString::fromStdString(request.FilterName)
+              << QString::fromStdString(request.Suggested);
+        return std::filesystem::path(answer.toStdU16String());
+    }
 };

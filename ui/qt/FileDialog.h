@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QString>
+#include "app/FileChooser.h"
 
 class QWidget;
 
-// Asks the user where to save a file. Behind an interface so that window tests answer it without
-// a dialog.
-class FileChooser {
+// The toolkit's file dialogs, owned by the window that asks.
+class FileDialog final : public FileChooser {
   public:
-    virtual ~FileChooser() = default;
-    // The chosen file's full name, or an empty string when the user cancelled. `filter` is a
-    // name filter such as "Рисунок PNG (*.png)"; its extension is added to a name typed without
-    // one. `suggested` is the name proposed.
-    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& suggested) = 0;
-};
+    explicit FileDialog(QWidget& owner) : owner_(owner) {}
 
-// The toolkit's save dialog.
-FileChooser& SaveDialog();
+    std::filesystem::path SaveFileName(const FileRequest& request) override;
+    std::filesystem::path OpenFileName(const FileRequest& request) override;
+
+  private:
+    QWidget& owner_;
+};

@@ -1,38 +1,28 @@
 #pragma once
 
-#include "app/CalcState.h"
-#include "app/MessageBoxes.h"
+#include "app/GraphForm.h"
 
+#include <QList>
 #include <QObject>
 
-class FileChooser;
 class QAction;
 class QWidget;
 
-// What the graph window offers besides its picture: a tooltip naming the computed point under
-// the pointer, and a context menu with "Копировать рисунок" (Ctrl+C), "Сохранить рисунок…"
-// (Ctrl+S) and "Характерные точки…". Nothing is drawn into the chart.
+// Binds the graph window's commands (context menu and keys) and its readout, a tooltip naming
+// the computed point under the pointer, to the window. Nothing is drawn into the chart.
 class GraphActions final : public QObject {
     Q_OBJECT
 
   public:
-    GraphActions(QWidget& window, const CalcState& state, MessageBoxes& boxes);
-
-    void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
-
-    // The tooltip for the pointer at `position` in the window, or none.
-    void ShowReadout(const QPoint& position, const QPoint& globalPosition);
-    void CopyPicture();
-    void SavePicture();
-    void ShowCharacteristicPoints();
+    GraphActions(QWidget& window, GraphForm& form);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void ShowReadout(const QPoint& position, const QPoint& globalPosition);
+
     QWidget& window_;
-    const CalcState& state_;
-    MessageBoxes& boxes_;
-    FileChooser* chooser_;
-    QAction* characteristicPoints_ = nullptr;
+    GraphForm& form_;
+    QList<QAction*> actions_;
 };

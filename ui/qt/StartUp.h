@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
 #include "UnFGr.h"
 #include "Unit2.h"
+#include "app/MessageBoxes.h"
 #include "ou.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends

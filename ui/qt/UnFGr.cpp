@@ -3,9 +3,11 @@
 #include "Artwork.h"
 #include "GraphActions.h"
 #include "PainterSurface.h"
-#include "app/EventGuard.h"
 #include "ui_UnFGr.h"
 
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
@@ -16,19 +18,16 @@ const QColor kSilver(192, 192, 192);
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), boxes_(boxes), picture_(state) {
+    : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), dialog_(*this),
+      form_(*this, state, boxes, dialog_) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
-    actions_ = new GraphActions(*this, state, boxes_);
-    RunGuarded(boxes_, [this] { FormCreate(); });
+    actions_ = new GraphActions(*this, form_);
+    form_.Guarded([this] { FormCreate(); });
 }
 
 TForm3::~TForm3() = default;
-
-void TForm3::SetFileChooser(FileChooser& chooser) {
-    actions_->SetFileChooser(chooser);
-}
 
 void TForm3::FormCreate() {
     QPalette background = palette();
@@ -37,17 +36,7 @@ void TForm3::FormCreate() {
     setAutoFillBackground(true);
 }
 
-void TForm3::CalcStateChanged() {
-    picture_.Rearm();
-    if (isVisible())
-        update();
-}
-
 void TForm3::paintEvent(QPaintEvent* /*event*/) {
-    RunGuarded(boxes_, [this] { FormPaint(); });
-}
-
-void TForm3::FormPaint() {
     QPainter painter(this);
     painter.setFont(font());
     // The chart is always scaled to the whole client area, so a partial repaint draws the same
@@ -55,5 +44,18 @@ void TForm3::FormPaint() {
     PainterSurface surface(painter, rect(), palette().color(QPalette::Window));
     // The titles stand relative to the outer size of the window, frame and caption included.
     const QSize outer = size() + kFrame;
-    picture_.Paint(surface, outer.width(), outer.height());
+    form_.FormPaint(surface, outer.width(), outer.height());
+}
+
+void TForm3::CopyPictureToClipboard() {
+    QGuiApplication::clipboard()->setImage(grab().toImage());
+}
+
+std::string TForm3::PictureAsPng() {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!grab().toImage().save(&buffer, "PNG"))
+        return {};
+    return png.toStdString();
 }

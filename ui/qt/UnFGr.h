@@ -1,7 +1,8 @@
 #pragma once
 
+#include "FileDialog.h"
 #include "app/CalcState.h"
-#include "app/GraphPicture.h"
+#include "app/GraphForm.h"
 #include "app/MessageBoxes.h"
 
 #include <QWidget>
@@ -11,12 +12,11 @@
 namespace Ui {
 class TForm3;
 }
-class FileChooser;
 class GraphActions;
 
 // The graph window "график": the gain curve of the last calculation, drawn from the calculation
-// state as it stands at every paint. It holds no data of its own.
-class TForm3 final : public QWidget {
+// state as it stands at every paint. It holds no data of its own; its decisions are GraphForm's.
+class TForm3 final : public QWidget, public GraphView {
     Q_OBJECT
 
   public:
@@ -26,22 +26,26 @@ class TForm3 final : public QWidget {
     TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~TForm3() override;
 
-    // A calculation has ended or "график" was pressed: a paint that failed before is tried again,
-    // and a window on screen is repainted from the state as it now stands.
-    void CalcStateChanged();
+    GraphForm& Form() { return form_; }
+    // A calculation has ended or "график" was pressed.
+    void CalcStateChanged() { form_.CalcStateChanged(); }
+    // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
 
     void FormCreate();
-    void FormPaint();
 
-    // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser);
+    // GraphView
+    bool IsShown() const override { return isVisible(); }
+    void Repaint() override { update(); }
+    void CopyPictureToClipboard() override;
+    std::string PictureAsPng() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::unique_ptr<Ui::TForm3> ui_;
-    MessageBoxes& boxes_;
-    GraphPicture picture_;
+    FileDialog dialog_;
+    GraphForm form_;
     GraphActions* actions_ = nullptr;
 };

@@ -5,28 +5,18 @@
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
-#include "numerics/NumberText.h"
-#include "app/CalculationCommand.h"
-#include "app/EventGuard.h"
-#include "app/MainWindowTexts.h"
+#include "app/MainLayout.h"
+#include "app/TableExport.h"
 #include "ui_ou.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <array>
 
 namespace {
-
-// Frame of the window as laid out, and sizes the Designer file cannot hold.
-constexpr QPoint kFramePosition(137, 114);
-constexpr int kRowHeight = 24;
-constexpr int kInitialResultRows = 5; // the heading row and four empty ones
-constexpr std::array<int, 3> kResultColumnWidths = {77, 67, 71};
-constexpr std::array<int, 2> kParameterColumnWidths = {64, 132}; // FormCreate moves 28 px
-constexpr int kNameColumnWidening = 28;
-constexpr int kParameterRows = 14;
 
 QLineEdit* EditOf(Ui::TForm1& ui, SweepEdit edit) {
     switch (edit) {
@@ -63,10 +53,10 @@ void ShowCompanion(QWidget* window) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()), boxes_(boxes),
-      results_(state_, kInitialResultRows) {
+    : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()), boxes_(boxes), dialog_(*this),
+      form_(*this, *this, boxes, dialog_) {
     ui_->setupUi(this);
-    move(kFramePosition);
+    move(kMainFrame.X, kMainFrame.Y);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/ou-icon.svg")));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -75,12 +65,8 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
         CondenseToFit(label);
     LayOutGrids();
     ConnectHandlers();
-    resultActions_ = new ResultTableActions(*ui_->SgResult, results_, boxes_);
-    RunGuarded(boxes_, [this] { FormCreate(); });
-}
-
-void TForm1::SetFileChooser(FileChooser& chooser) {
-    resultActions_->SetFileChooser(chooser);
+    resultActions_ = new ResultTableActions(*ui_->SgResult, form_.Table());
+    form_.FormCreate();
 }
 
 TForm1::~TForm1() {
@@ -90,16 +76,21 @@ TForm1::~TForm1() {
     delete resultModel_;
 }
 
+void TForm1::SetGraphWindow(TForm3* window) {
+    graphWindow_ = window;
+    form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
+}
+
 void TForm1::LayOutGrids() {
     QTableView* result = ui_->SgResult;
-    resultModel_ = new ResultTableModel(results_, this);
+    resultModel_ = new ResultTableModel(form_.Results(), this);
     result->setModel(resultModel_);
     result->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    result->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    result->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     result->setTextElideMode(Qt::ElideNone);
     result->setTabKeyNavigation(false); // Tab moves on to the next control, not the next cell
     QHeaderView* headings = result->horizontalHeader();
-    headings->setFixedHeight(kRowHeight);
+    headings->setFixedHeight(kGridRowHeight);
     headings->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     headings->setSectionsClickable(false);
     for (int column = 0; column < ResultTable::kColumns; ++column)
@@ -109,7 +100,7 @@ void TForm1::LayOutGrids() {
     grid->setTextElideMode(Qt::ElideNone);
     grid->setTabKeyNavigation(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     for (int column = 0; column < 2; ++column)
         grid->setColumnWidth(column, kParameterColumnWidths[static_cast<size_t>(column)]);
     // Row 0 and column 0 are fixed cells: headings and names, in the button-face colour. Only
@@ -130,65 +121,22 @@ void TForm1::LayOutGrids() {
     grid->setItemDelegate(editor);
     connect(editor, &KeystrokeDelegate::EditTextChanged, this,
             [this](int column, int row, const QString& text) {
-                RunGuarded(boxes_, [&] { SgIshSetEditText(column, row, text); });
+                form_.SgIshSetEditText(column, row, text.toStdString());
             });
 }
 
 void TForm1::ConnectHandlers() {
-    const auto guarded = [this](void (TForm1::*handler)()) {
-        return [this, handler] { RunGuarded(boxes_, [&] { (this->*handler)(); }); };
+    const auto forward = [this](void (MainForm::*handler)()) {
+        return [this, handler] { (form_.*handler)(); };
     };
-    connect(ui_->BuRas, &QPushButton::clicked, this, guarded(&TForm1::BuRasClick));
-    connect(ui_->Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
-    connect(ui_->Button2, &QPushButton::clicked, this, guarded(&TForm1::Button2Click));
-    connect(ui_->Button3, &QPushButton::clicked, this, guarded(&TForm1::Button3Click));
-}
-
-void TForm1::FormCreate() {
-    WriteHeadingsAndNames(*this);
-    QTableWidget* grid = ui_->SgIsh;
-    grid->setColumnWidth(0, grid->columnWidth(0) + kNameColumnWidening);
-    grid->setColumnWidth(1, grid->columnWidth(1) - kNameColumnWidening);
-    // So that the user knows how to type fractions.
-    QLabel* separator = ui_->Label3;
-    separator->setText(QString::fromStdString(SeparatorLabelText()));
-    separator->resize(std::max(separator->width(), separator->sizeHint().width()),
-                      separator->height());
-}
-
-void TForm1::BuRasClick() {
-    ::BuRasClick(*this, state_);
-}
-
-void TForm1::Button1Click() {
-    state_.LogScale = LogScaleChecked();
-    TellGraphWindow();
-    ShowCompanion(graphWindow_);
-}
-
-void TForm1::Button2Click() {
-    ShowCompanion(helpWindow_);
-}
-
-void TForm1::Button3Click() {
-    for (int row = 1; row < kParameterRows; ++row)
-        SetCellText(1, row, {});
-    InvalidateResults();
-}
-
-void TForm1::SgIshSetEditText(int /*column*/, int /*row*/, const QString& /*text*/) {
-    InvalidateResults();
-}
-
-void TForm1::FormDblClick() {}
-
-void TForm1::InvalidateResults() {
-    results_.Clear();
-    SetGraphEnabled(false);
+    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainForm::BuRasClick));
+    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainForm::Button1Click));
+    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainForm::Button2Click));
+    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainForm::Button3Click));
 }
 
 void TForm1::mouseDoubleClickEvent(QMouseEvent* event) {
-    RunGuarded(boxes_, [this] { FormDblClick(); });
+    form_.FormDblClick();
     event->accept();
 }
 
@@ -222,11 +170,43 @@ void TForm1::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }
 
-void TForm1::CalculationEnded() {
-    TellGraphWindow();
+void TForm1::ShowGraphWindow() {
+    ShowCompanion(graphWindow_);
 }
 
-void TForm1::TellGraphWindow() {
-    if (graphWindow_ != nullptr)
-        graphWindow_->CalcStateChanged();
+void TForm1::ShowHelpWindow() {
+    ShowCompanion(helpWindow_);
+}
+
+void TForm1::SetParameterColumnWidths(int names, int values) {
+    ui_->SgIsh->setColumnWidth(0, names);
+    ui_->SgIsh->setColumnWidth(1, values);
+}
+
+void TForm1::SetSeparatorLabel(const std::string& text) {
+    QLabel* separator = ui_->Label3;
+    separator->setText(QString::fromStdString(text));
+    separator->resize(std::max(separator->width(), separator->sizeHint().width()),
+                      separator->height());
+}
+
+std::vector<CellBlock> TForm1::SelectedBlocks() const {
+    // The grid's rows are the table's rows below the heading.
+    std::vector<CellBlock> blocks;
+    for (const QItemSelectionRange& range : ui_->SgResult->selectionModel()->selection())
+        blocks.push_back({range.left(), range.top() + 1, range.right(), range.bottom() + 1});
+    return blocks;
+}
+
+void TForm1::SelectAll() {
+    ui_->SgResult->selectAll();
+}
+
+void TForm1::ClearSelection() {
+    ui_->SgResult->clearSelection();
+}
+
+bool TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText(table, block)));
+    return true;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "FileDialog.h"
 #include "app/CalcState.h"
-#include "app/CalcWindow.h"
+#include "app/MainForm.h"
+#include "app/MainView.h"
 #include "app/MessageBoxes.h"
-#include "app/ResultTable.h"
+#include "app/TableCommands.h"
 
 #include <QWidget>
 
@@ -12,48 +14,49 @@
 namespace Ui {
 class TForm1;
 }
-class FileChooser;
 class ResultTableActions;
 class ResultTableModel;
 class TForm3;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
-// result table SgResult and the commands. It owns the calculation state for the whole run and is
-// what the calculation command sees of the outside world (CalcWindow).
-class TForm1 final : public QWidget, public CalcWindow {
+// result table SgResult and the commands. It creates the controls and forwards their events to
+// its presenter, MainForm, which owns the calculation state and makes every decision.
+class TForm1 final : public QWidget, public MainView, public TableView {
     Q_OBJECT
 
   public:
     explicit TForm1(MessageBoxes& boxes, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    const CalcState& State() const { return state_; }
-    CalcState& State() { return state_; }
+    MainForm& Form() { return form_; }
+    const CalcState& State() const { return form_.State(); }
+    CalcState& State() { return form_.State(); }
     // The windows that "график" and "??" show.
-    void SetGraphWindow(TForm3* window) { graphWindow_ = window; }
+    void SetGraphWindow(TForm3* window);
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
     // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser);
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
 
-    // Event handlers, each run through the top-level error handler.
-    void FormCreate();
-    void BuRasClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void SgIshSetEditText(int column, int row, const QString& text);
-    void FormDblClick();
-
-    // CalcWindow
+    // MainView
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
     std::string EditText(SweepEdit edit) const override;
     void SetEditText(SweepEdit edit, const std::string& text) override;
-    ResultTable& Results() override { return results_; }
+    ResultTable& Results() override { return form_.Results(); }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
     void ShowMessage(const std::string& text) override;
-    void CalculationEnded() override;
+    void CalculationEnded() override { form_.CalculationEnded(); }
+    void ShowGraphWindow() override;
+    void ShowHelpWindow() override;
+    void SetParameterColumnWidths(int names, int values) override;
+    void SetSeparatorLabel(const std::string& text) override;
+
+    // TableView
+    std::vector<CellBlock> SelectedBlocks() const override;
+    void SelectAll() override;
+    void ClearSelection() override;
+    bool PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -61,17 +64,13 @@ class TForm1 final : public QWidget, public CalcWindow {
   private:
     void LayOutGrids();
     void ConnectHandlers();
-    // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
-    void InvalidateResults();
-    // The graph's data or mode have changed: an open graph window follows them.
-    void TellGraphWindow();
 
     std::unique_ptr<Ui::TForm1> ui_;
     MessageBoxes& boxes_;
-    CalcState state_;
-    ResultTable results_;
+    FileDialog dialog_;
+    MainForm form_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;
-    TForm3* graphWindow_ = nullptr;
+    QWidget* graphWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
 };

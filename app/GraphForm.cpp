@@ -1,0 +1,85 @@
+#include "GraphForm.h"
+
+#include "CharacteristicPoints.h"
+#include "ExportTexts.h"
+#include "GraphReadout.h"
+#include "SafeFile.h"
+
+#include <utility>
+
+namespace {
+
+constexpr Command<GraphForm> kCommands[] = {
+    {kCopyPictureCommand,
+     {StandardKey::Copy, {{{'C'}, {kInsertKey}}}},
+     nullptr,
+     &GraphForm::CopyPicture},
+    {kSavePictureCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &GraphForm::SavePicture},
+    {kCharacteristicPointsCommand,
+     {},
+     &GraphForm::HasComputedRows,
+     &GraphForm::ShowCharacteristicPoints},
+};
+
+} // namespace
+
+std::span<const Command<GraphForm>> GraphForm::Table() {
+    return kCommands;
+}
+
+void GraphForm::FormPaint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
+    if (held_) {
+        skipped_ = true;
+        return;
+    }
+    RunGuarded(boxes_, [&] {
+        try {
+            picture_.Paint(surface, outerWidth, outerHeight);
+        } catch (...) {
+            if (!quiet_)
+                throw;
+        }
+    });
+}
+
+void GraphForm::CalculationRefused() {
+    held_ = false;
+    if (std::exchange(skipped_, false) && view_.IsShown())
+        view_.Repaint();
+}
+
+void GraphForm::CalcStateChanged(bool afterError) {
+    held_ = false;
+    skipped_ = false;
+    quiet_ = afterError;
+    picture_.Rearm();
+    if (view_.IsShown())
+        view_.Repaint();
+}
+
+std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
+    const auto point = PointUnderPointer(state_, area, x);
+    if (!point)
+        return std::nullopt;
+    return ReadoutText(*point);
+}
+
+void GraphForm::SavePicture() {
+    const std::filesystem::path path = chooser_->SaveFileName(
+        {kSavePictureCaption, kPngFilter, kPngExtension, kSuggestedPictureName, {}});
+    if (path.empty())
+        return;
+    const std::string png = view_.PictureAsPng();
+    const std::string error =
+        png.empty() ? std::string(kPictureNotEncoded)
+                    : WriteFileSafely(path, [&](std::ostream& out) {
+                          out.write(png.data(), static_cast<std::streamsize>(png.size()));
+                      });
+    if (!error.empty())
+        boxes_.ShowError(error);
+}
+
+void GraphForm::ShowCharacteristicPoints() {
+    if (const auto points = FindCharacteristicPoints(state_))
+        boxes_.ShowMessage(CharacteristicPointsText(*points));
+}

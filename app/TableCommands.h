@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Commands.h"
+#include "EventGuard.h"
+#include "FileChooser.h"
+#include "MessageBoxes.h"
+#include "ResultTable.h"
+#include "TableExport.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+// What the commands of the result table see of its grid. The window implements it; tests fake it.
+class TableView {
+  public:
+    virtual ~TableView() = default;
+    // The selected cells, as the blocks the grid holds, in the table's numbering (row 0 is the
+    // heading); none when nothing is selected.
+    virtual std::vector<CellBlock> SelectedBlocks() const = 0;
+    virtual void SelectAll() = 0;
+    virtual void ClearSelection() = 0;
+    // Puts the block's copy text (CopyText) on the clipboard; false when it could not.
+    virtual bool PutOnClipboard(const ResultTable& table, const CellBlock& block) = 0;
+};
+
+// The result table's commands: "Копировать", "Выделить всё", "Сохранить таблицу…". With no
+// results they are disabled, and their keys leave the clipboard and the selection alone.
+class TableCommands {
+  public:
+    TableCommands(TableView& view, const ResultTable& table, MessageBoxes& boxes,
+                  FileChooser& chooser)
+        : view_(view), table_(table), boxes_(boxes), chooser_(&chooser) {}
+
+    static std::span<const Command<TableCommands>> Table();
+
+    void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+
+    bool HasResults() const { return table_.FilledRows() > 0; }
+    // Copies exactly the selected cells; a selection that is not one rectangle is refused with a
+    // message, as spreadsheets do, rather than copying cells the user did not select.
+    void Copy();
+    void SelectAll() { view_.SelectAll(); }
+    void Save();
+
+    // The rows shown are new or gone: a selection made over the old ones no longer means them.
+    void ResultsReplaced() { view_.ClearSelection(); }
+
+    template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
+
+  private:
+    TableView& view_;
+    const ResultTable& table_;
+    MessageBoxes& boxes_;
+    FileChooser* chooser_;
+};
+
+// The one rectangle that the blocks cover together, or nothing when they cover another shape
+// (or nothing at all). Blocks may overlap.
+std::optional<CellBlock> SingleRectangle(const std::vector<CellBlock>& blocks);
