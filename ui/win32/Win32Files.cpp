@@ -52,7 +52,7 @@ namespace {
 // A name the API takes at any length: past MAX_PATH only in the "\\?\" form, which wants a full
 // path with backslashes.
 std::wstring ApiName(const fs::path& path) {
-    if (path.native().size() < MAX_PATH - 12)
+    if (path.native().size() < MAX_PATH)
         return path.native();
     std::error_code status;
     const std::wstring full = fs::absolute(path, status).lexically_normal().make_preferred();
