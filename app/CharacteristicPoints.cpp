@@ -74,13 +74,13 @@ Sample GoldenSectionMaximum(const Stage& stage, double a, double b, Sample best)
     return best;
 }
 
-// Where |k| crosses `level` between `below` (|k| at or under it) and `above` (over it).
+// Where |k| crosses `level` between `below` (|k| under it) and `above` (at or over it).
 double Crossing(const Stage& stage, double below, double above, double level) {
     for (int step = 0; step < kMaxSteps && !Narrow(below, above); ++step) {
         const double middle = Between(below, above, 0.5L);
         if (middle == below || middle == above)
             break;
-        (stage.At(middle).ratio <= level ? below : above) = middle;
+        (stage.At(middle).ratio < level ? below : above) = middle;
     }
     return Between(below, above, 0.5L);
 }
@@ -115,28 +115,38 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& s)
     CharacteristicPoints points{peak.frequency, peak.ratio, Decibel(peak.ratio), {}, {}};
     const double level = EvaluateWithFloatChecks(
         [&]<class X>(ScalarTag<X>) { return Store(X(peak.ratio) / Sqrt(X(2))); });
-    for (int32_t i = top - 1; i >= 0; --i) {
-        if (k(i) <= level) {
-            points.LowerEdge = Crossing(stage, f(i), f(i + 1), level);
-            break;
+    // Outward from the refined peak, not from the largest sample: on a coarse sweep that sample
+    // can lie beyond a crossing, or the peak beyond the first sample. On each side the first
+    // sample under the level brackets the crossing with the last point still at or over it.
+    const auto edge = [&](int32_t i, int32_t step, int32_t end) -> std::optional<double> {
+        double inside = peak.frequency;
+        for (; i != end; i += step) {
+            if (k(i) < level)
+                return Crossing(stage, f(i), inside, level);
+            inside = f(i);
         }
-    }
-    for (int32_t i = top + 1; i < rows; ++i) {
-        if (k(i) <= level) {
-            points.UpperEdge = Crossing(stage, f(i), f(i - 1), level);
-            break;
-        }
-    }
+        return std::nullopt;
+    };
+    // Samples [lower, upper) lie at the peak's own frequency.
+    int32_t upper = 0;
+    while (upper < rows && f(upper) <= peak.frequency)
+        ++upper;
+    int32_t lower = upper;
+    while (lower > 0 && f(lower - 1) >= peak.frequency)
+        --lower;
+    points.LowerEdge = edge(lower - 1, -1, -1);
+    points.UpperEdge = edge(upper, 1, rows);
     return points;
 }
 
 std::string CharacteristicPointsText(const CharacteristicPoints& p) {
-    const auto edge = [](const std::optional<double>& f) {
-        return f ? GainText(*f) + " Гц" : std::string("нет в диапазоне");
+    const auto edge = [](const char* side, const std::optional<double>& f) {
+        return std::string("\n") + side +
+               " граница −3 дБ: " + (f ? GainText(*f) + " Гц" : std::string("нет в диапазоне"));
     };
     std::string text = "Максимум: |k| = " + GainText(p.PeakRatio) + " (" +
                        GainText(p.PeakDecibels) + " дБ) при f = " + GainText(p.PeakFrequency) +
-                       " Гц\n-3 дБ: от " + edge(p.LowerEdge) + " до " + edge(p.UpperEdge);
+                       " Гц" + edge("Нижняя", p.LowerEdge) + edge("Верхняя", p.UpperEdge);
     if (p.LowerEdge && p.UpperEdge)
         text += "\nПолоса: " + GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge)) + " Гц";
     return text;

@@ -18,14 +18,16 @@ struct CharacteristicPoints {
 
 // Over the frequencies of the rows the last calculation computed (its first to its last):
 // the maximum starts at the largest sample and is refined between that sample's neighbours by
-// golden-section search; each −3 dB crossing is found by bisection between the two samples
-// that straddle the level. Both to at least 9 significant digits of the frequency, as far as
-// the model's rounding lets a flat top be told apart. Nothing when no row has been computed.
+// golden-section search; each −3 dB crossing is found by bisection between the first sample
+// under the level outward from that peak and the point before it (the peak itself or a
+// sample). Both to at least 9 significant digits of the frequency, as far as the model's
+// rounding lets a flat top be told apart. Nothing when no row has been computed.
 // A floating-point error in the model raises FloatingPointError.
 std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& state);
 
 // The lines of the message box, the numbers as the result table writes gains:
 //   Максимум: |k| = 21.0892 (26.4812 дБ) при f = 1234.57 Гц
-//   -3 дБ: от 15.9155 Гц до 98765 Гц      (a missing side reads "нет в диапазоне")
-//   Полоса: 98749 Гц                       (only when both sides exist)
+//   Нижняя граница −3 дБ: 15.9155 Гц        (a missing side reads "нет в диапазоне")
+//   Верхняя граница −3 дБ: 98765 Гц
+//   Полоса: 98749 Гц                        (only when both sides exist)
 std::string CharacteristicPointsText(const CharacteristicPoints& points);

@@ -1,102 +1,154 @@
 #include "SafeFile.h"
 
-#include <cerrno>
-#include <fstream>
-#include <system_error>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <random>
+#include <streambuf>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// What went wrong, as the user can act on it.
-std::string Reason(int error) {
-    switch (error) {
-    case EACCES:
-    case EPERM:
-        return "нет доступа к папке или к файлу";
-    case EROFS:
-        return "диск защищён от записи";
-    case ENOSPC:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-        return "на диске не хватает места";
-    case EFBIG:
-        return "файл слишком велик для этого диска";
-    case ENOENT:
-    case ENOTDIR:
-        return "такой папки нет";
-    case EISDIR:
-        return "под этим именем уже есть папка";
-    case ENAMETOOLONG:
-        return "слишком длинное имя";
-    case EIO:
-        return "ошибка записи";
-    default:
-        return "ошибка записи (код " + std::to_string(error) + ")";
-    }
-}
+// How many fresh names to try for the temporary file. They are drawn from 36⁶: a hundred taken
+// in a row is no longer chance but a folder that takes no new name, and the save gives up.
+constexpr int kNameTries = 100;
 
 std::string Utf8(const fs::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 }
 
-std::string Failure(const fs::path& path, int error) {
-    return "Не удалось сохранить «" + Utf8(path) + "»: " + Reason(error) + ".";
+std::string Failure(const fs::path& path, const FileError& error) {
+    return "Не удалось сохранить «" + Utf8(path) + "»: " + FileErrorText(error) + ".";
 }
 
-// A name beside `path` that no file has yet.
-fs::path TemporaryBeside(const fs::path& path) {
-    const fs::path folder = path.parent_path();
-    const fs::path name = path.filename();
-    for (int attempt = 0;; ++attempt) {
-        fs::path candidate = name;
-        candidate += "." + std::to_string(attempt) + ".tmp";
-        candidate = folder / candidate;
-        std::error_code ignored;
-        if (!fs::exists(candidate, ignored) || attempt == 999)
-            return candidate;
+// A short name, ".ou-XXXXXX.tmp" (hidden where a leading dot hides): the temporary file must fit
+// wherever the chosen name does, however long that is.
+fs::path TemporaryName() {
+    static std::mt19937 random(
+        std::random_device{}() ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<int> letter(0, sizeof kLetters - 2);
+    std::string name = ".ou-";
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[letter(random)];
+    return name + ".tmp";
+}
+
+// An open file, closed when it goes.
+class OpenFile {
+  public:
+    OpenFile(PlatformFiles& files, PlatformFiles::Handle handle) : files(files), handle(handle) {}
+    ~OpenFile() {
+        if (open)
+            files.Close(handle);
     }
-}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
 
-// errno as the failed operation left it, or EIO where it left none.
-int LastError() {
-    return errno != 0 ? errno : EIO;
-}
+    // Writes out all of `size`, or tells why not.
+    std::optional<FileError> Write(const char* data, std::size_t size) {
+        while (size > 0) {
+            const std::optional<std::size_t> written = files.WriteSome(handle, data, size);
+            if (!written)
+                return files.LastFailure();
+            // A write that takes nothing and tells no error has met the end of the space.
+            if (*written == 0)
+                return FileError{FileFailure::DiskFull, 0};
+            data += *written;
+            size -= *written;
+        }
+        return std::nullopt;
+    }
+    std::optional<FileError> FlushAndClose() {
+        if (!files.Flush(handle))
+            return files.LastFailure();
+        open = false;
+        if (!files.Close(handle))
+            return files.LastFailure();
+        return std::nullopt;
+    }
+
+    PlatformFiles& files;
+    const PlatformFiles::Handle handle;
+    bool open = true;
+};
+
+// The stream's buffer over an open file: keeps the first failure, after which it takes no more.
+class FileBuffer final : public std::streambuf {
+  public:
+    explicit FileBuffer(OpenFile& file) : file_(file) { setp(buffer_, buffer_ + sizeof buffer_); }
+
+    // Writes out what is left and closes the file; the first failure, if any.
+    std::optional<FileError> Finish() {
+        if (Empty())
+            error_ = file_.FlushAndClose();
+        return error_;
+    }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (!Empty())
+            return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof()))
+            sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Empty() ? 0 : -1; }
+
+  private:
+    bool Empty() {
+        if (!error_)
+            error_ = file_.Write(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return !error_;
+    }
+
+    OpenFile& file_;
+    std::optional<FileError> error_;
+    char buffer_[1 << 16];
+};
 
 } // namespace
 
-std::string WriteFileSafely(const fs::path& path, const std::function<void(std::ostream&)>& write) {
+std::string WriteFileSafely(const fs::path& path, const std::function<void(std::ostream&)>& write,
+                            PlatformFiles& files) {
     std::error_code status;
     if (fs::is_directory(path, status))
-        return Failure(path, EISDIR);
+        return Failure(path, {FileFailure::FolderInTheWay, 0});
 
-    const fs::path temporary = TemporaryBeside(path);
-    int error = 0;
+    // Only a file made for this save may be renamed over the chosen name: another program's
+    // file that happens to have a temporary-looking name is never touched.
+    fs::path temporary;
+    std::optional<PlatformFiles::Handle> handle;
+    for (int attempt = 0; attempt < kNameTries && !handle; ++attempt) {
+        temporary = path.parent_path() / TemporaryName();
+        handle = files.CreateNew(temporary);
+        if (!handle && files.LastFailure().Failure != FileFailure::NameTaken)
+            return Failure(path, files.LastFailure());
+    }
+    if (!handle)
+        return Failure(path, {FileFailure::NameTaken, 0});
+
+    // The file is closed by the end of the block, also when `write` throws, before it is renamed
+    // or removed.
+    std::optional<FileError> error;
     try {
-        errno = 0;
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file.is_open())
-            return Failure(path, LastError());
-        write(file);
-        file.flush();
-        if (!file)
-            error = LastError();
-        file.close();
-        if (error == 0 && !file)
-            error = LastError();
+        OpenFile file(files, *handle);
+        auto buffer = std::make_unique<FileBuffer>(file);
+        std::ostream out(buffer.get());
+        write(out);
+        error = buffer->Finish();
     } catch (...) {
-        fs::remove(temporary, status);
+        files.Remove(temporary);
         throw;
     }
-    if (error == 0) {
-        fs::rename(temporary, path, status);
-        if (!status)
-            return {};
-        const std::error_condition condition = status.default_error_condition();
-        error = condition.category() == std::generic_category() ? condition.value() : EIO;
-    }
-    fs::remove(temporary, status);
-    return Failure(path, error);
+    if (!error && files.RenameOver(temporary, path))
+        return {};
+    if (!error)
+        error = files.LastFailure();
+    files.Remove(temporary);
+    return Failure(path, *error);
 }

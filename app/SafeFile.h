@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PlatformFiles.h"
+
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -7,9 +9,13 @@
 
 // Writes a file so that the name the user chose holds either the whole new content or what it
 // held before: the content goes to a temporary file in the same folder, which is renamed over the
-// chosen name only when every byte has been written. On a failure the temporary file is removed.
+// chosen name only when every byte has been written and handed to the disk. The temporary file
+// is one this call has created, under a short fresh name, never a file that was there before;
+// on a failure it is removed.
 // `write` puts the content into the stream (opened binary, so line ends are written as given).
 // Returns an empty string on success, otherwise the reason, in Russian, ready to be shown.
 // The path is a std::filesystem::path so that on Windows a name in any script arrives whole.
+// Through `files`, by default the platform's (SystemFiles()).
 std::string WriteFileSafely(const std::filesystem::path& path,
-                            const std::function<void(std::ostream&)>& write);
+                            const std::function<void(std::ostream&)>& write,
+                            PlatformFiles& files = SystemFiles());

@@ -1,9 +1,9 @@
 #include "app/CharacteristicPoints.h"
 
 #include "FakeCalcWindow.h"
+#include "app/CalculationCommand.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
-#include "app/CalculationCommand.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -159,6 +159,46 @@ TEST_F(CharacteristicPointsOf, FloatingPointErrorOfTheModelPropagates) {
     }
 }
 
+// A typical stage: a band from about 11 Hz to 91 kHz around a peak near 1.1 kHz.
+const Typed kTypicalStage = {100, 10, 10, 100, 10, 1, 10, 1, 10, 10, 1E5L, 1, 1};
+
+struct SweepCase {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* step;
+    bool lower, upper; // whether some sample on that side falls under the level
+};
+
+class EdgesOfTheTypicalStage : public CharacteristicPointsOf,
+                               public testing::WithParamInterface<SweepCase> {};
+
+// However coarse the sweep, an edge is where the model crosses the level, the same as a fine
+// sweep finds it: a sample beyond the peak or beyond a crossing changes nothing. A side has an
+// edge only where the gain falls that far within the sweep.
+TEST_P(EdgesOfTheTypicalStage, AreThoseOfAFineSweep) {
+    const SweepCase& c = GetParam();
+    const CharacteristicPoints fine = Calculate(kTypicalStage, "1", "200000", "10");
+    const CharacteristicPoints p = Calculate(kTypicalStage, c.from, c.to, c.step);
+    ExpectClose(p.PeakRatio, fine.PeakRatio, 1E-12L);
+    ASSERT_EQ(p.LowerEdge.has_value(), c.lower);
+    ASSERT_EQ(p.UpperEdge.has_value(), c.upper);
+    if (c.lower)
+        ExpectClose(*p.LowerEdge, *fine.LowerEdge, 1E-9L);
+    if (c.upper)
+        ExpectClose(*p.UpperEdge, *fine.UpperEdge, 1E-9L);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CharacteristicPoints, EdgesOfTheTypicalStage,
+    testing::Values(SweepCase{"LargestSampleBeyondTheUpperEdge", "1", "500001", "250000", true,
+                              true},
+                    SweepCase{"PeakBeyondTheFirstSample", "10", "1000000", "400000", true, true},
+                    SweepCase{"InsideTheBand", "20", "50000", "100", false, false},
+                    SweepCase{"CoarseFromInsideTheBand", "20", "1000020", "500000", false, true},
+                    SweepCase{"UpToInsideTheBand", "1", "50001", "250", true, false}),
+    [](const auto& info) { return info.param.name; });
+
 struct TextCase {
     const char* name;
     bool comma;
@@ -181,24 +221,28 @@ INSTANTIATE_TEST_SUITE_P(
                              false,
                              {1234.5678, 21.089212, 26.481234, 15.915494, 98765.43},
                              "Максимум: |k| = 21.0892 (26.4812 дБ) при f = 1234.57 Гц\n"
-                             "-3 дБ: от 15.9155 Гц до 98765 Гц\n"
+                             "Нижняя граница −3 дБ: 15.9155 Гц\n"
+                             "Верхняя граница −3 дБ: 98765 Гц\n"
                              "Полоса: 98750 Гц"},
                     TextCase{"BothEdgesUnderAComma",
                              true,
                              {1234.5678, 21.089212, 26.481234, 15.915494, 987.6543},
                              "Максимум: |k| = 21,0892 (26,4812 дБ) при f = 1234,57 Гц\n"
-                             "-3 дБ: от 15,9155 Гц до 987,65 Гц\n"
+                             "Нижняя граница −3 дБ: 15,9155 Гц\n"
+                             "Верхняя граница −3 дБ: 987,65 Гц\n"
                              "Полоса: 971,74 Гц"},
                     TextCase{"NoLowerEdge",
                              false,
                              {10, 0.5, -6.0205999, std::nullopt, 98765.43},
                              "Максимум: |k| = 0.5 (-6.0206 дБ) при f = 10 Гц\n"
-                             "-3 дБ: от нет в диапазоне до 98765 Гц"},
+                             "Нижняя граница −3 дБ: нет в диапазоне\n"
+                             "Верхняя граница −3 дБ: 98765 Гц"},
                     TextCase{"NoEdges",
                              false,
                              {1E6, 100, 40, std::nullopt, std::nullopt},
                              "Максимум: |k| = 100 (40 дБ) при f = 1000000 Гц\n"
-                             "-3 дБ: от нет в диапазоне до нет в диапазоне"}),
+                             "Нижняя граница −3 дБ: нет в диапазоне\n"
+                             "Верхняя граница −3 дБ: нет в диапазоне"}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

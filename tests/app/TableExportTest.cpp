@@ -1,7 +1,7 @@
 #include "app/TableExport.h"
 
-#include "numerics/NumberText.h"
 #include "app/SafeFile.h"
+#include "numerics/NumberText.h"
 
 #include <filesystem>
 #include <fstream>
@@ -204,6 +204,76 @@ TEST_F(SavedTable, WriterThatFailsLeavesTheEarlierFile) {
                  std::runtime_error);
     EXPECT_EQ(ReadFile(target), "earlier");
     EXPECT_EQ(Files(), std::vector<fs::path>{target.filename()});
+}
+
+// The platform's files, where someone else's files hold the first `taken` names asked for.
+class CrowdedFolder final : public PlatformFiles {
+  public:
+    explicit CrowdedFolder(size_t taken) : taken_(taken) {}
+    std::optional<Handle> CreateNew(const fs::path& path) override {
+        if (others.size() < taken_) {
+            WriteText(path, "someone else's " + std::to_string(others.size()));
+            others.push_back(path);
+        }
+        return files_.CreateNew(path);
+    }
+    std::optional<size_t> WriteSome(Handle file, const char* data, size_t size) override {
+        return files_.WriteSome(file, data, size);
+    }
+    bool Flush(Handle file) override { return files_.Flush(file); }
+    bool Close(Handle file) override { return files_.Close(file); }
+    bool RenameOver(const fs::path& from, const fs::path& to) override {
+        return files_.RenameOver(from, to);
+    }
+    void Remove(const fs::path& path) override { files_.Remove(path); }
+    FileError LastFailure() const override { return files_.LastFailure(); }
+
+    std::vector<fs::path> others;
+
+  private:
+    size_t taken_;
+    PlatformFiles& files_ = SystemFiles();
+};
+
+struct CrowdedCase {
+    const char* name;
+    size_t taken;
+    bool saved;
+};
+
+class SavedAmongTemporaries : public SavedTable, public testing::WithParamInterface<CrowdedCase> {};
+
+TEST_P(SavedAmongTemporaries, LeavesOtherFilesAlone) {
+    WriteText(target, "earlier");
+    CrowdedFolder files(GetParam().taken);
+    const std::string error = WriteFileSafely(
+        target, [&](std::ostream& out) { WriteCsv(table, out); }, files);
+    EXPECT_LT(files.others.size(), 1000u); // the writer gives up after a bounded number of tries
+    for (size_t i = 0; i < files.others.size(); ++i)
+        EXPECT_EQ(ReadFile(files.others[i]), "someone else's " + std::to_string(i));
+    EXPECT_EQ(Files().size(), files.others.size() + 1); // and leaves no file of its own
+    if (GetParam().saved) {
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(ReadFile(target), CsvText(table));
+    } else {
+        EXPECT_EQ(error, "Не удалось сохранить «" + Utf8(target) +
+                             "»: в папке не нашлось свободного имени для временного файла.");
+        EXPECT_EQ(ReadFile(target), "earlier");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SafeFile, SavedAmongTemporaries,
+                         testing::Values(CrowdedCase{"OneNameTaken", 1, true},
+                                         CrowdedCase{"ManyNamesTaken", 40, true},
+                                         CrowdedCase{"EveryNameTaken", 1000, false}),
+                         [](const auto& info) { return info.param.name; });
+
+// The temporary file takes no more of the name's length than the chosen name does.
+TEST_F(SavedTable, LongestNameTheFileSystemTakesSaves) {
+    const fs::path longest = folder / (std::string(251, 'a') + ".csv");
+    EXPECT_EQ(SaveTable(table, longest), "");
+    EXPECT_EQ(ReadFile(longest), CsvText(table));
+    EXPECT_EQ(Files(), std::vector<fs::path>{longest.filename()});
 }
 
 #ifndef _WIN32

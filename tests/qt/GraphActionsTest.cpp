@@ -157,7 +157,8 @@ class GraphActionsTest : public QObject {
                 action->trigger();
         QCOMPARE(boxes->messages,
                  QStringList{"Максимум: |k| = 98.92 (39.906 дБ) при f = 1001.44 Гц\n"
-                             "-3 дБ: от 98.25 Гц до 10207.5 Гц\n"
+                             "Нижняя граница −3 дБ: 98.25 Гц\n"
+                             "Верхняя граница −3 дБ: 10207.5 Гц\n"
                              "Полоса: 10109.2 Гц"});
         QVERIFY(boxes->errors.isEmpty());
         boxes->messages.clear();

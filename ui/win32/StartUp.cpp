@@ -1,9 +1,12 @@
 #include "StartUp.h"
 
+#include "Win32Files.h"
+
 #include <commctrl.h>
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
     : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+    UsePlatformFiles(&Win32Files());
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
     ShowWindow(Form1.Handle(), SW_SHOW);
