@@ -52,6 +52,7 @@ class TForm1 final : public QWidget, public CalcWindow {
     ResultTable& Results() override { return results_; }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
+    void SetLogScaleChecked(bool checked) override;
     void ShowMessage(const std::string& text) override;
     void CalculationEnded() override;
 

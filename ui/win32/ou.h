@@ -77,6 +77,7 @@ class TForm1 final : public Window, public CalcWindow {
     ResultTable& Results() override { return results_; }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
+    void SetLogScaleChecked(bool checked) override;
     void ShowMessage(const std::string& text) override;
     void CalculationEnded() override;
 
