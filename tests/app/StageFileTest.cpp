@@ -36,8 +36,8 @@ class StageFileTest : public testing::Test {
         fs::remove_all(folder);
     }
     fs::path Write(const std::string& text) {
-        std::ofstream(folder / "к.ou", std::ios::binary) << text;
-        return folder / "к.ou";
+        std::ofstream(folder / u8"к.ou", std::ios::binary) << text;
+        return folder / u8"к.ou";
     }
 
     const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test";
@@ -59,7 +59,7 @@ TEST_P(StageRoundTrip, KeepsEveryCellAndFieldInNormalFormWithAPointInTheFile) {
         expected += kKeys[i] + std::string(*kInFile[i] ? " = " : " =") + kInFile[i] + "\n";
     }
     window.logScaleChecked = true;
-    const fs::path file = folder / "каскад 1.ou";
+    const fs::path file = folder / u8"каскад 1.ou";
     const Stage typed = StageFromForm(window, SweepKind::Decade);
     EXPECT_EQ(StageText(typed), expected + "log_scale = 1\nsweep = decade\n");
     ASSERT_EQ(WriteStageFile(file, typed), "");
