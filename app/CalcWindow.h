@@ -24,6 +24,7 @@ class CalcWindow {
     // The graph button Button1 and the check box CheckBox1.
     virtual void SetGraphEnabled(bool enabled) = 0;
     virtual bool LogScaleChecked() const = 0;
+    virtual void SetLogScaleChecked(bool checked) = 0;
     // A modal box with this one text, an OK button and no icon.
     virtual void ShowMessage(const std::string& text) = 0;
     // A calculation that passed validation has ended, completely or stopped by a floating-point

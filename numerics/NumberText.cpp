@@ -131,8 +131,12 @@ PinnedDecimalSeparator::~PinnedDecimalSeparator() {
 }
 
 double TextToNumber(std::string_view text, double fallback) {
+    return TextToNumber(text, fallback, DecimalSeparator());
+}
+
+double TextToNumber(std::string_view text, double fallback, char32_t separator) {
     DecimalNumber number;
-    if (!ParseDecimal(text, Utf8(DecimalSeparator()), number))
+    if (!ParseDecimal(text, Utf8(separator), number))
         return fallback;
     const double zero = number.negative ? -0.0 : 0.0;
     if (number.digits.empty())
@@ -196,6 +200,10 @@ Digits15 ReadableDigits(double magnitude) {
 } // namespace
 
 std::string NumberToText(double value) {
+    return NumberToText(value, DecimalSeparator());
+}
+
+std::string NumberToText(double value, char32_t separator) {
     if (std::isnan(value))
         return "NAN";
     if (std::isinf(value))
@@ -207,13 +215,13 @@ std::string NumberToText(double value) {
     int count = 15;
     while (count > 1 && d.digits[count - 1] == '0')
         --count;
-    const std::string separator = Utf8(DecimalSeparator());
+    const std::string separatorText = Utf8(separator);
 
     std::string text = value < 0 ? "-" : "";
     if (d.exponent >= -4 && d.exponent < 15) {
         if (d.exponent < 0) {
             text += '0';
-            text += separator;
+            text += separatorText;
             text.append(static_cast<size_t>(-d.exponent - 1), '0');
             text.append(d.digits, static_cast<size_t>(count));
         } else {
@@ -221,14 +229,14 @@ std::string NumberToText(double value) {
             for (int k = 0; k < whole; ++k)
                 text += k < count ? d.digits[k] : '0';
             if (count > whole) {
-                text += separator;
+                text += separatorText;
                 text.append(d.digits + whole, static_cast<size_t>(count - whole));
             }
         }
     } else {
         text += d.digits[0];
         if (count > 1) {
-            text += separator;
+            text += separatorText;
             text.append(d.digits + 1, static_cast<size_t>(count - 1));
         }
         text += 'E';

@@ -27,8 +27,12 @@ class PinnedDecimalSeparator {
 // (E or e, optional sign, digits), nothing else. Anything else, an empty text, or a number
 // beyond the range of double gives `fallback`. Raises no floating-point error.
 double TextToNumber(std::string_view text, double fallback);
+// The same with the given separator, whatever the user's: for files read on any system.
+double TextToNumber(std::string_view text, double fallback, char32_t separator);
 
 // General format: up to 15 significant digits, no trailing zeros or separator; fixed notation
 // from 0.0001 up to below 1E15, otherwise 1E-5, 2.5E20. Zero (of either sign) is 0; NaN and the
 // infinities are NAN, INF and -INF.
 std::string NumberToText(double value);
+// The same with the given separator, whatever the user's: for files read on any system.
+std::string NumberToText(double value, char32_t separator);

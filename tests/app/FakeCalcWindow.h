@@ -22,6 +22,7 @@ class FakeCalcWindow : public CalcWindow {
     ResultTable& Results() override { return results; }
     void SetGraphEnabled(bool enabled) override { graphEnabled = enabled; }
     bool LogScaleChecked() const override { return logScaleChecked; }
+    void SetLogScaleChecked(bool checked) override { logScaleChecked = checked; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void CalculationEnded() override { ++calculationsEnded; }
 

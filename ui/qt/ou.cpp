@@ -166,6 +166,10 @@ bool TForm1::LogScaleChecked() const {
     return ui_->CheckBox1->isChecked();
 }
 
+void TForm1::SetLogScaleChecked(bool checked) {
+    ui_->CheckBox1->setChecked(checked);
+}
+
 void TForm1::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }

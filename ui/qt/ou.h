@@ -45,6 +45,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     ResultTable& Results() override { return form_.Results(); }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
+    void SetLogScaleChecked(bool checked) override;
     void ShowMessage(const std::string& text) override;
     void CalculationEnded() override { form_.CalculationEnded(); }
     void ShowGraphWindow() override;

@@ -210,6 +210,10 @@ bool TForm1::LogScaleChecked() const {
     return SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void TForm1::SetLogScaleChecked(bool checked) {
+    SendMessageW(Control(Id::CheckBox1), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 void TForm1::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }

@@ -1,0 +1,60 @@
+#include "StageForm.h"
+
+#include "numerics/NumberText.h"
+
+namespace {
+
+constexpr int kValueColumn = 1;
+
+// Row of the parameter grid that holds Stage::Parameters[i].
+int ParameterRow(size_t i) {
+    return static_cast<int>(i) + 1;
+}
+
+SweepEdit SweepField(size_t i) {
+    return static_cast<SweepEdit>(i);
+}
+
+std::optional<double> ReadValue(const std::string& text) {
+    if (text.find_first_not_of(' ') == std::string::npos)
+        return std::nullopt;
+    return TextToNumber(text, 0);
+}
+
+std::string ValueText(const std::optional<double>& value) {
+    return value ? NumberToText(*value) : std::string();
+}
+
+} // namespace
+
+Stage StageFromForm(const CalcWindow& window, SweepKind sweep) {
+    Stage stage;
+    for (size_t i = 0; i < stage.Parameters.size(); ++i)
+        stage.Parameters[i] = ReadValue(window.CellText(kValueColumn, ParameterRow(i)));
+    for (size_t i = 0; i < stage.SweepFields.size(); ++i)
+        stage.SweepFields[i] = ReadValue(window.EditText(SweepField(i)));
+    stage.LogScale = window.LogScaleChecked();
+    stage.Sweep = sweep;
+    return stage;
+}
+
+void PutStageIntoForm(CalcWindow& window, const Stage& stage) {
+    for (size_t i = 0; i < stage.Parameters.size(); ++i)
+        window.SetCellText(kValueColumn, ParameterRow(i), ValueText(stage.Parameters[i]));
+    for (size_t i = 0; i < stage.SweepFields.size(); ++i)
+        window.SetEditText(SweepField(i), ValueText(stage.SweepFields[i]));
+    window.SetLogScaleChecked(stage.LogScale);
+    window.Results().Clear();
+    window.SetGraphEnabled(false);
+}
+
+std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
+                               const std::filesystem::path& path) {
+    StageReading reading = ReadStageFile(path);
+    if (!reading.Loaded) {
+        boxes.ShowError(reading.Error);
+        return std::nullopt;
+    }
+    PutStageIntoForm(window, *reading.Loaded);
+    return reading.Loaded;
+}

@@ -1,0 +1,135 @@
+#include "app/StageFile.h"
+
+#include "FakeCalcWindow.h"
+#include "RecordingMessageBoxes.h"
+#include "app/StageForm.h"
+#include "numerics/NumberText.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each cell and field in file order, as typed ('.' standing for the user's separator) and as the
+// file holds it; opening writes back the latter with the user's separator.
+const char* const kKeys[16] = {"R1", "R2", "R3", "R4",  "R5", "C1",   "C2", "C3",
+                               "C4", "C5", "k0", "Rin", "f1", "from", "to", "step"};
+const char* const kTyped[16] = {"100",     "",    " 1.5 ", "99.000", "1e3", "0.1234567890123456789",
+                                "-2.5E-7", "abc", "1E300", ".5",     "1e5", "10",
+                                "1",       "10",  "2E6",   "0.01"};
+const char* const kInFile[16] = {"100",     "",   "1.5",     "99",  "1000",   "0.123456789012346",
+                                 "-2.5E-7", "0",  "1E300",   "0.5", "100000", "10",
+                                 "1",       "10", "2000000", "0.01"};
+
+std::string WithSeparator(std::string text, char separator) {
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+class StageFileTest : public testing::Test {
+  protected:
+    StageFileTest() : window(state) { fs::create_directories(folder); }
+    ~StageFileTest() override {
+        SetDecimalSeparatorSource(nullptr);
+        fs::remove_all(folder);
+    }
+    fs::path Write(const std::string& text) {
+        std::ofstream(folder / u8"к.ou", std::ios::binary) << text;
+        return folder / u8"к.ou";
+    }
+
+    const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test";
+    CalcState state;
+    FakeCalcWindow window;
+    RecordingMessageBoxes boxes;
+};
+
+class StageRoundTrip : public StageFileTest, public testing::WithParamInterface<char> {};
+
+TEST_P(StageRoundTrip, KeepsEveryCellAndFieldInNormalFormWithAPointInTheFile) {
+    const char separator = GetParam();
+    if (separator == ',')
+        SetDecimalSeparatorSource([] { return U','; });
+    std::string expected = "format = ou-stage 1\n";
+    for (size_t i = 0; i < 16; ++i) {
+        const std::string typed = WithSeparator(kTyped[i], separator);
+        (i < 13 ? window.grid[i + 1][1] : window.edits[i - 13]) = typed;
+        expected += kKeys[i] + std::string(*kInFile[i] ? " = " : " =") + kInFile[i] + "\n";
+    }
+    window.logScaleChecked = true;
+    const fs::path file = folder / u8"каскад 1.ou";
+    const Stage typed = StageFromForm(window, SweepKind::Decade);
+    EXPECT_EQ(StageText(typed), expected + "log_scale = 1\nsweep = decade\n");
+    ASSERT_EQ(WriteStageFile(file, typed), "");
+
+    FakeCalcWindow opened(state);
+    opened.graphEnabled = true;
+    const std::optional<Stage> stage = OpenStage(opened, boxes, file);
+    ASSERT_TRUE(stage);
+    EXPECT_EQ(stage->Sweep, SweepKind::Decade);
+    for (size_t i = 0; i < 16; ++i)
+        EXPECT_EQ(i < 13 ? opened.grid[i + 1][1] : opened.edits[i - 13],
+                  WithSeparator(kInFile[i], separator))
+            << kKeys[i];
+    EXPECT_TRUE(opened.logScaleChecked);
+    EXPECT_FALSE(opened.graphEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, StageRoundTrip, testing::Values('.', ','),
+                         [](const auto& info) { return info.param == ',' ? "Comma" : "Point"; });
+
+// A refused file's text and its message after "Файл «к.ou»".
+const std::string kNotAStage =
+    ": это не файл каскада: первой должна стоять строка «format = ou-stage 1»";
+const std::pair<std::string, std::string> kRefusals[] = {
+    {"# ОУ\nR1 = 100\n", ", строка 2" + kNotAStage},
+    {"format = ou-stage 2\r\n", ", строка 1: «ou-stage 2» — файл записан более новой версией "
+                                "программы, эта знает только «ou-stage 1»"},
+    {"format = ou-stage 1\nR1 = 1\n\n#\nC1 = 1,5\n", ", строка 5: «1,5» — не число"},
+    {"format = ou-stage 1\nk0 = 1E400\n", ", строка 2: «1E400» — не число"},
+    {"format = ou-stage 1\nf1 = " + std::string(39, 'x') + "ЖЖЖ",
+     ", строка 2: «" + std::string(39, 'x') + "Ж…» — не число"},
+    {"format = ou-stage 1\nlog_scale = yes\n", ", строка 2: «yes» — не 0 и не 1"},
+    {"format = ou-stage 1\nsweep = octave\n", ", строка 2: «octave» — не linear и не decade"},
+    {"format = ou-stage 1\nR1 100\n", ", строка 2: «R1 100» — нет знака «=»"},
+    {"format = ou-stage 1\nR1 = 1\nR2 = 2\nR1=1\n", ", строка 4: «R1» уже задан в строке 2"},
+    {"format = ou-stage 1\nR1 = 1\n# \xC2\xA0 \xE9t\xE9\n",
+     ", строка 3: текст не в кодировке UTF-8"},
+    {"format = ou-stage 1\n# \xED\xA0\x80\n", ", строка 2: текст не в кодировке UTF-8"},
+    {"format = ou-stage 1\n#" + std::string(kMaxStageFileSize, ' '),
+     " больше 64 КиБ — это не файл каскада"}};
+
+class RefusedStage : public StageFileTest,
+                     public testing::WithParamInterface<std::pair<std::string, std::string>> {};
+
+TEST_P(RefusedStage, NamesFileLineAndReasonAndLeavesTheFormAsItWas) {
+    window.Type({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}, "a", "b",
+                "c");
+    window.graphEnabled = true;
+    const FakeCalcWindow before = window;
+    EXPECT_FALSE(OpenStage(window, boxes, Write(GetParam().first)));
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Файл «к.ou»" + GetParam().second});
+    EXPECT_EQ(window.grid, before.grid);
+    EXPECT_EQ(window.edits, before.edits);
+    EXPECT_TRUE(window.graphEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RefusedStage, testing::ValuesIn(kRefusals));
+
+TEST_F(StageFileTest, OpensANewerFileOfTheSameFormatWithCommentsAndCrLf) {
+    window.grid[2][1] = "typed before";
+    const std::optional<Stage> stage = OpenStage(
+        window, boxes,
+        Write("\xEF\xBB\xBF# a newer ou\r\n\r\n  format=ou-stage   1\r\nR1=100\r\n"
+              "title = усилитель\r\nC1\t=\t10\r\nlog_scale = 1\r\ncolour = 1,5\r\nto = 2E6"));
+    ASSERT_TRUE(stage) << boxes.errors.front();
+    EXPECT_EQ(window.grid[1][1], "100");
+    EXPECT_EQ(window.grid[2][1], ""); // a missing key leaves its cell blank
+    EXPECT_EQ(window.grid[6][1], "10");
+    EXPECT_EQ(window.edits, (std::array<std::string, 3>{"", "2000000", ""}));
+    EXPECT_TRUE(window.logScaleChecked);
+}
+
+} // namespace

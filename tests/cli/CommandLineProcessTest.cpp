@@ -1,0 +1,94 @@
+#include "app/CalculationCommand.h"
+#include "app/HeadlessForm.h"
+#include "app/StageForm.h"
+#include "app/StageTexts.h"
+#include "app/TableExport.h"
+#include "numerics/NumberText.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct ProgramCase {
+    const char* name;
+    const char* locale;    // LC_ALL for the program: C has a point, ru_RU a comma
+    const char* arguments; // after "ou", with the table and the stage file named in the folder
+    int exit;
+    std::string output, errors;
+};
+
+const ProgramCase kRuns[] = {
+    {"CsvWithPoint", "C", "--csv 'таблица 1.csv' 'каскад 1.ou'", 0, "", ""},
+    {"CsvWithComma", "ru_RU.UTF-8", "--csv 'таблица 1.csv' 'каскад 1.ou'", 0, "", ""},
+    {"RefusedByCalculation", "C", "--csv 'таблица 1.csv' 'без k0.ou'", 1, "",
+     "сколько-сколько К усиления?..\n"},
+    {"FloatingPointError", "C", "--csv 'таблица 1.csv' 'через 0.ou'", 1, "",
+     "Floating point division by zero.\n"},
+    {"RefusedFile", "C", "--csv 'таблица 1.csv' дважды.ou", 2, "",
+     "Файл «дважды.ou», строка 14: «R1» уже задан в строке 2\n"},
+    {"MissingFile", "C", "--csv 'таблица 1.csv' нет.ou", 2, "",
+     "Не удалось открыть «нет.ou»: такого файла нет\n"},
+    {"TableNotWritable", "C", "--csv папка 'каскад 1.ou'", 2, "",
+     "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
+    {"WrongArguments", "C", "--csv 'таблица 1.csv'", 2, "",
+     "ou: после --csv нужны два имени: файл таблицы и файл каскада\nСправка: ou --help\n"},
+    {"Version", "C", "--version", 0, "ou " OU_VERSION "\n", ""},
+    {"Help", "C", "--help", 0, kUsage, ""},
+};
+
+class ProgramRun : public testing::TestWithParam<ProgramCase> {};
+
+const fs::path folder = fs::temp_directory_path() / "ou command line тест";
+
+TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSuccess) {
+    const ProgramCase& run = GetParam();
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string stage = "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\n"
+                              "R5 = 1000\nC1 = 10\nC2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nRin = 10\n"
+                              "f1 = 1\n";
+    std::ofstream(folder / "каскад 1.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 999.5";
+    std::ofstream(folder / "без k0.ou") << stage << "from = 10\nto = 20\nstep = 1\n";
+    std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
+    std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
+    std::ofstream(folder / "таблица 1.csv") << "old";
+    fs::create_directories(folder / "папка");
+    // No display of any kind: the program must not need one.
+    const std::string command =
+        "cd '" + folder.string() +
+        "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=" + run.locale + " " +
+        OU_PROGRAM + " " + run.arguments + " >out 2>err";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << command;
+    EXPECT_EQ(WEXITSTATUS(status), run.exit);
+    EXPECT_EQ(Contents(folder / "out"), run.output);
+    EXPECT_EQ(Contents(folder / "err"), run.errors);
+    if (run.exit != 0 || run.output != "") {
+        EXPECT_EQ(Contents(folder / "таблица 1.csv"), "old");
+        return;
+    }
+    if (*run.locale == 'r')
+        SetDecimalSeparatorSource([] { return U','; });
+    HeadlessForm form;
+    PutStageIntoForm(form, *ReadStageFile(folder / "каскад 1.ou").Loaded);
+    BuRasClick(form, form.State());
+    ASSERT_EQ(SaveTable(form.Results(), folder / "saved.csv"), "");
+    SetDecimalSeparatorSource(nullptr);
+    EXPECT_EQ(Contents(folder / "таблица 1.csv"), Contents(folder / "saved.csv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ProgramRun, testing::ValuesIn(kRuns),
+                         [](const auto& info) { return info.param.name; });
+
+} // namespace
