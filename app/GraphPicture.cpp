@@ -25,7 +25,7 @@ constexpr Rgb kTextColor{0, 0, 0};
 
 void DrawNoPointsText(Surface& surface) {
     const ClipRect clip = surface.Clip();
-    const TextSize size = surface.MeasureText(kNoPoints);
+    const TextBoxSize size = surface.MeasureText(kNoPoints);
     surface.TextOut(static_cast<int32_t>((int64_t{clip.Left} + clip.Right - size.Width) / 2),
                     static_cast<int32_t>((int64_t{clip.Top} + clip.Bottom - size.Height) / 2),
                     kNoPoints);
@@ -75,9 +75,9 @@ void GraphPicture::DrawLegend(Surface& surface) const {
                          kKeptCurveColors[place]});
     lines.push_back({kCurrentCurveLegend, kCurveColor});
 
-    TextSize box{0, 0};
+    TextBoxSize box{0, 0};
     for (const Line& line : lines) {
-        const TextSize size = surface.MeasureText(line.text);
+        const TextBoxSize size = surface.MeasureText(line.text);
         box = {std::max(box.Width, size.Width), std::max(box.Height, size.Height)};
     }
     const int32_t left =
@@ -91,9 +91,9 @@ void GraphPicture::DrawLegend(Surface& surface) const {
             surface.MoveTo(left, y);
             surface.LineTo(left + kStrokeLength, y);
         }
-        surface.SetTextColor(line.color);
+        surface.SetTextInk(line.color);
         surface.TextOut(left + kStrokeLength + kStrokeGap, top, line.text);
         top += box.Height;
     }
-    surface.SetTextColor(kTextColor);
+    surface.SetTextInk(kTextColor);
 }

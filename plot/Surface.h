@@ -34,7 +34,7 @@ struct Rgb {
 };
 
 // The box a text fills, in pixels.
-struct TextSize {
+struct TextBoxSize {
     int32_t Width;
     int32_t Height;
 };
@@ -60,11 +60,11 @@ class Surface {
 
     // The colour of the text TextOut writes from now on; black until changed. A surface that
     // writes every text in black may ignore it.
-    virtual void SetTextColor(Rgb) {}
+    virtual void SetTextInk(Rgb) {}
 
     // The box TextOut fills with this text. A surface that cannot measure its font estimates it
     // for an 8-point font: 7 pixels a character, 16 a line.
-    virtual TextSize MeasureText(std::string_view text) const {
+    virtual TextBoxSize MeasureText(std::string_view text) const {
         int32_t characters = 0;
         for (const char c : text)
             characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80; // not a continuation
