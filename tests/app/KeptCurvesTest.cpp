@@ -1,75 +1,61 @@
 #include "app/KeptCurves.h"
 
-#include "FakeCalcWindow.h"
-#include "app/CalculationCommand.h"
 #include "plot/mGraf.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
-
-double Distance(Rgb a, Rgb b) {
-    return std::hypot(a.Red - b.Red, a.Green - b.Green, a.Blue - b.Blue);
-}
 
 // Each kept curve's colour stands apart from the current curve, the grid, the window's silver
 // background and every other kept curve.
 TEST(KeptCurves, PaletteColoursAreFarApart) {
-    constexpr Rgb kSilver{192, 192, 192};
-    for (size_t i = 0; i < kKeptCurveColors.size(); ++i) {
-        for (const Rgb other : {kCurveColor, kGridColor, kSilver})
-            EXPECT_GE(Distance(kKeptCurveColors[i], other), 100) << i;
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_GE(Distance(kKeptCurveColors[i], kKeptCurveColors[j]), 100) << i << " " << j;
+    std::vector<Rgb> others = {kCurveColor, kGridColor, Rgb{192, 192, 192}};
+    for (const Rgb c : kKeptCurveColors) {
+        for (const Rgb o : others)
+            EXPECT_GE(std::hypot(c.Red - o.Red, c.Green - o.Green, c.Blue - o.Blue), 100);
+        others.push_back(c);
     }
 }
 
-// The current stage: the typical one of the calculation tests, swept 10 … 100 Hz in 10 Hz steps.
-EnteredInput Current() {
-    return {
-        {100, 1000, 1, 99, 1000, 10, 1, 100, 1, 1, 100000, 10, 1}, SweepKind::Linear, 10, 100, 10};
-}
-
+// Changes to the kept curve's input: 0 … 12 the parameters, 13 fmin, 14 fmax, 15 df.
 struct LegendCase {
     const char* name;
-    void (*change)(EnteredInput& kept);
-    bool drawableInDecibels;
+    std::vector<std::pair<size_t, double>> changes;
+    SweepKind sweep;
     const char* line;
 };
 
 class LegendLineOf : public testing::TestWithParam<LegendCase> {};
 
+// The current stage: the typical one, swept 10 … 100 Hz in 10 Hz steps.
 TEST_P(LegendLineOf, NamesWhatDiffersFromTheCurrentStage) {
-    KeptCurve curve{Current(), {}, {}, {}, {}};
-    GetParam().change(curve.Input);
-    if (GetParam().drawableInDecibels)
-        curve.LogFrequencies = {1};
-    EXPECT_EQ(LegendLine(2, curve, Current(), true), GetParam().line);
+    const EnteredInput current{
+        {100, 1000, 1, 99, 1000, 10, 1, 100, 1, 1, 100000, 10, 1}, SweepKind::Linear, 10, 100, 10};
+    KeptCurve curve{current, {}, {}, {}, {}};
+    const std::array<double*, 3> sweep = {&curve.Input.fmin, &curve.Input.fmax, &curve.Input.df};
+    for (const auto& [field, value] : GetParam().changes)
+        *(field < 13 ? &curve.Input.Parameters[field] : sweep[field - 13]) = value;
+    curve.Input.Sweep = GetParam().sweep;
+    EXPECT_EQ(LegendLine(2, curve, current, false), GetParam().line);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     KeptCurves, LegendLineOf,
-    testing::Values(LegendCase{"Same", [](EnteredInput&) {}, true, "2: как текущая"},
-                    LegendCase{"OneParameter", [](EnteredInput& k) { k.Parameters[3] = 150; }, true,
-                               "2: R4 = 150 кОм"},
+    testing::Values(LegendCase{"Same", {}, SweepKind::Linear, "2: как текущая"},
+                    LegendCase{"OneParameter", {{3, 150}}, SweepKind::Linear, "2: R4 = 150 кОм"},
                     LegendCase{"SeveralInGridOrder",
-                               [](EnteredInput& k) {
-                                   k.Parameters[11] = 1;
-                                   k.Parameters[6] = 2.2;
-                                   k.fmax = 1000;
-                               },
-                               true, "2: C2 = 2.2 пФ, Rвх оу = 1 МОм, fкон = 1000 Гц"},
-                    LegendCase{"Step", [](EnteredInput& k) { k.df = 5; }, true, "2: шаг = 5 Гц"},
+                               {{14, 1000}, {11, 1}, {13, -10}, {6, 2.2}},
+                               SweepKind::Linear,
+                               "2: C2 = 2.2 пФ, Rвх оу = 1 МОм, fнач = -10 Гц, fкон = 1000 Гц"},
+                    LegendCase{"Step", {{15, 5}}, SweepKind::Linear, "2: шаг = 5 Гц"},
                     // Ten points per decade against a 10 Hz step: the same number, another sweep.
-                    LegendCase{"DecadeSweep", [](EnteredInput& k) { k.Sweep = SweepKind::Decade; },
-                               true, "2: точек на декаду = 10"},
-                    LegendCase{"NotDrawable", [](EnteredInput& k) { k.fmin = -10; }, false,
-                               "2: fнач = -10 Гц — не рисуется в дБ"}),
+                    LegendCase{"DecadeSweep", {}, SweepKind::Decade, "2: точек на декаду = 10"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Curve of a state whose computed rows start at `first` Hz.
-CalcState Rows(double first, int32_t computed = 3) {
+// A state whose computed rows start at `first` Hz.
+CalcState Rows(double first, int32_t computed) {
     CalcState s;
     s.Frequencies = {first, first + 1, first + 2};
     s.Ratio = {1, 2, 3};
@@ -81,7 +67,6 @@ CalcState Rows(double first, int32_t computed = 3) {
 
 TEST(KeptCurves, SixAreKeptAndEachMoreTakesTheOldestPlace) {
     KeptCurves kept;
-    EXPECT_FALSE(kept.CanForget());
     EXPECT_FALSE(KeptCurves::CanRemember(Rows(1, 1)));
     kept.Remember(Rows(1, 1));
     EXPECT_TRUE(kept.Curves().empty());
@@ -95,23 +80,6 @@ TEST(KeptCurves, SixAreKeptAndEachMoreTakesTheOldestPlace) {
     EXPECT_TRUE(kept.CanForget());
     kept.Forget();
     EXPECT_FALSE(kept.CanForget());
-}
-
-// A curve kept from a calculation names the value it was computed with, not one typed since.
-TEST(KeptCurves, RemembersWhatTheCalculationRead) {
-    CalcState state;
-    FakeCalcWindow window(state);
-    window.Type({"100", "1000", "1", "99", "1000", "10", "1", "100", "1", "1", "100000", "10", "1"},
-                "10", "100", "10");
-    BuRasClick(window, state);
-    KeptCurves kept;
-    kept.Remember(state);
-    window.grid[4][1] = "150";
-    BuRasClick(window, state);
-    window.grid[4][1] = "0";
-    window.edits[2] = "0";
-    BuRasClick(window, state); // refused: the rows shown are still those of R4 = 150 kΩ
-    EXPECT_EQ(LegendLine(1, kept.Curves()[0], state.Entered, false), "1: R4 = 99 кОм");
 }
 
 } // namespace
