@@ -3,6 +3,8 @@
 #include "numerics/CheckedArithmetic.h"
 #include "numerics/NumberText.h"
 
+#include <cmath>
+
 namespace {
 
 // The refusals, as the user reads them.
@@ -17,6 +19,10 @@ constexpr const char* kEndBelowStart = "fкон<fнач?..Нельзя";
 constexpr const char* kStepPrefix = "шаг f=";
 constexpr const char* kBadStepSuffix = "?..нельзя";
 constexpr const char* kTooManyPointsSuffix = "?..слишком много точек";
+constexpr const char* kDecadeStartPrefix = "fнач=";
+constexpr const char* kDecadeStartSuffix = "?..для логарифмического шага нужна fнач>0";
+constexpr const char* kPointsPerDecadePrefix = "точек на декаду=";
+constexpr const char* kPointsPerDecadeSuffix = "?..нужно целое от 1 до 1000000";
 
 // Rows of the parameter grid, column 1.
 enum ParameterRow { kR1 = 1, kR2, kR3, kR4, kR5, kC1, kC2, kC3, kC4, kC5, kK0, kRin, kF1 };
@@ -61,52 +67,93 @@ bool ReadInput(CalcWindow& window, CalcState& s) {
         return refuse(kNoInputResistance);
     if ((s.f1 = ReadParameter(window, kF1)) == 0)
         return refuse(kNoUnityGainFrequency);
-    if ((s.fmin = ReadSweep(window, SweepEdit::EdOt)) == 0)
+    const bool decade = s.Sweep == SweepKind::Decade;
+    s.fmin = ReadSweep(window, SweepEdit::EdOt);
+    // A decade sweep multiplies up from the start: it must be above zero.
+    if (decade && !(s.fmin > 0))
+        return refuse(kDecadeStartPrefix + NumberToText(s.fmin) + kDecadeStartSuffix);
+    if (s.fmin == 0)
         return refuse(kNoStartFrequency);
     if ((s.fmax = ReadSweep(window, SweepEdit::EdDo)) == 0)
         return refuse(kNoEndFrequency);
     s.df = ReadSweep(window, SweepEdit::EdDf);
-    if (!(s.df > 0))
+    if (decade && !(s.df >= 1 && s.df <= kMaxPointsPerDecade && s.df == std::floor(s.df)))
+        return refuse(kPointsPerDecadePrefix + NumberToText(s.df) + kPointsPerDecadeSuffix);
+    if (!decade && !(s.df > 0))
         return refuse(kStepPrefix + NumberToText(s.df) + kBadStepSuffix);
     if (s.fmax < s.fmin)
         return refuse(kEndBelowStart);
     return true;
 }
 
-// The i-th sweep frequency, formed in extended precision.
-double SweepFrequency(int32_t i, double fmin, double df) {
-    return Store(Extended(i) * df + fmin);
+// The i-th sweep frequency, formed from the start and i in extended precision, never from the
+// frequency before it: a million steps add no drift. `step` is in Hz, or points per decade.
+double SweepFrequency(SweepKind kind, int32_t i, double fmin, double step) {
+    if (kind == SweepKind::Decade)
+        return Store(Extended(fmin) * std::pow(10.0L, Extended(i) / step));
+    return Store(Extended(i) * step + fmin);
 }
 
-// The sweep: whole steps from fmin, then fmax itself when the last step falls short of it, so the
-// end frequency is always in the list.
-struct Sweep {
-    int32_t wholeSteps;
+// The sweep: `formed` frequencies formed from fmin, then fmax itself when the last of them falls
+// short of it, so the end frequency is always in the list.
+struct SweepPlan {
+    int32_t formed;
     int32_t count;
 };
 
 // False when there would be more than kMaxSweepFrequencies; judged on the extended quotient, so a
 // huge one never reaches the integer conversion.
-bool PlanSweep(double fmin, double fmax, double df, Sweep& sweep) {
+bool PlanLinearSweep(double fmin, double fmax, double df, SweepPlan& sweep) {
     const Extended steps = (Extended(fmax) - fmin) / df;
     if (!(steps < kMaxSweepFrequencies))
         return false;
-    sweep.wholeSteps = FloorToInt32(steps);
+    int32_t wholeSteps = FloorToInt32(steps);
     // The quotient is rounded, and may round up to a whole number of steps whose last frequency,
     // as stored, lies past the end. No sweep frequency lies beyond fmax.
-    while (sweep.wholeSteps > 0 && SweepFrequency(sweep.wholeSteps, fmin, df) > fmax)
-        --sweep.wholeSteps;
-    sweep.count = sweep.wholeSteps + 1 + (SweepFrequency(sweep.wholeSteps, fmin, df) < fmax);
+    const auto at = [&](int32_t i) { return SweepFrequency(SweepKind::Linear, i, fmin, df); };
+    while (wholeSteps > 0 && at(wholeSteps) > fmax)
+        --wholeSteps;
+    sweep.formed = wholeSteps + 1;
+    sweep.count = sweep.formed + (at(wholeSteps) < fmax);
     return sweep.count <= kMaxSweepFrequencies;
 }
 
-void BuildSweep(CalcState& s, const Sweep& sweep) {
+// fmin·10^(i/n) for as long as it lies below the end by more than a billionth, so that a
+// frequency that is the end but for rounding is not listed beside it; then the end. The count is
+// judged from the logarithm first, so a sweep over hundreds of decades is refused unformed, then
+// settled on the frequencies as stored.
+bool PlanDecadeSweep(double fmin, double fmax, double n, SweepPlan& sweep) {
+    const Extended end = Extended(fmax) * (1 - 1E-9L);
+    const Extended below = n * std::log10(end / fmin);
+    if (!(below < kMaxSweepFrequencies))
+        return false;
+    const auto under = [&](int32_t i) {
+        return SweepFrequency(SweepKind::Decade, i, fmin, n) < end;
+    };
+    int32_t formed = std::max(0, FloorToInt32(below) + 1);
+    while (formed > 0 && !under(formed - 1))
+        --formed;
+    while (under(formed))
+        ++formed;
+    sweep = {formed, formed + 1};
+    return sweep.count <= kMaxSweepFrequencies;
+}
+
+void BuildSweep(CalcState& s, const SweepPlan& sweep) {
     s.Frequencies.resize(static_cast<size_t>(sweep.count));
-    for (int32_t i = 0; i <= sweep.wholeSteps; ++i)
-        s.Frequencies[static_cast<size_t>(i)] = SweepFrequency(i, s.fmin, s.df);
-    if (sweep.count > sweep.wholeSteps + 1)
+    for (int32_t i = 0; i < sweep.formed; ++i)
+        s.Frequencies[static_cast<size_t>(i)] = SweepFrequency(s.Sweep, i, s.fmin, s.df);
+    if (sweep.count > sweep.formed)
         s.Frequencies.back() = s.fmax;
     s.Count = sweep.count;
+}
+
+EnteredInput Entered(const CalcState& s) {
+    return {{s.R1, s.R2, s.R3, s.R4, s.R5, s.C1, s.C2, s.C3, s.C4, s.C5, s.k0, s.Rin, s.f1},
+            s.Sweep,
+            s.fmin,
+            s.fmax,
+            s.df};
 }
 
 // Units of entry to Ω, F and Hz. The input resistance loads both inputs of the amplifier, so it is
@@ -137,11 +184,22 @@ double Decibel(double ratio) {
         [&]<class X>(ScalarTag<X>) { return Store(X(20) * Log10(X(ratio))); });
 }
 
-void BuRasClick(CalcWindow& window, CalcState& s) {
+const char* SweepLabelText(SweepKind sweep) {
+    // The words stand over the fields EdOt, EdDo and EdDf.
+    return sweep == SweepKind::Decade
+               ? "от                          до                 точек на декаду"
+               : "от                          до                 с  шагом";
+}
+
+void BuRasClick(CalcWindow& window, CalcState& s, SweepKind sweepKind) {
+    s.Sweep = sweepKind;
     if (!ReadInput(window, s))
         return;
-    Sweep sweep{};
-    if (!PlanSweep(s.fmin, s.fmax, s.df, sweep)) {
+    SweepPlan sweep{};
+    const bool planned = s.Sweep == SweepKind::Decade
+                             ? PlanDecadeSweep(s.fmin, s.fmax, s.df, sweep)
+                             : PlanLinearSweep(s.fmin, s.fmax, s.df, sweep);
+    if (!planned) {
         window.ShowMessage(kStepPrefix + NumberToText(s.df) + kTooManyPointsSuffix);
         return;
     }
@@ -163,8 +221,10 @@ void BuRasClick(CalcWindow& window, CalcState& s) {
     try {
         // Checked operation by operation, so no flag is left up for the sweep to mistake for its
         // own.
+        const EnteredInput entered = Entered(s);
         ConvertToBaseUnits(s);
         s.Swept = s;
+        s.Entered = entered;
         for (; done < count; ++done) {
             const double ratio = ComplexAbs(StageGain(s.Frequencies[done], s));
             s.Ratio[done] = ratio;

@@ -4,6 +4,8 @@
 #include "plot/mGraf.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -12,8 +14,21 @@ constexpr const char* kFrequencyTitle = "f, Гц";
 constexpr const char* kDecibelTitle = "k, дБ";
 constexpr const char* kLogFrequencyTitle = "log(f)";
 
-arDouble Head(const arDouble& series, size_t count) {
-    return arDouble(series.begin(), series.begin() + static_cast<std::ptrdiff_t>(count));
+constexpr const char* kNoPoints = "Нет рассчитанных точек";
+
+// The legend: a stroke of each curve's colour, then its line of text in that colour, in the top
+// right corner of the chart, this far inside its frame.
+constexpr int32_t kLegendInset = 8;
+constexpr int32_t kStrokeLength = 20;
+constexpr int32_t kStrokeGap = 6;
+constexpr Rgb kTextColor{0, 0, 0};
+
+void DrawNoPointsText(Surface& surface) {
+    const ClipRect clip = surface.Clip();
+    const TextBoxSize size = surface.MeasureText(kNoPoints);
+    surface.TextOut(static_cast<int32_t>((int64_t{clip.Left} + clip.Right - size.Width) / 2),
+                    static_cast<int32_t>((int64_t{clip.Top} + clip.Bottom - size.Height) / 2),
+                    kNoPoints);
 }
 
 } // namespace
@@ -34,21 +49,51 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     // calculation's gains. Fewer than two points make no curve.
     const auto computed = static_cast<size_t>(ComputedRows(state_));
     if (computed < 2)
-        return;
-    const arDouble& gains = state_.LogScale ? state_.Decibels : state_.Ratio;
-    // Copies only after a calculation stopped part way.
-    const bool whole = computed == state_.Frequencies.size();
-    const arDouble headFrequencies = whole ? arDouble() : Head(state_.Frequencies, computed);
-    const arDouble headGains = whole ? arDouble() : Head(gains, computed);
-    const arDouble& frequencies = whole ? state_.Frequencies : headFrequencies;
-    const arDouble& ys = whole ? gains : headGains;
-
-    if (state_.LogScale)
-        DrawChart(Log10Series(frequencies, static_cast<int32_t>(computed)), ys, kGraphDivisions,
-                  surface);
-    else
-        DrawChart(frequencies, ys, kGraphDivisions, surface);
+        return DrawNoPointsText(surface);
+    const arDouble logFrequencies =
+        state_.LogScale ? Log10Series(state_.Frequencies, static_cast<int32_t>(computed))
+                        : arDouble();
+    const Series abscissae =
+        state_.LogScale ? Series(logFrequencies) : Series(state_.Frequencies).first(computed);
+    DrawChart(GraphCurves(state_, kept_, abscissae), kGraphDivisions, surface);
     surface.TextOut(20, 30, state_.LogScale ? kDecibelTitle : kRatioTitle);
     surface.TextOut(outerWidth - 90, outerHeight - 60,
                     state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);
+    if (kept_ != nullptr && !kept_->Curves().empty())
+        DrawLegend(surface);
+}
+
+void GraphPicture::DrawLegend(Surface& surface) const {
+    struct Line {
+        std::string text;
+        Rgb color;
+    };
+    std::vector<Line> lines;
+    const std::vector<KeptCurve>& kept = kept_->Curves();
+    for (size_t place = 0; place < kept.size(); ++place)
+        lines.push_back({LegendLine(place + 1, kept[place], state_.Entered, state_.LogScale),
+                         kKeptCurveColors[place]});
+    lines.push_back({kCurrentCurveLegend, kCurveColor});
+
+    TextBoxSize box{0, 0};
+    for (const Line& line : lines) {
+        const TextBoxSize size = surface.MeasureText(line.text);
+        box = {std::max(box.Width, size.Width), std::max(box.Height, size.Height)};
+    }
+    const int32_t left =
+        surface.Clip().Right - kChartMargin - kLegendInset - box.Width - kStrokeGap - kStrokeLength;
+    int32_t top = kChartMargin + kLegendInset;
+    surface.SetPenStyle(PenStyle::Solid);
+    for (const Line& line : lines) {
+        // Two pixels thick, to show the colour plainly.
+        surface.SetPenColor(line.color);
+        for (const int32_t y : {top + box.Height / 2 - 1, top + box.Height / 2}) {
+            surface.MoveTo(left, y);
+            surface.LineTo(left + kStrokeLength, y);
+        }
+        surface.SetTextInk(line.color);
+        surface.TextOut(left + kStrokeLength + kStrokeGap, top, line.text);
+        top += box.Height;
+    }
+    surface.SetTextInk(kTextColor);
 }

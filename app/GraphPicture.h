@@ -1,14 +1,16 @@
 #pragma once
 
 #include "CalcState.h"
+#include "KeptCurves.h"
 #include "plot/Surface.h"
 
 #include <cstdint>
 
 // The graph window's picture, for every set of windows: the curve of the rows the last
 // calculation computed, as gain ratio over frequency or as decibels over log10 of frequency,
-// with the axis titles. It holds no data: each paint draws from the calculation state as it then
-// stands.
+// with the axis titles; the kept curves, if any, under it with a legend naming how each differs.
+// It holds no data: each paint draws from the calculation state and the kept curves as they then
+// stand. With fewer than two computed rows it says so in the middle of the window.
 class GraphPicture {
   public:
     explicit GraphPicture(const CalcState& state) : state_(state) {}
@@ -22,9 +24,14 @@ class GraphPicture {
     // A calculation has ended or "график" was pressed: the next paint tries again.
     void Rearm() { failed_ = false; }
 
+    // The curves drawn beside the current one from the next paint on; none for nullptr.
+    void SetKeptCurves(const KeptCurves* kept) { kept_ = kept; }
+
   private:
     void Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const;
+    void DrawLegend(Surface& surface) const;
 
     const CalcState& state_;
+    const KeptCurves* kept_ = nullptr;
     bool failed_ = false;
 };

@@ -4,6 +4,8 @@
 #include "numerics/CheckedArithmetic.h"
 #include "plot/mGraf.h"
 
+#include <algorithm>
+
 // log10 for the whole series in one evaluation: reading the flags after each logarithm would
 // stall the x87 and cost more than the logarithm itself.
 arDouble Log10Series(const arDouble& frequencies, int32_t count) {
@@ -16,7 +18,24 @@ arDouble Log10Series(const arDouble& frequencies, int32_t count) {
     return logarithms;
 }
 
-std::optional<GraphPoint> PointUnderPointer(const CalcState& s, ClipRect area, int32_t x) {
+std::vector<ChartCurve> GraphCurves(const CalcState& s, const KeptCurves* kept, Series abscissae) {
+    std::vector<ChartCurve> curves;
+    if (kept != nullptr) {
+        for (size_t place = 0; place < kept->Curves().size(); ++place) {
+            const KeptCurve& curve = kept->Curves()[place];
+            if (curve.Drawable(s.LogScale))
+                curves.push_back({s.LogScale ? curve.LogFrequencies : curve.Frequencies,
+                                  s.LogScale ? curve.Decibels : curve.Ratio,
+                                  kKeptCurveColors[place]});
+        }
+    }
+    const Series gains = s.LogScale ? s.Decibels : s.Ratio;
+    curves.push_back({abscissae, gains.first(abscissae.size()), kCurveColor});
+    return curves;
+}
+
+std::optional<GraphPoint> PointUnderPointer(const CalcState& s, ClipRect area, int32_t x,
+                                            const KeptCurves* kept) {
     const int32_t rows = ComputedRows(s);
     if (rows == 0)
         return std::nullopt;
@@ -24,7 +43,8 @@ std::optional<GraphPoint> PointUnderPointer(const CalcState& s, ClipRect area, i
         const arDouble abscissae =
             s.LogScale ? Log10Series(s.Frequencies, rows)
                        : arDouble(s.Frequencies.begin(), s.Frequencies.begin() + rows);
-        const ChartAxis axis = HorizontalAxis(abscissae, kGraphDivisions, area);
+        const ChartAxis axis =
+            HorizontalAxis(GraphCurves(s, kept, abscissae), kGraphDivisions, area);
         // The pointer as a position past the margin, comparable with AxisPosition.
         const Extended pointer = Extended(x) - kChartMargin;
         const size_t nearest = EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
@@ -48,4 +68,51 @@ std::optional<GraphPoint> PointUnderPointer(const CalcState& s, ClipRect area, i
 std::string ReadoutText(const GraphPoint& point) {
     return "f = " + FrequencyText(point.Frequency) + " Гц, |k| = " + GainText(point.Ratio) + " (" +
            GainText(point.Decibels) + " дБ)";
+}
+
+namespace {
+
+// The index of the element of the ascending series nearest x, the lower on a tie.
+size_t NearestSample(Series xs, Extended x) {
+    const auto above = std::lower_bound(xs.begin(), xs.end(), x);
+    if (above == xs.begin())
+        return 0;
+    if (above == xs.end())
+        return xs.size() - 1;
+    const auto i = static_cast<size_t>(above - xs.begin());
+    return x - xs[i - 1] <= xs[i] - x ? i - 1 : i;
+}
+
+} // namespace
+
+std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, double frequency) {
+    std::vector<KeptPoint> points;
+    const Extended position = logScale ? std::log10(Extended(frequency)) : frequency;
+    for (size_t place = 0; place < kept.Curves().size(); ++place) {
+        const KeptCurve& curve = kept.Curves()[place];
+        if (!curve.Drawable(logScale))
+            continue;
+        const size_t i =
+            NearestSample(logScale ? curve.LogFrequencies : curve.Frequencies, position);
+        points.push_back({place + 1, {curve.Frequencies[i], curve.Ratio[i], curve.Decibels[i]}});
+    }
+    return points;
+}
+
+std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept) {
+    std::string text = ReadoutText(point);
+    for (const KeptPoint& k : kept)
+        text.append("\n")
+            .append(std::to_string(k.Number))
+            .append(": ")
+            .append(ReadoutText(k.Point));
+    return text;
+}
+
+std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
+                                               ClipRect area, int32_t x) {
+    const auto point = PointUnderPointer(state, area, x, &kept);
+    if (!point)
+        return std::nullopt;
+    return ReadoutText(*point, KeptPointsAt(kept, state.LogScale, point->Frequency));
 }

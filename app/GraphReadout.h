@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CalcState.h"
-#include "plot/Surface.h"
+#include "KeptCurves.h"
+#include "plot/mGraf.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the graph window draws from the calculation state, and what it reads back under the
 // pointer. The window's own paint and its readout share these, so both map a frequency to the
@@ -18,6 +20,11 @@ constexpr int32_t kGraphDivisions = 10;
 // frequency of zero or below is a floating-point error.
 arDouble Log10Series(const arDouble& frequencies, int32_t count);
 
+// The curves of the graph: the kept ones that can be drawn in its mode, by place, under the
+// current one, whose abscissae (its frequencies, or their log10 in the decibel graph) are given.
+std::vector<ChartCurve> GraphCurves(const CalcState& state, const KeptCurves* kept,
+                                    Series abscissae);
+
 // One computed row: its frequency (Hz, in either graph mode), ratio and decibels.
 struct GraphPoint {
     double Frequency;
@@ -28,8 +35,27 @@ struct GraphPoint {
 // The computed row whose point the chart, drawn into `area`, puts nearest to the pointer's
 // column x: nearest by the exact position the chart rounds to a pixel, the lower frequency on a
 // tie. Only rows of the last calculation count. Nothing when there are none, or when the chart
-// itself cannot be drawn (its paint reports why, once; a pointer moving over it does not).
-std::optional<GraphPoint> PointUnderPointer(const CalcState& state, ClipRect area, int32_t x);
+// itself cannot be drawn (its paint reports why, once; a pointer moving over it does not). The
+// kept curves drawn beside it widen the axis.
+std::optional<GraphPoint> PointUnderPointer(const CalcState& state, ClipRect area, int32_t x,
+                                            const KeptCurves* kept = nullptr);
+
+// A kept curve's sample, numbered as the legend numbers the curve.
+struct KeptPoint {
+    size_t Number;
+    GraphPoint Point;
+};
+
+// Of each kept curve drawn in the graph's mode, the sample nearest `frequency` along the
+// horizontal axis (in log10 f in the decibel graph), the lower on a tie.
+std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, double frequency);
 
 // "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)": the numbers as the result table writes them.
 std::string ReadoutText(const GraphPoint& point);
+// The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …".
+std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept);
+
+// The tooltip under the pointer: the current curve's point nearest it and the kept curves' samples
+// nearest that point's frequency. Nothing as PointUnderPointer.
+std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
+                                               ClipRect area, int32_t x);

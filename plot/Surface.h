@@ -33,6 +33,12 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The box a text fills, in pixels.
+struct TextBoxSize {
+    int32_t Width;
+    int32_t Height;
+};
+
 class Surface {
   public:
     virtual ~Surface() = default;
@@ -51,6 +57,19 @@ class Surface {
 
     // UTF-8 text in the window font on the window background, its top-left corner at (x, y).
     virtual void TextOut(int32_t x, int32_t y, std::string_view text) = 0;
+
+    // The colour of the text TextOut writes from now on; black until changed. A surface that
+    // writes every text in black may ignore it.
+    virtual void SetTextInk(Rgb) {}
+
+    // The box TextOut fills with this text. A surface that cannot measure its font estimates it
+    // for an 8-point font: 7 pixels a character, 16 a line.
+    virtual TextBoxSize MeasureText(std::string_view text) const {
+        int32_t characters = 0;
+        for (const char c : text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80; // not a continuation
+        return {7 * characters, 16};
+    }
 
     // MoveTo the first point, then LineTo each following one. A curve has up to a million points:
     // a surface that can draw them in one call overrides this, with the same pixels.

@@ -76,8 +76,30 @@ double GridValue(int32_t k, double step, double min) {
     return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Store(X(k) * step + min); });
 }
 
+// The element of all the series, taken one after the other, that no later one `replaces`; NaN when
+// they are all empty.
+template <class Replaces> double Extreme(std::span<const Series> all, Replaces replaces) {
+    double r = std::numeric_limits<double>::quiet_NaN();
+    const auto first = std::find_if(all.begin(), all.end(), [](Series s) { return !s.empty(); });
+    if (first != all.end())
+        r = first->front();
+    for (const Series series : all)
+        for (const double v : series)
+            if (replaces(v, r))
+                r = v;
+    return r;
+}
+
+double Smallest(std::span<const Series> all) {
+    return Extreme(all, [](double v, double r) { return !std::isgreaterequal(v, r); });
+}
+
+double Largest(std::span<const Series> all) {
+    return Extreme(all, [](double v, double r) { return std::isgreater(v, r); });
+}
+
 // Left as they are by AxisRange for n < 2; the scale then divides by zero.
-ChartAxis ScaleAxis(const arDouble& series, int32_t n, int32_t extent) {
+ChartAxis ScaleAxis(std::span<const Series> series, int32_t n, int32_t extent) {
     ChartAxis axis{0, 0, 0, 0};
     AxisRange(series, n, axis.step, axis.min, axis.max);
     axis.scale = EvaluateWithFloatChecks(
@@ -85,26 +107,60 @@ ChartAxis ScaleAxis(const arDouble& series, int32_t n, int32_t extent) {
     return axis;
 }
 
+// The pixels each axis spans: the clip rectangle's less both margins.
+int32_t HorizontalExtent(ClipRect clip) {
+    return Wrap32(int64_t{clip.Right} - clip.Left - 2 * kChartMargin);
+}
+
+int32_t VerticalExtent(ClipRect clip) {
+    return Wrap32(int64_t{clip.Bottom} - clip.Top - 2 * kChartMargin);
+}
+
+// One curve onto axes already scaled, in the pen already chosen.
+void DrawCurve(const ChartCurve& curve, const ChartAxis& x, const ChartAxis& y, Surface& surface) {
+    // The curve goes to the surface in chunks, so a million-point sweep needs no buffer of its
+    // own. Each chunk starts at the last point of the one before: the line stays continuous and
+    // its pixels are those of one polyline. No surface call comes between the points of a chunk,
+    // so one reading of the clip serves it.
+    constexpr size_t kChunk = 4096;
+    std::array<Point, kChunk> chunk;
+    const size_t count = curve.xs.size();
+    size_t filled = 0; // points of the chunk computed so far
+    for (size_t first = 0; first < count; first += kChunk - 1) {
+        const size_t size = std::min(kChunk, count - first);
+        const int32_t bottom = surface.Clip().Bottom;
+        try {
+            EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
+                for (filled = 0; filled < size; ++filled) {
+                    const size_t j = first + filled;
+                    chunk[filled] = {ChartColumn<X>(x, curve.xs[j]),
+                                     Wrap32(int64_t{bottom} -
+                                            RoundToInt32(AxisPosition<X>(y, curve.ys[j])) -
+                                            kChartMargin)};
+                }
+                return 0;
+            });
+        } catch (const FloatingPointError&) {
+            // The curve up to the point that failed, as drawing it segment by segment would.
+            surface.Polyline(chunk.data(), filled);
+            throw;
+        }
+        surface.Polyline(chunk.data(), size);
+        if (size < kChunk)
+            break;
+    }
+}
+
 } // namespace
 
 double ArrayMin(const arDouble& a) {
-    double r = std::numeric_limits<double>::quiet_NaN();
-    if (!a.empty())
-        r = a[0];
-    for (const double v : a)
-        if (!std::isgreaterequal(v, r))
-            r = v;
-    return r;
+    const Series one[] = {a};
+    return Smallest(one);
 }
 
 double ArrayMax(const arDouble& a) {
-    double r = std::numeric_limits<double>::quiet_NaN();
-    if (!a.empty())
-        r = a[0];
-    for (const double v : a)
-        if (std::isgreater(v, r))
-            r = v;
-    return r;
+    const Series one[] = {a};
+    return Largest(one);
 }
 
 double NiceCeiling(double x) {
@@ -124,10 +180,16 @@ void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax) {
 }
 
 void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax) {
+    const Series one[] = {series};
+    AxisRange(one, n, step, axisMin, axisMax);
+}
+
+void AxisRange(std::span<const Series> series, int32_t n, double& step, double& axisMin,
+               double& axisMax) {
     if (n < 2)
         return;
-    const double mx = ArrayMax(series);
-    const double mn = ArrayMin(series);
+    const double mx = Largest(series);
+    const double mn = Smallest(series);
     const Scale s =
         EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return ScaleOf<X>(mn, mx, n); });
     step = s.step;
@@ -136,20 +198,39 @@ void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin,
 }
 
 ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip) {
-    return ScaleAxis(xs, n, Wrap32(int64_t{clip.Right} - clip.Left - 2 * kChartMargin));
+    const Series one[] = {xs};
+    return ScaleAxis(one, n, HorizontalExtent(clip));
 }
 
 ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip) {
-    return ScaleAxis(ys, n, Wrap32(int64_t{clip.Bottom} - clip.Top - 2 * kChartMargin));
+    const Series one[] = {ys};
+    return ScaleAxis(one, n, VerticalExtent(clip));
+}
+
+ChartAxis HorizontalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip) {
+    std::vector<Series> xs;
+    for (const ChartCurve& curve : curves)
+        xs.push_back(curve.xs);
+    return ScaleAxis(xs, n, HorizontalExtent(clip));
+}
+
+ChartAxis VerticalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip) {
+    std::vector<Series> ys;
+    for (const ChartCurve& curve : curves)
+        ys.push_back(curve.ys);
+    return ScaleAxis(ys, n, VerticalExtent(clip));
 }
 
 void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface) {
-    constexpr int32_t kMargin = kChartMargin;
-    constexpr Rgb kGridColor{128, 128, 128};
-    constexpr Rgb kCurveColor{0, 128, 0};
+    const ChartCurve one[] = {{xs, ys, kCurveColor}};
+    DrawChart(one, n, surface);
+}
 
-    const ChartAxis x = HorizontalAxis(xs, n, surface.Clip());
-    const ChartAxis y = VerticalAxis(ys, n, surface.Clip());
+void DrawChart(std::span<const ChartCurve> curves, int32_t n, Surface& surface) {
+    constexpr int32_t kMargin = kChartMargin;
+
+    const ChartAxis x = HorizontalAxis(curves, n, surface.Clip());
+    const ChartAxis y = VerticalAxis(curves, n, surface.Clip());
 
     // The clip is read afresh at every use: it belongs to the window, not to the chart.
     surface.SetPenStyle(PenStyle::Dotted);
@@ -170,35 +251,8 @@ void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surfa
     }
 
     surface.SetPenStyle(PenStyle::Solid);
-    surface.SetPenColor(kCurveColor);
-    // The curve goes to the surface in chunks, so a million-point sweep needs no buffer of its
-    // own. Each chunk starts at the last point of the one before: the line stays continuous and
-    // its pixels are those of one polyline. No surface call comes between the points of a chunk,
-    // so one reading of the clip serves it.
-    constexpr size_t kChunk = 4096;
-    std::array<Point, kChunk> chunk;
-    const size_t count = xs.size();
-    size_t filled = 0; // points of the chunk computed so far
-    for (size_t first = 0; first < count; first += kChunk - 1) {
-        const size_t size = std::min(kChunk, count - first);
-        const int32_t bottom = surface.Clip().Bottom;
-        try {
-            EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-                for (filled = 0; filled < size; ++filled) {
-                    const size_t j = first + filled;
-                    chunk[filled] = {ChartColumn<X>(x, xs[j]),
-                                     Wrap32(int64_t{bottom} -
-                                            RoundToInt32(AxisPosition<X>(y, ys[j])) - kMargin)};
-                }
-                return 0;
-            });
-        } catch (const FloatingPointError&) {
-            // The curve up to the point that failed, as drawing it segment by segment would.
-            surface.Polyline(chunk.data(), filled);
-            throw;
-        }
-        surface.Polyline(chunk.data(), size);
-        if (size < kChunk)
-            break;
+    for (const ChartCurve& curve : curves) {
+        surface.SetPenColor(curve.color);
+        DrawCurve(curve, x, y, surface);
     }
 }

@@ -5,6 +5,7 @@
 #include "plot/Surface.h"
 
 #include <cstdint>
+#include <span>
 
 // Axis scaling and the chart. The arithmetic is that of the x87: intermediates in extended
 // precision, stored as double where noted; a division by zero, an invalid operation or an
@@ -32,6 +33,23 @@ void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax);
 // the outputs are left as they are. A series that is zero throughout gets 0 … 1.
 void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax);
 
+// A view of a series held elsewhere.
+using Series = std::span<const double>;
+
+constexpr Rgb kGridColor{128, 128, 128};
+constexpr Rgb kCurveColor{0, 128, 0};
+
+// One curve of a chart: ys over xs (ys at least as long as xs), in its colour.
+struct ChartCurve {
+    Series xs;
+    Series ys;
+    Rgb color;
+};
+
+// The range of several series on one axis: that of the series taken one after the other.
+void AxisRange(std::span<const Series> series, int32_t n, double& step, double& axisMin,
+               double& axisMax);
+
 // Pixels between the chart and each edge of the surface's clip rectangle.
 constexpr int32_t kChartMargin = 10;
 
@@ -48,6 +66,9 @@ struct ChartAxis {
 // height, each less both margins. For n < 2 the range stays 0 … 0 and the scale divides by zero.
 ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip);
 ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip);
+// The same for several curves on one chart, ranged over all of them.
+ChartAxis HorizontalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip);
+ChartAxis VerticalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip);
 
 // Where v lies along the axis, in pixels from the margin, before the chart rounds it to a pixel.
 // For use inside EvaluateWithFloatChecks, as the chart evaluates it.
@@ -61,6 +82,10 @@ template <class X> int32_t ChartColumn(const ChartAxis& axis, double v) {
     return static_cast<int32_t>(int64_t{RoundToInt32(AxisPosition<X>(axis, v))} + kChartMargin);
 }
 
-// The curve ys over xs (ys at least as long as xs) inside the surface's clip rectangle with
-// 10-pixel margins, over a dotted grid of n divisions per axis labelled with the grid values.
+// The curve ys over xs in green inside the surface's clip rectangle with 10-pixel margins, over a
+// dotted grid of n divisions per axis labelled with the grid values.
 void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface);
+
+// Several curves over one grid, on axes ranged over all of them; each drawn as the one above,
+// in the order given, so the last lies on top.
+void DrawChart(std::span<const ChartCurve> curves, int32_t n, Surface& surface);

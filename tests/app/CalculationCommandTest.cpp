@@ -175,7 +175,12 @@ struct RefusalCase {
     const char* value;
     std::array<const char*, 3> sweep;
     const char* message;
+    SweepKind kind = SweepKind::Linear;
 };
+
+RefusalCase DecadeRefusal(const char* name, std::array<const char*, 3> sweep, const char* message) {
+    return {name, 0, "", sweep, message, SweepKind::Decade};
+}
 
 class Refusal : public CalculationCommand, public testing::WithParamInterface<RefusalCase> {};
 
@@ -195,7 +200,7 @@ TEST_P(Refusal, ShowsItsMessageAndStopsThere) {
     window.edits = {" " + window.edits[0], " " + window.edits[1], " " + window.edits[2]};
     if (c.row > 0)
         window.grid[c.row][1] = c.value;
-    BuRasClick(window, state);
+    BuRasClick(window, state, c.kind);
 
     EXPECT_EQ(window.messages, (std::vector<std::string>{c.message}));
     EXPECT_EQ(FrequencyColumn(), before);
@@ -236,8 +241,71 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     "",
                     {"-1E300", "1E300", "1E-300"},
-                    "шаг f=1E-300?..слишком много точек"}),
+                    "шаг f=1E-300?..слишком много точек"},
+        DecadeRefusal("DecadeStartZero", {"0", "100", "10"},
+                      "fнач=0?..для логарифмического шага нужна fнач>0"),
+        DecadeRefusal("DecadeStartNegative", {"-5", "100", "10"},
+                      "fнач=-5?..для логарифмического шага нужна fнач>0"),
+        DecadeRefusal("DecadePointsEmpty", {"1", "100", ""},
+                      "точек на декаду=0?..нужно целое от 1 до 1000000"),
+        DecadeRefusal("DecadePointsFractional", {"1", "100", "2.5"},
+                      "точек на декаду=2.5?..нужно целое от 1 до 1000000"),
+        DecadeRefusal("DecadePointsAboveMillion", {"1", "100", "1000001"},
+                      "точек на декаду=1000001?..нужно целое от 1 до 1000000"),
+        // Ten decades of a million points and the end: one frequency too many.
+        DecadeRefusal("DecadeOneTooMany", {"1", "1E10", "1000000"},
+                      "шаг f=1000000?..слишком много точек"),
+        DecadeRefusal("DecadeHundredsOfDecades", {"1E-300", "1E300", "1000000"},
+                      "шаг f=1000000?..слишком много точек")),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct DecadeCase {
+    const char* name;
+    const char* from;
+    const char* to;
+    const char* perDecade;
+    int32_t count; // the end included
+};
+
+class DecadeSweep : public CalculationCommand, public testing::WithParamInterface<DecadeCase> {};
+
+// fнач·10^(i/n) while below the end by more than a billionth, then the end: checked against the
+// same formula evaluated another way, exp(i·ln 10 / n), whose rounding differs.
+TEST_P(DecadeSweep, FollowsItsFormulaAndEndsAtTheEnd) {
+    const DecadeCase& c = GetParam();
+    window.Type(kTypicalStage, c.from, c.to, c.perDecade);
+    BuRasClick(window, state, SweepKind::Decade);
+    ASSERT_EQ(state.Computed, c.count);
+    const long double fmin = std::stold(c.from), n = std::stold(c.perDecade);
+    EXPECT_EQ(state.Frequencies.back(), std::stod(c.to));
+    for (int32_t i = 0; i + 1 < c.count; ++i) {
+        const long double expected = fmin * std::exp(i * std::log(10.0L) / n);
+        ASSERT_NEAR(state.Frequencies[static_cast<size_t>(i)] / expected, 1, 1e-15) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Decade, DecadeSweep,
+    testing::Values(DecadeCase{"EndOnAPoint", "1", "100", "3", 7},
+                    DecadeCase{"EndBetweenPoints", "1", "150", "3", 8},
+                    // 100 lies a ten-billionth below the end: the end is listed in its place.
+                    DecadeCase{"PointWithinABillionthOfTheEnd", "1", "100.00000001", "3", 7},
+                    DecadeCase{"StartIsEnd", "50", "50", "1", 1},
+                    DecadeCase{"FractionalStart", "0.1", "1000", "1", 5},
+                    // Repeated multiplication would have drifted by some 1E-10 at the end.
+                    DecadeCase{"MillionPointsWithoutDrift", "20", "200", "1000000", 1'000'001}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What names a kept curve: the input its rows were computed with, not what was read since.
+TEST_F(CalculationCommand, EnteredInputIsThatOfTheComputedRows) {
+    Calculate("10", "100", "10");
+    window.grid[4][1] = "150";
+    window.edits[2] = "0"; // refused after reading R4
+    BuRasClick(window, state);
+    EXPECT_EQ(state.R4, 150);
+    EXPECT_EQ(state.Entered.Parameters[3], 99);
+    EXPECT_EQ(state.Entered.df, 10);
+}
 
 TEST_F(CalculationCommand, RefusedStepFieldShowsItsNormalForm) {
     window.Type(kTypicalStage, "10", "100", "");

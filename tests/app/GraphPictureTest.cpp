@@ -1,6 +1,7 @@
 #include "app/GraphPicture.h"
 
 #include "numerics/FloatError.h"
+#include "plot/mGraf.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ class RecordingSurface final : public Surface {
   public:
     ClipRect Clip() const override { return {0, 0, 763, 534}; }
     void SetPenStyle(PenStyle) override {}
-    void SetPenColor(Rgb) override {}
+    void SetPenColor(Rgb color) override { pen = color; }
     void MoveTo(int32_t, int32_t) override { ++moves; }
     void LineTo(int32_t, int32_t) override { ++lines; }
     void TextOut(int32_t x, int32_t y, std::string_view text) override {
@@ -22,6 +23,7 @@ class RecordingSurface final : public Surface {
     }
     void Polyline(const Point* points, size_t count) override {
         curve.insert(curve.end(), points, points + count);
+        curveColors.push_back(pen);
     }
     bool Empty() const { return moves == 0 && lines == 0 && texts.empty() && curve.empty(); }
 
@@ -29,6 +31,8 @@ class RecordingSurface final : public Surface {
     int lines = 0;
     std::vector<std::string> texts;
     std::vector<Point> curve;
+    Rgb pen{};
+    std::vector<Rgb> curveColors; // the pen of each polyline
 };
 
 // Five rows of a sweep 10 … 50 Hz with falling gains, `computed` of them from the last run.
@@ -42,13 +46,16 @@ CalcState FiveRows(int32_t computed) {
     return s;
 }
 
-TEST(GraphPicture, DrawsNothingWithFewerThanTwoComputedRows) {
+TEST(GraphPicture, SaysSoInTheMiddleWithFewerThanTwoComputedRows) {
     for (int32_t computed : {0, 1}) {
         const CalcState s = FiveRows(computed);
         GraphPicture picture(s);
         RecordingSurface surface;
         picture.Paint(surface, 771, 568);
-        EXPECT_TRUE(surface.Empty()) << computed;
+        // 22 characters of the default 7 × 16 pixels, centred in 763 × 534.
+        EXPECT_EQ(surface.texts, (std::vector<std::string>{"304,259 Нет рассчитанных точек"}));
+        EXPECT_EQ(surface.moves + surface.lines, 0) << computed;
+        EXPECT_TRUE(surface.curve.empty()) << computed;
     }
 }
 
@@ -95,6 +102,33 @@ TEST(GraphPicture, FailedPaintThrowsOnceUntilRearmed) {
     RecordingSurface linear;
     picture.Paint(linear, 771, 568);
     EXPECT_EQ(linear.curve.size(), 5u);
+}
+
+// Kept: one of twice the gains and one through −10 Hz, which has no place over log f: left out,
+// and said so in the legend. The current curve lies on top, the axes take in the kept curve.
+TEST(GraphPicture, DrawsTheKeptCurvesItCanUnderTheCurrentOneWithALegend) {
+    CalcState s = FiveRows(4), twice = FiveRows(5), negative = FiveRows(4);
+    twice.Ratio = {16, 12, 8, 4, 2};
+    twice.Decibels = {36, 30, 24, 18, 12};
+    twice.Entered.Parameters[3] = 150;
+    negative.Frequencies[0] = -10;
+    KeptCurves kept;
+    kept.Remember(twice);
+    kept.Remember(negative);
+    s.LogScale = true;
+    GraphPicture picture(s);
+    picture.SetKeptCurves(&kept);
+    RecordingSurface surface;
+    picture.Paint(surface, 771, 568);
+    EXPECT_EQ(surface.curveColors, (std::vector<Rgb>{kKeptCurveColors[0], kCurveColor}));
+    EXPECT_NE(std::find(surface.texts.begin(), surface.texts.end(), "10,10 40"),
+              surface.texts.end());
+    // The legend last, in the top right corner: its widest line ends 18 pixels inside.
+    ASSERT_GE(surface.texts.size(), 3u);
+    EXPECT_EQ(
+        std::vector<std::string>(surface.texts.end() - 3, surface.texts.end()),
+        (std::vector<std::string>{"514,18 1: R4 = 150 кОм",
+                                  "514,34 2: как текущая — не рисуется в дБ", "514,50 текущая"}));
 }
 
 } // namespace

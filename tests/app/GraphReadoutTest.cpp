@@ -79,6 +79,27 @@ TEST(GraphReadout, NothingWithoutComputedRowsOrWhereTheChartCannotBeDrawn) {
     EXPECT_TRUE(PointUnderPointer(s, kGraphArea, 300).has_value());
 }
 
+// Kept 13 … 193 Hz and −10 … 20 Hz: the axis runs −100 … 200, 2.4767 px per Hz from 257.67 px at
+// 0 Hz, and the column 307 lies over 20 Hz; on the current curve's own axis, 0 … 100, over 40 Hz.
+TEST(GraphReadout, KeptCurvesWidenTheAxisAndReadTheirSampleNearestThePoint) {
+    CalcState s = Sweep(10, 95, 5);
+    KeptCurves kept;
+    const CalcState wide = Sweep(13, 193, 10), negative = Sweep(-10, 20, 5);
+    kept.Remember(wide);
+    kept.Remember(negative);
+    EXPECT_EQ(PointUnderPointer(s, kGraphArea, 307)->Frequency, 40);
+    const auto row = [](const CalcState& c, size_t i) {
+        return GraphPoint{c.Frequencies[i], c.Ratio[i], c.Decibels[i]};
+    };
+    EXPECT_EQ(ReadoutUnderPointer(s, kept, kGraphArea, 307),
+              ReadoutText(row(s, 2), {{1, row(wide, 1)}, {2, row(negative, 6)}}));
+    // Over log f (0 … 3) the curve through −10 Hz is neither drawn nor read; the column 300 lies
+    // over 15 Hz, and 13 Hz is nearer it than 23 Hz.
+    s.LogScale = true;
+    EXPECT_EQ(ReadoutUnderPointer(s, kept, kGraphArea, 300),
+              ReadoutText(row(s, 1)) + "\n1: " + ReadoutText(row(wide, 0)));
+}
+
 TEST(GraphReadout, TextWritesNumbersAsTheResultTable) {
     const GraphPoint point{1010, 21.08921234, 26.48121234};
     EXPECT_EQ(ReadoutText(point), "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)");

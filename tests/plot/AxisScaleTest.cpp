@@ -74,6 +74,20 @@ TEST_P(AxisRangeTest, IncludesZeroAndSeries) {
     EXPECT_EQ(step, c.step);
 }
 
+// Several curves on one axis: the series taken one after the other, here each element a series of
+// its own after an empty one.
+TEST_P(AxisRangeTest, OfSeveralSeriesTakesInAll) {
+    const RangeCase& c = GetParam();
+    std::vector<Series> pieces{Series()};
+    for (const double& v : c.series)
+        pieces.push_back(Series(&v, 1));
+    double step = 0, min = 0, max = 0;
+    AxisRange(pieces, c.n, step, min, max);
+    EXPECT_EQ(min, c.min);
+    EXPECT_EQ(max, c.max);
+    EXPECT_EQ(step, c.step);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Examples, AxisRangeTest,
     testing::Values(RangeCase{"Positive", {10, 20, 35}, 10, 4, 0, 40},

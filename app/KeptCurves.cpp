@@ -1,0 +1,94 @@
+#include "KeptCurves.h"
+
+#include "GraphReadout.h"
+#include "MainWindowTexts.h"
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kSameAsCurrent = "как текущая";
+constexpr const char* kNotDrawnInDecibels = " — не рисуется в дБ";
+constexpr const char* kStartName = "fнач";
+constexpr const char* kEndName = "fкон";
+constexpr const char* kStepName = "шаг";
+constexpr const char* kPointsPerDecadeName = "точек на декаду";
+constexpr const char* kHertz = "Гц";
+
+// "R4 = 150 кОм", the number as the grid writes it; no unit when there is none.
+std::string Named(std::string_view name, double value, std::string_view unit) {
+    std::string text = std::string(name) + " = " + NumberToText(value);
+    if (!unit.empty())
+        text.append(" ").append(unit);
+    return text;
+}
+
+arDouble Head(const arDouble& series, int32_t rows) {
+    return arDouble(series.begin(), series.begin() + rows);
+}
+
+} // namespace
+
+bool KeptCurves::CanRemember(const CalcState& state) {
+    return ComputedRows(state) >= 2;
+}
+
+void KeptCurves::Remember(const CalcState& state) {
+    if (!CanRemember(state))
+        return;
+    const int32_t rows = ComputedRows(state);
+    KeptCurve curve{state.Entered,
+                    Head(state.Frequencies, rows),
+                    Head(state.Ratio, rows),
+                    Head(state.Decibels, rows),
+                    {}};
+    if (std::all_of(curve.Frequencies.begin(), curve.Frequencies.end(),
+                    [](double f) { return f > 0; }))
+        curve.LogFrequencies = Log10Series(curve.Frequencies, rows);
+    if (curves_.size() < kMaxKeptCurves) {
+        curves_.push_back(std::move(curve));
+        return;
+    }
+    curves_[oldest_] = std::move(curve);
+    oldest_ = (oldest_ + 1) % kMaxKeptCurves;
+}
+
+void KeptCurves::Forget() {
+    curves_.clear();
+    oldest_ = 0;
+}
+
+std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current) {
+    std::vector<std::string> differences;
+    for (size_t i = 0; i < kParameterNames.size(); ++i) {
+        if (kept.Parameters[i] == current.Parameters[i])
+            continue;
+        const std::string_view entry = kParameterNames[i]; // "R4,кОм"
+        const size_t comma = entry.find(',');
+        differences.push_back(
+            Named(entry.substr(0, comma), kept.Parameters[i], entry.substr(comma + 1)));
+    }
+    if (kept.fmin != current.fmin)
+        differences.push_back(Named(kStartName, kept.fmin, kHertz));
+    if (kept.fmax != current.fmax)
+        differences.push_back(Named(kEndName, kept.fmax, kHertz));
+    // The same number means another thing in a sweep of the other kind.
+    if (kept.Sweep != current.Sweep || kept.df != current.df)
+        differences.push_back(kept.Sweep == SweepKind::Decade
+                                  ? Named(kPointsPerDecadeName, kept.df, "")
+                                  : Named(kStepName, kept.df, kHertz));
+    if (differences.empty())
+        return kSameAsCurrent;
+    std::string text = differences.front();
+    for (size_t i = 1; i < differences.size(); ++i)
+        text += ", " + differences[i];
+    return text;
+}
+
+std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
+                       bool logScale) {
+    return std::to_string(number) + ": " + DifferenceText(curve.Input, current) +
+           (curve.Drawable(logScale) ? "" : kNotDrawnInDecibels);
+}

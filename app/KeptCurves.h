@@ -1,0 +1,72 @@
+#pragma once
+
+#include "CalcState.h"
+#include "plot/Surface.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Curves kept to be drawn beside the current one, so that stages can be compared.
+
+// The graph window's commands that keep the curve shown and drop the kept ones.
+inline constexpr const char* kRememberCurveCommand = "Запомнить кривую";
+inline constexpr const char* kForgetCurvesCommand = "Забыть кривые";
+
+// The most curves kept; one more takes the place of the oldest.
+constexpr size_t kMaxKeptCurves = 6;
+
+// The colour of each place: apart from the current curve's green, the grey grid, the silver
+// background and each other.
+inline constexpr std::array<Rgb, kMaxKeptCurves> kKeptCurveColors = {
+    Rgb{0, 0, 255},   Rgb{220, 0, 0},   Rgb{200, 0, 200},
+    Rgb{230, 120, 0}, Rgb{0, 160, 192}, Rgb{128, 64, 0}};
+
+// A copy of the computed rows of one calculation and what they were computed with.
+struct KeptCurve {
+    EnteredInput Input;
+    arDouble Frequencies; // Hz, ascending
+    arDouble Ratio;       // |gain| per frequency
+    arDouble Decibels;    // 20·log10(Ratio)
+    // log10 of the frequencies, the abscissae of the decibel graph, taken once when kept; empty
+    // when a frequency is 0 Hz or below, and the curve cannot be drawn there.
+    arDouble LogFrequencies;
+
+    bool Drawable(bool logScale) const { return !logScale || !LogFrequencies.empty(); }
+};
+
+// The kept curves by place, numbered 1 … 6 in the legend: a curve keeps its place, number and
+// colour until the curves are forgotten; when all six places are taken, the next curve takes the
+// place of the oldest.
+class KeptCurves {
+  public:
+    // The enabling rules of the two commands: a curve needs two computed rows.
+    static bool CanRemember(const CalcState& state);
+    bool CanForget() const { return !curves_.empty(); }
+
+    // "Запомнить кривую": keeps a copy of the curve `state` shows; nothing when it shows none.
+    void Remember(const CalcState& state);
+    // "Забыть кривые".
+    void Forget();
+
+    // By place: the curve at index i is number i + 1.
+    const std::vector<KeptCurve>& Curves() const { return curves_; }
+
+  private:
+    std::vector<KeptCurve> curves_;
+    size_t oldest_ = 0; // the place taken next once all are full
+};
+
+// What sets a kept curve apart from the current stage, as the grid names the parameters, in
+// their units of entry: "R4 = 150 кОм, fкон = 1000 Гц"; "как текущая" when nothing does. A sweep
+// of the other kind is named by its third field.
+std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current);
+
+// The legend's line for curve `number`: "1: R4 = 150 кОм", followed by " — не рисуется в дБ" when
+// the curve cannot be drawn in the graph's mode.
+std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
+                       bool logScale);
+
+// The legend's line for the current curve.
+inline constexpr const char* kCurrentCurveLegend = "текущая";
