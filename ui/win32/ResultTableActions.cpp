@@ -1,11 +1,12 @@
 #include "ResultTableActions.h"
 
 #include "Clipboard.h"
-#include "PopupMenu.h"
 #include "FileDialog.h"
+#include "PopupMenu.h"
 #include "app/EventGuard.h"
 #include "app/ExportTexts.h"
 #include "app/TableExport.h"
+#include "numerics/NumberText.h"
 
 ResultTableActions::ResultTableActions(Grid& grid, const ResultTable& table, MessageBoxes& boxes)
     : grid_(grid), table_(table), boxes_(boxes), chooser_(&SaveDialog()) {
@@ -47,10 +48,13 @@ void ResultTableActions::ContextMenu(POINT screen) {
 
 void ResultTableActions::Copy() {
     const GridRange selected = grid_.Selection();
-    const std::string text =
-        CopyText(table_, {selected.Left, selected.Top, selected.Right, selected.Bottom});
-    if (!text.empty())
-        PutTextOnClipboard(grid_.Handle(), text);
+    const CellBlock block = {selected.Left, selected.Top, selected.Right, selected.Bottom};
+    const PinnedDecimalSeparator sameTextTwice; // measured, then written
+    const ClipboardResult result = PutTextOnClipboard(
+        grid_.Handle(), [&](const PieceSink& sink) { WriteCopyText(table_, block, sink); });
+    if (result != ClipboardResult::Copied)
+        boxes_.ShowError(result == ClipboardResult::OutOfMemory ? kCopyNoMemory
+                                                                : kCopyClipboardBusy);
 }
 
 void ResultTableActions::SelectAll() {
