@@ -1,12 +1,16 @@
 #pragma once
 
-#include "tests/app/RecordingMessageBoxes.h"
 #include "numerics/NumberText.h"
+#include "tests/app/RecordingMessageBoxes.h"
+#include "ui/win32/FileDialog.h"
 #include "ui/win32/StartUp.h"
 #include "ui/win32/Text.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,6 +38,17 @@ inline void PressKey(WPARAM key) {
     ProcessPendingMessages();
 }
 
+// Ctrl held down while `press` runs, as the thread's keyboard state tells it.
+template <class Press> void WithControlHeld(Press press) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    press();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
 inline void Click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
 }
@@ -47,6 +62,11 @@ inline void ClickAt(HWND window, POINT point, WPARAM keys = 0) {
 inline void Key(HWND window, WPARAM key) {
     SendMessageW(window, WM_KEYDOWN, key, 1);
     SendMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// A key pressed on a window with Ctrl held down.
+inline void ControlKey(HWND window, WPARAM key) {
+    WithControlHeld([&] { Key(window, key); });
 }
 
 // Each character as the keyboard delivers it after translation.
@@ -104,6 +124,52 @@ inline POINT WindowPosition(HWND window) {
     return {rect.left, rect.top};
 }
 
+// Answers the save dialog with a file in a scratch folder.
+class ScratchFile final : public FileChooser {
+  public:
+    explicit ScratchFile(std::string name)
+        : path(std::filesystem::temp_directory_path() / std::filesystem::u8path(name)) {
+        std::filesystem::remove(path);
+    }
+    ~ScratchFile() override { std::filesystem::remove(path); }
+    std::filesystem::path SaveFileName(HWND, const std::string&, const std::string&,
+                                       const std::string& extension, const std::string&) override {
+        asked = extension;
+        return path;
+    }
+    std::string Content() const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    std::filesystem::path path;
+    std::string asked;
+};
+
+inline std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The thirteen parameters and the sweep typed into the main window.
+inline void TypeCircuit(TForm1& form, const std::vector<std::string>& parameters,
+                        const std::string& from, const std::string& to, const std::string& step) {
+    for (int row = 1; row <= 13; ++row)
+        TypeIntoCell(form.SgIsh(), 1, row, parameters.at(static_cast<size_t>(row - 1)));
+    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdOt), from);
+    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdDo), to);
+    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdDf), step);
+}
+
 // The three windows as start-up makes them, with message boxes that never block. Every box a
 // test causes must be checked and cleared by it.
 class ProgramTest : public testing::Test {
@@ -127,11 +193,7 @@ class ProgramTest : public testing::Test {
 
     void TypeCircuit(const std::vector<std::string>& parameters, const std::string& from,
                      const std::string& to, const std::string& step) {
-        for (int row = 1; row <= 13; ++row)
-            TypeIntoCell(Form1().SgIsh(), 1, row, parameters.at(static_cast<size_t>(row - 1)));
-        TypeInto(Control(Form1Controls::EdOt), from);
-        TypeInto(Control(Form1Controls::EdDo), to);
-        TypeInto(Control(Form1Controls::EdDf), step);
+        ::TypeCircuit(Form1(), parameters, from, to, step);
     }
 
     RecordingMessageBoxes boxes;
