@@ -12,7 +12,7 @@ if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
     exit 1
 fi
 
-if grep -q '^architecture: i386' < <("$objdump" -f "$program") &&
+if grep -q '^architecture: i386,' < <("$objdump" -f "$program") &&
     ! grep -q 'large address aware' <<<"$headers"; then
     echo "FAIL: $program is a 32-bit program that is not large-address-aware"
     exit 1
