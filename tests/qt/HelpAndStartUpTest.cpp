@@ -46,7 +46,6 @@ class HelpAndStartUpTest : public QObject {
         QTest::addColumn<int>("key");
         QTest::newRow("Escape") << int(Qt::Key_Escape);
         QTest::newRow("Enter") << int(Qt::Key_Return);
-        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
     }
 
     void helpClosesFromTheKeyboard() {

@@ -2,140 +2,90 @@
 #include "ui/win32/Clipboard.h"
 #include "ui/win32/Win32MessageBoxes.h"
 
-#include <cwchar>
-#include <set>
+#include <string_view>
 
-// The keyboard alone, as a user without a mouse drives the program: through the message boxes,
-// the help window and the parameter grid.
+// The keyboard alone, as a user without a mouse drives the program.
 
 namespace {
 
 namespace Id = Form1Controls;
 
-// Answers the real message boxes as a user pressing Enter would, noting for each its owner and
-// which of the program's windows could still be used while it was up.
+// Answers Windows' own message boxes as a user pressing Enter would, noting each box's owner and
+// the unowned windows that could still be used while it was up.
 class BoxAnswerer {
   public:
-    struct Box {
-        HWND owner;
-        std::vector<HWND> enabledWindows; // the program's top-level windows, the box aside
-    };
-
     BoxAnswerer() : hook_(SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) {
-        answerer_ = this;
+        owners.clear();
+        usable.clear();
     }
-    ~BoxAnswerer() {
-        UnhookWindowsHookEx(hook_);
-        answerer_ = nullptr;
-    }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+    ~BoxAnswerer() { UnhookWindowsHookEx(hook_); }
 
-    std::vector<Box> boxes;
+    static inline std::vector<HWND> owners;
+    static inline std::vector<HWND> usable;
 
   private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        wchar_t name[16] = {};
-        const auto window = reinterpret_cast<HWND>(wParam);
-        if (code == HCBT_ACTIVATE && answerer_ != nullptr &&
-            GetClassNameW(window, name, std::size(name)) > 0 && std::wcscmp(name, L"#32770") == 0 &&
-            !answered_.contains(window)) {
-            answered_.insert(window);
-            Box box{GetWindow(window, GW_OWNER), {}};
-            EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND top, LPARAM found) {
-                    if (IsWindowEnabled(top) && IsWindowVisible(top) &&
-                        GetWindow(top, GW_OWNER) == nullptr)
-                        reinterpret_cast<std::vector<HWND>*>(found)->push_back(top);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&box.enabledWindows));
-            std::erase(box.enabledWindows, window);
-            answerer_->boxes.push_back(box);
-            // Enter on the box's button, once its dialog loop runs.
-            PostMessageW(GetDlgItem(window, IDOK), WM_KEYDOWN, VK_RETURN, 1);
+        const auto box = reinterpret_cast<HWND>(wParam);
+        wchar_t name[8] = {};
+        if (code == HCBT_ACTIVATE && GetClassNameW(box, name, 8) > 0 &&
+            std::wstring_view(name) == L"#32770" && GetPropW(box, L"answered") == nullptr) {
+            SetPropW(box, L"answered", box);
+            owners.push_back(GetWindow(box, GW_OWNER));
+            EnumThreadWindows(GetCurrentThreadId(), &NoteUsable, 0);
+            std::erase(usable, box);
+            PostMessageW(GetDlgItem(box, IDOK), WM_KEYDOWN, VK_RETURN, 1);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
-
+    static BOOL CALLBACK NoteUsable(HWND top, LPARAM) {
+        if (IsWindowEnabled(top) && GetWindow(top, GW_OWNER) == nullptr)
+            usable.push_back(top);
+        return TRUE;
+    }
     HHOOK hook_;
-    static inline BoxAnswerer* answerer_ = nullptr;
-    static inline std::set<HWND> answered_;
 };
 
-// The three windows with the boxes Windows shows, answered at once.
-class KeyboardOnly : public testing::Test {
+class KeyboardOnly : public ProgramTest {
   protected:
-    void SetUp() override {
-        SetDecimalSeparatorSource(nullptr);
-        windows = std::make_unique<ProgramWindows>(messageBoxes);
-        ProcessPendingMessages();
-    }
-    void TearDown() override {
-        windows.reset();
-        ProcessPendingMessages();
-    }
+    MessageBoxes& Boxes() override { return windowsBoxes; }
 
-    TForm1& Form1() { return windows->Form1; }
-    HWND Control(int id) { return GetDlgItem(Form1().Handle(), id); }
-    // Tab, as often as it takes to reach `control`.
-    void TabTo(HWND control) {
-        for (int presses = 0; presses < 20 && GetFocus() != control; ++presses)
-            PressKey(VK_TAB);
-        ASSERT_EQ(GetFocus(), control);
-    }
-
-    Win32MessageBoxes messageBoxes;
+    Win32MessageBoxes windowsBoxes;
     BoxAnswerer answerer;
-    std::unique_ptr<ProgramWindows> windows;
 };
 
 TEST_F(KeyboardOnly, AfterABoxItsWindowHasTheKeyboardAgain) {
-    const HWND calculate = Control(Id::BuRas);
-    SetFocus(Control(Id::EdDf));
     TypeInto(Control(Id::EdDf), "");
-    TabTo(calculate);
-    PressKey(VK_RETURN);
-
-    ASSERT_EQ(answerer.boxes.size(), 1u);
-    EXPECT_EQ(answerer.boxes[0].owner, Form1().Handle());
-    // The box is the only window to answer while it is up.
-    EXPECT_EQ(answerer.boxes[0].enabledWindows, std::vector<HWND>{});
+    SetFocus(Control(Id::EdDf));
+    while (GetFocus() != Control(Id::BuRas) && GetFocus() != nullptr)
+        PressKey(VK_TAB);
+    PressKey(VK_RETURN); // a refusal: no step
+    EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{Form1().Handle()});
+    EXPECT_EQ(BoxAnswerer::usable, std::vector<HWND>{}); // the program waits for the answer
     EXPECT_EQ(GetActiveWindow(), Form1().Handle());
-    EXPECT_EQ(GetFocus(), calculate);
-    EXPECT_TRUE(IsWindowEnabled(windows->Form2.Handle()));
+    EXPECT_EQ(GetFocus(), Control(Id::BuRas));
+    EXPECT_TRUE(IsWindowEnabled(windows->Form3.Handle()));
     PressKey(VK_TAB);
-    EXPECT_NE(GetFocus(), calculate);
     EXPECT_TRUE(IsChild(Form1().Handle(), GetFocus()));
 }
 
 TEST_F(KeyboardOnly, AfterABoxOfTheGraphWindowTheGraphHasTheKeyboardAgain) {
-    TypeCircuit(Form1(), kTypicalStage, "10", "1000", "10");
+    TypeCircuit(kTypicalStage, "10", "1000", "10");
     Click(Control(Id::BuRas));
     Click(Control(Id::Button1));
-    ProcessPendingMessages();
     const HWND graph = windows->Form3.Handle();
-    ASSERT_EQ(GetActiveWindow(), graph);
-    const HWND focus = GetFocus();
     ScratchFile nowhere("нет такой папки/график.png");
     windows->Form3.SetFileChooser(nowhere);
-    ControlKey(focus, 'S');
-
-    ASSERT_EQ(answerer.boxes.size(), 1u);
-    EXPECT_EQ(answerer.boxes[0].owner, graph);
-    EXPECT_EQ(answerer.boxes[0].enabledWindows, std::vector<HWND>{});
+    ControlKey(graph, 'S'); // a failed save
+    EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{graph});
     EXPECT_EQ(GetActiveWindow(), graph);
-    EXPECT_EQ(GetFocus(), focus);
+    EXPECT_EQ(GetFocus(), graph);
 }
 
-class HelpWindowKey : public KeyboardOnly, public testing::WithParamInterface<WPARAM> {};
+class HelpWindowKey : public ProgramTest, public testing::WithParamInterface<WPARAM> {};
 
 TEST_P(HelpWindowKey, ClosesIt) {
     const HWND help = windows->Form2.Handle();
     Click(Control(Id::Button2));
-    ProcessPendingMessages();
-    ASSERT_TRUE(IsWindowVisible(help));
     ASSERT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
     PressKey(GetParam());
     EXPECT_FALSE(IsWindowVisible(help));
@@ -143,16 +93,15 @@ TEST_P(HelpWindowKey, ClosesIt) {
 
 INSTANTIATE_TEST_SUITE_P(EnterAndEscape, HelpWindowKey, testing::Values(VK_RETURN, VK_ESCAPE));
 
-TEST_F(KeyboardOnly, OneCtrlVPastesIntoAParameterCell) {
+using ParameterGrid = ProgramTest;
+
+TEST_F(ParameterGrid, OneCtrlVPastesIntoIt) {
     Grid& grid = Form1().SgIsh();
-    TypeIntoCell(grid, 1, 2, "1000");
     const RECT cell = grid.CellRect(1, 3);
     ClickAt(grid.Handle(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
-    ASSERT_FALSE(grid.Editing());
     ASSERT_TRUE(PutTextOnClipboard(nullptr, "4,7"));
     WithControlHeld([] { PressKey('V'); });
     EXPECT_EQ(Form1().CellText(1, 3), "4,7");
-    EXPECT_EQ(Form1().CellText(1, 2), "1000");
     EXPECT_TRUE(grid.Editing());
 }
 

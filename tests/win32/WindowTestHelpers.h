@@ -160,23 +160,13 @@ inline std::wstring ClipboardText() {
     return text;
 }
 
-// The thirteen parameters and the sweep typed into the main window.
-inline void TypeCircuit(TForm1& form, const std::vector<std::string>& parameters,
-                        const std::string& from, const std::string& to, const std::string& step) {
-    for (int row = 1; row <= 13; ++row)
-        TypeIntoCell(form.SgIsh(), 1, row, parameters.at(static_cast<size_t>(row - 1)));
-    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdOt), from);
-    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdDo), to);
-    TypeInto(GetDlgItem(form.Handle(), Form1Controls::EdDf), step);
-}
-
 // The three windows as start-up makes them, with message boxes that never block. Every box a
 // test causes must be checked and cleared by it.
 class ProgramTest : public testing::Test {
   protected:
     void SetUp() override {
         SetDecimalSeparatorSource(nullptr);
-        windows = std::make_unique<ProgramWindows>(boxes);
+        windows = std::make_unique<ProgramWindows>(Boxes());
         ProcessPendingMessages();
     }
     void TearDown() override {
@@ -186,6 +176,8 @@ class ProgramTest : public testing::Test {
         EXPECT_EQ(boxes.errors, std::vector<std::string>());
     }
 
+    // The boxes the windows show: recorded, never blocking, unless a test wants Windows' own.
+    virtual MessageBoxes& Boxes() { return boxes; }
     TForm1& Form1() { return windows->Form1; }
     HWND Control(int id) { return GetDlgItem(windows->Form1.Handle(), id); }
     std::string ResultCell(int column, int row) { return Form1().Results().Cell(column, row); }
@@ -193,7 +185,11 @@ class ProgramTest : public testing::Test {
 
     void TypeCircuit(const std::vector<std::string>& parameters, const std::string& from,
                      const std::string& to, const std::string& step) {
-        ::TypeCircuit(Form1(), parameters, from, to, step);
+        for (int row = 1; row <= 13; ++row)
+            TypeIntoCell(Form1().SgIsh(), 1, row, parameters.at(static_cast<size_t>(row - 1)));
+        TypeInto(Control(Form1Controls::EdOt), from);
+        TypeInto(Control(Form1Controls::EdDo), to);
+        TypeInto(Control(Form1Controls::EdDf), step);
     }
 
     RecordingMessageBoxes boxes;
