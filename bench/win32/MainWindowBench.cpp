@@ -1,9 +1,8 @@
 // "расчет" over a million frequencies through the Win32 main window, until the result table has
 // painted; then a jump to the last row, painted. Plain timing: prints the fastest and the slowest
 // of a few runs.
-#include "numerics/FloatError.h"
+#include "BenchWindows.h"
 #include "numerics/NumberText.h"
-#include "ui/win32/StartUp.h"
 
 #include <algorithm>
 #include <chrono>
@@ -12,17 +11,7 @@
 
 namespace {
 
-const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "10",
-                                "100", "1",    "1", "1e5", "10",   "1"};
 constexpr int kRuns = 5;
-
-// Nothing the benchmark does should ask anything; a box would be a fault of the setup.
-class CountingBoxes final : public MessageBoxes {
-  public:
-    void ShowMessage(const std::string&) override { ++shown; }
-    void ShowError(const std::string&) override { ++shown; }
-    int shown = 0;
-};
 
 void ProcessPendingMessages() {
     MSG message;
@@ -45,8 +34,7 @@ void Report(const char* what, std::vector<double> times) {
 } // namespace
 
 int main() {
-    SetFloatingPointMode();
-    InitialiseControls();
+    StartAsTheProgram();
     CountingBoxes boxes;
     ProgramWindows windows(boxes);
     TForm1& form = windows.Form1;
@@ -57,11 +45,7 @@ int main() {
     std::vector<double> calculations;
     std::vector<double> jumps;
     for (int run = 0; run < kRuns; ++run) {
-        for (int row = 1; row <= 13; ++row)
-            form.SetCellText(1, row, kStage[row - 1]);
-        form.SetEditText(SweepEdit::EdOt, "1");
-        form.SetEditText(SweepEdit::EdDo, "1000000");
-        form.SetEditText(SweepEdit::EdDf, "1");
+        EnterTypicalStage(form, "1000000");
         // Start from an empty table at its top, so each run does all a first one does.
         SendMessageW(table, WM_VSCROLL, SB_TOP, 0);
         form.Results().Clear();
