@@ -20,10 +20,20 @@ class CountingBoxes final : public MessageBoxes {
 };
 
 // As the program starts, before its first window.
-inline void StartAsTheProgram() {
-    SetFloatingPointMode();
-    InitialiseControls();
-}
+struct ProgramStart {
+    ProgramStart() {
+        SetFloatingPointMode();
+        InitialiseControls();
+    }
+};
+
+// The program's windows as it starts them, with boxes that only count.
+struct BenchProgram : ProgramStart {
+    CountingBoxes boxes;
+    ProgramWindows windows{boxes};
+    TForm1& form = windows.Form1;
+    const HWND table = form.SgResult().Handle();
+};
 
 // A typical stage (gain about 100 up to some kHz) and the sweep 1 … `lastHertz` Hz, step 1 Hz.
 inline void EnterTypicalStage(TForm1& form, const std::string& lastHertz) {

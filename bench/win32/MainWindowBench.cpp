@@ -34,11 +34,9 @@ void Report(const char* what, std::vector<double> times) {
 } // namespace
 
 int main() {
-    StartAsTheProgram();
-    CountingBoxes boxes;
-    ProgramWindows windows(boxes);
-    TForm1& form = windows.Form1;
-    const HWND table = form.SgResult().Handle();
+    BenchProgram program;
+    TForm1& form = program.form;
+    const HWND table = program.table;
     const HWND calculate = GetDlgItem(form.Handle(), Form1Controls::BuRas);
     ProcessPendingMessages();
 
@@ -64,8 +62,9 @@ int main() {
         jumps.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
         ProcessPendingMessages();
     }
-    std::printf("%d frequencies, %d runs, %d boxes\n", form.State().Count, kRuns, boxes.shown);
+    std::printf("%d frequencies, %d runs, %d boxes\n", form.State().Count, kRuns,
+                program.boxes.shown);
     Report("расчет until the table has painted", calculations);
     Report("jump to the last row, painted", jumps);
-    return boxes.shown == 0 && form.State().Count == 1'000'000 ? 0 : 1;
+    return program.boxes.shown == 0 && form.State().Count == 1'000'000 ? 0 : 1;
 }
