@@ -100,7 +100,7 @@ TEST_F(ParameterGrid, OneCtrlVPastesIntoIt) {
     const RECT cell = grid.CellRect(1, 3);
     ClickAt(grid.Handle(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
     ASSERT_TRUE(PutTextOnClipboard(nullptr, "4,7"));
-    WithControlHeld([] { PressKey('V'); });
+    ControlKey(grid.Handle(), 'V');
     EXPECT_EQ(Form1().CellText(1, 3), "4,7");
     EXPECT_TRUE(grid.Editing());
 }

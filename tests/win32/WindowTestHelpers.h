@@ -38,17 +38,6 @@ inline void PressKey(WPARAM key) {
     ProcessPendingMessages();
 }
 
-// Ctrl held down while `press` runs, as the thread's keyboard state tells it.
-template <class Press> void WithControlHeld(Press press) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    press();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-}
-
 inline void Click(HWND button) {
     SendMessageW(button, BM_CLICK, 0, 0);
 }
@@ -64,9 +53,15 @@ inline void Key(HWND window, WPARAM key) {
     SendMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-// A key pressed on a window with Ctrl held down.
+// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it.
 inline void ControlKey(HWND window, WPARAM key) {
-    WithControlHeld([&] { Key(window, key); });
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(window, key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
 }
 
 // Each character as the keyboard delivers it after translation.
