@@ -11,6 +11,10 @@ inline constexpr const char* kSaveTableCaption = "Сохранить табли�
 inline constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
 inline constexpr const char* kCsvExtension = "csv";
 inline constexpr const char* kSuggestedTableName = "результаты.csv";
+// Why a copy of the table did not reach the clipboard, which keeps what it held.
+inline constexpr const char* kCopyNoMemory = "Не удалось скопировать таблицу: не хватает памяти.";
+inline constexpr const char* kCopyClipboardBusy =
+    "Не удалось скопировать таблицу: буфер обмена занят другой программой.";
 
 // The graph window.
 inline constexpr const char* kCopyPictureCommand = "Копировать рисунок";
@@ -24,6 +28,5 @@ inline constexpr const char* kSuggestedPictureName = "график.png";
 // What a copy of the table that cannot be made says.
 inline constexpr const char* kCopyNotRectangle =
     "Эту команду нельзя применить к несмежным диапазонам: выделите одну прямоугольную область.";
-inline constexpr const char* kCopyFailed = "Не удалось скопировать таблицу в буфер обмена.";
 // A picture the toolkit could not encode as PNG.
 inline constexpr const char* kPictureNotEncoded = "Не удалось сохранить рисунок.";

@@ -67,8 +67,16 @@ void TableCommands::Copy() {
     // Only rows that carry text are copied: a block of empty rows leaves the clipboard alone.
     if (std::max(block->FirstRow, 1) > std::min(block->LastRow, table_.FilledRows()))
         return;
-    if (!view_.PutOnClipboard(table_, *block))
-        boxes_.ShowError(kCopyFailed);
+    switch (view_.PutOnClipboard(table_, *block)) {
+    case ClipboardOutcome::Copied:
+        break;
+    case ClipboardOutcome::OutOfMemory:
+        boxes_.ShowError(kCopyNoMemory);
+        break;
+    case ClipboardOutcome::Busy:
+        boxes_.ShowError(kCopyClipboardBusy);
+        break;
+    }
 }
 
 void TableCommands::Save() {

@@ -11,6 +11,13 @@
 #include <span>
 #include <vector>
 
+// How putting a text on the clipboard ended.
+enum class ClipboardOutcome {
+    Copied,
+    OutOfMemory, // the text does not fit in memory
+    Busy,        // another program holds the clipboard open
+};
+
 // What the commands of the result table see of its grid. The window implements it; tests fake it.
 class TableView {
   public:
@@ -20,8 +27,9 @@ class TableView {
     virtual std::vector<CellBlock> SelectedBlocks() const = 0;
     virtual void SelectAll() = 0;
     virtual void ClearSelection() = 0;
-    // Puts the block's copy text (CopyText) on the clipboard; false when it could not.
-    virtual bool PutOnClipboard(const ResultTable& table, const CellBlock& block) = 0;
+    // Puts the block's copy text (CopyText) on the clipboard; when it cannot, the clipboard keeps
+    // what it held.
+    virtual ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) = 0;
 };
 
 // The result table's commands: "Копировать", "Выделить всё", "Сохранить таблицу…". With no

@@ -33,42 +33,53 @@ void WriteCsvRow(std::ostream& out, const ResultTable& table, int row, char sepa
     out << "\r\n";
 }
 
+// The part of the block that carries text below the heading; empty (first after last) if none.
+CellBlock CopiedCells(const ResultTable& table, CellBlock block) {
+    return {std::max(block.FirstColumn, 0), std::max(block.FirstRow, 1),
+            std::min(block.LastColumn, ResultTable::kColumns - 1),
+            std::min(block.LastRow, table.FilledRows())};
+}
+
 } // namespace
 
 CellBlock WholeTable(const ResultTable& table) {
     return {0, 1, ResultTable::kColumns - 1, table.FilledRows()};
 }
 
-std::string CopyText(const ResultTable& table, CellBlock block) {
-    const int firstColumn = std::max(block.FirstColumn, 0);
-    const int lastColumn = std::min(block.LastColumn, ResultTable::kColumns - 1);
-    const int firstRow = std::max(block.FirstRow, 1);
-    const int lastRow = std::min(block.LastRow, table.FilledRows());
+void WriteCopyText(const ResultTable& table, CellBlock block, const TextSink& write) {
+    const auto [firstColumn, firstRow, lastColumn, lastRow] = CopiedCells(table, block);
     if (firstColumn > lastColumn || firstRow > lastRow)
-        return {};
+        return;
 
     const PinnedDecimalSeparator oneSeparator;
+    bool firstLine = true;
+    const auto writeRow = [&](int row) {
+        if (!firstLine)
+            write("\n");
+        firstLine = false;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            if (column > firstColumn)
+                write("\t");
+            write(table.Cell(column, row));
+        }
+    };
+    if (firstRow == 1 && firstColumn == 0 && lastColumn == ResultTable::kColumns - 1)
+        writeRow(0);
+    for (int row = firstRow; row <= lastRow; ++row)
+        writeRow(row);
+}
+
+std::string CopyText(const ResultTable& table, CellBlock block) {
     std::string text;
     // Room for the longest cells at once: a million rows would otherwise be copied again at
     // every doubling, and the pages a generous reserve leaves untouched cost nothing.
     constexpr size_t kLongestCell = 24;
-    text.reserve(static_cast<size_t>(lastRow - firstRow + 2) *
-                 static_cast<size_t>(lastColumn - firstColumn + 1) * (kLongestCell + 1));
-    bool firstLine = true;
-    const auto appendRow = [&](int row) {
-        if (!firstLine)
-            text += '\n';
-        firstLine = false;
-        for (int column = firstColumn; column <= lastColumn; ++column) {
-            if (column > firstColumn)
-                text += '\t';
-            text += table.Cell(column, row);
-        }
-    };
-    if (firstRow == 1 && firstColumn == 0 && lastColumn == ResultTable::kColumns - 1)
-        appendRow(0);
-    for (int row = firstRow; row <= lastRow; ++row)
-        appendRow(row);
+    const CellBlock copied = CopiedCells(table, block);
+    if (copied.FirstColumn <= copied.LastColumn && copied.FirstRow <= copied.LastRow)
+        text.reserve(static_cast<size_t>(copied.LastRow - copied.FirstRow + 2) *
+                     static_cast<size_t>(copied.LastColumn - copied.FirstColumn + 1) *
+                     (kLongestCell + 1));
+    WriteCopyText(table, block, [&](std::string_view piece) { text += piece; });
     return text;
 }
 

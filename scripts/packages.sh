@@ -10,10 +10,11 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
 # makes a Debian 12 to try the package in.
 PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream shared-mime-info man-db debootstrap)
 
-# The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture),
-# the installer maker and a virtual display for the window tests.
+# The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture)
+# and the Windows fonts it draws the windows with, the installer maker and a virtual display for
+# the window tests.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine wine64 wine32:i386 nsis xvfb)
+    wine wine64 wine32:i386 fonts-wine nsis xvfb)
 
 # Installs those of the given packages that are not installed yet.
 ensure_packages() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # ou.exe must start on a bare Windows: a GUI program whose every DLL comes with Windows, the C++
-# and GCC runtimes and the threads library linked in.
+# and GCC runtimes and the threads library linked in; a 32-bit one must be large-address-aware,
+# or it has only 2 GB of addresses for a table of millions of rows and its copy.
 # check-imports.sh OBJDUMP PROGRAM.exe
 set -euo pipefail
 objdump=$1 program=$2
@@ -8,6 +9,12 @@ objdump=$1 program=$2
 headers=$("$objdump" -p "$program")
 if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
     echo "FAIL: $program is not a GUI program"
+    exit 1
+fi
+
+if grep -q '^architecture: i386,' < <("$objdump" -f "$program") &&
+    ! grep -q 'large address aware' <<<"$headers"; then
+    echo "FAIL: $program is a 32-bit program that is not large-address-aware"
     exit 1
 fi
 

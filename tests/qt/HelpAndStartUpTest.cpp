@@ -42,6 +42,22 @@ class HelpAndStartUpTest : public QObject {
         QVERIFY(windows.Form1.isVisible());
     }
 
+    void helpClosesFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+    }
+
+    void helpClosesFromTheKeyboard() {
+        QFETCH(int, key);
+        ProgramWindows windows(boxes);
+        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        auto* close = windows.Form2.findChild<QPushButton*>("Button1");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key(key));
+        QVERIFY(!windows.Form2.isVisible());
+    }
+
     void helpWindowAsLaidOut() {
         TForm2 help;
         QCOMPARE(help.size(), QSize(698, 446));

@@ -1,64 +1,18 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "app/CharacteristicPoints.h"
+#include "app/ExportTexts.h"
 #include "app/GraphReadout.h"
 #include "app/TableExport.h"
-#include "app/FileChooser.h"
+#include "ui/win32/Clipboard.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <future>
+#include <thread>
 
 namespace {
 
 namespace Id = Form1Controls;
-
-// Answers the save dialog with a file in a scratch folder.
-class ScratchFile final : public FileChooser {
-  public:
-    explicit ScratchFile(std::string name)
-        : path(std::filesystem::temp_directory_path() / std::filesystem::u8path(name)) {
-        std::filesystem::remove(path);
-    }
-    ~ScratchFile() override { std::filesystem::remove(path); }
-    std::filesystem::path SaveFileName(const FileRequest& request) override {
-        asked = request.Extension;
-        return path;
-    }
-    std::filesystem::path OpenFileName(const FileRequest&) override { return {}; }
-    std::string Content() const {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    std::filesystem::path path;
-    std::string asked;
-};
-
-std::wstring ClipboardText() {
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it.
-void ControlKey(HWND window, WPARAM key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    Key(window, key);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-}
 
 class ExportActions : public ProgramTest {
   protected:
@@ -97,6 +51,28 @@ TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
     ControlKey(Grid(), 'A');
     ControlKey(Grid(), 'C');
     EXPECT_EQ(ClipboardText(), L"");
+}
+
+TEST_F(ExportActions, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
+    Calculate("10", "100", "10");
+    ASSERT_TRUE(PutTextOnClipboard(nullptr, "прежнее"));
+    // Another program's thread holds the clipboard open until told to let go.
+    std::promise<bool> opened;
+    std::promise<void> release;
+    std::thread holder([&] {
+        opened.set_value(OpenClipboard(nullptr) != FALSE);
+        release.get_future().wait();
+        CloseClipboard();
+    });
+    const bool holding = opened.get_future().get();
+    ControlKey(Grid(), 'A');
+    ControlKey(Grid(), 'C');
+    release.set_value();
+    holder.join();
+    ASSERT_TRUE(holding);
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{kCopyClipboardBusy});
+    EXPECT_EQ(ClipboardText(), L"прежнее");
+    boxes.errors.clear();
 }
 
 TEST_F(ExportActions, SavedTableReadsBackAsTheCsvOfTheTable) {

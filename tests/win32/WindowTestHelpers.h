@@ -1,12 +1,16 @@
 #pragma once
 
-#include "tests/app/RecordingMessageBoxes.h"
 #include "numerics/NumberText.h"
+#include "tests/app/RecordingMessageBoxes.h"
+#include "app/FileChooser.h"
 #include "ui/win32/StartUp.h"
 #include "ui/win32/Text.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,17 @@ inline void ClickAt(HWND window, POINT point, WPARAM keys = 0) {
 inline void Key(HWND window, WPARAM key) {
     SendMessageW(window, WM_KEYDOWN, key, 1);
     SendMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it.
+inline void ControlKey(HWND window, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    Key(window, key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
 }
 
 // Each character as the keyboard delivers it after translation.
@@ -104,13 +119,49 @@ inline POINT WindowPosition(HWND window) {
     return {rect.left, rect.top};
 }
 
+// Answers the save dialog with a file in a scratch folder.
+class ScratchFile final : public FileChooser {
+  public:
+    explicit ScratchFile(std::string name)
+        : path(std::filesystem::temp_directory_path() / std::filesystem::u8path(name)) {
+        std::filesystem::remove(path);
+    }
+    ~ScratchFile() override { std::filesystem::remove(path); }
+    std::filesystem::path SaveFileName(const FileRequest& request) override {
+        asked = request.Extension;
+        return path;
+    }
+    std::filesystem::path OpenFileName(const FileRequest&) override { return {}; }
+    std::string Content() const {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+
+    std::filesystem::path path;
+    std::string asked;
+};
+
+inline std::wstring ClipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
 // The three windows as start-up makes them, with message boxes that never block. Every box a
 // test causes must be checked and cleared by it.
 class ProgramTest : public testing::Test {
   protected:
     void SetUp() override {
         SetDecimalSeparatorSource(nullptr);
-        windows = std::make_unique<ProgramWindows>(boxes);
+        windows = std::make_unique<ProgramWindows>(Boxes());
         ProcessPendingMessages();
     }
     void TearDown() override {
@@ -120,6 +171,8 @@ class ProgramTest : public testing::Test {
         EXPECT_EQ(boxes.errors, std::vector<std::string>());
     }
 
+    // The boxes the windows show: recorded, never blocking, unless a test wants Windows' own.
+    virtual MessageBoxes& Boxes() { return boxes; }
     TForm1& Form1() { return windows->Form1; }
     HWND Control(int id) { return GetDlgItem(windows->Form1.Handle(), id); }
     std::string ResultCell(int column, int row) { return Form1().Results().Cell(column, row); }

@@ -3,6 +3,8 @@
 #include "Artwork.h"
 #include "ui_Unit2.h"
 
+#include <QKeyEvent>
+
 namespace {
 constexpr QPoint kFramePosition(192, 114);
 }
@@ -20,4 +22,12 @@ TForm2::~TForm2() = default;
 
 void TForm2::Button1Click() {
     hide();
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    // A plain window, unlike a dialog, has no Escape of its own.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        Button1Click();
+    else
+        QWidget::keyPressEvent(event);
 }

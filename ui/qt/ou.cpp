@@ -210,7 +210,11 @@ void TForm1::ClearSelection() {
     ui_->SgResult->clearSelection();
 }
 
-bool TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText(table, block)));
-    return true;
+ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+    try {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText(table, block)));
+    } catch (const std::bad_alloc&) {
+        return ClipboardOutcome::OutOfMemory;
+    }
+    return ClipboardOutcome::Copied;
 }

@@ -57,7 +57,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     std::vector<CellBlock> SelectedBlocks() const override;
     void SelectAll() override;
     void ClearSelection() override;
-    bool PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
+    ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -395,6 +395,13 @@ void Grid::MoveFocus(GridCell to, bool extend) {
 void Grid::KeyDown(WPARAM key) {
     const bool extend = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
+    // Pasting on a cell replaces its text, as typing does: the editor opens with the clipboard's
+    // text in place of the cell's.
+    if (((control && key == 'V') || (extend && key == VK_INSERT)) && CanEdit()) {
+        ShowEditor(true);
+        SendMessageW(editor_, WM_PASTE, 0, 0);
+        return;
+    }
     const int page = std::max(1, VisibleRows());
     GridCell to = focus_;
     switch (key) {

@@ -35,7 +35,8 @@ struct GridLayout {
 // A string grid: fixed heading rows and columns in the button-face colour, the other cells in the
 // window colour with grid lines between all cells, scroll bars when the cells outgrow the control
 // (whole rows vertically, pixels horizontally), a focused cell and a selected range of cells, and
-// optionally an in-place editor that reports every change of a cell's text as it happens.
+// optionally an in-place editor that reports every change of a cell's text as it happens (typing
+// or Ctrl+V on a cell opens it).
 // Only the cells on screen are asked for their texts.
 class Grid final : public Window {
   public:

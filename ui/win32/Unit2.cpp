@@ -38,8 +38,10 @@ void TForm2::Button1Click() {
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        // Hiding cannot fail: it needs no guard.
-        if (LOWORD(wParam) == Id::Button1 && HIWORD(wParam) == BN_CLICKED)
+        // Hiding cannot fail: it needs no guard. The keyboard's dialog handling in the message
+        // loop turns Enter into IDOK and Escape into IDCANCEL: both close, as the button does.
+        if ((LOWORD(wParam) == Id::Button1 && HIWORD(wParam) == BN_CLICKED) ||
+            LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
             Button1Click();
         return 0;
     case WM_DRAWITEM:

@@ -3,11 +3,51 @@
 #include "Text.h"
 #include "WindowsApi.h"
 
+#include <vector>
+
 namespace {
 
+// Disables the thread's enabled top-level windows but one until it ends, then enables them again.
+class OtherWindowsDisabled {
+  public:
+    explicit OtherWindowsDisabled(HWND kept) : kept_(kept) {
+        EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(this));
+    }
+    ~OtherWindowsDisabled() {
+        for (const HWND window : disabled_)
+            EnableWindow(window, TRUE);
+    }
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+  private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM self) {
+        auto& scope = *reinterpret_cast<OtherWindowsDisabled*>(self);
+        if (window != scope.kept_ && IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            scope.disabled_.push_back(window);
+        }
+        return TRUE;
+    }
+
+    HWND kept_;
+    std::vector<HWND> disabled_;
+};
+
 void ShowBox(const std::string& text, UINT icon) {
-    MessageBoxW(nullptr, Widen(text).c_str(), ApplicationTitle().c_str(),
-                MB_OK | MB_TASKMODAL | icon);
+    // The window whose action raised the box owns it: Windows disables it while the box is up
+    // and activates it again afterwards, and the window puts the focus back where it was. A box
+    // without an owner would leave no window active and the keyboard dead.
+    const HWND owner = GetActiveWindow();
+    if (owner == nullptr) {
+        MessageBoxW(nullptr, Widen(text).c_str(), ApplicationTitle().c_str(),
+                    MB_OK | MB_TASKMODAL | icon);
+        return;
+    }
+    // The program's other windows wait for the answer too, as they do for a task-modal box.
+    const OtherWindowsDisabled others(owner);
+    MessageBoxW(owner, Widen(text).c_str(), ApplicationTitle().c_str(),
+                MB_OK | MB_APPLMODAL | icon);
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 
 #include "app/MessageBoxes.h"
 
-// The program's boxes as Windows shows them: MessageBoxW with no owner, so centred on the screen,
-// task-modal, so the program's windows wait for the answer, captioned with the executable's name.
+// The program's boxes as Windows shows them: MessageBoxW owned by the window active when the box
+// is asked for, which has the keyboard again once it is answered; every window of the program
+// waits for the answer; captioned with the executable's name.
 class Win32MessageBoxes final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override;

@@ -7,6 +7,7 @@
 #include "UnFGr.h"
 #include "Unit2.h"
 #include "app/TableExport.h"
+#include "numerics/NumberText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -181,8 +182,19 @@ std::vector<CellBlock> TForm1::SelectedBlocks() const {
     return {{selected.Left, selected.Top, selected.Right, selected.Bottom}};
 }
 
-bool TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
-    return PutTextOnClipboard(sgResult_->Handle(), CopyText(table, block));
+ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+    const PinnedDecimalSeparator sameTextTwice; // measured, then written
+    switch (PutTextOnClipboard(sgResult_->Handle(), [&](const PieceSink& sink) {
+        WriteCopyText(table, block, sink);
+    })) {
+    case ClipboardResult::Copied:
+        break;
+    case ClipboardResult::OutOfMemory:
+        return ClipboardOutcome::OutOfMemory;
+    case ClipboardResult::ClipboardBusy:
+        return ClipboardOutcome::Busy;
+    }
+    return ClipboardOutcome::Copied;
 }
 
 std::string TForm1::CellText(int column, int row) const {

@@ -85,7 +85,7 @@ class TForm1 final : public Window, public MainView, public TableView {
     std::vector<CellBlock> SelectedBlocks() const override;
     void SelectAll() override { sgResult_->SelectAll(); }
     void ClearSelection() override { sgResult_->CollapseSelection(); }
-    bool PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
+    ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,0 +1,47 @@
+#pragma once
+
+// What the Win32 benchmarks share: the program's start, a typical stage typed into the main
+// window, and message boxes that only count.
+#include "numerics/FloatError.h"
+#include "ui/win32/StartUp.h"
+
+#include <cstdio>
+#include <string>
+
+// Nothing a benchmark does should ask anything; a box would be a fault of the setup.
+class CountingBoxes final : public MessageBoxes {
+  public:
+    void ShowMessage(const std::string&) override { ++shown; }
+    void ShowError(const std::string& text) override {
+        ++shown;
+        std::printf("error box: %s\n", text.c_str());
+    }
+    int shown = 0;
+};
+
+// As the program starts, before its first window.
+struct ProgramStart {
+    ProgramStart() {
+        SetFloatingPointMode();
+        InitialiseControls();
+    }
+};
+
+// The program's windows as it starts them, with boxes that only count.
+struct BenchProgram : ProgramStart {
+    CountingBoxes boxes;
+    ProgramWindows windows{boxes};
+    TForm1& form = windows.Form1;
+    const HWND table = form.SgResult().Handle();
+};
+
+// A typical stage (gain about 100 up to some kHz) and the sweep 1 … `lastHertz` Hz, step 1 Hz.
+inline void EnterTypicalStage(TForm1& form, const std::string& lastHertz) {
+    static const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "10",
+                                           "100", "1",    "1", "1e5", "10",   "1"};
+    for (int row = 1; row <= 13; ++row)
+        form.SetCellText(1, row, kStage[row - 1]);
+    form.SetEditText(SweepEdit::EdOt, "1");
+    form.SetEditText(SweepEdit::EdDo, lastHertz);
+    form.SetEditText(SweepEdit::EdDf, "1");
+}
