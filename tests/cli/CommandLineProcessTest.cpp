@@ -49,10 +49,11 @@ const ProgramCase kRuns[] = {
 
 class ProgramRun : public testing::TestWithParam<ProgramCase> {};
 
-const fs::path folder = fs::temp_directory_path() / "ou command line тест";
-
 TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSuccess) {
     const ProgramCase& run = GetParam();
+    // A folder per case: ctest may run the cases at the same time.
+    const fs::path folder =
+        fs::temp_directory_path() / (std::string("ou command line тест ") + run.name);
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::string stage = "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\n"

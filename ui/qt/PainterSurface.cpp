@@ -66,6 +66,13 @@ void PainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     const QFontMetrics metrics = painter_.fontMetrics();
     const QRect box(x, y, metrics.horizontalAdvance(string), metrics.height());
     painter_.fillRect(box, background_);
-    painter_.setPen(Qt::black);
+    painter_.setPen(ink_);
     painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, string);
+}
+
+TextBoxSize PainterSurface::MeasureText(std::string_view text) const {
+    const QFontMetrics metrics = painter_.fontMetrics();
+    return {metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+            metrics.height()};
 }

@@ -71,6 +71,13 @@ void GdiSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     const std::wstring wide = Widen(text);
     SetBkMode(dc_, OPAQUE);
     SetBkColor(dc_, background_);
-    SetTextColor(dc_, RGB(0, 0, 0));
+    SetTextColor(dc_, ink_);
     ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+TextBoxSize GdiSurface::MeasureText(std::string_view text) const {
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &size);
+    return {size.cx, size.cy};
 }
