@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-// The main window as the calculation command sees it, with plain strings for controls.
-class FakeCalcWindow : public CalcWindow {
+// The main window as the calculation command sees it, with plain strings for controls; over
+// MainView for the main window's presenter.
+template <class Window> class FakeWindow : public Window {
   public:
-    explicit FakeCalcWindow(const CalcState& state) : results(state, 5) {}
+    explicit FakeWindow(const CalcState& state) : results(state, 5) {}
 
     std::string CellText(int column, int row) const override { return grid.at(row).at(column); }
     void SetCellText(int column, int row, const std::string& text) override {
@@ -45,3 +46,5 @@ class FakeCalcWindow : public CalcWindow {
   private:
     static size_t Index(SweepEdit edit) { return static_cast<size_t>(edit); }
 };
+
+using FakeCalcWindow = FakeWindow<CalcWindow>;

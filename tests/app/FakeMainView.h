@@ -1,0 +1,39 @@
+#pragma once
+
+#include "FakeCalcWindow.h"
+#include "app/MainForm.h"
+#include "app/MainView.h"
+
+#include <array>
+#include <string>
+
+// The main window as its presenter sees it. Its result table is the presenter's, as in the real
+// windows; `form` is set once the presenter is made.
+class FakeMainView : public FakeWindow<MainView> {
+  public:
+    FakeMainView() : FakeWindow(NoState()) {}
+
+    ResultTable& Results() override { return form->Results(); }
+    void CalculationEnded() override {
+        ++calculationsEnded;
+        form->CalculationEnded();
+    }
+    void ShowGraphWindow() override { ++graphShown; }
+    void ShowHelpWindow() override { ++helpShown; }
+    void SetParameterColumnWidths(int names, int values) override {
+        columnWidths = {names, values};
+    }
+    void SetSeparatorLabel(const std::string& text) override { separatorLabel = text; }
+
+    MainForm* form = nullptr;
+    int graphShown = 0;
+    int helpShown = 0;
+    std::array<int, 2> columnWidths{};
+    std::string separatorLabel;
+
+  private:
+    static const CalcState& NoState() {
+        static const CalcState none{};
+        return none;
+    }
+};

@@ -1,0 +1,314 @@
+#include "FakeMainView.h"
+#include "app/ExportTexts.h"
+#include "app/MainForm.h"
+#include "app/TableCommands.h"
+#include "numerics/NumberText.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <utility>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using Blocks = std::vector<CellBlock>;
+
+// The boxes in the order shown, each in its kind; `whileShown` runs once while the next box is
+// up, as a paint the toolkit had pending runs during a modal box.
+class BoxLog final : public MessageBoxes {
+  public:
+    void ShowMessage(const std::string& text) override { Show(messages, text); }
+    void ShowError(const std::string& text) override { Show(errors, text); }
+    std::vector<std::string> messages, errors;
+    std::function<void()> whileShown;
+
+  private:
+    void Show(std::vector<std::string>& kind, const std::string& text) {
+        kind.push_back(text);
+        if (auto during = std::exchange(whileShown, nullptr))
+            during();
+    }
+};
+
+// Answers every file dialog with `answer` (empty: cancelled) and counts the questions.
+class AnsweringChooser final : public FileChooser {
+  public:
+    std::filesystem::path SaveFileName(const FileRequest&) override { return ++asked, answer; }
+    std::filesystem::path OpenFileName(const FileRequest&) override { return ++asked, answer; }
+    std::filesystem::path answer;
+    int asked = 0;
+};
+
+inline const std::string kClipboardBefore = "what the clipboard held";
+
+// The result grid: a selection of blocks and a clipboard that answers `outcome`.
+class FakeTableView final : public TableView {
+  public:
+    std::vector<CellBlock> SelectedBlocks() const override { return selection; }
+    void SelectAll() override { selection = {{0, 1, 2, 1000}}; }
+    void ClearSelection() override { selection.clear(); }
+    ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override {
+        if (outcome == ClipboardOutcome::Copied)
+            clipboard = CopyText(table, block);
+        return outcome;
+    }
+    std::vector<CellBlock> selection;
+    ClipboardOutcome outcome = ClipboardOutcome::Copied;
+    std::string clipboard = kClipboardBefore;
+};
+
+class FakeGraphView final : public GraphView {
+  public:
+    bool IsShown() const override { return shown; }
+    void Repaint() override { ++repaints; }
+    void CopyPictureToClipboard() override {}
+    std::string PictureAsPng() override { return png; }
+    bool shown = false;
+    int repaints = 0;
+    std::string png;
+};
+
+// Counts what a paint draws over the background.
+class CountingSurface final : public Surface {
+  public:
+    ClipRect Clip() const override { return {0, 0, 763, 534}; }
+    void SetPenStyle(PenStyle) override {}
+    void SetPenColor(Rgb) override {}
+    void MoveTo(int32_t, int32_t) override { ++marks; }
+    void LineTo(int32_t, int32_t) override { ++marks; }
+    void TextOut(int32_t, int32_t, std::string_view) override { ++marks; }
+    int marks = 0;
+};
+
+const std::array<std::string, 13> kTypicalStage = {"100", "1000", "1", "99",     "1000", "10", "10",
+                                                   "100", "1",    "1", "100000", "10",   "1"};
+
+// The main window's and the graph window's presenters over fake windows, as start-up joins them.
+class Presenters : public testing::Test {
+  public:
+    Presenters() {
+        SetDecimalSeparatorSource(nullptr);
+        view.form = &form;
+        form.SetGraph(&graph);
+    }
+    void Calculate(const std::string& from, const std::string& to, const std::string& step) {
+        view.Type(kTypicalStage, from, to, step);
+        form.BuRasClick();
+    }
+    void PressGraph() {
+        form.Button1Click();
+        graphView.shown = view.graphShown > 0;
+    }
+    // The graph window's paint as the toolkit runs it; what it drew over the background.
+    int Paint() {
+        CountingSurface surface;
+        graph.FormPaint(surface, 771, 568);
+        graph.PaintFinished();
+        return surface.marks;
+    }
+
+    FakeMainView view;
+    FakeTableView table;
+    BoxLog boxes;
+    AnsweringChooser chooser;
+    MainForm form{view, table, boxes, chooser};
+    FakeGraphView graphView;
+    GraphForm graph{graphView, form.State(), boxes, chooser};
+};
+
+TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
+    SetDecimalSeparatorSource([] { return U','; });
+    form.FormCreate();
+    EXPECT_EQ((Texts{form.Results().Cell(0, 0), form.Results().Cell(2, 0)}),
+              (Texts{"частота, Гц", " |k|, дБ"}));
+    EXPECT_EQ((Texts{view.grid[0][0], view.grid[0][1], view.grid[1][0], view.grid[13][0]}),
+              (Texts{"параметр", "значение", "R1,кОм", "f1,МГц"}));
+    EXPECT_EQ(view.columnWidths, (std::array<int, 2>{92, 104}));
+    EXPECT_EQ(view.separatorLabel, "разделитель - ,");
+}
+
+TEST_F(Presenters, OneActionOneBox) {
+    view.logScaleChecked = true;
+    Calculate("10", "100000", "1000");
+    PressGraph();
+    ASSERT_GT(Paint(), 0);
+    // Stopped at 0 Hz; the graph's log10 of −100 Hz fails too, but the user sees one box, and a
+    // paint pending while it is up waits for it.
+    int drawnDuringBox = -1;
+    boxes.whileShown = [&] { drawnDuringBox = Paint(); };
+    const int repaints = graphView.repaints;
+    Calculate("-100", "100", "50");
+    EXPECT_EQ(boxes.errors, Texts{"Floating point division by zero."});
+    EXPECT_EQ(drawnDuringBox, 0);
+    EXPECT_GT(graphView.repaints, repaints);
+    EXPECT_EQ(Paint(), 0);
+    EXPECT_EQ(boxes.errors.size(), 1u);
+    // "график" pressed: the paint's failure is this action's only fault, shown once.
+    PressGraph();
+    Paint();
+    Paint();
+    EXPECT_EQ(boxes.errors,
+              (Texts{"Floating point division by zero.", "Invalid floating point operation."}));
+}
+
+TEST_F(Presenters, RefusedCalculationLeavesTheGraphAsItWas) {
+    Calculate("10", "1000", "10");
+    PressGraph();
+    const int drawn = Paint(), repaints = graphView.repaints;
+    Calculate("10", "1000", "-5");
+    EXPECT_EQ(view.messages, Texts{"шаг f=-5?..нельзя"});
+    EXPECT_EQ(graphView.repaints, repaints);
+    EXPECT_EQ(Paint(), drawn);
+}
+
+TEST_F(Presenters, GraphButtonCopiesTheCheckBox) {
+    Calculate("10", "1000", "10");
+    for (const bool checked : {true, false, true}) {
+        view.logScaleChecked = checked;
+        PressGraph();
+        EXPECT_EQ(form.State().LogScale, checked);
+    }
+}
+
+// What replaces the rows shown: the old selection no longer means them.
+struct Replacing {
+    const char* name;
+    void (*act)(Presenters&, MainForm&);
+    int filledRows;
+    bool valuesKept;
+};
+
+class RowsReplaced : public Presenters, public testing::WithParamInterface<Replacing> {};
+
+TEST_P(RowsReplaced, ClearTheSelection) {
+    Calculate("10", "100", "10");
+    table.selection = {{0, 1, 2, 5}};
+    GetParam().act(*this, form);
+    EXPECT_TRUE(table.selection.empty());
+    EXPECT_EQ(form.Results().FilledRows(), GetParam().filledRows);
+    EXPECT_EQ(view.graphEnabled, GetParam().filledRows > 0);
+    EXPECT_EQ(view.grid[1][1], GetParam().valuesKept ? "100" : "");
+}
+
+const Replacing kReplacing[] = {
+    {"Reset", [](Presenters&, MainForm& form) { form.Button3Click(); }, 0, false},
+    {"Edit", [](Presenters&, MainForm& form) { form.SgIshSetEditText(1, 4, "9"); }, 0, true},
+    {"NewResult", [](Presenters& p, MainForm&) { p.Calculate("10", "30", "10"); }, 3, true},
+};
+INSTANTIATE_TEST_SUITE_P(MainForm, RowsReplaced, testing::ValuesIn(kReplacing),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Presenters, SavedPictureIsThePngOrTheReason) {
+    const struct {
+        std::string png;
+        Texts errors;
+    } rows[] = {{"\x89PNG\r\n", {}}, {"", {kPictureNotEncoded}}};
+    chooser.answer = std::filesystem::temp_directory_path() / "ou-graph-test.png";
+    for (const auto& row : rows) {
+        std::filesystem::remove(chooser.answer);
+        boxes.errors.clear();
+        graphView.png = row.png;
+        graph.SavePicture();
+        EXPECT_EQ(boxes.errors, row.errors);
+        std::ifstream file(chooser.answer, std::ios::binary);
+        EXPECT_EQ(file.is_open(), !row.png.empty());
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), row.png);
+    }
+    std::filesystem::remove(chooser.answer);
+}
+
+TEST_F(Presenters, CharacteristicPointsNeedComputedRows) {
+    const Command<GraphForm>& points = GraphForm::Table()[2];
+    ASSERT_STREQ(points.Text, kCharacteristicPointsCommand);
+    EXPECT_FALSE(IsEnabled(graph, points));
+    RunCommand(graph, points);
+    EXPECT_EQ(graph.Readout({0, 0, 763, 534}, 30), std::nullopt);
+    Calculate("10", "100", "10");
+    EXPECT_TRUE(IsEnabled(graph, points));
+    RunCommand(graph, points);
+    EXPECT_EQ(boxes.messages.size(), 1u);
+    // The readout at the chart's left names the first frequency.
+    EXPECT_EQ(graph.Readout({0, 0, 763, 534}, 0).value_or("").rfind("f = 10 Гц,", 0), 0u);
+}
+
+auto Fields(const std::optional<CellBlock>& b) {
+    return b ? std::tuple(b->FirstColumn, b->FirstRow, b->LastColumn, b->LastRow)
+             : std::tuple(-1, -1, -1, -1);
+}
+
+struct RectangleCase {
+    const char* name;
+    Blocks blocks;
+    std::optional<CellBlock> rectangle;
+};
+
+class SingleRectangleOf : public testing::TestWithParam<RectangleCase> {};
+
+TEST_P(SingleRectangleOf, Blocks) {
+    EXPECT_EQ(Fields(SingleRectangle(GetParam().blocks)), Fields(GetParam().rectangle));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TableCommands, SingleRectangleOf,
+    testing::Values(RectangleCase{"One", {{0, 1, 2, 3}}, CellBlock{0, 1, 2, 3}},
+                    RectangleCase{"Adjacent", {{0, 1, 0, 3}, {1, 1, 2, 3}}, CellBlock{0, 1, 2, 3}},
+                    RectangleCase{
+                        "Overlapping", {{0, 1, 1, 3}, {1, 1, 2, 3}}, CellBlock{0, 1, 2, 3}},
+                    RectangleCase{"LShape", {{0, 1, 0, 3}, {1, 3, 2, 3}}, std::nullopt},
+                    RectangleCase{"Disjoint", {{0, 1, 0, 1}, {2, 3, 2, 3}}, std::nullopt},
+                    RectangleCase{"Empty", {}, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Presenters, CopyTakesNothingButOneRectangleOfFilledRows) {
+    table.selection = {{0, 1, 2, 4}}; // the empty rows at start
+    form.Table().Copy();
+    EXPECT_EQ(table.clipboard, kClipboardBefore);
+    Calculate("10", "30", "10");
+    table.selection = {{0, 1, 0, 3}, {1, 3, 2, 3}};
+    form.Table().Copy();
+    EXPECT_EQ(boxes.messages, Texts{kCopyNotRectangle});
+    EXPECT_EQ(table.clipboard, kClipboardBefore);
+    table.selection = {{0, 2, 0, 5}};
+    form.Table().Copy();
+    EXPECT_EQ(table.clipboard, "20\n30");
+}
+
+TEST_F(Presenters, EachClipboardAnswerGivesItsMessage) {
+    const std::pair<ClipboardOutcome, Texts> rows[] = {
+        {ClipboardOutcome::Copied, {}},
+        {ClipboardOutcome::OutOfMemory, {kCopyNoMemory}},
+        {ClipboardOutcome::Busy, {kCopyClipboardBusy}}};
+    Calculate("10", "30", "10");
+    table.selection = {{0, 1, 2, 1}};
+    for (const auto& [outcome, errors] : rows) {
+        boxes.errors.clear();
+        table.outcome = outcome;
+        form.Table().Copy();
+        EXPECT_EQ(boxes.errors, errors);
+    }
+}
+
+TEST_F(Presenters, WithoutResultsTheTableCommandsDoNothing) {
+    table.selection = {{0, 1, 0, 1}};
+    for (const Command<TableCommands>& command : TableCommands::Table())
+        RunCommand(form.Table(), command);
+    EXPECT_EQ(table.selection.size(), 1u);
+    EXPECT_EQ(table.clipboard, kClipboardBefore);
+    EXPECT_EQ(chooser.asked, 0);
+}
+
+TEST_F(Presenters, TableSaveCancelledOrFailing) {
+    Calculate("10", "30", "10");
+    form.Table().Save();
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_TRUE(boxes.errors.empty());
+    chooser.answer = std::filesystem::temp_directory_path() / "нет такой" / "таблица.csv";
+    form.Table().Save();
+    ASSERT_EQ(boxes.errors.size(), 1u);
+    EXPECT_NE(boxes.errors[0].find("»: такой папки нет."), std::string::npos) << boxes.errors[0];
+}
+
+} // namespace
