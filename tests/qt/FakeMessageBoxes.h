@@ -2,13 +2,27 @@
 
 #include "app/MessageBoxes.h"
 
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 
-// Records the boxes the program would show; none of them blocks a test.
+// Records the boxes the program would show; none of them blocks a test. With `runEventLoop` a
+// box runs the event loop while "shown", as a modal box does, so pending paints happen during it.
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    void ShowMessage(const std::string& text) override { messages << QString::fromStdString(text); }
-    void ShowError(const std::string& text) override { errors << QString::fromStdString(text); }
+    void ShowMessage(const std::string& text) override { Show(messages, text); }
+    void ShowError(const std::string& text) override { Show(errors, text); }
     QStringList messages;
     QStringList errors;
+    bool runEventLoop = false;
+
+  private:
+    void Show(QStringList& kind, const std::string& text) {
+        kind << QString::fromStdString(text);
+        if (!runEventLoop)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 };

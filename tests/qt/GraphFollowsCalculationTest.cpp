@@ -131,6 +131,26 @@ class GraphFollowsCalculationTest : public QObject {
         QVERIFY(!OnlyBackground(GraphPicture()));
     }
 
+    // A calculation stopped by a floating-point error while the graph is open in decibels over
+    // log f of a sweep through negative frequencies: one box, the calculation's, even though a
+    // paint was pending while it was up; the graph then shows its background, no second box.
+    void oneClickOneBox() {
+        TypeIntoCell(windows->Form1.findChild<QTableWidget*>("SgIsh"), 7, 1, "10"); // C2, pF
+        boxes->runEventLoop = true;
+        QTest::mouseClick(Control<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(5, 12));
+        Calculate("10", "100000", "1000");
+        PressGraph();
+        Settle();
+        QVERIFY(!OnlyBackground(GraphPicture()));
+        windows->Form3.update();
+        Calculate("-100", "100", "50");
+        Settle();
+        QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
+        QVERIFY(OnlyBackground(GraphPicture()));
+        QCOMPARE(boxes->errors.size(), 1);
+        boxes->errors.clear();
+    }
+
     void openGraphWindowRepaintsAfterEachCalculationAndHiddenOneDoesNot() {
         Calculate("10", "100", "10");
         Settle();

@@ -39,7 +39,7 @@ class TableActionsTest : public QObject {
     }
     QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
-    void Calculate(const QString& from, const QString& to, const QString& step) {
+    void Calculate(const QString& from, const QString& to, const QString& step, int rows = 3) {
         // Typed with the locale's separator, as a user would.
         const char32_t separator = DecimalSeparator();
         for (int row = 1; row <= 13; ++row)
@@ -51,7 +51,7 @@ class TableActionsTest : public QObject {
         window->SetEditText(SweepEdit::EdDo, to.toStdString());
         window->SetEditText(SweepEdit::EdDf, step.toStdString());
         QTest::mouseClick(window->findChild<QPushButton*>("BuRas"), Qt::LeftButton);
-        QCOMPARE(SgResult()->model()->rowCount(), 3);
+        QCOMPARE(SgResult()->model()->rowCount(), rows);
     }
     void Press(Qt::Key key) {
         SgResult()->setFocus();
@@ -63,6 +63,11 @@ class TableActionsTest : public QObject {
         for (int row = 0; row < SgResult()->model()->rowCount(); ++row)
             rows << QStringList{Shown(row, 0), Shown(row, 1), Shown(row, 2)}.join(separator);
         return rows;
+    }
+    void ClickCell(int row, int column, Qt::KeyboardModifiers keys = {}) {
+        const QModelIndex cell = SgResult()->model()->index(row, column);
+        QTest::mouseClick(SgResult()->viewport(), Qt::LeftButton, keys,
+                          SgResult()->visualRect(cell).center());
     }
     QStringList MenuTexts() { return ::ContextMenuTexts(SgResult()->viewport(), QPoint(20, 20)); }
 
@@ -112,6 +117,50 @@ class TableActionsTest : public QObject {
         QCOMPARE(Clipboard(),
                  Shown(1, 1) + "\t" + Shown(1, 2) + "\n" + Shown(2, 1) + "\t" + Shown(2, 2));
         QVERIFY(Clipboard().contains(','));
+    }
+
+    // The grid selects one rectangle however the user clicks: a Ctrl+click starts a new one
+    // rather than adding a second, so no L-shape can be made. Ctrl+C copies exactly it.
+    void clicksSelectOneRectangleAndCtrlCCopiesExactlyIt() {
+        Calculate("10", "30", "10");
+        ClickCell(0, 1);
+        ClickCell(2, 0, Qt::ControlModifier);
+        ClickCell(1, 1, Qt::ShiftModifier);
+        ClickCell(1, 2, Qt::ControlModifier | Qt::ShiftModifier);
+        const QItemSelection selection = SgResult()->selectionModel()->selection();
+        QCOMPARE(selection.size(), 1);
+        QStringList rows;
+        for (int row = selection[0].top(); row <= selection[0].bottom(); ++row) {
+            QStringList cells;
+            for (int column = selection[0].left(); column <= selection[0].right(); ++column)
+                cells << Shown(row, column);
+            rows << cells.join('\t');
+        }
+        QCOMPARE(rows.size() * selection[0].width(), 4);
+        Press(Qt::Key_C);
+        QCOMPARE(Clipboard(), rows.join('\n'));
+    }
+
+    void ctrlInsertCopiesAsCtrlCDoesAndNothingWithoutResults() {
+        Press(Qt::Key_Insert);
+        QCOMPARE(Clipboard(), kSentinel);
+        Calculate("10", "30", "10");
+        Press(Qt::Key_A);
+        Press(Qt::Key_C);
+        const QString copied = Clipboard();
+        QGuiApplication::clipboard()->setText(kSentinel);
+        Press(Qt::Key_A);
+        Press(Qt::Key_Insert);
+        QCOMPARE(Clipboard(), copied);
+    }
+
+    void newResultClearsTheSelection() {
+        Calculate("10", "50", "10", 5);
+        Press(Qt::Key_A);
+        Calculate("10", "100", "10", 10);
+        QVERIFY(SgResult()->selectionModel()->selectedIndexes().size() <= 1);
+        Press(Qt::Key_C);
+        QVERIFY(!Clipboard().contains('\n'));
     }
 
     void contextMenuOffersTheActionsWithTheirShortcuts() {
