@@ -53,6 +53,55 @@ TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
     EXPECT_EQ(ClipboardText(), L"");
 }
 
+// The grid selects one rectangle however the user clicks: a Ctrl+click starts a new one rather
+// than adding a second, so no L-shape can be made. Ctrl+C copies exactly it.
+TEST_F(ExportActions, ClicksSelectOneRectangleAndCtrlCCopiesExactlyIt) {
+    Calculate("10", "100", "10");
+    const auto click = [&](int column, int row, WPARAM keys = 0) {
+        const RECT cell = Form1().SgResult().CellRect(column, row);
+        ClickAt(Grid(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2}, keys);
+    };
+    click(1, 2);
+    click(0, 4, MK_CONTROL);
+    click(1, 5, MK_SHIFT);
+    click(2, 6, MK_CONTROL | MK_SHIFT);
+    const GridRange selected = Form1().SgResult().Selection();
+    EXPECT_EQ(selected, (GridRange{0, 4, 2, 6}));
+    std::string expected;
+    for (int row = selected.Top; row <= selected.Bottom; ++row)
+        for (int column = selected.Left; column <= selected.Right; ++column)
+            expected += ResultCell(column, row) + (column < selected.Right ? "\t"
+                                                   : row < selected.Bottom ? "\r\n"
+                                                                           : "");
+    ControlKey(Grid(), 'C');
+    EXPECT_EQ(Narrow(ClipboardText()), expected);
+}
+
+TEST_F(ExportActions, CtrlInsertCopiesAsCtrlCDoesAndNothingWithoutResults) {
+    ASSERT_TRUE(PutTextOnClipboard(nullptr, "прежнее"));
+    ControlKey(Grid(), VK_INSERT);
+    EXPECT_EQ(ClipboardText(), L"прежнее");
+    Calculate("10", "100", "10");
+    ControlKey(Grid(), 'A');
+    ControlKey(Grid(), 'C');
+    const std::wstring copied = ClipboardText();
+    ASSERT_TRUE(PutTextOnClipboard(nullptr, "прежнее"));
+    ControlKey(Grid(), 'A');
+    ControlKey(Grid(), VK_INSERT);
+    EXPECT_EQ(ClipboardText(), copied);
+}
+
+TEST_F(ExportActions, NewResultClearsTheSelection) {
+    Calculate("10", "50", "10");
+    ControlKey(Grid(), 'A');
+    Calculate("10", "100", "10");
+    const GridRange selected = Form1().SgResult().Selection();
+    EXPECT_EQ(selected.Left, selected.Right);
+    EXPECT_EQ(selected.Top, selected.Bottom);
+    ControlKey(Grid(), 'C');
+    EXPECT_EQ(ClipboardText().find(L'\n'), std::wstring::npos);
+}
+
 TEST_F(ExportActions, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
     Calculate("10", "100", "10");
     ASSERT_TRUE(PutTextOnClipboard(nullptr, "прежнее"));

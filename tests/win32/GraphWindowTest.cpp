@@ -1,7 +1,7 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
-#include "plot/mGraf.h"
 #include "app/GraphPicture.h"
+#include "plot/mGraf.h"
 
 #include <algorithm>
 #include <vector>
@@ -178,6 +178,50 @@ TEST_F(GraphWindow, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     Canvas redrawn(763, 534);
     Canvas::Print(Graph(), redrawn);
     ExpectChart(redrawn, Expected());
+}
+
+// Boxes that, like a modal box, dispatch the messages pending while they are up.
+class PumpingBoxes final : public MessageBoxes {
+  public:
+    explicit PumpingBoxes(MessageBoxes& log) : log_(log) {}
+    void ShowMessage(const std::string& text) override {
+        log_.ShowMessage(text);
+        ProcessPendingMessages();
+    }
+    void ShowError(const std::string& text) override {
+        log_.ShowError(text);
+        ProcessPendingMessages();
+    }
+
+  private:
+    MessageBoxes& log_;
+};
+
+class OneClickOneBox : public GraphWindow {
+  protected:
+    MessageBoxes& Boxes() override { return pumping; }
+    PumpingBoxes pumping{boxes};
+};
+
+// A calculation stopped by a floating-point error while the graph is open in decibels over log f
+// of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
+// while it was up; the graph then shows its background, with no second box.
+TEST_F(OneClickOneBox, ForACalculationStoppedUnderAnOpenGraph) {
+    CalculateAndShowGraph("10", "100000", "1000", true);
+    UpdateWindow(Graph());
+    ASSERT_TRUE(boxes.errors.empty());
+    InvalidateRect(Graph(), nullptr, FALSE);
+    TypeInto(Control(Id::EdOt), "-100");
+    TypeInto(Control(Id::EdDo), "100");
+    TypeInto(Control(Id::EdDf), "50");
+    Click(Control(Id::BuRas));
+    ProcessPendingMessages();
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Floating point division by zero."});
+    EXPECT_FALSE(image.HasInk({0, 0, 763, 534}));
+    EXPECT_EQ(image.Pixel(400, 300), kSilver);
+    boxes.errors.clear();
 }
 
 TEST_F(GraphWindow, TitleFollowsAnEnlargedWindow) {

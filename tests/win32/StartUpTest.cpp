@@ -1,4 +1,5 @@
 #include "WindowTestHelpers.h"
+#include "app/MainLayout.h"
 #include "ui/win32/Win32MessageBoxes.h"
 
 namespace {
@@ -40,7 +41,11 @@ TEST_P(StartUpWindows, StandAsLaidOut) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, StartUpWindows,
-    testing::Values(WindowCase{"Form1", "ОУ", true, {137, 114}, {871, 557}},
+    testing::Values(WindowCase{"Form1",
+                               kMainCaption,
+                               true,
+                               {kMainFrame.X, kMainFrame.Y},
+                               {kMainFrame.Width, kMainFrame.Height}},
                     WindowCase{"Form2", "Справка", false, {192, 114}, {698, 446}},
                     WindowCase{"Form3", "график", false, {202, 71}, {763, 534}}),
     [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });
