@@ -94,7 +94,10 @@ TEST_F(ExportActions, CtrlInsertCopiesAsCtrlCDoesAndNothingWithoutResults) {
 TEST_F(ExportActions, NewResultClearsTheSelection) {
     Calculate("10", "50", "10");
     ControlKey(Grid(), 'A');
-    Calculate("10", "100", "10");
+    // A new sweep, the stage as it was: no edit has cleared the selection.
+    TypeInto(Control(Id::EdDo), "100");
+    Click(Control(Id::BuRas));
+    ASSERT_EQ(Form1().Results().FilledRows(), 10);
     const GridRange selected = Form1().SgResult().Selection();
     EXPECT_EQ(selected.Left, selected.Right);
     EXPECT_EQ(selected.Top, selected.Bottom);
