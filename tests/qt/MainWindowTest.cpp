@@ -162,7 +162,10 @@ class MainWindowTest : public QObject {
     }
 
     void windowAndSeparatorLabelAsLaidOut() {
-        QCOMPARE(window->size(), QSize(871, 557));
+        // The controls stand in the client area under the menu bar, which the window grows by.
+        const QWidget* client = window->findChild<QWidget*>("client");
+        QCOMPARE(client->geometry(), QRect(0, window->height() - 557, 871, 557));
+        QCOMPARE(window->width(), 871);
         QCOMPARE(window->pos(), QPoint(137, 114));
         const QRect label3 = Control<QLabel>("Label3")->geometry();
         QCOMPARE(label3.topLeft(), QPoint(408, 392));

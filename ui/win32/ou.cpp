@@ -130,7 +130,7 @@ void TForm1::CreateControls() {
                 sgResult_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
                 resultCells_.SetGrid(sgResult_.get());
-                resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, form_.Table());
+                resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, form_.ResultCommands());
             } else {
                 grid.FixedColumns = 1;
                 grid.ColumnWidths.assign(kParameterColumnWidths.begin(),
