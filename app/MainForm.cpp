@@ -14,14 +14,24 @@ namespace {
 constexpr Command<MainForm> kMenuBar[] = {
     {kOpenCommand, {StandardKey::Open, {{{'O'}}}}, nullptr, &MainForm::Open, kFileMenu},
     {kSaveCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &MainForm::Save, kFileMenu},
-    {kSaveAsCommand, {StandardKey::SaveAs, {{{'S', true}}}}, nullptr, &MainForm::SaveAs,
+    {kSaveAsCommand, {StandardKey::SaveAs, {{{'S', true}}}}, nullptr, &MainForm::SaveAs, kFileMenu},
+    {kSaveTableCommand,
+     {StandardKey::None, {{{'T'}}}},
+     &MainForm::HasResults,
+     &MainForm::SaveTable,
      kFileMenu},
-    {kSaveTableCommand, {StandardKey::None, {{{'T'}}}}, &MainForm::HasResults,
-     &MainForm::SaveTable, kFileMenu},
     {kExitCommand, {StandardKey::Quit, {}}, nullptr, &MainForm::Exit, kFileMenu, nullptr, true},
-    {kLinearSweepCommand, {}, nullptr, &MainForm::UseLinearSweep, kSweepMenu,
+    {kLinearSweepCommand,
+     {},
+     nullptr,
+     &MainForm::UseLinearSweep,
+     kSweepMenu,
      &MainForm::LinearSweep},
-    {kDecadeSweepCommand, {}, nullptr, &MainForm::UseDecadeSweep, kSweepMenu,
+    {kDecadeSweepCommand,
+     {},
+     nullptr,
+     &MainForm::UseDecadeSweep,
+     kSweepMenu,
      &MainForm::DecadeSweep},
 };
 
@@ -146,7 +156,7 @@ void MainForm::ShowCaption() {
 
 FileRequest MainForm::StageRequest(const char* caption) const {
     // The dialogs start where the last stage file was.
-    const std::filesystem::path& last = !file_.empty() ? file_
+    const std::filesystem::path& last = !file_.empty()     ? file_
                                         : !recent_.empty() ? recent_.front()
                                                            : std::filesystem::path();
     return {caption, kStageFilter, kStageExtension,
@@ -167,6 +177,10 @@ void MainForm::OpenAtStart(const std::filesystem::path& path) {
 }
 
 void MainForm::OpenRecent(size_t index) {
+    Guarded([&] { OpenRecentFile(index); });
+}
+
+void MainForm::OpenRecentFile(size_t index) {
     if (index >= recent_.size() || !QueryClose())
         return;
     const std::filesystem::path path = recent_[index];

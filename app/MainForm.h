@@ -84,6 +84,7 @@ class MainForm {
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);
     bool OpenFile(const std::filesystem::path& path);
+    void OpenRecentFile(size_t index);
     bool SaveTo(std::filesystem::path path);
     bool SaveWithDialog();
     void Remember(const std::filesystem::path& path);

@@ -12,9 +12,9 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QMenuBar>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <algorithm>

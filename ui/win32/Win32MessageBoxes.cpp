@@ -45,8 +45,7 @@ int ShowBox(const std::string& text, UINT type) {
     }
     // The program's other windows wait for the answer too, as they do for a task-modal box.
     const OtherWindowsDisabled others(owner);
-    return MessageBoxW(owner, Widen(text).c_str(), ApplicationTitle().c_str(),
-                       MB_APPLMODAL | type);
+    return MessageBoxW(owner, Widen(text).c_str(), ApplicationTitle().c_str(), MB_APPLMODAL | type);
 }
 
 } // namespace
