@@ -76,7 +76,7 @@ CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
     PutStageIntoForm(form, *reading.Loaded);
     form.SetSweep(reading.Loaded->Sweep);
     try {
-        BuRasClick(form, form.State());
+        BuRasClick(form, form.State(), form.Sweep());
     } catch (const std::exception& error) {
         return Failed(kExitCalculationFailed, ErrorBoxText(error));
     }

@@ -32,10 +32,20 @@ template <class Presenter> struct Command {
     CommandKeys Keys;
     bool (Presenter::*Enabled)() const; // nullptr: always enabled
     void (Presenter::*Run)();
+    // In a menu bar: the menu the item stands in, and for a choice, whether it is checked now.
+    const char* Menu = nullptr;
+    bool (Presenter::*Checked)() const = nullptr;
+    // The item stands below the list of recent files, set apart from the items above it.
+    bool AfterRecentFiles = false;
 };
 
 // "Ctrl+C", "Ctrl+Shift+S", "Ctrl+Ins": a chord as a menu shows it beside the text.
 std::string ChordText(const KeyChord& chord);
+
+template <class Presenter>
+bool IsChecked(const Presenter& presenter, const Command<Presenter>& command) {
+    return command.Checked != nullptr && (presenter.*command.Checked)();
+}
 
 template <class Presenter>
 bool IsEnabled(const Presenter& presenter, const Command<Presenter>& command) {

@@ -19,6 +19,8 @@ constexpr Command<GraphForm> kCommands[] = {
      {},
      &GraphForm::HasComputedRows,
      &GraphForm::ShowCharacteristicPoints},
+    {kRememberCurveCommand, {}, &GraphForm::CanRemember, &GraphForm::RememberCurve},
+    {kForgetCurvesCommand, {}, &GraphForm::CanForget, &GraphForm::ForgetCurves},
 };
 
 } // namespace
@@ -61,10 +63,19 @@ void GraphForm::CalcStateChanged(bool afterError) {
 }
 
 std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
-    const auto point = PointUnderPointer(state_, area, x);
-    if (!point)
-        return std::nullopt;
-    return ReadoutText(*point);
+    return ReadoutUnderPointer(state_, kept_, area, x);
+}
+
+void GraphForm::RememberCurve() {
+    kept_.Remember(state_);
+    if (view_.IsShown())
+        view_.Repaint();
+}
+
+void GraphForm::ForgetCurves() {
+    kept_.Forget();
+    if (view_.IsShown())
+        view_.Repaint();
 }
 
 void GraphForm::SavePicture() {

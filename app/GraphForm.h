@@ -5,6 +5,7 @@
 #include "EventGuard.h"
 #include "FileChooser.h"
 #include "GraphPicture.h"
+#include "KeptCurves.h"
 #include "MessageBoxes.h"
 #include "plot/Surface.h"
 
@@ -27,12 +28,15 @@ class GraphView {
 };
 
 // The graph window's decisions: what it draws, the readout under the pointer, and its commands
-// "Копировать рисунок", "Сохранить рисунок…" and "Характерные точки…". It reads the calculation
-// state as it stands, like the picture.
+// "Копировать рисунок", "Сохранить рисунок…", "Характерные точки…", "Запомнить кривую" and
+// "Забыть кривые". It reads the calculation state as it stands, like the picture, and keeps the
+// curves remembered for comparison until they are forgotten or the program ends.
 class GraphForm {
   public:
     GraphForm(GraphView& view, const CalcState& state, MessageBoxes& boxes, FileChooser& chooser)
-        : view_(view), state_(state), boxes_(boxes), chooser_(&chooser), picture_(state) {}
+        : view_(view), state_(state), boxes_(boxes), chooser_(&chooser), picture_(state) {
+        picture_.SetKeptCurves(&kept_);
+    }
 
     static std::span<const Command<GraphForm>> Table();
 
@@ -63,6 +67,11 @@ class GraphForm {
     void CopyPicture() { view_.CopyPictureToClipboard(); }
     void SavePicture();
     void ShowCharacteristicPoints();
+    bool CanRemember() const { return KeptCurves::CanRemember(state_); }
+    bool CanForget() const { return kept_.CanForget(); }
+    void RememberCurve();
+    void ForgetCurves();
+    const KeptCurves& Kept() const { return kept_; }
 
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
@@ -71,6 +80,7 @@ class GraphForm {
     const CalcState& state_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
+    KeptCurves kept_;
     GraphPicture picture_;
     bool quiet_ = false;   // a failing paint raises no box
     bool held_ = false;    // a calculation is running

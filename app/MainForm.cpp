@@ -1,12 +1,64 @@
 #include "MainForm.h"
 
 #include "CalculationCommand.h"
+#include "ExportTexts.h"
 #include "MainLayout.h"
+#include "MainMenuTexts.h"
 #include "MainWindowTexts.h"
+#include "StageForm.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr Command<MainForm> kMenuBar[] = {
+    {kOpenCommand, {StandardKey::Open, {{{'O'}}}}, nullptr, &MainForm::Open, kFileMenu},
+    {kSaveCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &MainForm::Save, kFileMenu},
+    {kSaveAsCommand, {StandardKey::SaveAs, {{{'S', true}}}}, nullptr, &MainForm::SaveAs, kFileMenu},
+    {kSaveTableCommand,
+     {StandardKey::None, {{{'T'}}}},
+     &MainForm::HasResults,
+     &MainForm::SaveTable,
+     kFileMenu},
+    {kExitCommand, {StandardKey::Quit, {}}, nullptr, &MainForm::Exit, kFileMenu, nullptr, true},
+    {kLinearSweepCommand,
+     {},
+     nullptr,
+     &MainForm::UseLinearSweep,
+     kSweepMenu,
+     &MainForm::LinearSweep},
+    {kDecadeSweepCommand,
+     {},
+     nullptr,
+     &MainForm::UseDecadeSweep,
+     kSweepMenu,
+     &MainForm::DecadeSweep},
+};
+
+} // namespace
+
+std::span<const Command<MainForm>> MainForm::Table() {
+    return kMenuBar;
+}
 
 MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
     : view_(view), boxes_(boxes), results_(state_, kInitialResultRows),
-      table_(table, results_, boxes, chooser) {}
+      table_(table, results_, boxes, chooser), chooser_(&chooser) {}
+
+void MainForm::SetFileChooser(FileChooser& chooser) {
+    chooser_ = &chooser;
+    table_.SetFileChooser(chooser);
+}
+
+void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
+    recentStore_ = &store;
+    recent_.clear();
+    for (const std::filesystem::path& file : store.Load())
+        if (recent_.size() < kRecentFileCount && !file.empty() &&
+            std::find(recent_.begin(), recent_.end(), file) == recent_.end())
+            recent_.push_back(file);
+    view_.MenusChanged();
+}
 
 void MainForm::FormCreate() {
     Guarded([this] {
@@ -15,6 +67,7 @@ void MainForm::FormCreate() {
                                        kParameterColumnWidths[1] - kNameColumnWidening);
         // So that the user knows how to type fractions.
         view_.SetSeparatorLabel(SeparatorLabelText());
+        ShowCaption();
     });
 }
 
@@ -24,11 +77,13 @@ void MainForm::BuRasClick() {
     if (graph_ != nullptr)
         graph_->CalculationStarted();
     Guarded([this, &failed] {
-        ::BuRasClick(view_, state_);
+        ::BuRasClick(view_, state_, sweep_);
         failed = false;
     });
     if (calculationEnded_)
         table_.ResultsReplaced();
+    // "расчет" rewrites the cells in normal form: the numbers, and so the caption, stay.
+    view_.MenusChanged();
     if (graph_ == nullptr)
         return;
     // Only now, with the calculation's box closed, does the graph follow: one action, one box
@@ -57,15 +112,165 @@ void MainForm::Button3Click() {
         for (int row = 1; row < kParameterRows; ++row)
             view_.SetCellText(1, row, {});
         InvalidateResults();
+        ShowCaption();
     });
 }
 
 void MainForm::SgIshSetEditText(int /*column*/, int /*row*/, const std::string& /*text*/) {
-    Guarded([this] { InvalidateResults(); });
+    Guarded([this] {
+        InvalidateResults();
+        ShowCaption();
+    });
+}
+
+void MainForm::StageEdited() {
+    Guarded([this] { ShowCaption(); });
 }
 
 void MainForm::InvalidateResults() {
     results_.Clear();
     table_.ResultsReplaced();
     view_.SetGraphEnabled(false);
+    view_.MenusChanged();
+}
+
+void MainForm::ChooseSweep(SweepKind sweep) {
+    sweep_ = sweep;
+    view_.SetSweepLabel(SweepLabelText(sweep_));
+    view_.MenusChanged();
+    ShowCaption();
+}
+
+bool MainForm::Modified() const {
+    return StageFromForm(view_, sweep_) != saved_;
+}
+
+void MainForm::ShowCaption() {
+    if (file_.empty()) {
+        view_.SetCaption(kMainCaption);
+        return;
+    }
+    view_.SetCaption((Modified() ? kModifiedMark : "") + FileNameText(file_) + kCaptionSeparator +
+                     kMainCaption);
+}
+
+FileRequest MainForm::StageRequest(const char* caption) const {
+    // The dialogs start where the last stage file was.
+    const std::filesystem::path& last = !file_.empty()     ? file_
+                                        : !recent_.empty() ? recent_.front()
+                                                           : std::filesystem::path();
+    return {caption, kStageFilter, kStageExtension,
+            file_.empty() ? std::string(kSuggestedStageName) : FileNameText(file_),
+            last.parent_path()};
+}
+
+void MainForm::Open() {
+    if (!QueryClose())
+        return;
+    const std::filesystem::path path = chooser_->OpenFileName(StageRequest(kOpenStageCaption));
+    if (!path.empty())
+        OpenFile(path);
+}
+
+void MainForm::OpenAtStart(const std::filesystem::path& path) {
+    Guarded([&] { OpenFile(path); });
+}
+
+void MainForm::OpenRecent(size_t index) {
+    Guarded([&] { OpenRecentFile(index); });
+}
+
+void MainForm::OpenRecentFile(size_t index) {
+    if (index >= recent_.size() || !QueryClose())
+        return;
+    const std::filesystem::path path = recent_[index];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        std::erase(recent_, path);
+        if (recentStore_ != nullptr)
+            recentStore_->Store(recent_);
+        view_.MenusChanged();
+        boxes_.ShowError(kRecentFileGonePrefix + FileNameText(path) + kRecentFileGoneSuffix);
+        return;
+    }
+    OpenFile(path);
+}
+
+bool MainForm::OpenFile(const std::filesystem::path& path) {
+    const std::optional<Stage> stage = OpenStage(view_, boxes_, path);
+    if (!stage)
+        return false;
+    table_.ResultsReplaced();
+    sweep_ = stage->Sweep;
+    view_.SetSweepLabel(SweepLabelText(sweep_));
+    file_ = path;
+    saved_ = StageFromForm(view_, sweep_);
+    Remember(path);
+    ShowCaption();
+    return true;
+}
+
+void MainForm::Save() {
+    if (file_.empty())
+        SaveWithDialog();
+    else
+        SaveTo(file_);
+}
+
+void MainForm::SaveAs() {
+    SaveWithDialog();
+}
+
+bool MainForm::SaveWithDialog() {
+    const std::filesystem::path path = chooser_->SaveFileName(StageRequest(kSaveStageCaption));
+    return !path.empty() && SaveTo(path);
+}
+
+bool MainForm::SaveTo(std::filesystem::path path) {
+    if (!path.has_extension())
+        path += std::string(".") + kStageExtension;
+    const Stage stage = StageFromForm(view_, sweep_);
+    const std::string error = WriteStageFile(path, stage);
+    if (!error.empty()) {
+        boxes_.ShowError(error);
+        return false;
+    }
+    file_ = path;
+    saved_ = stage;
+    Remember(path);
+    ShowCaption();
+    return true;
+}
+
+void MainForm::Remember(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    recent_ = WithRecentFile(std::move(recent_), error ? path : absolute);
+    if (recentStore_ != nullptr)
+        recentStore_->Store(recent_);
+    view_.MenusChanged();
+}
+
+std::vector<std::string> MainForm::RecentFileLabels() const {
+    std::vector<std::string> labels;
+    for (size_t i = 0; i < recent_.size(); ++i)
+        labels.push_back(RecentFileLabel(i, recent_[i]));
+    return labels;
+}
+
+bool MainForm::QueryClose() {
+    if (!Modified())
+        return true;
+    const std::string question =
+        file_.empty() ? std::string(kSaveChangesToNewStage)
+                      : kSaveChangesPrefix + FileNameText(file_) + kSaveChangesSuffix;
+    switch (boxes_.Ask(question)) {
+    case Answer::Yes:
+        return file_.empty() ? SaveWithDialog() : SaveTo(file_);
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
 }

@@ -1,29 +1,44 @@
 #pragma once
 
 #include "CalcState.h"
+#include "Commands.h"
 #include "EventGuard.h"
+#include "FileChooser.h"
 #include "GraphForm.h"
 #include "MainView.h"
 #include "MessageBoxes.h"
+#include "RecentFiles.h"
 #include "ResultTable.h"
+#include "StageFile.h"
+#include "SweepKind.h"
 #include "TableCommands.h"
 
+#include <filesystem>
+#include <span>
 #include <string>
+#include <vector>
 
 // The main window's decisions: start-up texts, "расчет", "график", "??", "сброс", an edit of a
-// parameter, and the result table's commands. It owns the calculation state for the whole run.
-// Each handler runs through the top-level error handler, so a front forwards an event in one line.
+// parameter, the result table's commands, and the menu bar: the stage file (open, save, the
+// recent files, the caption, the question before changes are lost) and the kind of sweep. It owns
+// the calculation state for the whole run. Each handler runs through the top-level error
+// handler, so a front forwards an event in one line.
 class MainForm {
   public:
     MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser);
 
+    // The menu bar's commands, menu by menu in the order they stand.
+    static std::span<const Command<MainForm>> Table();
+
     const CalcState& State() const { return state_; }
     CalcState& State() { return state_; }
     ResultTable& Results() { return results_; }
-    TableCommands& Table() { return table_; }
+    TableCommands& ResultCommands() { return table_; }
     // The graph window's presenter, which follows the calculation state.
     void SetGraph(GraphForm* graph) { graph_ = graph; }
-    void SetFileChooser(FileChooser& chooser) { table_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser);
+    // Where the recent files are kept between runs; read now.
+    void SetRecentFilesStore(RecentFilesStore& store);
 
     void FormCreate();
     void BuRasClick();
@@ -32,20 +47,62 @@ class MainForm {
     void Button3Click();
     void SgIshSetEditText(int column, int row, const std::string& text);
     void FormDblClick() {}
+    // A sweep field or the check box has changed.
+    void StageEdited();
     // From the calculation command, while it runs (the view's CalculationEnded).
     void CalculationEnded() { calculationEnded_ = true; }
+
+    // The menu bar.
+    void Open();
+    void Save();
+    void SaveAs();
+    void SaveTable() { table_.Save(); }
+    void Exit() { view_.CloseWindow(); }
+    void UseLinearSweep() { ChooseSweep(SweepKind::Linear); }
+    void UseDecadeSweep() { ChooseSweep(SweepKind::Decade); }
+    bool HasResults() const { return table_.HasResults(); }
+    bool LinearSweep() const { return sweep_ == SweepKind::Linear; }
+    bool DecadeSweep() const { return sweep_ == SweepKind::Decade; }
+    std::vector<std::string> RecentFileLabels() const;
+    void OpenRecent(size_t index);
+
+    // The stage file given on the command line, opened once the windows stand.
+    void OpenAtStart(const std::filesystem::path& path);
+    // Asked before the window closes: false when the user keeps it open. Changes not in a file
+    // are offered to be saved first.
+    bool QueryClose();
+
+    SweepKind Sweep() const { return sweep_; }
+    const std::filesystem::path& File() const { return file_; }
+    // The stage differs from its file (or, with none, from an empty form).
+    bool Modified() const;
 
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
   private:
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
+    void ChooseSweep(SweepKind sweep);
+    bool OpenFile(const std::filesystem::path& path);
+    void OpenRecentFile(size_t index);
+    bool SaveTo(std::filesystem::path path);
+    bool SaveWithDialog();
+    void Remember(const std::filesystem::path& path);
+    FileRequest StageRequest(const char* caption) const;
+    void ShowCaption();
 
     MainView& view_;
     MessageBoxes& boxes_;
     CalcState state_;
     ResultTable results_;
     TableCommands table_;
+    FileChooser* chooser_;
     GraphForm* graph_ = nullptr;
     bool calculationEnded_ = false;
+
+    SweepKind sweep_ = SweepKind::Linear;
+    std::filesystem::path file_; // the stage file, empty for a new stage
+    Stage saved_;                // what the file holds, or an empty form
+    RecentFilesStore* recentStore_ = nullptr;
+    std::vector<std::filesystem::path> recent_;
 };

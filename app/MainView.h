@@ -15,4 +15,13 @@ class MainView : public CalcWindow {
     virtual void SetParameterColumnWidths(int names, int values) = 0;
     // Label3, which grows with its text.
     virtual void SetSeparatorLabel(const std::string& text) = 0;
+    // Label5, over the sweep fields; it grows with its text.
+    virtual void SetSweepLabel(const std::string& text) = 0;
+    // The window's caption.
+    virtual void SetCaption(const std::string& text) = 0;
+    // The menu bar's items follow the presenter: their check marks, enabling and the list of
+    // recent files.
+    virtual void MenusChanged() = 0;
+    // Closes the window as its close box does, which asks the presenter first.
+    virtual void CloseWindow() = 0;
 };

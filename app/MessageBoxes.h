@@ -2,7 +2,14 @@
 
 #include <string>
 
-// The program's two kinds of modal box, captioned with the application's title; texts in UTF-8.
+// The answers of a question box, and its buttons' texts where the toolkit does not give them in
+// the system's language.
+enum class Answer { Yes, No, Cancel };
+inline constexpr const char* kYesButton = "Да";
+inline constexpr const char* kNoButton = "Нет";
+inline constexpr const char* kCancelButton = "Отмена";
+
+// The program's kinds of modal box, captioned with the application's title; texts in UTF-8.
 // Behind an interface so that each set of windows shows them with its own toolkit and tests
 // answer them without blocking.
 class MessageBoxes {
@@ -12,4 +19,6 @@ class MessageBoxes {
     virtual void ShowMessage(const std::string& text) = 0;
     // The same with the error icon.
     virtual void ShowError(const std::string& text) = 0;
+    // A question with "Да", "Нет" and "Отмена"; closing the box answers Cancel.
+    virtual Answer Ask(const std::string& text) = 0;
 };

@@ -8,7 +8,9 @@ namespace {
 
 constexpr CommandKeys kCopyKeys{StandardKey::Copy, {{{'C'}, {kInsertKey}}}};
 constexpr CommandKeys kSelectAllKeys{StandardKey::SelectAll, {{{'A'}}}};
-constexpr CommandKeys kSaveKeys{StandardKey::Save, {{{'S'}}}};
+// Saving the table is also in the main window's File menu, with its key there: Ctrl+S saves the
+// stage.
+constexpr CommandKeys kSaveKeys{};
 
 constexpr Command<TableCommands> kCommands[] = {
     {kCopyCommand, kCopyKeys, &TableCommands::HasResults, &TableCommands::Copy},

@@ -16,6 +16,10 @@ class CountingBoxes final : public MessageBoxes {
         ++shown;
         std::printf("error box: %s\n", text.c_str());
     }
+    Answer Ask(const std::string&) override {
+        ++shown;
+        return Answer::No;
+    }
     int shown = 0;
 };
 

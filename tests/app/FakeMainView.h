@@ -24,12 +24,20 @@ class FakeMainView : public FakeWindow<MainView> {
         columnWidths = {names, values};
     }
     void SetSeparatorLabel(const std::string& text) override { separatorLabel = text; }
+    void SetSweepLabel(const std::string& text) override { sweepLabel = text; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    void MenusChanged() override { ++menusChanged; }
+    void CloseWindow() override { ++closed; }
 
     MainForm* form = nullptr;
     int graphShown = 0;
     int helpShown = 0;
     std::array<int, 2> columnWidths{};
     std::string separatorLabel;
+    std::string sweepLabel;
+    std::string caption;
+    int menusChanged = 0;
+    int closed = 0;
 
   private:
     static const CalcState& NoState() {

@@ -22,7 +22,8 @@ class BoxLog final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override { Show(messages, text); }
     void ShowError(const std::string& text) override { Show(errors, text); }
-    std::vector<std::string> messages, errors;
+    Answer Ask(const std::string& text) override { return Show(questions, text), Answer::Cancel; }
+    std::vector<std::string> messages, errors, questions;
     std::function<void()> whileShown;
 
   private:
@@ -264,15 +265,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Presenters, CopyTakesNothingButOneRectangleOfFilledRows) {
     table.selection = {{0, 1, 2, 4}}; // the empty rows at start
-    form.Table().Copy();
+    form.ResultCommands().Copy();
     EXPECT_EQ(table.clipboard, kClipboardBefore);
     Calculate("10", "30", "10");
     table.selection = {{0, 1, 0, 3}, {1, 3, 2, 3}};
-    form.Table().Copy();
+    form.ResultCommands().Copy();
     EXPECT_EQ(boxes.messages, Texts{kCopyNotRectangle});
     EXPECT_EQ(table.clipboard, kClipboardBefore);
     table.selection = {{0, 2, 0, 5}};
-    form.Table().Copy();
+    form.ResultCommands().Copy();
     EXPECT_EQ(table.clipboard, "20\n30");
 }
 
@@ -286,7 +287,7 @@ TEST_F(Presenters, EachClipboardAnswerGivesItsMessage) {
     for (const auto& [outcome, errors] : rows) {
         boxes.errors.clear();
         table.outcome = outcome;
-        form.Table().Copy();
+        form.ResultCommands().Copy();
         EXPECT_EQ(boxes.errors, errors);
     }
 }
@@ -294,7 +295,7 @@ TEST_F(Presenters, EachClipboardAnswerGivesItsMessage) {
 TEST_F(Presenters, WithoutResultsTheTableCommandsDoNothing) {
     table.selection = {{0, 1, 0, 1}};
     for (const Command<TableCommands>& command : TableCommands::Table())
-        RunCommand(form.Table(), command);
+        RunCommand(form.ResultCommands(), command);
     EXPECT_EQ(table.selection.size(), 1u);
     EXPECT_EQ(table.clipboard, kClipboardBefore);
     EXPECT_EQ(chooser.asked, 0);
@@ -302,11 +303,11 @@ TEST_F(Presenters, WithoutResultsTheTableCommandsDoNothing) {
 
 TEST_F(Presenters, TableSaveCancelledOrFailing) {
     Calculate("10", "30", "10");
-    form.Table().Save();
+    form.ResultCommands().Save();
     EXPECT_EQ(chooser.asked, 1);
     EXPECT_TRUE(boxes.errors.empty());
     chooser.answer = std::filesystem::temp_directory_path() / "нет такой" / "таблица.csv";
-    form.Table().Save();
+    form.ResultCommands().Save();
     ASSERT_EQ(boxes.errors.size(), 1u);
     EXPECT_NE(boxes.errors[0].find("»: такой папки нет."), std::string::npos) << boxes.errors[0];
 }

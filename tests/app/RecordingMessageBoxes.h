@@ -10,6 +10,13 @@ class RecordingMessageBoxes final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void ShowError(const std::string& text) override { errors.push_back(text); }
+    // Questions are answered with `answer` and recorded.
+    Answer Ask(const std::string& text) override {
+        questions.push_back(text);
+        return answer;
+    }
     std::vector<std::string> messages;
     std::vector<std::string> errors;
+    std::vector<std::string> questions;
+    Answer answer = Answer::Cancel;
 };

@@ -12,8 +12,15 @@ class FakeMessageBoxes final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override { Show(messages, text); }
     void ShowError(const std::string& text) override { Show(errors, text); }
+    // Questions are answered with `answer` and recorded.
+    Answer Ask(const std::string& text) override {
+        Show(questions, text);
+        return answer;
+    }
     QStringList messages;
     QStringList errors;
+    QStringList questions;
+    Answer answer = Answer::Cancel;
     bool runEventLoop = false;
 
   private:

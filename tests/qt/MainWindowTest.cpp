@@ -136,8 +136,11 @@ class MainWindowTest : public QObject {
     }
 
     void windowAsLaidOut() {
-        QCOMPARE(window->windowTitle(), QString(kMainCaption));
-        QCOMPARE(window->size(), QSize(kMainFrame.Width, kMainFrame.Height));
+        // The controls stand in the client area under the menu bar, which the window grows by.
+        const QWidget* client = window->findChild<QWidget*>("client");
+        QCOMPARE(client->geometry(), QRect(0, window->height() - kMainFrame.Height,
+                                           kMainFrame.Width, kMainFrame.Height));
+        QCOMPARE(window->width(), kMainFrame.Width);
         QCOMPARE(window->pos(), QPoint(kMainFrame.X, kMainFrame.Y));
     }
 

@@ -192,6 +192,11 @@ class PumpingBoxes final : public MessageBoxes {
         log_.ShowError(text);
         ProcessPendingMessages();
     }
+    Answer Ask(const std::string& text) override {
+        const Answer answer = log_.Ask(text);
+        ProcessPendingMessages();
+        return answer;
+    }
 
   private:
     MessageBoxes& log_;

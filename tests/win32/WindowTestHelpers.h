@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/FileChooser.h"
 #include "numerics/NumberText.h"
 #include "tests/app/RecordingMessageBoxes.h"
-#include "app/FileChooser.h"
 #include "ui/win32/StartUp.h"
 #include "ui/win32/Text.h"
 
@@ -60,6 +60,18 @@ inline void ControlKey(HWND window, WPARAM key) {
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
     Key(window, key);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+// The same through the program's message loop, where the menu bar's keys are taken.
+inline void ControlKeyThroughLoop(HWND window, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    ProcessPendingMessages();
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
 }

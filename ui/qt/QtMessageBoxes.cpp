@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -20,4 +21,17 @@ void QtMessageBoxes::ShowMessage(const std::string& text) {
 
 void QtMessageBoxes::ShowError(const std::string& text) {
     ShowBox(QMessageBox::Critical, text);
+}
+
+Answer QtMessageBoxes::Ask(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(),
+                    QString::fromStdString(text), QMessageBox::NoButton);
+    QPushButton* yes = box.addButton(QString::fromUtf8(kYesButton), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8(kNoButton), QMessageBox::NoRole);
+    box.addButton(QString::fromUtf8(kCancelButton), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
 }

@@ -7,4 +7,5 @@ class QtMessageBoxes final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
 };

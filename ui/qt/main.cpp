@@ -1,9 +1,8 @@
 #include "LocaleSeparator.h"
 #include "QtMessageBoxes.h"
+#include "SettingsRecentFiles.h"
 #include "StartUp.h"
 #include "app/CommandLine.h"
-#include "app/EventGuard.h"
-#include "app/StageForm.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
 
@@ -28,7 +27,9 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes boxes;
     ProgramWindows windows(boxes);
     application.setWindowIcon(windows.Form1.windowIcon());
+    SettingsRecentFiles recentFiles;
+    windows.Form1.Form().SetRecentFilesStore(recentFiles);
     if (command.Do == CommandLine::Action::Open)
-        RunGuarded(boxes, [&] { OpenStage(windows.Form1, boxes, command.StagePath); });
+        windows.Form1.Form().OpenAtStart(command.StagePath);
     return application.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "KeystrokeDelegate.h"
+#include "MenuBar.h"
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
@@ -10,8 +11,10 @@
 #include "ui_ou.h"
 
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -65,8 +68,25 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
         CondenseToFit(label);
     LayOutGrids();
     ConnectHandlers();
-    resultActions_ = new ResultTableActions(*ui_->SgResult, form_.Table());
+    resultActions_ = new ResultTableActions(*ui_->SgResult, form_.ResultCommands());
+    AddMenuBar();
     form_.FormCreate();
+}
+
+void TForm1::AddMenuBar() {
+    // The controls keep their places in a client area under the menu bar; the window grows by
+    // the bar's height.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != client)
+            control->setParent(client);
+    auto* bar = new QMenuBar(this);
+    menuBar_ = new MenuBar(*bar, form_);
+    const int barHeight = bar->sizeHint().height();
+    bar->setGeometry(0, 0, kMainFrame.Width, barHeight);
+    client->setGeometry(0, barHeight, kMainFrame.Width, kMainFrame.Height);
+    resize(kMainFrame.Width, kMainFrame.Height + barHeight);
 }
 
 TForm1::~TForm1() {
@@ -133,11 +153,21 @@ void TForm1::ConnectHandlers() {
     connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainForm::Button1Click));
     connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainForm::Button2Click));
     connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainForm::Button3Click));
+    for (QLineEdit* edit : {ui_->EdOt, ui_->EdDo, ui_->EdDf})
+        connect(edit, &QLineEdit::textChanged, this, forward(&MainForm::StageEdited));
+    connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainForm::StageEdited));
 }
 
 void TForm1::mouseDoubleClickEvent(QMouseEvent* event) {
     form_.FormDblClick();
     event->accept();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (form_.QueryClose())
+        event->accept();
+    else
+        event->ignore();
 }
 
 std::string TForm1::CellText(int column, int row) const {
@@ -192,6 +222,22 @@ void TForm1::SetSeparatorLabel(const std::string& text) {
     separator->setText(QString::fromStdString(text));
     separator->resize(std::max(separator->width(), separator->sizeHint().width()),
                       separator->height());
+}
+
+void TForm1::SetSweepLabel(const std::string& text) {
+    QLabel* label = ui_->Label5;
+    label->setText(QString::fromStdString(text));
+    label->resize(std::max(MainControl("Label5").Bounds.Width, label->sizeHint().width()),
+                  label->height());
+}
+
+void TForm1::SetCaption(const std::string& text) {
+    setWindowTitle(QString::fromStdString(text));
+}
+
+void TForm1::MenusChanged() {
+    if (menuBar_ != nullptr)
+        menuBar_->Follow();
 }
 
 std::vector<CellBlock> TForm1::SelectedBlocks() const {

@@ -14,6 +14,7 @@
 namespace Ui {
 class TForm1;
 }
+class MenuBar;
 class ResultTableActions;
 class ResultTableModel;
 class TForm3;
@@ -52,6 +53,10 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
     void SetSeparatorLabel(const std::string& text) override;
+    void SetSweepLabel(const std::string& text) override;
+    void SetCaption(const std::string& text) override;
+    void MenusChanged() override;
+    void CloseWindow() override { close(); }
 
     // TableView
     std::vector<CellBlock> SelectedBlocks() const override;
@@ -61,8 +66,10 @@ class TForm1 final : public QWidget, public MainView, public TableView {
 
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    void AddMenuBar();
     void LayOutGrids();
     void ConnectHandlers();
 
@@ -72,6 +79,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     MainForm form_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;
+    MenuBar* menuBar_ = nullptr;
     QWidget* graphWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
 };

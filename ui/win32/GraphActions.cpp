@@ -23,6 +23,8 @@ GraphActions::GraphActions(HWND window, GraphForm& form) : window_(window), form
     tool.hwnd = window_;
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // The readout names the kept curves on lines of their own.
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
 GraphActions::~GraphActions() {

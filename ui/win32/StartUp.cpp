@@ -22,6 +22,9 @@ void InitialiseControls() {
 
 void DispatchWindowMessage(MSG& message) {
     const HWND window = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
+        if (Window* owner = Window::Of(window); owner != nullptr && owner->TranslateKey(message))
+            return;
     if (window != nullptr && IsDialogMessageW(window, &message))
         return;
     TranslateMessage(&message);

@@ -34,20 +34,18 @@ class OtherWindowsDisabled {
     std::vector<HWND> disabled_;
 };
 
-void ShowBox(const std::string& text, UINT icon) {
+int ShowBox(const std::string& text, UINT type) {
     // The window whose action raised the box owns it: Windows disables it while the box is up
     // and activates it again afterwards, and the window puts the focus back where it was. A box
     // without an owner would leave no window active and the keyboard dead.
     const HWND owner = GetActiveWindow();
     if (owner == nullptr) {
-        MessageBoxW(nullptr, Widen(text).c_str(), ApplicationTitle().c_str(),
-                    MB_OK | MB_TASKMODAL | icon);
-        return;
+        return MessageBoxW(nullptr, Widen(text).c_str(), ApplicationTitle().c_str(),
+                           MB_TASKMODAL | type);
     }
     // The program's other windows wait for the answer too, as they do for a task-modal box.
     const OtherWindowsDisabled others(owner);
-    MessageBoxW(owner, Widen(text).c_str(), ApplicationTitle().c_str(),
-                MB_OK | MB_APPLMODAL | icon);
+    return MessageBoxW(owner, Widen(text).c_str(), ApplicationTitle().c_str(), MB_APPLMODAL | type);
 }
 
 } // namespace
@@ -64,9 +62,21 @@ std::wstring ApplicationTitle() {
 }
 
 void Win32MessageBoxes::ShowMessage(const std::string& text) {
-    ShowBox(text, 0);
+    ShowBox(text, MB_OK);
 }
 
 void Win32MessageBoxes::ShowError(const std::string& text) {
-    ShowBox(text, MB_ICONERROR);
+    ShowBox(text, MB_OK | MB_ICONERROR);
+}
+
+Answer Win32MessageBoxes::Ask(const std::string& text) {
+    // The system's own buttons, in the system's language.
+    switch (ShowBox(text, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return Answer::Yes;
+    case IDNO:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }

@@ -9,6 +9,7 @@ class Win32MessageBoxes final : public MessageBoxes {
   public:
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
 };
 
 // The application's title: the executable's file name without folder and extension ("ou").

@@ -61,9 +61,16 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     return result;
 }
 
-RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle) {
+Window* Window::Of(HWND window) {
+    if (window == nullptr ||
+        GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu) {
     RECT frame = {0, 0, client.cx, client.cy};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    AdjustWindowRectEx(&frame, style, menu, exStyle);
     OffsetRect(&frame, position.x - frame.left, position.y - frame.top);
     return frame;
 }

@@ -12,6 +12,12 @@ class Window {
 
     HWND Handle() const { return handle_; }
 
+    // The object behind a window of ours; nullptr for any other window (a control, a box).
+    static Window* Of(HWND window);
+    // Offered every key message of the window and its controls before they are dispatched;
+    // true when the window took it (a key of its menu bar).
+    virtual bool TranslateKey(const MSG& /*message*/) { return false; }
+
   protected:
     Window() = default;
 
@@ -31,4 +37,5 @@ class Window {
 
 // A top-level window's frame for the client size given, with its top-left corner at `position`:
 // the frame is whatever the system draws, the client area keeps its size.
-RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle);
+// `menu`: the window has a menu bar, above the client area.
+RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu = false);

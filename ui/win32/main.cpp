@@ -1,11 +1,10 @@
 #include "LocaleSeparator.h"
+#include "RegistryRecentFiles.h"
 #include "StartUp.h"
 #include "Text.h"
 #include "Win32MessageBoxes.h"
 #include "WindowsApi.h"
 #include "app/CommandLine.h"
-#include "app/EventGuard.h"
-#include "app/StageForm.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
 
@@ -67,7 +66,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     InitialiseControls();
     Win32MessageBoxes boxes;
     ProgramWindows windows(boxes);
+    RegistryRecentFiles recentFiles;
+    windows.Form1.Form().SetRecentFilesStore(recentFiles);
     if (command.Do == CommandLine::Action::Open)
-        RunGuarded(boxes, [&] { OpenStage(windows.Form1, boxes, command.StagePath); });
+        windows.Form1.Form().OpenAtStart(command.StagePath);
     return RunMessageLoop();
 }

@@ -58,13 +58,15 @@ void ShowCompanion(HWND window) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes)
-    : boxes_(boxes), form_(*this, *this, boxes, dialog_), parameterCells_(2, kParameterRows),
-      resultCells_(form_.Results()), windowFont_(MakeFont(11, false)),
-      titleFont_(MakeFont(16, true)), boldFont_(MakeFont(13, true)),
-      regularFont_(MakeFont(13, false)), hintFont_(MakeFont(19, true)),
-      circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
+    : boxes_(boxes), form_(*this, *this, boxes, dialog_), menuBar_(form_),
+      parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
+      windowFont_(MakeFont(11, false)), titleFont_(MakeFont(16, true)),
+      boldFont_(MakeFont(13, true)), regularFont_(MakeFont(13, false)),
+      hintFont_(MakeFont(19, true)), circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
     Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
-           kStyle, FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
+           kStyle, FrameFor(kPosition, kClientSize, kStyle, 0, true), nullptr, 0);
+    // The menu bar stands above the client area, which keeps its size.
+    menuBar_.Follow(Handle());
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_OU);
     dialog_.SetOwner(Handle());
@@ -130,7 +132,8 @@ void TForm1::CreateControls() {
                 sgResult_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
                 resultCells_.SetGrid(sgResult_.get());
-                resultActions_ = std::make_unique<ResultTableActions>(*sgResult_, form_.Table());
+                resultActions_ =
+                    std::make_unique<ResultTableActions>(*sgResult_, form_.ResultCommands());
             } else {
                 grid.FixedColumns = 1;
                 grid.ColumnWidths.assign(kParameterColumnWidths.begin(),
@@ -168,13 +171,29 @@ void TForm1::SetParameterColumnWidths(int names, int values) {
 }
 
 void TForm1::SetSeparatorLabel(const std::string& text) {
-    // The label grows with its text.
-    const HWND separator = Control(Id::Label3);
-    SetControlText(separator, text);
-    const Bounds bounds = ChildBounds(separator);
-    const int width = std::max<int>(bounds.Width, TextSize(separator, boldFont_.get(), text).cx);
-    SetWindowPos(separator, nullptr, 0, 0, width, bounds.Height,
+    SetGrowingLabel(Id::Label3, text);
+}
+
+void TForm1::SetSweepLabel(const std::string& text) {
+    SetGrowingLabel(Id::Label5, text);
+}
+
+void TForm1::SetGrowingLabel(int id, const std::string& text) {
+    const HWND label = Control(id);
+    SetControlText(label, text);
+    const ControlLayout& layout = kMainControls[static_cast<size_t>(id - Id::Image1)];
+    const int width = std::max<int>(layout.Bounds.Width, TextSize(label, FontOf(layout), text).cx);
+    SetWindowPos(label, nullptr, 0, 0, width, layout.Bounds.Height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TForm1::SetCaption(const std::string& text) {
+    SetControlText(Handle(), text);
+}
+
+bool TForm1::TranslateKey(const MSG& message) {
+    return message.message == WM_KEYDOWN && menuBar_.Key(message.wParam);
 }
 
 std::vector<CellBlock> TForm1::SelectedBlocks() const {
@@ -184,9 +203,8 @@ std::vector<CellBlock> TForm1::SelectedBlocks() const {
 
 ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
     const PinnedDecimalSeparator sameTextTwice; // measured, then written
-    switch (PutTextOnClipboard(sgResult_->Handle(), [&](const PieceSink& sink) {
-        WriteCopyText(table, block, sink);
-    })) {
+    switch (PutTextOnClipboard(sgResult_->Handle(),
+                               [&](const PieceSink& sink) { WriteCopyText(table, block, sink); })) {
     case ClipboardResult::Copied:
         break;
     case ClipboardResult::OutOfMemory:
@@ -260,8 +278,18 @@ LRESULT TForm1::LabelColors(HDC dc, HWND label) const {
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && lParam != 0)
+        if (lParam == 0) {
+            menuBar_.Choose(LOWORD(wParam));
+        } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == Id::CheckBox1) {
+            form_.StageEdited();
+        } else if (HIWORD(wParam) == EN_CHANGE) {
+            form_.StageEdited();
+        } else if (HIWORD(wParam) == BN_CLICKED) {
             Command(LOWORD(wParam));
+        }
+        return 0;
+    case WM_INITMENUPOPUP:
+        menuBar_.MenuOpening(reinterpret_cast<HMENU>(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
         return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -284,7 +312,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             resultActions_->ContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CLOSE:
-        // The main window: closing it ends the program; the windows go when the loop has ended.
+        // The main window: closing it ends the program, unless the user keeps changes; the
+        // windows go when the loop has ended.
+        if (!form_.QueryClose())
+            return 0;
         ShowWindow(Handle(), SW_HIDE);
         PostQuitMessage(0);
         return 0;

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "FileDialog.h"
 #include "Grid.h"
+#include "MenuBar.h"
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
@@ -80,6 +81,10 @@ class TForm1 final : public Window, public MainView, public TableView {
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
     void SetSeparatorLabel(const std::string& text) override;
+    void SetSweepLabel(const std::string& text) override;
+    void SetCaption(const std::string& text) override;
+    void MenusChanged() override { menuBar_.Follow(Handle()); }
+    void CloseWindow() override { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
     // TableView
     std::vector<CellBlock> SelectedBlocks() const override;
@@ -87,9 +92,13 @@ class TForm1 final : public Window, public MainView, public TableView {
     void ClearSelection() override { sgResult_->CollapseSelection(); }
     ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
+    bool TranslateKey(const MSG& message) override;
+
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    // A label that grows with its text, in its font.
+    void SetGrowingLabel(int id, const std::string& text);
     HFONT FontOf(const ControlLayout& control) const;
     void Command(int id);
     LRESULT LabelColors(HDC dc, HWND label) const;
@@ -98,6 +107,7 @@ class TForm1 final : public Window, public MainView, public TableView {
     MessageBoxes& boxes_;
     FileDialog dialog_;
     MainForm form_;
+    MenuBar menuBar_;
     StoredCells parameterCells_;
     ResultTableCells resultCells_;
     GdiHandle<HFONT> windowFont_;  // 11 px, the window's default

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The stage files opened or saved last, most recent first, kept across runs in the platform's own
+// settings store (behind this interface: each front has its store, tests keep the list in memory).
+class RecentFilesStore {
+  public:
+    virtual ~RecentFilesStore() = default;
+    virtual std::vector<std::filesystem::path> Load() = 0;
+    virtual void Store(const std::vector<std::filesystem::path>& files) = 0;
+};
+
+inline constexpr size_t kRecentFileCount = 4;
+
+// The list with `file` first, once, and no more than kRecentFileCount files.
+std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
+                                                  const std::filesystem::path& file);
+
+// The menu item of the recent file at `index`: its number as the item's key and its name, "&1
+// каскад.ou" ('&' in the name doubled, as menus of both toolkits read it).
+std::string RecentFileLabel(size_t index, const std::filesystem::path& file);
+
+// A path's name in UTF-8, as the program shows it.
+std::string FileNameText(const std::filesystem::path& path);

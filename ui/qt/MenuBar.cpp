@@ -1,0 +1,57 @@
+#include "MenuBar.h"
+
+#include "CommandActions.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <map>
+#include <string>
+
+MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
+    std::map<std::string, QMenu*> menus;
+    std::map<std::string, QActionGroup*> choices;
+    for (const Command<MainForm>& command : MainForm::Table()) {
+        QMenu*& menu = menus[command.Menu];
+        if (menu == nullptr)
+            menu = bar.addMenu(QString::fromUtf8(command.Menu));
+        if (command.AfterRecentFiles) {
+            fileMenu_ = menu;
+            recentFilesEnd_ = menu->addSeparator();
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(command.Text));
+        action->setShortcuts(KeySequences(command.Keys));
+        action->setShortcutContext(Qt::WindowShortcut);
+        if (command.Checked != nullptr) {
+            action->setCheckable(true);
+            QActionGroup*& group = choices[command.Menu];
+            if (group == nullptr)
+                group = new QActionGroup(this);
+            group->addAction(action);
+        }
+        connect(action, &QAction::triggered, this,
+                [this, &command] { RunCommand(form_, command); });
+        actions_.append(action);
+    }
+    Follow();
+}
+
+void MenuBar::Follow() {
+    FollowEnabling(actions_, form_);
+    const auto table = MainForm::Table();
+    for (qsizetype i = 0; i < actions_.size(); ++i)
+        if (actions_[i]->isCheckable())
+            actions_[i]->setChecked(IsChecked(form_, table[static_cast<size_t>(i)]));
+    if (fileMenu_ == nullptr)
+        return;
+    qDeleteAll(recentFiles_);
+    recentFiles_.clear();
+    const std::vector<std::string> labels = form_.RecentFileLabels();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        auto* action = new QAction(QString::fromStdString(labels[i]), fileMenu_);
+        connect(action, &QAction::triggered, this, [this, i] { form_.OpenRecent(i); });
+        fileMenu_->insertAction(recentFilesEnd_, action);
+        recentFiles_.append(action);
+    }
+}

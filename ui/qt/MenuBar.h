@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/MainForm.h"
+
+#include <QList>
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// Binds the main window's menu bar to MainForm's command table: a menu per table menu, its items
+// with their keys, the choices checked, the recent files above the items set apart from them.
+class MenuBar final : public QObject {
+    Q_OBJECT
+
+  public:
+    MenuBar(QMenuBar& bar, MainForm& form);
+
+    // Check marks, enabling and the recent files as the presenter now has them.
+    void Follow();
+
+  private:
+    MainForm& form_;
+    QList<QAction*> actions_; // in the table's order
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentFilesEnd_ = nullptr; // the recent files stand before it
+    QList<QAction*> recentFiles_;
+};
