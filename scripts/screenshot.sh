@@ -22,8 +22,8 @@ trap 'kill $program $xvfb 2>/dev/null || true' EXIT
 sleep 1
 
 # No window manager runs, so the windows stand without frames at their laid-out positions and
-# the keyboard follows the pointer. Client areas: main (137, 114), graph (202, 71), help
-# (192, 114).
+# the keyboard follows the pointer. Client areas: main (137, 114) under its menu bar, graph
+# (202, 71), help (192, 114).
 main_x=137 main_y=114
 click() { xdotool mousemove $((main_x + $1)) $((main_y + $2)) click 1; sleep 0.3; }
 type_text() { xdotool type --delay 30 "$1"; }
@@ -32,15 +32,19 @@ shot() { import -window root -crop "$1" +repage "docs/$2"; echo "saved docs/$2";
 # Starts the program and calculates a typical stage: rows of the parameter grid are 24 px apart.
 source scripts/typical-stage.sh
 start_and_calculate() {
-    ./build/ui/qt/ou &
+    ./build/ui/qt/ou "$@" &
     program=$!
     sleep 2
+    # The controls stand under the menu bar: the window is taller than the laid-out 557 px by it.
+    local height
+    height=$(xdotool search --sync --name 'ОУ$' getwindowgeometry | sed -n 's/.*Geometry: [0-9]*x//p')
+    main_y=$((114 + height - 557))
     type_typical_stage 24
 }
 
 mkdir -p docs
 start_and_calculate
-shot 871x557+137+114 main-window.png
+shot 871x$((557 + main_y - 114))+137+114 main-window.png
 click 536 536 # график, ratio over frequency
 sleep 1
 shot 763x534+202+71 graph-ratio.png
@@ -64,3 +68,31 @@ click 500 500 # логарифм. шкала
 click 536 536 # график
 sleep 1
 shot 763x534+202+71 graph-decibels.png
+kill $program
+sleep 1
+
+# Two curves side by side: a sweep by decades in the decibel mode, the curve kept, R4 changed.
+stage=$(mktemp --suffix=.ou)
+printf 'format = ou-stage 1\nlog_scale = 1\nsweep = decade\n' >"$stage"
+start_and_calculate "$stage"
+click 608 458 && xdotool key ctrl+a && type_text 20 # points per decade
+click 448 536 # расчет
+click 536 536 # график
+sleep 1
+graph_x=202 graph_y=71
+xdotool mousemove $((graph_x + 600)) $((graph_y + 450)) click 3
+sleep 0.5
+xdotool key Down Down Down Down Return # Запомнить кривую
+sleep 0.3
+# The graph window covers the grid: out of the way while R4 is typed, then back.
+graph=$(xdotool search --name '^график$' | head -n 1)
+xdotool windowmove "$graph" $graph_x 1000
+sleep 0.3
+click 570 $((32 + 4 * 24 + 12)) # R4
+type_text 150
+xdotool key Return
+click 448 536 # расчет
+xdotool windowmove "$graph" $graph_x $graph_y
+sleep 1
+shot 763x534+202+71 graph-two-curves.png
+rm -f "$stage"
