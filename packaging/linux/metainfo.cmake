@@ -15,6 +15,7 @@ set(screenshots
   "graph-ratio.png|The gain as a ratio over frequency|Коэффициент усиления в разах от частоты"
   "graph-decibels.png|The gain in decibels over the logarithm of frequency|Коэффициент усиления в децибелах от логарифма частоты"
   "graph-readout.png|The curve read under the pointer|Значение кривой под указателем"
+  "graph-two-curves.png|Two stages' curves side by side|Кривые двух каскадов рядом"
   "help-window.png|The help: the amplifier model and the units of entry|Справка: модель усилителя и единицы ввода")
 
 set(OU_SCREENSHOTS "")
