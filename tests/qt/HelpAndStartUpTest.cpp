@@ -1,4 +1,5 @@
 #include "FakeMessageBoxes.h"
+#include "app/CompanionWindows.h"
 #include "ui/qt/StartUp.h"
 
 #include <QFile>
@@ -22,8 +23,8 @@ class HelpAndStartUpTest : public QObject {
         QVERIFY(windows.Form1.isVisible());
         QVERIFY(!windows.Form2.isVisible());
         QVERIFY(!windows.Form3.isVisible());
-        QCOMPARE(windows.Form2.windowTitle(), QString("Справка"));
-        QCOMPARE(windows.Form3.windowTitle(), QString("график"));
+        QCOMPARE(windows.Form2.windowTitle(), QString(kHelpCaption));
+        QCOMPARE(windows.Form3.windowTitle(), QString(kGraphCaption));
     }
 
     void helpButtonShowsHelpAndCloseHidesIt() {
@@ -36,7 +37,7 @@ class HelpAndStartUpTest : public QObject {
         QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
         QVERIFY(windows.Form2.isVisible());
         auto* close = windows.Form2.findChild<QPushButton*>("Button1");
-        QCOMPARE(close->text(), QString("закрыть"));
+        QCOMPARE(close->text(), QString(kHelpCloseButton));
         QTest::mouseClick(close, Qt::LeftButton);
         QVERIFY(!windows.Form2.isVisible());
         QVERIFY(windows.Form1.isVisible());

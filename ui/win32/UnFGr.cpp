@@ -7,19 +7,19 @@
 #include "PngPicture.h"
 #include "Resources.h"
 #include "Text.h"
+#include "app/CompanionWindows.h"
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TForm3";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-constexpr const char* kCaption = "график";
 
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes)
     : form_(*this, state, boxes, dialog_), font_(MakeFont(11, false)) {
     // The chart is scaled to the whole client area: a resized window is drawn anew.
-    Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kCaption).c_str(), kStyle,
+    Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL);

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Resources.h"
 #include "Text.h"
+#include "app/CompanionWindows.h"
 
 namespace {
 
@@ -10,19 +11,18 @@ namespace Id = Form2Controls;
 
 constexpr wchar_t kClassName[] = L"TForm2";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-constexpr const char* kCaption = "Справка";
 
 } // namespace
 
 TForm2::TForm2()
     : windowFont_(MakeFont(11, false)), buttonFont_(MakeFont(16, true)),
       picture_(LoadArtworkBitmap(IDB_HELP)) {
-    Create(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kCaption).c_str(), kStyle,
+    Create(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kHelpCaption).c_str(), kStyle,
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL);
     CreateControl(Handle(), Id::Image1, L"STATIC", "", SS_OWNERDRAW, {8, 8, 683, 385}, nullptr);
-    CreateControl(Handle(), Id::Button1, L"BUTTON", "закрыть", BS_PUSHBUTTON | WS_TABSTOP,
+    CreateControl(Handle(), Id::Button1, L"BUTTON", kHelpCloseButton, BS_PUSHBUTTON | WS_TABSTOP,
                   {520, 400, 145, 41}, buttonFont_.get());
 }
 
