@@ -84,8 +84,7 @@ TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
     Run(kOpenCommand);
     EXPECT_EQ(boxes.questions, Texts{kSaveChangesToNewStage});
     EXPECT_EQ(chooser.asked.at(0).Folder, folder); // where the last stage file was
-    EXPECT_EQ(view.grid[2][1], "");
-    EXPECT_EQ(view.edits[1], "1000");
+    EXPECT_EQ(view.edits, (std::array<std::string, 3>{"10", "1000", "10"}));
     EXPECT_EQ(view.caption, "каскад 1.ou — ОУ");
     EXPECT_EQ(form.Results().FilledRows(), 0);
     EXPECT_EQ(store.files, (std::vector<fs::path>{stage, folder / "прежний.ou"}));
@@ -119,10 +118,8 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     EXPECT_EQ(view.caption, "ОУ");
     chooser.answer = folder / "новый";
     Run(kSaveCommand);
-    ASSERT_EQ(chooser.asked.size(), 1u);
-    EXPECT_EQ(chooser.asked[0].Caption, kSaveStageCaption);
+    EXPECT_EQ(chooser.asked.at(0).Caption, kSaveStageCaption);
     const fs::path saved = folder / "новый.ou"; // the extension added
-    EXPECT_EQ(form.File(), saved);
     EXPECT_TRUE(Holds(saved, "R1 = 5\n") && Holds(saved, "sweep = decade\n"));
     EXPECT_EQ(view.caption, "новый.ou — ОУ");
     Run(kLinearSweepCommand);

@@ -84,10 +84,7 @@ class StageMenuTest : public QObject {
     void escapeTakesTheTypingBack() {
         window->Form().OpenAtStart(stage);
         TypeIntoCell(SgIsh(), 1, 1, "5", false);
-        QCOMPARE(window->windowTitle(), QString("*каскад 1.ou — ОУ"));
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor != nullptr);
-        QTest::keyClick(editor, Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(R1(), QString("100"));
         QCOMPARE(window->windowTitle(), QString("каскад 1.ou — ОУ"));
     }
