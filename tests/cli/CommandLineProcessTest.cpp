@@ -26,11 +26,15 @@ struct ProgramCase {
     const char* arguments; // after "ou", with the table and the stage file named in the folder
     int exit;
     std::string output, errors;
+    const char* stage = "каскад 1.ou"; // the stage the table is computed from
+    int lines = 0;                     // the table's lines with the heading; 0: not counted
 };
 
 const ProgramCase kRuns[] = {
     {"CsvWithPoint", "C", "--csv 'таблица 1.csv' 'каскад 1.ou'", 0, "", ""},
     {"CsvWithComma", "ru_RU.UTF-8", "--csv 'таблица 1.csv' 'каскад 1.ou'", 0, "", ""},
+    // Four decades at five points a decade: 10·10^(i/5) for i = 0…19, then the end, 100 kHz.
+    {"DecadeSweep", "C", "--csv 'таблица 1.csv' декады.ou", 0, "", "", "декады.ou", 1 + 21},
     {"RefusedByCalculation", "C", "--csv 'таблица 1.csv' 'без k0.ou'", 1, "",
      "сколько-сколько К усиления?..\n"},
     {"FloatingPointError", "C", "--csv 'таблица 1.csv' 'через 0.ou'", 1, "",
@@ -60,6 +64,8 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
                               "R5 = 1000\nC1 = 10\nC2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nRin = 10\n"
                               "f1 = 1\n";
     std::ofstream(folder / "каскад 1.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 999.5";
+    std::ofstream(folder / "декады.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 5\n"
+                                        << "sweep = decade\n";
     std::ofstream(folder / "без k0.ou") << stage << "from = 10\nto = 20\nstep = 1\n";
     std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
     std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
@@ -82,11 +88,16 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
     if (*run.locale == 'r')
         SetDecimalSeparatorSource([] { return U','; });
     HeadlessForm form;
-    PutStageIntoForm(form, *ReadStageFile(folder / "каскад 1.ou").Loaded);
-    BuRasClick(form, form.State());
+    const Stage computed = *ReadStageFile(folder / fs::u8path(run.stage)).Loaded;
+    PutStageIntoForm(form, computed);
+    BuRasClick(form, form.State(), computed.Sweep);
     ASSERT_EQ(SaveTable(form.Results(), folder / "saved.csv"), "");
     SetDecimalSeparatorSource(nullptr);
-    EXPECT_EQ(Contents(folder / "таблица 1.csv"), Contents(folder / "saved.csv"));
+    const std::string table = Contents(folder / "таблица 1.csv");
+    EXPECT_EQ(table, Contents(folder / "saved.csv"));
+    if (run.lines > 0) {
+        EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), run.lines);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ProgramRun, testing::ValuesIn(kRuns),

@@ -131,7 +131,7 @@ inline POINT WindowPosition(HWND window) {
     return {rect.left, rect.top};
 }
 
-// Answers the save dialog with a file in a scratch folder.
+// Answers the file dialogs with a file in a scratch folder.
 class ScratchFile final : public FileChooser {
   public:
     explicit ScratchFile(std::string name)
@@ -143,7 +143,7 @@ class ScratchFile final : public FileChooser {
         asked = request.Extension;
         return path;
     }
-    std::filesystem::path OpenFileName(const FileRequest&) override { return {}; }
+    std::filesystem::path OpenFileName(const FileRequest&) override { return path; }
     std::string Content() const {
         std::ifstream in(path, std::ios::binary);
         std::ostringstream bytes;

@@ -1,0 +1,180 @@
+#include "FakeMainView.h"
+#include "RecordingMessageBoxes.h"
+#include "app/CalculationCommand.h"
+#include "app/MainMenuTexts.h"
+#include "numerics/NumberText.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+struct NoTable final : TableView {
+    std::vector<CellBlock> SelectedBlocks() const override { return {}; }
+    void SelectAll() override {}
+    void ClearSelection() override {}
+    ClipboardOutcome PutOnClipboard(const ResultTable&, const CellBlock&) override { return {}; }
+};
+
+// Answers the file dialogs with `answer` (empty: cancelled) and keeps what each was asked.
+struct Chooser final : FileChooser {
+    fs::path SaveFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
+    fs::path OpenFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
+    fs::path answer;
+    std::vector<FileRequest> asked;
+};
+
+struct MemoryStore final : RecentFilesStore {
+    std::vector<fs::path> Load() override { return files; }
+    void Store(const std::vector<fs::path>& list) override { files = list; }
+    std::vector<fs::path> files;
+};
+
+const std::array<std::string, 13> kTypicalStage = {"100", "1000", "1", "99",     "1000", "10", "10",
+                                                   "100", "1",    "1", "100000", "10",   "1"};
+
+bool Holds(const fs::path& path, const std::string& line) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
+}
+
+class MainFormFiles : public testing::Test {
+  protected:
+    MainFormFiles() {
+        SetDecimalSeparatorSource(nullptr);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        view.form = &form;
+        form.FormCreate();
+        std::ofstream(stage) << "format = ou-stage 1\nR1 = 100\nfrom = 10\nto = 1E3\nstep = 10\n";
+        std::ofstream(folder / "чужой.ou") << "R1 = 1\n";
+    }
+    ~MainFormFiles() override { fs::remove_all(folder); }
+    void Edit(const std::string& r1) {
+        view.grid[1][1] = r1;
+        form.SgIshSetEditText(1, 1, r1);
+    }
+    void Run(const char* text) {
+        for (const Command<MainForm>& command : MainForm::Table())
+            if (std::string(command.Text) == text)
+                RunCommand(form, command);
+    }
+
+    const fs::path folder = fs::temp_directory_path() / "ou тест меню файла";
+    const fs::path stage = folder / "каскад 1.ou";
+    FakeMainView view;
+    NoTable table;
+    RecordingMessageBoxes boxes;
+    Chooser chooser;
+    MemoryStore store;
+    MainForm form{view, table, boxes, chooser};
+};
+
+TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
+    store.files = {folder / "прежний.ou"};
+    form.SetRecentFilesStore(store);
+    view.Type(kTypicalStage, "10", "100", "10");
+    form.BuRasClick();
+    ASSERT_GT(form.Results().FilledRows(), 0);
+    chooser.answer = stage;
+    boxes.answer = Answer::No;
+    Run(kOpenCommand);
+    EXPECT_EQ(boxes.questions, Texts{kSaveChangesToNewStage});
+    EXPECT_EQ(chooser.asked.at(0).Folder, folder); // where the last stage file was
+    EXPECT_EQ(view.edits, (std::array<std::string, 3>{"10", "1000", "10"}));
+    EXPECT_EQ(view.caption, "каскад 1.ou — ОУ");
+    EXPECT_EQ(form.Results().FilledRows(), 0);
+    EXPECT_EQ(store.files, (std::vector<fs::path>{stage, folder / "прежний.ou"}));
+}
+
+TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
+    form.OpenAtStart(stage);
+    Edit("5");
+    EXPECT_EQ(view.caption, "*каскад 1.ou — ОУ");
+    // A refused file leaves the form, the caption and the file as they were.
+    chooser.answer = folder / "чужой.ou";
+    boxes.answer = Answer::No;
+    Run(kOpenCommand);
+    EXPECT_EQ(boxes.errors.size(), 1u);
+    EXPECT_EQ(view.grid[1][1], "5");
+    EXPECT_EQ(view.caption, "*каскад 1.ou — ОУ");
+    EXPECT_EQ(form.File(), stage);
+    Edit("100.0"); // the file's number again
+    EXPECT_EQ(view.caption, "каскад 1.ou — ОУ");
+    Edit("5");
+    Run(kSaveCommand);
+    EXPECT_EQ(chooser.asked.size(), 1u); // only the open's
+    EXPECT_TRUE(Holds(stage, "R1 = 5\n"));
+    EXPECT_EQ(view.caption, "каскад 1.ou — ОУ");
+}
+
+TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
+    Edit("5");
+    Run(kDecadeSweepCommand);
+    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.caption, "ОУ");
+    chooser.answer = folder / "новый";
+    Run(kSaveCommand);
+    EXPECT_EQ(chooser.asked.at(0).Caption, kSaveStageCaption);
+    const fs::path saved = folder / "новый.ou"; // the extension added
+    EXPECT_TRUE(Holds(saved, "R1 = 5\n") && Holds(saved, "sweep = decade\n"));
+    EXPECT_EQ(view.caption, "новый.ou — ОУ");
+    Run(kLinearSweepCommand);
+    EXPECT_EQ(view.caption, "*новый.ou — ОУ");
+    chooser.answer.clear();
+    Run(kSaveAsCommand);
+    EXPECT_EQ(chooser.asked.at(1).Folder, folder);
+    form.OpenAtStart(saved);
+    EXPECT_TRUE(form.DecadeSweep());
+    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+}
+
+struct CloseCase {
+    const char* name;
+    bool edited, withFile;
+    Answer answer;
+    bool closes;
+    const char* question; // "" for none
+    const char* savedR1;  // what the file holds after
+};
+
+const char* const kAsked = "Сохранить изменения в «каскад 1.ou»?";
+class QueryCloseWith : public MainFormFiles, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(QueryCloseWith, ItsAnswer) {
+    const CloseCase& c = GetParam();
+    if (c.withFile)
+        form.OpenAtStart(stage);
+    if (c.edited)
+        Edit("7");
+    boxes.answer = c.answer;
+    EXPECT_EQ(form.QueryClose(), c.closes);
+    EXPECT_EQ(boxes.questions, *c.question ? Texts{c.question} : Texts{});
+    EXPECT_EQ(chooser.asked.size(), !c.withFile && c.answer == Answer::Yes ? 1u : 0u);
+    EXPECT_EQ(Holds(stage, std::string("R1 = ") + c.savedR1 + "\n"), c.withFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainForm, QueryCloseWith,
+    testing::Values(CloseCase{"Unchanged", false, true, Answer::Cancel, true, "", "100"},
+                    CloseCase{"YesSaves", true, true, Answer::Yes, true, kAsked, "7"},
+                    CloseCase{"YesButDialogCancelled", true, false, Answer::Yes, false,
+                              kSaveChangesToNewStage, ""},
+                    CloseCase{"NoClosesUnsaved", true, true, Answer::No, true, kAsked, "100"},
+                    CloseCase{"CancelKeepsAll", true, true, Answer::Cancel, false, kAsked, "100"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormFiles, RecentFileGoneIsRemovedWithAMessage) {
+    store.files = {folder / "нет.ou", stage};
+    form.SetRecentFilesStore(store);
+    form.OpenRecent(0);
+    EXPECT_EQ(boxes.errors, Texts{"Файл «нет.ou» не найден; он убран из списка."});
+    EXPECT_EQ(store.files, std::vector<fs::path>{stage});
+    form.OpenRecent(0);
+    EXPECT_EQ(form.File(), stage);
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "WindowTestHelpers.h"
+#include "app/MainMenuTexts.h"
+
+// The File menu, its keys and the window's close reach the presenter; what it decides is tested
+// against the fake window.
+
+namespace {
+
+namespace Id = Form1Controls;
+
+// The identifier of the menu bar's item that reads `text` (its key after a tab).
+UINT MenuItem(HWND window, const std::string& text) {
+    HMENU bar = GetMenu(window);
+    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
+        HMENU items = GetSubMenu(bar, menu);
+        for (int item = 0; item < GetMenuItemCount(items); ++item) {
+            wchar_t label[128] = {};
+            GetMenuStringW(items, UINT(item), label, 128, MF_BYPOSITION);
+            if (Narrow(label).substr(0, Narrow(label).find('\t')) == text)
+                return GetMenuItemID(items, item);
+        }
+    }
+    return 0;
+}
+
+bool QuitTaken() {
+    MSG message;
+    return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+}
+
+class StageMenu : public ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        std::ofstream(file.path, std::ios::binary) << "format = ou-stage 1\nR1 = 100\nfrom = 10\n";
+        Form1().SetFileChooser(file);
+    }
+    HWND Main() { return Form1().Handle(); }
+    std::string R1() { return Form1().CellText(1, 1); }
+    bool StageHolds(const std::string& line) {
+        return file.Content().find(line) != std::string::npos;
+    }
+
+    ScratchFile file{"каскад 1.ou"};
+};
+
+TEST_F(StageMenu, OpensByTheMenuItemAndAtStart) {
+    for (const bool byMenu : {true, false}) {
+        Form1().SetCellText(1, 1, "");
+        if (byMenu)
+            SendMessageW(Main(), WM_COMMAND, MenuItem(Main(), kOpenCommand), 0);
+        else
+            Form1().Form().OpenAtStart(file.path);
+        EXPECT_EQ(R1(), "100");
+        EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
+    }
+}
+
+TEST_F(StageMenu, TypingMarksTheCaptionAndCtrlSSaves) {
+    Form1().Form().OpenAtStart(file.path);
+    TypeIntoCell(Form1().SgIsh(), 1, 1, "5", false);
+    EXPECT_EQ(Text(Main()), "*каскад 1.ou — ОУ");
+    ControlKeyThroughLoop(Form1().SgIsh().Editor(), 'S');
+    EXPECT_TRUE(StageHolds("R1 = 5\n"));
+    EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
+}
+
+struct CloseCase {
+    const char* name;
+    Answer answer;
+    bool closes;
+    const char* savedR1;
+};
+
+class CloseAsksFirst : public StageMenu, public testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseAsksFirst, AndFollowsTheAnswer) {
+    Form1().Form().OpenAtStart(file.path);
+    TypeIntoCell(Form1().SgIsh(), 1, 1, "5");
+    boxes.answer = GetParam().answer;
+    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(boxes.questions, std::vector<std::string>{"Сохранить изменения в «каскад 1.ou»?"});
+    EXPECT_EQ(QuitTaken(), GetParam().closes);
+    EXPECT_EQ(IsWindowVisible(Main()) != FALSE, !GetParam().closes);
+    EXPECT_TRUE(StageHolds(std::string("R1 = ") + GetParam().savedR1 + "\n"));
+    EXPECT_EQ(R1(), "5");
+}
+
+INSTANTIATE_TEST_SUITE_P(StageMenu, CloseAsksFirst,
+                         testing::Values(CloseCase{"Yes", Answer::Yes, true, "5"},
+                                         CloseCase{"No", Answer::No, true, "100"},
+                                         CloseCase{"Cancel", Answer::Cancel, false, "100"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
