@@ -1,6 +1,7 @@
 #include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/KeptCurves.h"
 #include "numerics/NumberText.h"
 #include "plot/mGraf.h"
 #include "ui/qt/StartUp.h"
@@ -207,6 +208,30 @@ class GraphFollowsCalculationTest : public QObject {
         Settle();
         QVERIFY(!Shows(GraphPicture(), kGreen));
         QVERIFY(boxes->errors.isEmpty());
+    }
+
+    // "Запомнить кривую" from the graph's context menu: after R4 is changed and "расчет" pressed,
+    // the kept curve is drawn beside the current one in its colour, until "Забыть кривые".
+    void keptCurveIsDrawnBesideTheCurrentOneUntilForgotten() {
+        auto* grid = windows->Form1.findChild<QTableWidget*>("SgIsh");
+        TypeIntoCell(grid, 7, 1, "10"); // C2, pF
+        Calculate("10", "100000", "1000");
+        PressGraph();
+        ChooseFromContextMenu(&windows->Form3, {300, 300}, kRememberCurveCommand);
+        TypeIntoCell(grid, 4, 1, "150"); // R4, kΩ
+        QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
+        Settle();
+        const Rgb first = kKeptCurveColors[0];
+        const QColor kept(first.Red, first.Green, first.Blue);
+        // The left half, away from the legend in the top right corner, which has both colours.
+        const QImage both = GraphPicture();
+        const QImage left = both.copy(0, 0, both.width() / 2, both.height());
+        QVERIFY(Shows(left, kGreen));
+        QVERIFY(Shows(left, kept));
+        ChooseFromContextMenu(&windows->Form3, {300, 300}, kForgetCurvesCommand);
+        Settle();
+        QVERIFY(Shows(GraphPicture(), kGreen));
+        QVERIFY(!Shows(GraphPicture(), kept));
     }
 };
 

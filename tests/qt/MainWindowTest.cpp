@@ -1,12 +1,15 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/CalculationCommand.h"
 #include "app/MainLayout.h"
+#include "app/MainMenuTexts.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/ou.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -255,6 +258,23 @@ class MainWindowTest : public QObject {
         QCOMPARE(ResultCell(200000, 0), QString("200000"));
         SgResult()->scrollToBottom();
         QVERIFY(!ResultCell(200000, 2).isEmpty());
+    }
+
+    // "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per
+    // decade, and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
+    void decadeSweepChosenInTheMenuBar() {
+        QAction* choice = nullptr;
+        for (const QAction* menu : window->findChild<QMenuBar*>()->actions())
+            if (menu->text() == kSweepMenu)
+                for (QAction* item : menu->menu()->actions())
+                    if (item->text() == kDecadeSweepCommand)
+                        choice = item;
+        QVERIFY(choice != nullptr);
+        choice->trigger();
+        QCOMPARE(Control<QLabel>("Label5")->text(), QString(SweepLabelText(SweepKind::Decade)));
+        TypeCircuit(kTypicalStage, "10", "100000", "10");
+        Click("BuRas");
+        QCOMPARE(ResultRowCount(), 1 + 4 * 10 + 1);
     }
 
     void doubleClickOnTheWindowDoesNothing() {

@@ -47,18 +47,40 @@ inline QString ModelCell(const QAbstractItemModel* model, int row, int column) {
     return model->data(model->index(row, column)).toString();
 }
 
-// Right-clicks `target` at `position`, reads the context menu while it is open ("text", or
-// "text (disabled)") and closes it.
-inline QStringList ContextMenuTexts(QWidget* target, QPoint position) {
-    QStringList texts;
+// Right-clicks `target` at `position` and hands the context menu, while it is open, to `use`,
+// which chooses an item or closes it.
+template <class Use> void WithContextMenu(QWidget* target, QPoint position, Use use) {
     QTimer::singleShot(0, target, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions())
-                texts << action->text() + (action->isEnabled() ? "" : " (disabled)");
-            menu->close();
-        }
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            use(menu);
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, position, target->mapToGlobal(position));
     QApplication::sendEvent(target, &event);
+}
+
+// Reads the context menu ("text", or "text (disabled)") and closes it.
+inline QStringList ContextMenuTexts(QWidget* target, QPoint position) {
+    QStringList texts;
+    WithContextMenu(target, position, [&](QMenu* menu) {
+        for (const QAction* action : menu->actions())
+            texts << action->text() + (action->isEnabled() ? "" : " (disabled)");
+        menu->close();
+    });
     return texts;
+}
+
+// Chooses the context menu's item `text` as the keyboard does: highlighted, then Enter.
+inline void ChooseFromContextMenu(QWidget* target, QPoint position, const QString& text) {
+    bool found = false;
+    WithContextMenu(target, position, [&](QMenu* menu) {
+        for (QAction* action : menu->actions())
+            if (action->text() == text) {
+                found = true;
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+            }
+        if (menu->isVisible())
+            menu->close();
+    });
+    QVERIFY2(found, qPrintable(text));
 }

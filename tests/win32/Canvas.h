@@ -65,6 +65,15 @@ class Canvas {
         return false;
     }
 
+    // Some pixel in the rectangle of exactly this colour.
+    bool HasColor(RECT area, COLORREF colour) const {
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (Pixel(x, y) == colour)
+                    return true;
+        return false;
+    }
+
   private:
     int width_;
     int height_;

@@ -1,9 +1,11 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "app/GraphPicture.h"
+#include "app/KeptCurves.h"
 #include "plot/mGraf.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -54,6 +56,21 @@ class ChartRecorder final : public Surface {
     PenStyle style_ = PenStyle::Solid;
     Point from_ = {0, 0};
 };
+
+// Chooses the item `text` of the window's context menu as the keyboard does: Down to it, Enter.
+// The keys wait in the queue, and the menu's own loop takes them once it is open.
+void ChooseFromContextMenu(HWND window, std::string_view text) {
+    for (const Command<GraphForm>& command : GraphForm::Table()) {
+        PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
+        if (command.Text == text)
+            break;
+    }
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
+    POINT screen = {300, 300};
+    ClientToScreen(window, &screen);
+    SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(screen.x, screen.y));
+}
 
 class GraphWindow : public ProgramTest {
   protected:
@@ -227,6 +244,27 @@ TEST_F(OneClickOneBox, ForACalculationStoppedUnderAnOpenGraph) {
     EXPECT_FALSE(image.HasInk({0, 0, 763, 534}));
     EXPECT_EQ(image.Pixel(400, 300), kSilver);
     boxes.errors.clear();
+}
+
+// "Запомнить кривую" from the context menu: after R4 is changed and "расчет" pressed, the kept
+// curve is drawn beside the current one in its colour, until "Забыть кривые".
+TEST_F(GraphWindow, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
+    CalculateAndShowGraph("10", "100000", "1000", false);
+    ChooseFromContextMenu(Graph(), kRememberCurveCommand);
+    TypeIntoCell(Form1().SgIsh(), 1, 4, "150"); // R4, kΩ
+    Click(Control(Id::BuRas));
+    const Rgb first = kKeptCurveColors[0];
+    const COLORREF kept = RGB(first.Red, first.Green, first.Blue);
+    Canvas both(763, 534);
+    Canvas::Print(Graph(), both);
+    // The left half, away from the legend in the top right corner, which has both colours.
+    EXPECT_TRUE(both.HasColor({0, 0, 381, 534}, kGreen));
+    EXPECT_TRUE(both.HasColor({0, 0, 381, 534}, kept));
+    ChooseFromContextMenu(Graph(), kForgetCurvesCommand);
+    Canvas one(763, 534);
+    Canvas::Print(Graph(), one);
+    EXPECT_TRUE(one.HasColor(one.Area(), kGreen));
+    EXPECT_FALSE(one.HasColor(one.Area(), kept));
 }
 
 TEST_F(GraphWindow, TitleFollowsAnEnlargedWindow) {
