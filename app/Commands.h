@@ -20,8 +20,9 @@ struct KeyChord {
 };
 inline constexpr char kInsertKey = 1;
 
-// The keys of a command: the toolkit's standard sequence where there is one, and the chords a
-// front without standard sequences binds (the first is shown in its menus).
+// The keys of a command: the toolkit's standard sequence where there is one, and the chords,
+// which every front binds as well (the first is shown in menus that do not show the standard
+// sequence), so a platform without a standard key for the command still has one.
 struct CommandKeys {
     StandardKey Standard = StandardKey::None;
     std::array<KeyChord, 2> Chords{};

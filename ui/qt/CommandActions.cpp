@@ -25,9 +25,11 @@ QKeySequence::StandardKey ToolkitKey(StandardKey key) {
 } // namespace
 
 QList<QKeySequence> KeySequences(const CommandKeys& keys) {
-    if (keys.Standard != StandardKey::None)
-        return QKeySequence::keyBindings(ToolkitKey(keys.Standard));
+    // The platform's own keys first; the table's chords too, as some platforms bind none for a
+    // standard key (Save As has no key outside the big desktops).
     QList<QKeySequence> sequences;
+    if (keys.Standard != StandardKey::None)
+        sequences = QKeySequence::keyBindings(ToolkitKey(keys.Standard));
     for (const KeyChord& chord : keys.Chords) {
         if (chord.Key == 0)
             continue;
@@ -35,7 +37,9 @@ QList<QKeySequence> KeySequences(const CommandKeys& keys) {
         Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
         if (chord.Shift)
             modifiers |= Qt::ShiftModifier;
-        sequences.append(QKeySequence(QKeyCombination(modifiers, key)));
+        const QKeySequence sequence(QKeyCombination(modifiers, key));
+        if (!sequences.contains(sequence))
+            sequences.append(sequence);
     }
     return sequences;
 }

@@ -18,6 +18,7 @@ MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
             menu = bar.addMenu(QString::fromUtf8(command.Menu));
         if (command.AfterRecentFiles) {
             fileMenu_ = menu;
+            recentFilesStart_ = menu->addSeparator();
             recentFilesEnd_ = menu->addSeparator();
         }
         QAction* action = menu->addAction(QString::fromUtf8(command.Text));
@@ -48,6 +49,7 @@ void MenuBar::Follow() {
     qDeleteAll(recentFiles_);
     recentFiles_.clear();
     const std::vector<std::string> labels = form_.RecentFileLabels();
+    recentFilesStart_->setVisible(!labels.empty());
     for (size_t i = 0; i < labels.size(); ++i) {
         auto* action = new QAction(QString::fromStdString(labels[i]), fileMenu_);
         connect(action, &QAction::triggered, this, [this, i] { form_.OpenRecent(i); });

@@ -24,6 +24,7 @@ class MenuBar final : public QObject {
     MainForm& form_;
     QList<QAction*> actions_; // in the table's order
     QMenu* fileMenu_ = nullptr;
-    QAction* recentFilesEnd_ = nullptr; // the recent files stand before it
+    QAction* recentFilesStart_ = nullptr; // the recent files stand between these separators
+    QAction* recentFilesEnd_ = nullptr;
     QList<QAction*> recentFiles_;
 };
