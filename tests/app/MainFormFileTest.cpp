@@ -1,6 +1,7 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/CalculationCommand.h"
+#include "app/CommandLine.h"
 #include "app/MainMenuTexts.h"
 #include "numerics/NumberText.h"
 
@@ -49,8 +50,9 @@ class MainFormFiles : public testing::Test {
         fs::create_directories(folder);
         view.form = &form;
         form.FormCreate();
-        std::ofstream(stage) << "format = ou-stage 1\nR1 = 100\nfrom = 10\nto = 1E3\nstep = 10\n";
-        std::ofstream(folder / "чужой.ou") << "R1 = 1\n";
+        std::ofstream(stage, std::ios::binary)
+            << "format = ou-stage 1\nR1 = 100\nfrom = 10\nto = 1E3\nstep = 10\n";
+        std::ofstream(folder / PathFromUtf8("чужой.ou"), std::ios::binary) << "R1 = 1\n";
     }
     ~MainFormFiles() override { fs::remove_all(folder); }
     void Edit(const std::string& r1) {
@@ -63,8 +65,8 @@ class MainFormFiles : public testing::Test {
                 RunCommand(form, command);
     }
 
-    const fs::path folder = fs::temp_directory_path() / "ou тест меню файла";
-    const fs::path stage = folder / "каскад 1.ou";
+    const fs::path folder = fs::temp_directory_path() / PathFromUtf8("ou тест меню файла");
+    const fs::path stage = folder / PathFromUtf8("каскад 1.ou");
     FakeMainView view;
     NoTable table;
     RecordingMessageBoxes boxes;
@@ -74,7 +76,7 @@ class MainFormFiles : public testing::Test {
 };
 
 TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
-    store.files = {folder / "прежний.ou"};
+    store.files = {folder / PathFromUtf8("прежний.ou")};
     form.SetRecentFilesStore(store);
     view.Type(kTypicalStage, "10", "100", "10");
     form.BuRasClick();
@@ -87,7 +89,7 @@ TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
     EXPECT_EQ(view.edits, (std::array<std::string, 3>{"10", "1000", "10"}));
     EXPECT_EQ(view.caption, "каскад 1.ou — ОУ");
     EXPECT_EQ(form.Results().FilledRows(), 0);
-    EXPECT_EQ(store.files, (std::vector<fs::path>{stage, folder / "прежний.ou"}));
+    EXPECT_EQ(store.files, (std::vector<fs::path>{stage, folder / PathFromUtf8("прежний.ou")}));
 }
 
 TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
@@ -95,7 +97,7 @@ TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
     Edit("5");
     EXPECT_EQ(view.caption, "*каскад 1.ou — ОУ");
     // A refused file leaves the form, the caption and the file as they were.
-    chooser.answer = folder / "чужой.ou";
+    chooser.answer = folder / PathFromUtf8("чужой.ou");
     boxes.answer = Answer::No;
     Run(kOpenCommand);
     EXPECT_EQ(boxes.errors.size(), 1u);
@@ -116,10 +118,10 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     Run(kDecadeSweepCommand);
     EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
     EXPECT_EQ(view.caption, "ОУ");
-    chooser.answer = folder / "новый";
+    chooser.answer = folder / PathFromUtf8("новый");
     Run(kSaveCommand);
     EXPECT_EQ(chooser.asked.at(0).Caption, kSaveStageCaption);
-    const fs::path saved = folder / "новый.ou"; // the extension added
+    const fs::path saved = folder / PathFromUtf8("новый.ou"); // the extension added
     EXPECT_TRUE(Holds(saved, "R1 = 5\n") && Holds(saved, "sweep = decade\n"));
     EXPECT_EQ(view.caption, "новый.ou — ОУ");
     Run(kLinearSweepCommand);
@@ -168,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormFiles, RecentFileGoneIsRemovedWithAMessage) {
-    store.files = {folder / "нет.ou", stage};
+    store.files = {folder / PathFromUtf8("нет.ou"), stage};
     form.SetRecentFilesStore(store);
     form.OpenRecent(0);
     EXPECT_EQ(boxes.errors, Texts{"Файл «нет.ou» не найден; он убран из списка."});
