@@ -76,12 +76,13 @@ client_origin() { # caption client-width client-height → "x y"
 }
 click() { xdotool mousemove $((main_x + $1)) $((main_y + $2)) click 1; sleep 0.3; }
 type_text() { xdotool type --delay 30 "$1"; }
-shot() { # caption width height file
-    local origin
+shot() { # caption width height file [pixels above the client area: the menu bar]
+    local origin above=${5:-0}
     origin=($(client_origin "$1" "$2" "$3"))
     xdotool mousemove 1270 1010
     sleep 0.5
-    import -window root -crop "$2x$3+${origin[0]}+${origin[1]}" +repage "docs/$4"
+    import -window root -crop "$2x$(($3 + above))+${origin[0]}+$((origin[1] - above))" +repage \
+        "docs/$4"
     echo "saved docs/$4"
 }
 
@@ -95,7 +96,7 @@ source scripts/typical-stage.sh
 type_typical_stage 25
 
 mkdir -p docs
-shot "ОУ" 871 557 windows-main-window.png
+shot "ОУ" 871 557 windows-main-window.png 19 # with its menu bar
 click 536 536 # график, ratio over frequency
 sleep 1
 shot "график" 763 534 windows-graph-ratio.png
