@@ -7,6 +7,10 @@
 #include <array>
 #include <string>
 
+// The stage the presenters' tests type: C2 10 pF, the op-amp's gain 1E5.
+inline const std::array<std::string, 13> kTypicalStage = {
+    "100", "1000", "1", "99", "1000", "10", "10", "100", "1", "1", "100000", "10", "1"};
+
 // The main window as its presenter sees it. Its result table is the presenter's, as in the real
 // windows; `form` is set once the presenter is made.
 class FakeMainView : public FakeWindow<MainView> {

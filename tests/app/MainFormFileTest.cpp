@@ -34,9 +34,6 @@ struct MemoryStore final : RecentFilesStore {
     std::vector<fs::path> files;
 };
 
-const std::array<std::string, 13> kTypicalStage = {"100", "1000", "1", "99",     "1000", "10", "10",
-                                                   "100", "1",    "1", "100000", "10",   "1"};
-
 bool Holds(const fs::path& path, const std::string& line) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
@@ -65,7 +62,9 @@ class MainFormFiles : public testing::Test {
                 RunCommand(form, command);
     }
 
-    const fs::path folder = fs::temp_directory_path() / PathFromUtf8("ou тест меню файла");
+    // A folder per case: ctest runs the cases at the same time.
+    const fs::path folder = fs::temp_directory_path() / PathFromUtf8("ou тест меню файла") /
+                            testing::UnitTest::GetInstance()->current_test_info()->name();
     const fs::path stage = folder / PathFromUtf8("каскад 1.ou");
     FakeMainView view;
     NoTable table;

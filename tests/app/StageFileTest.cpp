@@ -40,7 +40,9 @@ class StageFileTest : public testing::Test {
         return folder / u8"к.ou";
     }
 
-    const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test";
+    // A folder per case: ctest runs the cases at the same time.
+    const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test" /
+                            testing::UnitTest::GetInstance()->current_test_info()->name();
     CalcState state;
     FakeCalcWindow window;
     RecordingMessageBoxes boxes;

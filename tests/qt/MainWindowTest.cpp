@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -263,14 +262,7 @@ class MainWindowTest : public QObject {
     // "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per
     // decade, and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
     void decadeSweepChosenInTheMenuBar() {
-        QAction* choice = nullptr;
-        for (const QAction* menu : window->findChild<QMenuBar*>()->actions())
-            if (menu->text() == kSweepMenu)
-                for (QAction* item : menu->menu()->actions())
-                    if (item->text() == kDecadeSweepCommand)
-                        choice = item;
-        QVERIFY(choice != nullptr);
-        choice->trigger();
+        TriggerMenuItem(window.get(), kDecadeSweepCommand);
         QCOMPARE(Control<QLabel>("Label5")->text(), QString(SweepLabelText(SweepKind::Decade)));
         TypeCircuit(kTypicalStage, "10", "100000", "10");
         Click("BuRas");

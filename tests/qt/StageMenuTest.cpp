@@ -30,12 +30,6 @@ class StageMenuTest : public QObject {
         std::ifstream in(stage, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
     }
-    void TriggerMenuItem(const char* text) {
-        for (QAction* action : window->findChildren<QAction*>())
-            if (action->text() == QString::fromUtf8(text))
-                return action->trigger();
-        QFAIL(text);
-    }
 
   private slots:
     void init() {
@@ -63,7 +57,7 @@ class StageMenuTest : public QObject {
         QFETCH(bool, byMenu);
         chooser.answer = QString::fromStdU16String(stage.u16string());
         if (byMenu)
-            TriggerMenuItem(kOpenCommand);
+            TriggerMenuItem(window.get(), kOpenCommand);
         else
             window->Form().OpenAtStart(stage);
         QCOMPARE(chooser.asked.size(), byMenu ? 3 : 0);

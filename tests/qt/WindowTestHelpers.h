@@ -58,6 +58,14 @@ template <class Use> void WithContextMenu(QWidget* target, QPoint position, Use 
     QApplication::sendEvent(target, &event);
 }
 
+// Triggers the item of `window`'s menus that reads `text`.
+inline void TriggerMenuItem(QWidget* window, const char* text) {
+    for (QAction* action : window->findChildren<QAction*>())
+        if (action->text() == QString::fromUtf8(text))
+            return action->trigger();
+    QFAIL(text);
+}
+
 // Reads the context menu ("text", or "text (disabled)") and closes it.
 inline QStringList ContextMenuTexts(QWidget* target, QPoint position) {
     QStringList texts;

@@ -188,18 +188,7 @@ TEST_F(Calculation, FloatingPointErrorPartWayKeepsTheRowsComputed) {
 // "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per decade,
 // and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
 TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
-    const HMENU bar = GetMenu(Form1().Handle());
-    const std::wstring wanted = Widen(kDecadeSweepCommand);
-    UINT chosen = 0;
-    for (int m = 0; m < GetMenuItemCount(bar); ++m) {
-        const HMENU menu = GetSubMenu(bar, m);
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            wchar_t label[64] = {};
-            GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
-            if (label == wanted)
-                chosen = GetMenuItemID(menu, i);
-        }
-    }
+    const UINT chosen = MenuItem(Form1().Handle(), kDecadeSweepCommand);
     ASSERT_NE(chosen, 0u);
     SendMessageW(Form1().Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
     EXPECT_EQ(Text(Control(Id::Label5)), SweepLabelText(SweepKind::Decade));

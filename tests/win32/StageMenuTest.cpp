@@ -8,21 +8,6 @@ namespace {
 
 namespace Id = Form1Controls;
 
-// The identifier of the menu bar's item that reads `text` (its key after a tab).
-UINT MenuItem(HWND window, const std::string& text) {
-    HMENU bar = GetMenu(window);
-    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
-        HMENU items = GetSubMenu(bar, menu);
-        for (int item = 0; item < GetMenuItemCount(items); ++item) {
-            wchar_t label[128] = {};
-            GetMenuStringW(items, UINT(item), label, 128, MF_BYPOSITION);
-            if (Narrow(label).substr(0, Narrow(label).find('\t')) == text)
-                return GetMenuItemID(items, item);
-        }
-    }
-    return 0;
-}
-
 bool QuitTaken() {
     MSG message;
     return PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;

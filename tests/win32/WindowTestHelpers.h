@@ -53,27 +53,25 @@ inline void Key(HWND window, WPARAM key) {
     SendMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
-// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it.
-inline void ControlKey(HWND window, WPARAM key) {
+// A key pressed on a window with Ctrl held down, as the thread's keyboard state tells it; with
+// `throughLoop`, through the program's message loop, where the menu bar's keys are taken.
+inline void ControlKey(HWND window, WPARAM key, bool throughLoop = false) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
-    Key(window, key);
+    if (throughLoop) {
+        PostMessageW(window, WM_KEYDOWN, key, 1);
+        ProcessPendingMessages();
+    } else {
+        Key(window, key);
+    }
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
 }
 
-// The same through the program's message loop, where the menu bar's keys are taken.
 inline void ControlKeyThroughLoop(HWND window, WPARAM key) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    PostMessageW(window, WM_KEYDOWN, key, 1);
-    ProcessPendingMessages();
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    ControlKey(window, key, true);
 }
 
 // Each character as the keyboard delivers it after translation.
@@ -117,6 +115,21 @@ inline std::string Text(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), int(text.size()))));
     return Narrow(text);
+}
+
+// The identifier of the menu bar's item that reads `text` (its key after a tab).
+inline UINT MenuItem(HWND window, const std::string& text) {
+    HMENU bar = GetMenu(window);
+    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
+        HMENU items = GetSubMenu(bar, menu);
+        for (int item = 0; item < GetMenuItemCount(items); ++item) {
+            wchar_t label[128] = {};
+            GetMenuStringW(items, UINT(item), label, 128, MF_BYPOSITION);
+            if (Narrow(label).substr(0, Narrow(label).find('\t')) == text)
+                return GetMenuItemID(items, item);
+        }
+    }
+    return 0;
 }
 
 inline SIZE ClientSize(HWND window) {
