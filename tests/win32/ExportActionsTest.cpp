@@ -77,10 +77,7 @@ TEST_F(ExportActions, ClicksSelectOneRectangleAndCtrlCCopiesExactlyIt) {
     EXPECT_EQ(Narrow(ClipboardText()), expected);
 }
 
-TEST_F(ExportActions, CtrlInsertCopiesAsCtrlCDoesAndNothingWithoutResults) {
-    ASSERT_TRUE(PutTextOnClipboard(nullptr, "прежнее"));
-    ControlKey(Grid(), VK_INSERT);
-    EXPECT_EQ(ClipboardText(), L"прежнее");
+TEST_F(ExportActions, CtrlInsertCopiesAsCtrlCDoes) {
     Calculate("10", "100", "10");
     ControlKey(Grid(), 'A');
     ControlKey(Grid(), 'C');
