@@ -1,4 +1,5 @@
 #include "FakeMainView.h"
+#include "RecordingMessageBoxes.h"
 #include "app/ExportTexts.h"
 #include "app/MainForm.h"
 #include "app/TableCommands.h"
@@ -6,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <utility>
@@ -15,24 +15,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using Blocks = std::vector<CellBlock>;
-
-// The boxes in the order shown, each in its kind; `whileShown` runs once while the next box is
-// up, as a paint the toolkit had pending runs during a modal box.
-class BoxLog final : public MessageBoxes {
-  public:
-    void ShowMessage(const std::string& text) override { Show(messages, text); }
-    void ShowError(const std::string& text) override { Show(errors, text); }
-    Answer Ask(const std::string& text) override { return Show(questions, text), Answer::Cancel; }
-    std::vector<std::string> messages, errors, questions;
-    std::function<void()> whileShown;
-
-  private:
-    void Show(std::vector<std::string>& kind, const std::string& text) {
-        kind.push_back(text);
-        if (auto during = std::exchange(whileShown, nullptr))
-            during();
-    }
-};
 
 // Answers every file dialog with `answer` (empty: cancelled) and counts the questions.
 class AnsweringChooser final : public FileChooser {
@@ -110,7 +92,7 @@ class Presenters : public testing::Test {
 
     FakeMainView view;
     FakeTableView table;
-    BoxLog boxes;
+    RecordingMessageBoxes boxes;
     AnsweringChooser chooser;
     MainForm form{view, table, boxes, chooser};
     FakeGraphView graphView;
@@ -136,7 +118,10 @@ TEST_F(Presenters, OneActionOneBox) {
     // Stopped at 0 Hz; the graph's log10 of −100 Hz fails too, but the user sees one box, and a
     // paint pending while it is up waits for it.
     int drawnDuringBox = -1;
-    boxes.whileShown = [&] { drawnDuringBox = Paint(); };
+    boxes.whileShown = [&] {
+        drawnDuringBox = Paint();
+        boxes.whileShown = nullptr;
+    };
     const int repaints = graphView.repaints;
     Calculate("-100", "100", "50");
     EXPECT_EQ(boxes.errors, Texts{"Floating point division by zero."});

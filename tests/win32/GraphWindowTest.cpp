@@ -197,38 +197,11 @@ TEST_F(GraphWindow, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     ExpectChart(redrawn, Expected());
 }
 
-// Boxes that, like a modal box, dispatch the messages pending while they are up.
-class PumpingBoxes final : public MessageBoxes {
-  public:
-    explicit PumpingBoxes(MessageBoxes& log) : log_(log) {}
-    void ShowMessage(const std::string& text) override {
-        log_.ShowMessage(text);
-        ProcessPendingMessages();
-    }
-    void ShowError(const std::string& text) override {
-        log_.ShowError(text);
-        ProcessPendingMessages();
-    }
-    Answer Ask(const std::string& text) override {
-        const Answer answer = log_.Ask(text);
-        ProcessPendingMessages();
-        return answer;
-    }
-
-  private:
-    MessageBoxes& log_;
-};
-
-class OneClickOneBox : public GraphWindow {
-  protected:
-    MessageBoxes& Boxes() override { return pumping; }
-    PumpingBoxes pumping{boxes};
-};
-
 // A calculation stopped by a floating-point error while the graph is open in decibels over log f
 // of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
 // while it was up; the graph then shows its background, with no second box.
-TEST_F(OneClickOneBox, ForACalculationStoppedUnderAnOpenGraph) {
+TEST_F(GraphWindow, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph) {
+    boxes.whileShown = ProcessPendingMessages; // as a modal box does
     CalculateAndShowGraph("10", "100000", "1000", true);
     UpdateWindow(Graph());
     ASSERT_TRUE(boxes.errors.empty());
