@@ -7,8 +7,8 @@
 // The three sweep fields of the main window.
 enum class SweepEdit { EdOt, EdDo, EdDf };
 
-// What the calculation command sees of the main window. The window implements it; tests use a
-// fake, so the command runs the same with or without real controls.
+// The main window's stage fields, result table, graph button and check box, as its presenter
+// reads and writes them. The window implements it; tests use a fake.
 class CalcWindow {
   public:
     virtual ~CalcWindow() = default;
@@ -27,7 +27,4 @@ class CalcWindow {
     virtual void SetLogScaleChecked(bool checked) = 0;
     // A modal box with this one text, an OK button and no icon.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A calculation that passed validation has ended, completely or stopped by a floating-point
-    // error: the state holds new results, and what shows them (the graph) follows.
-    virtual void CalculationEnded() = 0;
 };

@@ -1,7 +1,7 @@
 #include "CharacteristicPoints.h"
 
-#include "CalculationCommand.h"
 #include "ResultTable.h"
+#include "calc/Calculation.h"
 #include "numerics/CheckedArithmetic.h"
 
 #include <algorithm>
@@ -38,9 +38,9 @@ struct Sample {
     double ratio;
 };
 
-class Stage {
+class Model {
   public:
-    explicit Stage(const StageParameters& parameters) : parameters_(parameters) {}
+    explicit Model(const StageParameters& parameters) : parameters_(parameters) {}
     Sample At(double f) const { return {f, ComplexAbs(StageGain(f, parameters_))}; }
 
   private:
@@ -49,7 +49,7 @@ class Stage {
 
 // The largest |k| between a and b, starting from the sample `best` that lies between them. For
 // a maximum at a or b the search closes in on that end, and the end's own sample wins.
-Sample GoldenSectionMaximum(const Stage& stage, double a, double b, Sample best) {
+Sample GoldenSectionMaximum(const Model& stage, double a, double b, Sample best) {
     const auto keep = [&](const Sample& s) {
         if (s.ratio > best.ratio)
             best = s;
@@ -75,7 +75,7 @@ Sample GoldenSectionMaximum(const Stage& stage, double a, double b, Sample best)
 }
 
 // Where |k| crosses `level` between `below` (|k| under it) and `above` (at or over it).
-double Crossing(const Stage& stage, double below, double above, double level) {
+double Crossing(const Model& stage, double below, double above, double level) {
     for (int step = 0; step < kMaxSteps && !Narrow(below, above); ++step) {
         const double middle = Between(below, above, 0.5L);
         if (middle == below || middle == above)
@@ -87,13 +87,13 @@ double Crossing(const Stage& stage, double below, double above, double level) {
 
 } // namespace
 
-std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& s) {
-    const int32_t rows = ComputedRows(s);
+std::optional<CharacteristicPoints> FindCharacteristicPoints(const SweepResult& s) {
+    const int32_t rows = s.Computed;
     if (rows == 0)
         return std::nullopt;
     const auto f = [&](int32_t i) { return s.Frequencies[static_cast<size_t>(i)]; };
     const auto k = [&](int32_t i) { return s.Ratio[static_cast<size_t>(i)]; };
-    const Stage stage(s.Swept);
+    const Model stage(s.Model);
 
     // The largest sample (the first of equals) and the bracket of its neighbours.
     int32_t top = 0;

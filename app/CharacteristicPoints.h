@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalcState.h"
+#include "calc/SweepResult.h"
 
 #include <optional>
 #include <string>
@@ -23,7 +23,7 @@ struct CharacteristicPoints {
 // sample). Both to at least 9 significant digits of the frequency, as far as the model's
 // rounding lets a flat top be told apart. Nothing when no row has been computed.
 // A floating-point error in the model raises FloatingPointError.
-std::optional<CharacteristicPoints> FindCharacteristicPoints(const CalcState& state);
+std::optional<CharacteristicPoints> FindCharacteristicPoints(const SweepResult& result);
 
 // The lines of the message box, the numbers as the result table writes gains:
 //   Максимум: |k| = 21.0892 (26.4812 дБ) при f = 1234.57 Гц

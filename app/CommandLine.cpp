@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 
-#include "CalculationCommand.h"
+#include "CalculationTexts.h"
 #include "EventGuard.h"
-#include "HeadlessForm.h"
-#include "StageForm.h"
+#include "MainLayout.h"
+#include "MainWindowTexts.h"
+#include "StageFile.h"
 #include "StageTexts.h"
 #include "TableExport.h"
+#include "calc/Calculation.h"
 
 #include <exception>
 
@@ -72,17 +74,22 @@ CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
     const StageReading reading = ReadStageFile(stage);
     if (!reading.Loaded)
         return Failed(kExitBadInput, reading.Error);
-    HeadlessForm form;
-    PutStageIntoForm(form, *reading.Loaded);
-    form.SetSweep(reading.Loaded->Sweep);
-    try {
-        BuRasClick(form, form.State(), form.Sweep());
-    } catch (const std::exception& error) {
-        return Failed(kExitCalculationFailed, ErrorBoxText(error));
+    // The values as the window would hold them once opened, so the table is the window's.
+    const StageCheck check = CheckStage(InNormalForm(*reading.Loaded));
+    if (const Refusal* refusal = std::get_if<Refusal>(&check))
+        return Failed(kExitCalculationFailed, RefusalText(*refusal));
+    const SharedResult result = ComputeSweep(std::get<CheckedStage>(check));
+    if (result->Fault) {
+        try {
+            std::rethrow_exception(result->Fault);
+        } catch (const std::exception& error) {
+            return Failed(kExitCalculationFailed, ErrorBoxText(error));
+        }
     }
-    if (!form.Message().empty())
-        return Failed(kExitCalculationFailed, form.Message());
-    if (const std::string failure = SaveTable(form.Results(), table); !failure.empty())
+    ResultTable results(kInitialResultRows);
+    WriteResultHeadings(results);
+    results.Show(result);
+    if (const std::string failure = SaveTable(results, table); !failure.empty())
         return Failed(kExitBadInput, failure);
     return {};
 }

@@ -53,7 +53,8 @@ void GraphForm::CalculationRefused() {
         view_.Repaint();
 }
 
-void GraphForm::CalcStateChanged(bool afterError) {
+void GraphForm::ShowResult(SharedResult result, bool logScale, bool afterError) {
+    picture_.Show(std::move(result), logScale);
     held_ = false;
     skipped_ = false;
     quiet_ = afterError;
@@ -63,11 +64,11 @@ void GraphForm::CalcStateChanged(bool afterError) {
 }
 
 std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
-    return ReadoutUnderPointer(state_, kept_, area, x);
+    return ReadoutUnderPointer(Result(), LogScale(), kept_, area, x);
 }
 
 void GraphForm::RememberCurve() {
-    kept_.Remember(state_);
+    kept_.Remember(picture_.SharedCurrent());
     if (view_.IsShown())
         view_.Repaint();
 }
@@ -94,6 +95,6 @@ void GraphForm::SavePicture() {
 }
 
 void GraphForm::ShowCharacteristicPoints() {
-    if (const auto points = FindCharacteristicPoints(state_))
+    if (const auto points = FindCharacteristicPoints(Result()))
         boxes_.ShowMessage(CharacteristicPointsText(*points));
 }

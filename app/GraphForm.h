@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CalcState.h"
 #include "Commands.h"
 #include "EventGuard.h"
 #include "FileChooser.h"
 #include "GraphPicture.h"
 #include "KeptCurves.h"
 #include "MessageBoxes.h"
+#include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
 #include <exception>
@@ -29,12 +29,12 @@ class GraphView {
 
 // The graph window's decisions: what it draws, the readout under the pointer, and its commands
 // "Копировать рисунок", "Сохранить рисунок…", "Характерные точки…", "Запомнить кривую" and
-// "Забыть кривые". It reads the calculation state as it stands, like the picture, and keeps the
-// curves remembered for comparison until they are forgotten or the program ends.
+// "Забыть кривые". It shows the result it was last handed, and keeps the curves remembered for
+// comparison until they are forgotten or the program ends.
 class GraphForm {
   public:
-    GraphForm(GraphView& view, const CalcState& state, MessageBoxes& boxes, FileChooser& chooser)
-        : view_(view), state_(state), boxes_(boxes), chooser_(&chooser), picture_(state) {
+    GraphForm(GraphView& view, MessageBoxes& boxes, FileChooser& chooser)
+        : view_(view), boxes_(boxes), chooser_(&chooser) {
         picture_.SetKeptCurves(&kept_);
     }
 
@@ -50,24 +50,27 @@ class GraphForm {
     void PaintFinished();
 
     // A calculation is running: until it has ended and its box, if any, is closed, a paint shows
-    // just the background, as the state is only partly written.
+    // just the background.
     void CalculationStarted() { held_ = true; }
-    // A calculation was refused before it changed the series: paints go on as before.
+    // A calculation was refused: paints go on with the curve as before.
     void CalculationRefused();
-    // A calculation has ended or "график" was pressed: a paint that failed before is tried again
-    // and a window on screen is repainted. `afterError`: the calculation stopped on a
-    // floating-point error, whose box the user has seen.
-    void CalcStateChanged(bool afterError = false);
+    // A calculation has ended or "график" was pressed: the curve from now on is `result`'s, in dB
+    // over log10(f) when `logScale`; a paint that failed before is tried again and a window on
+    // screen is repainted. `afterError`: the calculation stopped on a floating-point error,
+    // whose box the user has seen.
+    void ShowResult(SharedResult result, bool logScale, bool afterError = false);
+    const SweepResult& Result() const { return picture_.Result(); }
+    bool LogScale() const { return picture_.LogScale(); }
 
     // The readout of the computed point nearest the pointer's column x over the chart drawn into
     // `area`; nothing where there is none.
     std::optional<std::string> Readout(ClipRect area, int32_t x) const;
 
-    bool HasComputedRows() const { return ComputedRows(state_) > 0; }
+    bool HasComputedRows() const { return Result().Computed > 0; }
     void CopyPicture() { view_.CopyPictureToClipboard(); }
     void SavePicture();
     void ShowCharacteristicPoints();
-    bool CanRemember() const { return KeptCurves::CanRemember(state_); }
+    bool CanRemember() const { return KeptCurves::CanRemember(Result()); }
     bool CanForget() const { return kept_.CanForget(); }
     void RememberCurve();
     void ForgetCurves();
@@ -77,7 +80,6 @@ class GraphForm {
 
   private:
     GraphView& view_;
-    const CalcState& state_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
     KeptCurves kept_;

@@ -47,18 +47,16 @@ void GraphPicture::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeig
 void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const {
     // Only what the last calculation computed is drawn, and scaled: rows past it hold an earlier
     // calculation's gains. Fewer than two points make no curve.
-    const auto computed = static_cast<size_t>(ComputedRows(state_));
-    if (computed < 2)
+    const SweepResult& result = *result_;
+    if (result.Computed < 2)
         return DrawNoPointsText(surface);
     const arDouble logFrequencies =
-        state_.LogScale ? Log10Series(state_.Frequencies, static_cast<int32_t>(computed))
-                        : arDouble();
-    const Series abscissae =
-        state_.LogScale ? Series(logFrequencies) : Series(state_.Frequencies).first(computed);
-    DrawChart(GraphCurves(state_, kept_, abscissae), kGraphDivisions, surface);
-    surface.TextOut(20, 30, state_.LogScale ? kDecibelTitle : kRatioTitle);
+        logScale_ ? Log10Series(result.Frequencies, result.Computed) : arDouble();
+    const Series abscissae = logScale_ ? Series(logFrequencies) : result.ComputedFrequencies();
+    DrawChart(GraphCurves(result, logScale_, kept_, abscissae), kGraphDivisions, surface);
+    surface.TextOut(20, 30, logScale_ ? kDecibelTitle : kRatioTitle);
     surface.TextOut(outerWidth - 90, outerHeight - 60,
-                    state_.LogScale ? kLogFrequencyTitle : kFrequencyTitle);
+                    logScale_ ? kLogFrequencyTitle : kFrequencyTitle);
     if (kept_ != nullptr && !kept_->Curves().empty())
         DrawLegend(surface);
 }
@@ -71,7 +69,7 @@ void GraphPicture::DrawLegend(Surface& surface) const {
     std::vector<Line> lines;
     const std::vector<KeptCurve>& kept = kept_->Curves();
     for (size_t place = 0; place < kept.size(); ++place)
-        lines.push_back({LegendLine(place + 1, kept[place], state_.Entered, state_.LogScale),
+        lines.push_back({LegendLine(place + 1, kept[place], result_->Entered, logScale_),
                          kKeptCurveColors[place]});
     lines.push_back({kCurrentCurveLegend, kCurveColor});
 

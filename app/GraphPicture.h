@@ -1,19 +1,33 @@
 #pragma once
 
-#include "CalcState.h"
 #include "KeptCurves.h"
+#include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
 #include <cstdint>
+#include <utility>
 
 // The graph window's picture, for every set of windows: the curve of the rows the last
 // calculation computed, as gain ratio over frequency or as decibels over log10 of frequency,
 // with the axis titles; the kept curves, if any, under it with a legend naming how each differs.
-// It holds no data: each paint draws from the calculation state and the kept curves as they then
-// stand. With fewer than two computed rows it says so in the middle of the window.
+// It draws the result it was last handed, in the mode it was handed with, and the kept curves as
+// they stand at the paint. With fewer than two computed rows it says so in the middle of the
+// window.
 class GraphPicture {
   public:
-    explicit GraphPicture(const CalcState& state) : state_(state) {}
+    GraphPicture() = default;
+    GraphPicture(SharedResult result, bool logScale)
+        : result_(std::move(result)), logScale_(logScale) {}
+
+    // The curve drawn from the next paint on: the result's computed rows, in dB over log10(f)
+    // when `logScale`, else as a ratio over f.
+    void Show(SharedResult result, bool logScale) {
+        result_ = std::move(result);
+        logScale_ = logScale;
+    }
+    const SweepResult& Result() const { return *result_; }
+    const SharedResult& SharedCurrent() const { return result_; }
+    bool LogScale() const { return logScale_; }
 
     // Draws onto the surface; `outerWidth` and `outerHeight` are the window's size with frame and
     // caption, which place the horizontal axis title. A floating-point error ends the paint and is
@@ -31,7 +45,8 @@ class GraphPicture {
     void Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const;
     void DrawLegend(Surface& surface) const;
 
-    const CalcState& state_;
+    SharedResult result_ = NoResult();
+    bool logScale_ = false;
     const KeptCurves* kept_ = nullptr;
     bool failed_ = false;
 };

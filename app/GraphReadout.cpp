@@ -6,45 +6,33 @@
 
 #include <algorithm>
 
-// log10 for the whole series in one evaluation: reading the flags after each logarithm would
-// stall the x87 and cost more than the logarithm itself.
-arDouble Log10Series(const arDouble& frequencies, int32_t count) {
-    arDouble logarithms(static_cast<size_t>(count));
-    EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
-        for (size_t i = 0; i < logarithms.size(); ++i)
-            logarithms[i] = Store(Log10(X(frequencies[i])));
-        return 0;
-    });
-    return logarithms;
-}
-
-std::vector<ChartCurve> GraphCurves(const CalcState& s, const KeptCurves* kept, Series abscissae) {
+std::vector<ChartCurve> GraphCurves(const SweepResult& result, bool logScale,
+                                    const KeptCurves* kept, Series abscissae) {
     std::vector<ChartCurve> curves;
     if (kept != nullptr) {
         for (size_t place = 0; place < kept->Curves().size(); ++place) {
             const KeptCurve& curve = kept->Curves()[place];
-            if (curve.Drawable(s.LogScale))
-                curves.push_back({s.LogScale ? curve.LogFrequencies : curve.Frequencies,
-                                  s.LogScale ? curve.Decibels : curve.Ratio,
+            if (curve.Drawable(logScale))
+                curves.push_back({logScale ? Series(curve.LogFrequencies) : curve.Frequencies,
+                                  logScale ? curve.Decibels : curve.Ratio,
                                   kKeptCurveColors[place]});
         }
     }
-    const Series gains = s.LogScale ? s.Decibels : s.Ratio;
+    const Series gains = logScale ? result.Decibels : result.Ratio;
     curves.push_back({abscissae, gains.first(abscissae.size()), kCurveColor});
     return curves;
 }
 
-std::optional<GraphPoint> PointUnderPointer(const CalcState& s, ClipRect area, int32_t x,
-                                            const KeptCurves* kept) {
-    const int32_t rows = ComputedRows(s);
+std::optional<GraphPoint> PointUnderPointer(const SweepResult& s, bool logScale, ClipRect area,
+                                            int32_t x, const KeptCurves* kept) {
+    const int32_t rows = s.Computed;
     if (rows == 0)
         return std::nullopt;
     try {
-        const arDouble abscissae =
-            s.LogScale ? Log10Series(s.Frequencies, rows)
-                       : arDouble(s.Frequencies.begin(), s.Frequencies.begin() + rows);
+        const arDouble logFrequencies = logScale ? Log10Series(s.Frequencies, rows) : arDouble();
+        const Series abscissae = logScale ? Series(logFrequencies) : s.ComputedFrequencies();
         const ChartAxis axis =
-            HorizontalAxis(GraphCurves(s, kept, abscissae), kGraphDivisions, area);
+            HorizontalAxis(GraphCurves(s, logScale, kept, abscissae), kGraphDivisions, area);
         // The pointer as a position past the margin, comparable with AxisPosition.
         const Extended pointer = Extended(x) - kChartMargin;
         const size_t nearest = EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
@@ -93,7 +81,7 @@ std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, doubl
         if (!curve.Drawable(logScale))
             continue;
         const size_t i =
-            NearestSample(logScale ? curve.LogFrequencies : curve.Frequencies, position);
+            NearestSample(logScale ? Series(curve.LogFrequencies) : curve.Frequencies, position);
         points.push_back({place + 1, {curve.Frequencies[i], curve.Ratio[i], curve.Decibels[i]}});
     }
     return points;
@@ -109,10 +97,10 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
     return text;
 }
 
-std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
-                                               ClipRect area, int32_t x) {
-    const auto point = PointUnderPointer(state, area, x, &kept);
+std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
+                                               const KeptCurves& kept, ClipRect area, int32_t x) {
+    const auto point = PointUnderPointer(result, logScale, area, x, &kept);
     if (!point)
         return std::nullopt;
-    return ReadoutText(*point, KeptPointsAt(kept, state.LogScale, point->Frequency));
+    return ReadoutText(*point, KeptPointsAt(kept, logScale, point->Frequency));
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "CalcState.h"
 #include "KeptCurves.h"
+#include "LogFrequencies.h"
+#include "calc/SweepResult.h"
 #include "plot/mGraf.h"
 
 #include <cstdint>
@@ -9,21 +10,16 @@
 #include <string>
 #include <vector>
 
-// What the graph window draws from the calculation state, and what it reads back under the
-// pointer. The window's own paint and its readout share these, so both map a frequency to the
-// same pixel.
+// What the graph window draws from a result, and what it reads back under the pointer. The window's
+// own paint and its readout share these, so both map a frequency to the same pixel.
 
 // Grid divisions on each axis of the graph.
 constexpr int32_t kGraphDivisions = 10;
 
-// log10 of the first `count` frequencies, the horizontal series of the decibel graph; a
-// frequency of zero or below is a floating-point error.
-arDouble Log10Series(const arDouble& frequencies, int32_t count);
-
 // The curves of the graph: the kept ones that can be drawn in its mode, by place, under the
 // current one, whose abscissae (its frequencies, or their log10 in the decibel graph) are given.
-std::vector<ChartCurve> GraphCurves(const CalcState& state, const KeptCurves* kept,
-                                    Series abscissae);
+std::vector<ChartCurve> GraphCurves(const SweepResult& result, bool logScale,
+                                    const KeptCurves* kept, Series abscissae);
 
 // One computed row: its frequency (Hz, in either graph mode), ratio and decibels.
 struct GraphPoint {
@@ -37,8 +33,8 @@ struct GraphPoint {
 // tie. Only rows of the last calculation count. Nothing when there are none, or when the chart
 // itself cannot be drawn (its paint reports why, once; a pointer moving over it does not). The
 // kept curves drawn beside it widen the axis.
-std::optional<GraphPoint> PointUnderPointer(const CalcState& state, ClipRect area, int32_t x,
-                                            const KeptCurves* kept = nullptr);
+std::optional<GraphPoint> PointUnderPointer(const SweepResult& result, bool logScale, ClipRect area,
+                                            int32_t x, const KeptCurves* kept = nullptr);
 
 // A kept curve's sample, numbered as the legend numbers the curve.
 struct KeptPoint {
@@ -57,5 +53,5 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
 
 // The tooltip under the pointer: the current curve's point nearest it and the kept curves' samples
 // nearest that point's frequency. Nothing as PointUnderPointer.
-std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
-                                               ClipRect area, int32_t x);
+std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
+                                               const KeptCurves& kept, ClipRect area, int32_t x);

@@ -1,6 +1,6 @@
 #include "KeptCurves.h"
 
-#include "GraphReadout.h"
+#include "LogFrequencies.h"
 #include "MainWindowTexts.h"
 #include "numerics/NumberText.h"
 
@@ -18,35 +18,31 @@ constexpr const char* kPointsPerDecadeName = "точек на декаду";
 constexpr const char* kHertz = "Гц";
 
 // "R4 = 150 кОм", the number as the grid writes it; no unit when there is none.
-std::string Named(std::string_view name, double value, std::string_view unit) {
-    std::string text = std::string(name) + " = " + NumberToText(value);
+std::string Named(std::string_view name, const std::optional<double>& value,
+                  std::string_view unit) {
+    std::string text = std::string(name) + " = " + NumberToText(value.value_or(0));
     if (!unit.empty())
         text.append(" ").append(unit);
     return text;
 }
 
-arDouble Head(const arDouble& series, int32_t rows) {
-    return arDouble(series.begin(), series.begin() + rows);
-}
-
 } // namespace
 
-bool KeptCurves::CanRemember(const CalcState& state) {
-    return ComputedRows(state) >= 2;
+bool KeptCurves::CanRemember(const SweepResult& result) {
+    return result.Computed >= 2;
 }
 
-void KeptCurves::Remember(const CalcState& state) {
-    if (!CanRemember(state))
+void KeptCurves::Remember(const SharedResult& result) {
+    if (!CanRemember(*result))
         return;
-    const int32_t rows = ComputedRows(state);
-    KeptCurve curve{state.Entered,
-                    Head(state.Frequencies, rows),
-                    Head(state.Ratio, rows),
-                    Head(state.Decibels, rows),
+    KeptCurve curve{result,
+                    result->ComputedFrequencies(),
+                    result->ComputedRatio(),
+                    result->ComputedDecibels(),
                     {}};
     if (std::all_of(curve.Frequencies.begin(), curve.Frequencies.end(),
                     [](double f) { return f > 0; }))
-        curve.LogFrequencies = Log10Series(curve.Frequencies, rows);
+        curve.LogFrequencies = Log10Series(curve.Frequencies, result->Computed);
     if (curves_.size() < kMaxKeptCurves) {
         curves_.push_back(std::move(curve));
         return;
@@ -60,7 +56,7 @@ void KeptCurves::Forget() {
     oldest_ = 0;
 }
 
-std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current) {
+std::string DifferenceText(const Stage& kept, const Stage& current) {
     std::vector<std::string> differences;
     for (size_t i = 0; i < kParameterNames.size(); ++i) {
         if (kept.Parameters[i] == current.Parameters[i])
@@ -70,15 +66,16 @@ std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current
         differences.push_back(
             Named(entry.substr(0, comma), kept.Parameters[i], entry.substr(comma + 1)));
     }
-    if (kept.fmin != current.fmin)
-        differences.push_back(Named(kStartName, kept.fmin, kHertz));
-    if (kept.fmax != current.fmax)
-        differences.push_back(Named(kEndName, kept.fmax, kHertz));
+    const auto& [from, to, step] = kept.SweepFields;
+    if (from != current.SweepFields[0])
+        differences.push_back(Named(kStartName, from, kHertz));
+    if (to != current.SweepFields[1])
+        differences.push_back(Named(kEndName, to, kHertz));
     // The same number means another thing in a sweep of the other kind.
-    if (kept.Sweep != current.Sweep || kept.df != current.df)
+    if (kept.Sweep != current.Sweep || step != current.SweepFields[2])
         differences.push_back(kept.Sweep == SweepKind::Decade
-                                  ? Named(kPointsPerDecadeName, kept.df, "")
-                                  : Named(kStepName, kept.df, kHertz));
+                                  ? Named(kPointsPerDecadeName, step, "")
+                                  : Named(kStepName, step, kHertz));
     if (differences.empty())
         return kSameAsCurrent;
     std::string text = differences.front();
@@ -87,8 +84,7 @@ std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current
     return text;
 }
 
-std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
-                       bool logScale) {
-    return std::to_string(number) + ": " + DifferenceText(curve.Input, current) +
+std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale) {
+    return std::to_string(number) + ": " + DifferenceText(curve.Result->Entered, current) +
            (curve.Drawable(logScale) ? "" : kNotDrawnInDecibels);
 }

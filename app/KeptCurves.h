@@ -1,10 +1,11 @@
 #pragma once
 
-#include "CalcState.h"
+#include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,13 @@ inline constexpr std::array<Rgb, kMaxKeptCurves> kKeptCurveColors = {
     Rgb{0, 0, 255},   Rgb{220, 0, 0},   Rgb{200, 0, 200},
     Rgb{230, 120, 0}, Rgb{0, 160, 192}, Rgb{128, 64, 0}};
 
-// A copy of the computed rows of one calculation and what they were computed with.
+// One calculation kept: its stage and result, shared with whatever else still shows it, and the
+// rows it computed.
 struct KeptCurve {
-    EnteredInput Input;
-    arDouble Frequencies; // Hz, ascending
-    arDouble Ratio;       // |gain| per frequency
-    arDouble Decibels;    // 20·log10(Ratio)
+    SharedResult Result;
+    std::span<const double> Frequencies; // Hz, ascending
+    std::span<const double> Ratio;       // |gain| per frequency
+    std::span<const double> Decibels;    // 20·log10(Ratio)
     // log10 of the frequencies, the abscissae of the decibel graph, taken once when kept; empty
     // when a frequency is 0 Hz or below, and the curve cannot be drawn there.
     arDouble LogFrequencies;
@@ -42,11 +44,11 @@ struct KeptCurve {
 class KeptCurves {
   public:
     // The enabling rules of the two commands: a curve needs two computed rows.
-    static bool CanRemember(const CalcState& state);
+    static bool CanRemember(const SweepResult& result);
     bool CanForget() const { return !curves_.empty(); }
 
-    // "Запомнить кривую": keeps a copy of the curve `state` shows; nothing when it shows none.
-    void Remember(const CalcState& state);
+    // "Запомнить кривую": keeps the curve of `result`; nothing when it has none.
+    void Remember(const SharedResult& result);
     // "Забыть кривые".
     void Forget();
 
@@ -61,12 +63,11 @@ class KeptCurves {
 // What sets a kept curve apart from the current stage, as the grid names the parameters, in
 // their units of entry: "R4 = 150 кОм, fкон = 1000 Гц"; "как текущая" when nothing does. A sweep
 // of the other kind is named by its third field.
-std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current);
+std::string DifferenceText(const Stage& kept, const Stage& current);
 
 // The legend's line for curve `number`: "1: R4 = 150 кОм", followed by " — не рисуется в дБ" when
 // the curve cannot be drawn in the graph's mode.
-std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
-                       bool logScale);
+std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale);
 
 // The legend's line for the current curve.
 inline constexpr const char* kCurrentCurveLegend = "текущая";

@@ -1,11 +1,12 @@
 #include "MainForm.h"
 
-#include "CalculationCommand.h"
+#include "CalculationTexts.h"
 #include "ExportTexts.h"
 #include "MainLayout.h"
 #include "MainMenuTexts.h"
 #include "MainWindowTexts.h"
 #include "StageForm.h"
+#include "calc/Calculation.h"
 
 #include <algorithm>
 
@@ -42,7 +43,7 @@ std::span<const Command<MainForm>> MainForm::Table() {
 }
 
 MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
-    : view_(view), boxes_(boxes), results_(state_, kInitialResultRows),
+    : view_(view), boxes_(boxes), results_(kInitialResultRows),
       table_(table, results_, boxes, chooser), chooser_(&chooser) {}
 
 void MainForm::SetFileChooser(FileChooser& chooser) {
@@ -72,15 +73,18 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::BuRasClick() {
-    calculationEnded_ = false;
+    bool ended = false;
     bool failed = true;
     if (graph_ != nullptr)
         graph_->CalculationStarted();
-    Guarded([this, &failed] {
-        ::BuRasClick(view_, state_, sweep_);
+    Guarded([this, &ended, &failed] {
+        ended = Calculate();
+        // The rows computed before a fault stay in the table; its box comes after them.
+        if (ended && result_->Fault)
+            std::rethrow_exception(result_->Fault);
         failed = false;
     });
-    if (calculationEnded_)
+    if (ended)
         table_.ResultsReplaced();
     // "расчет" rewrites the cells in normal form: the numbers, and so the caption, stay.
     view_.MenusChanged();
@@ -88,17 +92,36 @@ void MainForm::BuRasClick() {
         return;
     // Only now, with the calculation's box closed, does the graph follow: one action, one box
     // at a time.
-    if (calculationEnded_)
-        graph_->CalcStateChanged(failed);
+    if (ended)
+        graph_->ShowResult(result_, logScale_, failed);
     else
         graph_->CalculationRefused();
 }
 
+bool MainForm::Calculate() {
+    const Stage typed = StageFromForm(view_, sweep_);
+    const StageCheck check = CheckStage(typed);
+    RewriteInNormalForm(view_, typed, FieldsRead(check));
+    if (const Refusal* refusal = std::get_if<Refusal>(&check)) {
+        view_.ShowMessage(RefusalText(*refusal));
+        return false;
+    }
+    result_ = ComputeSweep(std::get<CheckedStage>(check));
+    results_.Show(result_);
+    // A sweep of one or two points draws no useful curve; the button is never disabled here.
+    if (result_->Count() > 2)
+        view_.SetGraphEnabled(true);
+    // The graph's mode changes with a calculation that ran to its end, not with one stopped.
+    if (!result_->Fault)
+        logScale_ = view_.LogScaleChecked();
+    return true;
+}
+
 void MainForm::Button1Click() {
     Guarded([this] {
-        state_.LogScale = view_.LogScaleChecked();
+        logScale_ = view_.LogScaleChecked();
         if (graph_ != nullptr)
-            graph_->CalcStateChanged();
+            graph_->ShowResult(result_, logScale_);
         view_.ShowGraphWindow();
     });
 }

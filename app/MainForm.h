@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CalcState.h"
 #include "Commands.h"
 #include "EventGuard.h"
 #include "FileChooser.h"
@@ -10,8 +9,9 @@
 #include "RecentFiles.h"
 #include "ResultTable.h"
 #include "StageFile.h"
-#include "SweepKind.h"
 #include "TableCommands.h"
+#include "calc/SweepKind.h"
+#include "calc/SweepResult.h"
 
 #include <filesystem>
 #include <span>
@@ -20,8 +20,8 @@
 
 // The main window's decisions: start-up texts, "расчет", "график", "??", "сброс", an edit of a
 // parameter, the result table's commands, and the menu bar: the stage file (open, save, the
-// recent files, the caption, the question before changes are lost) and the kind of sweep. It owns
-// the calculation state for the whole run. Each handler runs through the top-level error
+// recent files, the caption, the question before changes are lost) and the kind of sweep. It keeps
+// the last calculation's result and the graph's mode. Each handler runs through the top-level error
 // handler, so a front forwards an event in one line.
 class MainForm {
   public:
@@ -30,11 +30,13 @@ class MainForm {
     // The menu bar's commands, menu by menu in the order they stand.
     static std::span<const Command<MainForm>> Table();
 
-    const CalcState& State() const { return state_; }
-    CalcState& State() { return state_; }
+    // The last calculation's result (no rows before the first) and the graph's mode, taken from
+    // the check box by "график" and by a calculation that ran to its end.
+    const SweepResult& Result() const { return *result_; }
+    bool LogScale() const { return logScale_; }
     ResultTable& Results() { return results_; }
     TableCommands& ResultCommands() { return table_; }
-    // The graph window's presenter, which follows the calculation state.
+    // The graph window's presenter, which follows the calculations.
     void SetGraph(GraphForm* graph) { graph_ = graph; }
     void SetFileChooser(FileChooser& chooser);
     // Where the recent files are kept between runs; read now.
@@ -46,11 +48,8 @@ class MainForm {
     void Button2Click();
     void Button3Click();
     void SgIshSetEditText(int column, int row, const std::string& text);
-    void FormDblClick() {}
     // A sweep field or the check box has changed.
     void StageEdited();
-    // From the calculation command, while it runs (the view's CalculationEnded).
-    void CalculationEnded() { calculationEnded_ = true; }
 
     // The menu bar.
     void Open();
@@ -80,6 +79,10 @@ class MainForm {
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
   private:
+    // "расчет" itself: reads the form once, rewrites the fields the check read in normal form,
+    // then shows the refusal or the result. Returns whether a result was made (also one a fault
+    // stopped).
+    bool Calculate();
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);
@@ -93,12 +96,12 @@ class MainForm {
 
     MainView& view_;
     MessageBoxes& boxes_;
-    CalcState state_;
+    SharedResult result_ = NoResult();
+    bool logScale_ = false;
     ResultTable results_;
     TableCommands table_;
     FileChooser* chooser_;
     GraphForm* graph_ = nullptr;
-    bool calculationEnded_ = false;
 
     SweepKind sweep_ = SweepKind::Linear;
     std::filesystem::path file_; // the stage file, empty for a new stage

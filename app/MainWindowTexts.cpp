@@ -2,9 +2,13 @@
 
 #include "numerics/NumberText.h"
 
-void WriteHeadingsAndNames(CalcWindow& window) {
+void WriteResultHeadings(ResultTable& table) {
     for (int column = 0; column < ResultTable::kColumns; ++column)
-        window.Results().SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
+        table.SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
+}
+
+void WriteHeadingsAndNames(CalcWindow& window) {
+    WriteResultHeadings(window.Results());
     for (int column = 0; column < 2; ++column)
         window.SetCellText(column, 0, kParameterHeadings[static_cast<size_t>(column)]);
     for (size_t row = 1; row <= kParameterNames.size(); ++row)

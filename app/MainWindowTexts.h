@@ -22,6 +22,9 @@ inline constexpr const char* kSeparatorLabel = "разделитель - ";
 
 // FormCreate's texts: the result table's headings and the parameter grid's headings and names.
 void WriteHeadingsAndNames(CalcWindow& window);
+// The result table's headings alone, as the window's table has them (a table written without a
+// window is the same to the byte).
+void WriteResultHeadings(ResultTable& table);
 // Label3: "разделитель - " and the locale's decimal separator, so that the user knows how to type
 // fractions.
 std::string SeparatorLabelText();

@@ -3,6 +3,7 @@
 #include "numerics/NumberText.h"
 
 #include <algorithm>
+#include <utility>
 
 std::string FrequencyText(double hertz) {
     return NumberToText(hertz);
@@ -12,8 +13,7 @@ std::string GainText(double gain) {
     return NumberToText(RoundSignificant(ResultTable::kSignificantDigits, gain));
 }
 
-ResultTable::ResultTable(const CalcState& state, int rowCount)
-    : state_(state), rowCount_(std::max(rowCount, 1)) {}
+ResultTable::ResultTable(int rowCount) : rowCount_(std::max(rowCount, 1)) {}
 
 template <class Change> void ResultTable::Changing(Change change) {
     if (observer_ != nullptr)
@@ -35,10 +35,10 @@ std::string ResultTable::Cell(int column, int row) const {
     // The series are checked too: a row is only ever shown for an element that exists.
     const auto i = static_cast<size_t>(row - 1);
     if (column == 0)
-        return row <= frequencyRows_ && i < state_.Frequencies.size()
-                   ? FrequencyText(state_.Frequencies[i])
+        return row <= frequencyRows_ && i < result_->Frequencies.size()
+                   ? FrequencyText(result_->Frequencies[i])
                    : std::string();
-    const arDouble& series = column == 1 ? state_.Ratio : state_.Decibels;
+    const arDouble& series = column == 1 ? result_->Ratio : result_->Decibels;
     if (row > gainRows_ || i >= series.size())
         return {};
     return GainText(series[i]);
@@ -49,6 +49,15 @@ void ResultTable::SetRowCount(int rows) {
         rowCount_ = std::max(rows, 1);
         frequencyRows_ = std::min(frequencyRows_, rowCount_ - 1);
         gainRows_ = std::min(gainRows_, rowCount_ - 1);
+    });
+}
+
+void ResultTable::Show(SharedResult result) {
+    Changing([&] {
+        result_ = std::move(result);
+        rowCount_ = result_->Count() + 1;
+        frequencyRows_ = result_->Count();
+        gainRows_ = result_->Computed;
     });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalcState.h"
+#include "calc/SweepResult.h"
 
 #include <algorithm>
 #include <array>
@@ -22,13 +22,13 @@ class ResultTableObserver {
 
 // The result table: a heading row (row 0) and rows of frequency, |k| and dB. Its cells are not
 // stored as text: each reads, when asked, exactly what the calculation writes into it, from the
-// series of the calculation state. So a sweep of millions of frequencies costs no memory here.
+// series of the result it shows. So a sweep of millions of frequencies costs no memory here.
 class ResultTable {
   public:
     static constexpr int kColumns = 3;
     static constexpr int kSignificantDigits = 5; // the gains are shown rounded, the series are not
 
-    explicit ResultTable(const CalcState& state, int rowCount);
+    explicit ResultTable(int rowCount);
 
     void SetObserver(ResultTableObserver* observer) { observer_ = observer; }
 
@@ -40,7 +40,11 @@ class ResultTable {
 
     // Rows 1 … rows − 1 below the heading; rows beyond the count are dropped.
     void SetRowCount(int rows);
-    // Rows 1 … count show Frequencies[0 … count − 1] in column 0.
+    // A calculation's rows: one per frequency, its gains in the rows it computed.
+    void Show(SharedResult result);
+    // The result whose rows the table shows, or last showed.
+    const SharedResult& Result() const { return result_; }
+    // Rows 1 … count show the result's Frequencies[0 … count − 1] in column 0.
     void ShowFrequencies(int32_t count);
     // Rows 1 … count show Ratio and Decibels in columns 1 and 2.
     void ShowGains(int32_t count);
@@ -50,7 +54,7 @@ class ResultTable {
   private:
     template <class Change> void Changing(Change change);
 
-    const CalcState& state_;
+    SharedResult result_ = NoResult();
     std::array<std::string, kColumns> headings_;
     int rowCount_;
     int32_t frequencyRows_ = 0;

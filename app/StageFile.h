@@ -1,16 +1,15 @@
 #pragma once
 
-#include "SweepKind.h"
+#include "calc/Stage.h"
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// A stage as the user keeps it in a file (.ou): what the main window's cells and fields hold, in
-// the units of entry, and the graph mode. The file is UTF-8 text, one "key = value" a line:
+// A stage as the user keeps it in a file (.ou): the Stage, in the units of entry, with the graph
+// mode. The file is UTF-8 text, one "key = value" a line:
 //
 //   format = ou-stage 1
 //   R1 = 100
@@ -18,17 +17,6 @@
 //   sweep = linear
 //
 // Numbers are written with a decimal point whatever the locale, so a file moves between systems.
-struct Stage {
-    // Rows 1 to 13 of the parameter grid: R1 … R5 in kΩ, C1 in µF, C2 in pF, C3 in µF, C4 and C5
-    // in pF, k0 as a ratio, Rin in MΩ, f1 in MHz. Empty: the cell is blank.
-    std::array<std::optional<double>, 13> Parameters{};
-    // The sweep fields EdOt, EdDo, EdDf (in SweepEdit's order), in Hz. Empty: the field is blank.
-    std::array<std::optional<double>, 3> SweepFields{};
-    bool LogScale = false; // the check box "логарифм. шкала"
-    SweepKind Sweep = SweepKind::Linear;
-
-    bool operator==(const Stage&) const = default;
-};
 
 // The newest format this program reads and the one it writes.
 inline constexpr int kStageFormatVersion = 1;

@@ -48,6 +48,17 @@ void PutStageIntoForm(CalcWindow& window, const Stage& stage) {
     window.SetGraphEnabled(false);
 }
 
+void RewriteInNormalForm(CalcWindow& window, const Stage& stage, int count) {
+    for (size_t i = 0; i < static_cast<size_t>(count) && i < kStageFieldCount; ++i) {
+        const std::string text =
+            NumberToText(FieldValue(stage, static_cast<StageField>(i)).value_or(0));
+        if (i < stage.Parameters.size())
+            window.SetCellText(kValueColumn, ParameterRow(i), text);
+        else
+            window.SetEditText(SweepField(i - stage.Parameters.size()), text);
+    }
+}
+
 std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
                                const std::filesystem::path& path) {
     StageReading reading = ReadStageFile(path);

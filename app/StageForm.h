@@ -18,6 +18,10 @@ Stage StageFromForm(const CalcWindow& window, SweepKind sweep);
 // disabled, as after an edit. The sweep kind is the caller's to keep.
 void PutStageIntoForm(CalcWindow& window, const Stage& stage);
 
+// Writes fields 0 … count − 1 of `stage` (in StageField order) back into the form in normal form,
+// a blank one as 0: what "расчет" shows of the fields it has read.
+void RewriteInNormalForm(CalcWindow& window, const Stage& stage, int count);
+
 // Reads the file and puts its stage into the form; a refused file leaves the form as it was and
 // shows its message in an error box. Returns the stage opened.
 std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,

@@ -1,7 +1,7 @@
-#include "tests/app/FakeCalcWindow.h"
-#include "app/CalculationCommand.h"
+#include "MillionPointStage.h"
 #include "app/CharacteristicPoints.h"
 #include "app/GraphReadout.h"
+#include "app/MainWindowTexts.h"
 #include "app/TableExport.h"
 
 #include <benchmark/benchmark.h>
@@ -10,14 +10,12 @@ namespace {
 
 // A million-frequency calculation of a typical stage, made once for every benchmark here.
 struct MillionRows {
-    MillionRows() : window(state) {
-        window.Type(
-            {"100", "1000", "1", "99", "1000", "10", "1", "100", "1", "1", "100000", "10", "1"},
-            "1", "1000000", "1");
-        BuRasClick(window, state);
+    MillionRows() : result(Calculated(MillionPointStage())), results(5) {
+        WriteResultHeadings(results);
+        results.Show(result);
     }
-    CalcState state;
-    FakeCalcWindow window;
+    SharedResult result;
+    ResultTable results;
 };
 
 MillionRows& Rows() {
@@ -27,7 +25,7 @@ MillionRows& Rows() {
 
 // Ctrl+A, Ctrl+C: the whole table as clipboard text.
 void BM_CopyMillionRows(benchmark::State& state) {
-    const ResultTable& table = Rows().window.results;
+    const ResultTable& table = Rows().results;
     size_t bytes = 0;
     for (auto _ : state)
         bytes = CopyText(table, WholeTable(table)).size();
@@ -36,7 +34,7 @@ void BM_CopyMillionRows(benchmark::State& state) {
 BENCHMARK(BM_CopyMillionRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_CsvMillionRows(benchmark::State& state) {
-    const ResultTable& table = Rows().window.results;
+    const ResultTable& table = Rows().results;
     for (auto _ : state)
         benchmark::DoNotOptimize(CsvText(table));
 }
@@ -44,17 +42,16 @@ BENCHMARK(BM_CsvMillionRows)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // One mouse move over the graph of a million points, in each mode.
 void BM_ReadoutMillionPoints(benchmark::State& state) {
-    CalcState& calc = Rows().state;
-    calc.LogScale = state.range(0) != 0;
+    const SweepResult& calc = *Rows().result;
+    const bool logScale = state.range(0) != 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(PointUnderPointer(calc, {0, 0, 763, 534}, 400));
-    calc.LogScale = false;
+        benchmark::DoNotOptimize(PointUnderPointer(calc, logScale, {0, 0, 763, 534}, 400));
 }
 BENCHMARK(BM_ReadoutMillionPoints)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_CharacteristicPointsMillionPoints(benchmark::State& state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindCharacteristicPoints(Rows().state));
+        benchmark::DoNotOptimize(FindCharacteristicPoints(*Rows().result));
 }
 BENCHMARK(BM_CharacteristicPointsMillionPoints)->Unit(benchmark::kMillisecond);
 

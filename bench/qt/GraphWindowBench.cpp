@@ -10,19 +10,17 @@
 namespace {
 
 // A million-point sweep with a gain that falls off, as a calculation would leave it.
-CalcState MillionPointState(bool logScale) {
-    CalcState s;
+SharedResult MillionPointResult() {
+    auto s = std::make_shared<SweepResult>();
     constexpr int32_t kCount = 1'000'000;
-    s.Count = kCount;
-    s.Computed = kCount;
+    s->Computed = kCount;
     for (int32_t i = 0; i < kCount; ++i) {
         const double f = 1 + i;
         const double ratio = 100 / std::sqrt(1 + f * f / 1e8);
-        s.Frequencies.push_back(f);
-        s.Ratio.push_back(ratio);
-        s.Decibels.push_back(20 * std::log10(ratio));
+        s->Frequencies.push_back(f);
+        s->Ratio.push_back(ratio);
+        s->Decibels.push_back(20 * std::log10(ratio));
     }
-    s.LogScale = logScale;
     return s;
 }
 
@@ -30,9 +28,9 @@ CalcState MillionPointState(bool logScale) {
 // device pixel ratio (percent): 100 for a 96-dpi screen, 200 for a 4K laptop at 200 %.
 void BM_GraphWindowPaint(benchmark::State& state) {
     FakeMessageBoxes boxes;
-    const CalcState calc = MillionPointState(state.range(0) != 0);
     const double scale = static_cast<double>(state.range(1)) / 100;
-    TForm3 graph(calc, boxes);
+    TForm3 graph(boxes);
+    graph.Show(MillionPointResult(), state.range(0) != 0);
     QPixmap target(graph.size() * scale);
     target.setDevicePixelRatio(scale);
     for (auto _ : state)

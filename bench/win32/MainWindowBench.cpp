@@ -62,9 +62,9 @@ int main() {
         jumps.push_back(Milliseconds(std::chrono::steady_clock::now() - start));
         ProcessPendingMessages();
     }
-    std::printf("%d frequencies, %d runs, %d boxes\n", form.State().Count, kRuns,
+    std::printf("%d frequencies, %d runs, %d boxes\n", form.Result().Count(), kRuns,
                 program.boxes.shown);
     Report("расчет until the table has painted", calculations);
     Report("jump to the last row, painted", jumps);
-    return program.boxes.shown == 0 && form.State().Count == 1'000'000 ? 0 : 1;
+    return program.boxes.shown == 0 && form.Result().Count() == 1'000'000 ? 0 : 1;
 }

@@ -113,7 +113,7 @@ int main() {
                   [&](std::string_view piece) { bytes += piece.size(); });
     const double onePass = Seconds(std::chrono::steady_clock::now() - start);
 
-    std::printf("%d rows, %d boxes\n", form.State().Count, program.boxes.shown);
+    std::printf("%d rows, %d boxes\n", form.Result().Count(), program.boxes.shown);
     std::printf("расчет                          %8.2f s, committed afterwards %8.1f MB\n",
                 calculation, Megabytes(withTable));
     std::printf("Ctrl+A, Ctrl+C                  %8.2f s, peak committed      %8.1f MB "
@@ -123,5 +123,5 @@ int main() {
                 Megabytes(bytes));
     std::printf("clipboard text                  %8.1f MB (%zu UTF-16 units)\n",
                 Megabytes(characters * sizeof(wchar_t)), characters);
-    return program.boxes.shown == 0 && form.State().Count == kRows && characters > 0 ? 0 : 1;
+    return program.boxes.shown == 0 && form.Result().Count() == kRows && characters > 0 ? 0 : 1;
 }

@@ -1,7 +1,6 @@
 #include "app/CharacteristicPoints.h"
 
-#include "FakeCalcWindow.h"
-#include "app/CalculationCommand.h"
+#include "CalculatingForm.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
 
@@ -52,22 +51,17 @@ Typed Reduced(long double R1, long double R3, long double R4, long double C1, lo
     return {R1, 1E9L, R3, R4, 1E9L, C1, 1E-7L, 1E9L, 1E9L, 1E-7L, k0, Rin, f1};
 }
 
-class CharacteristicPointsOf : public testing::Test {
+class CharacteristicPointsOf : public testing::Test, public CalculatingForm {
   protected:
-    CharacteristicPointsOf() : window(state) {}
-
     CharacteristicPoints Calculate(const Typed& stage, const std::string& from,
                                    const std::string& to, const std::string& step) {
         window.Type(stage.Texts(), from, to, step);
-        BuRasClick(window, state);
+        Press();
         EXPECT_TRUE(window.messages.empty());
-        const auto points = FindCharacteristicPoints(state);
+        const auto points = FindCharacteristicPoints(form.Result());
         EXPECT_TRUE(points.has_value());
         return points.value_or(CharacteristicPoints{});
     }
-
-    CalcState state;
-    FakeCalcWindow window;
 };
 
 void ExpectClose(long double got, long double expected, long double relative) {
@@ -122,13 +116,13 @@ TEST_F(CharacteristicPointsOf, BandPassStageMatchesItsClosedForm) {
 TEST_F(CharacteristicPointsOf, RefusedCalculationLeavesThePointsOfTheLastOne) {
     const Typed stage = Reduced(100, 1, 99, 10, 1E5, 10, 1);
     const CharacteristicPoints before = Calculate(stage, "1", "100000", "100");
-    // Retyped and refused at the input resistance: R1 … k0 now hold what was typed, unconverted,
-    // while the rows and the graph still show the last calculation.
+    // Retyped and refused at the input resistance: R1 … k0 now hold what was typed, while the
+    // rows and the graph still show the last calculation.
     window.grid[4][1] = "1";
     window.grid[12][1] = "0";
-    BuRasClick(window, state);
+    Press();
     ASSERT_EQ(window.messages.size(), 1u);
-    const auto after = FindCharacteristicPoints(state);
+    const auto after = FindCharacteristicPoints(form.Result());
     ASSERT_TRUE(after.has_value());
     EXPECT_EQ(after->PeakFrequency, before.PeakFrequency);
     EXPECT_EQ(after->PeakRatio, before.PeakRatio);
@@ -137,8 +131,9 @@ TEST_F(CharacteristicPointsOf, RefusedCalculationLeavesThePointsOfTheLastOne) {
 }
 
 TEST_F(CharacteristicPointsOf, NothingBeforeAnyRowIsComputed) {
-    EXPECT_FALSE(FindCharacteristicPoints(state).has_value());
+    EXPECT_FALSE(FindCharacteristicPoints(form.Result()).has_value());
     Calculate(Reduced(10, 1, 99, 0.159, 1E5L, 10, 1), "10", "1000", "10");
+    SweepResult state = form.Result();
     state.Computed = 0;
     EXPECT_FALSE(FindCharacteristicPoints(state).has_value());
 }
@@ -147,10 +142,11 @@ TEST_F(CharacteristicPointsOf, FloatingPointErrorOfTheModelPropagates) {
     Calculate(Reduced(10, 1, 99, 0.159, 1E5L, 10, 1), "10", "1000", "10");
     // Samples as if the gain had risen from −10 Hz to 10 Hz: bisecting between them evaluates
     // the coupling capacitor at 0 Hz.
+    SweepResult state = form.Result();
     state.Frequencies = {-10, 10};
     state.Ratio = {1E-3, 100};
     state.Decibels = {-60, 40};
-    state.Count = state.Computed = 2;
+    state.Computed = 2;
     try {
         FindCharacteristicPoints(state);
         FAIL() << "no error";

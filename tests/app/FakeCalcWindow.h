@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-// The main window as the calculation command sees it, with plain strings for controls; over
+// The main window's fields, table, button and check box, with plain strings for controls; over
 // MainView for the main window's presenter.
 template <class Window> class FakeWindow : public Window {
   public:
-    explicit FakeWindow(const CalcState& state) : results(state, 5) {}
+    FakeWindow() : results(5) {}
 
     std::string CellText(int column, int row) const override { return grid.at(row).at(column); }
     void SetCellText(int column, int row, const std::string& text) override {
@@ -25,7 +25,6 @@ template <class Window> class FakeWindow : public Window {
     bool LogScaleChecked() const override { return logScaleChecked; }
     void SetLogScaleChecked(bool checked) override { logScaleChecked = checked; }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void CalculationEnded() override { ++calculationsEnded; }
 
     // Types the thirteen parameters into column 1 and the sweep into the three fields.
     void Type(const std::array<std::string, 13>& parameters, const std::string& from,
@@ -41,7 +40,6 @@ template <class Window> class FakeWindow : public Window {
     bool graphEnabled = false;
     bool logScaleChecked = false;
     std::vector<std::string> messages;
-    int calculationsEnded = 0;
 
   private:
     static size_t Index(SweepEdit edit) { return static_cast<size_t>(edit); }

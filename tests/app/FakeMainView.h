@@ -15,13 +15,7 @@ inline const std::array<std::string, 13> kTypicalStage = {
 // windows; `form` is set once the presenter is made.
 class FakeMainView : public FakeWindow<MainView> {
   public:
-    FakeMainView() : FakeWindow(NoState()) {}
-
     ResultTable& Results() override { return form->Results(); }
-    void CalculationEnded() override {
-        ++calculationsEnded;
-        form->CalculationEnded();
-    }
     void ShowGraphWindow() override { ++graphShown; }
     void ShowHelpWindow() override { ++helpShown; }
     void SetParameterColumnWidths(int names, int values) override {
@@ -42,10 +36,4 @@ class FakeMainView : public FakeWindow<MainView> {
     std::string caption;
     int menusChanged = 0;
     int closed = 0;
-
-  private:
-    static const CalcState& NoState() {
-        static const CalcState none{};
-        return none;
-    }
 };

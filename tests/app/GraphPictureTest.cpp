@@ -36,20 +36,18 @@ class RecordingSurface final : public Surface {
 };
 
 // Five rows of a sweep 10 … 50 Hz with falling gains, `computed` of them from the last run.
-CalcState FiveRows(int32_t computed) {
-    CalcState s;
-    s.Frequencies = {10, 20, 30, 40, 50};
-    s.Ratio = {8, 6, 4, 2, 1000}; // the last gain is an earlier calculation's
-    s.Decibels = {18, 15.6, 12, 6, 60};
-    s.Count = 5;
-    s.Computed = computed;
+std::shared_ptr<SweepResult> FiveRows(int32_t computed) {
+    auto s = std::make_shared<SweepResult>();
+    s->Frequencies = {10, 20, 30, 40, 50};
+    s->Ratio = {8, 6, 4, 2, 1000}; // past the computed rows: not a result
+    s->Decibels = {18, 15.6, 12, 6, 60};
+    s->Computed = computed;
     return s;
 }
 
 TEST(GraphPicture, SaysSoInTheMiddleWithFewerThanTwoComputedRows) {
     for (int32_t computed : {0, 1}) {
-        const CalcState s = FiveRows(computed);
-        GraphPicture picture(s);
+        GraphPicture picture(FiveRows(computed), false);
         RecordingSurface surface;
         picture.Paint(surface, 771, 568);
         // 22 characters of the default 7 × 16 pixels, centred in 763 × 534.
@@ -60,8 +58,7 @@ TEST(GraphPicture, SaysSoInTheMiddleWithFewerThanTwoComputedRows) {
 }
 
 TEST(GraphPicture, ScalesAndDrawsOnlyTheComputedRows) {
-    const CalcState s = FiveRows(4);
-    GraphPicture picture(s);
+    GraphPicture picture(FiveRows(4), false);
     RecordingSurface surface;
     picture.Paint(surface, 771, 568);
     EXPECT_EQ(surface.curve.size(), 4u);
@@ -75,9 +72,7 @@ TEST(GraphPicture, ScalesAndDrawsOnlyTheComputedRows) {
 }
 
 TEST(GraphPicture, LogModeTitles) {
-    CalcState s = FiveRows(5);
-    s.LogScale = true;
-    GraphPicture picture(s);
+    GraphPicture picture(FiveRows(5), true);
     RecordingSurface surface;
     picture.Paint(surface, 1000, 700);
     EXPECT_EQ(surface.curve.size(), 5u);
@@ -86,10 +81,9 @@ TEST(GraphPicture, LogModeTitles) {
 }
 
 TEST(GraphPicture, FailedPaintThrowsOnceUntilRearmed) {
-    CalcState s = FiveRows(5);
-    s.Frequencies[0] = -10; // log10 fails
-    s.LogScale = true;
-    GraphPicture picture(s);
+    const auto s = FiveRows(5);
+    s->Frequencies[0] = -10; // log10 fails
+    GraphPicture picture(s, true);
     RecordingSurface surface;
     EXPECT_THROW(picture.Paint(surface, 771, 568), FloatingPointError);
     RecordingSurface again;
@@ -97,7 +91,7 @@ TEST(GraphPicture, FailedPaintThrowsOnceUntilRearmed) {
     EXPECT_TRUE(again.Empty());
     picture.Rearm();
     EXPECT_THROW(picture.Paint(again, 771, 568), FloatingPointError);
-    s.LogScale = false;
+    picture.Show(s, false);
     picture.Rearm();
     RecordingSurface linear;
     picture.Paint(linear, 771, 568);
@@ -107,16 +101,15 @@ TEST(GraphPicture, FailedPaintThrowsOnceUntilRearmed) {
 // Kept: one of twice the gains and one through −10 Hz, which has no place over log f: left out,
 // and said so in the legend. The current curve lies on top, the axes take in the kept curve.
 TEST(GraphPicture, DrawsTheKeptCurvesItCanUnderTheCurrentOneWithALegend) {
-    CalcState s = FiveRows(4), twice = FiveRows(5), negative = FiveRows(4);
-    twice.Ratio = {16, 12, 8, 4, 2};
-    twice.Decibels = {36, 30, 24, 18, 12};
-    twice.Entered.Parameters[3] = 150;
-    negative.Frequencies[0] = -10;
+    const auto s = FiveRows(4), twice = FiveRows(5), negative = FiveRows(4);
+    twice->Ratio = {16, 12, 8, 4, 2};
+    twice->Decibels = {36, 30, 24, 18, 12};
+    twice->Entered.Parameters[3] = 150;
+    negative->Frequencies[0] = -10;
     KeptCurves kept;
     kept.Remember(twice);
     kept.Remember(negative);
-    s.LogScale = true;
-    GraphPicture picture(s);
+    GraphPicture picture(s, true);
     picture.SetKeptCurves(&kept);
     RecordingSurface surface;
     picture.Paint(surface, 771, 568);

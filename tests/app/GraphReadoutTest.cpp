@@ -12,17 +12,16 @@ namespace {
 // margins.
 constexpr ClipRect kGraphArea{0, 0, 763, 534};
 
-// A state as a calculation leaves it for fmin, fmin + df, … fmax, with a low-pass gain.
-CalcState Sweep(double fmin, double fmax, double df) {
-    CalcState s;
+// A result as a calculation makes it for fmin, fmin + df, … fmax, with a low-pass gain.
+std::shared_ptr<SweepResult> Sweep(double fmin, double fmax, double df) {
+    auto s = std::make_shared<SweepResult>();
     for (double f = fmin; f <= fmax + 1e-9; f += df) {
         const double ratio = 10 / std::sqrt(1 + f * f / 2500);
-        s.Frequencies.push_back(f);
-        s.Ratio.push_back(ratio);
-        s.Decibels.push_back(20 * std::log10(ratio));
+        s->Frequencies.push_back(f);
+        s->Ratio.push_back(ratio);
+        s->Decibels.push_back(20 * std::log10(ratio));
     }
-    s.Count = static_cast<int32_t>(s.Frequencies.size());
-    s.Computed = s.Count;
+    s->Computed = s->Count();
     return s;
 }
 
@@ -41,11 +40,10 @@ class PointUnderPointerAt : public testing::TestWithParam<PointerCase> {};
 // 20 Hz at 251.67, 1000 Hz at 567.25.
 TEST_P(PointUnderPointerAt, IsTheNearestComputedPointAsTheChartPlacesIt) {
     const PointerCase& c = GetParam();
-    CalcState s = c.logScale ? Sweep(10, 1000, 10) : Sweep(10, 95, 5);
-    s.LogScale = c.logScale;
+    SweepResult s = c.logScale ? *Sweep(10, 1000, 10) : *Sweep(10, 95, 5);
     if (c.computed > 0)
         s.Computed = c.computed;
-    const auto point = PointUnderPointer(s, kGraphArea, c.x);
+    const auto point = PointUnderPointer(s, c.logScale, kGraphArea, c.x);
     ASSERT_TRUE(point.has_value());
     EXPECT_EQ(point->Frequency, c.frequency);
     const auto row = static_cast<size_t>(
@@ -68,35 +66,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(GraphReadout, NothingWithoutComputedRowsOrWhereTheChartCannotBeDrawn) {
-    CalcState s = Sweep(10, 95, 5);
+    SweepResult s = *Sweep(10, 95, 5);
     s.Computed = 0;
-    EXPECT_FALSE(PointUnderPointer(s, kGraphArea, 300).has_value());
+    EXPECT_FALSE(PointUnderPointer(s, false, kGraphArea, 300).has_value());
     // log10 of −10 Hz fails the chart's paint; the readout stays silent instead.
-    s = Sweep(-10, 10, 5);
-    s.LogScale = true;
-    EXPECT_FALSE(PointUnderPointer(s, kGraphArea, 300).has_value());
-    s.LogScale = false;
-    EXPECT_TRUE(PointUnderPointer(s, kGraphArea, 300).has_value());
+    s = *Sweep(-10, 10, 5);
+    EXPECT_FALSE(PointUnderPointer(s, true, kGraphArea, 300).has_value());
+    EXPECT_TRUE(PointUnderPointer(s, false, kGraphArea, 300).has_value());
 }
 
 // Kept 13 … 193 Hz and −10 … 20 Hz: the axis runs −100 … 200, 2.4767 px per Hz from 257.67 px at
 // 0 Hz, and the column 307 lies over 20 Hz; on the current curve's own axis, 0 … 100, over 40 Hz.
 TEST(GraphReadout, KeptCurvesWidenTheAxisAndReadTheirSampleNearestThePoint) {
-    CalcState s = Sweep(10, 95, 5);
+    const SweepResult s = *Sweep(10, 95, 5);
     KeptCurves kept;
-    const CalcState wide = Sweep(13, 193, 10), negative = Sweep(-10, 20, 5);
-    kept.Remember(wide);
-    kept.Remember(negative);
-    EXPECT_EQ(PointUnderPointer(s, kGraphArea, 307)->Frequency, 40);
-    const auto row = [](const CalcState& c, size_t i) {
+    const auto wideResult = Sweep(13, 193, 10), negativeResult = Sweep(-10, 20, 5);
+    const SweepResult &wide = *wideResult, &negative = *negativeResult;
+    kept.Remember(wideResult);
+    kept.Remember(negativeResult);
+    EXPECT_EQ(PointUnderPointer(s, false, kGraphArea, 307)->Frequency, 40);
+    const auto row = [](const SweepResult& c, size_t i) {
         return GraphPoint{c.Frequencies[i], c.Ratio[i], c.Decibels[i]};
     };
-    EXPECT_EQ(ReadoutUnderPointer(s, kept, kGraphArea, 307),
+    EXPECT_EQ(ReadoutUnderPointer(s, false, kept, kGraphArea, 307),
               ReadoutText(row(s, 2), {{1, row(wide, 1)}, {2, row(negative, 6)}}));
     // Over log f (0 … 3) the curve through −10 Hz is neither drawn nor read; the column 300 lies
     // over 15 Hz, and 13 Hz is nearer it than 23 Hz.
-    s.LogScale = true;
-    EXPECT_EQ(ReadoutUnderPointer(s, kept, kGraphArea, 300),
+    EXPECT_EQ(ReadoutUnderPointer(s, true, kept, kGraphArea, 300),
               ReadoutText(row(s, 1)) + "\n1: " + ReadoutText(row(wide, 0)));
 }
 

@@ -31,13 +31,13 @@ class LegendLineOf : public testing::TestWithParam<LegendCase> {};
 
 // The current stage: the typical one, swept 10 … 100 Hz in 10 Hz steps.
 TEST_P(LegendLineOf, NamesWhatDiffersFromTheCurrentStage) {
-    const EnteredInput current{
-        {100, 1000, 1, 99, 1000, 10, 1, 100, 1, 1, 100000, 10, 1}, SweepKind::Linear, 10, 100, 10};
-    KeptCurve curve{current, {}, {}, {}, {}};
-    const std::array<double*, 3> sweep = {&curve.Input.fmin, &curve.Input.fmax, &curve.Input.df};
+    const Stage current{{100, 1000, 1, 99, 1000, 10, 1, 100, 1, 1, 100000, 10, 1}, {10, 100, 10}};
+    auto kept = std::make_shared<SweepResult>();
+    kept->Entered = current;
     for (const auto& [field, value] : GetParam().changes)
-        *(field < 13 ? &curve.Input.Parameters[field] : sweep[field - 13]) = value;
-    curve.Input.Sweep = GetParam().sweep;
+        FieldValue(kept->Entered, static_cast<StageField>(field)) = value;
+    kept->Entered.Sweep = GetParam().sweep;
+    const KeptCurve curve{kept, {}, {}, {}, {}};
     EXPECT_EQ(LegendLine(2, curve, current, false), GetParam().line);
 }
 
@@ -54,20 +54,19 @@ INSTANTIATE_TEST_SUITE_P(
                     LegendCase{"DecadeSweep", {}, SweepKind::Decade, "2: точек на декаду = 10"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A state whose computed rows start at `first` Hz.
-CalcState Rows(double first, int32_t computed) {
-    CalcState s;
-    s.Frequencies = {first, first + 1, first + 2};
-    s.Ratio = {1, 2, 3};
-    s.Decibels = {0, 6, 9.5};
-    s.Count = 3;
-    s.Computed = computed;
+// A result whose computed rows start at `first` Hz.
+SharedResult Rows(double first, int32_t computed) {
+    auto s = std::make_shared<SweepResult>();
+    s->Frequencies = {first, first + 1, first + 2};
+    s->Ratio = {1, 2, 3};
+    s->Decibels = {0, 6, 9.5};
+    s->Computed = computed;
     return s;
 }
 
 TEST(KeptCurves, SixAreKeptAndEachMoreTakesTheOldestPlace) {
     KeptCurves kept;
-    EXPECT_FALSE(KeptCurves::CanRemember(Rows(1, 1)));
+    EXPECT_FALSE(KeptCurves::CanRemember(*Rows(1, 1)));
     kept.Remember(Rows(1, 1));
     EXPECT_TRUE(kept.Curves().empty());
     for (int i = 1; i <= 8; ++i)

@@ -1,6 +1,6 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/CalculationCommand.h"
+#include "app/CalculationTexts.h"
 #include "app/CommandLine.h"
 #include "app/MainMenuTexts.h"
 #include "numerics/NumberText.h"

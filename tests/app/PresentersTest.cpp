@@ -96,7 +96,7 @@ class Presenters : public testing::Test {
     AnsweringChooser chooser;
     MainForm form{view, table, boxes, chooser};
     FakeGraphView graphView;
-    GraphForm graph{graphView, form.State(), boxes, chooser};
+    GraphForm graph{graphView, boxes, chooser};
 };
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
@@ -152,7 +152,7 @@ TEST_F(Presenters, GraphButtonCopiesTheCheckBox) {
     for (const bool checked : {true, false, true}) {
         view.logScaleChecked = checked;
         PressGraph();
-        EXPECT_EQ(form.State().LogScale, checked);
+        EXPECT_EQ(form.LogScale(), checked);
     }
 }
 
@@ -174,6 +174,8 @@ TEST_P(RowsReplaced, ClearTheSelection) {
     EXPECT_EQ(form.Results().FilledRows(), GetParam().filledRows);
     EXPECT_EQ(view.graphEnabled, GetParam().filledRows > 0);
     EXPECT_EQ(view.grid[1][1], GetParam().valuesKept ? "100" : "");
+    // The graph keeps the last calculation's curve until the next one.
+    EXPECT_EQ(graph.Result().Computed, GetParam().filledRows > 0 ? GetParam().filledRows : 10);
 }
 
 const Replacing kReplacing[] = {

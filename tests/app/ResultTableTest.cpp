@@ -13,18 +13,27 @@ class RecordingObserver : public ResultTableObserver {
     std::string events;
 };
 
-CalcState ThreePoints() {
-    CalcState s;
-    s.Frequencies = {10, 20, 30};
-    s.Ratio = {1.234567, 99999.4, 0.5};
-    s.Decibels = {1.8303, 99.99999, -6.0205999};
-    s.Count = 3;
+std::shared_ptr<SweepResult> ThreePoints() {
+    auto s = std::make_shared<SweepResult>();
+    s->Frequencies = {10, 20, 30};
+    s->Ratio = {1.234567, 99999.4, 0.5};
+    s->Decibels = {1.8303, 99.99999, -6.0205999};
+    s->Computed = 3;
     return s;
 }
 
+// A table of five rows over the result that shows none of its rows yet.
+ResultTable Over(const std::shared_ptr<SweepResult>& s) {
+    ResultTable table(5);
+    table.Show(s);
+    table.SetRowCount(5);
+    table.Clear();
+    return table;
+}
+
 TEST(ResultTable, ReadsRowsAsTheCalculationWritesThem) {
-    const CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     table.SetHeading(0, "f");
     table.SetRowCount(4);
     table.ShowFrequencies(3);
@@ -46,8 +55,8 @@ TEST(ResultTable, ReadsRowsAsTheCalculationWritesThem) {
 }
 
 TEST(ResultTable, ClearKeepsTheRowCountAndHeadings) {
-    const CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     table.SetHeading(1, "k");
     table.SetRowCount(4);
     table.ShowFrequencies(3);
@@ -61,8 +70,8 @@ TEST(ResultTable, ClearKeepsTheRowCountAndHeadings) {
 }
 
 TEST(ResultTable, ShrinkingDropsRowsBeyondTheCount) {
-    const CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     table.SetRowCount(4);
     table.ShowFrequencies(3);
     table.SetRowCount(2);
@@ -72,13 +81,13 @@ TEST(ResultTable, ShrinkingDropsRowsBeyondTheCount) {
 }
 
 TEST(ResultTable, NeverReadsBeyondTheSeries) {
-    CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     table.SetRowCount(4);
     table.ShowFrequencies(3);
     table.ShowGains(3);
-    s.Frequencies.resize(1);
-    s.Ratio.clear();
+    s->Frequencies.resize(1);
+    s->Ratio.clear();
     EXPECT_EQ(table.Cell(0, 1), "10");
     EXPECT_EQ(table.Cell(0, 2), "");
     EXPECT_EQ(table.Cell(1, 1), "");
@@ -86,8 +95,8 @@ TEST(ResultTable, NeverReadsBeyondTheSeries) {
 }
 
 TEST(ResultTable, FollowsTheLocaleSeparatorWhenShown) {
-    const CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     table.SetRowCount(4);
     table.ShowGains(3);
     SetDecimalSeparatorSource([] { return U','; });
@@ -96,8 +105,8 @@ TEST(ResultTable, FollowsTheLocaleSeparatorWhenShown) {
 }
 
 TEST(ResultTable, TellsItsObserverAroundEveryChange) {
-    const CalcState s = ThreePoints();
-    ResultTable table(s, 5);
+    const auto s = ThreePoints();
+    ResultTable table = Over(s);
     RecordingObserver observer;
     table.SetObserver(&observer);
     table.SetRowCount(4);

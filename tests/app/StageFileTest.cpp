@@ -30,7 +30,7 @@ std::string WithSeparator(std::string text, char separator) {
 
 class StageFileTest : public testing::Test {
   protected:
-    StageFileTest() : window(state) { fs::create_directories(folder); }
+    StageFileTest() { fs::create_directories(folder); }
     ~StageFileTest() override {
         SetDecimalSeparatorSource(nullptr);
         fs::remove_all(folder);
@@ -43,7 +43,6 @@ class StageFileTest : public testing::Test {
     // A folder per case: ctest runs the cases at the same time.
     const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test" /
                             testing::UnitTest::GetInstance()->current_test_info()->name();
-    CalcState state;
     FakeCalcWindow window;
     RecordingMessageBoxes boxes;
 };
@@ -66,7 +65,7 @@ TEST_P(StageRoundTrip, KeepsEveryCellAndFieldInNormalFormWithAPointInTheFile) {
     EXPECT_EQ(StageText(typed), expected + "log_scale = 1\nsweep = decade\n");
     ASSERT_EQ(WriteStageFile(file, typed), "");
 
-    FakeCalcWindow opened(state);
+    FakeCalcWindow opened;
     opened.graphEnabled = true;
     const std::optional<Stage> stage = OpenStage(opened, boxes, file);
     ASSERT_TRUE(stage);

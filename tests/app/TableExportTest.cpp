@@ -26,11 +26,12 @@ const char* const kHeadings[] = {"частота, Гц", " |k|, раз", " |k|, 
 //   30    0.5      -6.0206
 class ExportedTable : public testing::Test {
   protected:
-    ExportedTable() : table(state, 5) {
-        state.Frequencies = {10, 20.5, 30};
-        state.Ratio = {1.234567, 99999.4, 0.5};
-        state.Decibels = {1.8303, 99.99999, -6.0205999};
-        state.Count = 3;
+    ExportedTable() : table(5) {
+        state->Frequencies = {10, 20.5, 30};
+        state->Ratio = {1.234567, 99999.4, 0.5};
+        state->Decibels = {1.8303, 99.99999, -6.0205999};
+        state->Computed = 3;
+        table.Show(state);
         for (int column = 0; column < 3; ++column)
             table.SetHeading(column, kHeadings[column]);
         table.SetRowCount(4);
@@ -43,7 +44,7 @@ class ExportedTable : public testing::Test {
         SetDecimalSeparatorSource([] { return U','; });
     }
 
-    CalcState state;
+    std::shared_ptr<SweepResult> state = std::make_shared<SweepResult>();
     ResultTable table;
 };
 
@@ -281,10 +282,10 @@ TEST_F(SavedTable, LongestNameTheFileSystemTakesSaves) {
 // short write, without filling a disk.
 TEST_F(SavedTable, ShortWriteLeavesTheEarlierFile) {
     WriteText(target, "earlier");
-    state.Frequencies.assign(5000, 1234.5);
-    state.Ratio.assign(5000, 2);
-    state.Decibels.assign(5000, 6);
-    state.Count = 5000;
+    state->Frequencies.assign(5000, 1234.5);
+    state->Ratio.assign(5000, 2);
+    state->Decibels.assign(5000, 6);
+    state->Computed = 5000;
     table.SetRowCount(5001);
     table.ShowFrequencies(5000);
     table.ShowGains(5000);

@@ -1,9 +1,8 @@
-#include "app/CalculationCommand.h"
-#include "app/HeadlessForm.h"
 #include "app/StageForm.h"
 #include "app/StageTexts.h"
 #include "app/TableExport.h"
 #include "numerics/NumberText.h"
+#include "tests/app/CalculatingForm.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -87,11 +86,13 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
     }
     if (*run.locale == 'r')
         SetDecimalSeparatorSource([] { return U','; });
-    HeadlessForm form;
+    // The same stage opened in the main window and calculated there.
+    CalculatingForm window;
+    window.form.FormCreate();
     const Stage computed = *ReadStageFile(folder / fs::u8path(run.stage)).Loaded;
-    PutStageIntoForm(form, computed);
-    BuRasClick(form, form.State(), computed.Sweep);
-    ASSERT_EQ(SaveTable(form.Results(), folder / "saved.csv"), "");
+    PutStageIntoForm(window.window, computed);
+    window.Press(computed.Sweep);
+    ASSERT_EQ(SaveTable(window.form.Results(), folder / "saved.csv"), "");
     SetDecimalSeparatorSource(nullptr);
     const std::string table = Contents(folder / "таблица 1.csv");
     EXPECT_EQ(table, Contents(folder / "saved.csv"));

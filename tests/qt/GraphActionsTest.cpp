@@ -18,16 +18,18 @@
 
 namespace {
 
-// A state as a calculation leaves it, for fmin … fmax step df, with a low-pass gain.
-void FillState(CalcState& s, double fmin, double fmax, double df) {
-    s = CalcState{};
+// A result as a calculation makes it, for fmin … fmax step df, with a low-pass gain; `computed`
+// rows of it computed, every one when negative.
+SharedResult Sweep(double fmin, double fmax, double df, int32_t computed = -1) {
+    auto s = std::make_shared<SweepResult>();
     for (double f = fmin; f <= fmax + 1e-9; f += df) {
         const double ratio = 10 / std::sqrt(1 + f * f / 2500);
-        s.Frequencies.push_back(f);
-        s.Ratio.push_back(ratio);
-        s.Decibels.push_back(20 * std::log10(ratio));
+        s->Frequencies.push_back(f);
+        s->Ratio.push_back(ratio);
+        s->Decibels.push_back(20 * std::log10(ratio));
     }
-    s.Count = s.Computed = static_cast<int32_t>(s.Frequencies.size());
+    s->Computed = computed < 0 ? s->Count() : computed;
+    return s;
 }
 
 QImage Picture(QWidget& window) {
@@ -43,7 +45,6 @@ class GraphActionsTest : public QObject {
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<FakeFileChooser> chooser;
-    CalcState state;
     std::unique_ptr<TForm3> graph;
 
     QAction* Action(const QString& text) {
@@ -62,8 +63,7 @@ class GraphActionsTest : public QObject {
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser = std::make_unique<FakeFileChooser>();
-        state = CalcState{};
-        graph = std::make_unique<TForm3>(state, *boxes);
+        graph = std::make_unique<TForm3>(*boxes);
         graph->SetFileChooser(*chooser);
     }
     void cleanup() {
@@ -75,27 +75,25 @@ class GraphActionsTest : public QObject {
     // 10 … 95 Hz on an axis 0 … 100: 20 Hz at x = 158.6, 25 Hz at 195.75. In the log mode
     // 10 … 1000 Hz, 20 Hz at 251.7 and 10 Hz at 195.75.
     void tooltipNamesThePointNearestThePointer() {
-        FillState(state, 10, 95, 5);
+        graph->Show(Sweep(10, 95, 5), false);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QCOMPARE(TooltipAt(177, 300), QString("f = 20 Гц, |k| = 9.2848 (19.3554 дБ)"));
         QCOMPARE(TooltipAt(178, 100), QString("f = 25 Гц, |k| = 8.9443 (19.0309 дБ)"));
-        FillState(state, 10, 1000, 10);
-        state.LogScale = true;
+        graph->Show(Sweep(10, 1000, 10), true);
         QCOMPARE(TooltipAt(224, 300), QString("f = 20 Гц, |k| = 9.2848 (19.3554 дБ)"));
         QCOMPARE(TooltipAt(223, 300), QString("f = 10 Гц, |k| = 9.8058 (19.8297 дБ)"));
     }
 
     void noTooltipWithoutComputedRows() {
-        FillState(state, 10, 95, 5);
-        state.Computed = 0;
+        graph->Show(Sweep(10, 95, 5, 0), false);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QCOMPARE(TooltipAt(177, 300), QString());
     }
 
     void contextMenuOffersTheActions() {
-        FillState(state, 10, 95, 5);
+        graph->Show(Sweep(10, 95, 5), false);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QCOMPARE(MenuTexts(),
@@ -103,12 +101,12 @@ class GraphActionsTest : public QObject {
                               "Запомнить кривую", "Забыть кривые (disabled)"}));
         QCOMPARE(Action("Копировать рисунок")->shortcut(), QKeySequence(QKeySequence::Copy));
         QCOMPARE(Action("Сохранить рисунок…")->shortcut(), QKeySequence(QKeySequence::Save));
-        state.Computed = 0;
+        graph->Show(Sweep(10, 95, 5, 0), false);
         QCOMPARE(MenuTexts()[2], QString("Характерные точки… (disabled)"));
     }
 
     void copyPicturePutsTheWindowOnTheClipboard() {
-        FillState(state, 10, 95, 5);
+        graph->Show(Sweep(10, 95, 5), false);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QGuiApplication::clipboard()->clear();
@@ -120,7 +118,7 @@ class GraphActionsTest : public QObject {
     }
 
     void savePictureWritesItAsPng() {
-        FillState(state, 10, 95, 5);
+        graph->Show(Sweep(10, 95, 5), false);
         graph->show();
         QVERIFY(QTest::qWaitForWindowExposed(graph.get()));
         QTemporaryDir folder;
@@ -144,7 +142,8 @@ class GraphActionsTest : public QObject {
     // form: fl = 100.198 Hz, fh = 10009.0 Hz, the peak K/(1 + fl/fh) at √(fl·fh).
     void characteristicPointsOfTheLastCalculation() {
         TForm1 main(*boxes);
-        TForm3 shown(main.State(), *boxes);
+        TForm3 shown(*boxes);
+        main.SetGraphWindow(&shown);
         const QStringList stage = {"10",  "1e9", "1",    "99",  "1e9", "0.159", "1e-7",
                                    "1e9", "1e9", "1e-7", "1e5", "10",  "1"};
         for (int row = 1; row <= 13; ++row)
@@ -166,17 +165,16 @@ class GraphActionsTest : public QObject {
     }
 
     void errorInTheSearchGoesToTheErrorBox() {
-        TForm1 main(*boxes);
-        TForm3 shown(main.State(), *boxes);
-        CalcState& s = main.State();
+        TForm3 shown(*boxes);
+        auto result = std::make_shared<SweepResult>();
         // Converted parameters of a plausible stage, and samples that straddle 0 Hz: bisecting
         // between them evaluates the coupling capacitor at 0 Hz.
-        s.R1 = 1E4, s.R2 = 1E12, s.R3 = 1E3, s.R4 = 99E3, s.R5 = 1E12;
-        s.C1 = 1E-6, s.C2 = 1E-19, s.C3 = 1E3, s.C4 = 1E-3, s.C5 = 1E-19, s.k0 = 1E5, s.f1 = 1E6;
-        s.Frequencies = {-10, 10};
-        s.Ratio = {1E-3, 100};
-        s.Decibels = {-60, 40};
-        s.Count = s.Computed = 2;
+        result->Model = {1E4, 1E12, 1E3, 99E3, 1E12, 1E-6, 1E-19, 1E3, 1E-3, 1E-19, 1E5, 1E6};
+        result->Frequencies = {-10, 10};
+        result->Ratio = {1E-3, 100};
+        result->Decibels = {-60, 40};
+        result->Computed = 2;
+        shown.Show(result, false);
         for (QAction* action : shown.actions())
             if (action->text() == "Характерные точки…")
                 action->trigger();

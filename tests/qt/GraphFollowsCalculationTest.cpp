@@ -81,7 +81,7 @@ class GraphFollowsCalculationTest : public QObject {
     QImage GraphPicture() { return windows->Form3.grab().toImage(); }
     // The curve the chart puts through these first `count` points of the state.
     std::vector<Point> ExpectedCurve(size_t count) {
-        const CalcState& s = windows->Form1.State();
+        const SweepResult& s = windows->Form1.Result();
         const arDouble xs(s.Frequencies.begin(), s.Frequencies.begin() + count);
         const arDouble ys(s.Ratio.begin(), s.Ratio.begin() + count);
         CurveRecorder recorder({0, 0, windows->Form3.width(), windows->Form3.height()});
@@ -184,7 +184,7 @@ class GraphFollowsCalculationTest : public QObject {
         Calculate("-20", "20", "10");
         QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
         boxes->errors.clear();
-        QCOMPARE(windows->Form1.State().Computed, 2);
+        QCOMPARE(windows->Form1.Result().Computed, 2);
         PressGraph();
         Settle();
         const QImage image = GraphPicture();
@@ -202,7 +202,7 @@ class GraphFollowsCalculationTest : public QObject {
         Calculate("10", "100", "10");
         QCOMPARE(boxes->errors, QStringList{"Floating point overflow."});
         boxes->errors.clear();
-        QCOMPARE(windows->Form1.State().Computed, 0);
+        QCOMPARE(windows->Form1.Result().Computed, 0);
         // The sweep passed validation, so "график" is enabled though no gain was computed.
         PressGraph();
         Settle();

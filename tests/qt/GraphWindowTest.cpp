@@ -19,19 +19,17 @@ const QColor kGrey(128, 128, 128);
 const QColor kGreen(0, 128, 0);
 const QColor kSilver(192, 192, 192);
 
-// A state as a calculation leaves it, for a sweep fmin … fmax step df, with gain g(f).
-template <class Gain> void FillState(CalcState& s, double fmin, double fmax, double df, Gain g) {
-    s.Frequencies.clear();
+// A result as a calculation makes it, for a sweep fmin … fmax step df, with gain g(f).
+template <class Gain> SharedResult Filled(double fmin, double fmax, double df, Gain g) {
+    auto s = std::make_shared<SweepResult>();
     for (double f = fmin; f <= fmax + 1e-9; f += df)
-        s.Frequencies.push_back(f);
-    s.Count = static_cast<int32_t>(s.Frequencies.size());
-    s.Computed = s.Count;
-    s.Ratio.clear();
-    s.Decibels.clear();
-    for (double f : s.Frequencies) {
-        s.Ratio.push_back(g(f));
-        s.Decibels.push_back(20 * std::log10(g(f)));
+        s->Frequencies.push_back(f);
+    s->Computed = s->Count();
+    for (double f : s->Frequencies) {
+        s->Ratio.push_back(g(f));
+        s->Decibels.push_back(20 * std::log10(g(f)));
     }
+    return s;
 }
 
 double LowPass(double f) {
@@ -60,7 +58,6 @@ class GraphWindowTest : public QObject {
 
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
-    CalcState state;
     std::unique_ptr<TForm3> graph;
 
     QImage Render() { return graph->grab().toImage(); }
@@ -80,8 +77,7 @@ class GraphWindowTest : public QObject {
   private slots:
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
-        state = CalcState{};
-        graph = std::make_unique<TForm3>(state, *boxes);
+        graph = std::make_unique<TForm3>(*boxes);
     }
     void cleanup() {
         graph.reset();
@@ -97,7 +93,8 @@ class GraphWindowTest : public QObject {
     }
 
     void linearModeDrawsRatioOverFrequency() {
-        FillState(state, 10, 95, 5, LowPass);
+        const SharedResult state = Filled(10, 95, 5, LowPass);
+        graph->Show(state, false);
         const QImage image = Render();
         // Horizontal axis 0 … 100: kx = 743/100, grid lines at Round(i·10·7.43) + 10.
         const int xs[] = {10, 84, 159, 233, 307, 382, 456, 530, 604, 679, 753};
@@ -109,20 +106,20 @@ class GraphWindowTest : public QObject {
             QVERIFY2(HasDarkPixel(image, QRect(x, 524, 12, 10)),
                      qPrintable(QString("no label at x = %1").arg(x)));
         }
-        ExpectCurveDrawn(image, state.Frequencies, state.Ratio);
+        ExpectCurveDrawn(image, state->Frequencies, state->Ratio);
         // Titles: "k, раз" at (20, 30), "f, Гц" at outer size less (90, 60): (681, 508).
         QVERIFY(HasDarkPixel(image, QRect(20, 30, 30, 12)));
         QVERIFY(HasDarkPixel(image, QRect(681, 508, 25, 12)));
     }
 
     void logModeDrawsDecibelsOverLogFrequency() {
-        FillState(state, 10, 1000, 10, LowPass);
-        state.LogScale = true;
+        const SharedResult state = Filled(10, 1000, 10, LowPass);
+        graph->Show(state, true);
         const QImage image = Render();
         arDouble logs;
-        for (double f : state.Frequencies)
+        for (double f : state->Frequencies)
             logs.push_back(std::log10(f));
-        ExpectCurveDrawn(image, logs, state.Decibels);
+        ExpectCurveDrawn(image, logs, state->Decibels);
         // log10 of 10 … 1000 gives the axis 0 … 4: a grid line every 74.3 pixels.
         QVERIFY(HasGreyInColumn(image, 84, 12, 40));
         QVERIFY(HasDarkPixel(image, QRect(20, 30, 30, 12)));
@@ -130,17 +127,18 @@ class GraphWindowTest : public QObject {
     }
 
     void titlesFollowAnEnlargedWindow() {
-        FillState(state, 10, 95, 5, LowPass);
+        const SharedResult state = Filled(10, 95, 5, LowPass);
+        graph->Show(state, false);
         graph->resize(1000, 700);
         const QImage image = Render();
         QVERIFY(HasDarkPixel(image, QRect(918, 674, 25, 12)));
         QVERIFY(!HasDarkPixel(image, QRect(681, 508, 25, 10)));
-        ExpectCurveDrawn(image, state.Frequencies, state.Ratio);
+        ExpectCurveDrawn(image, state->Frequencies, state->Ratio);
     }
 
     void failedPaintIsReportedOnceUntilTheStateChanges() {
-        FillState(state, -10, 10, 5, [](double) { return 2.0; });
-        state.LogScale = true; // log10 of −10
+        const SharedResult state = Filled(-10, 10, 5, [](double) { return 2.0; });
+        graph->Show(state, true); // log10 of −10
         Render();
         QCOMPARE(boxes->errors, QStringList{"Invalid floating point operation."});
         Render();
@@ -148,11 +146,10 @@ class GraphWindowTest : public QObject {
         QCOMPARE(boxes->errors.size(), 1);
         // Until then only the background is painted.
         QCOMPARE(QColor(Render().pixel(10, 10)), kSilver);
-        graph->CalcStateChanged();
+        graph->Show(state, true);
         Render();
         QCOMPARE(boxes->errors.size(), 2);
-        state.LogScale = false;
-        graph->CalcStateChanged();
+        graph->Show(state, false);
         boxes->errors.clear();
         const QImage image = Render();
         QVERIFY(boxes->errors.isEmpty());
@@ -170,7 +167,8 @@ class GraphWindowTest : public QObject {
     }
     void chartIsThe96DpiPictureEnlarged() {
         QFETCH(qreal, scale);
-        FillState(state, 10, 1000, 10, LowPass);
+        const SharedResult state = Filled(10, 1000, 10, LowPass);
+        graph->Show(state, false);
         QImage image(graph->size() * scale, QImage::Format_RGB32);
         image.setDevicePixelRatio(scale);
         graph->render(&image);
@@ -189,7 +187,7 @@ class GraphWindowTest : public QObject {
             return true;
         };
         CurveRecorder recorder({0, 0, graph->width(), graph->height()});
-        DrawChart(state.Frequencies, state.Ratio, 10, recorder);
+        DrawChart(state->Frequencies, state->Ratio, 10, recorder);
         QVERIFY(recorder.curve.size() > 2);
         // Between recorded points the curve runs on unbroken: each point and the next are
         // joined, so checking each one's area and the area of every step between them finds gaps.
@@ -210,20 +208,19 @@ class GraphWindowTest : public QObject {
 
     void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {
         TForm1 main(*boxes);
-        TForm3 shown(main.State(), *boxes);
+        TForm3 shown(*boxes);
         main.SetGraphWindow(&shown);
-        main.State().LogScale = false;
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-        QVERIFY(!main.State().LogScale); // ticking alone changes nothing
+        QVERIFY(!main.Form().LogScale()); // ticking alone changes nothing
         auto* button = main.findChild<QPushButton*>("Button1");
         button->setEnabled(true);
-        FillState(main.State(), 10, 100, 10, LowPass);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(main.State().LogScale);
+        QVERIFY(main.Form().LogScale());
+        QVERIFY(shown.Form().LogScale());
         QVERIFY(shown.isVisible());
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!main.State().LogScale);
+        QVERIFY(!main.Form().LogScale());
         QVERIFY(shown.isVisible());
     }
 };

@@ -1,5 +1,5 @@
 #include "WindowTestHelpers.h"
-#include "app/CalculationCommand.h"
+#include "app/CalculationTexts.h"
 #include "app/MainMenuTexts.h"
 #include "numerics/modType.h"
 
@@ -22,7 +22,7 @@ TEST_F(Calculation, TypedStageFillsTheTable) {
     TypeCircuit(kTypicalStage, "100", "1000", "100");
     Calculate();
     ASSERT_EQ(ResultRowCount(), 11);
-    const CalcState& state = Form1().State();
+    const SweepResult& state = Form1().Result();
     for (int row = 1; row <= 10; ++row) {
         const auto i = static_cast<size_t>(row - 1);
         EXPECT_EQ(ResultCell(0, row), std::to_string(row * 100));
@@ -45,7 +45,7 @@ TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
     ASSERT_EQ(ResultRowCount(), 102);
     EXPECT_EQ(ResultCell(0, 101), "100000");
     // The window's table shows what the calculation computed, row by row.
-    const CalcState& state = Form1().State();
+    const SweepResult& state = Form1().Result();
     for (int row = 1; row <= 101; row += 25)
         EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[static_cast<size_t>(row - 1)]));
     EXPECT_EQ(ResultCell(1, 1), "99.996");
@@ -66,7 +66,7 @@ TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
     EXPECT_FALSE(GraphEnabled());
     EXPECT_EQ(Form1().CellText(1, 4), "9");
     // The calculation state itself stays for the graph.
-    EXPECT_EQ(Form1().State().Count, 10);
+    EXPECT_EQ(Form1().Result().Count(), 10);
     Key(Form1().SgIsh().Editor(), VK_RETURN);
     EXPECT_FALSE(Form1().SgIsh().Editing());
 }
@@ -195,12 +195,6 @@ TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
     TypeCircuit(kTypicalStage, "10", "100000", "10");
     Calculate();
     EXPECT_EQ(ResultRowCount(), 1 + 4 * 10 + 1);
-}
-
-TEST_F(Calculation, DoubleClickOnTheWindowDoesNothing) {
-    SendMessageW(Form1().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(420, 20));
-    EXPECT_EQ(ResultRowCount(), 5);
-    EXPECT_TRUE(boxes.messages.empty());
 }
 
 } // namespace

@@ -19,7 +19,7 @@ class ExportActions : public ProgramTest {
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
         TypeCircuit(kTypicalStage, from, to, step);
         Click(Control(Id::BuRas));
-        ASSERT_EQ(Form1().Results().FilledRows(), Form1().State().Count);
+        ASSERT_EQ(Form1().Results().FilledRows(), Form1().Result().Count());
     }
     HWND Grid() { return Form1().SgResult().Handle(); }
     HWND Graph() { return windows->Form3.Handle(); }
@@ -154,8 +154,8 @@ TEST_F(ExportActions, PointerOverTheGraphReadsTheNearestComputedPoint) {
     GetClientRect(Graph(), &client);
     for (int x : {10, 200, 500, 752}) {
         SendMessageW(Graph(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 200));
-        const auto point =
-            PointUnderPointer(Form1().State(), {0, 0, client.right, client.bottom}, x);
+        const auto point = PointUnderPointer(Form1().Result(), Form1().Form().LogScale(),
+                                             {0, 0, client.right, client.bottom}, x);
         ASSERT_TRUE(point.has_value());
         EXPECT_EQ(windows->Form3.Actions().Readout(), ReadoutText(*point)) << x;
     }
@@ -215,7 +215,7 @@ TEST_F(ExportActions, CharacteristicPointsBoxShowsTheCoreText) {
     Calculate("10", "100000", "1000");
     Click(Control(Id::Button1));
     windows->Form3.Form().ShowCharacteristicPoints();
-    const auto points = FindCharacteristicPoints(Form1().State());
+    const auto points = FindCharacteristicPoints(Form1().Result());
     ASSERT_TRUE(points.has_value());
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], CharacteristicPointsText(*points));

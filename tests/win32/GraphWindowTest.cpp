@@ -86,10 +86,12 @@ class GraphWindow : public ProgramTest {
         Click(Control(Id::Button1));
     }
 
-    // The picture the headless chart draws for the state as it stands, at the laid-out size.
+    // The picture the headless chart draws for the graph's curve, at the laid-out size.
     ChartRecorder Expected() {
         ChartRecorder recorder({0, 0, 763, 534});
-        GraphPicture(Form1().State()).Paint(recorder, 771, 568);
+        const GraphForm& graph = windows->Form3.Form();
+        GraphPicture(std::make_shared<const SweepResult>(graph.Result()), graph.LogScale())
+            .Paint(recorder, 771, 568);
         return recorder;
     }
 
@@ -122,12 +124,12 @@ class GraphWindow : public ProgramTest {
 TEST_F(GraphWindow, RatioOverFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     EXPECT_TRUE(IsWindowVisible(Graph()));
-    EXPECT_FALSE(Form1().State().LogScale);
+    EXPECT_FALSE(Form1().Form().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     // The gain ratio over frequency straight through the chart: the curve of the picture.
     ChartRecorder direct({0, 0, 763, 534});
-    DrawChart(Form1().State().Frequencies, Form1().State().Ratio, 10, direct);
+    DrawChart(Form1().Result().Frequencies, Form1().Result().Ratio, 10, direct);
     const ChartRecorder expected = Expected();
     EXPECT_EQ(direct.curve, expected.curve);
     ExpectChart(image, expected);
@@ -139,7 +141,7 @@ TEST_F(GraphWindow, RatioOverFrequency) {
 
 TEST_F(GraphWindow, DecibelsOverLogFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", true);
-    EXPECT_TRUE(Form1().State().LogScale);
+    EXPECT_TRUE(Form1().Form().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     ExpectChart(image, Expected());
@@ -150,9 +152,9 @@ TEST_F(GraphWindow, DecibelsOverLogFrequency) {
 TEST_F(GraphWindow, GraphButtonTakesTheCheckBoxAtOnce) {
     CalculateAndShowGraph("10", "1000", "10", false);
     Click(Control(Id::CheckBox1));
-    EXPECT_FALSE(Form1().State().LogScale); // ticking alone changes nothing
+    EXPECT_FALSE(Form1().Form().LogScale()); // ticking alone changes nothing
     Click(Control(Id::Button1));
-    EXPECT_TRUE(Form1().State().LogScale);
+    EXPECT_TRUE(Form1().Form().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     ExpectChart(image, Expected());

@@ -1,7 +1,6 @@
 #include "StartUp.h"
 
-ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+ProgramWindows::ProgramWindows(MessageBoxes& boxes) : Form1(boxes), Form2(), Form3(boxes) {
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
     Form2.setAttribute(Qt::WA_QuitOnClose, false);

@@ -17,9 +17,9 @@ const QColor kSilver(192, 192, 192);
 
 } // namespace
 
-TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
+TForm3::TForm3(MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), dialog_(*this),
-      form_(*this, state, boxes, dialog_) {
+      form_(*this, boxes, dialog_) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));

@@ -1,21 +1,22 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/CalcState.h"
 #include "app/GraphForm.h"
 #include "app/MessageBoxes.h"
+#include "calc/SweepResult.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 namespace Ui {
 class TForm3;
 }
 class GraphActions;
 
-// The graph window "график": the gain curve of the last calculation, drawn from the calculation
-// state as it stands at every paint. It holds no data of its own; its decisions are GraphForm's.
+// The graph window "график": the gain curve of the result it was last handed, drawn anew at every
+// paint. Its decisions are GraphForm's.
 class TForm3 final : public QWidget, public GraphView {
     Q_OBJECT
 
@@ -23,12 +24,13 @@ class TForm3 final : public QWidget, public GraphView {
     // The window's frame on the platform the layout was made for: outer size less client size.
     static constexpr QSize kFrame{8, 34};
 
-    TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent = nullptr);
+    TForm3(MessageBoxes& boxes, QWidget* parent = nullptr);
     ~TForm3() override;
 
     GraphForm& Form() { return form_; }
-    // A calculation has ended or "график" was pressed.
-    void CalcStateChanged() { form_.CalcStateChanged(); }
+    // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or
+    // as a ratio over f.
+    void Show(SharedResult result, bool logScale) { form_.ShowResult(std::move(result), logScale); }
     // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
     void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
 

@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -156,11 +155,6 @@ void TForm1::ConnectHandlers() {
     for (QLineEdit* edit : {ui_->EdOt, ui_->EdDo, ui_->EdDf})
         connect(edit, &QLineEdit::textChanged, this, forward(&MainForm::StageEdited));
     connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainForm::StageEdited));
-}
-
-void TForm1::mouseDoubleClickEvent(QMouseEvent* event) {
-    form_.FormDblClick();
-    event->accept();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

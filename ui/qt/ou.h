@@ -1,11 +1,11 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/CalcState.h"
 #include "app/MainForm.h"
 #include "app/MainView.h"
 #include "app/MessageBoxes.h"
 #include "app/TableCommands.h"
+#include "calc/SweepResult.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ class TForm3;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls and forwards their events to
-// its presenter, MainForm, which owns the calculation state and makes every decision.
+// its presenter, MainForm, which keeps the last result and makes every decision.
 class TForm1 final : public QWidget, public MainView, public TableView {
     Q_OBJECT
 
@@ -30,8 +30,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     ~TForm1() override;
 
     MainForm& Form() { return form_; }
-    const CalcState& State() const { return form_.State(); }
-    CalcState& State() { return form_.State(); }
+    const SweepResult& Result() const { return form_.Result(); }
     // The windows that "график" and "??" show.
     void SetGraphWindow(TForm3* window);
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
@@ -48,7 +47,6 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     bool LogScaleChecked() const override;
     void SetLogScaleChecked(bool checked) override;
     void ShowMessage(const std::string& text) override;
-    void CalculationEnded() override { form_.CalculationEnded(); }
     void ShowGraphWindow() override;
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
@@ -65,7 +63,6 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
   protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:

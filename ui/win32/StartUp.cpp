@@ -4,8 +4,7 @@
 
 #include <commctrl.h>
 
-ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+ProgramWindows::ProgramWindows(MessageBoxes& boxes) : Form1(boxes), Form2(), Form3(boxes) {
     UsePlatformFiles(&Win32Files());
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);

@@ -7,7 +7,7 @@
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden. All three
-// live until the end; the calculation state's series go with Form1.
+// live until the end.
 class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);

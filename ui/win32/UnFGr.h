@@ -4,12 +4,14 @@
 #include "FileDialog.h"
 #include "GraphActions.h"
 #include "Window.h"
-#include "app/CalcState.h"
 #include "app/GraphForm.h"
 #include "app/MessageBoxes.h"
+#include "calc/SweepResult.h"
 
-// The graph window "график": the gain curve of the last calculation, drawn from the calculation
-// state as it stands at every paint. It holds no data of its own; its decisions are GraphForm's.
+#include <utility>
+
+// The graph window "график": the gain curve of the result it was last handed, drawn anew at every
+// paint. Its decisions are GraphForm's.
 class TForm3 final : public Window, public GraphView {
   public:
     static constexpr POINT kPosition = {202, 71};
@@ -20,12 +22,13 @@ class TForm3 final : public Window, public GraphView {
     static constexpr SIZE kFrame = {8, 34};
     static constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-    TForm3(const CalcState& state, MessageBoxes& boxes);
+    TForm3(MessageBoxes& boxes);
     ~TForm3() override;
 
     GraphForm& Form() { return form_; }
-    // A calculation has ended or "график" was pressed.
-    void CalcStateChanged() { form_.CalcStateChanged(); }
+    // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or
+    // as a ratio over f.
+    void Show(SharedResult result, bool logScale) { form_.ShowResult(std::move(result), logScale); }
     // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
     void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
     GraphActions& Actions() { return *actions_; }

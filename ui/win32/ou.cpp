@@ -303,9 +303,6 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // The first control of the tab order, "расчет", has the focus at start.
         focus_.Activate(Handle(), wParam, Control(Id::BuRas));
         return 0;
-    case WM_LBUTTONDBLCLK:
-        form_.FormDblClick();
-        return 0;
     case WM_CONTEXTMENU:
         // Passed up from the result grid, which has a menu of its own.
         if (reinterpret_cast<HWND>(wParam) == sgResult_->Handle())

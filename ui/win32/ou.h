@@ -7,12 +7,12 @@
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
-#include "app/CalcState.h"
 #include "app/MainForm.h"
 #include "app/MainLayout.h"
 #include "app/MainView.h"
 #include "app/MessageBoxes.h"
 #include "app/TableCommands.h"
+#include "calc/SweepResult.h"
 
 #include <memory>
 
@@ -44,7 +44,7 @@ enum : int {
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls from the layout table and
-// forwards their events to its presenter, MainForm, which owns the calculation state and makes
+// forwards their events to its presenter, MainForm, which keeps the last result and makes
 // every decision. Closing it ends the program's message loop.
 class TForm1 final : public Window, public MainView, public TableView {
   public:
@@ -55,8 +55,7 @@ class TForm1 final : public Window, public MainView, public TableView {
     ~TForm1() override;
 
     MainForm& Form() { return form_; }
-    const CalcState& State() const { return form_.State(); }
-    CalcState& State() { return form_.State(); }
+    const SweepResult& Result() const { return form_.Result(); }
     // The two grids, for what reads them besides the window (tests, the benchmark).
     Grid& SgIsh() { return *sgIsh_; }
     Grid& SgResult() { return *sgResult_; }
@@ -76,7 +75,6 @@ class TForm1 final : public Window, public MainView, public TableView {
     bool LogScaleChecked() const override;
     void SetLogScaleChecked(bool checked) override;
     void ShowMessage(const std::string& text) override;
-    void CalculationEnded() override { form_.CalculationEnded(); }
     void ShowGraphWindow() override;
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;

@@ -1,7 +1,4 @@
-#include "app/CalculationCommand.h"
-
-#include "FakeCalcWindow.h"
-#include "numerics/FloatError.h"
+#include "CalculatingForm.h"
 #include "numerics/NumberText.h"
 
 #include <cmath>
@@ -11,42 +8,39 @@ namespace {
 
 // A typical stage: 100 kΩ bias, legs 1 kΩ and 99 kΩ with small reactive parts, 10 µF coupling,
 // an amplifier of gain 10^5 and 1 MHz unity-gain frequency with 10 MΩ input resistance.
-const std::array<std::string, 13> kTypicalStage = {"100", "1000", "1", "99",     "1000", "10", "1",
-                                                   "100", "1",    "1", "100000", "10",   "1"};
+const std::array<std::string, 13> kCalculatedStage = {
+    "100", "1000", "1", "99", "1000", "10", "1", "100", "1", "1", "100000", "10", "1"};
 
-class CalculationCommand : public testing::Test {
+// "расчет" as the main window's presenter runs it over a fake window.
+class CalculationCommand : public testing::Test, public CalculatingForm {
   protected:
-    CalculationCommand() : window(state) { SetDecimalSeparatorSource(nullptr); }
+    CalculationCommand() { SetDecimalSeparatorSource(nullptr); }
 
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
-        window.Type(kTypicalStage, from, to, step);
-        BuRasClick(window, state);
+        window.Type(kCalculatedStage, from, to, step);
+        Press();
     }
-    // The error the command stopped with, or "" when it ran to the end.
+    // The error box the command stopped with (the fault's text and a full stop), or "" when it
+    // ran to the end.
     std::string CalculateExpectingError() {
-        try {
-            BuRasClick(window, state);
-        } catch (const FloatingPointError& e) {
-            return e.what();
-        }
-        return "";
+        boxes.errors.clear();
+        Press();
+        return boxes.errors.empty() ? "" : boxes.errors.back();
     }
     std::vector<std::string> FrequencyColumn() {
         std::vector<std::string> column;
-        for (int row = 1; row < window.results.RowCount(); ++row)
-            column.push_back(window.results.Cell(0, row));
+        for (int row = 1; row < form.Results().RowCount(); ++row)
+            column.push_back(form.Results().Cell(0, row));
         return column;
     }
-
-    CalcState state;
-    FakeCalcWindow window;
+    const SweepResult& state() const { return form.Result(); }
 };
 
 using Column = std::vector<std::string>;
 
 TEST_F(CalculationCommand, SweepInWholeSteps) {
     Calculate("10", "100", "10");
-    EXPECT_EQ(state.Count, 10);
+    EXPECT_EQ(state().Count(), 10);
     EXPECT_EQ(FrequencyColumn(),
               (Column{"10", "20", "30", "40", "50", "60", "70", "80", "90", "100"}));
     EXPECT_TRUE(window.graphEnabled);
@@ -55,7 +49,7 @@ TEST_F(CalculationCommand, SweepInWholeSteps) {
 
 TEST_F(CalculationCommand, SweepAlwaysEndsAtTheEndFrequency) {
     Calculate("10", "105", "10");
-    EXPECT_EQ(state.Count, 11);
+    EXPECT_EQ(state().Count(), 11);
     EXPECT_EQ(FrequencyColumn().back(), "105");
     EXPECT_EQ(FrequencyColumn()[9], "100");
 
@@ -71,17 +65,15 @@ TEST_F(CalculationCommand, SweepAlwaysEndsAtTheEndFrequency) {
 TEST_F(CalculationCommand, NoSweepFrequencyLiesBeyondTheEnd) {
     // (−1E-300 + 600) / 100 rounds to exactly 6 in extended precision, and six whole steps would
     // land on 0 Hz, past the end: the sweep takes five, then the end itself.
-    window.Type(kTypicalStage, "-600", "-1E-300", "100");
-    try {
-        BuRasClick(window, state);
-    } catch (const FloatingPointError& e) {
-        // A tiny frequency may overflow a capacitor's impedance; it must not be a 0 Hz division.
-        EXPECT_STREQ(e.what(), "Floating point overflow");
-    }
+    window.Type(kCalculatedStage, "-600", "-1E-300", "100");
+    // A tiny frequency may overflow a capacitor's impedance; it must not be a 0 Hz division.
+    const std::string error = CalculateExpectingError();
+    EXPECT_TRUE(error.empty() || error == "Floating point overflow.") << error;
     EXPECT_EQ(FrequencyColumn(),
               (Column{"-600", "-500", "-400", "-300", "-200", "-100", "-1E-300"}));
-    for (int32_t i = 0; i < state.Count; ++i)
-        EXPECT_LE(state.Frequencies[static_cast<size_t>(i)], state.fmax) << i;
+    for (int32_t i = 0; i < state().Count(); ++i)
+        EXPECT_LE(state().Frequencies[static_cast<size_t>(i)], *state().Entered.SweepFields[1])
+            << i;
 }
 
 TEST_F(CalculationCommand, OnePointSweepLeavesTheGraphButtonAsItWas) {
@@ -103,67 +95,66 @@ TEST_F(CalculationCommand, FractionalStepsAreFormedFromTheStart) {
 TEST_F(CalculationCommand, NegativeStartFrequencyPasses) {
     Calculate("-10", "-5", "5");
     EXPECT_EQ(FrequencyColumn(), (Column{"-10", "-5"}));
-    EXPECT_NE(window.results.Cell(1, 2), "");
+    EXPECT_NE(form.Results().Cell(1, 2), "");
 }
 
 TEST_F(CalculationCommand, ResultsAreTheGainAndItsDecibels) {
     Calculate("100", "1000", "100");
-    ASSERT_EQ(state.Ratio.size(), 10u);
-    for (int32_t i = 0; i < state.Count; ++i) {
+    ASSERT_EQ(state().Ratio.size(), 10u);
+    for (int32_t i = 0; i < state().Count(); ++i) {
         // About 100 in the pass band of this stage.
-        EXPECT_NEAR(state.Ratio[i], 100, 1.5);
-        EXPECT_DOUBLE_EQ(state.Decibels[i], 20 * std::log10(state.Ratio[i]));
-        const double shown = TextToNumber(window.results.Cell(1, i + 1), -1);
-        EXPECT_NEAR(shown, state.Ratio[i], 2e-5 * state.Ratio[i]);
+        EXPECT_NEAR(state().Ratio[i], 100, 1.5);
+        EXPECT_DOUBLE_EQ(state().Decibels[i], 20 * std::log10(state().Ratio[i]));
+        const double shown = TextToNumber(form.Results().Cell(1, i + 1), -1);
+        EXPECT_NEAR(shown, state().Ratio[i], 2e-5 * state().Ratio[i]);
         // Five or six significant digits: within 2·10^-5 of the value.
-        EXPECT_NEAR(TextToNumber(window.results.Cell(2, i + 1), -1), state.Decibels[i],
-                    2e-5 * state.Decibels[i]);
+        EXPECT_NEAR(TextToNumber(form.Results().Cell(2, i + 1), -1), state().Decibels[i],
+                    2e-5 * state().Decibels[i]);
     }
 }
 
 TEST_F(CalculationCommand, ConvertsToBaseUnitsWithTheInputResistanceMerged) {
     Calculate("10", "20", "10");
-    EXPECT_EQ(state.Rin, 10e6);
-    EXPECT_DOUBLE_EQ(state.R1, 100e3 * 10e6 / (100e3 + 10e6));
-    EXPECT_DOUBLE_EQ(state.R3, 1e3 * 10e6 / (1e3 + 10e6));
-    EXPECT_EQ(state.R2, 1e6);
-    EXPECT_EQ(state.R4, 99e3);
-    EXPECT_EQ(state.C1, 10e-6);
-    EXPECT_EQ(state.C3, 100e-6);
-    EXPECT_DOUBLE_EQ(state.C2, 1e-12);
-    EXPECT_EQ(state.f1, 1e6);
-    EXPECT_EQ(state.k0, 1e5);
+    EXPECT_DOUBLE_EQ(state().Model.R1, 100e3 * 10e6 / (100e3 + 10e6));
+    EXPECT_DOUBLE_EQ(state().Model.R3, 1e3 * 10e6 / (1e3 + 10e6));
+    EXPECT_EQ(state().Model.R2, 1e6);
+    EXPECT_EQ(state().Model.R4, 99e3);
+    EXPECT_EQ(state().Model.C1, 10e-6);
+    EXPECT_EQ(state().Model.C3, 100e-6);
+    EXPECT_DOUBLE_EQ(state().Model.C2, 1e-12);
+    EXPECT_EQ(state().Model.f1, 1e6);
+    EXPECT_EQ(state().Model.k0, 1e5);
 }
 
 TEST_F(CalculationCommand, SecondRunReadsTheSameValuesAgain) {
     window.Type({"100.0", " 1E3 ", "1", "99", "1000", "10", "1", "100", "1", "1", "1e5", "10", "1"},
                 "10", "100", "10");
-    BuRasClick(window, state);
+    Press();
     const auto gridAfterFirst = window.grid;
-    const arDouble ratioAfterFirst = state.Ratio;
+    const arDouble ratioAfterFirst = state().Ratio;
     EXPECT_EQ(window.grid[1][1], "100");
     EXPECT_EQ(window.grid[2][1], "1000");
     EXPECT_EQ(window.grid[11][1], "100000");
-    BuRasClick(window, state);
+    Press();
     EXPECT_EQ(window.grid, gridAfterFirst);
-    EXPECT_EQ(state.Ratio, ratioAfterFirst); // the conversion does not accumulate
+    EXPECT_EQ(state().Ratio, ratioAfterFirst); // the conversion does not accumulate
 }
 
 TEST_F(CalculationCommand, UnreadableUntestedParameterReadsAsZero) {
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[2][1] = "abc";
-    BuRasClick(window, state);
+    Press();
     EXPECT_EQ(window.grid[2][1], "0");
     EXPECT_TRUE(window.messages.empty());
-    EXPECT_NE(window.results.Cell(1, 10), "");
+    EXPECT_NE(form.Results().Cell(1, 10), "");
 }
 
 TEST_F(CalculationCommand, ReadsWithTheLocaleSeparator) {
     SetDecimalSeparatorSource([] { return U','; });
-    window.Type(kTypicalStage, "10", "20", "10");
+    window.Type(kCalculatedStage, "10", "20", "10");
     window.grid[1][1] = "1,5";
     window.grid[2][1] = "1.5";
-    BuRasClick(window, state);
+    Press();
     EXPECT_EQ(window.grid[1][1], "1,5");
     EXPECT_EQ(window.grid[2][1], "0");
     SetDecimalSeparatorSource(nullptr);
@@ -188,25 +179,24 @@ TEST_P(Refusal, ShowsItsMessageAndStopsThere) {
     // A previous calculation whose results must survive the refusal.
     Calculate("10", "100", "10");
     const Column before = FrequencyColumn();
-    const std::string gainBefore = window.results.Cell(1, 5);
-    const arDouble ratioBefore = state.Ratio;
-    state.LogScale = false;
+    const std::string gainBefore = form.Results().Cell(1, 5);
+    const arDouble ratioBefore = state().Ratio;
     window.logScaleChecked = true;
 
     const RefusalCase& c = GetParam();
-    window.Type(kTypicalStage, c.sweep[0], c.sweep[1], c.sweep[2]);
+    window.Type(kCalculatedStage, c.sweep[0], c.sweep[1], c.sweep[2]);
     for (int row = 1; row <= 13; ++row)
         window.grid[row][1] = " " + window.grid[row][1]; // not yet in normal form
     window.edits = {" " + window.edits[0], " " + window.edits[1], " " + window.edits[2]};
     if (c.row > 0)
         window.grid[c.row][1] = c.value;
-    BuRasClick(window, state, c.kind);
+    Press(c.kind);
 
     EXPECT_EQ(window.messages, (std::vector<std::string>{c.message}));
     EXPECT_EQ(FrequencyColumn(), before);
-    EXPECT_EQ(window.results.Cell(1, 5), gainBefore);
-    EXPECT_EQ(state.Ratio, ratioBefore);
-    EXPECT_FALSE(state.LogScale);
+    EXPECT_EQ(form.Results().Cell(1, 5), gainBefore);
+    EXPECT_EQ(state().Ratio, ratioBefore);
+    EXPECT_FALSE(form.LogScale());
     // Rows read before the refusal are in normal form; those after it are untouched.
     const int stopRow = c.row > 0 ? c.row : 14;
     for (int row = 1; row <= 13; ++row) {
@@ -273,14 +263,14 @@ class DecadeSweep : public CalculationCommand, public testing::WithParamInterfac
 // same formula evaluated another way, exp(i·ln 10 / n), whose rounding differs.
 TEST_P(DecadeSweep, FollowsItsFormulaAndEndsAtTheEnd) {
     const DecadeCase& c = GetParam();
-    window.Type(kTypicalStage, c.from, c.to, c.perDecade);
-    BuRasClick(window, state, SweepKind::Decade);
-    ASSERT_EQ(state.Computed, c.count);
+    window.Type(kCalculatedStage, c.from, c.to, c.perDecade);
+    Press(SweepKind::Decade);
+    ASSERT_EQ(state().Computed, c.count);
     const long double fmin = std::stold(c.from), n = std::stold(c.perDecade);
-    EXPECT_EQ(state.Frequencies.back(), std::stod(c.to));
+    EXPECT_EQ(state().Frequencies.back(), std::stod(c.to));
     for (int32_t i = 0; i + 1 < c.count; ++i) {
         const long double expected = fmin * std::exp(i * std::log(10.0L) / n);
-        ASSERT_NEAR(state.Frequencies[static_cast<size_t>(i)] / expected, 1, 1e-15) << i;
+        ASSERT_NEAR(state().Frequencies[static_cast<size_t>(i)] / expected, 1, 1e-15) << i;
     }
 }
 
@@ -301,15 +291,40 @@ TEST_F(CalculationCommand, EnteredInputIsThatOfTheComputedRows) {
     Calculate("10", "100", "10");
     window.grid[4][1] = "150";
     window.edits[2] = "0"; // refused after reading R4
-    BuRasClick(window, state);
-    EXPECT_EQ(state.R4, 150);
-    EXPECT_EQ(state.Entered.Parameters[3], 99);
-    EXPECT_EQ(state.Entered.df, 10);
+    Press();
+    EXPECT_EQ(window.grid[4][1], "150");
+    EXPECT_EQ(state().Entered.Parameters[3], 99);
+    EXPECT_EQ(state().Entered.SweepFields[2], 10);
 }
 
+struct SweepFieldsCase {
+    const char* name;
+    std::array<std::string, 3> typed;
+    std::array<std::string, 3> shown; // after the refusal
+};
+
+class SweepFieldsAfter : public CalculationCommand,
+                         public testing::WithParamInterface<SweepFieldsCase> {};
+
+// The refusal of the end against the start comes after the step was read: all three fields are
+// rewritten. One at the start leaves the two after it as typed.
+TEST_P(SweepFieldsAfter, RefusalRewritesExactlyTheFieldsRead) {
+    const SweepFieldsCase& c = GetParam();
+    window.Type(kCalculatedStage, c.typed[0], c.typed[1], c.typed[2]);
+    Press();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_EQ(window.edits, c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CalculationCommand, SweepFieldsAfter,
+    testing::Values(SweepFieldsCase{"EndBelowStart", {" 1e2", " 1e1", " 1e1"}, {"100", "10", "10"}},
+                    SweepFieldsCase{"StartZero", {" 0", " 1e2", " 1e1"}, {"0", " 1e2", " 1e1"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(CalculationCommand, RefusedStepFieldShowsItsNormalForm) {
-    window.Type(kTypicalStage, "10", "100", "");
-    BuRasClick(window, state);
+    window.Type(kCalculatedStage, "10", "100", "");
+    Press();
     EXPECT_EQ(window.edits[2], "0");
     EXPECT_EQ(window.messages, (std::vector<std::string>{"шаг f=0?..нельзя"}));
 }
@@ -317,105 +332,107 @@ TEST_F(CalculationCommand, RefusedStepFieldShowsItsNormalForm) {
 TEST_F(CalculationCommand, LogScaleIsTakenFromTheCheckBox) {
     window.logScaleChecked = true;
     Calculate("10", "100", "10");
-    EXPECT_TRUE(state.LogScale);
+    EXPECT_TRUE(form.LogScale());
     window.logScaleChecked = false;
     Calculate("10", "100", "10");
-    EXPECT_FALSE(state.LogScale);
+    EXPECT_FALSE(form.LogScale());
 }
 
 TEST_F(CalculationCommand, ZeroCapacitanceStopsAtTheFirstFrequency) {
-    state.LogScale = true;
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.logScaleChecked = true;
+    form.Button1Click(); // "график" takes the mode
+    window.logScaleChecked = false;
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[7][1] = "0"; // C2
-    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero.");
     // What was done before the failing frequency stays: the sweep, its rows, the button.
-    EXPECT_EQ(state.Count, 10);
-    EXPECT_EQ(state.Ratio.size(), 10u);
-    EXPECT_EQ(window.results.RowCount(), 11);
+    EXPECT_EQ(state().Count(), 10);
+    EXPECT_EQ(state().Ratio.size(), 10u);
+    EXPECT_EQ(form.Results().RowCount(), 11);
     EXPECT_EQ(FrequencyColumn().back(), "100");
-    EXPECT_EQ(window.results.Cell(1, 1), "");
+    EXPECT_EQ(form.Results().Cell(1, 1), "");
     EXPECT_TRUE(window.graphEnabled);
-    EXPECT_TRUE(state.LogScale); // not taken from the unchecked box
-    EXPECT_EQ(state.C2, 0);
+    EXPECT_TRUE(form.LogScale()); // not taken from the unchecked box
+    EXPECT_EQ(state().Model.C2, 0);
 }
 
 TEST_F(CalculationCommand, SweepThroughZeroStopsPartWay) {
-    window.Type(kTypicalStage, "-20", "20", "10");
-    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    window.Type(kCalculatedStage, "-20", "20", "10");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero.");
     EXPECT_EQ(FrequencyColumn(), (Column{"-20", "-10", "0", "10", "20"}));
-    EXPECT_NE(window.results.Cell(1, 1), "");
-    EXPECT_NE(window.results.Cell(2, 2), "");
-    EXPECT_EQ(window.results.Cell(1, 3), "");
-    EXPECT_EQ(window.results.Cell(2, 5), "");
+    EXPECT_NE(form.Results().Cell(1, 1), "");
+    EXPECT_NE(form.Results().Cell(2, 2), "");
+    EXPECT_EQ(form.Results().Cell(1, 3), "");
+    EXPECT_EQ(form.Results().Cell(2, 5), "");
 }
 
 TEST_F(CalculationCommand, OnlyRowsOfTheLastCalculationCountAsComputed) {
     Calculate("10", "100", "10");
-    EXPECT_EQ(state.Computed, 10);
-    EXPECT_EQ(window.calculationsEnded, 1);
+    EXPECT_EQ(state().Computed, 10);
+    EXPECT_EQ(resultsMade, 1);
 
     // Stopped at 0 Hz: two rows of gains, the rest are an earlier calculation's.
-    window.Type(kTypicalStage, "-20", "20", "10");
+    window.Type(kCalculatedStage, "-20", "20", "10");
     CalculateExpectingError();
-    EXPECT_EQ(state.Computed, 2);
-    EXPECT_EQ(window.calculationsEnded, 2);
+    EXPECT_EQ(state().Computed, 2);
+    EXPECT_EQ(resultsMade, 2);
 
     // Stopped before any gain.
     window.grid[4][1] = "1E306";
     window.edits = {"10", "100", "10"};
     CalculateExpectingError();
-    EXPECT_EQ(state.Computed, 0);
-    EXPECT_EQ(window.calculationsEnded, 3);
+    EXPECT_EQ(state().Computed, 0);
+    EXPECT_EQ(resultsMade, 3);
 
     // A refusal is no calculation: the state's results stay as they were.
     window.grid[1][1] = "0";
-    BuRasClick(window, state);
+    Press();
     EXPECT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(state.Computed, 0);
-    EXPECT_EQ(window.calculationsEnded, 3);
+    EXPECT_EQ(state().Computed, 0);
+    EXPECT_EQ(resultsMade, 3);
 }
 
 TEST_F(CalculationCommand, OpenLoopGainBelowOneIsInvalid) {
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[11][1] = "0.5";
-    EXPECT_EQ(CalculateExpectingError(), "Invalid floating point operation");
-    EXPECT_EQ(window.results.Cell(1, 1), "");
+    EXPECT_EQ(CalculateExpectingError(), "Invalid floating point operation.");
+    EXPECT_EQ(form.Results().Cell(1, 1), "");
 }
 
 TEST_F(CalculationCommand, ConversionBeyondDoubleOverflows) {
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[4][1] = "1E306"; // R4 in kΩ: 1E309 Ω
-    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow.");
     EXPECT_EQ(FrequencyColumn().size(), 10u);
     EXPECT_TRUE(window.graphEnabled);
-    EXPECT_EQ(window.results.Cell(1, 1), "");
+    EXPECT_EQ(form.Results().Cell(1, 1), "");
 }
 
 // What the graph and its readouts may read: the rows of the last calculation that hold gains.
 TEST_F(CalculationCommand, CountsTheRowsItComputed) {
     Calculate("10", "100", "10");
-    EXPECT_EQ(state.Computed, 10);
+    EXPECT_EQ(state().Computed, 10);
     // A refused run leaves the last calculation's rows as they were.
-    window.Type(kTypicalStage, "10", "100", "0");
-    BuRasClick(window, state);
+    window.Type(kCalculatedStage, "10", "100", "0");
+    Press();
     EXPECT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(state.Computed, 10);
+    EXPECT_EQ(state().Computed, 10);
     // One that stops part-way counts the rows before the failing frequency.
-    window.Type(kTypicalStage, "-20", "20", "10");
-    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
-    EXPECT_EQ(state.Computed, 2);
+    window.Type(kCalculatedStage, "-20", "20", "10");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero.");
+    EXPECT_EQ(state().Computed, 2);
     // One that fails before the first gain has none.
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[4][1] = "1E306";
-    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow");
-    EXPECT_EQ(state.Computed, 0);
+    EXPECT_EQ(CalculateExpectingError(), "Floating point overflow.");
+    EXPECT_EQ(state().Computed, 0);
 }
 
 TEST_F(CalculationCommand, InputResistanceCancellingR1DividesByZero) {
-    window.Type(kTypicalStage, "10", "100", "10");
+    window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[1][1] = "-1000"; // -1 MΩ against +1 MΩ
     window.grid[12][1] = "1";
-    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero");
+    EXPECT_EQ(CalculateExpectingError(), "Floating point division by zero.");
 }
 
 } // namespace

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "numerics/modType.h"
+
+#include <cstdint>
+#include <span>
+
+// log10 of the first `count` frequencies, the horizontal series of the decibel graph; a
+// frequency of zero or below is a floating-point error.
+arDouble Log10Series(std::span<const double> frequencies, int32_t count);
