@@ -1,6 +1,7 @@
 #include "CharacteristicPoints.h"
 
 #include "ResultTable.h"
+#include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "numerics/CheckedArithmetic.h"
 
@@ -141,13 +142,13 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const SweepResult& 
 
 std::string CharacteristicPointsText(const CharacteristicPoints& p) {
     const auto edge = [](const char* side, const std::optional<double>& f) {
-        return std::string("\n") + side +
-               " граница −3 дБ: " + (f ? GainText(*f) + " Гц" : std::string("нет в диапазоне"));
+        return std::string("\n") + side + kEdgeInfix +
+               (f ? GainText(*f) + kHertzSuffix : std::string(kEdgeOutOfRange));
     };
-    std::string text = "Максимум: |k| = " + GainText(p.PeakRatio) + " (" +
-                       GainText(p.PeakDecibels) + " дБ) при f = " + GainText(p.PeakFrequency) +
-                       " Гц" + edge("Нижняя", p.LowerEdge) + edge("Верхняя", p.UpperEdge);
+    std::string text = kPeakPrefix + GainText(p.PeakRatio) + " (" + GainText(p.PeakDecibels) +
+                       kPeakFrequency + GainText(p.PeakFrequency) + kHertzSuffix +
+                       edge(kLowerEdge, p.LowerEdge) + edge(kUpperEdge, p.UpperEdge);
     if (p.LowerEdge && p.UpperEdge)
-        text += "\nПолоса: " + GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge)) + " Гц";
+        text += kBandPrefix + GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge)) + kHertzSuffix;
     return text;
 }

@@ -5,8 +5,8 @@
 #include "MainLayout.h"
 #include "MainWindowTexts.h"
 #include "StageFile.h"
-#include "StageTexts.h"
 #include "TableExport.h"
+#include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
 #include <exception>

@@ -1,9 +1,9 @@
 #include "GraphForm.h"
 
 #include "CharacteristicPoints.h"
-#include "ExportTexts.h"
 #include "GraphReadout.h"
 #include "SafeFile.h"
+#include "app/texts/Texts.h"
 
 #include <utility>
 

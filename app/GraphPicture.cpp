@@ -1,6 +1,7 @@
 #include "GraphPicture.h"
 
 #include "GraphReadout.h"
+#include "app/texts/Texts.h"
 #include "plot/mGraf.h"
 
 #include <algorithm>
@@ -8,13 +9,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kRatioTitle = "k, раз";
-constexpr const char* kFrequencyTitle = "f, Гц";
-constexpr const char* kDecibelTitle = "k, дБ";
-constexpr const char* kLogFrequencyTitle = "log(f)";
-
-constexpr const char* kNoPoints = "Нет рассчитанных точек";
 
 // The legend: a stroke of each curve's colour, then its line of text in that colour, in the top
 // right corner of the chart, this far inside its frame.

@@ -1,6 +1,7 @@
 #include "GraphReadout.h"
 
 #include "ResultTable.h"
+#include "app/texts/Texts.h"
 #include "numerics/CheckedArithmetic.h"
 #include "plot/mGraf.h"
 
@@ -54,8 +55,8 @@ std::optional<GraphPoint> PointUnderPointer(const SweepResult& s, bool logScale,
 }
 
 std::string ReadoutText(const GraphPoint& point) {
-    return "f = " + FrequencyText(point.Frequency) + " Гц, |k| = " + GainText(point.Ratio) + " (" +
-           GainText(point.Decibels) + " дБ)";
+    return kReadoutFrequency + FrequencyText(point.Frequency) + kReadoutRatio +
+           GainText(point.Ratio) + " (" + GainText(point.Decibels) + kReadoutDecibels;
 }
 
 namespace {

@@ -9,14 +9,6 @@
 
 namespace {
 
-constexpr const char* kSameAsCurrent = "как текущая";
-constexpr const char* kNotDrawnInDecibels = " — не рисуется в дБ";
-constexpr const char* kStartName = "fнач";
-constexpr const char* kEndName = "fкон";
-constexpr const char* kStepName = "шаг";
-constexpr const char* kPointsPerDecadeName = "точек на декаду";
-constexpr const char* kHertz = "Гц";
-
 // "R4 = 150 кОм", the number as the grid writes it; no unit when there is none.
 std::string Named(std::string_view name, const std::optional<double>& value,
                   std::string_view unit) {

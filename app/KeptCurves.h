@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/texts/Texts.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
@@ -10,10 +11,6 @@
 #include <vector>
 
 // Curves kept to be drawn beside the current one, so that stages can be compared.
-
-// The graph window's commands that keep the curve shown and drop the kept ones.
-inline constexpr const char* kRememberCurveCommand = "Запомнить кривую";
-inline constexpr const char* kForgetCurvesCommand = "Забыть кривые";
 
 // The most curves kept; one more takes the place of the oldest.
 constexpr size_t kMaxKeptCurves = 6;
@@ -68,6 +65,3 @@ std::string DifferenceText(const Stage& kept, const Stage& current);
 // The legend's line for curve `number`: "1: R4 = 150 кОм", followed by " — не рисуется в дБ" when
 // the curve cannot be drawn in the graph's mode.
 std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale);
-
-// The legend's line for the current curve.
-inline constexpr const char* kCurrentCurveLegend = "текущая";

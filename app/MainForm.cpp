@@ -1,11 +1,10 @@
 #include "MainForm.h"
 
 #include "CalculationTexts.h"
-#include "ExportTexts.h"
 #include "MainLayout.h"
-#include "MainMenuTexts.h"
 #include "MainWindowTexts.h"
 #include "StageForm.h"
+#include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
 #include <algorithm>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/texts/Texts.h"
+
 #include <array>
 #include <cstdint>
 
@@ -35,7 +37,6 @@ struct ControlLayout {
     bool Enabled = true;
 };
 
-inline constexpr const char* kMainCaption = "ОУ";
 inline constexpr ControlBounds kMainFrame = {137, 114, 871, 557}; // position and client size
 
 inline constexpr std::array<ControlLayout, 16> kMainControls = {{
@@ -43,52 +44,58 @@ inline constexpr std::array<ControlLayout, 16> kMainControls = {{
     {"Label1",
      ControlKind::Label,
      {656, 8, 181, 20},
-     "Результаты  расчета",
+     kResultsTitle,
      16,
      true,
      TextColour::WindowText},
-    {"Label2",
-     ControlKind::Label,
-     {440, 8, 153, 20},
-     "Исходные данные",
-     16,
-     true,
-     TextColour::Blue},
+    {"Label2", ControlKind::Label, {440, 8, 153, 20}, kInputTitle, 16, true, TextColour::Blue},
     {"Label3", ControlKind::Label, {408, 392, 48, 16}, "", 13, true, TextColour::Lime},
-    {"Label4",
-     ControlKind::Label,
-     {432, 412, 178, 16},
-     "считать на частотах, Гц",
-     13,
-     true,
-     TextColour::Blue},
+    {"Label4", ControlKind::Label, {432, 412, 178, 16}, kSweepTitle, 13, true, TextColour::Blue},
     {"Label5",
      ControlKind::Label,
      {424, 430, 213, 16},
-     "от                          до                 с  шагом",
+     kLinearSweepLabel,
      13,
      false,
      TextColour::Blue},
-    {"BuRas", ControlKind::Button, {408, 520, 81, 33}, "расчет", 16, true, TextColour::WindowText},
+    {"BuRas",
+     ControlKind::Button,
+     {408, 520, 81, 33},
+     kCalculateButton,
+     16,
+     true,
+     TextColour::WindowText},
     {"Button1",
      ControlKind::Button,
      {496, 520, 81, 33},
-     "график",
+     kGraphButton,
      16,
      true,
      TextColour::WindowText,
      false},
-    {"Button2", ControlKind::Button, {584, 520, 49, 33}, "??", 19, true, TextColour::WindowText},
+    {"Button2",
+     ControlKind::Button,
+     {584, 520, 49, 33},
+     kHelpButton,
+     19,
+     true,
+     TextColour::WindowText},
     {"SgResult", ControlKind::Grid, {640, 32, 225, 521}, "", 13, false, TextColour::WindowText},
     {"SgIsh", ControlKind::Grid, {424, 32, 201, 353}, "", 13, true, TextColour::Blue},
-    {"Button3", ControlKind::Button, {408, 480, 81, 33}, "сброс", 16, true, TextColour::WindowText},
+    {"Button3",
+     ControlKind::Button,
+     {408, 480, 81, 33},
+     kResetButton,
+     16,
+     true,
+     TextColour::WindowText},
     {"EdOt", ControlKind::Edit, {408, 448, 73, 21}, "", 11, false, TextColour::WindowText},
     {"EdDo", ControlKind::Edit, {488, 448, 81, 21}, "", 11, false, TextColour::WindowText},
     {"EdDf", ControlKind::Edit, {576, 448, 65, 21}, "", 11, false, TextColour::WindowText},
     {"CheckBox1",
      ControlKind::CheckBox,
      {496, 488, 129, 25},
-     "логарифм. шкала",
+     kLogScaleCheckBox,
      13,
      false,
      TextColour::WindowText},
@@ -96,9 +103,6 @@ inline constexpr std::array<ControlLayout, 16> kMainControls = {{
 
 // The row of the control named `name`; the table holds every name the windows use.
 const ControlLayout& MainControl(const char* name);
-
-// Button2's hover hint.
-inline constexpr const char* kButton2Hint = "есть вопросы?.. тычь сюда";
 
 // The grids: every row 24 px high; SgResult starts with its heading row and four empty ones;
 // SgIsh holds a heading row and the thirteen parameters. At start FormCreate moves 28 px of the

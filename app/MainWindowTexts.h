@@ -1,24 +1,12 @@
 #pragma once
 
 #include "CalcWindow.h"
+#include "app/texts/Texts.h"
 
-#include <array>
 #include <string>
 
 // The texts the main window's FormCreate writes into its grids and its separator label, the same
-// for every set of windows.
-
-// SgResult, row 0; the two gain headings begin with a blank.
-inline constexpr std::array<const char*, 3> kResultHeadings = {"частота, Гц", " |k|, раз",
-                                                               " |k|, дБ"};
-// SgIsh, row 0.
-inline constexpr std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
-// SgIsh, column 0, rows 1 to 13: the parameters with their units of entry.
-inline constexpr std::array<const char*, 13> kParameterNames = {
-    "R1,кОм", "R2,кОм", "R3,кОм", "R4,кОм", "R5,кОм",     "C1,мкФ", "C2,пФ",
-    "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
-// Label3, followed by the locale's decimal separator.
-inline constexpr const char* kSeparatorLabel = "разделитель - ";
+// for every set of windows; the texts themselves are in the catalogue.
 
 // FormCreate's texts: the result table's headings and the parameter grid's headings and names.
 void WriteHeadingsAndNames(CalcWindow& window);

@@ -1,13 +1,11 @@
 #pragma once
 
+#include "app/texts/Texts.h"
+
 #include <string>
 
-// The answers of a question box, and its buttons' texts where the toolkit does not give them in
-// the system's language.
+// The answers of a question box; its buttons' texts are in the catalogue.
 enum class Answer { Yes, No, Cancel };
-inline constexpr const char* kYesButton = "Да";
-inline constexpr const char* kNoButton = "Нет";
-inline constexpr const char* kCancelButton = "Отмена";
 
 // The program's kinds of modal box, captioned with the application's title; texts in UTF-8.
 // Behind an interface so that each set of windows shows them with its own toolkit and tests

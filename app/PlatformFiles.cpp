@@ -1,33 +1,35 @@
 #include "PlatformFiles.h"
 
+#include "app/texts/Texts.h"
+
 std::string FileErrorText(const FileError& error) {
     switch (error.Failure) {
     case FileFailure::NameTaken:
-        return "в папке не нашлось свободного имени для временного файла";
+        return kNoFreeTemporaryName;
     case FileFailure::AccessDenied:
-        return "нет доступа к папке или к файлу";
+        return kNoWriteAccess;
     case FileFailure::WriteProtected:
-        return "диск защищён от записи";
+        return kWriteProtected;
     case FileFailure::DiskFull:
-        return "на диске не хватает места";
+        return kDiskFull;
     case FileFailure::FileTooLarge:
-        return "файл слишком велик для этого диска";
+        return kFileTooLarge;
     case FileFailure::NoFolder:
-        return "такой папки нет";
+        return kNoSuchFolder;
     case FileFailure::FolderInTheWay:
-        return "под этим именем уже есть папка";
+        return kFolderInTheWay;
     case FileFailure::NameTooLong:
-        return "слишком длинное имя";
+        return kNameTooLong;
     case FileFailure::InvalidName:
-        return "недопустимое имя файла";
+        return kInvalidName;
     case FileFailure::InUse:
-        return "файл открыт в другой программе";
+        return kFileInUse;
     case FileFailure::DeviceError:
-        return "ошибка записи";
+        return kWriteError;
     case FileFailure::Other:
         break;
     }
-    return "ошибка записи (код " + std::to_string(error.Code) + ")";
+    return kWriteError + std::string(kErrorCodePrefix) + std::to_string(error.Code) + ")";
 }
 
 namespace {

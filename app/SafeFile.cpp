@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include "app/texts/Texts.h"
+
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -20,7 +22,7 @@ std::string Utf8(const fs::path& path) {
 }
 
 std::string Failure(const fs::path& path, const FileError& error) {
-    return "Не удалось сохранить «" + Utf8(path) + "»: " + FileErrorText(error) + ".";
+    return kCannotSavePrefix + Utf8(path) + kCannotSaveInfix + FileErrorText(error) + ".";
 }
 
 // A short name, ".ou-XXXXXX.tmp" (hidden where a leading dot hides): the temporary file must fit

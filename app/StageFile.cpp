@@ -1,7 +1,7 @@
 #include "StageFile.h"
 
 #include "SafeFile.h"
-#include "StageTexts.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "TableCommands.h"
 
-#include "ExportTexts.h"
+#include "app/texts/Texts.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #include "RecordingMessageBoxes.h"
 #include "app/CalculationTexts.h"
 #include "app/CommandLine.h"
-#include "app/MainMenuTexts.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
 #include <fstream>

@@ -1,8 +1,8 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/ExportTexts.h"
 #include "app/MainForm.h"
 #include "app/TableCommands.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
 #include <filesystem>

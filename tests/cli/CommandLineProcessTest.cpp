@@ -1,6 +1,6 @@
 #include "app/StageForm.h"
-#include "app/StageTexts.h"
 #include "app/TableExport.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "tests/app/CalculatingForm.h"
 

@@ -1,5 +1,5 @@
 #include "FakeMessageBoxes.h"
-#include "app/CompanionWindows.h"
+#include "app/texts/Texts.h"
 #include "ui/qt/StartUp.h"
 
 #include <QFile>

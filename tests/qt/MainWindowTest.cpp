@@ -2,7 +2,7 @@
 #include "WindowTestHelpers.h"
 #include "app/CalculationTexts.h"
 #include "app/MainLayout.h"
-#include "app/MainMenuTexts.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/ou.h"
 

@@ -1,7 +1,7 @@
 #include "FakeFileChooser.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
-#include "app/MainMenuTexts.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/ou.h"
 

@@ -1,6 +1,6 @@
 #include "WindowTestHelpers.h"
 #include "app/CalculationTexts.h"
-#include "app/MainMenuTexts.h"
+#include "app/texts/Texts.h"
 #include "numerics/modType.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "app/CharacteristicPoints.h"
-#include "app/ExportTexts.h"
 #include "app/GraphReadout.h"
 #include "app/TableExport.h"
+#include "app/texts/Texts.h"
 #include "ui/win32/Clipboard.h"
 
 #include <filesystem>

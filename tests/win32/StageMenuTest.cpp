@@ -1,5 +1,5 @@
 #include "WindowTestHelpers.h"
-#include "app/MainMenuTexts.h"
+#include "app/texts/Texts.h"
 
 // The File menu, its keys and the window's close reach the presenter; what it decides is tested
 // against the fake window.

@@ -7,7 +7,7 @@
 #include "PngPicture.h"
 #include "Resources.h"
 #include "Text.h"
-#include "app/CompanionWindows.h"
+#include "app/texts/Texts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "Resources.h"
 #include "Text.h"
-#include "app/CompanionWindows.h"
+#include "app/texts/Texts.h"
 
 namespace {
 

@@ -149,7 +149,7 @@ void TForm1::CreateControls() {
         }
         }
     }
-    hint_ = AddHoverHint(form, Control(Id::Button2), kButton2Hint);
+    hint_ = AddHoverHint(form, Control(Id::Button2), kHelpButtonHint);
 }
 
 void TForm1::SetGraphWindow(TForm3* window) {

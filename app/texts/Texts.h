@@ -1,0 +1,233 @@
+#pragma once
+
+#include <array>
+
+// Every text the user reads, in Russian, exactly as the program shows it, window by window. The
+// code refers to them by name and holds no text of its own, so proofreading or a translation is
+// this one file. The Qt Designer layouts (ui/qt/*.ui) repeat the labels and are checked against
+// these. Pieces that a number completes end or begin where the number goes.
+
+// ─── The main window "ОУ" ─────────────────────────────────────────────────────────────────────
+
+inline constexpr const char* kMainCaption = "ОУ";
+// The caption with a stage file: "имя.ou — ОУ", "*" in front while the stage differs from it.
+inline constexpr const char* kCaptionSeparator = " — ";
+inline constexpr const char* kModifiedMark = "*";
+
+// The labels, buttons and check box as laid out (Label1 … Label5, BuRas, Button1 … Button3,
+// CheckBox1) and Button2's hover hint.
+inline constexpr const char* kResultsTitle = "Результаты  расчета";
+inline constexpr const char* kInputTitle = "Исходные данные";
+inline constexpr const char* kSweepTitle = "считать на частотах, Гц";
+inline constexpr const char* kCalculateButton = "расчет";
+inline constexpr const char* kGraphButton = "график";
+inline constexpr const char* kHelpButton = "??";
+inline constexpr const char* kResetButton = "сброс";
+inline constexpr const char* kLogScaleCheckBox = "логарифм. шкала";
+inline constexpr const char* kHelpButtonHint = "есть вопросы?.. тычь сюда";
+// Label5, over the sweep fields EdOt, EdDo and EdDf, by the kind of sweep.
+inline constexpr const char* kLinearSweepLabel =
+    "от                          до                 с  шагом";
+inline constexpr const char* kDecadeSweepLabel =
+    "от                          до                 точек на декаду";
+// Label3, followed by the locale's decimal separator.
+inline constexpr const char* kSeparatorLabel = "разделитель - ";
+
+// SgIsh: its headings, then column 0 of rows 1 to 13, the parameters with their units of entry.
+inline constexpr std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
+inline constexpr std::array<const char*, 13> kParameterNames = {
+    "R1,кОм", "R2,кОм", "R3,кОм", "R4,кОм", "R5,кОм",     "C1,мкФ", "C2,пФ",
+    "C3,мкФ", "C4,пФ",  "C5,пФ",  "k0,раз", "Rвх оу,МОм", "f1,МГц"};
+// SgResult, row 0; the two gain headings begin with a blank.
+inline constexpr std::array<const char*, 3> kResultHeadings = {"частота, Гц", " |k|, раз",
+                                                               " |k|, дБ"};
+
+// "расчет" refusing a value.
+inline constexpr const char* kInputShorted = "что, в самом деле вход закорочен?";
+inline constexpr const char* kNoSignalThroughC1 = "через С1=0 сигнал не пройдет";
+inline constexpr const char* kNoGain = "сколько-сколько К усиления?..";
+inline constexpr const char* kNoInputResistance = "Rвх=0?.. Маловато будет";
+inline constexpr const char* kNoUnityGainFrequency = "f1=0?.. Так не бывает";
+inline constexpr const char* kNoStartFrequency = "fнач=0?..Хотя бы 0.1 Гц";
+inline constexpr const char* kNoEndFrequency = "fкон=0?..Нельзя";
+inline constexpr const char* kEndBelowStart = "fкон<fнач?..Нельзя";
+inline constexpr const char* kStepPrefix = "шаг f=";
+inline constexpr const char* kBadStepSuffix = "?..нельзя";
+inline constexpr const char* kTooManyPointsSuffix = "?..слишком много точек";
+inline constexpr const char* kDecadeStartPrefix = "fнач=";
+inline constexpr const char* kDecadeStartSuffix = "?..для логарифмического шага нужна fнач>0";
+inline constexpr const char* kPointsPerDecadePrefix = "точек на декаду=";
+inline constexpr const char* kPointsPerDecadeSuffix = "?..нужно целое от 1 до 1000000";
+
+// The menu bar.
+inline constexpr const char* kFileMenu = "Файл";
+inline constexpr const char* kOpenCommand = "Открыть…";
+inline constexpr const char* kSaveCommand = "Сохранить";
+inline constexpr const char* kSaveAsCommand = "Сохранить как…";
+inline constexpr const char* kExitCommand = "Выход";
+inline constexpr const char* kSweepMenu = "Расчет";
+inline constexpr const char* kLinearSweepCommand = "Линейный шаг";
+inline constexpr const char* kDecadeSweepCommand = "Логарифмический шаг";
+
+// The file dialogs for stage files.
+inline constexpr const char* kOpenStageCaption = "Открыть каскад";
+inline constexpr const char* kSaveStageCaption = "Сохранить каскад";
+inline constexpr const char* kStageFilter = "Каскад ОУ (*.ou)";
+inline constexpr const char* kStageExtension = "ou";
+inline constexpr const char* kSuggestedStageName = "каскад.ou";
+
+// Before the stage is closed with changes not in a file.
+inline constexpr const char* kSaveChangesPrefix = "Сохранить изменения в «";
+inline constexpr const char* kSaveChangesSuffix = "»?";
+inline constexpr const char* kSaveChangesToNewStage = "Сохранить изменения в новом каскаде?";
+
+// A recent file that is gone when chosen.
+inline constexpr const char* kRecentFileGonePrefix = "Файл «";
+inline constexpr const char* kRecentFileGoneSuffix = "» не найден; он убран из списка.";
+
+// SgResult's commands and what its save dialog proposes.
+inline constexpr const char* kCopyCommand = "Копировать";
+inline constexpr const char* kSelectAllCommand = "Выделить всё";
+inline constexpr const char* kSaveTableCommand = "Сохранить таблицу…";
+inline constexpr const char* kSaveTableCaption = "Сохранить таблицу";
+inline constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
+inline constexpr const char* kCsvExtension = "csv";
+inline constexpr const char* kSuggestedTableName = "результаты.csv";
+// Why a copy of the table did not reach the clipboard, which keeps what it held.
+inline constexpr const char* kCopyNoMemory = "Не удалось скопировать таблицу: не хватает памяти.";
+inline constexpr const char* kCopyClipboardBusy =
+    "Не удалось скопировать таблицу: буфер обмена занят другой программой.";
+// What a copy of the table that cannot be made says.
+inline constexpr const char* kCopyNotRectangle =
+    "Эту команду нельзя применить к несмежным диапазонам: выделите одну прямоугольную область.";
+
+// ─── The graph window "график" ────────────────────────────────────────────────────────────────
+
+inline constexpr const char* kGraphCaption = "график";
+// The axis titles: gain ratio over f, or decibels over log10(f).
+inline constexpr const char* kRatioTitle = "k, раз";
+inline constexpr const char* kFrequencyTitle = "f, Гц";
+inline constexpr const char* kDecibelTitle = "k, дБ";
+inline constexpr const char* kLogFrequencyTitle = "log(f)";
+inline constexpr const char* kNoPoints = "Нет рассчитанных точек";
+
+// The commands of its menu and keys, and what its save dialog proposes.
+inline constexpr const char* kCopyPictureCommand = "Копировать рисунок";
+inline constexpr const char* kSavePictureCommand = "Сохранить рисунок…";
+inline constexpr const char* kCharacteristicPointsCommand = "Характерные точки…";
+inline constexpr const char* kRememberCurveCommand = "Запомнить кривую";
+inline constexpr const char* kForgetCurvesCommand = "Забыть кривые";
+inline constexpr const char* kSavePictureCaption = "Сохранить рисунок";
+inline constexpr const char* kPngFilter = "Рисунок PNG (*.png)";
+inline constexpr const char* kPngExtension = "png";
+inline constexpr const char* kSuggestedPictureName = "график.png";
+// A picture the toolkit could not encode as PNG.
+inline constexpr const char* kPictureNotEncoded = "Не удалось сохранить рисунок.";
+
+// The legend of the kept curves: "1: R4 = 150 кОм, fкон = 1000 Гц", "2: как текущая — не
+// рисуется в дБ", then the current curve.
+inline constexpr const char* kCurrentCurveLegend = "текущая";
+inline constexpr const char* kSameAsCurrent = "как текущая";
+inline constexpr const char* kNotDrawnInDecibels = " — не рисуется в дБ";
+inline constexpr const char* kStartName = "fнач";
+inline constexpr const char* kEndName = "fкон";
+inline constexpr const char* kStepName = "шаг";
+inline constexpr const char* kPointsPerDecadeName = "точек на декаду";
+inline constexpr const char* kHertz = "Гц";
+
+// The readout under the pointer: "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)".
+inline constexpr const char* kReadoutFrequency = "f = ";
+inline constexpr const char* kReadoutRatio = " Гц, |k| = ";
+inline constexpr const char* kReadoutDecibels = " дБ)";
+
+// "Характерные точки…":
+//   Максимум: |k| = 21.0892 (26.4812 дБ) при f = 1234.57 Гц
+//   Нижняя граница −3 дБ: 15.9155 Гц        (a missing side reads "нет в диапазоне")
+//   Верхняя граница −3 дБ: 98765 Гц
+//   Полоса: 98749 Гц
+inline constexpr const char* kPeakPrefix = "Максимум: |k| = ";
+inline constexpr const char* kPeakFrequency = " дБ) при f = ";
+inline constexpr const char* kHertzSuffix = " Гц";
+inline constexpr const char* kLowerEdge = "Нижняя";
+inline constexpr const char* kUpperEdge = "Верхняя";
+inline constexpr const char* kEdgeInfix = " граница −3 дБ: ";
+inline constexpr const char* kEdgeOutOfRange = "нет в диапазоне";
+inline constexpr const char* kBandPrefix = "\nПолоса: ";
+
+// ─── The help window "Справка" ────────────────────────────────────────────────────────────────
+
+inline constexpr const char* kHelpCaption = "Справка";
+inline constexpr const char* kHelpCloseButton = "закрыть";
+
+// ─── Message boxes ────────────────────────────────────────────────────────────────────────────
+
+// A question's buttons where the toolkit does not give them in the system's language.
+inline constexpr const char* kYesButton = "Да";
+inline constexpr const char* kNoButton = "Нет";
+inline constexpr const char* kCancelButton = "Отмена";
+
+// ─── Stage files (.ou) ────────────────────────────────────────────────────────────────────────
+
+// A refusal names the file and, where it can, the line:
+//   Файл «имя.ou», строка 7: «abc» — не число
+inline constexpr const char* kFilePrefix = "Файл «";
+inline constexpr const char* kLinePrefix = "», строка ";
+inline constexpr const char* kCannotOpenPrefix = "Не удалось открыть «";
+inline constexpr const char* kNotAStageFile =
+    "это не файл каскада: первой должна стоять строка «format = ou-stage 1»";
+inline constexpr const char* kNewerFormatSuffix =
+    "» — файл записан более новой версией программы, эта знает только «ou-stage 1»";
+inline constexpr const char* kNotANumber = "» — не число";
+inline constexpr const char* kNotZeroOrOne = "» — не 0 и не 1";
+inline constexpr const char* kNotASweepKind = "» — не linear и не decade";
+inline constexpr const char* kNoEqualsSign = "» — нет знака «=»";
+inline constexpr const char* kRepeatedKeyInfix = "» уже задан в строке ";
+inline constexpr const char* kNotUtf8 = "текст не в кодировке UTF-8";
+inline constexpr const char* kTooLarge = "» больше 64 КиБ — это не файл каскада";
+
+// Why a file cannot be read.
+inline constexpr const char* kNoSuchFile = "такого файла нет";
+inline constexpr const char* kIsAFolder = "это папка, а не файл";
+inline constexpr const char* kNoReadAccess = "нет доступа к файлу";
+inline constexpr const char* kReadError = "ошибка чтения";
+inline constexpr const char* kErrorCodePrefix = " (код ";
+
+// ─── Saving any file (a stage, the table, the picture) ───────────────────────────────────────
+
+// "Не удалось сохранить «имя»: причина."
+inline constexpr const char* kCannotSavePrefix = "Не удалось сохранить «";
+inline constexpr const char* kCannotSaveInfix = "»: ";
+// The reasons, as the system reports them.
+inline constexpr const char* kNoFreeTemporaryName =
+    "в папке не нашлось свободного имени для временного файла";
+inline constexpr const char* kNoWriteAccess = "нет доступа к папке или к файлу";
+inline constexpr const char* kWriteProtected = "диск защищён от записи";
+inline constexpr const char* kDiskFull = "на диске не хватает места";
+inline constexpr const char* kFileTooLarge = "файл слишком велик для этого диска";
+inline constexpr const char* kNoSuchFolder = "такой папки нет";
+inline constexpr const char* kFolderInTheWay = "под этим именем уже есть папка";
+inline constexpr const char* kNameTooLong = "слишком длинное имя";
+inline constexpr const char* kInvalidName = "недопустимое имя файла";
+inline constexpr const char* kFileInUse = "файл открыт в другой программе";
+inline constexpr const char* kWriteError = "ошибка записи";
+
+// ─── The command line ─────────────────────────────────────────────────────────────────────────
+
+inline constexpr const char* kUsage =
+    "Использование:\n"
+    "  ou                      открыть окно с пустым каскадом\n"
+    "  ou ФАЙЛ                 открыть каскад из файла (.ou)\n"
+    "  ou --csv ТАБЛИЦА ФАЙЛ   рассчитать каскад из файла без окна и записать таблицу\n"
+    "                          результатов в ТАБЛИЦУ (CSV), как «Сохранить таблицу…»\n"
+    "  ou --help               эта справка\n"
+    "  ou --version            версия программы\n"
+    "\n"
+    "Коды завершения ou --csv:\n"
+    "  0  таблица записана;\n"
+    "  1  расчет отверг значение или остановлен ошибкой вычислений (таблица не записана);\n"
+    "  2  файл не прочитан, отвергнут или не записан, либо неверные аргументы.\n";
+inline constexpr const char* kUnknownOptionPrefix = "ou: неизвестный ключ «";
+inline constexpr const char* kCsvNeedsTwoNames =
+    "ou: после --csv нужны два имени: файл таблицы и файл каскада";
+inline constexpr const char* kExtraArgumentPrefix = "ou: лишний аргумент «";
+inline constexpr const char* kSeeHelp = "Справка: ou --help";
