@@ -30,6 +30,9 @@ std::string RefusalText(const Refusal& refusal) {
         return kEndBelowStart;
     case RefusalReason::TooManyPoints:
         return kStepPrefix + value + kTooManyPointsSuffix;
+    // Named as the third field is labelled.
+    case RefusalReason::TooManyDecadePoints:
+        return kPointsPerDecadePrefix + value + kTooManyPointsSuffix;
     }
     return {};
 }

@@ -161,7 +161,7 @@ StageCheck CheckStage(const Stage& stage) {
     const bool planned =
         decade ? PlanDecadeSweep(fmin, fmax, df, sweep) : PlanLinearSweep(fmin, fmax, df, sweep);
     if (!planned)
-        return v.Refuse(R::TooManyPoints, F::Step, df);
+        return v.Refuse(decade ? R::TooManyDecadePoints : R::TooManyPoints, F::Step, df);
 
     CheckedStage checked;
     checked.Entered = Entered(stage, v);

@@ -29,7 +29,8 @@ enum class RefusalReason {
     BadPointsPerDecade,   // not a whole number from 1 to kMaxPointsPerDecade; Value is it
     BadStep,              // a linear step of 0 Hz or below; Value is the step
     EndBelowStart,        // to below from
-    TooManyPoints,        // more than kMaxSweepFrequencies; Value is the third field
+    TooManyPoints,        // more than kMaxSweepFrequencies by a step; Value is the step
+    TooManyDecadePoints,  // the same by points per decade; Value is the points per decade
 };
 
 struct Refusal {
