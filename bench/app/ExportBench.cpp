@@ -1,8 +1,8 @@
 #include "MillionPointStage.h"
-#include "app/CharacteristicPoints.h"
-#include "app/GraphReadout.h"
-#include "app/MainWindowTexts.h"
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
+#include "app/graph/CharacteristicPoints.h"
+#include "app/graph/GraphReadout.h"
+#include "app/presenters/MainWindowTexts.h"
 
 #include <benchmark/benchmark.h>
 

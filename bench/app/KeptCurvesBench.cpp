@@ -1,6 +1,6 @@
 #include "MillionPointStage.h"
-#include "app/GraphPicture.h"
-#include "app/GraphReadout.h"
+#include "app/graph/GraphPicture.h"
+#include "app/graph/GraphReadout.h"
 #include "bench/support/NullSurface.h"
 
 #include <benchmark/benchmark.h>

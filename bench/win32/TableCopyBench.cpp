@@ -3,7 +3,7 @@
 // copy takes on top of the table (the process's committed memory, sampled while it runs).
 // Plain timing of one run: a calculation of ten million frequencies comes first.
 #include "BenchWindows.h"
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
 
 #include <algorithm>
 #include <atomic>

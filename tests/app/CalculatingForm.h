@@ -2,7 +2,7 @@
 
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/MainForm.h"
+#include "app/presenters/MainForm.h"
 
 #include <filesystem>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/CharacteristicPoints.h"
+#include "app/graph/CharacteristicPoints.h"
 
 #include "CalculatingForm.h"
 #include "numerics/FloatError.h"

@@ -1,4 +1,4 @@
-#include "app/EventGuard.h"
+#include "app/presenters/EventGuard.h"
 
 #include "RecordingMessageBoxes.h"
 

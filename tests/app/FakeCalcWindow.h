@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CalcWindow.h"
+#include "app/presenters/CalcWindow.h"
 
 #include <array>
 #include <string>

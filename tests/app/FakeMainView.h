@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FakeCalcWindow.h"
-#include "app/MainForm.h"
-#include "app/MainView.h"
+#include "app/presenters/MainForm.h"
+#include "app/presenters/MainView.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/GraphPicture.h"
+#include "app/graph/GraphPicture.h"
 
 #include "numerics/FloatError.h"
 #include "plot/mGraf.h"

@@ -1,4 +1,4 @@
-#include "app/GraphReadout.h"
+#include "app/graph/GraphReadout.h"
 
 #include "numerics/NumberText.h"
 

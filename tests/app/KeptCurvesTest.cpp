@@ -1,4 +1,4 @@
-#include "app/KeptCurves.h"
+#include "app/graph/KeptCurves.h"
 
 #include "plot/mGraf.h"
 

@@ -1,7 +1,7 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/CalculationTexts.h"
-#include "app/CommandLine.h"
+#include "app/files/CommandLine.h"
+#include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 

@@ -1,7 +1,7 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/MainForm.h"
-#include "app/TableCommands.h"
+#include "app/presenters/MainForm.h"
+#include "app/presenters/TableCommands.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 

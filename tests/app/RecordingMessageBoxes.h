@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "app/presenters/MessageBoxes.h"
 
 #include <functional>
 #include <string>

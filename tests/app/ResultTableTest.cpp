@@ -1,4 +1,4 @@
-#include "app/ResultTable.h"
+#include "app/presenters/ResultTable.h"
 
 #include "numerics/NumberText.h"
 

@@ -1,8 +1,8 @@
-#include "app/StageFile.h"
+#include "app/files/StageFile.h"
 
 #include "FakeCalcWindow.h"
 #include "RecordingMessageBoxes.h"
-#include "app/StageForm.h"
+#include "app/files/StageForm.h"
 #include "numerics/NumberText.h"
 
 #include <fstream>

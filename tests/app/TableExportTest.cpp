@@ -1,6 +1,6 @@
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
 
-#include "app/SafeFile.h"
+#include "app/files/SafeFile.h"
 #include "numerics/NumberText.h"
 
 #include <filesystem>

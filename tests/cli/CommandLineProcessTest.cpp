@@ -1,5 +1,5 @@
-#include "app/StageForm.h"
-#include "app/TableExport.h"
+#include "app/files/StageForm.h"
+#include "app/files/TableExport.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "tests/app/CalculatingForm.h"

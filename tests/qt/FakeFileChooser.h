@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileChooser.h"
+#include "app/presenters/FileChooser.h"
 
 #include <QString>
 #include <QStringList>

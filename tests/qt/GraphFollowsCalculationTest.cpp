@@ -1,7 +1,7 @@
 #include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
-#include "app/KeptCurves.h"
+#include "app/graph/KeptCurves.h"
 #include "numerics/NumberText.h"
 #include "plot/mGraf.h"
 #include "ui/qt/StartUp.h"

@@ -1,5 +1,5 @@
 #include "WindowTestHelpers.h"
-#include "app/CalculationTexts.h"
+#include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/modType.h"
 

@@ -1,8 +1,8 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
-#include "app/CharacteristicPoints.h"
-#include "app/GraphReadout.h"
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
+#include "app/graph/CharacteristicPoints.h"
+#include "app/graph/GraphReadout.h"
 #include "app/texts/Texts.h"
 #include "ui/win32/Clipboard.h"
 

@@ -1,7 +1,7 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
-#include "app/GraphPicture.h"
-#include "app/KeptCurves.h"
+#include "app/graph/GraphPicture.h"
+#include "app/graph/KeptCurves.h"
 #include "plot/mGraf.h"
 
 #include <algorithm>

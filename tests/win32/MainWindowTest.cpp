@@ -1,5 +1,5 @@
 #include "WindowTestHelpers.h"
-#include "app/MainLayout.h"
+#include "app/presenters/MainLayout.h"
 
 #include <array>
 #include <commctrl.h>

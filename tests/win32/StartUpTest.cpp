@@ -1,5 +1,5 @@
 #include "WindowTestHelpers.h"
-#include "app/MainLayout.h"
+#include "app/presenters/MainLayout.h"
 #include "ui/win32/Win32MessageBoxes.h"
 
 namespace {

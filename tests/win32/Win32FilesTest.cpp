@@ -1,6 +1,6 @@
 #include "ui/win32/Win32Files.h"
 
-#include "app/SafeFile.h"
+#include "app/files/SafeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,8 @@ TEST(Win32Files, SameFileUnderAnotherCaseOrItsShortName) {
     const fs::path folder = fs::temp_directory_path() / "ou-win32-same-file";
     fs::create_directories(folder);
     const fs::path stage = folder / L"Каскад с длинным именем.ou";
-    WriteFileSafely(stage, [](std::ostream& out) { out << "format = ou-stage 1\n"; }, Win32Files());
+    WriteFileSafely(
+        stage, [](std::ostream& out) { out << "format = ou-stage 1\n"; }, Win32Files());
     wchar_t shortName[MAX_PATH] = {};
     ASSERT_GT(GetShortPathNameW(stage.c_str(), shortName, MAX_PATH), 0u);
     EXPECT_TRUE(SameFile(folder / L"КАСКАД С ДЛИННЫМ ИМЕНЕМ.OU", stage));

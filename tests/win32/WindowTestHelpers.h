@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileChooser.h"
+#include "app/presenters/FileChooser.h"
 #include "numerics/NumberText.h"
 #include "tests/app/RecordingMessageBoxes.h"
 #include "ui/win32/StartUp.h"

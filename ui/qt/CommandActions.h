@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Commands.h"
+#include "app/presenters/Commands.h"
 
 #include <QAction>
 #include <QKeySequence>

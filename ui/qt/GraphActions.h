@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GraphForm.h"
+#include "app/presenters/GraphForm.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainForm.h"
+#include "app/presenters/MainForm.h"
 
 #include <QList>
 #include <QObject>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "app/presenters/MessageBoxes.h"
 
 // The boxes as QMessageBox, with no parent so that they centre on the screen.
 class QtMessageBoxes final : public MessageBoxes {

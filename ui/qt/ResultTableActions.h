@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TableCommands.h"
+#include "app/presenters/TableCommands.h"
 
 #include <QList>
 #include <QObject>

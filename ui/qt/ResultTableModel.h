@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ResultTable.h"
+#include "app/presenters/ResultTable.h"
 
 #include <QAbstractTableModel>
 

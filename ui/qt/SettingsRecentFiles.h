@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RecentFiles.h"
+#include "app/presenters/RecentFiles.h"
 
 // The recent stage files in the toolkit's settings store (on Linux a file under ~/.config).
 class SettingsRecentFiles final : public RecentFilesStore {

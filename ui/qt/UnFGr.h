@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/GraphForm.h"
-#include "app/MessageBoxes.h"
+#include "app/presenters/GraphForm.h"
+#include "app/presenters/MessageBoxes.h"
 #include "calc/SweepResult.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "QtOptions.h"
 #include "SettingsRecentFiles.h"
 #include "StartUp.h"
-#include "app/CommandLine.h"
+#include "app/files/CommandLine.h"
 #include "app/texts/Texts.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"

@@ -6,8 +6,8 @@
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
 #include "UnFGr.h"
-#include "app/MainLayout.h"
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
+#include "app/presenters/MainLayout.h"
 #include "ui_ou.h"
 
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/MainForm.h"
-#include "app/MainView.h"
-#include "app/MessageBoxes.h"
-#include "app/TableCommands.h"
+#include "app/presenters/MainForm.h"
+#include "app/presenters/MainView.h"
+#include "app/presenters/MessageBoxes.h"
+#include "app/presenters/TableCommands.h"
 #include "calc/SweepResult.h"
 
 #include <QWidget>

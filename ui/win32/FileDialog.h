@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/FileChooser.h"
+#include "app/presenters/FileChooser.h"
 
 // The system's file dialogs, owned by the window that asks; the save dialog asks before
 // replacing a file.

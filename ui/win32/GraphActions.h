@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/GraphForm.h"
+#include "app/presenters/GraphForm.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/MainForm.h"
+#include "app/presenters/MainForm.h"
 
 #include <string>
 #include <vector>

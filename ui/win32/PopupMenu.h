@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/Commands.h"
+#include "app/presenters/Commands.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RecentFiles.h"
+#include "app/presenters/RecentFiles.h"
 
 // The recent stage files in the user's part of the registry: values "1" to "4" of the key
 // "Software\OU\Recent Files" under HKEY_CURRENT_USER.

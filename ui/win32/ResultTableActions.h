@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Grid.h"
-#include "app/TableCommands.h"
+#include "app/presenters/TableCommands.h"
 
 // Binds the result table's commands to SgResult: its keys and its context menu, greyed while the
 // table holds no results.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GridCells.h"
-#include "app/ResultTable.h"
+#include "app/presenters/ResultTable.h"
 
 class Grid;
 

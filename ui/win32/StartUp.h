@@ -2,7 +2,7 @@
 
 #include "UnFGr.h"
 #include "Unit2.h"
-#include "app/MessageBoxes.h"
+#include "app/presenters/MessageBoxes.h"
 #include "ou.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends

@@ -4,8 +4,8 @@
 #include "FileDialog.h"
 #include "GraphActions.h"
 #include "Window.h"
-#include "app/GraphForm.h"
-#include "app/MessageBoxes.h"
+#include "app/presenters/GraphForm.h"
+#include "app/presenters/MessageBoxes.h"
 #include "calc/SweepResult.h"
 
 #include <utility>

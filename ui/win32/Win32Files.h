@@ -1,7 +1,7 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/PlatformFiles.h"
+#include "app/files/PlatformFiles.h"
 
 // Files through the Win32 API (CreateFileW with CREATE_NEW, WriteFile, FlushFileBuffers,
 // MoveFileExW), so that a failure is told by Windows' own error code: a full disk, a file another

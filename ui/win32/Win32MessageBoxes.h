@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "app/presenters/MessageBoxes.h"
 
 // The program's boxes as Windows shows them: MessageBoxW owned by the window active when the box
 // is asked for, which has the keyboard again once it is answered; every window of the program

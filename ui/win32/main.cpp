@@ -4,7 +4,7 @@
 #include "Text.h"
 #include "Win32MessageBoxes.h"
 #include "WindowsApi.h"
-#include "app/CommandLine.h"
+#include "app/files/CommandLine.h"
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
 

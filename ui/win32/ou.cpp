@@ -6,7 +6,7 @@
 #include "Text.h"
 #include "UnFGr.h"
 #include "Unit2.h"
-#include "app/TableExport.h"
+#include "app/files/TableExport.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>

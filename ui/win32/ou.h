@@ -7,11 +7,11 @@
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
-#include "app/MainForm.h"
-#include "app/MainLayout.h"
-#include "app/MainView.h"
-#include "app/MessageBoxes.h"
-#include "app/TableCommands.h"
+#include "app/presenters/MainForm.h"
+#include "app/presenters/MainLayout.h"
+#include "app/presenters/MainView.h"
+#include "app/presenters/MessageBoxes.h"
+#include "app/presenters/TableCommands.h"
 #include "calc/SweepResult.h"
 
 #include <memory>

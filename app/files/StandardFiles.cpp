@@ -1,4 +1,4 @@
-#include "PlatformFiles.h"
+#include "app/files/PlatformFiles.h"
 
 #include <algorithm>
 #include <cerrno>

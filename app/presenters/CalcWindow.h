@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultTable.h"
+#include "app/presenters/ResultTable.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CalcWindow.h"
-#include "MessageBoxes.h"
-#include "StageFile.h"
+#include "app/files/StageFile.h"
+#include "app/presenters/CalcWindow.h"
+#include "app/presenters/MessageBoxes.h"
 
 #include <filesystem>
 #include <optional>

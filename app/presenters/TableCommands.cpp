@@ -1,6 +1,6 @@
 #include "TableCommands.h"
 
-#include "SafeFile.h"
+#include "app/files/SafeFile.h"
 #include "app/texts/Texts.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "CharacteristicPoints.h"
 
-#include "ResultTable.h"
+#include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "numerics/CheckedArithmetic.h"

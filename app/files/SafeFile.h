@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformFiles.h"
+#include "app/files/PlatformFiles.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "TableExport.h"
 
-#include "SafeFile.h"
+#include "app/files/SafeFile.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>

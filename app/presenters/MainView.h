@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalcWindow.h"
+#include "app/presenters/CalcWindow.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "GraphReadout.h"
 
-#include "ResultTable.h"
+#include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
 #include "numerics/CheckedArithmetic.h"
 #include "plot/mGraf.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeptCurves.h"
-#include "LogFrequencies.h"
+#include "app/graph/KeptCurves.h"
+#include "app/graph/LogFrequencies.h"
 #include "calc/SweepResult.h"
 #include "plot/mGraf.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Commands.h"
-#include "EventGuard.h"
-#include "FileChooser.h"
-#include "GraphPicture.h"
-#include "KeptCurves.h"
-#include "MessageBoxes.h"
+#include "app/graph/GraphPicture.h"
+#include "app/graph/KeptCurves.h"
+#include "app/presenters/Commands.h"
+#include "app/presenters/EventGuard.h"
+#include "app/presenters/FileChooser.h"
+#include "app/presenters/MessageBoxes.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
 

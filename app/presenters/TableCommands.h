@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Commands.h"
-#include "EventGuard.h"
-#include "FileChooser.h"
-#include "MessageBoxes.h"
-#include "ResultTable.h"
-#include "TableExport.h"
+#include "app/files/TableExport.h"
+#include "app/presenters/Commands.h"
+#include "app/presenters/EventGuard.h"
+#include "app/presenters/FileChooser.h"
+#include "app/presenters/MessageBoxes.h"
+#include "app/presenters/ResultTable.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "MainForm.h"
 
-#include "CalculationTexts.h"
-#include "MainLayout.h"
-#include "MainWindowTexts.h"
-#include "StageForm.h"
+#include "app/files/StageForm.h"
+#include "app/presenters/MainLayout.h"
+#include "app/presenters/MainWindowTexts.h"
+#include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 

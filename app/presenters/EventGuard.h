@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxes.h"
+#include "app/presenters/MessageBoxes.h"
 
 #include <exception>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "GraphPicture.h"
 
-#include "GraphReadout.h"
+#include "app/graph/GraphReadout.h"
 #include "app/texts/Texts.h"
 #include "plot/mGraf.h"
 

@@ -1,7 +1,7 @@
 #include "KeptCurves.h"
 
-#include "LogFrequencies.h"
-#include "MainWindowTexts.h"
+#include "app/graph/LogFrequencies.h"
+#include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>

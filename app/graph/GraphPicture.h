@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeptCurves.h"
+#include "app/graph/KeptCurves.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
 

@@ -1,6 +1,6 @@
 #include "StageFile.h"
 
-#include "SafeFile.h"
+#include "app/files/SafeFile.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 

@@ -1,8 +1,8 @@
 #include "GraphForm.h"
 
-#include "CharacteristicPoints.h"
-#include "GraphReadout.h"
-#include "SafeFile.h"
+#include "app/files/SafeFile.h"
+#include "app/graph/CharacteristicPoints.h"
+#include "app/graph/GraphReadout.h"
 #include "app/texts/Texts.h"
 
 #include <utility>
