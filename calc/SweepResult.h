@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Stage.h"
-#include "numerics/modOU.h"
-#include "numerics/modType.h"
+#include "numerics/Rounding.h"
+#include "numerics/StageModel.h"
 
 #include <cstdint>
 #include <exception>

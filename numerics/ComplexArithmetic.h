@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CheckedArithmetic.h"
-#include "mdCmplx.h"
+#include "Complex.h"
 
 // The complex operations as templates over the scalar type (see CheckedArithmetic.h), for code
 // that runs a whole evaluation on the fast path. Every field is formed in extended precision and

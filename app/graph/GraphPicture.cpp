@@ -2,7 +2,7 @@
 
 #include "app/graph/GraphReadout.h"
 #include "app/texts/Texts.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
 #include "numerics/CheckedArithmetic.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "app/graph/KeptCurves.h"
 #include "app/graph/LogFrequencies.h"
 #include "calc/SweepResult.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <cstdint>
 #include <optional>

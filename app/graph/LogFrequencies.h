@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numerics/modType.h"
+#include "numerics/Rounding.h"
 
 #include <cstdint>
 #include <span>

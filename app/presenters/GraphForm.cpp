@@ -29,7 +29,7 @@ std::span<const Command<GraphForm>> GraphForm::Table() {
     return kCommands;
 }
 
-void GraphForm::FormPaint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
+void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
     if (held_) {
         skipped_ = true;
         return;

@@ -46,7 +46,7 @@ class GraphForm {
     // window's size with frame and caption. It never throws: a failure leaves the background and
     // is reported by PaintFinished, once, when the toolkit has finished the paint, unless the
     // calculation that asked for the paint has already reported its own error.
-    void FormPaint(Surface& surface, int32_t outerWidth, int32_t outerHeight);
+    void Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight);
     void PaintFinished();
 
     // A calculation is running: until it has ended and its box, if any, is closed, a paint shows

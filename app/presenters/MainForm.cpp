@@ -62,7 +62,7 @@ void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
     view_.MenusChanged();
 }
 
-void MainForm::FormCreate() {
+void MainForm::Start() {
     Guarded([this] {
         WriteHeadingsAndNames(view_);
         view_.SetParameterColumnWidths(kParameterColumnWidths[0] + kNameColumnWidening,
@@ -73,13 +73,13 @@ void MainForm::FormCreate() {
     });
 }
 
-void MainForm::BuRasClick() {
+void MainForm::Calculate() {
     bool ended = false;
     bool failed = true;
     if (graph_ != nullptr)
         graph_->CalculationStarted();
     Guarded([this, &ended, &failed] {
-        ended = Calculate();
+        ended = RunCalculation();
         // The rows computed before a fault stay in the table; its box comes after them.
         if (ended && result_->Fault)
             std::rethrow_exception(result_->Fault);
@@ -101,7 +101,7 @@ void MainForm::BuRasClick() {
         graph_->CalculationRefused();
 }
 
-bool MainForm::Calculate() {
+bool MainForm::RunCalculation() {
     const Stage typed = StageFromForm(view_, sweep_);
     const StageCheck check = CheckStage(typed);
     RewriteInNormalForm(view_, typed, FieldsRead(check));
@@ -120,7 +120,7 @@ bool MainForm::Calculate() {
     return true;
 }
 
-void MainForm::Button1Click() {
+void MainForm::ShowGraph() {
     Guarded([this] {
         logScale_ = view_.LogScaleChecked();
         if (graph_ != nullptr)
@@ -129,11 +129,11 @@ void MainForm::Button1Click() {
     });
 }
 
-void MainForm::Button2Click() {
+void MainForm::ShowHelp() {
     Guarded([this] { view_.ShowHelpWindow(); });
 }
 
-void MainForm::Button3Click() {
+void MainForm::Reset() {
     Guarded([this] {
         for (int row = 1; row < kParameterRows; ++row)
             view_.SetCellText(1, row, {});
@@ -142,7 +142,7 @@ void MainForm::Button3Click() {
     });
 }
 
-void MainForm::SgIshSetEditText(int /*column*/, int /*row*/, const std::string& /*text*/) {
+void MainForm::ParameterEdited(int /*column*/, int /*row*/, const std::string& /*text*/) {
     Guarded([this] {
         InvalidateResults();
         ShowCaption();

@@ -42,12 +42,12 @@ class MainForm {
     // Where the recent files are kept between runs; read now.
     void SetRecentFilesStore(RecentFilesStore& store);
 
-    void FormCreate();
-    void BuRasClick();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void SgIshSetEditText(int column, int row, const std::string& text);
+    void Start();
+    void Calculate();
+    void ShowGraph();
+    void ShowHelp();
+    void Reset();
+    void ParameterEdited(int column, int row, const std::string& text);
     // A sweep field or the check box has changed.
     void StageEdited();
 
@@ -82,7 +82,7 @@ class MainForm {
     // "расчет" itself: reads the form once, rewrites the fields the check read in normal form,
     // then shows the refusal or the result. Returns whether a result was made (also one a fault
     // stopped).
-    bool Calculate();
+    bool RunCalculation();
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);

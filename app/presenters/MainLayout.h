@@ -7,8 +7,8 @@
 
 // The main window as laid out, for every set of windows: one row per control, in creation order,
 // which is also the tab order of the focusable ones. Sizes in pixels at 96 pixels per inch,
-// positions in the client area. The Win32 windows are built from it; the Qt layout (ou.ui) is
-// checked against it.
+// positions in the client area. The Win32 windows are built from it; the Qt layout (MainWindow.ui)
+// is checked against it.
 
 enum class ControlKind { Picture, Label, Button, Grid, Edit, CheckBox };
 
@@ -105,7 +105,7 @@ inline constexpr std::array<ControlLayout, 16> kMainControls = {{
 const ControlLayout& MainControl(const char* name);
 
 // The grids: every row 24 px high; SgResult starts with its heading row and four empty ones;
-// SgIsh holds a heading row and the thirteen parameters. At start FormCreate moves 28 px of the
+// SgIsh holds a heading row and the thirteen parameters. At start the presenter moves 28 px of the
 // value column to the names.
 inline constexpr int kGridRowHeight = 24;
 inline constexpr int kInitialResultRows = 5;

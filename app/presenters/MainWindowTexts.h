@@ -5,10 +5,10 @@
 
 #include <string>
 
-// The texts the main window's FormCreate writes into its grids and its separator label, the same
+// The texts the main window's Start writes into its grids and its separator label, the same
 // for every set of windows; the texts themselves are in the catalogue.
 
-// FormCreate's texts: the result table's headings and the parameter grid's headings and names.
+// Start's texts: the result table's headings and the parameter grid's headings and names.
 void WriteHeadingsAndNames(CalcWindow& window);
 // The result table's headings alone, as the window's table has them (a table written without a
 // window is the same to the byte).

@@ -10,7 +10,7 @@ namespace {
 // conversion and the sweep's plan) and the sweep with its gains.
 //
 // Before the calculation left the window, the same million points through "расчет" over a fake
-// window (BuRasClick reading and rewriting sixteen texts, then the sweep into the shared state)
+// window (Calculate reading and rewriting sixteen texts, then the sweep into the shared state)
 // took 193–217 ms of CPU (465–564 ms of wall time on the shared two-core machine under a load
 // of 6), with 24 bytes of heap beyond the three series. This path must not be slower.
 void BM_CalculationMillionFrequencies(benchmark::State& state) {

@@ -1,4 +1,4 @@
-#include "numerics/modOU.h"
+#include "numerics/StageModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #include "bench/support/NullSurface.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

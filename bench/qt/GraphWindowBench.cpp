@@ -1,5 +1,5 @@
 #include "tests/qt/FakeMessageBoxes.h"
-#include "ui/qt/UnFGr.h"
+#include "ui/qt/GraphWindow.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -29,7 +29,7 @@ SharedResult MillionPointResult() {
 void BM_GraphWindowPaint(benchmark::State& state) {
     FakeMessageBoxes boxes;
     const double scale = static_cast<double>(state.range(1)) / 100;
-    TForm3 graph(boxes);
+    GraphWindow graph(boxes);
     graph.Show(MillionPointResult(), state.range(0) != 0);
     QPixmap target(graph.size() * scale);
     target.setDevicePixelRatio(scale);

@@ -2,7 +2,7 @@
 #include "numerics/NumberText.h"
 #include "tests/qt/FakeMessageBoxes.h"
 #include "ui/qt/LocaleSeparator.h"
-#include "ui/qt/ou.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,7 +19,7 @@ namespace {
 const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "1",
                                 "100", "1",    "1", "1e5", "10",   "1"};
 
-void TypeMillionFrequencySweep(TForm1& window) {
+void TypeMillionFrequencySweep(MainWindow& window) {
     for (int row = 1; row <= 13; ++row)
         window.SetCellText(1, row, kStage[row - 1]);
     window.SetEditText(SweepEdit::EdOt, "1");
@@ -31,7 +31,7 @@ void TypeMillionFrequencySweep(TForm1& window) {
 // the result table has painted its first rows; then a jump to the last row, painted.
 void BM_MainWindowMillionFrequencies(benchmark::State& state) {
     FakeMessageBoxes boxes;
-    TForm1 window(boxes);
+    MainWindow window(boxes);
     window.show();
     QApplication::processEvents();
     auto* table = window.findChild<QTableView*>("SgResult");
@@ -77,7 +77,7 @@ BENCHMARK(BM_MainWindowMillionFrequencies)->Unit(benchmark::kMillisecond)->Itera
 void BM_MainWindowCopyMillionRows(benchmark::State& state) {
     SetDecimalSeparatorSource(&LocaleDecimalSeparator);
     FakeMessageBoxes boxes;
-    TForm1 window(boxes);
+    MainWindow window(boxes);
     window.show();
     TypeMillionFrequencySweep(window);
     window.findChild<QPushButton*>("BuRas")->click();

@@ -35,12 +35,12 @@ struct ProgramStart {
 struct BenchProgram : ProgramStart {
     CountingBoxes boxes;
     ProgramWindows windows{boxes};
-    TForm1& form = windows.Form1;
-    const HWND table = form.SgResult().Handle();
+    MainWindow& form = windows.Form1;
+    const HWND table = form.ResultGrid().Handle();
 };
 
 // A typical stage (gain about 100 up to some kHz) and the sweep 1 … `lastHertz` Hz, step 1 Hz.
-inline void EnterTypicalStage(TForm1& form, const std::string& lastHertz) {
+inline void EnterTypicalStage(MainWindow& form, const std::string& lastHertz) {
     static const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "10",
                                            "100", "1",    "1", "1e5", "10",   "1"};
     for (int row = 1; row <= 13; ++row)

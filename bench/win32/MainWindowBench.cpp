@@ -35,7 +35,7 @@ void Report(const char* what, std::vector<double> times) {
 
 int main() {
     BenchProgram program;
-    TForm1& form = program.form;
+    MainWindow& form = program.form;
     const HWND table = program.table;
     const HWND calculate = GetDlgItem(form.Handle(), Form1Controls::BuRas);
     ProcessPendingMessages();

@@ -89,7 +89,7 @@ double Seconds(std::chrono::steady_clock::duration duration) {
 
 int main() {
     BenchProgram program;
-    TForm1& form = program.form;
+    MainWindow& form = program.form;
     const HWND table = program.table;
     EnterTypicalStage(form, std::to_string(kRows));
 

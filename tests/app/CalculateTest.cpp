@@ -341,7 +341,7 @@ TEST_F(CalculationCommand, LogScaleIsTakenFromTheCheckBox) {
 
 TEST_F(CalculationCommand, ZeroCapacitanceStopsAtTheFirstFrequency) {
     window.logScaleChecked = true;
-    form.Button1Click(); // "график" takes the mode
+    form.ShowGraph(); // "график" takes the mode
     window.logScaleChecked = false;
     window.Type(kCalculatedStage, "10", "100", "10");
     window.grid[7][1] = "0"; // C2

@@ -32,7 +32,7 @@ struct CalculatingForm {
     void Press(SweepKind kind = SweepKind::Linear) {
         kind == SweepKind::Decade ? form.UseDecadeSweep() : form.UseLinearSweep();
         const SweepResult* before = &form.Result();
-        form.BuRasClick();
+        form.Calculate();
         resultsMade += &form.Result() != before;
     }
 

@@ -1,7 +1,7 @@
 #include "app/graph/GraphPicture.h"
 
 #include "numerics/FloatError.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

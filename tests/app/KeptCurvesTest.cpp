@@ -1,6 +1,6 @@
 #include "app/graph/KeptCurves.h"
 
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

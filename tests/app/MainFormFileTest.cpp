@@ -51,7 +51,7 @@ class MainFormFiles : public testing::Test {
         fs::remove_all(folder);
         fs::create_directories(folder);
         view.form = &form;
-        form.FormCreate();
+        form.Start();
         std::ofstream(stage, std::ios::binary)
             << "format = ou-stage 1\nR1 = 100\nfrom = 10\nto = 1E3\nstep = 10\n";
         std::ofstream(folder / PathFromUtf8("чужой.ou"), std::ios::binary) << "R1 = 1\n";
@@ -59,7 +59,7 @@ class MainFormFiles : public testing::Test {
     ~MainFormFiles() override { fs::remove_all(folder); }
     void Edit(const std::string& r1) {
         view.grid[1][1] = r1;
-        form.SgIshSetEditText(1, 1, r1);
+        form.ParameterEdited(1, 1, r1);
     }
     void Run(const char* text) {
         for (const Command<MainForm>& command : MainForm::Table())
@@ -83,7 +83,7 @@ TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
     store.files = {folder / PathFromUtf8("прежний.ou")};
     form.SetRecentFilesStore(store);
     view.Type(kTypicalStage, "10", "100", "10");
-    form.BuRasClick();
+    form.Calculate();
     ASSERT_GT(form.Results().FilledRows(), 0);
     chooser.answer = stage;
     boxes.answer = Answer::No;
@@ -155,7 +155,7 @@ TEST_P(CaptionAfterCalculation, FollowsTheRewrittenCells) {
     chooser.answer = stage;
     Run(kSaveAsCommand);
     ASSERT_EQ(view.caption, "каскад 1.ou — ОУ");
-    form.BuRasClick();
+    form.Calculate();
     EXPECT_EQ(view.caption, GetParam().mark + std::string("каскад 1.ou — ОУ"));
     EXPECT_EQ(form.Modified(), *GetParam().mark != '\0');
 }
@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(MainForm, CaptionAfterCalculation,
 TEST_F(MainFormFiles, TableOverTheOpenStageFileIsRefused) {
     form.OpenAtStart(stage);
     view.Type(kTypicalStage, "10", "1000", "10");
-    form.BuRasClick();
+    form.Calculate();
     ASSERT_GT(form.Results().FilledRows(), 0);
     // Under another spelling of the same name.
     chooser.answer = folder / "." / stage.filename();

@@ -76,16 +76,16 @@ class Presenters : public testing::Test {
     }
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
         view.Type(kTypicalStage, from, to, step);
-        form.BuRasClick();
+        form.Calculate();
     }
     void PressGraph() {
-        form.Button1Click();
+        form.ShowGraph();
         graphView.shown = view.graphShown > 0;
     }
     // The graph window's paint as the toolkit runs it; what it drew over the background.
     int Paint() {
         CountingSurface surface;
-        graph.FormPaint(surface, 771, 568);
+        graph.Paint(surface, 771, 568);
         graph.PaintFinished();
         return surface.marks;
     }
@@ -101,7 +101,7 @@ class Presenters : public testing::Test {
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
     SetDecimalSeparatorSource([] { return U','; });
-    form.FormCreate();
+    form.Start();
     EXPECT_EQ((Texts{form.Results().Cell(0, 0), form.Results().Cell(2, 0)}),
               (Texts{"частота, Гц", " |k|, дБ"}));
     EXPECT_EQ((Texts{view.grid[0][0], view.grid[0][1], view.grid[1][0], view.grid[13][0]}),
@@ -179,8 +179,8 @@ TEST_P(RowsReplaced, ClearTheSelection) {
 }
 
 const Replacing kReplacing[] = {
-    {"Reset", [](Presenters&, MainForm& form) { form.Button3Click(); }, 0, false},
-    {"Edit", [](Presenters&, MainForm& form) { form.SgIshSetEditText(1, 4, "9"); }, 0, true},
+    {"Reset", [](Presenters&, MainForm& form) { form.Reset(); }, 0, false},
+    {"Edit", [](Presenters&, MainForm& form) { form.ParameterEdited(1, 4, "9"); }, 0, true},
     {"NewResult", [](Presenters& p, MainForm&) { p.Calculate("10", "30", "10"); }, 3, true},
 };
 INSTANTIATE_TEST_SUITE_P(MainForm, RowsReplaced, testing::ValuesIn(kReplacing),

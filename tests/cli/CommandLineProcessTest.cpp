@@ -117,7 +117,7 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
         SetDecimalSeparatorSource([] { return U','; });
     // The same stage opened in the main window and calculated there.
     CalculatingForm window;
-    window.form.FormCreate();
+    window.form.Start();
     const Stage computed = *ReadStageFile(folder / fs::u8path(run.stage)).Loaded;
     PutStageIntoForm(window.window, computed);
     window.Press(computed.Sweep);

@@ -4,9 +4,9 @@
 
 #include "numerics/FloatError.h"
 #include "numerics/NumberText.h"
-#include "numerics/modOU.h"
-#include "numerics/modType.h"
-#include "plot/mGraf.h"
+#include "numerics/Rounding.h"
+#include "numerics/StageModel.h"
+#include "plot/Chart.h"
 
 #include <array>
 #include <bit>

@@ -1,5 +1,6 @@
+#include "numerics/Complex.h"
+
 #include "numerics/FloatError.h"
-#include "numerics/mdCmplx.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "numerics/modType.h"
+#include "numerics/Rounding.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,6 @@
+#include "numerics/StageModel.h"
+
 #include "numerics/FloatError.h"
-#include "numerics/modOU.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

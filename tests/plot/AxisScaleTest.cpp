@@ -1,5 +1,5 @@
 #include "numerics/FloatError.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,6 @@
+#include "plot/Chart.h"
+
 #include "numerics/FloatError.h"
-#include "plot/mGraf.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

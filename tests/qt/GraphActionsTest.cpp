@@ -1,8 +1,8 @@
 #include "FakeFileChooser.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
-#include "ui/qt/UnFGr.h"
-#include "ui/qt/ou.h"
+#include "ui/qt/GraphWindow.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -45,7 +45,7 @@ class GraphActionsTest : public QObject {
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<FakeFileChooser> chooser;
-    std::unique_ptr<TForm3> graph;
+    std::unique_ptr<GraphWindow> graph;
 
     QAction* Action(const QString& text) {
         for (QAction* action : graph->actions())
@@ -63,7 +63,7 @@ class GraphActionsTest : public QObject {
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser = std::make_unique<FakeFileChooser>();
-        graph = std::make_unique<TForm3>(*boxes);
+        graph = std::make_unique<GraphWindow>(*boxes);
         graph->SetFileChooser(*chooser);
     }
     void cleanup() {
@@ -141,8 +141,8 @@ class GraphActionsTest : public QObject {
     // A band-pass stage calculated in the main window; the box's numbers follow from its closed
     // form: fl = 100.198 Hz, fh = 10009.0 Hz, the peak K/(1 + fl/fh) at √(fl·fh).
     void characteristicPointsOfTheLastCalculation() {
-        TForm1 main(*boxes);
-        TForm3 shown(*boxes);
+        MainWindow main(*boxes);
+        GraphWindow shown(*boxes);
         main.SetGraphWindow(&shown);
         const QStringList stage = {"10",  "1e9", "1",    "99",  "1e9", "0.159", "1e-7",
                                    "1e9", "1e9", "1e-7", "1e5", "10",  "1"};
@@ -165,7 +165,7 @@ class GraphActionsTest : public QObject {
     }
 
     void errorInTheSearchGoesToTheErrorBox() {
-        TForm3 shown(*boxes);
+        GraphWindow shown(*boxes);
         auto result = std::make_shared<SweepResult>();
         // Converted parameters of a plausible stage, and samples that straddle 0 Hz: bisecting
         // between them evaluates the coupling capacitor at 0 Hz.

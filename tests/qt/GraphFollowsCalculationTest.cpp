@@ -3,7 +3,7 @@
 #include "WindowTestHelpers.h"
 #include "app/graph/KeptCurves.h"
 #include "numerics/NumberText.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 #include "ui/qt/StartUp.h"
 
 #include <QCheckBox>

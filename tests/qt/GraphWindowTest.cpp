@@ -1,8 +1,9 @@
+#include "ui/qt/GraphWindow.h"
+
 #include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
-#include "plot/mGraf.h"
-#include "ui/qt/UnFGr.h"
-#include "ui/qt/ou.h"
+#include "plot/Chart.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QCheckBox>
 #include <QImage>
@@ -58,7 +59,7 @@ class GraphWindowTest : public QObject {
 
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
-    std::unique_ptr<TForm3> graph;
+    std::unique_ptr<GraphWindow> graph;
 
     QImage Render() { return graph->grab().toImage(); }
 
@@ -77,7 +78,7 @@ class GraphWindowTest : public QObject {
   private slots:
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
-        graph = std::make_unique<TForm3>(*boxes);
+        graph = std::make_unique<GraphWindow>(*boxes);
     }
     void cleanup() {
         graph.reset();
@@ -207,8 +208,8 @@ class GraphWindowTest : public QObject {
     }
 
     void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {
-        TForm1 main(*boxes);
-        TForm3 shown(*boxes);
+        MainWindow main(*boxes);
+        GraphWindow shown(*boxes);
         main.SetGraphWindow(&shown);
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         QVERIFY(!main.Form().LogScale()); // ticking alone changes nothing

@@ -60,7 +60,7 @@ class HelpAndStartUpTest : public QObject {
     }
 
     void helpWindowAsLaidOut() {
-        TForm2 help;
+        HelpWindow help;
         QCOMPARE(help.size(), QSize(698, 446));
         QCOMPARE(help.pos(), QPoint(192, 114));
         auto* picture = help.findChild<QLabel*>("Image1");

@@ -1,10 +1,11 @@
+#include "ui/qt/MainWindow.h"
+
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "app/presenters/MainLayout.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
-#include "ui/qt/ou.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -27,7 +28,7 @@ class MainWindowTest : public QObject {
 
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     template <class T> T* Control(const char* name) {
         T* control = window->findChild<T*>(QLatin1String(name));
@@ -35,17 +36,17 @@ class MainWindowTest : public QObject {
             qFatal("no control %s", name);
         return control;
     }
-    QTableWidget* SgIsh() { return Control<QTableWidget>("SgIsh"); }
-    QTableView* SgResult() { return Control<QTableView>("SgResult"); }
+    QTableWidget* ParameterGrid() { return Control<QTableWidget>("SgIsh"); }
+    QTableView* ResultGrid() { return Control<QTableView>("SgResult"); }
     QPushButton* Button(const char* name) { return Control<QPushButton>(name); }
-    QAbstractItemModel* Results() { return SgResult()->model(); }
+    QAbstractItemModel* Results() { return ResultGrid()->model(); }
     QString ResultCell(int row, int column) { return ModelCell(Results(), row - 1, column); }
     int ResultRowCount() { return Results()->rowCount() + 1; } // with the heading row
 
     void TypeCircuit(const QStringList& parameters, const QString& from, const QString& to,
                      const QString& step) {
         for (int row = 1; row <= 13; ++row)
-            TypeIntoCell(SgIsh(), row, 1, parameters[row - 1]);
+            TypeIntoCell(ParameterGrid(), row, 1, parameters[row - 1]);
         TypeInto(Control<QLineEdit>("EdOt"), from);
         TypeInto(Control<QLineEdit>("EdDo"), to);
         TypeInto(Control<QLineEdit>("EdDf"), step);
@@ -56,7 +57,7 @@ class MainWindowTest : public QObject {
     void init() {
         SetDecimalSeparatorSource(nullptr);
         boxes = std::make_unique<FakeMessageBoxes>();
-        window = std::make_unique<TForm1>(*boxes);
+        window = std::make_unique<MainWindow>(*boxes);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -69,16 +70,16 @@ class MainWindowTest : public QObject {
 
     void startUpShowsEmptyForm() {
         QCOMPARE(window->windowTitle(), QString("ОУ"));
-        QCOMPARE(SgIsh()->item(0, 0)->text(), QString("параметр"));
-        QCOMPARE(SgIsh()->item(0, 1)->text(), QString("значение"));
+        QCOMPARE(ParameterGrid()->item(0, 0)->text(), QString("параметр"));
+        QCOMPARE(ParameterGrid()->item(0, 1)->text(), QString("значение"));
         const QStringList names = {"R1,кОм", "R2,кОм",     "R3,кОм", "R4,кОм", "R5,кОм",
                                    "C1,мкФ", "C2,пФ",      "C3,мкФ", "C4,пФ",  "C5,пФ",
                                    "k0,раз", "Rвх оу,МОм", "f1,МГц"};
         for (int row = 1; row <= 13; ++row) {
-            QCOMPARE(SgIsh()->item(row, 0)->text(), names[row - 1]);
-            QCOMPARE(SgIsh()->item(row, 1)->text(), QString());
-            QVERIFY(SgIsh()->item(row, 1)->flags() & Qt::ItemIsEditable);
-            QVERIFY(!(SgIsh()->item(row, 0)->flags() & Qt::ItemIsEditable));
+            QCOMPARE(ParameterGrid()->item(row, 0)->text(), names[row - 1]);
+            QCOMPARE(ParameterGrid()->item(row, 1)->text(), QString());
+            QVERIFY(ParameterGrid()->item(row, 1)->flags() & Qt::ItemIsEditable);
+            QVERIFY(!(ParameterGrid()->item(row, 0)->flags() & Qt::ItemIsEditable));
         }
         QCOMPARE(ResultRowCount(), 5);
         QCOMPARE(Results()->headerData(0, Qt::Horizontal).toString(), QString("частота, Гц"));
@@ -91,18 +92,18 @@ class MainWindowTest : public QObject {
         QVERIFY(!Control<QCheckBox>("CheckBox1")->isChecked());
         QCOMPARE(Control<QLabel>("Label3")->text(), QString("разделитель - ."));
         QCOMPARE(Button("Button2")->toolTip(), QString("есть вопросы?.. тычь сюда"));
-        QCOMPARE(SgIsh()->columnWidth(0), 92);
-        QCOMPARE(SgIsh()->columnWidth(1), 104);
+        QCOMPARE(ParameterGrid()->columnWidth(0), 92);
+        QCOMPARE(ParameterGrid()->columnWidth(1), 104);
     }
 
     void separatorLabelFollowsTheLocale() {
         SetDecimalSeparatorSource([] { return U','; });
-        TForm1 commaWindow(*boxes);
+        MainWindow commaWindow(*boxes);
         QCOMPARE(commaWindow.findChild<QLabel*>("Label3")->text(), QString("разделитель - ,"));
         SetDecimalSeparatorSource(nullptr);
     }
 
-    // ou.ui lays the window out as the layout table does.
+    // MainWindow.ui lays the window out as the layout table does.
     void layout_data() {
         QTest::addColumn<int>("index");
         for (size_t i = 0; i < kMainControls.size(); ++i)
@@ -118,7 +119,7 @@ class MainWindowTest : public QObject {
         control->ensurePolished();
         QRect shown = control->geometry();
         if (QLatin1String(c.Name) == "Label3") {
-            // It grows with the text FormCreate writes into it.
+            // It grows with the text Start writes into it.
             QVERIFY(shown.width() >= c.Bounds.Width);
             shown.setWidth(c.Bounds.Width);
         } else {
@@ -178,7 +179,7 @@ class MainWindowTest : public QObject {
         }
         QVERIFY(Button("Button1")->isEnabled());
         // Every entry is rewritten in normal form.
-        QCOMPARE(SgIsh()->item(11, 1)->text(), QString("100000"));
+        QCOMPARE(ParameterGrid()->item(11, 1)->text(), QString("100000"));
     }
 
     void keystrokeInParameterGridInvalidatesResults() {
@@ -187,7 +188,7 @@ class MainWindowTest : public QObject {
         QVERIFY(Button("Button1")->isEnabled());
         QVERIFY(!ResultCell(3, 1).isEmpty());
         // One key, editor still open: the table is already empty.
-        TypeIntoCell(SgIsh(), 4, 1, "9", false);
+        TypeIntoCell(ParameterGrid(), 4, 1, "9", false);
         QCOMPARE(ResultRowCount(), 11);
         for (int column = 0; column < 3; ++column)
             QCOMPARE(ResultCell(3, column), QString());
@@ -215,8 +216,8 @@ class MainWindowTest : public QObject {
             for (int column = 0; column < 3; ++column)
                 QCOMPARE(ResultCell(row, column), QString());
         for (int row = 1; row <= 13; ++row)
-            QCOMPARE(SgIsh()->item(row, 1)->text(), QString());
-        QCOMPARE(SgIsh()->item(1, 0)->text(), QString("R1,кОм"));
+            QCOMPARE(ParameterGrid()->item(row, 1)->text(), QString());
+        QCOMPARE(ParameterGrid()->item(1, 0)->text(), QString("R1,кОм"));
         QVERIFY(!Button("Button1")->isEnabled());
         QCOMPARE(Control<QLineEdit>("EdOt")->text(), QString("10"));
     }
@@ -255,7 +256,7 @@ class MainWindowTest : public QObject {
         Click("BuRas");
         QCOMPARE(ResultRowCount(), 200001);
         QCOMPARE(ResultCell(200000, 0), QString("200000"));
-        SgResult()->scrollToBottom();
+        ResultGrid()->scrollToBottom();
         QVERIFY(!ResultCell(200000, 2).isEmpty());
     }
 

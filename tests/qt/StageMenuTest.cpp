@@ -3,7 +3,7 @@
 #include "WindowTestHelpers.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
-#include "ui/qt/ou.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QTemporaryDir>
 
@@ -22,10 +22,10 @@ class StageMenuTest : public QObject {
     std::filesystem::path stage;
     std::unique_ptr<FakeMessageBoxes> boxes;
     FakeFileChooser chooser;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
-    QTableWidget* SgIsh() { return window->findChild<QTableWidget*>("SgIsh"); }
-    QString R1() { return SgIsh()->item(1, 1)->text(); }
+    QTableWidget* ParameterGrid() { return window->findChild<QTableWidget*>("SgIsh"); }
+    QString R1() { return ParameterGrid()->item(1, 1)->text(); }
     bool StageHolds(const std::string& line) {
         std::ifstream in(stage, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
@@ -38,7 +38,7 @@ class StageMenuTest : public QObject {
         std::ofstream(stage) << "format = ou-stage 1\nR1 = 100\nfrom = 10\n";
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser.asked.clear();
-        window = std::make_unique<TForm1>(*boxes);
+        window = std::make_unique<MainWindow>(*boxes);
         window->SetFileChooser(chooser);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
@@ -68,7 +68,7 @@ class StageMenuTest : public QObject {
     // With the cell's editor still open: the stage saved is what the user sees.
     void typingMarksTheCaptionAndCtrlSSaves() {
         window->Form().OpenAtStart(stage);
-        TypeIntoCell(SgIsh(), 1, 1, "5", false);
+        TypeIntoCell(ParameterGrid(), 1, 1, "5", false);
         QCOMPARE(window->windowTitle(), QString("*каскад 1.ou — ОУ"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
         QVERIFY(StageHolds("R1 = 5\n"));
@@ -77,7 +77,7 @@ class StageMenuTest : public QObject {
 
     void escapeTakesTheTypingBack() {
         window->Form().OpenAtStart(stage);
-        TypeIntoCell(SgIsh(), 1, 1, "5", false);
+        TypeIntoCell(ParameterGrid(), 1, 1, "5", false);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(R1(), QString("100"));
         QCOMPARE(window->windowTitle(), QString("каскад 1.ou — ОУ"));
@@ -96,7 +96,7 @@ class StageMenuTest : public QObject {
         QFETCH(bool, closes);
         QFETCH(QString, savedR1);
         window->Form().OpenAtStart(stage);
-        TypeIntoCell(SgIsh(), 1, 1, "5");
+        TypeIntoCell(ParameterGrid(), 1, 1, "5");
         boxes->answer = answer;
         QCOMPARE(window->close(), closes);
         QCOMPARE(boxes->questions, QStringList{"Сохранить изменения в «каскад 1.ou»?"});

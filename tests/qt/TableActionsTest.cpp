@@ -2,7 +2,7 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "numerics/NumberText.h"
-#include "ui/qt/ou.h"
+#include "ui/qt/MainWindow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -31,11 +31,11 @@ class TableActionsTest : public QObject {
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<FakeFileChooser> chooser;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
 
-    QTableView* SgResult() { return window->findChild<QTableView*>("SgResult"); }
+    QTableView* ResultGrid() { return window->findChild<QTableView*>("SgResult"); }
     QString Shown(int modelRow, int column) {
-        return ModelCell(SgResult()->model(), modelRow, column);
+        return ModelCell(ResultGrid()->model(), modelRow, column);
     }
     QString Clipboard() { return QGuiApplication::clipboard()->text(); }
 
@@ -51,32 +51,32 @@ class TableActionsTest : public QObject {
         window->SetEditText(SweepEdit::EdDo, to.toStdString());
         window->SetEditText(SweepEdit::EdDf, step.toStdString());
         QTest::mouseClick(window->findChild<QPushButton*>("BuRas"), Qt::LeftButton);
-        QCOMPARE(SgResult()->model()->rowCount(), rows);
+        QCOMPARE(ResultGrid()->model()->rowCount(), rows);
     }
     void Press(Qt::Key key) {
-        SgResult()->setFocus();
-        QTest::keyClick(SgResult(), key, Qt::ControlModifier);
+        ResultGrid()->setFocus();
+        QTest::keyClick(ResultGrid(), key, Qt::ControlModifier);
     }
     // The rows as the grid shows them, cells joined by `separator`.
     QStringList ShownRows(const QString& separator) {
         QStringList rows;
-        for (int row = 0; row < SgResult()->model()->rowCount(); ++row)
+        for (int row = 0; row < ResultGrid()->model()->rowCount(); ++row)
             rows << QStringList{Shown(row, 0), Shown(row, 1), Shown(row, 2)}.join(separator);
         return rows;
     }
     void ClickCell(int row, int column, Qt::KeyboardModifiers keys = {}) {
-        const QModelIndex cell = SgResult()->model()->index(row, column);
-        QTest::mouseClick(SgResult()->viewport(), Qt::LeftButton, keys,
-                          SgResult()->visualRect(cell).center());
+        const QModelIndex cell = ResultGrid()->model()->index(row, column);
+        QTest::mouseClick(ResultGrid()->viewport(), Qt::LeftButton, keys,
+                          ResultGrid()->visualRect(cell).center());
     }
-    QStringList MenuTexts() { return ::ContextMenuTexts(SgResult()->viewport(), QPoint(20, 20)); }
+    QStringList MenuTexts() { return ::ContextMenuTexts(ResultGrid()->viewport(), QPoint(20, 20)); }
 
   private slots:
     void init() {
         SetDecimalSeparatorSource(nullptr);
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser = std::make_unique<FakeFileChooser>();
-        window = std::make_unique<TForm1>(*boxes);
+        window = std::make_unique<MainWindow>(*boxes);
         window->SetFileChooser(*chooser);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -93,7 +93,7 @@ class TableActionsTest : public QObject {
         Press(Qt::Key_A);
         Press(Qt::Key_C);
         QCOMPARE(Clipboard(), kSentinel);
-        QVERIFY(SgResult()->selectionModel()->selection().isEmpty());
+        QVERIFY(ResultGrid()->selectionModel()->selection().isEmpty());
         QCOMPARE(MenuTexts(), QStringList({"Копировать (disabled)", "Выделить всё (disabled)",
                                            "Сохранить таблицу… (disabled)"}));
     }
@@ -110,9 +110,9 @@ class TableActionsTest : public QObject {
     void copyOfABlockBelowTheTopHasNoHeading() {
         SetDecimalSeparatorSource([] { return U','; });
         Calculate("10", "30", "10");
-        const QAbstractItemModel* model = SgResult()->model();
-        SgResult()->selectionModel()->select(QItemSelection(model->index(1, 1), model->index(2, 2)),
-                                             QItemSelectionModel::Select);
+        const QAbstractItemModel* model = ResultGrid()->model();
+        ResultGrid()->selectionModel()->select(
+            QItemSelection(model->index(1, 1), model->index(2, 2)), QItemSelectionModel::Select);
         Press(Qt::Key_C);
         QCOMPARE(Clipboard(),
                  Shown(1, 1) + "\t" + Shown(1, 2) + "\n" + Shown(2, 1) + "\t" + Shown(2, 2));
@@ -127,7 +127,7 @@ class TableActionsTest : public QObject {
         ClickCell(2, 0, Qt::ControlModifier);
         ClickCell(1, 1, Qt::ShiftModifier);
         ClickCell(1, 2, Qt::ControlModifier | Qt::ShiftModifier);
-        const QItemSelection selection = SgResult()->selectionModel()->selection();
+        const QItemSelection selection = ResultGrid()->selectionModel()->selection();
         QCOMPARE(selection.size(), 1);
         QStringList rows;
         for (int row = selection[0].top(); row <= selection[0].bottom(); ++row) {
@@ -156,7 +156,7 @@ class TableActionsTest : public QObject {
         Calculate("10", "50", "10", 5);
         Press(Qt::Key_A);
         Calculate("10", "100", "10", 10);
-        QVERIFY(SgResult()->selectionModel()->selectedIndexes().size() <= 1);
+        QVERIFY(ResultGrid()->selectionModel()->selectedIndexes().size() <= 1);
         Press(Qt::Key_C);
         QVERIFY(!Clipboard().contains('\n'));
     }
@@ -164,7 +164,7 @@ class TableActionsTest : public QObject {
     void contextMenuOffersTheActionsWithTheirShortcuts() {
         Calculate("10", "30", "10");
         QCOMPARE(MenuTexts(), QStringList({"Копировать", "Выделить всё", "Сохранить таблицу…"}));
-        const QList<QAction*> actions = SgResult()->actions();
+        const QList<QAction*> actions = ResultGrid()->actions();
         QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->shortcut(), QKeySequence(QKeySequence::Copy));
         QCOMPARE(actions[1]->shortcut(), QKeySequence(QKeySequence::SelectAll));
@@ -219,7 +219,7 @@ class TableActionsTest : public QObject {
         Press(Qt::Key_A);
         Press(Qt::Key_C);
         QCOMPARE(Clipboard(), kSentinel);
-        for (const QAction* action : SgResult()->actions())
+        for (const QAction* action : ResultGrid()->actions())
             QVERIFY(!action->isEnabled());
     }
 };

@@ -1,7 +1,7 @@
 #include "WindowTestHelpers.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
-#include "numerics/modType.h"
+#include "numerics/Rounding.h"
 
 namespace {
 
@@ -58,8 +58,8 @@ TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
     ASSERT_TRUE(GraphEnabled());
     ASSERT_NE(ResultCell(1, 3), "");
     // One key, the editor still open: the table is already empty.
-    TypeIntoCell(Form1().SgIsh(), 1, 4, "9", false);
-    EXPECT_TRUE(Form1().SgIsh().Editing());
+    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "9", false);
+    EXPECT_TRUE(Form1().ParameterGrid().Editing());
     EXPECT_EQ(ResultRowCount(), 11);
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(ResultCell(column, 3), "");
@@ -67,8 +67,8 @@ TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
     EXPECT_EQ(Form1().CellText(1, 4), "9");
     // The calculation state itself stays for the graph.
     EXPECT_EQ(Form1().Result().Count(), 10);
-    Key(Form1().SgIsh().Editor(), VK_RETURN);
-    EXPECT_FALSE(Form1().SgIsh().Editing());
+    Key(Form1().ParameterGrid().Editor(), VK_RETURN);
+    EXPECT_FALSE(Form1().ParameterGrid().Editing());
 }
 
 TEST_F(Calculation, SweepFieldsAndCheckBoxLeaveTheResults) {
@@ -97,20 +97,20 @@ TEST_F(Calculation, ResetEmptiesValuesAndRowsButKeepsTheRowCount) {
 }
 
 TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
-    TypeIntoCell(Form1().SgIsh(), 1, 2, "47", false);
+    TypeIntoCell(Form1().ParameterGrid(), 1, 2, "47", false);
     Click(Control(Id::Button3));
     EXPECT_EQ(Form1().CellText(1, 2), "");
-    if (Form1().SgIsh().Editing()) {
-        EXPECT_EQ(Text(Form1().SgIsh().Editor()), "");
+    if (Form1().ParameterGrid().Editing()) {
+        EXPECT_EQ(Text(Form1().ParameterGrid().Editor()), "");
     }
 }
 
 TEST_F(Calculation, EscapeRestoresTheCellAsItWas) {
-    TypeIntoCell(Form1().SgIsh(), 1, 5, "1000");
-    TypeIntoCell(Form1().SgIsh(), 1, 5, "22", false);
+    TypeIntoCell(Form1().ParameterGrid(), 1, 5, "1000");
+    TypeIntoCell(Form1().ParameterGrid(), 1, 5, "22", false);
     EXPECT_EQ(Form1().CellText(1, 5), "22");
-    Key(Form1().SgIsh().Editor(), VK_ESCAPE);
-    EXPECT_FALSE(Form1().SgIsh().Editing());
+    Key(Form1().ParameterGrid().Editor(), VK_ESCAPE);
+    EXPECT_FALSE(Form1().ParameterGrid().Editing());
     EXPECT_EQ(Form1().CellText(1, 5), "1000");
 }
 
@@ -130,7 +130,7 @@ TEST_P(Refusals, ShowTheirMessageAndKeepTheTable) {
     const std::string before = ResultCell(1, 5);
     const Refusal& r = GetParam();
     if (r.row != 0)
-        TypeIntoCell(Form1().SgIsh(), 1, r.row, r.value);
+        TypeIntoCell(Form1().ParameterGrid(), 1, r.row, r.value);
     else
         TypeInto(Control(r.edit), r.value);
     // Typing a parameter clears the table; a sweep field does not.

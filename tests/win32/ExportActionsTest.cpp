@@ -21,14 +21,14 @@ class ExportActions : public ProgramTest {
         Click(Control(Id::BuRas));
         ASSERT_EQ(Form1().Results().FilledRows(), Form1().Result().Count());
     }
-    HWND Grid() { return Form1().SgResult().Handle(); }
+    HWND Grid() { return Form1().ResultGrid().Handle(); }
     HWND Graph() { return windows->Form3.Handle(); }
 };
 
 TEST_F(ExportActions, CtrlAThenCtrlCCopiesTheWholeTableWithItsHeading) {
     Calculate("10", "100", "10");
     ControlKey(Grid(), 'A');
-    const GridRange all = Form1().SgResult().Selection();
+    const GridRange all = Form1().ResultGrid().Selection();
     EXPECT_EQ(all, (GridRange{0, 1, 2, 10}));
     ControlKey(Grid(), 'C');
     const std::wstring text = ClipboardText();
@@ -44,7 +44,7 @@ TEST_F(ExportActions, CtrlAThenCtrlCCopiesTheWholeTableWithItsHeading) {
 
 TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
     Calculate("10", "100", "10");
-    TypeIntoCell(Form1().SgIsh(), 1, 4, "9"); // an edit empties the table
+    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "9"); // an edit empties the table
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
@@ -58,14 +58,14 @@ TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
 TEST_F(ExportActions, ClicksSelectOneRectangleAndCtrlCCopiesExactlyIt) {
     Calculate("10", "100", "10");
     const auto click = [&](int column, int row, WPARAM keys = 0) {
-        const RECT cell = Form1().SgResult().CellRect(column, row);
+        const RECT cell = Form1().ResultGrid().CellRect(column, row);
         ClickAt(Grid(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2}, keys);
     };
     click(1, 2);
     click(0, 4, MK_CONTROL);
     click(1, 5, MK_SHIFT);
     click(2, 6, MK_CONTROL | MK_SHIFT);
-    const GridRange selected = Form1().SgResult().Selection();
+    const GridRange selected = Form1().ResultGrid().Selection();
     EXPECT_EQ(selected, (GridRange{0, 4, 2, 6}));
     std::string expected;
     for (int row = selected.Top; row <= selected.Bottom; ++row)
@@ -95,7 +95,7 @@ TEST_F(ExportActions, NewResultClearsTheSelection) {
     TypeInto(Control(Id::EdDo), "100");
     Click(Control(Id::BuRas));
     ASSERT_EQ(Form1().Results().FilledRows(), 10);
-    const GridRange selected = Form1().SgResult().Selection();
+    const GridRange selected = Form1().ResultGrid().Selection();
     EXPECT_EQ(selected.Left, selected.Right);
     EXPECT_EQ(selected.Top, selected.Bottom);
     ControlKey(Grid(), 'C');

@@ -2,7 +2,7 @@
 #include "WindowTestHelpers.h"
 #include "app/graph/GraphPicture.h"
 #include "app/graph/KeptCurves.h"
-#include "plot/mGraf.h"
+#include "plot/Chart.h"
 
 #include <algorithm>
 #include <string_view>
@@ -72,7 +72,7 @@ void ChooseFromContextMenu(HWND window, std::string_view text) {
                  MAKELPARAM(screen.x, screen.y));
 }
 
-class GraphWindow : public ProgramTest {
+class GraphWindowOnScreen : public ProgramTest {
   protected:
     HWND Graph() { return windows->Form3.Handle(); }
 
@@ -121,7 +121,7 @@ class GraphWindow : public ProgramTest {
     }
 };
 
-TEST_F(GraphWindow, RatioOverFrequency) {
+TEST_F(GraphWindowOnScreen, RatioOverFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     EXPECT_TRUE(IsWindowVisible(Graph()));
     EXPECT_FALSE(Form1().Form().LogScale());
@@ -139,7 +139,7 @@ TEST_F(GraphWindow, RatioOverFrequency) {
     EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
 }
 
-TEST_F(GraphWindow, DecibelsOverLogFrequency) {
+TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", true);
     EXPECT_TRUE(Form1().Form().LogScale());
     Canvas image(763, 534);
@@ -149,7 +149,7 @@ TEST_F(GraphWindow, DecibelsOverLogFrequency) {
     EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
 }
 
-TEST_F(GraphWindow, GraphButtonTakesTheCheckBoxAtOnce) {
+TEST_F(GraphWindowOnScreen, GraphButtonTakesTheCheckBoxAtOnce) {
     CalculateAndShowGraph("10", "1000", "10", false);
     Click(Control(Id::CheckBox1));
     EXPECT_FALSE(Form1().Form().LogScale()); // ticking alone changes nothing
@@ -160,7 +160,7 @@ TEST_F(GraphWindow, GraphButtonTakesTheCheckBoxAtOnce) {
     ExpectChart(image, Expected());
 }
 
-TEST_F(GraphWindow, OpenGraphFollowsTheNextCalculation) {
+TEST_F(GraphWindowOnScreen, OpenGraphFollowsTheNextCalculation) {
     CalculateAndShowGraph("10", "1000", "10", false);
     UpdateWindow(Graph());
     TypeInto(Control(Id::EdDo), "5000");
@@ -173,7 +173,7 @@ TEST_F(GraphWindow, OpenGraphFollowsTheNextCalculation) {
     ExpectChart(image, Expected());
 }
 
-TEST_F(GraphWindow, FailedPaintIsReportedOnceUntilTheNextCalculation) {
+TEST_F(GraphWindowOnScreen, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     // The sweep stops at 0 Hz; its first two frequencies are negative, which has no logarithm.
     CalculateAndShowGraph("-20", "20", "10", true);
     UpdateWindow(Graph());
@@ -202,7 +202,7 @@ TEST_F(GraphWindow, FailedPaintIsReportedOnceUntilTheNextCalculation) {
 // A calculation stopped by a floating-point error while the graph is open in decibels over log f
 // of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
 // while it was up; the graph then shows its background, with no second box.
-TEST_F(GraphWindow, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph) {
+TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph) {
     boxes.whileShown = ProcessPendingMessages; // as a modal box does
     CalculateAndShowGraph("10", "100000", "1000", true);
     UpdateWindow(Graph());
@@ -222,10 +222,10 @@ TEST_F(GraphWindow, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph) {
 
 // "Запомнить кривую" from the context menu: after R4 is changed and "расчет" pressed, the kept
 // curve is drawn beside the current one in its colour, until "Забыть кривые".
-TEST_F(GraphWindow, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
+TEST_F(GraphWindowOnScreen, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     ChooseFromContextMenu(Graph(), kRememberCurveCommand);
-    TypeIntoCell(Form1().SgIsh(), 1, 4, "150"); // R4, kΩ
+    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "150"); // R4, kΩ
     Click(Control(Id::BuRas));
     const Rgb first = kKeptCurveColors[0];
     const COLORREF kept = RGB(first.Red, first.Green, first.Blue);
@@ -241,7 +241,7 @@ TEST_F(GraphWindow, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
     EXPECT_FALSE(one.HasColor(one.Area(), kept));
 }
 
-TEST_F(GraphWindow, TitleFollowsAnEnlargedWindow) {
+TEST_F(GraphWindowOnScreen, TitleFollowsAnEnlargedWindow) {
     CalculateAndShowGraph("10", "1000", "10", false);
     RECT frame = {};
     GetWindowRect(Graph(), &frame);

@@ -92,12 +92,14 @@ TEST_P(HelpWindowKey, ClosesIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EnterAndEscape, HelpWindowKey, testing::Values(VK_RETURN, VK_ESCAPE),
-                         [](const auto& info) { return info.param == VK_RETURN ? "Enter" : "Escape"; });
+                         [](const auto& info) {
+                             return info.param == VK_RETURN ? "Enter" : "Escape";
+                         });
 
 using ParameterGrid = ProgramTest;
 
 TEST_F(ParameterGrid, OneCtrlVPastesIntoIt) {
-    Grid& grid = Form1().SgIsh();
+    Grid& grid = Form1().ParameterGrid();
     const RECT cell = grid.CellRect(1, 3);
     ClickAt(grid.Handle(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
     ASSERT_TRUE(PutTextOnClipboard(nullptr, "4,7"));

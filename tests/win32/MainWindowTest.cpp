@@ -58,7 +58,7 @@ TEST_P(MainWindowControls, StandAsLaidOut) {
     ASSERT_NE(control, nullptr);
     Bounds bounds = ChildBounds(control);
     if (std::string(c.Name) == "Label3") {
-        // It grows with the text FormCreate writes into it.
+        // It grows with the text Start writes into it.
         EXPECT_GE(bounds.Width, c.Bounds.Width);
         bounds.Width = c.Bounds.Width;
     } else {
@@ -87,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(Layout, MainWindowControls,
                              return std::string(kMainControls[info.param].Name);
                          });
 
-using MainWindow = ProgramTest;
+using MainWindowOnScreen = ProgramTest;
 
-TEST_F(MainWindow, StartsWithAnEmptyForm) {
+TEST_F(MainWindowOnScreen, StartsWithAnEmptyForm) {
     const std::array<const char*, 13> names = {"R1,кОм", "R2,кОм",     "R3,кОм", "R4,кОм", "R5,кОм",
                                                "C1,мкФ", "C2,пФ",      "C3,мкФ", "C4,пФ",  "C5,пФ",
                                                "k0,раз", "Rвх оу,МОм", "f1,МГц"};
@@ -105,10 +105,10 @@ TEST_F(MainWindow, StartsWithAnEmptyForm) {
     EXPECT_EQ(ResultCell(2, 0), " |k|, дБ");
     EXPECT_EQ(ResultCell(0, 1), "");
     // The name column was widened at creation; the result columns are as laid out.
-    EXPECT_EQ(Form1().SgIsh().ColumnWidth(0), 92);
-    EXPECT_EQ(Form1().SgIsh().ColumnWidth(1), 104);
+    EXPECT_EQ(Form1().ParameterGrid().ColumnWidth(0), 92);
+    EXPECT_EQ(Form1().ParameterGrid().ColumnWidth(1), 104);
     for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(Form1().SgResult().ColumnWidth(column), kResultColumnWidths[size_t(column)]);
+        EXPECT_EQ(Form1().ResultGrid().ColumnWidth(column), kResultColumnWidths[size_t(column)]);
     EXPECT_FALSE(IsWindowEnabled(Control(Id::Button1)));
     EXPECT_EQ(SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     // All fourteen parameter rows fit: no scroll bar.
@@ -116,7 +116,7 @@ TEST_F(MainWindow, StartsWithAnEmptyForm) {
     EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
-TEST_F(MainWindow, SeparatorLabelNamesTheLocaleSeparatorAndGrowsWithIt) {
+TEST_F(MainWindowOnScreen, SeparatorLabelNamesTheLocaleSeparatorAndGrowsWithIt) {
     EXPECT_EQ(Text(Control(Id::Label3)), "разделитель - .");
     const Bounds label = ChildBounds(Control(Id::Label3));
     EXPECT_EQ(label.Left, 408);
@@ -127,12 +127,12 @@ TEST_F(MainWindow, SeparatorLabelNamesTheLocaleSeparatorAndGrowsWithIt) {
               std::max<int>(48, TextSize(Control(Id::Label3), font, "разделитель - .").cx));
 
     SetDecimalSeparatorSource([] { return U','; });
-    TForm1 comma(boxes);
+    MainWindow comma(boxes);
     EXPECT_EQ(Text(GetDlgItem(comma.Handle(), Id::Label3)), "разделитель - ,");
     SetDecimalSeparatorSource(nullptr);
 }
 
-TEST_F(MainWindow, TabOrderAsLaidOut) {
+TEST_F(MainWindowOnScreen, TabOrderAsLaidOut) {
     // The dialog manager moves focus in the order the children stand: the focusable controls in
     // the order they are laid out.
     std::vector<int> expected;
@@ -149,7 +149,7 @@ TEST_F(MainWindow, TabOrderAsLaidOut) {
     EXPECT_EQ(order, expected);
 }
 
-TEST_F(MainWindow, TabMovesThroughTheControlsPastTheDisabledOne) {
+TEST_F(MainWindowOnScreen, TabMovesThroughTheControlsPastTheDisabledOne) {
     SetFocus(Control(Id::BuRas));
     ASSERT_EQ(GetFocus(), Control(Id::BuRas));
     std::vector<int> visited;
@@ -162,7 +162,7 @@ TEST_F(MainWindow, TabMovesThroughTheControlsPastTheDisabledOne) {
                                          Id::EdOt, Id::EdDo, Id::EdDf, Id::CheckBox1, Id::BuRas}));
 }
 
-TEST_F(MainWindow, KeepsItsFocusWhileAnotherWindowIsActive) {
+TEST_F(MainWindowOnScreen, KeepsItsFocusWhileAnotherWindowIsActive) {
     // "расчет" is the first control of the tab order.
     EXPECT_EQ(GetFocus(), Control(Id::BuRas));
     // "??" takes the focus as it is clicked, and the help window comes to the front.
@@ -178,22 +178,22 @@ TEST_F(MainWindow, KeepsItsFocusWhileAnotherWindowIsActive) {
     EXPECT_EQ(GetFocus(), Control(Id::EdDo));
 }
 
-TEST_F(MainWindow, KeyboardEditsAParameterThroughTheMessageLoop) {
+TEST_F(MainWindowOnScreen, KeyboardEditsAParameterThroughTheMessageLoop) {
     SetFocus(Control(Id::SgIsh));
     PressKey(VK_DOWN); // from the first value down to R2
     TypeCharacters(GetFocus(), "4");
-    ASSERT_TRUE(Form1().SgIsh().Editing());
+    ASSERT_TRUE(Form1().ParameterGrid().Editing());
     TypeCharacters(GetFocus(), "7");
     // Enter ends the edit in the grid; it presses no button.
     PressKey(VK_RETURN);
-    EXPECT_FALSE(Form1().SgIsh().Editing());
+    EXPECT_FALSE(Form1().ParameterGrid().Editing());
     EXPECT_EQ(Form1().CellText(1, 2), "47");
     EXPECT_EQ(GetFocus(), Control(Id::SgIsh));
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), Control(Id::Button3));
 }
 
-TEST_F(MainWindow, QuestionMarksButtonHasItsHoverHint) {
+TEST_F(MainWindowOnScreen, QuestionMarksButtonHasItsHoverHint) {
     HWND tooltip = nullptr;
     for (HWND candidate : ThreadWindowsOfClass(TOOLTIPS_CLASSW))
         if (GetWindow(candidate, GW_OWNER) == Form1().Handle())

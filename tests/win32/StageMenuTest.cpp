@@ -43,9 +43,9 @@ TEST_F(StageMenu, OpensByTheMenuItemAndAtStart) {
 
 TEST_F(StageMenu, TypingMarksTheCaptionAndCtrlSSaves) {
     Form1().Form().OpenAtStart(file.path);
-    TypeIntoCell(Form1().SgIsh(), 1, 1, "5", false);
+    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "5", false);
     EXPECT_EQ(Text(Main()), "*каскад 1.ou — ОУ");
-    ControlKeyThroughLoop(Form1().SgIsh().Editor(), 'S');
+    ControlKeyThroughLoop(Form1().ParameterGrid().Editor(), 'S');
     EXPECT_TRUE(StageHolds("R1 = 5\n"));
     EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
 }
@@ -61,7 +61,7 @@ class CloseAsksFirst : public StageMenu, public testing::WithParamInterface<Clos
 
 TEST_P(CloseAsksFirst, AndFollowsTheAnswer) {
     Form1().Form().OpenAtStart(file.path);
-    TypeIntoCell(Form1().SgIsh(), 1, 1, "5");
+    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "5");
     boxes.answer = GetParam().answer;
     SendMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{"Сохранить изменения в «каскад 1.ou»?"});

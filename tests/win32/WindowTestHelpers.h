@@ -198,7 +198,7 @@ class ProgramTest : public testing::Test {
 
     // The boxes the windows show: recorded, never blocking, unless a test wants Windows' own.
     virtual MessageBoxes& Boxes() { return boxes; }
-    TForm1& Form1() { return windows->Form1; }
+    MainWindow& Form1() { return windows->Form1; }
     HWND Control(int id) { return GetDlgItem(windows->Form1.Handle(), id); }
     std::string ResultCell(int column, int row) { return Form1().Results().Cell(column, row); }
     int ResultRowCount() { return Form1().Results().RowCount(); }
@@ -206,7 +206,8 @@ class ProgramTest : public testing::Test {
     void TypeCircuit(const std::vector<std::string>& parameters, const std::string& from,
                      const std::string& to, const std::string& step) {
         for (int row = 1; row <= 13; ++row)
-            TypeIntoCell(Form1().SgIsh(), 1, row, parameters.at(static_cast<size_t>(row - 1)));
+            TypeIntoCell(Form1().ParameterGrid(), 1, row,
+                         parameters.at(static_cast<size_t>(row - 1)));
         TypeInto(Control(Form1Controls::EdOt), from);
         TypeInto(Control(Form1Controls::EdDo), to);
         TypeInto(Control(Form1Controls::EdDf), step);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "UnFGr.h"
-#include "Unit2.h"
+#include "GraphWindow.h"
+#include "HelpWindow.h"
+#include "MainWindow.h"
 #include "app/presenters/MessageBoxes.h"
-#include "ou.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden. All three
@@ -12,9 +12,9 @@ class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
 
-    TForm1 Form1;
-    TForm2 Form2;
-    TForm3 Form3;
+    MainWindow Form1;
+    HelpWindow Form2;
+    GraphWindow Form3;
 };
 
 // Initialises the common controls; once, before the first window.

@@ -12,7 +12,7 @@
 
 // The graph window "график": the gain curve of the result it was last handed, drawn anew at every
 // paint. Its decisions are GraphForm's.
-class TForm3 final : public Window, public GraphView {
+class GraphWindow final : public Window, public GraphView {
   public:
     static constexpr POINT kPosition = {202, 71};
     static constexpr SIZE kClientSize = {763, 534};
@@ -22,8 +22,8 @@ class TForm3 final : public Window, public GraphView {
     static constexpr SIZE kFrame = {8, 34};
     static constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-    TForm3(MessageBoxes& boxes);
-    ~TForm3() override;
+    GraphWindow(MessageBoxes& boxes);
+    ~GraphWindow() override;
 
     GraphForm& Form() { return form_; }
     // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or

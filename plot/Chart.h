@@ -1,7 +1,7 @@
 #pragma once
 
 #include "numerics/CheckedArithmetic.h"
-#include "numerics/modType.h"
+#include "numerics/Rounding.h"
 #include "plot/Surface.h"
 
 #include <cstdint>

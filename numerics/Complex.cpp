@@ -1,4 +1,4 @@
-#include "mdCmplx.h"
+#include "Complex.h"
 
 #include "ComplexArithmetic.h"
 

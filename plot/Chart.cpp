@@ -1,4 +1,4 @@
-#include "mGraf.h"
+#include "Chart.h"
 
 #include "numerics/CheckedArithmetic.h"
 #include "numerics/NumberText.h"

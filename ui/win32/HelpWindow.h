@@ -10,15 +10,15 @@ enum : int { Image1 = 200, Button1 };
 
 // The help window "Справка": the picture that explains the amplifier model and the units of
 // entry, and a button that hides it. Created hidden; the main window's "??" shows it.
-class TForm2 final : public Window {
+class HelpWindow final : public Window {
   public:
     static constexpr POINT kPosition = {192, 114};
     static constexpr SIZE kClientSize = {698, 446};
 
-    TForm2();
-    ~TForm2() override;
+    HelpWindow();
+    ~HelpWindow() override;
 
-    void Button1Click();
+    void ShowGraph();
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

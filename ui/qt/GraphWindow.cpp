@@ -1,9 +1,9 @@
-#include "UnFGr.h"
+#include "GraphWindow.h"
 
 #include "Artwork.h"
 #include "GraphActions.h"
 #include "PainterSurface.h"
-#include "ui_UnFGr.h"
+#include "ui_GraphWindow.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -17,8 +17,8 @@ const QColor kSilver(192, 192, 192);
 
 } // namespace
 
-TForm3::TForm3(MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), dialog_(*this),
+GraphWindow::GraphWindow(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::GraphWindow>()), dialog_(*this),
       form_(*this, boxes, dialog_) {
     ui_->setupUi(this);
     move(kFramePosition);
@@ -27,21 +27,21 @@ TForm3::TForm3(MessageBoxes& boxes, QWidget* parent)
     form_.Guarded([this] { FormCreate(); });
 }
 
-TForm3::~TForm3() = default;
+GraphWindow::~GraphWindow() = default;
 
-void TForm3::FormCreate() {
+void GraphWindow::FormCreate() {
     QPalette background = palette();
     background.setColor(QPalette::Window, kSilver);
     setPalette(background);
     setAutoFillBackground(true);
 }
 
-void TForm3::paintEvent(QPaintEvent* /*event*/) {
+void GraphWindow::paintEvent(QPaintEvent* /*event*/) {
     Paint();
     form_.PaintFinished();
 }
 
-void TForm3::Paint() {
+void GraphWindow::Paint() {
     QPainter painter(this);
     painter.setFont(font());
     // The chart is always scaled to the whole client area, so a partial repaint draws the same
@@ -49,14 +49,14 @@ void TForm3::Paint() {
     PainterSurface surface(painter, rect(), palette().color(QPalette::Window));
     // The titles stand relative to the outer size of the window, frame and caption included.
     const QSize outer = size() + kFrame;
-    form_.FormPaint(surface, outer.width(), outer.height());
+    form_.Paint(surface, outer.width(), outer.height());
 }
 
-void TForm3::CopyPictureToClipboard() {
+void GraphWindow::CopyPictureToClipboard() {
     QGuiApplication::clipboard()->setImage(grab().toImage());
 }
 
-std::string TForm3::PictureAsPng() {
+std::string GraphWindow::PictureAsPng() {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

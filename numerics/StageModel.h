@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mdCmplx.h"
+#include "Complex.h"
 
 // The one circuit: a non-inverting amplifier stage. The input feeds C1 in series, with R1 from
 // the non-inverting input to ground. The ground leg (inverting input to ground) is R3 ∥ (R2 + C3)

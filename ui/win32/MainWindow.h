@@ -16,8 +16,8 @@
 
 #include <memory>
 
-class TForm2;
-class TForm3;
+class HelpWindow;
+class GraphWindow;
 
 // Control identifiers of the main window, in the layout table's order (creation order, which is
 // also the tab order of the focusable ones). GetDlgItem(Form1, id) finds a control.
@@ -46,22 +46,22 @@ enum : int {
 // result table SgResult and the commands. It creates the controls from the layout table and
 // forwards their events to its presenter, MainForm, which keeps the last result and makes
 // every decision. Closing it ends the program's message loop.
-class TForm1 final : public Window, public MainView, public TableView {
+class MainWindow final : public Window, public MainView, public TableView {
   public:
     static constexpr POINT kPosition = {kMainFrame.X, kMainFrame.Y};
     static constexpr SIZE kClientSize = {kMainFrame.Width, kMainFrame.Height};
 
-    explicit TForm1(MessageBoxes& boxes);
-    ~TForm1() override;
+    explicit MainWindow(MessageBoxes& boxes);
+    ~MainWindow() override;
 
     MainForm& Form() { return form_; }
     const SweepResult& Result() const { return form_.Result(); }
     // The two grids, for what reads them besides the window (tests, the benchmark).
-    Grid& SgIsh() { return *sgIsh_; }
-    Grid& SgResult() { return *sgResult_; }
+    Grid& ParameterGrid() { return *parameterGrid_; }
+    Grid& ResultGrid() { return *resultGrid_; }
     // The windows that "график" and "??" show.
-    void SetGraphWindow(TForm3* window);
-    void SetHelpWindow(TForm2* window) { helpWindow_ = window; }
+    void SetGraphWindow(GraphWindow* window);
+    void SetHelpWindow(HelpWindow* window) { helpWindow_ = window; }
     // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
     void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
 
@@ -86,8 +86,8 @@ class TForm1 final : public Window, public MainView, public TableView {
 
     // TableView
     std::vector<CellBlock> SelectedBlocks() const override;
-    void SelectAll() override { sgResult_->SelectAll(); }
-    void ClearSelection() override { sgResult_->CollapseSelection(); }
+    void SelectAll() override { resultGrid_->SelectAll(); }
+    void ClearSelection() override { resultGrid_->CollapseSelection(); }
     ClipboardOutcome PutOnClipboard(const ResultTable& table, const CellBlock& block) override;
 
     bool TranslateKey(const MSG& message) override;
@@ -114,11 +114,11 @@ class TForm1 final : public Window, public MainView, public TableView {
     GdiHandle<HFONT> regularFont_; // 13 px: Label5, SgResult, CheckBox1
     GdiHandle<HFONT> hintFont_;    // 19 px bold: Button2
     GdiHandle<HBITMAP> circuit_;
-    std::unique_ptr<Grid> sgResult_;
+    std::unique_ptr<Grid> resultGrid_;
     std::unique_ptr<ResultTableActions> resultActions_;
-    std::unique_ptr<Grid> sgIsh_;
+    std::unique_ptr<Grid> parameterGrid_;
     HWND hint_ = nullptr;
     FocusKeeper focus_;
-    TForm3* graphWindow_ = nullptr;
-    TForm2* helpWindow_ = nullptr;
+    GraphWindow* graphWindow_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
 };

@@ -1,14 +1,14 @@
-#include "ou.h"
+#include "MainWindow.h"
 
 #include "Artwork.h"
+#include "GraphWindow.h"
 #include "KeystrokeDelegate.h"
 #include "MenuBar.h"
 #include "ResultTableActions.h"
 #include "ResultTableModel.h"
-#include "UnFGr.h"
 #include "app/files/TableExport.h"
 #include "app/presenters/MainLayout.h"
-#include "ui_ou.h"
+#include "ui_MainWindow.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -20,7 +20,7 @@
 
 namespace {
 
-QLineEdit* EditOf(Ui::TForm1& ui, SweepEdit edit) {
+QLineEdit* EditOf(Ui::MainWindow& ui, SweepEdit edit) {
     switch (edit) {
     case SweepEdit::EdOt:
         return ui.EdOt;
@@ -54,8 +54,8 @@ void ShowCompanion(QWidget* window) {
 
 } // namespace
 
-TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::TForm1>()), boxes_(boxes), dialog_(*this),
+MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), boxes_(boxes), dialog_(*this),
       form_(*this, *this, boxes, dialog_) {
     ui_->setupUi(this);
     move(kMainFrame.X, kMainFrame.Y);
@@ -69,10 +69,10 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
     ConnectHandlers();
     resultActions_ = new ResultTableActions(*ui_->SgResult, form_.ResultCommands());
     AddMenuBar();
-    form_.FormCreate();
+    form_.Start();
 }
 
-void TForm1::AddMenuBar() {
+void MainWindow::AddMenuBar() {
     // The controls keep their places in a client area under the menu bar; the window grows by
     // the bar's height.
     auto* client = new QWidget(this);
@@ -88,19 +88,19 @@ void TForm1::AddMenuBar() {
     resize(kMainFrame.Width, kMainFrame.Height + barHeight);
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     // QWidget's destructor still hides the grid, which asks its model for headings: the model
     // must not outlive the table it reads, a member that is gone by then.
     ui_->SgResult->setModel(nullptr);
     delete resultModel_;
 }
 
-void TForm1::SetGraphWindow(TForm3* window) {
+void MainWindow::SetGraphWindow(GraphWindow* window) {
     graphWindow_ = window;
     form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
 }
 
-void TForm1::LayOutGrids() {
+void MainWindow::LayOutGrids() {
     QTableView* result = ui_->SgResult;
     resultModel_ = new ResultTableModel(form_.Results(), this);
     result->setModel(resultModel_);
@@ -140,101 +140,101 @@ void TForm1::LayOutGrids() {
     grid->setItemDelegate(editor);
     connect(editor, &KeystrokeDelegate::EditTextChanged, this,
             [this](int column, int row, const QString& text) {
-                form_.SgIshSetEditText(column, row, text.toStdString());
+                form_.ParameterEdited(column, row, text.toStdString());
             });
 }
 
-void TForm1::ConnectHandlers() {
+void MainWindow::ConnectHandlers() {
     const auto forward = [this](void (MainForm::*handler)()) {
         return [this, handler] { (form_.*handler)(); };
     };
-    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainForm::BuRasClick));
-    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainForm::Button1Click));
-    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainForm::Button2Click));
-    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainForm::Button3Click));
+    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainForm::Calculate));
+    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainForm::ShowGraph));
+    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainForm::ShowHelp));
+    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainForm::Reset));
     for (QLineEdit* edit : {ui_->EdOt, ui_->EdDo, ui_->EdDf})
         connect(edit, &QLineEdit::textChanged, this, forward(&MainForm::StageEdited));
     connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainForm::StageEdited));
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (form_.QueryClose())
         event->accept();
     else
         event->ignore();
 }
 
-std::string TForm1::CellText(int column, int row) const {
+std::string MainWindow::CellText(int column, int row) const {
     const QTableWidgetItem* item = ui_->SgIsh->item(row, column);
     return item != nullptr ? item->text().toStdString() : std::string();
 }
 
-void TForm1::SetCellText(int column, int row, const std::string& text) {
+void MainWindow::SetCellText(int column, int row, const std::string& text) {
     if (QTableWidgetItem* item = ui_->SgIsh->item(row, column))
         item->setText(QString::fromStdString(text));
 }
 
-std::string TForm1::EditText(SweepEdit edit) const {
+std::string MainWindow::EditText(SweepEdit edit) const {
     return EditOf(*ui_, edit)->text().toStdString();
 }
 
-void TForm1::SetEditText(SweepEdit edit, const std::string& text) {
+void MainWindow::SetEditText(SweepEdit edit, const std::string& text) {
     EditOf(*ui_, edit)->setText(QString::fromStdString(text));
 }
 
-void TForm1::SetGraphEnabled(bool enabled) {
+void MainWindow::SetGraphEnabled(bool enabled) {
     ui_->Button1->setEnabled(enabled);
 }
 
-bool TForm1::LogScaleChecked() const {
+bool MainWindow::LogScaleChecked() const {
     return ui_->CheckBox1->isChecked();
 }
 
-void TForm1::SetLogScaleChecked(bool checked) {
+void MainWindow::SetLogScaleChecked(bool checked) {
     ui_->CheckBox1->setChecked(checked);
 }
 
-void TForm1::ShowMessage(const std::string& text) {
+void MainWindow::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }
 
-void TForm1::ShowGraphWindow() {
+void MainWindow::ShowGraphWindow() {
     ShowCompanion(graphWindow_);
 }
 
-void TForm1::ShowHelpWindow() {
+void MainWindow::ShowHelpWindow() {
     ShowCompanion(helpWindow_);
 }
 
-void TForm1::SetParameterColumnWidths(int names, int values) {
+void MainWindow::SetParameterColumnWidths(int names, int values) {
     ui_->SgIsh->setColumnWidth(0, names);
     ui_->SgIsh->setColumnWidth(1, values);
 }
 
-void TForm1::SetSeparatorLabel(const std::string& text) {
+void MainWindow::SetSeparatorLabel(const std::string& text) {
     QLabel* separator = ui_->Label3;
     separator->setText(QString::fromStdString(text));
     separator->resize(std::max(separator->width(), separator->sizeHint().width()),
                       separator->height());
 }
 
-void TForm1::SetSweepLabel(const std::string& text) {
+void MainWindow::SetSweepLabel(const std::string& text) {
     QLabel* label = ui_->Label5;
     label->setText(QString::fromStdString(text));
     label->resize(std::max(MainControl("Label5").Bounds.Width, label->sizeHint().width()),
                   label->height());
 }
 
-void TForm1::SetCaption(const std::string& text) {
+void MainWindow::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
 }
 
-void TForm1::MenusChanged() {
+void MainWindow::MenusChanged() {
     if (menuBar_ != nullptr)
         menuBar_->Follow();
 }
 
-std::vector<CellBlock> TForm1::SelectedBlocks() const {
+std::vector<CellBlock> MainWindow::SelectedBlocks() const {
     // The grid's rows are the table's rows below the heading.
     std::vector<CellBlock> blocks;
     for (const QItemSelectionRange& range : ui_->SgResult->selectionModel()->selection())
@@ -242,15 +242,15 @@ std::vector<CellBlock> TForm1::SelectedBlocks() const {
     return blocks;
 }
 
-void TForm1::SelectAll() {
+void MainWindow::SelectAll() {
     ui_->SgResult->selectAll();
 }
 
-void TForm1::ClearSelection() {
+void MainWindow::ClearSelection() {
     ui_->SgResult->clearSelection();
 }
 
-ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+ClipboardOutcome MainWindow::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
     try {
         QGuiApplication::clipboard()->setText(QString::fromStdString(CopyText(table, block)));
     } catch (const std::bad_alloc&) {

@@ -1,4 +1,4 @@
-#include "modOU.h"
+#include "StageModel.h"
 
 #include "ComplexArithmetic.h"
 

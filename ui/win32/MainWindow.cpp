@@ -1,11 +1,11 @@
-#include "ou.h"
+#include "MainWindow.h"
 
 #include "Artwork.h"
 #include "Clipboard.h"
+#include "GraphWindow.h"
+#include "HelpWindow.h"
 #include "Resources.h"
 #include "Text.h"
-#include "UnFGr.h"
-#include "Unit2.h"
 #include "app/files/TableExport.h"
 #include "numerics/NumberText.h"
 
@@ -57,7 +57,7 @@ void ShowCompanion(HWND window) {
 
 } // namespace
 
-TForm1::TForm1(MessageBoxes& boxes)
+MainWindow::MainWindow(MessageBoxes& boxes)
     : boxes_(boxes), form_(*this, *this, boxes, dialog_), menuBar_(form_),
       parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
       windowFont_(MakeFont(11, false)), titleFont_(MakeFont(16, true)),
@@ -71,16 +71,16 @@ TForm1::TForm1(MessageBoxes& boxes)
     SetWindowIcons(Handle(), IDI_OU);
     dialog_.SetOwner(Handle());
     CreateControls();
-    form_.FormCreate();
+    form_.Start();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     // The controls go while the window's members they report to still exist.
     if (Handle() != nullptr)
         DestroyWindow(Handle());
 }
 
-HFONT TForm1::FontOf(const ControlLayout& control) const {
+HFONT MainWindow::FontOf(const ControlLayout& control) const {
     switch (control.FontPixels) {
     case 16:
         return titleFont_.get();
@@ -93,7 +93,7 @@ HFONT TForm1::FontOf(const ControlLayout& control) const {
     }
 }
 
-void TForm1::CreateControls() {
+void MainWindow::CreateControls() {
     const HWND form = Handle();
     for (size_t i = 0; i < kMainControls.size(); ++i) {
         const ControlLayout& control = kMainControls[i];
@@ -129,21 +129,22 @@ void TForm1::CreateControls() {
             if (id == Id::SgResult) {
                 grid.FixedColumns = 0;
                 grid.ColumnWidths.assign(kResultColumnWidths.begin(), kResultColumnWidths.end());
-                sgResult_ =
+                resultGrid_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
-                resultCells_.SetGrid(sgResult_.get());
+                resultCells_.SetGrid(resultGrid_.get());
                 resultActions_ =
-                    std::make_unique<ResultTableActions>(*sgResult_, form_.ResultCommands());
+                    std::make_unique<ResultTableActions>(*resultGrid_, form_.ResultCommands());
             } else {
                 grid.FixedColumns = 1;
                 grid.ColumnWidths.assign(kParameterColumnWidths.begin(),
                                          kParameterColumnWidths.end());
                 grid.Editable = true;
-                sgIsh_ = std::make_unique<Grid>(form, id, bounds, parameterCells_, grid,
-                                                FontOf(control));
-                sgIsh_->SetEditHandler([this](int column, int row, const std::string& text) {
-                    form_.SgIshSetEditText(column, row, text);
-                });
+                parameterGrid_ = std::make_unique<Grid>(form, id, bounds, parameterCells_, grid,
+                                                        FontOf(control));
+                parameterGrid_->SetEditHandler(
+                    [this](int column, int row, const std::string& text) {
+                        form_.ParameterEdited(column, row, text);
+                    });
             }
             break;
         }
@@ -152,33 +153,33 @@ void TForm1::CreateControls() {
     hint_ = AddHoverHint(form, Control(Id::Button2), kHelpButtonHint);
 }
 
-void TForm1::SetGraphWindow(TForm3* window) {
+void MainWindow::SetGraphWindow(GraphWindow* window) {
     graphWindow_ = window;
     form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
 }
 
-void TForm1::ShowGraphWindow() {
+void MainWindow::ShowGraphWindow() {
     ShowCompanion(graphWindow_ != nullptr ? graphWindow_->Handle() : nullptr);
 }
 
-void TForm1::ShowHelpWindow() {
+void MainWindow::ShowHelpWindow() {
     ShowCompanion(helpWindow_ != nullptr ? helpWindow_->Handle() : nullptr);
 }
 
-void TForm1::SetParameterColumnWidths(int names, int values) {
-    sgIsh_->SetColumnWidth(0, names);
-    sgIsh_->SetColumnWidth(1, values);
+void MainWindow::SetParameterColumnWidths(int names, int values) {
+    parameterGrid_->SetColumnWidth(0, names);
+    parameterGrid_->SetColumnWidth(1, values);
 }
 
-void TForm1::SetSeparatorLabel(const std::string& text) {
+void MainWindow::SetSeparatorLabel(const std::string& text) {
     SetGrowingLabel(Id::Label3, text);
 }
 
-void TForm1::SetSweepLabel(const std::string& text) {
+void MainWindow::SetSweepLabel(const std::string& text) {
     SetGrowingLabel(Id::Label5, text);
 }
 
-void TForm1::SetGrowingLabel(int id, const std::string& text) {
+void MainWindow::SetGrowingLabel(int id, const std::string& text) {
     const HWND label = Control(id);
     SetControlText(label, text);
     const ControlLayout& layout = kMainControls[static_cast<size_t>(id - Id::Image1)];
@@ -188,22 +189,22 @@ void TForm1::SetGrowingLabel(int id, const std::string& text) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void TForm1::SetCaption(const std::string& text) {
+void MainWindow::SetCaption(const std::string& text) {
     SetControlText(Handle(), text);
 }
 
-bool TForm1::TranslateKey(const MSG& message) {
+bool MainWindow::TranslateKey(const MSG& message) {
     return message.message == WM_KEYDOWN && menuBar_.Key(message.wParam);
 }
 
-std::vector<CellBlock> TForm1::SelectedBlocks() const {
-    const GridRange selected = sgResult_->Selection();
+std::vector<CellBlock> MainWindow::SelectedBlocks() const {
+    const GridRange selected = resultGrid_->Selection();
     return {{selected.Left, selected.Top, selected.Right, selected.Bottom}};
 }
 
-ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
+ClipboardOutcome MainWindow::PutOnClipboard(const ResultTable& table, const CellBlock& block) {
     const PinnedDecimalSeparator sameTextTwice; // measured, then written
-    switch (PutTextOnClipboard(sgResult_->Handle(),
+    switch (PutTextOnClipboard(resultGrid_->Handle(),
                                [&](const PieceSink& sink) { WriteCopyText(table, block, sink); })) {
     case ClipboardResult::Copied:
         break;
@@ -215,59 +216,59 @@ ClipboardOutcome TForm1::PutOnClipboard(const ResultTable& table, const CellBloc
     return ClipboardOutcome::Copied;
 }
 
-std::string TForm1::CellText(int column, int row) const {
+std::string MainWindow::CellText(int column, int row) const {
     return parameterCells_.Text(column, row);
 }
 
-void TForm1::SetCellText(int column, int row, const std::string& text) {
+void MainWindow::SetCellText(int column, int row, const std::string& text) {
     parameterCells_.SetText(column, row, text);
-    sgIsh_->CellChanged(column, row);
+    parameterGrid_->CellChanged(column, row);
 }
 
-std::string TForm1::EditText(SweepEdit edit) const {
+std::string MainWindow::EditText(SweepEdit edit) const {
     return ControlText(Control(EditId(edit)));
 }
 
-void TForm1::SetEditText(SweepEdit edit, const std::string& text) {
+void MainWindow::SetEditText(SweepEdit edit, const std::string& text) {
     SetControlText(Control(EditId(edit)), text);
 }
 
-void TForm1::SetGraphEnabled(bool enabled) {
+void MainWindow::SetGraphEnabled(bool enabled) {
     EnableWindow(Control(Id::Button1), enabled);
 }
 
-bool TForm1::LogScaleChecked() const {
+bool MainWindow::LogScaleChecked() const {
     return SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void TForm1::SetLogScaleChecked(bool checked) {
+void MainWindow::SetLogScaleChecked(bool checked) {
     SendMessageW(Control(Id::CheckBox1), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TForm1::ShowMessage(const std::string& text) {
+void MainWindow::ShowMessage(const std::string& text) {
     boxes_.ShowMessage(text);
 }
 
-void TForm1::Command(int id) {
+void MainWindow::Command(int id) {
     switch (id) {
     case Id::BuRas:
-        form_.BuRasClick();
+        form_.Calculate();
         break;
     case Id::Button1:
-        form_.Button1Click();
+        form_.ShowGraph();
         break;
     case Id::Button2:
-        form_.Button2Click();
+        form_.ShowHelp();
         break;
     case Id::Button3:
-        form_.Button3Click();
+        form_.Reset();
         break;
     default:
         break;
     }
 }
 
-LRESULT TForm1::LabelColors(HDC dc, HWND label) const {
+LRESULT MainWindow::LabelColors(HDC dc, HWND label) const {
     const auto row = static_cast<size_t>(GetDlgCtrlID(label) - Id::Image1);
     SetTextColor(dc, ColourOf(row < kMainControls.size() ? kMainControls[row].Colour
                                                          : TextColour::WindowText));
@@ -275,7 +276,7 @@ LRESULT TForm1::LabelColors(HDC dc, HWND label) const {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (lParam == 0) {
@@ -305,7 +306,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CONTEXTMENU:
         // Passed up from the result grid, which has a menu of its own.
-        if (reinterpret_cast<HWND>(wParam) == sgResult_->Handle())
+        if (reinterpret_cast<HWND>(wParam) == resultGrid_->Handle())
             resultActions_->ContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_CLOSE:

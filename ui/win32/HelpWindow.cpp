@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "HelpWindow.h"
 
 #include "Artwork.h"
 #include "Resources.h"
@@ -14,7 +14,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 } // namespace
 
-TForm2::TForm2()
+HelpWindow::HelpWindow()
     : windowFont_(MakeFont(11, false)), buttonFont_(MakeFont(16, true)),
       picture_(LoadArtworkBitmap(IDB_HELP)) {
     Create(kClassName, 0, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kHelpCaption).c_str(), kStyle,
@@ -26,23 +26,23 @@ TForm2::TForm2()
                   {520, 400, 145, 41}, buttonFont_.get());
 }
 
-TForm2::~TForm2() {
+HelpWindow::~HelpWindow() {
     if (Handle() != nullptr)
         DestroyWindow(Handle());
 }
 
-void TForm2::Button1Click() {
+void HelpWindow::ShowGraph() {
     ShowWindow(Handle(), SW_HIDE);
 }
 
-LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // Hiding cannot fail: it needs no guard. The keyboard's dialog handling in the message
         // loop turns Enter into IDOK and Escape into IDCANCEL: both close, as the button does.
         if ((LOWORD(wParam) == Id::Button1 && HIWORD(wParam) == BN_CLICKED) ||
             LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-            Button1Click();
+            ShowGraph();
         return 0;
     case WM_DRAWITEM:
         DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), picture_.get());

@@ -1,4 +1,4 @@
-#include "modType.h"
+#include "Rounding.h"
 
 #include "CheckedArithmetic.h"
 

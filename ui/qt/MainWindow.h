@@ -12,27 +12,27 @@
 #include <memory>
 
 namespace Ui {
-class TForm1;
+class MainWindow;
 }
 class MenuBar;
 class ResultTableActions;
 class ResultTableModel;
-class TForm3;
+class GraphWindow;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls and forwards their events to
 // its presenter, MainForm, which keeps the last result and makes every decision.
-class TForm1 final : public QWidget, public MainView, public TableView {
+class MainWindow final : public QWidget, public MainView, public TableView {
     Q_OBJECT
 
   public:
-    explicit TForm1(MessageBoxes& boxes, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     MainForm& Form() { return form_; }
     const SweepResult& Result() const { return form_.Result(); }
     // The windows that "график" and "??" show.
-    void SetGraphWindow(TForm3* window);
+    void SetGraphWindow(GraphWindow* window);
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
     // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
     void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
@@ -70,7 +70,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     void LayOutGrids();
     void ConnectHandlers();
 
-    std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<Ui::MainWindow> ui_;
     MessageBoxes& boxes_;
     FileDialog dialog_;
     MainForm form_;

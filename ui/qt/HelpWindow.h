@@ -5,24 +5,24 @@
 #include <memory>
 
 namespace Ui {
-class TForm2;
+class HelpWindow;
 }
 
 // The help window "Справка": a fixed picture explaining the amplifier model and the units of
 // entry. Shown by the main window's "??", hidden again by "закрыть" (the default button, so Enter
 // presses it) or by Escape; never modal.
-class TForm2 final : public QWidget {
+class HelpWindow final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit TForm2(QWidget* parent = nullptr);
-    ~TForm2() override;
+    explicit HelpWindow(QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
-    void Button1Click();
+    void ShowGraph();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    std::unique_ptr<Ui::TForm2> ui_;
+    std::unique_ptr<Ui::HelpWindow> ui_;
 };

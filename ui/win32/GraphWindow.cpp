@@ -1,4 +1,4 @@
-#include "UnFGr.h"
+#include "GraphWindow.h"
 
 #include "Artwork.h"
 #include "Clipboard.h"
@@ -16,7 +16,8 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 } // namespace
 
-TForm3::TForm3(MessageBoxes& boxes) : form_(*this, boxes, dialog_), font_(MakeFont(11, false)) {
+GraphWindow::GraphWindow(MessageBoxes& boxes)
+    : form_(*this, boxes, dialog_), font_(MakeFont(11, false)) {
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
@@ -27,16 +28,16 @@ TForm3::TForm3(MessageBoxes& boxes) : form_(*this, boxes, dialog_), font_(MakeFo
     form_.Guarded([this] { FormCreate(); });
 }
 
-TForm3::~TForm3() {
+GraphWindow::~GraphWindow() {
     if (Handle() != nullptr)
         DestroyWindow(Handle());
 }
 
-void TForm3::FormCreate() {
+void GraphWindow::FormCreate() {
     background_.reset(CreateSolidBrush(kSilver));
 }
 
-void TForm3::FormPaint(HDC dc) {
+void GraphWindow::FormPaint(HDC dc) {
     RECT client = {};
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, background_.get());
@@ -44,10 +45,10 @@ void TForm3::FormPaint(HDC dc) {
     // The chart is always scaled to the whole client area, so a partial repaint draws the same
     // picture as a full one.
     GdiSurface surface(dc, client, kSilver);
-    form_.FormPaint(surface, client.right + kFrame.cx, client.bottom + kFrame.cy);
+    form_.Paint(surface, client.right + kFrame.cx, client.bottom + kFrame.cy);
 }
 
-HBITMAP TForm3::Picture() const {
+HBITMAP GraphWindow::Picture() const {
     RECT client{};
     GetClientRect(Handle(), &client);
     HDC screen = GetDC(Handle());
@@ -61,20 +62,20 @@ HBITMAP TForm3::Picture() const {
     return picture;
 }
 
-void TForm3::CopyPictureToClipboard() {
+void GraphWindow::CopyPictureToClipboard() {
     HBITMAP picture = Picture();
     PutPictureOnClipboard(Handle(), picture);
     DeleteObject(picture);
 }
 
-std::string TForm3::PictureAsPng() {
+std::string GraphWindow::PictureAsPng() {
     HBITMAP picture = Picture();
     std::string png = PngBytes(picture);
     DeleteObject(picture);
     return png;
 }
 
-LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (actions_ && actions_->HandleMessage(message, wParam, lParam))
         return 0;
     switch (message) {

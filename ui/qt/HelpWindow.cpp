@@ -1,7 +1,7 @@
-#include "Unit2.h"
+#include "HelpWindow.h"
 
 #include "Artwork.h"
-#include "ui_Unit2.h"
+#include "ui_HelpWindow.h"
 
 #include <QKeyEvent>
 
@@ -9,25 +9,25 @@ namespace {
 constexpr QPoint kFramePosition(192, 114);
 }
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::TForm2>()) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui::HelpWindow>()) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
     ui_->Image1->setPixmap(RenderArtwork(QStringLiteral(":/help.svg")));
     // Closing cannot fail: it needs no guard.
-    connect(ui_->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(ui_->Button1, &QPushButton::clicked, this, &HelpWindow::ShowGraph);
 }
 
-TForm2::~TForm2() = default;
+HelpWindow::~HelpWindow() = default;
 
-void TForm2::Button1Click() {
+void HelpWindow::ShowGraph() {
     hide();
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
     // A plain window, unlike a dialog, has no Escape of its own.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        Button1Click();
+        ShowGraph();
     else
         QWidget::keyPressEvent(event);
 }

@@ -11,21 +11,21 @@
 #include <utility>
 
 namespace Ui {
-class TForm3;
+class GraphWindow;
 }
 class GraphActions;
 
 // The graph window "график": the gain curve of the result it was last handed, drawn anew at every
 // paint. Its decisions are GraphForm's.
-class TForm3 final : public QWidget, public GraphView {
+class GraphWindow final : public QWidget, public GraphView {
     Q_OBJECT
 
   public:
     // The window's frame on the platform the layout was made for: outer size less client size.
     static constexpr QSize kFrame{8, 34};
 
-    TForm3(MessageBoxes& boxes, QWidget* parent = nullptr);
-    ~TForm3() override;
+    GraphWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~GraphWindow() override;
 
     GraphForm& Form() { return form_; }
     // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or
@@ -48,7 +48,7 @@ class TForm3 final : public QWidget, public GraphView {
   private:
     void Paint();
 
-    std::unique_ptr<Ui::TForm3> ui_;
+    std::unique_ptr<Ui::GraphWindow> ui_;
     FileDialog dialog_;
     GraphForm form_;
     GraphActions* actions_ = nullptr;
