@@ -89,16 +89,6 @@ INSTANTIATE_TEST_SUITE_P(
                                 SweepKind::Decade}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Calculation, AcceptedStageIsReadWholeWithBlanksAsZero) {
-    const StageCheck check = CheckStage(Changed({{F::R2, std::nullopt}}));
-    ASSERT_TRUE(std::holds_alternative<CheckedStage>(check));
-    EXPECT_EQ(FieldsRead(check), 16);
-    const CheckedStage& checked = std::get<CheckedStage>(check);
-    EXPECT_EQ(checked.Entered.Parameters[1], 0);
-    EXPECT_EQ(checked.Model.R4, 99E3);
-    EXPECT_EQ(checked.Count, 10);
-}
-
 // A value beyond double once in Ω stops no check: the sweep is listed and the fault is the
 // result's, with no row computed.
 TEST(Calculation, ConversionFaultBelongsToTheResult) {
