@@ -135,11 +135,12 @@ Section "ОУ" SectionProgram
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-Section "Команда ou в командной строке (папка программы в PATH)" SectionPath
+Section "Команда ou в PATH" SectionPath
     ReadRegStr $R0 HKCU "${ENVIRONMENT}" "Path"
     StrLen $R4 "$R0$INSTDIR"
     ${If} $R4 > ${PATH_ROOM}
-        MessageBox MB_OK|MB_ICONEXCLAMATION "Переменная PATH слишком длинна: папка программы в неё не добавлена." /SD IDOK
+        MessageBox MB_OK|MB_ICONEXCLAMATION \
+            "Переменная PATH слишком длинна: папка программы в неё не добавлена." /SD IDOK
         Return
     ${EndIf}
     StrCpy $R2 "$INSTDIR"
@@ -159,8 +160,10 @@ Section "Команда ou в командной строке (папка про
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} "Программа ou.exe, её консольный спутник ou.com, пункт «ОУ» в меню «Пуск» и файлы каскадов (.ou)."
-    !insertmacro MUI_DESCRIPTION_TEXT ${SectionPath} "Добавляет папку программы в PATH пользователя: «ou --csv …» работает в любой командной строке."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionProgram} \
+        "Программа ou.exe, её консольный спутник ou.com, пункт «ОУ» в меню «Пуск» и файлы каскадов (.ou)."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionPath} \
+        "Добавляет папку программы в PATH пользователя: «ou --csv …» работает в любой командной строке."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"

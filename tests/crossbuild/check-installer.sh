@@ -34,6 +34,9 @@ makensis -V2 "${nsis_options[@]}" -DEXE="$program" -DCONSOLE="$console" -DVERSIO
     { cat "$scratch/makensis.log"; fail "makensis"; }
 
 export WINEDEBUG=-all
+# Wine writes file names (the Start-menu entry "ОУ.lnk") in the Linux locale's character set:
+# UTF-8, whatever locale ctest was started in (Debian always has C.UTF-8).
+export LC_ALL=C.UTF-8
 # Wine would mirror the Start-menu entry into this machine's own menus.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\OU'

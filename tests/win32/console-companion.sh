@@ -44,6 +44,8 @@ cmp -s version.out <(printf 'ou %s\n' "$version") || fail "--version printed: $(
 run help "$console" 0 --help
 iconv -f UTF-8 -t UTF-8 help.out >/dev/null || fail "--help is not UTF-8"
 grep -q '^Использование:' help.out || fail "--help printed no Cyrillic usage: $(cat help.out)"
+# Bytes as they are, never through a text mode that would make each LF (and a CSV's CRLF) longer.
+! grep -q $'\r' help.out || fail "--help came through a text mode: CR before LF"
 run help-window "$window" 0 --help
 cmp -s help.out help-window.out || fail "ou.com --help printed other bytes than ou.exe --help"
 
@@ -54,7 +56,8 @@ for failure in "${failures[@]}"; do
     run "$name" "$console" "$exit" --csv таблица.csv "$file"
     run "$name-window" "$window" "$exit" --csv таблица.csv "$file"
     [ -s "$name.err" ] || fail "$name: no message"
-    cmp -s "$name.err" "$name-window.err" || fail "$name: $(cat "$name.err") ≠ $(cat "$name-window.err")"
+    cmp -s "$name.err" "$name-window.err" ||
+        fail "$name: $(cat "$name.err") ≠ $(cat "$name-window.err")"
     [ ! -e таблица.csv ] || fail "$name: a table was written"
 done
 

@@ -9,17 +9,21 @@
 #include <algorithm>
 #include <shellapi.h>
 
-CommandLine ReadProgramCommandLine() {
-    SetFloatingPointMode();
-    // Number texts follow the user's locale, asked afresh at every conversion.
-    SetDecimalSeparatorSource(&LocaleDecimalSeparator);
+std::vector<std::string> ProgramArguments() {
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> utf8;
     for (int i = 1; arguments != nullptr && i < count; ++i)
         utf8.push_back(Narrow(arguments[i]));
     LocalFree(arguments);
-    return ParseCommandLine(utf8);
+    return utf8;
+}
+
+CommandLine ReadProgramCommandLine() {
+    SetFloatingPointMode();
+    // Number texts follow the user's locale, asked afresh at every conversion.
+    SetDecimalSeparatorSource(&LocaleDecimalSeparator);
+    return ParseCommandLine(ProgramArguments());
 }
 
 std::wstring_view ArgumentsAfterProgramName(std::wstring_view commandLine) {

@@ -11,9 +11,12 @@
 // companion ou.com: the arguments in UTF-8, a run without windows through the Windows file layer,
 // and its texts onto the standard handles.
 
+// The arguments after the program's name, in UTF-8 from the wide command line, so a file name in
+// any script arrives whole.
+std::vector<std::string> ProgramArguments();
+
 // Sets up the arithmetic and the number texts as both programs compute (floating-point faults
-// as exceptions, the locale's decimal separator), then reads the arguments after the program's
-// name, in UTF-8 from the wide command line, so a file name in any script arrives whole.
+// as exceptions, the locale's decimal separator), then reads the program's arguments.
 CommandLine ReadProgramCommandLine();
 
 // What follows the program's name on a command line, as typed: ou.com hands it to ou.exe
