@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # ou.com, the console companion of ou.exe, run with its standard handles redirected as a script
 # or cmd's "ou … > file" runs it: it prints the version and the help as UTF-8, computes a table
-# byte for byte as ou.exe's "--csv" does, fails with the exit codes and messages of ou.exe, and
-# hands everything with a window to the ou.exe beside it with the arguments as given (here a
-# stand-in that records them).
+# byte for byte as ou.exe's "--csv" does, to a file or to standard output ("-"), fails with the
+# exit codes and messages of ou.exe, and hands everything with a window to the ou.exe beside it
+# with the arguments as given (here a stand-in that records them).
 # console-companion.sh OU.COM OU.EXE RECORDER.exe VERSION WINE...
 set -euo pipefail
 console=$1 window=$2 recorder=$3 version=$4
@@ -65,6 +65,11 @@ run table "$console" 0 --csv 'таблица 1.csv' 'каскад 1.ou'
 run table-window "$window" 0 --csv 'таблица 2.csv' 'каскад 1.ou'
 cmp -s 'таблица 1.csv' 'таблица 2.csv' || fail "ou.com and ou.exe wrote different tables"
 [ "$(grep -c $'\r$' 'таблица 1.csv')" -gt 100 ] || fail "the table has no CRLF line ends"
+# "-": the same bytes to standard output, its CRLF line ends as they are (no text mode).
+run table-out "$console" 0 --csv - 'каскад 1.ou'
+cmp -s table-out.out 'таблица 1.csv' || fail "ou.com --csv - wrote other bytes than to a file"
+run table-out-window "$window" 0 --csv - 'каскад 1.ou'
+cmp -s table-out-window.out 'таблица 1.csv' || fail "ou.exe --csv - wrote other bytes than to a file"
 
 # Everything with a window goes to the ou.exe beside ou.com, with the arguments as given.
 mkdir 'папка ОУ'
