@@ -255,6 +255,10 @@ inline constexpr const char* kTableIsStageFilePrefix = "ou: «";
 inline constexpr const char* kTableIsStageFileInfix = "» и «";
 inline constexpr const char* kTableIsStageFileSuffix =
     "» — один и тот же файл: таблица заменила бы каскад. Укажите для таблицы другое имя.";
+// The Windows console companion ou.com: it computes as ou does and starts the window program
+// ou.exe beside it for everything with a window.
+inline constexpr const char* kWindowProgramNotStartedPrefix = "ou: не удалось запустить «";
+inline constexpr const char* kWindowProgramNotStartedSuffix = "» (код ";
 // A window was asked for where there is no screen to open it on.
 inline constexpr const char* kNoDisplay =
     "ou: окно открыть негде — нет экрана (переменная DISPLAY или WAYLAND_DISPLAY не задана, "
