@@ -234,6 +234,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(ResultRowCount(), 11);
     }
 
+    // The focus stays on "расчет" after a refusal, whichever field it names: the presenter moves
+    // no focus.
+    void refusalLeavesTheFocusOnTheButton_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("end");
+        QTest::newRow("R1 = 0") << 1 << "100";
+        QTest::newRow("fкон < fнач") << 2 << "5";
+    }
+    void refusalLeavesTheFocusOnTheButton() {
+        QFETCH(int, row);
+        QFETCH(QString, end);
+        QStringList stage = kTypicalStage;
+        stage[row - 1] = "0";
+        TypeCircuit(stage, "10", end, "10");
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        Button("BuRas")->setFocus();
+        Click("BuRas");
+        QCOMPARE(boxes->messages.size(), 1);
+        boxes->messages.clear();
+        QCOMPARE(QApplication::focusWidget(), Button("BuRas"));
+    }
+
     void floatingPointErrorIsReportedAndLeavesWhatWasDone() {
         TypeCircuit(kTypicalStage, "-20", "20", "10");
         Click("BuRas");
