@@ -27,7 +27,7 @@ std::string ValueText(const std::optional<double>& value) {
 
 } // namespace
 
-Stage StageFromForm(const CalcWindow& window, SweepKind sweep) {
+Stage StageFromForm(const FormView& window, SweepKind sweep) {
     Stage stage;
     for (size_t i = 0; i < stage.Parameters.size(); ++i)
         stage.Parameters[i] = ReadValue(window.CellText(kValueColumn, ParameterRow(i)));
@@ -38,7 +38,7 @@ Stage StageFromForm(const CalcWindow& window, SweepKind sweep) {
     return stage;
 }
 
-void PutStageIntoForm(CalcWindow& window, const Stage& stage) {
+void PutStageIntoForm(FormView& window, const Stage& stage) {
     for (size_t i = 0; i < stage.Parameters.size(); ++i)
         window.SetCellText(kValueColumn, ParameterRow(i), ValueText(stage.Parameters[i]));
     for (size_t i = 0; i < stage.SweepFields.size(); ++i)
@@ -48,7 +48,7 @@ void PutStageIntoForm(CalcWindow& window, const Stage& stage) {
     window.SetGraphEnabled(false);
 }
 
-void RewriteInNormalForm(CalcWindow& window, const Stage& stage, int count) {
+void RewriteInNormalForm(FormView& window, const Stage& stage, int count) {
     for (size_t i = 0; i < static_cast<size_t>(count) && i < kStageFieldCount; ++i) {
         const std::string text =
             NumberToText(FieldValue(stage, static_cast<StageField>(i)).value_or(0));
@@ -59,7 +59,7 @@ void RewriteInNormalForm(CalcWindow& window, const Stage& stage, int count) {
     }
 }
 
-std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
+std::optional<Stage> OpenStage(FormView& window, MessageBoxes& boxes,
                                const std::filesystem::path& path) {
     StageReading reading = ReadStageFile(path);
     if (!reading.Loaded) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/files/StageFile.h"
-#include "app/presenters/CalcWindow.h"
+#include "app/presenters/FormView.h"
 #include "app/presenters/MessageBoxes.h"
 
 #include <filesystem>
@@ -11,19 +11,19 @@
 
 // What the form holds, read as "расчет" reads it: a blank cell stays blank, any other text is the
 // number TextToNumber makes of it with the user's separator (0 when it makes none).
-Stage StageFromForm(const CalcWindow& window, SweepKind sweep);
+Stage StageFromForm(const FormView& window, SweepKind sweep);
 
 // Puts the stage into the form as the user could have typed it: each number in normal form with
 // the user's separator, blanks blank, the check box set; the results are cleared and "график"
 // disabled, as after an edit. The sweep kind is the caller's to keep.
-void PutStageIntoForm(CalcWindow& window, const Stage& stage);
+void PutStageIntoForm(FormView& window, const Stage& stage);
 
 // Writes fields 0 … count − 1 of `stage` (in StageField order) back into the form in normal form,
 // a blank one as 0: what "расчет" shows of the fields it has read.
-void RewriteInNormalForm(CalcWindow& window, const Stage& stage, int count);
+void RewriteInNormalForm(FormView& window, const Stage& stage, int count);
 
 // Reads the file and puts its stage into the form; a refused file leaves the form as it was and
 // shows its message in an error box; keys the file lacks or the program does not know are named in
 // one message after the form is filled. Returns the stage opened.
-std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
+std::optional<Stage> OpenStage(FormView& window, MessageBoxes& boxes,
                                const std::filesystem::path& path);

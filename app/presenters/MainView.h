@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/presenters/CalcWindow.h"
+#include "app/presenters/FormView.h"
 
 #include <string>
 
 // What the main window's presenter sees of the window besides what the calculation command sees.
 // The window implements it; tests fake it.
-class MainView : public CalcWindow {
+class MainView : public FormView {
   public:
     // The companion windows: shown, raised and activated.
     virtual void ShowGraphWindow() = 0;

@@ -7,7 +7,7 @@ void WriteResultHeadings(ResultTable& table) {
         table.SetHeading(column, kResultHeadings[static_cast<size_t>(column)]);
 }
 
-void WriteHeadingsAndNames(CalcWindow& window) {
+void WriteHeadingsAndNames(FormView& window) {
     WriteResultHeadings(window.Results());
     for (int column = 0; column < 2; ++column)
         window.SetCellText(column, 0, kParameterHeadings[static_cast<size_t>(column)]);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presenters/CalcWindow.h"
+#include "app/presenters/FormView.h"
 #include "app/texts/Texts.h"
 
 #include <string>
@@ -9,7 +9,7 @@
 // for every set of windows; the texts themselves are in the catalogue.
 
 // Start's texts: the result table's headings and the parameter grid's headings and names.
-void WriteHeadingsAndNames(CalcWindow& window);
+void WriteHeadingsAndNames(FormView& window);
 // The result table's headings alone, as the window's table has them (a table written without a
 // window is the same to the byte).
 void WriteResultHeadings(ResultTable& table);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeCalcWindow.h"
+#include "FakeFormView.h"
 #include "app/presenters/MainForm.h"
 #include "app/presenters/MainView.h"
 

@@ -1,6 +1,6 @@
 #include "app/files/StageFile.h"
 
-#include "FakeCalcWindow.h"
+#include "FakeFormView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/files/StageForm.h"
 #include "numerics/NumberText.h"
@@ -43,7 +43,7 @@ class StageFileTest : public testing::Test {
     // A folder per case: ctest runs the cases at the same time.
     const fs::path folder = fs::temp_directory_path() / "ou-stage-file-test" /
                             testing::UnitTest::GetInstance()->current_test_info()->name();
-    FakeCalcWindow window;
+    FakeFormView window;
     RecordingMessageBoxes boxes;
 };
 
@@ -65,7 +65,7 @@ TEST_P(StageRoundTrip, KeepsEveryCellAndFieldInNormalFormWithAPointInTheFile) {
     EXPECT_EQ(StageText(typed), expected + "log_scale = 1\nsweep = decade\n");
     ASSERT_EQ(WriteStageFile(file, typed), "");
 
-    FakeCalcWindow opened;
+    FakeFormView opened;
     opened.graphEnabled = true;
     const std::optional<Stage> stage = OpenStage(opened, boxes, file);
     ASSERT_TRUE(stage);
@@ -118,7 +118,7 @@ TEST_P(RefusedStage, NamesFileLineAndReasonAndLeavesTheFormAsItWas) {
     window.Type({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13"}, "a", "b",
                 "c");
     window.graphEnabled = true;
-    const FakeCalcWindow before = window;
+    const FakeFormView before = window;
     EXPECT_FALSE(OpenStage(window, boxes, Write(GetParam().text)));
     EXPECT_EQ(boxes.errors, std::vector<std::string>{"Файл «к.ou»" + GetParam().message + "."});
     EXPECT_EQ(window.grid, before.grid);

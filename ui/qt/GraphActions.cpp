@@ -25,7 +25,7 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
             QToolTip::hideText();
             break;
         case QEvent::ContextMenu:
-            // The menu follows the state as it stands, like the picture.
+            // The menu follows the curve shown as it stands, like the picture.
             FollowEnabling(actions_, form_);
             break;
         default:

@@ -9,9 +9,9 @@ enum class SweepEdit { EdOt, EdDo, EdDf };
 
 // The main window's stage fields, result table, graph button and check box, as its presenter
 // reads and writes them. The window implements it; tests use a fake.
-class CalcWindow {
+class FormView {
   public:
-    virtual ~CalcWindow() = default;
+    virtual ~FormView() = default;
 
     // Cells of the parameter grid SgIsh.
     virtual std::string CellText(int column, int row) const = 0;

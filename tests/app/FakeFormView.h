@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presenters/CalcWindow.h"
+#include "app/presenters/FormView.h"
 
 #include <array>
 #include <string>
@@ -45,4 +45,4 @@ template <class Window> class FakeWindow : public Window {
     static size_t Index(SweepEdit edit) { return static_cast<size_t>(edit); }
 };
 
-using FakeCalcWindow = FakeWindow<CalcWindow>;
+using FakeFormView = FakeWindow<FormView>;
