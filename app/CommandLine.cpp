@@ -3,6 +3,7 @@
 #include "CalculationCommand.h"
 #include "EventGuard.h"
 #include "HeadlessForm.h"
+#include "SpreadCommand.h"
 #include "StageForm.h"
 #include "StageTexts.h"
 #include "TableExport.h"
@@ -46,6 +47,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         command.TablePath = PathFromUtf8(arguments[1]);
         command.StagePath = PathFromUtf8(arguments[2]);
         needed = 3;
+    } else if (first == "--spread") {
+        return ParseSpreadArguments(arguments);
     } else if (first == "--" && arguments.size() > 1) {
         // A file whose name begins with "-".
         command.Do = Action::Open;
@@ -96,6 +99,8 @@ CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
         return {kExitSuccess, std::string("ou ") + OU_VERSION + "\n", {}};
     case Action::Csv:
         return CalculateToCsv(command.TablePath, command.StagePath);
+    case Action::Spread:
+        return SpreadToCsv(command);
     case Action::Error:
         return Failed(kExitBadInput, command.Error + "\n" + kSeeHelp);
     case Action::ShowForm:

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,14 +10,19 @@
 //   ou                      the empty form
 //   ou FILE                 the form with the stage in FILE
 //   ou --csv OUT FILE       no window: FILE's results into OUT, as "Сохранить таблицу…" writes
+//   ou --spread OUT FILE …  no window: the tolerance analysis of FILE's stage (SpreadCommand.h)
 //   ou --help, ou --version
 struct CommandLine {
-    enum class Action { ShowForm, Open, Csv, Help, Version, Error };
+    enum class Action { ShowForm, Open, Csv, Spread, Help, Version, Error };
 
     Action Do = Action::ShowForm;
     std::filesystem::path StagePath; // Open, Csv: the stage file
-    std::filesystem::path TablePath; // Csv: where the table goes
-    std::string Error;               // Error: why the arguments are wrong, in Russian
+    std::filesystem::path TablePath; // Csv, Spread: where the table goes ("-" for Spread: stdout)
+    // Spread: what the options set; unset, the defaults of the analysis (every core).
+    std::optional<int> Threads;
+    std::optional<int32_t> Trials;
+    std::optional<uint64_t> Seed;
+    std::string Error; // Error: why the arguments are wrong, in Russian
 };
 
 // The arguments after the program's name, in UTF-8 (each front converts its own).

@@ -1,0 +1,146 @@
+#include "TrialStage.h"
+
+#include "numerics/CheckedArithmetic.h"
+
+#include <cmath>
+
+namespace {
+
+// The finaliser of splitmix64: a bijection of 64-bit words whose every output bit depends on
+// every input bit.
+uint64_t Mix(uint64_t z) {
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+}
+
+// A word as a number strictly inside (0, 1), 53 random bits: never 0, so its logarithm exists.
+double OpenUnit(uint64_t word) {
+    return (static_cast<double>(word >> 11) + 0.5) * 0x1p-53;
+}
+
+// Normal with σ = 1/3 cut at ±1, by Box–Muller on pairs of words until a value falls inside
+// (99.7 % of first tries).
+double NormalFraction(uint64_t seed, uint64_t trial, uint32_t parameter) {
+    constexpr double kTwoPi = 6.283185307179586;
+    constexpr uint32_t kTries = 64; // the chance of needing more is below 10^-160
+    for (uint32_t draw = 0; draw < 2 * kTries; draw += 2) {
+        const double radius =
+            std::sqrt(-2 * std::log(OpenUnit(StreamWord(seed, trial, parameter, draw))));
+        const double z =
+            radius * std::cos(kTwoPi * OpenUnit(StreamWord(seed, trial, parameter, draw + 1))) / 3;
+        if (z >= -1 && z <= 1)
+            return z;
+    }
+    return 0;
+}
+
+template <class X> StageParameters Convert(const EnteredParameters& e) {
+    StageParameters p{};
+    p.R1 = Store(X(e[0]) * 1000);
+    const double Rin = Store(X(e[11]) * 1E6);
+    p.R1 = Store(X(p.R1) * Rin / (X(p.R1) + Rin));
+    p.R2 = Store(X(e[1]) * 1000);
+    p.R3 = Store(X(e[2]) * 1000);
+    p.R3 = Store(X(Rin) * p.R3 / (X(Rin) + p.R3));
+    p.R4 = Store(X(e[3]) * 1000);
+    p.R5 = Store(X(e[4]) * 1000);
+    p.C1 = Store(X(e[5]) / 1E6);
+    p.C3 = Store(X(e[7]) / 1E6);
+    p.C2 = Store(X(e[6]) * 1E-12L);
+    p.C4 = Store(X(e[8]) * 1E-12L);
+    p.C5 = Store(X(e[9]) * 1E-12L);
+    p.k0 = e[10];
+    p.f1 = Store(X(e[12]) * 1E6);
+    return p;
+}
+
+constexpr double kTwoPi = 6.283185307179586;
+
+} // namespace
+
+uint64_t StreamWord(uint64_t seed, uint64_t trial, uint32_t parameter, uint32_t draw) {
+    uint64_t h = Mix(seed ^ 0x9E3779B97F4A7C15u);
+    h = Mix(h ^ trial);
+    return Mix(h ^ (uint64_t{parameter} << 32 | draw));
+}
+
+EnteredParameters TrialFractions(const SpreadSettings& settings, uint64_t trial) {
+    EnteredParameters fractions{};
+    int corner = 0;
+    for (uint32_t i = 0; i < kSpreadParameters; ++i) {
+        if (!(settings.Tolerances[i] > 0))
+            continue;
+        if (settings.Mode == SpreadMode::Corners)
+            fractions[i] = (trial >> corner++) & 1 ? 1 : -1;
+        else if (settings.Shape == Distribution::Normal)
+            fractions[i] = NormalFraction(settings.Seed, trial, i);
+        else
+            fractions[i] = 2 * OpenUnit(StreamWord(settings.Seed, trial, i, 0)) - 1;
+    }
+    return fractions;
+}
+
+EnteredParameters TrialParameters(const EnteredParameters& nominal, const SpreadSettings& settings,
+                                  uint64_t trial) {
+    const EnteredParameters fractions = TrialFractions(settings, trial);
+    EnteredParameters values = nominal;
+    for (size_t i = 0; i < values.size(); ++i)
+        if (fractions[i] != 0)
+            values[i] = nominal[i] * (1 + fractions[i] * (settings.Tolerances[i] / 100));
+    return values;
+}
+
+StageParameters ConvertEntered(const EnteredParameters& entered) {
+    return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Convert<X>(entered); });
+}
+
+FastStage::FastStage(const StageParameters& p)
+    : r1c1(p.R1 * p.C1), g3(1 / p.R3), c2(p.C2), c3(p.C3), r2c3(p.R2 * p.C3), g4(1 / p.R4),
+      c5(p.C5), c4(p.C4), r5c4(p.R5 * p.C4), openReal(1 / p.k0),
+      openSlope(std::sqrt(p.k0 * p.k0 - 1) / (p.k0 * p.f1)) {}
+
+void AngularFrequencies(const double* frequencies, size_t count, double* omega) {
+    for (size_t j = 0; j < count; ++j)
+        omega[j] = kTwoPi * frequencies[j];
+}
+
+// One loop without branches over the frequencies, its constants in locals and its arrays
+// declared apart, so the compiler puts two (or four) frequencies in each vector register.
+void FastGains(const FastStage& s, const double* __restrict frequencies,
+               const double* __restrict omega, size_t count, double* __restrict ratio) {
+    const double r1c1 = s.r1c1, g3 = s.g3, c2 = s.c2, c3 = s.c3, r2c3 = s.r2c3;
+    const double g4 = s.g4, c5 = s.c5, c4 = s.c4, r5c4 = s.r5c4;
+    const double openReal = s.openReal, openSlope = s.openSlope;
+    for (size_t j = 0; j < count; ++j) {
+        const double w = omega[j];
+        // Input coupling: |H|² = a²/(1 + a²).
+        const double a = w * r1c1;
+        // Each leg: Y = G + jωCa + jωCb/(1 + jωR·Cb).
+        const double ug = w * r2c3, tg = w * c3, dg = 1 / (1 + ug * ug);
+        const double gRe = g3 + tg * ug * dg, gIm = w * c2 + tg * dg;
+        const double uf = w * r5c4, tf = w * c4, df = 1 / (1 + uf * uf);
+        const double fRe = g4 + tf * uf * df, fIm = w * c5 + tf * df;
+        // β = Yf/(Yf + Yg) = Yf·conj(S)/|S|².
+        const double sRe = fRe + gRe, sIm = fIm + gIm;
+        const double sNorm = 1 / (sRe * sRe + sIm * sIm);
+        const double bRe = (fRe * sRe + fIm * sIm) * sNorm;
+        const double bIm = (fIm * sRe - fRe * sIm) * sNorm;
+        const double dRe = openReal + bRe;
+        const double dIm = bIm - frequencies[j] * openSlope;
+        ratio[j] = std::sqrt(a * a / ((1 + a * a) * (dRe * dRe + dIm * dIm)));
+    }
+}
+
+double FastGain(const FastStage& stage, double frequency) {
+    const double omega = kTwoPi * frequency;
+    double ratio = 0;
+    FastGains(stage, &frequency, &omega, 1, &ratio);
+    return ratio;
+}
+
+void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,
+                double* ratio) {
+    for (size_t j = 0; j < count; ++j)
+        ratio[j] = ComplexAbs(StageGain(frequencies[j], stage));
+}
