@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,8 +13,21 @@ struct Spread5 {
     double Min, Low, Median, High, Max;
 };
 
-// Of `values` (n ≥ 1), which it reorders.
+// Of `values` (n ≥ 1, no NaN), which it reorders.
 Spread5 NearestRankSpread(std::vector<double>& values);
+
+// The same, keeping its buffers from call to call (one per worker). For many values it does not
+// sort them: a sorted sample of them brackets each quantile, one pass counts the values under
+// each bracket and collects those inside it, and only those are ordered. Exact whatever the
+// sample: a bracket that misses its quantile falls back on ordering all the values.
+class SpreadSelector {
+  public:
+    Spread5 Of(double* values, size_t n);
+
+  private:
+    std::vector<double> sample_;
+    std::vector<double> window_[3];
+};
 // The rank (1 … n) of the p-quantile, p in percent.
 int64_t NearestRank(int64_t n, int percent);
 

@@ -19,8 +19,8 @@ constexpr size_t kBandBytes = size_t{96} << 20;
 // About this many gains per chunk a worker takes: a fraction of a millisecond, so a cancel is
 // seen at once and the threads share the work evenly.
 constexpr int64_t kGainsPerChunk = 1 << 16;
-// Frequencies whose order statistics one chunk forms: a cache line of each trial's row.
-constexpr int64_t kFrequenciesPerChunk = 8;
+// Frequencies whose order statistics one chunk forms.
+constexpr int64_t kFrequenciesPerChunk = 4;
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
@@ -69,6 +69,7 @@ class Analysis {
     void TrialGains(const StageParameters& p, size_t from, size_t count, double* ratio) const;
     bool MeetsLimits(const double* curve, const PeakAndEdges& points) const;
     void Band(SpreadResult& result);
+    void IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count);
     void BandStatistics(size_t from, size_t count, SpreadResult& result);
     void PointSpreads(SpreadResult& result) const;
     void Step(int64_t units) { control_.Done.fetch_add(units, std::memory_order_relaxed); }
@@ -81,7 +82,7 @@ class Analysis {
     int64_t trials_ = 0;
     std::vector<double> omega_;
     size_t width_ = 1;           // frequencies per block of the band
-    std::vector<double> matrix_; // trials × width_, a block of the band
+    std::vector<double> matrix_; // width_ × trials, a block of the band, frequency by frequency
     TrialPoints kept_;
 };
 
@@ -151,39 +152,43 @@ bool Analysis::MeetsLimits(const double* curve, const PeakAndEdges& found) const
            !(limits.MaxDb && DecibelsOf(high) > *limits.MaxDb);
 }
 
-// The band's order statistics for frequencies [from, from + count) of the block held in the
-// matrix (column j − from of each trial's row).
+// Trials [begin, end) of `tile` (a row of `count` gains each) into the block's columns, each
+// frequency's gains side by side, so each frequency's order statistics read one run of memory.
+void Analysis::IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count) {
+    const auto n = static_cast<size_t>(end - begin);
+    const auto stride = static_cast<size_t>(trials_);
+    double* const block = matrix_.data() + static_cast<size_t>(begin);
+    // Eight frequencies at a time: one cache line of each trial's row.
+    constexpr size_t kLine = 8;
+    for (size_t j0 = 0; j0 < count; j0 += kLine) {
+        const size_t j1 = std::min(count, j0 + kLine);
+        for (size_t t = 0; t < n; ++t)
+            for (size_t j = j0; j < j1; ++j)
+                block[j * stride + t] = tile[t * count + j];
+    }
+}
+
+// The band's order statistics for frequencies [from, from + count), the block held in the
+// matrix, over the trials that did not fail.
 void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
-    const int64_t survivors = trials_ - result.Failed;
-    std::vector<std::vector<double>> scratch(
-        static_cast<size_t>(std::max(in_.Threads, 1)),
-        std::vector<double>(static_cast<size_t>(survivors * kFrequenciesPerChunk)));
+    const auto workers = static_cast<size_t>(std::max(in_.Threads, 1));
+    std::vector<SpreadSelector> selectors(workers);
+    std::vector<std::vector<double>> survivors(workers);
     RunChunks(in_.Threads, static_cast<int64_t>(count), kFrequenciesPerChunk, control_.Cancel,
               [&](int worker, int64_t begin, int64_t end) {
-                  const auto n = static_cast<size_t>(end - begin);
-                  std::vector<double>& columns = scratch[static_cast<size_t>(worker)];
-                  // Row by row, so each trial's few columns come from one cache line.
-                  size_t row = 0;
-                  for (int64_t t = 0; t < trials_; ++t) {
-                      if (kept_.failed[static_cast<size_t>(t)])
-                          continue;
-                      const double* values = matrix_.data() + static_cast<size_t>(t) * width_ +
-                                             static_cast<size_t>(begin);
-                      for (size_t c = 0; c < n; ++c)
-                          columns[c * static_cast<size_t>(survivors) + row] = values[c];
-                      ++row;
-                  }
-                  std::vector<double> column;
-                  for (size_t c = 0; c < n; ++c) {
-                      const auto first = columns.begin() +
-                                         static_cast<ptrdiff_t>(c * static_cast<size_t>(survivors));
-                      column.assign(first, first + static_cast<ptrdiff_t>(row));
-                      const Spread5 r = NearestRankSpread(column);
-                      const size_t j = from + static_cast<size_t>(begin) + c;
-                      result.BandRatio[j] = r;
-                      result.BandDecibels[j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
-                                                DecibelsOf(r.Median), DecibelsOf(r.High),
-                                                DecibelsOf(r.Max)};
+                  std::vector<double>& kept = survivors[static_cast<size_t>(worker)];
+                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) {
+                      double* column = matrix_.data() + j * static_cast<size_t>(trials_);
+                      kept.clear();
+                      for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
+                          if (!kept_.failed[t])
+                              kept.push_back(column[t]);
+                      const Spread5 r =
+                          selectors[static_cast<size_t>(worker)].Of(kept.data(), kept.size());
+                      result.BandRatio[from + j] = r;
+                      result.BandDecibels[from + j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
+                                                       DecibelsOf(r.Median), DecibelsOf(r.High),
+                                                       DecibelsOf(r.Max)};
                   }
                   Step(end - begin);
               });
@@ -197,14 +202,19 @@ void Analysis::Band(SpreadResult& result) {
         return;
     }
     const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(width_));
+    std::vector<std::vector<double>> tiles(
+        static_cast<size_t>(std::max(in_.Threads, 1)),
+        std::vector<double>(static_cast<size_t>(chunk) * width_));
     for (size_t from = 0; from < points_ && !control_.Cancel; from += width_) {
         const size_t count = std::min(width_, points_ - from);
         RunChunks(in_.Threads, trials_, chunk, control_.Cancel,
-                  [&](int, int64_t begin, int64_t end) {
+                  [&](int worker, int64_t begin, int64_t end) {
+                      double* tile = tiles[static_cast<size_t>(worker)].data();
                       for (int64_t t = begin; t < end; ++t)
                           if (!kept_.failed[static_cast<size_t>(t)])
                               TrialGains(TrialStage(t), from, count,
-                                         matrix_.data() + static_cast<size_t>(t) * width_);
+                                         tile + static_cast<size_t>(t - begin) * count);
+                      IntoBlock(tile, begin, end, count);
                       Step(end - begin);
                   });
         if (!control_.Cancel)
@@ -267,15 +277,18 @@ SpreadOutcome Analysis::Run() {
              std::vector<double>(n),     std::vector<double>(n),     std::vector<double>(n)};
     matrix_.resize(n * width_);
     // Pass 1, trial by trial over the whole sweep: which trials fail, their characteristic
-    // points and limits; with one block, their rows of the band as well.
-    std::vector<std::vector<double>> curves(static_cast<size_t>(std::max(in_.Threads, 1)),
-                                            std::vector<double>(SingleBlock() ? 0 : points_));
+    // points and limits; with one block, their gains into the band's block as well.
     const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(points_));
+    std::vector<std::vector<double>> curves(
+        static_cast<size_t>(std::max(in_.Threads, 1)),
+        std::vector<double>(static_cast<size_t>(chunk) * points_));
     RunChunks(in_.Threads, trials_, chunk, control_.Cancel,
               [&](int worker, int64_t begin, int64_t end) {
+                  double* tile = curves[static_cast<size_t>(worker)].data();
                   for (int64_t t = begin; t < end; ++t)
-                      Trial(t, SingleBlock() ? matrix_.data() + static_cast<size_t>(t) * width_
-                                             : curves[static_cast<size_t>(worker)].data());
+                      Trial(t, tile + static_cast<size_t>(t - begin) * points_);
+                  if (SingleBlock())
+                      IntoBlock(tile, begin, end, points_);
                   Step(end - begin);
               });
     curves.clear();

@@ -116,19 +116,19 @@ void FastGains(const FastStage& s, const double* __restrict frequencies,
         const double w = omega[j];
         // Input coupling: |H|² = a²/(1 + a²).
         const double a = w * r1c1;
-        // Each leg: Y = G + jωCa + jωCb/(1 + jωR·Cb).
-        const double ug = w * r2c3, tg = w * c3, dg = 1 / (1 + ug * ug);
+        // Each leg: Y = G + jωCa + jωCb/(1 + jωR·Cb), both fractions over one divisor.
+        const double ug = w * r2c3, tg = w * c3, ug2 = 1 + ug * ug;
+        const double uf = w * r5c4, tf = w * c4, uf2 = 1 + uf * uf;
+        const double legs = 1 / (ug2 * uf2), dg = uf2 * legs, df = ug2 * legs;
         const double gRe = g3 + tg * ug * dg, gIm = w * c2 + tg * dg;
-        const double uf = w * r5c4, tf = w * c4, df = 1 / (1 + uf * uf);
         const double fRe = g4 + tf * uf * df, fIm = w * c5 + tf * df;
-        // β = Yf/(Yf + Yg) = Yf·conj(S)/|S|².
+        // 1/k_open + β with β = Yf/(Yf + Yg) = Yf·conj(S)/|S|², all over |S|²: the gain is
+        // |H|·|S|²/|N| with N = (1/k_open)·|S|² + Yf·conj(S).
         const double sRe = fRe + gRe, sIm = fIm + gIm;
-        const double sNorm = 1 / (sRe * sRe + sIm * sIm);
-        const double bRe = (fRe * sRe + fIm * sIm) * sNorm;
-        const double bIm = (fIm * sRe - fRe * sIm) * sNorm;
-        const double dRe = openReal + bRe;
-        const double dIm = bIm - frequencies[j] * openSlope;
-        ratio[j] = std::sqrt(a * a / ((1 + a * a) * (dRe * dRe + dIm * dIm)));
+        const double s2 = sRe * sRe + sIm * sIm;
+        const double nRe = openReal * s2 + fRe * sRe + fIm * sIm;
+        const double nIm = fIm * sRe - fRe * sIm - frequencies[j] * openSlope * s2;
+        ratio[j] = std::sqrt(a * a * (s2 * s2) / ((1 + a * a) * (nRe * nRe + nIm * nIm)));
     }
 }
 
