@@ -16,7 +16,8 @@ constexpr int kPercents[3] = {5, 50, 95};
 constexpr size_t kFewValues = 4096;
 constexpr size_t kSampleSize = 512;
 
-// By three partial orderings: the median first, then each tail within its half only.
+// By three partial orderings: the median first, then each tail on its side of it only (the
+// median's own place left out: ordering a range may move its first element).
 Spread5 OrderAll(double* v, size_t n) {
     const auto at = [&](int percent) {
         return v + (NearestRank(static_cast<int64_t>(n), percent) - 1);
@@ -26,7 +27,8 @@ Spread5 OrderAll(double* v, size_t n) {
     double* const high = at(95);
     std::nth_element(v, median, v + n);
     std::nth_element(v, low, median);
-    std::nth_element(median, high, v + n);
+    if (high > median)
+        std::nth_element(median + 1, high, v + n);
     return {*std::min_element(v, low + 1), *low, *median, *high, *std::max_element(high, v + n)};
 }
 

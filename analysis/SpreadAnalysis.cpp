@@ -12,10 +12,6 @@
 
 namespace {
 
-// The band's block of trials × frequencies takes at most this much; with the characteristic
-// points' per-trial values and the workers' buffers the whole analysis of 100000 trials stays
-// far under the 2 GB a 32-bit program can address.
-constexpr size_t kBandBytes = size_t{96} << 20;
 // About this many gains per chunk a worker takes: a fraction of a millisecond, so a cancel is
 // seen at once and the threads share the work evenly.
 constexpr int64_t kGainsPerChunk = 1 << 16;
@@ -44,8 +40,8 @@ class Analysis {
                                                         : int64_t{settings_.Trials};
         omega_.resize(points_);
         AngularFrequencies(f_, points_, omega_.data());
-        width_ = std::clamp<size_t>(kBandBytes / sizeof(double) / static_cast<size_t>(trials_), 1,
-                                    points_);
+        width_ = std::clamp<size_t>(
+            input.BandMemory / sizeof(double) / static_cast<size_t>(trials_), 1, points_);
         const auto blocks = static_cast<int64_t>((points_ + width_ - 1) / width_);
         const int64_t recomputed = blocks > 1 ? trials_ * blocks : 0;
         control_.Total = trials_ + recomputed + static_cast<int64_t>(points_);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -58,6 +59,10 @@ struct SpreadInput {
     std::vector<double> Frequencies; // Hz, the sweep as the calculation formed it, ascending
     SpreadSettings Settings;
     int Threads = 1; // workers, the calling thread among them
+    // The most the band's block of trials × frequencies may take, in bytes: with the per-trial
+    // values and the workers' buffers, 100000 trials stay far under what a 32-bit program can
+    // address. A smaller block costs more passes over the trials, never other results.
+    size_t BandMemory = size_t{96} << 20;
 };
 
 // Between the analysis and whoever waits for it (a progress bar, a cancel button): written by

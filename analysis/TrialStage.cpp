@@ -59,10 +59,13 @@ constexpr double kTwoPi = 6.283185307179586;
 
 } // namespace
 
+// Each part of the key steps a Weyl sequence by the golden ratio's 64-bit fraction and is
+// mixed, as splitmix64 steps its counter: consecutive trials give unrelated words.
 uint64_t StreamWord(uint64_t seed, uint64_t trial, uint32_t parameter, uint32_t draw) {
-    uint64_t h = Mix(seed ^ 0x9E3779B97F4A7C15u);
-    h = Mix(h ^ trial);
-    return Mix(h ^ (uint64_t{parameter} << 32 | draw));
+    constexpr uint64_t kGolden = 0x9E3779B97F4A7C15u;
+    uint64_t h = Mix((seed + 1) * kGolden);
+    h = Mix(h + (trial + 1) * kGolden);
+    return Mix(h + ((uint64_t{parameter} << 32 | draw) + 1) * kGolden);
 }
 
 EnteredParameters TrialFractions(const SpreadSettings& settings, uint64_t trial) {
