@@ -1,3 +1,4 @@
+#include "analysis/SpreadReport.h"
 #include "app/CalculationCommand.h"
 #include "app/HeadlessForm.h"
 #include "app/StageForm.h"
@@ -47,17 +48,28 @@ const ProgramCase kRuns[] = {
      "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
     {"WrongArguments", "C", "--csv 'таблица 1.csv'", 2, "",
      "ou: после --csv нужны два имени: файл таблицы и файл каскада\nСправка: ou --help\n"},
+    {"SpreadRefusedByCalculation", "C", "--spread 'таблица 1.csv' 'без k0.ou'", 1, "",
+     "сколько-сколько К усиления?..\n"},
+    {"SpreadFloatingPointError", "C", "--spread 'таблица 1.csv' 'через 0.ou'", 1, "",
+     "Floating point division by zero.\n"},
+    {"SpreadMissingFile", "C", "--spread - нет.ou", 2, "",
+     "Не удалось открыть «нет.ou»: такого файла нет\n"},
+    {"SpreadIntoTheStageFile", "C", "--spread ./дважды.ou дважды.ou", 2, "",
+     "Не удалось сохранить «дважды.ou»: это сам файл каскада.\n"},
+    {"SpreadTableNotWritable", "C", "--spread папка 'каскад 1.ou' --trials 10", 2, "",
+     "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
+    {"SpreadTrialsOutOfRange", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --trials 0", 2, "",
+     "ou: --trials: «0» — нужно целое от 1 до 100000\nСправка: ou --help\n"},
+    {"SpreadOptionWithoutValue", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --seed", 2, "",
+     "ou: после --seed нужно число\nСправка: ou --help\n"},
     {"Version", "C", "--version", 0, "ou " OU_VERSION "\n", ""},
     {"Help", "C", "--help", 0, kUsage, ""},
 };
 
-class ProgramRun : public testing::TestWithParam<ProgramCase> {};
-
-TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSuccess) {
-    const ProgramCase& run = GetParam();
-    // A folder per case: ctest may run the cases at the same time.
-    const fs::path folder =
-        fs::temp_directory_path() / (std::string("ou command line тест ") + run.name);
+// A folder per case, with the stage files and an old table: ctest may run the cases at the same
+// time.
+fs::path CaseFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / ("ou command line тест " + name);
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::string stage = "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\n"
@@ -71,14 +83,27 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
     std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
     std::ofstream(folder / "таблица 1.csv") << "old";
     fs::create_directories(folder / "папка");
+    return folder;
+}
+
+// The program's exit code, its standard output and error in the folder's files out and err.
+int RunProgram(const fs::path& folder, const std::string& locale, const std::string& arguments) {
     // No display of any kind: the program must not need one.
     const std::string command =
         "cd '" + folder.string() +
-        "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=" + run.locale + " " +
-        OU_PROGRAM + " " + run.arguments + " >out 2>err";
+        "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=" + locale + " " +
+        OU_PROGRAM + " " + arguments + " >out 2>err";
     const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status)) << command;
-    EXPECT_EQ(WEXITSTATUS(status), run.exit);
+    EXPECT_TRUE(WIFEXITED(status)) << command;
+    return WEXITSTATUS(status);
+}
+
+class ProgramRun : public testing::TestWithParam<ProgramCase> {};
+
+TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSuccess) {
+    const ProgramCase& run = GetParam();
+    const fs::path folder = CaseFolder(run.name);
+    EXPECT_EQ(RunProgram(folder, run.locale, run.arguments), run.exit);
     EXPECT_EQ(Contents(folder / "out"), run.output);
     EXPECT_EQ(Contents(folder / "err"), run.errors);
     if (run.exit != 0 || run.output != "") {
@@ -101,6 +126,54 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ProgramRun, testing::ValuesIn(kRuns),
+                         [](const auto& info) { return info.param.name; });
+
+struct SpreadCase {
+    const char* name;
+    const char* locale;
+    const char* out; // "-": the CSV to standard output, the summary to standard error
+};
+
+const SpreadCase kSpreads[] = {
+    {"SpreadWithPoint", "C", "разброс.csv"},
+    {"SpreadWithComma", "ru_RU.UTF-8", "разброс.csv"},
+    {"SpreadToStandardOutput", "C", "-"},
+};
+
+class SpreadProgramRun : public testing::TestWithParam<SpreadCase> {};
+
+TEST_P(SpreadProgramRun, WritesTheBandAndSummaryOfTheStageTheWindowWouldCalculate) {
+    const SpreadCase& run = GetParam();
+    const fs::path folder = CaseFolder(run.name);
+    ASSERT_EQ(RunProgram(folder, run.locale,
+                         std::string("--spread ") + run.out + " декады.ou --trials 300 --seed 7"),
+              0);
+    HeadlessForm form;
+    const Stage stage = *ReadStageFile(folder / "декады.ou").Loaded;
+    PutStageIntoForm(form, stage);
+    BuRasClick(form, form.State(), stage.Sweep);
+    SpreadInput input;
+    input.Nominal = form.State().Entered.Parameters;
+    input.Frequencies = form.State().Frequencies;
+    input.Settings.Trials = 300;
+    input.Settings.Seed = 7;
+    SpreadControl control;
+    const SpreadResult result = *RunSpread(input, control).Result;
+    if (*run.locale == 'r')
+        SetDecimalSeparatorSource([] { return U','; });
+    const std::string csv = SpreadCsvText(result);
+    SetDecimalSeparatorSource(nullptr);
+    if (std::string(run.out) == "-") {
+        EXPECT_EQ(Contents(folder / "out"), csv);
+        EXPECT_EQ(Contents(folder / "err"), SpreadSummary(result));
+    } else {
+        EXPECT_EQ(Contents(folder / run.out), csv);
+        EXPECT_EQ(Contents(folder / "out"), SpreadSummary(result));
+        EXPECT_EQ(Contents(folder / "err"), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Spread, SpreadProgramRun, testing::ValuesIn(kSpreads),
                          [](const auto& info) { return info.param.name; });
 
 } // namespace
