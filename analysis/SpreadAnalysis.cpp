@@ -62,7 +62,7 @@ class Analysis {
             TrialParameters(in_.Nominal, settings_, static_cast<uint64_t>(trial)));
     }
     void Trial(int64_t trial, double* curve);
-    void TrialGains(const StageParameters& p, size_t from, size_t count, double* ratio) const;
+    void TrialGains(const StageParameters& p, size_t from, size_t count, double* squared) const;
     bool MeetsLimits(const double* curve, const PeakAndEdges& points) const;
     void Band(SpreadResult& result);
     void IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count);
@@ -82,15 +82,17 @@ class Analysis {
     TrialPoints kept_;
 };
 
-// Gains of the fast arithmetic; where any of them faults, the exact model's for the same
+// |k|² of the fast arithmetic; where any of them faults, the exact model's for the same
 // frequencies, which throws FloatingPointError when the trial really cannot be calculated.
+// Squares keep the gains' order, so the band's order statistics take square roots only of the
+// five values they pick.
 void Analysis::TrialGains(const StageParameters& p, size_t from, size_t count,
-                          double* ratio) const {
+                          double* squared) const {
     ClearFloatFlags();
-    FastGains(FastStage(p), f_ + from, omega_.data() + from, count, ratio);
+    FastSquaredGains(FastStage(p), f_ + from, omega_.data() + from, count, squared);
     if (FloatFlagRaised()) {
         ClearFloatFlags();
-        ExactGains(p, f_ + from, count, ratio);
+        ExactSquaredGains(p, f_ + from, count, squared);
     }
 }
 
@@ -103,7 +105,7 @@ void Analysis::Trial(int64_t trial, double* curve) {
         TrialGains(p, 0, points_, curve);
         const auto rows = static_cast<int32_t>(points_);
         const auto frequency = [&](int32_t i) { return f_[i]; };
-        const auto ratio = [&](int32_t i) { return curve[i]; };
+        const auto ratio = [&](int32_t i) { return std::sqrt(curve[i]); };
         // Refined on the fast arithmetic; should it fault anywhere, again on the exact model.
         const FastStage fast(p);
         bool faulted = false;
@@ -144,8 +146,8 @@ bool Analysis::MeetsLimits(const double* curve, const PeakAndEdges& found) const
     }
     if (high == 0) // no sweep frequency in the range: nothing to hold
         return true;
-    return !(limits.MinDb && DecibelsOf(low) < *limits.MinDb) &&
-           !(limits.MaxDb && DecibelsOf(high) > *limits.MaxDb);
+    return !(limits.MinDb && DecibelsOf(std::sqrt(low)) < *limits.MinDb) &&
+           !(limits.MaxDb && DecibelsOf(std::sqrt(high)) > *limits.MaxDb);
 }
 
 // Trials [begin, end) of `tile` (a row of `count` gains each) into the block's columns, each
@@ -179,8 +181,10 @@ void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
                       for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
                           if (!kept_.failed[t])
                               kept.push_back(column[t]);
-                      const Spread5 r =
+                      const Spread5 q =
                           selectors[static_cast<size_t>(worker)].Of(kept.data(), kept.size());
+                      const Spread5 r = {std::sqrt(q.Min), std::sqrt(q.Low), std::sqrt(q.Median),
+                                         std::sqrt(q.High), std::sqrt(q.Max)};
                       result.BandRatio[from + j] = r;
                       result.BandDecibels[from + j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
                                                        DecibelsOf(r.Median), DecibelsOf(r.High),
@@ -258,7 +262,8 @@ SpreadOutcome Analysis::Run() {
     // The nominal stage exactly as the calculation computes it; its faults are the caller's.
     const StageParameters nominal = ConvertEntered(in_.Nominal);
     result->NominalRatio.resize(points_);
-    ExactGains(nominal, f_, points_, result->NominalRatio.data());
+    for (size_t j = 0; j < points_; ++j)
+        result->NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
     result->NominalDecibels.resize(points_);
     std::transform(result->NominalRatio.begin(), result->NominalRatio.end(),
                    result->NominalDecibels.begin(), DecibelsOf);

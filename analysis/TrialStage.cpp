@@ -110,40 +110,45 @@ void AngularFrequencies(const double* frequencies, size_t count, double* omega) 
 
 // One loop without branches over the frequencies, its constants in locals and its arrays
 // declared apart, so the compiler puts two (or four) frequencies in each vector register.
-void FastGains(const FastStage& s, const double* __restrict frequencies,
-               const double* __restrict omega, size_t count, double* __restrict ratio) {
+void FastSquaredGains(const FastStage& s, const double* __restrict frequencies,
+                      const double* __restrict omega, size_t count, double* __restrict squared) {
     const double r1c1 = s.r1c1, g3 = s.g3, c2 = s.c2, c3 = s.c3, r2c3 = s.r2c3;
     const double g4 = s.g4, c5 = s.c5, c4 = s.c4, r5c4 = s.r5c4;
     const double openReal = s.openReal, openSlope = s.openSlope;
     for (size_t j = 0; j < count; ++j) {
         const double w = omega[j];
-        // Input coupling: |H|² = a²/(1 + a²).
-        const double a = w * r1c1;
-        // Each leg: Y = G + jωCa + jωCb/(1 + jωR·Cb), both fractions over one divisor.
-        const double ug = w * r2c3, tg = w * c3, ug2 = 1 + ug * ug;
-        const double uf = w * r5c4, tf = w * c4, uf2 = 1 + uf * uf;
-        const double legs = 1 / (ug2 * uf2), dg = uf2 * legs, df = ug2 * legs;
-        const double gRe = g3 + tg * ug * dg, gIm = w * c2 + tg * dg;
-        const double fRe = g4 + tf * uf * df, fIm = w * c5 + tf * df;
-        // 1/k_open + β with β = Yf/(Yf + Yg) = Yf·conj(S)/|S|², all over |S|²: the gain is
-        // |H|·|S|²/|N| with N = (1/k_open)·|S|² + Yf·conj(S).
-        const double sRe = fRe + gRe, sIm = fIm + gIm;
-        const double s2 = sRe * sRe + sIm * sIm;
-        const double nRe = openReal * s2 + fRe * sRe + fIm * sIm;
-        const double nIm = fIm * sRe - fRe * sIm - frequencies[j] * openSlope * s2;
-        ratio[j] = std::sqrt(a * a * (s2 * s2) / ((1 + a * a) * (nRe * nRe + nIm * nIm)));
+        const double a = w * r1c1; // |H|² = a²/(1 + a²)
+        const double ug = w * r2c3, uf = w * r5c4;
+        // P·Q = (1 − ug·uf) + j(ug + uf)
+        const double pqRe = 1 - ug * uf, pqIm = ug + uf;
+        // S = A + B = (1/R3 + 1/R4 + jω(C2 + C5))·P·Q + jωC4·P + jωC3·Q
+        const double gRe = g3 + g4, gIm = w * (c2 + c5);
+        const double tf = w * c4, tg = w * c3;
+        const double sRe = gRe * pqRe - gIm * pqIm - tf * ug - tg * uf;
+        const double sIm = gRe * pqIm + gIm * pqRe + tf + tg;
+        // A = (1/R4 + jωC5)·P·Q + jωC4·P
+        const double fIm = w * c5;
+        const double aRe = g4 * pqRe - fIm * pqIm - tf * ug;
+        const double aIm = g4 * pqIm + fIm * pqRe + tf;
+        // N = (1/k_open)·S + A
+        const double oIm = -frequencies[j] * openSlope;
+        const double nRe = openReal * sRe - oIm * sIm + aRe;
+        const double nIm = openReal * sIm + oIm * sRe + aIm;
+        squared[j] = a * a * (sRe * sRe + sIm * sIm) / ((1 + a * a) * (nRe * nRe + nIm * nIm));
     }
 }
 
 double FastGain(const FastStage& stage, double frequency) {
     const double omega = kTwoPi * frequency;
-    double ratio = 0;
-    FastGains(stage, &frequency, &omega, 1, &ratio);
-    return ratio;
+    double squared = 0;
+    FastSquaredGains(stage, &frequency, &omega, 1, &squared);
+    return std::sqrt(squared);
 }
 
-void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,
-                double* ratio) {
-    for (size_t j = 0; j < count; ++j)
-        ratio[j] = ComplexAbs(StageGain(frequencies[j], stage));
+void ExactSquaredGains(const StageParameters& stage, const double* frequencies, size_t count,
+                       double* squared) {
+    for (size_t j = 0; j < count; ++j) {
+        const double ratio = ComplexAbs(StageGain(frequencies[j], stage));
+        squared[j] = ratio * ratio;
+    }
 }

@@ -32,10 +32,12 @@ EnteredParameters TrialParameters(const EnteredParameters& nominal, const Spread
 // same doubles: Rin merged into R1 and R3. A floating-point error raises FloatingPointError.
 StageParameters ConvertEntered(const EnteredParameters& entered);
 
-// What the gain at any frequency needs, formed once per stage. |k| = |H| / |1/k_open + β| with
-// H = jωR1C1/(1 + jωR1C1), β = Yf/(Yf + Yg) over the legs' admittances and
+// What the gain at any frequency needs, formed once per stage. With P = 1 + jωR2·C3 and
+// Q = 1 + jωR5·C4 the legs' admittances times P·Q are
+//   B = (1/R3 + jωC2)·P·Q + jωC3·Q,   A = (1/R4 + jωC5)·P·Q + jωC4·P,
+// β = A/(A + B), and the gain is H / (1/k_open + β) with H = jωR1C1/(1 + jωR1C1) and
 // 1/k_open = 1/k0 − j·f·√(k0² − 1)/(k0·f1): the model of numerics/modOU.h rewritten so that a
-// frequency costs a few divisions and one square root.
+// frequency costs one division, |k|² = |H|²·|A + B|² / |(1/k_open)·(A + B) + A|².
 struct FastStage {
     explicit FastStage(const StageParameters& p);
 
@@ -50,17 +52,19 @@ struct FastStage {
     double openSlope; // s, √(k0² − 1)/(k0·f1)
 };
 
-// 2π·f for each frequency, as FastGains takes them.
+// 2π·f for each frequency, as FastSquaredGains takes them.
 void AngularFrequencies(const double* frequencies, size_t count, double* omega);
 
-// |k| at `count` frequencies into `ratio`. Plain double: no checks; a fault shows in the
-// floating-point status flags (numerics/FloatError.h), which the caller clears before and reads
-// after. Agrees with StageGain to about 1e-15 relative on any stage the calculation accepts.
-void FastGains(const FastStage& stage, const double* __restrict frequencies,
-               const double* __restrict omega, size_t count, double* __restrict ratio);
+// |k|² at `count` frequencies into `squared`: the order of the gains without their square roots.
+// Plain double: no checks; a fault shows in the floating-point status flags
+// (numerics/FloatError.h), which the caller clears before and reads after. The square root
+// agrees with StageGain to about 1e-15 relative on any stage the calculation accepts.
+void FastSquaredGains(const FastStage& stage, const double* __restrict frequencies,
+                      const double* __restrict omega, size_t count, double* __restrict squared);
+// |k| at one frequency.
 double FastGain(const FastStage& stage, double frequency);
 
-// |k| of the exact extended-precision model (StageGain) at `count` frequencies; a
+// |k|² of the exact extended-precision model (StageGain) at `count` frequencies; a
 // floating-point error raises FloatingPointError.
-void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,
-                double* ratio);
+void ExactSquaredGains(const StageParameters& stage, const double* frequencies, size_t count,
+                       double* squared);

@@ -1,4 +1,5 @@
 #include "analysis/SpreadAnalysis.h"
+#include "analysis/TrialStage.h"
 #include "bench/support/HeapCounter.h"
 #include "numerics/FloatError.h"
 
@@ -48,5 +49,24 @@ BENCHMARK(BM_Spread)
     ->Args({100'000, 2'000, 2})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+} // namespace
+
+namespace {
+
+// One trial's gains over the sweep, the loop every trial spends most of its time in.
+void BM_TrialGains(benchmark::State& state) {
+    const SpreadInput input = TypicalAnalysis(1, 1000, 1);
+    const FastStage stage(ConvertEntered(input.Nominal));
+    std::vector<double> omega(input.Frequencies.size()), squared(input.Frequencies.size());
+    AngularFrequencies(input.Frequencies.data(), omega.size(), omega.data());
+    for (auto _ : state) {
+        FastSquaredGains(stage, input.Frequencies.data(), omega.data(), omega.size(),
+                         squared.data());
+        benchmark::DoNotOptimize(squared.data());
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(omega.size()));
+}
+BENCHMARK(BM_TrialGains);
 
 } // namespace
