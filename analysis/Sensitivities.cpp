@@ -72,3 +72,10 @@ std::string SensitivityName(const Sensitivity& s) {
                                                                : kSensitivityOfUpperEdge;
     return std::string(kSpreadParameterNames[s.Parameter]) + " (" + of + ")";
 }
+
+std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count) {
+    std::string text = kStrongestPrefix;
+    for (size_t i = 0; i < std::min(count, ranked.size()); ++i)
+        text += (i > 0 ? ", " : "") + SensitivityName(ranked[i]);
+    return text;
+}

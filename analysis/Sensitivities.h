@@ -33,3 +33,6 @@ std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
 
 // The parameter's name and what it moves most: "C3 (верхняя граница)".
 std::string SensitivityName(const Sensitivity& sensitivity);
+// The first `count` of the ranked sensitivities as the results box reads them:
+// "сильнее всего влияет: C3 (верхняя граница), R4 (усиление), C1 (нижняя граница)".
+std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count = 3);

@@ -262,8 +262,13 @@ SpreadOutcome Analysis::Run() {
     // The nominal stage exactly as the calculation computes it; its faults are the caller's.
     const StageParameters nominal = ConvertEntered(in_.Nominal);
     result->NominalRatio.resize(points_);
-    for (size_t j = 0; j < points_; ++j)
-        result->NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
+    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
+              [&](int, int64_t begin, int64_t end) {
+                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
+                      result->NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
+              });
+    if (control_.Cancel)
+        return {nullptr, {}, true};
     result->NominalDecibels.resize(points_);
     std::transform(result->NominalRatio.begin(), result->NominalRatio.end(),
                    result->NominalDecibels.begin(), DecibelsOf);

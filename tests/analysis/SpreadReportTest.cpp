@@ -90,6 +90,11 @@ TEST(SpreadSummary, NamesEachFigureWithAPointWhateverTheSeparator) {
     SetDecimalSeparatorSource(nullptr);
 }
 
+TEST(StrongestText, NamesTheFirstThreeWithWhatEachMovesMost) {
+    EXPECT_EQ(StrongestText(TwoFrequencies(SpreadMode::MonteCarlo).Sensitivities, 2),
+              "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)");
+}
+
 TEST(SpreadSummary, GivesCornersTheirEndsOnlyAndNoYieldWithoutLimits) {
     const std::string text = SpreadSummary(TwoFrequencies(SpreadMode::Corners));
     EXPECT_NE(text.find("\npeak_db = 39.5 / 40.5\n"), std::string::npos) << text;
