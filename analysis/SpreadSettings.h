@@ -35,6 +35,7 @@ struct YieldLimits {
     std::optional<double> UpperEdgeAt; // Hz, the upper −3 dB edge at least this (none: met)
 
     bool Any() const { return MinDb || MaxDb || LowerEdgeAt || UpperEdgeAt; }
+    bool operator==(const YieldLimits&) const = default;
 };
 
 // Resistors 1 %, capacitors 10 %, k0 50 %, Rin 20 %, f1 50 %.
@@ -52,6 +53,8 @@ struct SpreadSettings {
     uint64_t Seed = 1;
     SpreadMode Mode = SpreadMode::MonteCarlo;
     YieldLimits Limits;
+
+    bool operator==(const SpreadSettings&) const = default;
 };
 
 struct SpreadInput {

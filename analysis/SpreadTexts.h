@@ -51,3 +51,11 @@ inline constexpr const char* kSpreadTrialsRange = "» — нужно целое 
 inline constexpr const char* kSpreadSeedRange = "» — нужно целое от 0 до 18446744073709551615";
 inline constexpr const char* kSpreadSameFilePrefix = "Не удалось сохранить «";
 inline constexpr const char* kSpreadSameFileSuffix = "»: это сам файл каскада.";
+
+// The stage file's keys of the analysis, refused as the other keys are:
+//   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100
+inline constexpr const char* kFileToleranceRange = "» — нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kFileTrialsRange = "» — нужно целое от 1 до 100000";
+inline constexpr const char* kFileSeedRange = "» — нужно целое от 0 до 18446744073709551615";
+inline constexpr const char* kFileNotADistribution = "» — не uniform и не normal";
+inline constexpr const char* kFileNotAnAnalysis = "» — не montecarlo и не corners";

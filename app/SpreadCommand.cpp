@@ -34,6 +34,7 @@ std::optional<Integer> WholeNumber(const std::string& text, Integer low, Integer
 // The stage as "ou --csv" calculates it: the nominal curve must pass before any trial.
 struct Nominal {
     HeadlessForm form;
+    SpreadSettings settings; // as the file keeps them
     std::optional<CommandLineOutcome> refused;
 };
 
@@ -43,6 +44,7 @@ void CalculateNominal(const std::filesystem::path& path, Nominal& nominal) {
         nominal.refused = CommandLineOutcome{kExitBadInput, {}, reading.Error + "\n"};
         return;
     }
+    nominal.settings = reading.Spread;
     PutStageIntoForm(nominal.form, *reading.Loaded);
     nominal.form.SetSweep(reading.Loaded->Sweep);
     std::string refusal;
@@ -105,8 +107,9 @@ CommandLineOutcome SpreadToCsv(const CommandLine& command) {
     SpreadInput input;
     input.Nominal = state.Entered.Parameters;
     input.Frequencies.assign(state.Frequencies.begin(), state.Frequencies.begin() + state.Count);
-    input.Settings.Trials = command.Trials.value_or(kDefaultTrials);
-    input.Settings.Seed = command.Seed.value_or(1);
+    input.Settings = nominal.settings;
+    input.Settings.Trials = command.Trials.value_or(input.Settings.Trials);
+    input.Settings.Seed = command.Seed.value_or(input.Settings.Seed);
     input.Threads = command.Threads.value_or(
         static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     SpreadControl control;

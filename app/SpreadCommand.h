@@ -11,7 +11,8 @@
 // The arguments from "--spread" on.
 CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments);
 
-// Refuses the stage as "ou --csv" does (exit 1 for what the calculation refuses or a
+// Runs with the analysis's settings FILE keeps, --trials and --seed overriding them. Refuses the
+// stage as "ou --csv" does (exit 1 for what the calculation refuses or a
 // floating-point error, 2 for a file not read or not written), then runs the analysis on every
 // core and writes the band's CSV into OUT and the summary to standard output; with OUT "-" the
 // CSV to standard output and the summary to standard error. OUT is left untouched unless the

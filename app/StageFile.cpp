@@ -2,10 +2,12 @@
 
 #include "SafeFile.h"
 #include "StageTexts.h"
+#include "analysis/SpreadTexts.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -23,6 +25,27 @@ constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", 
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";
+
+// The analysis's keys, after kSweepKey; a tolerance's key is the prefix and the parameter's key.
+constexpr const char* kTolerancePrefix = "tolerance_";
+constexpr const char* kDistributionKey = "distribution";
+constexpr const char* kTrialsKey = "trials";
+constexpr const char* kSeedKey = "seed";
+constexpr const char* kAnalysisKey = "analysis";
+constexpr std::string_view kUniform = "uniform";
+constexpr std::string_view kNormal = "normal";
+constexpr std::string_view kMonteCarlo = "montecarlo";
+constexpr std::string_view kCorners = "corners";
+// The limits, by key, in the order they are written.
+constexpr std::array<std::pair<const char*, std::optional<double> YieldLimits::*>, 6> kLimitKeys = {
+    {
+        {"limit_from", &YieldLimits::From},
+        {"limit_to", &YieldLimits::To},
+        {"limit_min_db", &YieldLimits::MinDb},
+        {"limit_max_db", &YieldLimits::MaxDb},
+        {"limit_lower_edge", &YieldLimits::LowerEdgeAt},
+        {"limit_upper_edge", &YieldLimits::UpperEdgeAt},
+    }};
 
 constexpr std::string_view kFormatName = "ou-stage";
 constexpr std::string_view kLinear = "linear";
@@ -160,7 +183,7 @@ class StageParser {
             lineNumber_ = 1;
             return Refuse(kNotAStageFile);
         }
-        return {stage_, {}};
+        return {stage_, {}, spread_};
     }
 
   private:
@@ -211,8 +234,54 @@ class StageParser {
             if (value != kLinear && value != kDecade)
                 return Quoted(value) + kNotASweepKind;
             stage_.Sweep = value == kDecade ? SweepKind::Decade : SweepKind::Linear;
+        } else {
+            return ReadSpreadSetting(key, value);
+        }
+        return {};
+    }
+
+    std::string ReadSpreadSetting(const std::string& key, std::string_view value) {
+        SpreadSettings& spread = spread_;
+        for (size_t i = 0; i < kParameterKeys.size(); ++i) {
+            if (key != kTolerancePrefix + std::string(kParameterKeys[i]))
+                continue;
+            std::optional<double> tolerance;
+            if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
+                return refusal;
+            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100))
+                return Quoted(value) + kFileToleranceRange;
+            spread.Tolerances[i] = *tolerance;
+            return {};
+        }
+        for (const auto& [limitKey, limit] : kLimitKeys)
+            if (key == limitKey)
+                return ReadNumber(value, spread.Limits.*limit);
+        if (key == kDistributionKey) {
+            if (value != kUniform && value != kNormal)
+                return Quoted(value) + kFileNotADistribution;
+            spread.Shape = value == kNormal ? Distribution::Normal : Distribution::Uniform;
+        } else if (key == kAnalysisKey) {
+            if (value != kMonteCarlo && value != kCorners)
+                return Quoted(value) + kFileNotAnAnalysis;
+            spread.Mode = value == kCorners ? SpreadMode::Corners : SpreadMode::MonteCarlo;
+        } else if (key == kTrialsKey) {
+            if (!ReadWhole(value, spread.Trials, 1, kMaxTrials))
+                return Quoted(value) + kFileTrialsRange;
+        } else if (key == kSeedKey) {
+            if (!ReadWhole(value, spread.Seed, uint64_t{0}, UINT64_MAX))
+                return Quoted(value) + kFileSeedRange;
         }
         return {}; // a key of a newer program
+    }
+
+    template <class Integer>
+    static bool ReadWhole(std::string_view value, Integer& number, Integer low, Integer high) {
+        Integer read{};
+        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), read);
+        if (error != std::errc() || end != value.data() + value.size() || read < low || read > high)
+            return false;
+        number = read;
+        return true;
     }
 
     static std::string ReadNumber(std::string_view value, std::optional<double>& number) {
@@ -231,6 +300,7 @@ class StageParser {
     std::string fileName_;
     int lineNumber_ = 0;
     Stage stage_;
+    SpreadSettings spread_;
     std::map<std::string, int, std::less<>> seen_; // key → line it stands on
 };
 
@@ -248,9 +318,29 @@ std::string FileNumber(const std::optional<double>& value) {
     return value ? NumberToText(*value, kFileSeparator) : std::string();
 }
 
+// The analysis's settings that differ from the defaults.
+void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
+    const SpreadSettings defaults;
+    for (size_t i = 0; i < kParameterKeys.size(); ++i)
+        if (spread.Tolerances[i] != defaults.Tolerances[i])
+            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(),
+                       NumberToText(spread.Tolerances[i], kFileSeparator));
+    if (spread.Shape != defaults.Shape)
+        WriteEntry(text, kDistributionKey, kNormal);
+    if (spread.Trials != defaults.Trials)
+        WriteEntry(text, kTrialsKey, std::to_string(spread.Trials));
+    if (spread.Seed != defaults.Seed)
+        WriteEntry(text, kSeedKey, std::to_string(spread.Seed));
+    if (spread.Mode != defaults.Mode)
+        WriteEntry(text, kAnalysisKey, kCorners);
+    for (const auto& [key, limit] : kLimitKeys)
+        if (spread.Limits.*limit)
+            WriteEntry(text, key, FileNumber(spread.Limits.*limit));
+}
+
 } // namespace
 
-std::string StageText(const Stage& stage) {
+std::string StageText(const Stage& stage, const SpreadSettings& spread) {
     std::string text;
     WriteEntry(text, kFormatKey,
                std::string(kFormatName) + ' ' + std::to_string(kStageFormatVersion));
@@ -260,6 +350,7 @@ std::string StageText(const Stage& stage) {
         WriteEntry(text, kSweepFieldKeys[i], FileNumber(stage.SweepFields[i]));
     WriteEntry(text, kLogScaleKey, stage.LogScale ? "1" : "0");
     WriteEntry(text, kSweepKey, stage.Sweep == SweepKind::Decade ? kDecade : kLinear);
+    WriteSpreadSettings(text, spread);
     return text;
 }
 

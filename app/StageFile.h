@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SweepKind.h"
+#include "analysis/SpreadSettings.h"
 
 #include <array>
 #include <cstdint>
@@ -39,10 +40,17 @@ inline constexpr std::uintmax_t kMaxStageFileSize = 64 * 1024;
 struct StageReading {
     std::optional<Stage> Loaded;
     std::string Error; // in Russian, naming the file and the line; empty when Loaded holds one
+    // The tolerance analysis's settings, kept after `sweep` by optional keys (tolerance_R1 …
+    // tolerance_f1 in %, distribution = uniform|normal, trials, seed, analysis =
+    // montecarlo|corners, limit_from, limit_to (Hz), limit_min_db, limit_max_db (dB),
+    // limit_lower_edge, limit_upper_edge (Hz)); the defaults where the file has none.
+    SpreadSettings Spread{};
 };
 
-// The file's text: the format line and every key, in a fixed order, LF line ends.
-std::string StageText(const Stage& stage);
+// The file's text: the format line and every key, in a fixed order, LF line ends; of the
+// analysis's settings only those that differ from the defaults, so a stage without them is
+// written as before.
+std::string StageText(const Stage& stage, const SpreadSettings& spread = {});
 // Reads a file's text; `fileName` (UTF-8) only names the file in a refusal. Unknown keys are
 // ignored, so that a newer file of the same format opens; CRLF, blank lines, "#" comments and
 // blanks around "=" are accepted.

@@ -81,6 +81,9 @@ fs::path CaseFolder(const std::string& name) {
     std::ofstream(folder / "без k0.ou") << stage << "from = 10\nto = 20\nstep = 1\n";
     std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
     std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
+    std::ofstream(folder / "допуски.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 5\n"
+                                         << "sweep = decade\ntolerance_R3 = 5\ntrials = 40\n"
+                                         << "seed = 3\ndistribution = normal\n";
     std::ofstream(folder / "таблица 1.csv") << "old";
     fs::create_directories(folder / "папка");
     return folder;
@@ -132,12 +135,16 @@ struct SpreadCase {
     const char* name;
     const char* locale;
     const char* out; // "-": the CSV to standard output, the summary to standard error
+    const char* stage = "декады.ou";
+    const char* options = " --trials 300 --seed 7";
 };
 
 const SpreadCase kSpreads[] = {
     {"SpreadWithPoint", "C", "разброс.csv"},
     {"SpreadWithComma", "ru_RU.UTF-8", "разброс.csv"},
     {"SpreadToStandardOutput", "C", "-"},
+    {"SpreadWithTheFilesSettings", "C", "-", "допуски.ou", ""},
+    {"SpreadOptionsOverTheFile", "C", "-", "допуски.ou", " --trials 30"},
 };
 
 class SpreadProgramRun : public testing::TestWithParam<SpreadCase> {};
@@ -146,17 +153,23 @@ TEST_P(SpreadProgramRun, WritesTheBandAndSummaryOfTheStageTheWindowWouldCalculat
     const SpreadCase& run = GetParam();
     const fs::path folder = CaseFolder(run.name);
     ASSERT_EQ(RunProgram(folder, run.locale,
-                         std::string("--spread ") + run.out + " декады.ou --trials 300 --seed 7"),
+                         std::string("--spread ") + run.out + " " + run.stage + run.options),
               0);
     HeadlessForm form;
-    const Stage stage = *ReadStageFile(folder / "декады.ou").Loaded;
+    const StageReading reading = ReadStageFile(folder / run.stage);
+    const Stage stage = *reading.Loaded;
     PutStageIntoForm(form, stage);
     BuRasClick(form, form.State(), stage.Sweep);
     SpreadInput input;
     input.Nominal = form.State().Entered.Parameters;
     input.Frequencies = form.State().Frequencies;
-    input.Settings.Trials = 300;
-    input.Settings.Seed = 7;
+    input.Settings = reading.Spread;
+    const auto option = [&](const std::string& name, auto& setting) {
+        if (const size_t at = std::string(run.options).find(name); at != std::string::npos)
+            setting = std::stoi(std::string(run.options).substr(at + name.size()));
+    };
+    option("--trials ", input.Settings.Trials);
+    option("--seed ", input.Settings.Seed);
     SpreadControl control;
     const SpreadResult result = *RunSpread(input, control).Result;
     if (*run.locale == 'r')
