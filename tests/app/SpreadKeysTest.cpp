@@ -23,7 +23,6 @@ SpreadSettings With(void (*change)(SpreadSettings&)) {
 
 const KeyCase kKeys[] = {
     {"Tolerance", "tolerance_R4 = 5", With([](SpreadSettings& s) { s.Tolerances[3] = 5; })},
-    {"ToleranceZero", "tolerance_Rin=0", With([](SpreadSettings& s) { s.Tolerances[11] = 0; })},
     {"Distribution", "distribution = normal",
      With([](SpreadSettings& s) { s.Shape = Distribution::Normal; })},
     {"Trials", "trials = 100000", With([](SpreadSettings& s) { s.Trials = 100'000; })},
@@ -31,7 +30,6 @@ const KeyCase kKeys[] = {
      With([](SpreadSettings& s) { s.Seed = UINT64_MAX; })},
     {"Corners", "analysis = corners",
      With([](SpreadSettings& s) { s.Mode = SpreadMode::Corners; })},
-    {"GainFloor", "limit_min_db = -3.5", With([](SpreadSettings& s) { s.Limits.MinDb = -3.5; })},
     {"UpperEdge", "limit_upper_edge = 1E4",
      With([](SpreadSettings& s) { s.Limits.UpperEdgeAt = 1E4; })},
     {"NoneOfThem", "# nothing", SpreadSettings{}},
@@ -63,7 +61,6 @@ const RefusalCase kRefusals[] = {
     {"ToleranceNotANumber", "tolerance_C1 = пять", "«пять» — не число"},
     {"BlankTolerance", "tolerance_C2 =", "«» — нужно число от 0 до 100, не включая 100"},
     {"Distribution", "distribution = gauss", "«gauss» — не uniform и не normal"},
-    {"NoTrials", "trials = 0", "«0» — нужно целое от 1 до 100000"},
     {"FractionalTrials", "trials = 1.5", "«1.5» — нужно целое от 1 до 100000"},
     {"NegativeSeed", "seed = -1", "«-1» — нужно целое от 0 до 18446744073709551615"},
     {"Analysis", "analysis = all", "«all» — не montecarlo и не corners"},

@@ -137,14 +137,16 @@ struct SpreadCase {
     const char* out; // "-": the CSV to standard output, the summary to standard error
     const char* stage = "декады.ou";
     const char* options = " --trials 300 --seed 7";
+    int trials = 300; // what the file and the options make of them
+    uint64_t seed = 7;
 };
 
 const SpreadCase kSpreads[] = {
     {"SpreadWithPoint", "C", "разброс.csv"},
     {"SpreadWithComma", "ru_RU.UTF-8", "разброс.csv"},
     {"SpreadToStandardOutput", "C", "-"},
-    {"SpreadWithTheFilesSettings", "C", "-", "допуски.ou", ""},
-    {"SpreadOptionsOverTheFile", "C", "-", "допуски.ou", " --trials 30"},
+    {"SpreadWithTheFilesSettings", "C", "-", "допуски.ou", "", 40, 3},
+    {"SpreadOptionsOverTheFile", "C", "-", "допуски.ou", " --trials 30", 30, 3},
 };
 
 class SpreadProgramRun : public testing::TestWithParam<SpreadCase> {};
@@ -164,12 +166,8 @@ TEST_P(SpreadProgramRun, WritesTheBandAndSummaryOfTheStageTheWindowWouldCalculat
     input.Nominal = form.State().Entered.Parameters;
     input.Frequencies = form.State().Frequencies;
     input.Settings = reading.Spread;
-    const auto option = [&](const std::string& name, auto& setting) {
-        if (const size_t at = std::string(run.options).find(name); at != std::string::npos)
-            setting = std::stoi(std::string(run.options).substr(at + name.size()));
-    };
-    option("--trials ", input.Settings.Trials);
-    option("--seed ", input.Settings.Seed);
+    input.Settings.Trials = run.trials;
+    input.Settings.Seed = run.seed;
     SpreadControl control;
     const SpreadResult result = *RunSpread(input, control).Result;
     if (*run.locale == 'r')
