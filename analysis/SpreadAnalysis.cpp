@@ -51,6 +51,8 @@ class Analysis {
     SpreadOutcome Run();
 
   private:
+    void Nominal(SpreadResult& result);
+    void Trials();
     int Toleranced() const {
         return static_cast<int>(std::count_if(settings_.Tolerances.begin(),
                                               settings_.Tolerances.end(),
@@ -254,50 +256,60 @@ void Analysis::PointSpreads(SpreadResult& result) const {
     result.Bandwidth = SpreadOf(std::move(bandwidth));
 }
 
+// The nominal stage exactly as the calculation computes it, and its characteristic points; its
+// faults are the caller's.
+void Analysis::Nominal(SpreadResult& result) {
+    const StageParameters nominal = ConvertEntered(in_.Nominal);
+    result.NominalRatio.resize(points_);
+    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
+              [&](int, int64_t begin, int64_t end) {
+                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
+                      result.NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
+              });
+    if (control_.Cancel)
+        return;
+    result.NominalDecibels.resize(points_);
+    std::transform(result.NominalRatio.begin(), result.NominalRatio.end(),
+                   result.NominalDecibels.begin(), DecibelsOf);
+    result.NominalPoints = FindPeakAndEdges(
+        static_cast<int32_t>(points_), [&](int32_t i) { return f_[i]; },
+        [&](int32_t i) { return result.NominalRatio[static_cast<size_t>(i)]; },
+        [&](double f) { return ComplexAbs(StageGain(f, nominal)); });
+}
+
+// Trial by trial over the whole sweep: which trials fail, their characteristic points and
+// limits; with one block, their gains into the band's block as well. Each worker holds its
+// chunk's curves; on a sweep of millions of frequencies fewer workers, so they fit in the band's
+// memory.
+void Analysis::Trials() {
+    const auto n = static_cast<size_t>(trials_);
+    kept_ = {std::vector<uint8_t>(n, 0), std::vector<uint8_t>(n, 0), std::vector<double>(n),
+             std::vector<double>(n),     std::vector<double>(n),     std::vector<double>(n)};
+    matrix_.resize(n * width_);
+    const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(points_));
+    const size_t tile = static_cast<size_t>(chunk) * points_;
+    const auto most = static_cast<size_t>(std::max(in_.Threads, 1));
+    const auto workers = std::clamp<size_t>(in_.BandMemory / (tile * sizeof(double)), 1, most);
+    std::vector<std::vector<double>> tiles(workers, std::vector<double>(tile));
+    RunChunks(static_cast<int>(workers), trials_, chunk, control_.Cancel,
+              [&](int worker, int64_t begin, int64_t end) {
+                  double* curves = tiles[static_cast<size_t>(worker)].data();
+                  for (int64_t t = begin; t < end; ++t)
+                      Trial(t, curves + static_cast<size_t>(t - begin) * points_);
+                  if (SingleBlock())
+                      IntoBlock(curves, begin, end, points_);
+                  Step(end - begin);
+              });
+}
+
 SpreadOutcome Analysis::Run() {
     auto result = std::make_shared<SpreadResult>();
     result->Mode = settings_.Mode;
     result->Trials = trials_;
     result->Frequencies = in_.Frequencies;
-    // The nominal stage exactly as the calculation computes it; its faults are the caller's.
-    const StageParameters nominal = ConvertEntered(in_.Nominal);
-    result->NominalRatio.resize(points_);
-    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
-              [&](int, int64_t begin, int64_t end) {
-                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
-                      result->NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
-              });
-    if (control_.Cancel)
-        return {nullptr, {}, true};
-    result->NominalDecibels.resize(points_);
-    std::transform(result->NominalRatio.begin(), result->NominalRatio.end(),
-                   result->NominalDecibels.begin(), DecibelsOf);
-    const auto rows = static_cast<int32_t>(points_);
-    result->NominalPoints = FindPeakAndEdges(
-        rows, [&](int32_t i) { return f_[i]; },
-        [&](int32_t i) { return result->NominalRatio[static_cast<size_t>(i)]; },
-        [&](double f) { return ComplexAbs(StageGain(f, nominal)); });
-
-    const auto n = static_cast<size_t>(trials_);
-    kept_ = {std::vector<uint8_t>(n, 0), std::vector<uint8_t>(n, 0), std::vector<double>(n),
-             std::vector<double>(n),     std::vector<double>(n),     std::vector<double>(n)};
-    matrix_.resize(n * width_);
-    // Pass 1, trial by trial over the whole sweep: which trials fail, their characteristic
-    // points and limits; with one block, their gains into the band's block as well.
-    const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(points_));
-    std::vector<std::vector<double>> curves(
-        static_cast<size_t>(std::max(in_.Threads, 1)),
-        std::vector<double>(static_cast<size_t>(chunk) * points_));
-    RunChunks(in_.Threads, trials_, chunk, control_.Cancel,
-              [&](int worker, int64_t begin, int64_t end) {
-                  double* tile = curves[static_cast<size_t>(worker)].data();
-                  for (int64_t t = begin; t < end; ++t)
-                      Trial(t, tile + static_cast<size_t>(t - begin) * points_);
-                  if (SingleBlock())
-                      IntoBlock(tile, begin, end, points_);
-                  Step(end - begin);
-              });
-    curves.clear();
+    Nominal(*result);
+    if (!control_.Cancel)
+        Trials();
     if (control_.Cancel)
         return {nullptr, {}, true};
     result->Failed = std::count(kept_.failed.begin(), kept_.failed.end(), uint8_t{1});
@@ -311,7 +323,7 @@ SpreadOutcome Analysis::Run() {
     PointSpreads(*result);
     if (settings_.Limits.Any()) {
         int64_t met = 0;
-        for (size_t t = 0; t < n; ++t)
+        for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
             met += !kept_.failed[t] && kept_.meets[t];
         result->Yield = WilsonShare(met, trials_ - result->Failed);
     }
