@@ -2,10 +2,12 @@
 
 #include <array>
 #include <atomic>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a tolerance analysis is asked: the stage as entered, the sweep, and how its parts vary.
@@ -56,6 +58,17 @@ struct SpreadSettings {
 
     bool operator==(const SpreadSettings&) const = default;
 };
+
+// A count or seed as typed (the stage file, the command line): the whole text a whole number
+// in [low, high], or nothing.
+template <class Integer>
+std::optional<Integer> WholeNumberIn(std::string_view text, Integer low, Integer high) {
+    Integer value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
 
 struct SpreadInput {
     EnteredParameters Nominal{};     // a stage the calculation accepts

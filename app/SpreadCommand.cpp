@@ -9,7 +9,6 @@
 #include "analysis/SpreadReport.h"
 #include "analysis/SpreadTexts.h"
 
-#include <charconv>
 #include <exception>
 #include <thread>
 
@@ -17,18 +16,9 @@ namespace {
 
 CommandLine Wrong(std::string error) {
     CommandLine wrong;
+    wrong.Error = std::move(error);
     wrong.Do = CommandLine::Action::Error;
-    return wrong.Error = std::move(error), wrong;
-}
-
-// The whole text as a whole number in [low, high], or nothing.
-template <class Integer>
-std::optional<Integer> WholeNumber(const std::string& text, Integer low, Integer high) {
-    Integer value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
-        return std::nullopt;
-    return value;
+    return wrong;
 }
 
 // The stage as "ou --csv" calculates it: the nominal curve must pass before any trial.
@@ -81,11 +71,11 @@ CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
             return Wrong(kSpreadOptionNeedsValuePrefix + option + kSpreadOptionNeedsValueSuffix);
         const std::string& value = arguments[i + 1];
         const std::string bad = "ou: " + option + kSpreadBadValueInfix + value;
-        if (option == "--threads" && !(command.Threads = WholeNumber(value, 1, 256)))
+        if (option == "--threads" && !(command.Threads = WholeNumberIn(value, 1, 256)))
             return Wrong(bad + kSpreadThreadsRange);
-        if (option == "--trials" && !(command.Trials = WholeNumber(value, 1, kMaxTrials)))
+        if (option == "--trials" && !(command.Trials = WholeNumberIn(value, 1, kMaxTrials)))
             return Wrong(bad + kSpreadTrialsRange);
-        if (option == "--seed" && !(command.Seed = WholeNumber(value, uint64_t{0}, UINT64_MAX)))
+        if (option == "--seed" && !(command.Seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX)))
             return Wrong(bad + kSpreadSeedRange);
     }
     return command;

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -265,23 +264,17 @@ class StageParser {
                 return Quoted(value) + kFileNotAnAnalysis;
             spread.Mode = value == kCorners ? SpreadMode::Corners : SpreadMode::MonteCarlo;
         } else if (key == kTrialsKey) {
-            if (!ReadWhole(value, spread.Trials, 1, kMaxTrials))
+            const std::optional<int32_t> trials = WholeNumberIn(value, 1, kMaxTrials);
+            if (!trials)
                 return Quoted(value) + kFileTrialsRange;
+            spread.Trials = *trials;
         } else if (key == kSeedKey) {
-            if (!ReadWhole(value, spread.Seed, uint64_t{0}, UINT64_MAX))
+            const std::optional<uint64_t> seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX);
+            if (!seed)
                 return Quoted(value) + kFileSeedRange;
+            spread.Seed = *seed;
         }
         return {}; // a key of a newer program
-    }
-
-    template <class Integer>
-    static bool ReadWhole(std::string_view value, Integer& number, Integer low, Integer high) {
-        Integer read{};
-        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), read);
-        if (error != std::errc() || end != value.data() + value.size() || read < low || read > high)
-            return false;
-        number = read;
-        return true;
     }
 
     static std::string ReadNumber(std::string_view value, std::optional<double>& number) {
