@@ -80,7 +80,9 @@ class Analysis {
     int64_t trials_ = 0;
     std::vector<double> omega_;
     size_t width_ = 1;           // frequencies per block of the band
-    std::vector<double> matrix_; // width_ × trials, a block of the band, frequency by frequency
+    // width_ × trials, a block of the band, frequency by frequency. Not cleared when made: the
+    // workers write every place before it is read, and so touch its pages first, in parallel.
+    std::unique_ptr<double[]> matrix_;
     TrialPoints kept_;
 };
 
@@ -157,7 +159,7 @@ bool Analysis::MeetsLimits(const double* curve, const PeakAndEdges& found) const
 void Analysis::IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count) {
     const auto n = static_cast<size_t>(end - begin);
     const auto stride = static_cast<size_t>(trials_);
-    double* const block = matrix_.data() + static_cast<size_t>(begin);
+    double* const block = matrix_.get() + static_cast<size_t>(begin);
     // Eight frequencies at a time: one cache line of each trial's row.
     constexpr size_t kLine = 8;
     for (size_t j0 = 0; j0 < count; j0 += kLine) {
@@ -178,7 +180,7 @@ void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
               [&](int worker, int64_t begin, int64_t end) {
                   std::vector<double>& kept = survivors[static_cast<size_t>(worker)];
                   for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) {
-                      double* column = matrix_.data() + j * static_cast<size_t>(trials_);
+                      double* column = matrix_.get() + j * static_cast<size_t>(trials_);
                       kept.clear();
                       for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
                           if (!kept_.failed[t])
@@ -285,7 +287,7 @@ void Analysis::Trials() {
     const auto n = static_cast<size_t>(trials_);
     kept_ = {std::vector<uint8_t>(n, 0), std::vector<uint8_t>(n, 0), std::vector<double>(n),
              std::vector<double>(n),     std::vector<double>(n),     std::vector<double>(n)};
-    matrix_.resize(n * width_);
+    matrix_.reset(new double[n * width_]);
     const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(points_));
     const size_t tile = static_cast<size_t>(chunk) * points_;
     const auto most = static_cast<size_t>(std::max(in_.Threads, 1));
@@ -319,7 +321,7 @@ SpreadOutcome Analysis::Run() {
     Band(*result);
     if (control_.Cancel)
         return {nullptr, {}, true};
-    matrix_ = {};
+    matrix_.reset();
     PointSpreads(*result);
     if (settings_.Limits.Any()) {
         int64_t met = 0;
