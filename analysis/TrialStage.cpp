@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr double kTwoPi = 6.283185307179586;
+
 // The finaliser of splitmix64: a bijection of 64-bit words whose every output bit depends on
 // every input bit.
 uint64_t Mix(uint64_t z) {
@@ -22,7 +24,6 @@ double OpenUnit(uint64_t word) {
 // Normal with σ = 1/3 cut at ±1, by Box–Muller on pairs of words until a value falls inside
 // (99.7 % of first tries).
 double NormalFraction(uint64_t seed, uint64_t trial, uint32_t parameter) {
-    constexpr double kTwoPi = 6.283185307179586;
     constexpr uint32_t kTries = 64; // the chance of needing more is below 10^-160
     for (uint32_t draw = 0; draw < 2 * kTries; draw += 2) {
         const double radius =
@@ -35,6 +36,8 @@ double NormalFraction(uint64_t seed, uint64_t trial, uint32_t parameter) {
     return 0;
 }
 
+// The calculation's conversion (BuRasClick's), operation for operation and in its order, each
+// result rounded to double where the calculation stores it.
 template <class X> StageParameters Convert(const EnteredParameters& e) {
     StageParameters p{};
     p.R1 = Store(X(e[0]) * 1000);
@@ -54,8 +57,6 @@ template <class X> StageParameters Convert(const EnteredParameters& e) {
     p.f1 = Store(X(e[12]) * 1E6);
     return p;
 }
-
-constexpr double kTwoPi = 6.283185307179586;
 
 } // namespace
 

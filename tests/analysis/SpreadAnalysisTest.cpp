@@ -144,10 +144,19 @@ TEST(Spread, TrialsWhoseOpenLoopGainFallsBelowOneAreCountedAndLeftOut) {
     SpreadInput input = Analysis(typed, 2000);
     const SpreadResult r = Analyse(input);
     int64_t below = 0;
-    for (uint64_t t = 0; t < 2000; ++t)
-        below += TrialParameters(typed, input.Settings, t)[kK0] < 1;
+    std::vector<double> others; // the gains at the first frequency of the trials that do not fail
+    for (uint64_t t = 0; t < 2000; ++t) {
+        const EnteredParameters drawn = TrialParameters(typed, input.Settings, t);
+        below += drawn[kK0] < 1;
+        if (drawn[kK0] >= 1)
+            others.push_back(ComplexAbs(StageGain(1, ConvertEntered(drawn))));
+    }
+    std::sort(others.begin(), others.end());
     EXPECT_GT(below, 250);
     EXPECT_EQ(r.Failed, below);
+    ExpectNear(r.BandRatio[0].Min, others.front(), "min");
+    ExpectNear(r.BandRatio[0].Median, others[(others.size() + 1) / 2 - 1], "median");
+    ExpectNear(r.BandRatio[0].Max, others.back(), "max");
     EXPECT_EQ(r.PeakDecibels.Present, 2000 - below);
     EXPECT_EQ(FailedTrialsText(r.Failed, 2000),
               "в " + std::to_string(below) + " из 2000 испытаний расчет невозможен");
