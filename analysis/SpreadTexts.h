@@ -49,8 +49,6 @@ inline constexpr const char* kSpreadBadValueInfix = ": «";
 inline constexpr const char* kSpreadThreadsRange = "» — нужно целое от 1 до 256";
 inline constexpr const char* kSpreadTrialsRange = "» — нужно целое от 1 до 100000";
 inline constexpr const char* kSpreadSeedRange = "» — нужно целое от 0 до 18446744073709551615";
-inline constexpr const char* kSpreadSameFilePrefix = "Не удалось сохранить «";
-inline constexpr const char* kSpreadSameFileSuffix = "»: это сам файл каскада.";
 
 // The stage file's keys of the analysis, refused as the other keys are:
 //   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100

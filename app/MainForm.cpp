@@ -43,7 +43,9 @@ std::span<const Command<MainForm>> MainForm::Table() {
 
 MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
     : view_(view), boxes_(boxes), results_(state_, kInitialResultRows),
-      table_(table, results_, boxes, chooser), chooser_(&chooser) {}
+      table_(table, results_, boxes, chooser), chooser_(&chooser) {
+    table_.SetStageFile(&file_);
+}
 
 void MainForm::SetFileChooser(FileChooser& chooser) {
     chooser_ = &chooser;
@@ -82,7 +84,9 @@ void MainForm::BuRasClick() {
     });
     if (calculationEnded_)
         table_.ResultsReplaced();
-    // "расчет" rewrites the cells in normal form: the numbers, and so the caption, stay.
+    // "расчет" rewrites the cells in normal form, which may make them another stage than the
+    // file's (a blank cell reads 0, digits past the seventeenth are rounded): the caption follows.
+    ShowCaption();
     view_.MenusChanged();
     if (graph_ == nullptr)
         return;

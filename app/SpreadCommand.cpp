@@ -1,10 +1,7 @@
 #include "SpreadCommand.h"
 
-#include "CalculationCommand.h"
 #include "EventGuard.h"
-#include "HeadlessForm.h"
 #include "SafeFile.h"
-#include "StageForm.h"
 #include "StageTexts.h"
 #include "analysis/SpreadReport.h"
 #include "analysis/SpreadTexts.h"
@@ -19,38 +16,6 @@ CommandLine Wrong(std::string error) {
     wrong.Error = std::move(error);
     wrong.Do = CommandLine::Action::Error;
     return wrong;
-}
-
-// The stage as "ou --csv" calculates it: the nominal curve must pass before any trial.
-struct Nominal {
-    HeadlessForm form;
-    SpreadSettings settings; // as the file keeps them
-    std::optional<CommandLineOutcome> refused;
-};
-
-void CalculateNominal(const std::filesystem::path& path, Nominal& nominal) {
-    const StageReading reading = ReadStageFile(path);
-    if (!reading.Loaded) {
-        nominal.refused = CommandLineOutcome{kExitBadInput, {}, reading.Error + "\n"};
-        return;
-    }
-    nominal.settings = reading.Spread;
-    PutStageIntoForm(nominal.form, *reading.Loaded);
-    nominal.form.SetSweep(reading.Loaded->Sweep);
-    std::string refusal;
-    try {
-        BuRasClick(nominal.form, nominal.form.State(), nominal.form.Sweep());
-        refusal = nominal.form.Message();
-    } catch (const std::exception& error) {
-        refusal = ErrorBoxText(error);
-    }
-    if (!refusal.empty())
-        nominal.refused = CommandLineOutcome{kExitCalculationFailed, {}, refusal + "\n"};
-}
-
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
 }
 
 } // namespace
@@ -82,41 +47,40 @@ CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
 }
 
 CommandLineOutcome SpreadToCsv(const CommandLine& command) {
-    const bool toStandardOutput = command.TablePath == "-";
-    if (!toStandardOutput && SameFile(command.TablePath, command.StagePath))
-        return {kExitBadInput,
-                {},
-                kSpreadSameFilePrefix + command.TablePath.filename().string() +
-                    kSpreadSameFileSuffix + "\n"};
-    Nominal nominal;
-    CalculateNominal(command.StagePath, nominal);
-    if (nominal.refused)
-        return *nominal.refused;
+    if (auto refused = RefuseOutputOverStage(command.TablePath, command.StagePath))
+        return *refused;
+    HeadlessRun nominal;
+    CalculateHeadless(command.StagePath, nominal);
+    if (nominal.Refused)
+        return *nominal.Refused;
 
-    const CalcState& state = nominal.form.State();
+    const CalcState& state = nominal.Form.State();
     SpreadInput input;
     input.Nominal = state.Entered.Parameters;
     input.Frequencies.assign(state.Frequencies.begin(), state.Frequencies.begin() + state.Count);
-    input.Settings = nominal.settings;
+    input.Settings = nominal.Reading.Spread;
     input.Settings.Trials = command.Trials.value_or(input.Settings.Trials);
     input.Settings.Seed = command.Seed.value_or(input.Settings.Seed);
     input.Threads = command.Threads.value_or(
         static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
     SpreadControl control;
     SpreadOutcome outcome;
+    const auto failed = [&](const std::string& message) {
+        return CommandLineOutcome{kExitCalculationFailed, {}, nominal.Warnings + message + "\n"};
+    };
     try {
         outcome = RunSpread(input, control);
     } catch (const std::exception& error) {
-        return {kExitCalculationFailed, {}, ErrorBoxText(error) + "\n"};
+        return failed(ErrorBoxText(error));
     }
     if (!outcome.Result)
-        return {kExitCalculationFailed, {}, outcome.Refusal + "\n"};
+        return failed(outcome.Refusal);
     const SpreadResult& result = *outcome.Result;
-    if (toStandardOutput)
-        return {kExitSuccess, SpreadCsvText(result), SpreadSummary(result)};
+    if (command.TablePath == kStandardOutputName)
+        return {kExitSuccess, SpreadCsvText(result), nominal.Warnings + SpreadSummary(result)};
     const std::string failure =
         WriteFileSafely(command.TablePath, [&](std::ostream& out) { WriteSpreadCsv(result, out); });
     if (!failure.empty())
-        return {kExitBadInput, {}, failure + "\n"};
-    return {kExitSuccess, SpreadSummary(result), {}};
+        return {kExitBadInput, {}, nominal.Warnings + failure + "\n"};
+    return {kExitSuccess, SpreadSummary(result), nominal.Warnings};
 }

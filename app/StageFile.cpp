@@ -127,7 +127,7 @@ int ErrorNumber(const std::error_code& error) {
 }
 
 std::string ReadFailure(const fs::path& path, const std::string& reason) {
-    return kCannotOpenPrefix + Utf8(path.filename()) + "»: " + reason;
+    return kCannotOpenPrefix + Utf8(path.filename()) + "»: " + reason + ".";
 }
 
 std::string ReadReason(int error) {
@@ -182,13 +182,27 @@ class StageParser {
             lineNumber_ = 1;
             return Refuse(kNotAStageFile);
         }
-        return {stage_, {}, spread_};
+        StageReading reading;
+        reading.Loaded = stage_;
+        reading.UnknownKeys = unknown_;
+        reading.Spread = spread_;
+        const auto note = [&](const char* key, const std::optional<double>& value) {
+            if (!seen_.contains(key))
+                reading.AbsentKeys.emplace_back(key);
+            else if (!value)
+                reading.BlankKeys.emplace_back(key);
+        };
+        for (size_t i = 0; i < kParameterKeys.size(); ++i)
+            note(kParameterKeys[i], stage_.Parameters[i]);
+        for (size_t i = 0; i < kSweepFieldKeys.size(); ++i)
+            note(kSweepFieldKeys[i], stage_.SweepFields[i]);
+        return reading;
     }
 
   private:
     StageReading Refuse(const std::string& reason) const {
-        return {std::nullopt, kFilePrefix + fileName_ + kLinePrefix + std::to_string(lineNumber_) +
-                                  ": " + reason};
+        return StageReading::Refused(kFilePrefix + fileName_ + kLinePrefix +
+                                     std::to_string(lineNumber_) + ": " + reason + ".");
     }
 
     // "format = ou-stage N" with N a version this program knows.
@@ -273,8 +287,10 @@ class StageParser {
             if (!seed)
                 return Quoted(value) + kFileSeedRange;
             spread.Seed = *seed;
+        } else {
+            unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
         }
-        return {}; // a key of a newer program
+        return {};
     }
 
     static std::string ReadNumber(std::string_view value, std::optional<double>& number) {
@@ -295,7 +311,23 @@ class StageParser {
     Stage stage_;
     SpreadSettings spread_;
     std::map<std::string, int, std::less<>> seen_; // key → line it stands on
+    std::vector<UnknownKey> unknown_;
 };
+
+std::string Listed(const std::vector<std::string>& keys) {
+    std::string list;
+    for (const std::string& key : keys)
+        list += (list.empty() ? "" : ", ") + key;
+    return list;
+}
+
+std::string ListedUnknown(const std::vector<UnknownKey>& keys) {
+    std::string list;
+    for (const UnknownKey& key : keys)
+        list += (list.empty() ? "«" : ", «") + key.Key + kUnknownKeyLineInfix +
+                std::to_string(key.Line) + ")";
+    return list;
+}
 
 void WriteEntry(std::string& text, const char* key, std::string_view value) {
     text += key;
@@ -354,29 +386,69 @@ StageReading ParseStage(std::string_view text, const std::string& fileName) {
 StageReading ReadStageFile(const fs::path& path) {
     std::error_code status;
     if (!fs::exists(path, status))
-        return {std::nullopt, ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT))};
+        return StageReading::Refused(
+            ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT)));
     if (fs::is_directory(path, status))
-        return {std::nullopt, ReadFailure(path, kIsAFolder)};
-    const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge;
+        return StageReading::Refused(ReadFailure(path, kIsAFolder));
+    const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge + ".";
     if (const auto size = fs::file_size(path, status); !status && size > kMaxStageFileSize)
-        return {std::nullopt, tooLarge};
+        return StageReading::Refused(tooLarge);
 
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
-        return {std::nullopt, ReadFailure(path, ReadReason(errno != 0 ? errno : EIO))};
+        return StageReading::Refused(ReadFailure(path, ReadReason(errno != 0 ? errno : EIO)));
     // One byte more than allowed tells a file that grew past the limit since it was measured.
     std::string text(kMaxStageFileSize + 1, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (file.bad())
-        return {std::nullopt, ReadFailure(path, kReadError)};
+        return StageReading::Refused(ReadFailure(path, kReadError));
     text.resize(static_cast<size_t>(file.gcount()));
     if (text.size() > kMaxStageFileSize)
-        return {std::nullopt, tooLarge};
+        return StageReading::Refused(tooLarge);
     return ParseStage(text, Utf8(path.filename()));
 }
 
 std::string WriteStageFile(const fs::path& path, const Stage& stage) {
     const std::string text = StageText(stage);
     return WriteFileSafely(path, [&](std::ostream& out) { out << text; });
+}
+
+std::string OpenedFileNotice(const StageReading& reading, const std::string& fileName) {
+    std::string notice;
+    const auto add = [&](const std::string& part) {
+        notice += (notice.empty() ? "" : "; ") + part;
+    };
+    if (const size_t n = reading.AbsentKeys.size(); n > 0)
+        add((n == 1 ? kNoLineFor : kNoLinesFor) + Listed(reading.AbsentKeys) +
+            (n == 1 ? kFieldLeftBlank : kFieldsLeftBlank));
+    if (const size_t n = reading.UnknownKeys.size(); n > 0)
+        add((n == 1 ? kUnknownKeySkipped : kUnknownKeysSkipped) +
+            ListedUnknown(reading.UnknownKeys));
+    return notice.empty() ? notice : kFilePrefix + fileName + "»: " + notice + ".";
+}
+
+std::string MissingValuesRefusal(const StageReading& reading, const std::string& fileName) {
+    // In file order, whether the line is missing or empty: either way there is no number.
+    std::vector<std::string> missing;
+    for (const char* key : kParameterKeys)
+        if (std::ranges::count(reading.AbsentKeys, key) +
+            std::ranges::count(reading.BlankKeys, key))
+            missing.emplace_back(key);
+    for (const char* key : kSweepFieldKeys)
+        if (std::ranges::count(reading.AbsentKeys, key) +
+            std::ranges::count(reading.BlankKeys, key))
+            missing.emplace_back(key);
+    if (missing.empty())
+        return {};
+    return kFilePrefix + fileName + "»: " + (missing.size() == 1 ? kNoValueFor : kNoValuesFor) +
+           Listed(missing) + ".";
+}
+
+std::string UnknownKeyWarnings(const StageReading& reading, const std::string& fileName) {
+    std::string warnings;
+    for (const UnknownKey& key : reading.UnknownKeys)
+        warnings += kWarningFilePrefix + fileName + kLinePrefix + std::to_string(key.Line) +
+                    kUnknownKeyPrefix + key.Key + kUnknownKeySuffix + "\n";
+    return warnings;
 }

@@ -56,5 +56,9 @@ std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
         return std::nullopt;
     }
     PutStageIntoForm(window, *reading.Loaded);
+    const std::u8string name = path.filename().u8string();
+    if (const std::string notice = OpenedFileNotice(reading, std::string(name.begin(), name.end()));
+        !notice.empty())
+        boxes.ShowMessage(notice);
     return reading.Loaded;
 }

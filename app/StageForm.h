@@ -19,6 +19,7 @@ Stage StageFromForm(const CalcWindow& window, SweepKind sweep);
 void PutStageIntoForm(CalcWindow& window, const Stage& stage);
 
 // Reads the file and puts its stage into the form; a refused file leaves the form as it was and
-// shows its message in an error box. Returns the stage opened.
+// shows its message in an error box; keys the file lacks or the program does not know are named in
+// one message after the form is filled. Returns the stage opened.
 std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
                                const std::filesystem::path& path);

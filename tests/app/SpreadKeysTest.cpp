@@ -72,7 +72,7 @@ class SpreadKeyRefused : public testing::TestWithParam<RefusalCase> {};
 TEST_P(SpreadKeyRefused, WithTheFileTheLineAndTheReason) {
     const StageReading reading = ParseStage(FileWith(GetParam().line), "к.ou");
     EXPECT_FALSE(reading.Loaded);
-    EXPECT_EQ(reading.Error, std::string("Файл «к.ou», строка 5: ") + GetParam().reason);
+    EXPECT_EQ(reading.Error, std::string("Файл «к.ou», строка 5: ") + GetParam().reason + ".");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpreadKeyRefused, testing::ValuesIn(kRefusals),

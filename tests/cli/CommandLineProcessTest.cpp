@@ -29,6 +29,7 @@ struct ProgramCase {
     std::string output, errors;
     const char* stage = "каскад 1.ou"; // the stage the table is computed from
     int lines = 0;                     // the table's lines with the heading; 0: not counted
+    bool tableOnOutput = false;        // the table goes to standard output, not to a file
 };
 
 const ProgramCase kRuns[] = {
@@ -36,26 +37,45 @@ const ProgramCase kRuns[] = {
     {"CsvWithComma", "ru_RU.UTF-8", "--csv 'таблица 1.csv' 'каскад 1.ou'", 0, "", ""},
     // Four decades at five points a decade: 10·10^(i/5) for i = 0…19, then the end, 100 kHz.
     {"DecadeSweep", "C", "--csv 'таблица 1.csv' декады.ou", 0, "", "", "декады.ou", 1 + 21},
-    {"RefusedByCalculation", "C", "--csv 'таблица 1.csv' 'без k0.ou'", 1, "",
+    {"RefusedByCalculation", "C", "--csv 'таблица 1.csv' 'k0 ноль.ou'", 1, "",
      "сколько-сколько К усиления?..\n"},
     {"FloatingPointError", "C", "--csv 'таблица 1.csv' 'через 0.ou'", 1, "",
      "Floating point division by zero.\n"},
     {"RefusedFile", "C", "--csv 'таблица 1.csv' дважды.ou", 2, "",
-     "Файл «дважды.ou», строка 14: «R1» уже задан в строке 2\n"},
+     "Файл «дважды.ou», строка 14: «R1» уже задан в строке 2.\n"},
     {"MissingFile", "C", "--csv 'таблица 1.csv' нет.ou", 2, "",
-     "Не удалось открыть «нет.ou»: такого файла нет\n"},
+     "Не удалось открыть «нет.ou»: такого файла нет.\n"},
+    // A value the file lacks is not computed as 0.
+    {"MissingValue", "C", "--csv 'таблица 1.csv' 'без k0.ou'", 2, "",
+     "Файл «без k0.ou»: нет значения k0.\n"},
+    // A misspelt key is named, and the stage computed as the file gives it.
+    {"UnknownKeyWarned", "C", "--csv 'таблица 1.csv' опечатка.ou", 0, "",
+     "ou: предупреждение: файл «опечатка.ou», строка 18: неизвестный ключ «r4» пропущен\n",
+     "опечатка.ou"},
     {"TableNotWritable", "C", "--csv папка 'каскад 1.ou'", 2, "",
      "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
+    // The stage file is never replaced by its own table, under any of its names.
+    {"TableIsTheStageFile", "C", "--csv 'каскад 1.ou' 'каскад 1.ou'", 2, "",
+     "ou: «каскад 1.ou» и «каскад 1.ou» — один и тот же файл: таблица заменила бы каскад. "
+     "Укажите для таблицы другое имя.\n"},
+    {"TableIsALinkToTheStageFile", "C", "--csv ссылка.ou './каскад 1.ou'", 2, "",
+     "ou: «ссылка.ou» и «./каскад 1.ou» — один и тот же файл: таблица заменила бы каскад. "
+     "Укажите для таблицы другое имя.\n"},
+    {"TableToStandardOutput", "C", "--csv - 'каскад 1.ou'", 0, "", "", "каскад 1.ou", 0, true},
+    {"QtOptionsPassedOver", "C",
+     "-platform offscreen --csv 'таблица 1.csv' -style=fusion 'каскад 1.ou'", 0, "", ""},
+    {"WindowWithoutADisplay", "C", "'каскад 1.ou'", 2, "", kNoDisplay},
     {"WrongArguments", "C", "--csv 'таблица 1.csv'", 2, "",
      "ou: после --csv нужны два имени: файл таблицы и файл каскада\nСправка: ou --help\n"},
-    {"SpreadRefusedByCalculation", "C", "--spread 'таблица 1.csv' 'без k0.ou'", 1, "",
+    {"SpreadRefusedByCalculation", "C", "--spread 'таблица 1.csv' 'k0 ноль.ou'", 1, "",
      "сколько-сколько К усиления?..\n"},
     {"SpreadFloatingPointError", "C", "--spread 'таблица 1.csv' 'через 0.ou'", 1, "",
      "Floating point division by zero.\n"},
-    {"SpreadMissingFile", "C", "--spread - нет.ou", 2, "",
-     "Не удалось открыть «нет.ou»: такого файла нет\n"},
-    {"SpreadIntoTheStageFile", "C", "--spread ./дважды.ou дважды.ou", 2, "",
-     "Не удалось сохранить «дважды.ou»: это сам файл каскада.\n"},
+    {"SpreadMissingValue", "C", "--spread - 'без k0.ou'", 2, "",
+     "Файл «без k0.ou»: нет значения k0.\n"},
+    {"SpreadIntoTheStageFile", "C", "--spread ссылка.ou 'каскад 1.ou'", 2, "",
+     "ou: «ссылка.ou» и «каскад 1.ou» — один и тот же файл: таблица заменила бы каскад. "
+     "Укажите для таблицы другое имя.\n"},
     {"SpreadTableNotWritable", "C", "--spread папка 'каскад 1.ou' --trials 10", 2, "",
      "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
     {"SpreadTrialsOutOfRange", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --trials 0", 2, "",
@@ -66,24 +86,32 @@ const ProgramCase kRuns[] = {
     {"Help", "C", "--help", 0, kUsage, ""},
 };
 
+const std::string kStageHead = "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\n"
+                               "R5 = 1000\nC1 = 10\nC2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nRin = 10\n"
+                               "f1 = 1\n";
+const std::string kStage = kStageHead + "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 999.5";
+
 // A folder per case, with the stage files and an old table: ctest may run the cases at the same
 // time.
 fs::path CaseFolder(const std::string& name) {
     const fs::path folder = fs::temp_directory_path() / ("ou command line тест " + name);
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const std::string stage = "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\n"
-                              "R5 = 1000\nC1 = 10\nC2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nRin = 10\n"
-                              "f1 = 1\n";
-    std::ofstream(folder / "каскад 1.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 999.5";
+    const std::string& stage = kStageHead;
+    std::ofstream(folder / "каскад 1.ou") << kStage;
     std::ofstream(folder / "декады.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 5\n"
                                         << "sweep = decade\n";
-    std::ofstream(folder / "без k0.ou") << stage << "from = 10\nto = 20\nstep = 1\n";
-    std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
-    std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
     std::ofstream(folder / "допуски.ou") << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 5\n"
                                          << "sweep = decade\ntolerance_R3 = 5\ntrials = 40\n"
                                          << "seed = 3\ndistribution = normal\n";
+    std::ofstream(folder / "без k0.ou") << stage << "from = 10\nto = 20\nstep = 1\n";
+    std::ofstream(folder / "k0 ноль.ou") << stage << "k0 = 0\nfrom = 10\nto = 20\nstep = 1\n";
+    std::ofstream(folder / "опечатка.ou")
+        << stage << "k0 = 1E5\nfrom = 10\nto = 1E5\nstep = 999.5\n"
+        << "r4 = 5\n";
+    fs::create_symlink("каскад 1.ou", folder / "ссылка.ou");
+    std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
+    std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
     std::ofstream(folder / "таблица 1.csv") << "old";
     fs::create_directories(folder / "папка");
     return folder;
@@ -107,12 +135,16 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
     const ProgramCase& run = GetParam();
     const fs::path folder = CaseFolder(run.name);
     EXPECT_EQ(RunProgram(folder, run.locale, run.arguments), run.exit);
-    EXPECT_EQ(Contents(folder / "out"), run.output);
-    EXPECT_EQ(Contents(folder / "err"), run.errors);
-    if (run.exit != 0 || run.output != "") {
-        EXPECT_EQ(Contents(folder / "таблица 1.csv"), "old");
-        return;
+    if (!run.tableOnOutput) {
+        EXPECT_EQ(Contents(folder / "out"), run.output);
     }
+    EXPECT_EQ(Contents(folder / "err"), run.errors);
+    EXPECT_EQ(Contents(folder / "каскад 1.ou"), kStage);
+    if (run.exit != 0 || run.output != "" || run.tableOnOutput) {
+        EXPECT_EQ(Contents(folder / "таблица 1.csv"), "old");
+    }
+    if (run.exit != 0 || run.output != "")
+        return;
     if (*run.locale == 'r')
         SetDecimalSeparatorSource([] { return U','; });
     HeadlessForm form;
@@ -121,7 +153,7 @@ TEST_P(ProgramRun, ExitsWithItsCodeAndWritesTheTableAsTheWindowSavesItOnlyOnSucc
     BuRasClick(form, form.State(), computed.Sweep);
     ASSERT_EQ(SaveTable(form.Results(), folder / "saved.csv"), "");
     SetDecimalSeparatorSource(nullptr);
-    const std::string table = Contents(folder / "таблица 1.csv");
+    const std::string table = Contents(folder / (run.tableOnOutput ? "out" : "таблица 1.csv"));
     EXPECT_EQ(table, Contents(folder / "saved.csv"));
     if (run.lines > 0) {
         EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), run.lines);
