@@ -59,7 +59,8 @@ struct CommandLineOutcome {
     std::string Errors; // for standard error
 };
 
-// Csv, Help, Version and Error run without any window; ShowForm and Open start the windows.
+// Csv, Spread, Help, Version and Error run without any window; ShowForm and Open start the
+// windows.
 bool RunsWithoutWindows(const CommandLine& command);
 // Runs one of those. The number texts follow the decimal separator source, so a front sets it up
 // as for its window first.
