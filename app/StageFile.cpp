@@ -409,8 +409,8 @@ StageReading ReadStageFile(const fs::path& path) {
     return ParseStage(text, Utf8(path.filename()));
 }
 
-std::string WriteStageFile(const fs::path& path, const Stage& stage) {
-    const std::string text = StageText(stage);
+std::string WriteStageFile(const fs::path& path, const Stage& stage, const SpreadSettings& spread) {
+    const std::string text = StageText(stage, spread);
     return WriteFileSafely(path, [&](std::ostream& out) { out << text; });
 }
 

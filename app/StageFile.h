@@ -83,7 +83,8 @@ StageReading ParseStage(std::string_view text, const std::string& fileName);
 StageReading ReadStageFile(const std::filesystem::path& path);
 // StageText into the file, whole or not at all: an empty string when saved, otherwise the reason,
 // in Russian.
-std::string WriteStageFile(const std::filesystem::path& path, const Stage& stage);
+std::string WriteStageFile(const std::filesystem::path& path, const Stage& stage,
+                           const SpreadSettings& spread = {});
 
 // What opening the file in the window tells besides the stage: the keys with no line and the keys
 // skipped, in one message; empty when there are none. A blank value is the form's own (the
