@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "app/files/SafeFile.h"
+#include "app/files/SpreadCommand.h"
 #include "app/files/StageFile.h"
 #include "app/files/TableExport.h"
 #include "app/presenters/EventGuard.h"
@@ -86,6 +87,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& allArguments,
         command.TablePath = PathFromUtf8(arguments[1]);
         command.StagePath = PathFromUtf8(arguments[2]);
         needed = 3;
+    } else if (first == "--spread") {
+        return ParseSpreadArguments(arguments);
     } else if (first == "--" && arguments.size() > 1) {
         // A file whose name begins with "-".
         command.Do = Action::Open;
@@ -107,44 +110,58 @@ bool RunsWithoutWindows(const CommandLine& command) {
     return command.Do != Action::ShowForm && command.Do != Action::Open;
 }
 
-CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
-                                  const std::filesystem::path& stage) {
-    const bool toStandardOutput = table == kStandardOutputName;
-    if (!toStandardOutput && SameFile(table, stage))
-        return Failed(kExitBadInput, kTableIsStageFilePrefix + Utf8(table) +
-                                         kTableIsStageFileInfix + Utf8(stage) +
-                                         kTableIsStageFileSuffix);
-    const StageReading reading = ReadStageFile(stage);
-    if (!reading.Loaded)
-        return Failed(kExitBadInput, reading.Error);
+std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
+                                                        const std::filesystem::path& stage) {
+    if (out == kStandardOutputName || !SameFile(out, stage))
+        return std::nullopt;
+    return Failed(kExitBadInput, kTableIsStageFilePrefix + Utf8(out) + kTableIsStageFileInfix +
+                                     Utf8(stage) + kTableIsStageFileSuffix);
+}
+
+void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run) {
+    run.Reading = ReadStageFile(stage);
+    if (!run.Reading.Loaded) {
+        run.Refused = Failed(kExitBadInput, run.Reading.Error);
+        return;
+    }
     const std::string fileName = Utf8(stage.filename());
-    const std::string warnings = UnknownKeyWarnings(reading, fileName);
+    run.Warnings = UnknownKeyWarnings(run.Reading, fileName);
     const auto failed = [&](int exit, const std::string& message) {
-        return CommandLineOutcome{exit, {}, warnings + message + "\n"};
+        run.Refused = CommandLineOutcome{exit, {}, run.Warnings + message + "\n"};
     };
     // A value the file lacks would be computed as 0: another stage than the file's.
-    if (const std::string missing = MissingValuesRefusal(reading, fileName); !missing.empty())
+    if (const std::string missing = MissingValuesRefusal(run.Reading, fileName); !missing.empty())
         return failed(kExitBadInput, missing);
     // The values as the window would hold them once opened, so the table is the window's.
-    const StageCheck check = CheckStage(InNormalForm(*reading.Loaded));
+    const StageCheck check = CheckStage(InNormalForm(*run.Reading.Loaded));
     if (const Refusal* refusal = std::get_if<Refusal>(&check))
         return failed(kExitCalculationFailed, RefusalText(*refusal));
-    const SharedResult result = ComputeSweep(std::get<CheckedStage>(check));
-    if (result->Fault) {
+    run.Result = ComputeSweep(std::get<CheckedStage>(check));
+    if (run.Result->Fault) {
         try {
-            std::rethrow_exception(result->Fault);
+            std::rethrow_exception(run.Result->Fault);
         } catch (const std::exception& error) {
             return failed(kExitCalculationFailed, ErrorBoxText(error));
         }
     }
+}
+
+CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
+                                  const std::filesystem::path& stage) {
+    if (auto refused = RefuseOutputOverStage(table, stage))
+        return *refused;
+    HeadlessRun run;
+    CalculateHeadless(stage, run);
+    if (run.Refused)
+        return *run.Refused;
     ResultTable results(kInitialResultRows);
     WriteResultHeadings(results);
-    results.Show(result);
-    if (toStandardOutput)
-        return {kExitSuccess, CsvText(results), warnings};
+    results.Show(run.Result);
+    if (table == kStandardOutputName)
+        return {kExitSuccess, CsvText(results), run.Warnings};
     if (const std::string failure = SaveTable(results, table); !failure.empty())
-        return failed(kExitBadInput, failure);
-    return {kExitSuccess, {}, warnings};
+        return {kExitBadInput, {}, run.Warnings + failure + "\n"};
+    return {kExitSuccess, {}, run.Warnings};
 }
 
 CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
@@ -156,6 +173,8 @@ CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
         return {kExitSuccess, std::string("ou ") + OU_VERSION + "\n", {}};
     case Action::Csv:
         return CalculateToCsv(command.TablePath, command.StagePath);
+    case Action::Spread:
+        return SpreadToCsv(command);
     case Action::Error:
         return Failed(kExitBadInput, command.Error + "\n" + kSeeHelp);
     case Action::ShowForm:

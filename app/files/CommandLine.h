@@ -1,6 +1,11 @@
 #pragma once
 
+#include "app/files/StageFile.h"
+#include "calc/SweepResult.h"
+
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,14 +16,19 @@
 //   ou FILE                 the form with the stage in FILE
 //   ou --csv OUT FILE       no window: FILE's results into OUT, as "Сохранить таблицу…" writes;
 //                           OUT "-" is standard output
+//   ou --spread OUT FILE …  no window: the tolerance analysis of FILE's stage (SpreadCommand.h)
 //   ou --help, ou --version
 struct CommandLine {
-    enum class Action { ShowForm, Open, Csv, Help, Version, Error };
+    enum class Action { ShowForm, Open, Csv, Spread, Help, Version, Error };
 
     Action Do = Action::ShowForm;
     std::filesystem::path StagePath; // Open, Csv: the stage file
-    std::filesystem::path TablePath; // Csv: where the table goes; "-": standard output
-    std::string Error;               // Error: why the arguments are wrong, in Russian
+    std::filesystem::path TablePath; // Csv, Spread: where the table goes; "-": standard output
+    // Spread: what the options set; unset, the file's settings or the analysis's defaults.
+    std::optional<int> Threads;
+    std::optional<int32_t> Trials;
+    std::optional<uint64_t> Seed;
+    std::string Error; // Error: why the arguments are wrong, in Russian
 };
 
 // An option of the toolkit's own that every program built with it accepts ("-platform offscreen",
@@ -49,11 +59,30 @@ struct CommandLineOutcome {
     std::string Errors; // for standard error
 };
 
-// Csv, Help, Version and Error run without any window; ShowForm and Open start the windows.
+// Csv, Spread, Help, Version and Error run without any window; ShowForm and Open start the
+// windows.
 bool RunsWithoutWindows(const CommandLine& command);
 // Runs one of those. The number texts follow the decimal separator source, so a front sets it up
 // as for its window first.
 CommandLineOutcome RunWithoutWindows(const CommandLine& command);
+
+// Refused with --csv's message and exit 2 when OUT (not "-") is FILE itself under any name.
+std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
+                                                        const std::filesystem::path& stage);
+
+// FILE's stage through the calculation with no window, as "ou --csv" and "ou --spread" compute
+// it, from the values as the window would hold them once the file is opened: Result holds what it
+// computed; Refused holds the outcome (message, exit code, the warnings first) when the file
+// cannot be read, is refused or lacks a value (2) or the calculation refuses it or stops on a
+// floating-point error (1). Warnings: one line for each key FILE has that the program does not
+// know.
+struct HeadlessRun {
+    SharedResult Result = NoResult();
+    StageReading Reading;
+    std::string Warnings;
+    std::optional<CommandLineOutcome> Refused;
+};
+void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run);
 
 // "ou --csv OUT FILE": "расчет" over FILE's stage, then the table into OUT (OUT "-": the table's
 // bytes as the outcome's Output). Exits 1 when the calculation refuses a value or stops on a

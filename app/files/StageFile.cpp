@@ -1,5 +1,6 @@
 #include "StageFile.h"
 
+#include "analysis/SpreadTexts.h"
 #include "app/files/SafeFile.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -23,6 +24,27 @@ constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", 
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";
+
+// The analysis's keys, after kSweepKey; a tolerance's key is the prefix and the parameter's key.
+constexpr const char* kTolerancePrefix = "tolerance_";
+constexpr const char* kDistributionKey = "distribution";
+constexpr const char* kTrialsKey = "trials";
+constexpr const char* kSeedKey = "seed";
+constexpr const char* kAnalysisKey = "analysis";
+constexpr std::string_view kUniform = "uniform";
+constexpr std::string_view kNormal = "normal";
+constexpr std::string_view kMonteCarlo = "montecarlo";
+constexpr std::string_view kCorners = "corners";
+// The limits, by key, in the order they are written.
+constexpr std::array<std::pair<const char*, std::optional<double> YieldLimits::*>, 6> kLimitKeys = {
+    {
+        {"limit_from", &YieldLimits::From},
+        {"limit_to", &YieldLimits::To},
+        {"limit_min_db", &YieldLimits::MinDb},
+        {"limit_max_db", &YieldLimits::MaxDb},
+        {"limit_lower_edge", &YieldLimits::LowerEdgeAt},
+        {"limit_upper_edge", &YieldLimits::UpperEdgeAt},
+    }};
 
 constexpr std::string_view kFormatName = "ou-stage";
 constexpr std::string_view kLinear = "linear";
@@ -163,6 +185,7 @@ class StageParser {
         StageReading reading;
         reading.Loaded = stage_;
         reading.UnknownKeys = unknown_;
+        reading.Spread = spread_;
         const auto note = [&](const char* key, const std::optional<double>& value) {
             if (!seen_.contains(key))
                 reading.AbsentKeys.emplace_back(key);
@@ -225,6 +248,46 @@ class StageParser {
                 return Quoted(value) + kNotASweepKind;
             stage_.Sweep = value == kDecade ? SweepKind::Decade : SweepKind::Linear;
         } else {
+            return ReadSpreadSetting(key, value);
+        }
+        return {};
+    }
+
+    std::string ReadSpreadSetting(const std::string& key, std::string_view value) {
+        SpreadSettings& spread = spread_;
+        for (size_t i = 0; i < kParameterKeys.size(); ++i) {
+            if (key != kTolerancePrefix + std::string(kParameterKeys[i]))
+                continue;
+            std::optional<double> tolerance;
+            if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
+                return refusal;
+            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100))
+                return Quoted(value) + kFileToleranceRange;
+            spread.Tolerances[i] = *tolerance;
+            return {};
+        }
+        for (const auto& [limitKey, limit] : kLimitKeys)
+            if (key == limitKey)
+                return ReadNumber(value, spread.Limits.*limit);
+        if (key == kDistributionKey) {
+            if (value != kUniform && value != kNormal)
+                return Quoted(value) + kFileNotADistribution;
+            spread.Shape = value == kNormal ? Distribution::Normal : Distribution::Uniform;
+        } else if (key == kAnalysisKey) {
+            if (value != kMonteCarlo && value != kCorners)
+                return Quoted(value) + kFileNotAnAnalysis;
+            spread.Mode = value == kCorners ? SpreadMode::Corners : SpreadMode::MonteCarlo;
+        } else if (key == kTrialsKey) {
+            const std::optional<int32_t> trials = WholeNumberIn(value, 1, kMaxTrials);
+            if (!trials)
+                return Quoted(value) + kFileTrialsRange;
+            spread.Trials = *trials;
+        } else if (key == kSeedKey) {
+            const std::optional<uint64_t> seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX);
+            if (!seed)
+                return Quoted(value) + kFileSeedRange;
+            spread.Seed = *seed;
+        } else {
             unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
         }
         return {};
@@ -246,6 +309,7 @@ class StageParser {
     std::string fileName_;
     int lineNumber_ = 0;
     Stage stage_;
+    SpreadSettings spread_;
     std::map<std::string, int, std::less<>> seen_; // key → line it stands on
     std::vector<UnknownKey> unknown_;
 };
@@ -279,9 +343,29 @@ std::string FileNumber(const std::optional<double>& value) {
     return value ? NumberToText(*value, kFileSeparator) : std::string();
 }
 
+// The analysis's settings that differ from the defaults.
+void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
+    const SpreadSettings defaults;
+    for (size_t i = 0; i < kParameterKeys.size(); ++i)
+        if (spread.Tolerances[i] != defaults.Tolerances[i])
+            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(),
+                       NumberToText(spread.Tolerances[i], kFileSeparator));
+    if (spread.Shape != defaults.Shape)
+        WriteEntry(text, kDistributionKey, kNormal);
+    if (spread.Trials != defaults.Trials)
+        WriteEntry(text, kTrialsKey, std::to_string(spread.Trials));
+    if (spread.Seed != defaults.Seed)
+        WriteEntry(text, kSeedKey, std::to_string(spread.Seed));
+    if (spread.Mode != defaults.Mode)
+        WriteEntry(text, kAnalysisKey, kCorners);
+    for (const auto& [key, limit] : kLimitKeys)
+        if (spread.Limits.*limit)
+            WriteEntry(text, key, FileNumber(spread.Limits.*limit));
+}
+
 } // namespace
 
-std::string StageText(const Stage& stage) {
+std::string StageText(const Stage& stage, const SpreadSettings& spread) {
     std::string text;
     WriteEntry(text, kFormatKey,
                std::string(kFormatName) + ' ' + std::to_string(kStageFormatVersion));
@@ -291,6 +375,7 @@ std::string StageText(const Stage& stage) {
         WriteEntry(text, kSweepFieldKeys[i], FileNumber(stage.SweepFields[i]));
     WriteEntry(text, kLogScaleKey, stage.LogScale ? "1" : "0");
     WriteEntry(text, kSweepKey, stage.Sweep == SweepKind::Decade ? kDecade : kLinear);
+    WriteSpreadSettings(text, spread);
     return text;
 }
 
@@ -324,8 +409,8 @@ StageReading ReadStageFile(const fs::path& path) {
     return ParseStage(text, Utf8(path.filename()));
 }
 
-std::string WriteStageFile(const fs::path& path, const Stage& stage) {
-    const std::string text = StageText(stage);
+std::string WriteStageFile(const fs::path& path, const Stage& stage, const SpreadSettings& spread) {
+    const std::string text = StageText(stage, spread);
     return WriteFileSafely(path, [&](std::ostream& out) { out << text; });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SpreadSettings.h"
 #include "calc/Stage.h"
 
 #include <cstdint>
@@ -43,6 +44,11 @@ struct StageReading {
     std::vector<std::string> AbsentKeys;
     std::vector<std::string> BlankKeys;
     std::vector<UnknownKey> UnknownKeys;
+    // The tolerance analysis's settings, kept after `sweep` by optional keys (tolerance_R1 …
+    // tolerance_f1 in %, distribution = uniform|normal, trials, seed, analysis =
+    // montecarlo|corners, limit_from, limit_to (Hz), limit_min_db, limit_max_db (dB),
+    // limit_lower_edge, limit_upper_edge (Hz)); the defaults where the file has none.
+    SpreadSettings Spread{};
 
     static StageReading Refused(std::string error) {
         StageReading reading;
@@ -51,8 +57,10 @@ struct StageReading {
     }
 };
 
-// The file's text: the format line and every key, in a fixed order, LF line ends.
-std::string StageText(const Stage& stage);
+// The file's text: the format line and every key, in a fixed order, LF line ends; of the
+// analysis's settings only those that differ from the defaults, so a stage without them is
+// written as before.
+std::string StageText(const Stage& stage, const SpreadSettings& spread = {});
 // Reads a file's text; `fileName` (UTF-8) only names the file in a refusal. Unknown keys are
 // skipped and listed, so that a newer file of the same format opens; CRLF, blank lines, "#"
 // comments and blanks around "=" are accepted. Every refusal ends with a full stop.
@@ -63,7 +71,8 @@ StageReading ParseStage(std::string_view text, const std::string& fileName);
 StageReading ReadStageFile(const std::filesystem::path& path);
 // StageText into the file, whole or not at all: an empty string when saved, otherwise the reason,
 // in Russian.
-std::string WriteStageFile(const std::filesystem::path& path, const Stage& stage);
+std::string WriteStageFile(const std::filesystem::path& path, const Stage& stage,
+                           const SpreadSettings& spread = {});
 
 // What opening the file in the window tells besides the stage: the keys with no line and the keys
 // skipped, in one message; empty when there are none. A blank value is the form's own (the

@@ -60,13 +60,15 @@ void RewriteInNormalForm(FormView& window, const Stage& stage, int count) {
 }
 
 std::optional<Stage> OpenStage(FormView& window, MessageBoxes& boxes,
-                               const std::filesystem::path& path) {
+                               const std::filesystem::path& path, SpreadSettings* spread) {
     StageReading reading = ReadStageFile(path);
     if (!reading.Loaded) {
         boxes.ShowError(reading.Error);
         return std::nullopt;
     }
     PutStageIntoForm(window, *reading.Loaded);
+    if (spread != nullptr)
+        *spread = reading.Spread;
     const std::u8string name = path.filename().u8string();
     if (const std::string notice = OpenedFileNotice(reading, std::string(name.begin(), name.end()));
         !notice.empty())

@@ -223,7 +223,7 @@ void MainForm::OpenRecentFile(size_t index) {
 }
 
 bool MainForm::OpenFile(const std::filesystem::path& path) {
-    const std::optional<Stage> stage = OpenStage(view_, boxes_, path);
+    const std::optional<Stage> stage = OpenStage(view_, boxes_, path, &spread_);
     if (!stage)
         return false;
     table_.ResultsReplaced();
@@ -256,7 +256,7 @@ bool MainForm::SaveTo(std::filesystem::path path) {
     if (!path.has_extension())
         path += std::string(".") + kStageExtension;
     const Stage stage = StageFromForm(view_, sweep_);
-    const std::string error = WriteStageFile(path, stage);
+    const std::string error = WriteStageFile(path, stage, spread_);
     if (!error.empty()) {
         boxes_.ShowError(error);
         return false;

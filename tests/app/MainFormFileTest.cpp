@@ -167,6 +167,17 @@ INSTANTIATE_TEST_SUITE_P(MainForm, CaptionAfterCalculation,
                                                      "45419459438814808", "*"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The analysis's settings a file holds survive an open, an edit and a save in the window.
+TEST_F(MainFormFiles, SaveKeepsTheFilesAnalysisSettings) {
+    std::ofstream(stage, std::ios::app) << "tolerance_R4 = 5\ndistribution = normal\n";
+    form.OpenAtStart(stage);
+    Edit("5");
+    Run(kSaveCommand);
+    EXPECT_TRUE(Holds(stage, "R1 = 5\n"));
+    EXPECT_TRUE(Holds(stage, "tolerance_R4 = 5\n"));
+    EXPECT_TRUE(Holds(stage, "distribution = normal\n"));
+}
+
 TEST_F(MainFormFiles, TableOverTheOpenStageFileIsRefused) {
     form.OpenAtStart(stage);
     view.Type(kTypicalStage, "10", "1000", "10");
