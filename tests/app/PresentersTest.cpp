@@ -49,6 +49,7 @@ class FakeGraphView final : public GraphView {
     void Repaint() override { ++repaints; }
     void CopyPictureToClipboard() override {}
     std::string PictureAsPng() override { return png; }
+    void ShowMarkerReadout(const std::string&, Point) override {}
     bool shown = false;
     int repaints = 0;
     std::string png;
