@@ -87,6 +87,8 @@ ClipRect GraphActions::ChartArea() const {
 void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
     const QString readout = QString::fromStdString(text);
     window_.setAccessibleDescription(readout);
+    QAccessibleEvent changed(&window_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
     if (readout.isEmpty())
         QToolTip::hideText();
     else
