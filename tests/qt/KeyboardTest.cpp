@@ -75,6 +75,33 @@ class KeyboardTest : public QObject {
         QCOMPARE(Bar()->activeAction()->text(), QString("&Файл"));
     }
 
+    // The context menus of the graph and of the result table open from the keyboard too, by
+    // Shift+F10 (the menu key comes to a window as a context-menu event from X11 itself).
+    void shiftF10OpensTheContextMenus_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("graph") << "Form3";
+        QTest::newRow("results") << "SgResult";
+    }
+    void shiftF10OpensTheContextMenus() {
+        QFETCH(QString, control);
+        graph = std::make_unique<TForm3>(state, *boxes);
+        QWidget* target = control == "Form3" ? graph.get() : window->findChild<QWidget*>(control);
+        target->window()->show();
+        QVERIFY(QTest::qWaitForWindowActive(target->window()));
+        target->setFocus();
+        QStringList texts;
+        QTimer::singleShot(0, this, [&] {
+            if (QMenu* menu = OpenMenu()) {
+                for (const QAction* action : menu->actions())
+                    texts << action->text();
+                menu->close();
+            }
+        });
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(!texts.isEmpty());
+        QCOMPARE(texts.size(), target->actions().size());
+    }
+
     // With the graph window focused, the arrows move the marker; its readout is the tooltip at
     // the marker and the window's accessible description (the event that announces it reaches
     // only a live accessibility bridge: the AT-SPI test listens for it).
