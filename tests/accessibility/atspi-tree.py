@@ -119,7 +119,9 @@ def read_graph_by_keys(app):
     # The window takes the keyboard once the display has mapped it: until then the keys go to the
     # main window, where they change nothing, so a key is pressed again until one is heard.
     for count, key in enumerate((XK_RIGHT, XK_END), 1):
-        for _ in range(10):
+        for attempt in range(12):
+            if attempt % 3 == 2:
+                press(app, "график")  # raises and activates the window again
             if graph:
                 try:
                     graph[0].queryComponent().grabFocus()
@@ -182,6 +184,14 @@ def main(program):
             check(len(ratio) == 1, f"result row at {frequency} Гц reads its |k|: {ratio}")
 
         read_graph_by_keys(app)
+
+        # "Логарифмический шаг" in the menu bar: the step field names points per decade.
+        [n for n in nodes(app, pyatspi.ROLE_RADIO_MENU_ITEM) + nodes(app, pyatspi.ROLE_MENU_ITEM)
+         if n.name.replace("&", "") == "Логарифмический шаг"][0].queryAction().doAction(0)
+        fields = wait_for("the step field's new name",
+                          lambda: [f for f in names(app, pyatspi.ROLE_TEXT)
+                                   if f == "точек на декаду"])
+        check(bool(fields), "the step field is named «точек на декаду» in a decade sweep")
     finally:
         ou.kill()
         ou.wait(timeout=10)
