@@ -273,6 +273,7 @@ TEST_F(GraphWindow, ArrowKeysMoveTheMarker) {
         DispatchMessageW(&message);
     UnhookWinEvent(hook);
     ASSERT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(9));
+    // The tooltip keeps the marker's readout though the pointer rests over the window.
     const std::string& readout = windows->Form3.Actions().Readout();
     EXPECT_EQ(readout.rfind("f = 9010 Гц, |k| = ", 0), 0u);
     EXPECT_EQ(windows->Form3.Actions().Description(), readout);

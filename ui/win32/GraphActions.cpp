@@ -57,9 +57,16 @@ GraphActions::~GraphActions() {
 
 bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_MOUSEMOVE:
-        ShowReadout({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_MOUSEMOVE: {
+        // Windows sends a move without one when a window appears under the pointer (the marker's
+        // tooltip): the pointer's readout takes the tooltip only when the pointer moves.
+        const POINT client = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (client.x != pointer_.x || client.y != pointer_.y) {
+            pointer_ = client;
+            ShowReadout(client);
+        }
         return true;
+    }
     case WM_MOUSELEAVE:
         tracking_ = false;
         HideReadout();
@@ -100,6 +107,8 @@ ClipRect GraphActions::ChartArea() const {
 }
 
 void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
+    if (GetCursorPos(&pointer_))
+        ScreenToClient(window_, &pointer_);
     description_.Set(text);
     if (text.empty())
         HideReadout();

@@ -39,6 +39,7 @@ class GraphActions {
     HWND tooltip_ = nullptr;
     std::wstring tooltipText_; // the tooltip reads its text from here
     std::string readout_;
-    bool tracking_ = false; // asked to be told when the pointer leaves
+    bool tracking_ = false;    // asked to be told when the pointer leaves
+    POINT pointer_ = {-1, -1}; // where the pointer was last seen, in client pixels
     AccessibleDescription description_;
 };
