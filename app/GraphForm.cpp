@@ -72,13 +72,18 @@ std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
 }
 
 void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
-    const auto moved = MovedMarker(marker_, step, static_cast<size_t>(ComputedRows(state_)));
-    if (!moved || !MarkerPixel(state_, &kept_, area, *moved))
+    // While a calculation runs (its box up), the state is only partly written.
+    if (held_)
         return;
-    marker_ = moved;
-    markerArea_ = area;
-    ShowMarker();
-    view_.Repaint();
+    Guarded([&] {
+        const auto moved = MovedMarker(marker_, step, static_cast<size_t>(ComputedRows(state_)));
+        if (!moved || !MarkerPixel(state_, &kept_, area, *moved))
+            return;
+        marker_ = moved;
+        markerArea_ = area;
+        ShowMarker();
+        view_.Repaint();
+    });
 }
 
 void GraphForm::ShowMarker() {
