@@ -17,6 +17,7 @@ python=/usr/bin/python3 # Debian's, which has pyatspi
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 command -v Xvfb >/dev/null || skip "no Xvfb"
 command -v dbus-run-session >/dev/null || skip "no dbus-run-session"
+command -v xdotool >/dev/null || skip "no xdotool"
 [ -x "$bus_launcher" ] || skip "no $bus_launcher (at-spi2-core)"
 "$python" -c 'import pyatspi' 2>/dev/null || skip "no pyatspi (python3-pyatspi)"
 
