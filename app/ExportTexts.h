@@ -3,10 +3,10 @@
 // The texts of getting results out, the same for every set of windows: the commands of the
 // result table and of the graph window, and what their save dialogs propose.
 
-// SgResult.
+// SgResult. "Сохранить таблицу…" stands in the "Файл" menu too, with its access key.
 inline constexpr const char* kCopyCommand = "Копировать";
 inline constexpr const char* kSelectAllCommand = "Выделить всё";
-inline constexpr const char* kSaveTableCommand = "Сохранить таблицу…";
+inline constexpr const char* kSaveTableCommand = "Сохранить &таблицу…";
 inline constexpr const char* kSaveTableCaption = "Сохранить таблицу";
 inline constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
 inline constexpr const char* kCsvExtension = "csv";

@@ -109,10 +109,23 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
     return text;
 }
 
+namespace {
+
+std::string ReadoutWithKept(const CalcState& state, const KeptCurves& kept,
+                            const GraphPoint& point) {
+    return ReadoutText(point, KeptPointsAt(kept, state.LogScale, point.Frequency));
+}
+
+} // namespace
+
+std::string RowReadout(const CalcState& s, const KeptCurves& kept, size_t row) {
+    return ReadoutWithKept(s, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
+}
+
 std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
                                                ClipRect area, int32_t x) {
     const auto point = PointUnderPointer(state, area, x, &kept);
     if (!point)
         return std::nullopt;
-    return ReadoutText(*point, KeptPointsAt(kept, state.LogScale, point->Frequency));
+    return ReadoutWithKept(state, kept, *point);
 }

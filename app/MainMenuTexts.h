@@ -1,17 +1,18 @@
 #pragma once
 
 // The main window's menu bar and what its commands ask and say, the same for every set of
-// windows.
+// windows. The letter after "&" is a menu's or an item's access key, underlined as Russian
+// programs underline it (Alt+Ф opens "Файл"); both toolkits read the "&" themselves.
 
-inline constexpr const char* kFileMenu = "Файл";
-inline constexpr const char* kOpenCommand = "Открыть…";
-inline constexpr const char* kSaveCommand = "Сохранить";
-inline constexpr const char* kSaveAsCommand = "Сохранить как…";
-inline constexpr const char* kExitCommand = "Выход";
+inline constexpr const char* kFileMenu = "&Файл";
+inline constexpr const char* kOpenCommand = "&Открыть…";
+inline constexpr const char* kSaveCommand = "&Сохранить";
+inline constexpr const char* kSaveAsCommand = "Сохранить &как…";
+inline constexpr const char* kExitCommand = "В&ыход";
 
-inline constexpr const char* kSweepMenu = "Расчет";
-inline constexpr const char* kLinearSweepCommand = "Линейный шаг";
-inline constexpr const char* kDecadeSweepCommand = "Логарифмический шаг";
+inline constexpr const char* kSweepMenu = "&Расчет";
+inline constexpr const char* kLinearSweepCommand = "&Линейный шаг";
+inline constexpr const char* kDecadeSweepCommand = "Л&огарифмический шаг";
 
 // The file dialogs for stage files.
 inline constexpr const char* kOpenStageCaption = "Открыть каскад";

@@ -64,3 +64,7 @@ std::string TForm3::PictureAsPng() {
         return {};
     return png.toStdString();
 }
+
+void TForm3::ShowMarkerReadout(const std::string& text, Point at) {
+    actions_->ShowMarkerReadout(text, at);
+}

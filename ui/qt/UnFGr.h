@@ -39,6 +39,7 @@ class TForm3 final : public QWidget, public GraphView {
     void Repaint() override { update(); }
     void CopyPictureToClipboard() override;
     std::string PictureAsPng() override;
+    void ShowMarkerReadout(const std::string& text, Point at) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

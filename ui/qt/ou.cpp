@@ -1,5 +1,6 @@
 #include "ou.h"
 
+#include "AccessibleNames.h"
 #include "Artwork.h"
 #include "KeystrokeDelegate.h"
 #include "MenuBar.h"
@@ -70,6 +71,8 @@ TForm1::TForm1(MessageBoxes& boxes, QWidget* parent)
     ConnectHandlers();
     resultActions_ = new ResultTableActions(*ui_->SgResult, form_.ResultCommands());
     AddMenuBar();
+    NameControls(*this);
+    NameStepField(*ui_->EdDf, form_.Sweep());
     form_.FormCreate();
 }
 
@@ -127,7 +130,7 @@ void TForm1::LayOutGrids() {
     // the values in column 1 are edited.
     for (int row = 0; row < kParameterRows; ++row) {
         for (int column = 0; column < 2; ++column) {
-            auto* item = new QTableWidgetItem();
+            auto* item = new ParameterItem();
             if (row == 0 || column == 0) {
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(palette().button());
@@ -229,6 +232,7 @@ void TForm1::SetSweepLabel(const std::string& text) {
     label->setText(QString::fromStdString(text));
     label->resize(std::max(MainControl("Label5").Bounds.Width, label->sizeHint().width()),
                   label->height());
+    NameStepField(*ui_->EdDf, form_.Sweep());
 }
 
 void TForm1::SetCaption(const std::string& text) {

@@ -75,6 +75,10 @@ std::string TForm3::PictureAsPng() {
     return png;
 }
 
+void TForm3::ShowMarkerReadout(const std::string& text, Point at) {
+    actions_->ShowMarkerReadout(text, at);
+}
+
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (actions_ && actions_->HandleMessage(message, wParam, lParam))
         return 0;
