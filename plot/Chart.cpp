@@ -134,9 +134,7 @@ void DrawCurve(const ChartCurve& curve, const ChartAxis& x, const ChartAxis& y, 
                 for (filled = 0; filled < size; ++filled) {
                     const size_t j = first + filled;
                     chunk[filled] = {ChartColumn<X>(x, curve.xs[j]),
-                                     Wrap32(int64_t{bottom} -
-                                            RoundToInt32(AxisPosition<X>(y, curve.ys[j])) -
-                                            kChartMargin)};
+                                     ChartRow<X>(y, curve.ys[j], bottom)};
                 }
                 return 0;
             });

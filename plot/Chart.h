@@ -82,6 +82,13 @@ template <class X> int32_t ChartColumn(const ChartAxis& axis, double v) {
     return static_cast<int32_t>(int64_t{RoundToInt32(AxisPosition<X>(axis, v))} + kChartMargin);
 }
 
+// The row of the chart's point with ordinate v over a clip whose bottom edge is `bottom`: its
+// rounded position above the bottom margin.
+template <class X> int32_t ChartRow(const ChartAxis& axis, double v, int32_t bottom) {
+    return static_cast<int32_t>(int64_t{bottom} - RoundToInt32(AxisPosition<X>(axis, v)) -
+                                kChartMargin);
+}
+
 // The curve ys over xs in green inside the surface's clip rectangle with 10-pixel margins, over a
 // dotted grid of n divisions per axis labelled with the grid values.
 void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface);

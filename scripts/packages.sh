@@ -5,6 +5,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
+# Reading the Qt program as a screen reader does (tests/accessibility): a virtual display and its
+# keyboard, a D-Bus session with the accessibility bus, and Debian's Python bindings for AT-SPI.
+ACCESSIBILITY_PACKAGES=(xvfb xdotool dbus at-spi2-core python3-pyatspi)
 # Making and checking the Debian package: CPack reads the program's library dependencies with
 # dpkg-shlibdeps; the checks use lintian, appstreamcli, update-mime-database and man; debootstrap
 # makes a Debian 12 to try the package in.

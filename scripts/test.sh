@@ -54,7 +54,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     preset=sanitize
 fi
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${PACKAGING_PACKAGES[@]}" "${ACCESSIBILITY_PACKAGES[@]}"
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
 # The window tests need no display.

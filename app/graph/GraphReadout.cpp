@@ -98,10 +98,22 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
     return text;
 }
 
+namespace {
+
+std::string ReadoutWithKept(bool logScale, const KeptCurves& kept, const GraphPoint& point) {
+    return ReadoutText(point, KeptPointsAt(kept, logScale, point.Frequency));
+}
+
+} // namespace
+
+std::string RowReadout(const SweepResult& s, bool logScale, const KeptCurves& kept, size_t row) {
+    return ReadoutWithKept(logScale, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
+}
+
 std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
                                                const KeptCurves& kept, ClipRect area, int32_t x) {
     const auto point = PointUnderPointer(result, logScale, area, x, &kept);
     if (!point)
         return std::nullopt;
-    return ReadoutText(*point, KeptPointsAt(kept, logScale, point->Frequency));
+    return ReadoutWithKept(logScale, kept, *point);
 }

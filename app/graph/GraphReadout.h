@@ -51,6 +51,11 @@ std::string ReadoutText(const GraphPoint& point);
 // The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …".
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept);
 
+// The readout of computed row `row` of the current curve: its point and the kept curves' samples
+// nearest its frequency, as the tooltip under the pointer reads at that point.
+std::string RowReadout(const SweepResult& result, bool logScale, const KeptCurves& kept,
+                       size_t row);
+
 // The tooltip under the pointer: the current curve's point nearest it and the kept curves' samples
 // nearest that point's frequency. Nothing as PointUnderPointer.
 std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,

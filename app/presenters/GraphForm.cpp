@@ -36,6 +36,9 @@ void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight)
     }
     try {
         picture_.Paint(surface, outerWidth, outerHeight);
+        if (marker_)
+            if (const auto at = MarkerPixel(Result(), LogScale(), &kept_, surface.Clip(), *marker_))
+                DrawMarker(surface, *at);
     } catch (...) {
         if (!quiet_)
             paintError_ = std::current_exception();
@@ -59,6 +62,8 @@ void GraphForm::ShowResult(SharedResult result, bool logScale, bool afterError) 
     skipped_ = false;
     quiet_ = afterError;
     picture_.Rearm();
+    // The rows may be others now: the marker would name a point no longer drawn.
+    RemoveMarker();
     if (view_.IsShown())
         view_.Repaint();
 }
@@ -67,14 +72,44 @@ std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
     return ReadoutUnderPointer(Result(), LogScale(), kept_, area, x);
 }
 
+void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
+    // While a calculation runs (its box up), the graph waits, as the paint does.
+    if (held_)
+        return;
+    Guarded([&] {
+        const auto moved = MovedMarker(marker_, step, static_cast<size_t>(Result().Computed));
+        if (!moved || !MarkerPixel(Result(), LogScale(), &kept_, area, *moved))
+            return;
+        marker_ = moved;
+        markerArea_ = area;
+        ShowMarker();
+        view_.Repaint();
+    });
+}
+
+void GraphForm::ShowMarker() {
+    if (!marker_)
+        return;
+    // A kept curve remembered or forgotten changes the readout's lines and the axes.
+    if (const auto at = MarkerPixel(Result(), LogScale(), &kept_, markerArea_, *marker_))
+        view_.ShowMarkerReadout(RowReadout(Result(), LogScale(), kept_, *marker_), *at);
+}
+
+void GraphForm::RemoveMarker() {
+    if (std::exchange(marker_, std::nullopt))
+        view_.ShowMarkerReadout({}, {0, 0});
+}
+
 void GraphForm::RememberCurve() {
     kept_.Remember(picture_.SharedCurrent());
+    ShowMarker();
     if (view_.IsShown())
         view_.Repaint();
 }
 
 void GraphForm::ForgetCurves() {
     kept_.Forget();
+    ShowMarker();
     if (view_.IsShown())
         view_.Repaint();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/graph/GraphMarker.h"
 #include "app/graph/GraphPicture.h"
 #include "app/graph/KeptCurves.h"
 #include "app/presenters/Commands.h"
@@ -25,12 +26,17 @@ class GraphView {
     virtual void CopyPictureToClipboard() = 0;
     // The same encoded as PNG; empty when the toolkit could not encode it.
     virtual std::string PictureAsPng() = 0;
+    // The marker has moved, or its readout changed: the window shows `text` as a tooltip at `at`
+    // (client pixels) and gives it to screen readers as its description, telling them it changed.
+    // An empty text: the marker is gone, the tooltip hidden and the description empty.
+    virtual void ShowMarkerReadout(const std::string& text, Point at) = 0;
 };
 
 // The graph window's decisions: what it draws, the readout under the pointer, and its commands
 // "Копировать рисунок", "Сохранить рисунок…", "Характерные точки…", "Запомнить кривую" and
-// "Забыть кривые". It shows the result it was last handed, and keeps the curves remembered for
-// comparison until they are forgotten or the program ends.
+// "Забыть кривые", and the marker the keyboard moves over the computed points. It shows the result
+// it was last handed, and keeps the curves remembered for comparison until they are forgotten or
+// the program ends.
 class GraphForm {
   public:
     GraphForm(GraphView& view, MessageBoxes& boxes, FileChooser& chooser)
@@ -66,6 +72,14 @@ class GraphForm {
     // `area`; nothing where there is none.
     std::optional<std::string> Readout(ClipRect area, int32_t x) const;
 
+    // A key moves the marker over the computed points of the chart drawn into `area` (the window's
+    // client area): the window repaints with the marker and shows its readout. Nothing happens
+    // without a chart.
+    void MoveMarker(MarkerStep step, ClipRect area);
+    // The computed row the marker stands on; none until a key places it, and again once another
+    // result is shown.
+    std::optional<size_t> Marker() const { return marker_; }
+
     bool HasComputedRows() const { return Result().Computed > 0; }
     void CopyPicture() { view_.CopyPictureToClipboard(); }
     void SavePicture();
@@ -79,6 +93,10 @@ class GraphForm {
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
   private:
+    // Tells the window the marker's readout anew, or that the marker is gone.
+    void ShowMarker();
+    void RemoveMarker();
+
     GraphView& view_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
@@ -88,4 +106,6 @@ class GraphForm {
     bool held_ = false;    // a calculation is running
     bool skipped_ = false; // a paint came while held
     std::exception_ptr paintError_;
+    std::optional<size_t> marker_;
+    ClipRect markerArea_{}; // the client area the marker was last placed in
 };

@@ -59,15 +59,16 @@ inline constexpr const char* kDecadeStartSuffix = "?..для логарифми�
 inline constexpr const char* kPointsPerDecadePrefix = "точек на декаду=";
 inline constexpr const char* kPointsPerDecadeSuffix = "?..нужно целое от 1 до 1000000";
 
-// The menu bar.
-inline constexpr const char* kFileMenu = "Файл";
-inline constexpr const char* kOpenCommand = "Открыть…";
-inline constexpr const char* kSaveCommand = "Сохранить";
-inline constexpr const char* kSaveAsCommand = "Сохранить как…";
-inline constexpr const char* kExitCommand = "Выход";
-inline constexpr const char* kSweepMenu = "Расчет";
-inline constexpr const char* kLinearSweepCommand = "Линейный шаг";
-inline constexpr const char* kDecadeSweepCommand = "Логарифмический шаг";
+// The menu bar. The letter after "&" is a menu's or an item's access key, underlined as Russian
+// programs underline it (Alt+Ф opens "Файл"); both toolkits read the "&" themselves.
+inline constexpr const char* kFileMenu = "&Файл";
+inline constexpr const char* kOpenCommand = "&Открыть…";
+inline constexpr const char* kSaveCommand = "&Сохранить";
+inline constexpr const char* kSaveAsCommand = "Сохранить &как…";
+inline constexpr const char* kExitCommand = "В&ыход";
+inline constexpr const char* kSweepMenu = "&Расчет";
+inline constexpr const char* kLinearSweepCommand = "&Линейный шаг";
+inline constexpr const char* kDecadeSweepCommand = "Л&огарифмический шаг";
 
 // The file dialogs for stage files.
 inline constexpr const char* kOpenStageCaption = "Открыть каскад";
@@ -85,10 +86,11 @@ inline constexpr const char* kSaveChangesToNewStage = "Сохранить изм
 inline constexpr const char* kRecentFileGonePrefix = "Файл «";
 inline constexpr const char* kRecentFileGoneSuffix = "» не найден; он убран из списка.";
 
-// SgResult's commands and what its save dialog proposes.
+// SgResult's commands and what its save dialog proposes. "Сохранить таблицу…" stands in the
+// "Файл" menu too, with its access key.
 inline constexpr const char* kCopyCommand = "Копировать";
 inline constexpr const char* kSelectAllCommand = "Выделить всё";
-inline constexpr const char* kSaveTableCommand = "Сохранить таблицу…";
+inline constexpr const char* kSaveTableCommand = "Сохранить &таблицу…";
 inline constexpr const char* kSaveTableCaption = "Сохранить таблицу";
 inline constexpr const char* kCsvFilter = "Таблица CSV (*.csv)";
 inline constexpr const char* kCsvExtension = "csv";

@@ -49,9 +49,11 @@ class FakeGraphView final : public GraphView {
     void Repaint() override { ++repaints; }
     void CopyPictureToClipboard() override {}
     std::string PictureAsPng() override { return png; }
+    void ShowMarkerReadout(const std::string& text, Point at) override { marker = {text, at}; }
     bool shown = false;
     int repaints = 0;
     std::string png;
+    std::pair<std::string, Point> marker;
 };
 
 // Counts what a paint draws over the background.
@@ -217,6 +219,21 @@ TEST_F(Presenters, CharacteristicPointsNeedComputedRows) {
     EXPECT_EQ(boxes.messages.size(), 1u);
     // The readout at the chart's left names the first frequency.
     EXPECT_EQ(graph.Readout({0, 0, 763, 534}, 0).value_or("").rfind("f = 10 Гц,", 0), 0u);
+}
+
+// The keys' marker reads as the pointer does at the marker, drawn by the paint until the next
+// calculation.
+TEST_F(Presenters, GraphMarkerReadsAsThePointerUntilTheNextCalculation) {
+    Calculate("10", "1000", "10");
+    const int unmarked = Paint();
+    graph.MoveMarker(MarkerStep::TenOn, {0, 0, 763, 534});
+    const auto [text, at] = graphView.marker;
+    EXPECT_EQ(text.rfind("f = 10 Гц,", 0), 0u);
+    EXPECT_EQ(graph.Readout({0, 0, 763, 534}, at.X), text);
+    EXPECT_GT(Paint(), unmarked);
+    Calculate("10", "1000", "10");
+    EXPECT_EQ(graphView.marker.first, "");
+    EXPECT_EQ(Paint(), unmarked);
 }
 
 auto Fields(const std::optional<CellBlock>& b) {

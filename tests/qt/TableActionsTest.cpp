@@ -95,7 +95,7 @@ class TableActionsTest : public QObject {
         QCOMPARE(Clipboard(), kSentinel);
         QVERIFY(ResultGrid()->selectionModel()->selection().isEmpty());
         QCOMPARE(MenuTexts(), QStringList({"Копировать (disabled)", "Выделить всё (disabled)",
-                                           "Сохранить таблицу… (disabled)"}));
+                                           "Сохранить &таблицу… (disabled)"}));
     }
 
     void selectAllAndCopyGiveTheHeadingAndEveryRow() {
@@ -163,7 +163,7 @@ class TableActionsTest : public QObject {
 
     void contextMenuOffersTheActionsWithTheirShortcuts() {
         Calculate("10", "30", "10");
-        QCOMPARE(MenuTexts(), QStringList({"Копировать", "Выделить всё", "Сохранить таблицу…"}));
+        QCOMPARE(MenuTexts(), QStringList({"Копировать", "Выделить всё", "Сохранить &таблицу…"}));
         const QList<QAction*> actions = ResultGrid()->actions();
         QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->shortcut(), QKeySequence(QKeySequence::Copy));

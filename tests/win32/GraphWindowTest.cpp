@@ -253,4 +253,33 @@ TEST_F(GraphWindowOnScreen, TitleFollowsAnEnlargedWindow) {
     EXPECT_FALSE(image.HasInk({681, 508, 706, 520}));
 }
 
+std::vector<HWND> describedWindows; // as a screen reader hears of them
+
+void CALLBACK NoteDescriptionChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                    DWORD) {
+    if (object == OBJID_CLIENT)
+        describedWindows.push_back(window);
+}
+
+// The keys move the marker: its readout is the tooltip and the announced description.
+TEST_F(GraphWindowOnScreen, ArrowKeysMoveTheMarker) {
+    CalculateAndShowGraph("10", "100000", "1000", false);
+    describedWindows.clear();
+    HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                        &NoteDescriptionChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    for (const WPARAM key : {VK_RIGHT, VK_NEXT, VK_LEFT})
+        SendMessageW(Graph(), WM_KEYDOWN, key, 1);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    UnhookWinEvent(hook);
+    ASSERT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(9));
+    // The tooltip keeps the marker's readout though the pointer rests over the window.
+    const std::string& readout = windows->Form3.Actions().Readout();
+    EXPECT_EQ(readout.rfind("f = 9010 Гц, |k| = ", 0), 0u);
+    EXPECT_EQ(windows->Form3.Actions().Description(), readout);
+    EXPECT_EQ(describedWindows, std::vector<HWND>(3, Graph()));
+}
+
 } // namespace

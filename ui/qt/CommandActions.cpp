@@ -1,5 +1,9 @@
 #include "CommandActions.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QContextMenuEvent>
+
 namespace {
 
 QKeySequence::StandardKey ToolkitKey(StandardKey key) {
@@ -49,4 +53,14 @@ bool IsKeyOfDisabledAction(const QList<QAction*>& actions, const QKeySequence& p
         if (!action->isEnabled() && action->shortcuts().contains(pressed))
             return true;
     return false;
+}
+
+void OpenContextMenu(QWidget& widget) {
+    QPoint position = widget.rect().center();
+    if (const auto* view = qobject_cast<QAbstractItemView*>(&widget))
+        if (view->currentIndex().isValid())
+            position =
+                view->viewport()->mapTo(&widget, view->visualRect(view->currentIndex()).center());
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, position, widget.mapToGlobal(position));
+    QApplication::sendEvent(&widget, &event);
 }

@@ -5,15 +5,19 @@
 #include <QAction>
 #include <QKeySequence>
 #include <QList>
+#include <QShortcut>
 #include <QWidget>
 
 // The keys of a command as the toolkit binds them: its standard sequence (all the platform's
 // keys for it) or the chords of the table.
 QList<QKeySequence> KeySequences(const CommandKeys& keys);
 
+// Opens the widget's context menu from the keyboard, at its current item or its middle.
+void OpenContextMenu(QWidget& widget);
+
 // Turns a presenter's command table into actions of `widget`, shown in its context menu with
-// their keys; the keys work where `context` says. Each action runs its command through the
-// presenter. The actions come in the table's order.
+// their keys; the keys work where `context` says, Shift+F10 opening the menu too. Each action runs
+// its command through the presenter. The actions come in the table's order.
 template <class Presenter>
 QList<QAction*> AddCommandActions(QWidget& widget, Presenter& presenter,
                                   Qt::ShortcutContext context) {
@@ -29,6 +33,12 @@ QList<QAction*> AddCommandActions(QWidget& widget, Presenter& presenter,
         actions.append(action);
     }
     widget.setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The menu key opens it where the platform sends a context-menu event for it (X11); Shift+F10
+    // is the other key the desktops use.
+    auto* menuKey =
+        new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &widget, nullptr, nullptr, context);
+    QObject::connect(menuKey, &QShortcut::activated, &widget,
+                     [&widget] { OpenContextMenu(widget); });
     return actions;
 }
 

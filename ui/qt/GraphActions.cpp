@@ -2,14 +2,43 @@
 
 #include "CommandActions.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
+
+#include <optional>
+
+namespace {
+
+std::optional<MarkerStep> MarkerStepOf(const QKeyEvent& key) {
+    if (key.modifiers() & ~Qt::KeypadModifier)
+        return std::nullopt;
+    switch (key.key()) {
+    case Qt::Key_Left:
+        return MarkerStep::Previous;
+    case Qt::Key_Right:
+        return MarkerStep::Next;
+    case Qt::Key_PageUp:
+        return MarkerStep::TenBack;
+    case Qt::Key_PageDown:
+        return MarkerStep::TenOn;
+    case Qt::Key_Home:
+        return MarkerStep::First;
+    case Qt::Key_End:
+        return MarkerStep::Last;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 GraphActions::GraphActions(QWidget& window, GraphForm& form)
     : QObject(&window), window_(window), form_(form),
       actions_(AddCommandActions(window, form, Qt::WindowShortcut)) {
     window_.setMouseTracking(true);
+    window_.setFocusPolicy(Qt::StrongFocus);
     window_.installEventFilter(this);
 }
 
@@ -21,6 +50,12 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
             ShowReadout(move->position().toPoint(), move->globalPosition().toPoint());
             break;
         }
+        case QEvent::KeyPress:
+            if (const auto step = MarkerStepOf(*static_cast<QKeyEvent*>(event))) {
+                form_.MoveMarker(*step, ChartArea());
+                return true;
+            }
+            break;
         case QEvent::Leave:
             QToolTip::hideText();
             break;
@@ -36,11 +71,24 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GraphActions::ShowReadout(const QPoint& position, const QPoint& globalPosition) {
-    // The chart fills the whole client area, as the paint scales it.
-    const auto text = form_.Readout({0, 0, window_.width(), window_.height()}, position.x());
+    const auto text = form_.Readout(ChartArea(), position.x());
     if (!text || !window_.rect().contains(position)) {
         QToolTip::hideText();
         return;
     }
     QToolTip::showText(globalPosition, QString::fromStdString(*text), &window_);
+}
+
+ClipRect GraphActions::ChartArea() const {
+    return {0, 0, window_.width(), window_.height()};
+}
+
+void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
+    const QString readout = QString::fromStdString(text);
+    // Announced to screen readers with a description-changed event.
+    window_.setAccessibleDescription(readout);
+    if (readout.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(window_.mapToGlobal(QPoint(at.X, at.Y)), readout, &window_);
 }

@@ -64,3 +64,7 @@ std::string GraphWindow::PictureAsPng() {
         return {};
     return png.toStdString();
 }
+
+void GraphWindow::ShowMarkerReadout(const std::string& text, Point at) {
+    actions_->ShowMarkerReadout(text, at);
+}

@@ -41,6 +41,7 @@ class GraphWindow final : public QWidget, public GraphView {
     void Repaint() override { update(); }
     void CopyPictureToClipboard() override;
     std::string PictureAsPng() override;
+    void ShowMarkerReadout(const std::string& text, Point at) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccessibleNames.h"
 #include "Artwork.h"
 #include "GraphWindow.h"
 #include "KeystrokeDelegate.h"
@@ -69,6 +70,8 @@ MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     ConnectHandlers();
     resultActions_ = new ResultTableActions(*ui_->SgResult, form_.ResultCommands());
     AddMenuBar();
+    NameControls(*this);
+    NameStepField(*ui_->EdDf, form_.Sweep());
     form_.Start();
 }
 
@@ -126,7 +129,7 @@ void MainWindow::LayOutGrids() {
     // the values in column 1 are edited.
     for (int row = 0; row < kParameterRows; ++row) {
         for (int column = 0; column < 2; ++column) {
-            auto* item = new QTableWidgetItem();
+            auto* item = new ParameterItem();
             if (row == 0 || column == 0) {
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(palette().button());
@@ -223,6 +226,7 @@ void MainWindow::SetSweepLabel(const std::string& text) {
     label->setText(QString::fromStdString(text));
     label->resize(std::max(MainControl("Label5").Bounds.Width, label->sizeHint().width()),
                   label->height());
+    NameStepField(*ui_->EdDf, form_.Sweep());
 }
 
 void MainWindow::SetCaption(const std::string& text) {

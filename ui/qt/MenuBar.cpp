@@ -5,6 +5,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include <map>
 #include <string>
@@ -35,6 +36,13 @@ MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
                 [this, &command] { RunCommand(form_, command); });
         actions_.append(action);
     }
+    // F10 opens the first menu, as Alt alone highlights the bar, whatever the keyboard layout;
+    // Alt and the underlined letter need a layout that has the letter.
+    auto* reachBar = new QShortcut(QKeySequence(Qt::Key_F10), bar.parentWidget());
+    connect(reachBar, &QShortcut::activated, this, [&bar] {
+        if (!bar.actions().isEmpty())
+            bar.setActiveAction(bar.actions().first());
+    });
     Follow();
 }
 

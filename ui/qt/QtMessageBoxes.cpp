@@ -6,10 +6,16 @@
 
 namespace {
 
+// A screen reader says a box's title, the program's name, and its description: the text.
+void Describe(QMessageBox& box) {
+    box.setAccessibleDescription(box.text());
+}
+
 void ShowBox(QMessageBox::Icon icon, const std::string& text) {
     // No parent: the box is centred on the screen, not on a window.
     QMessageBox box(icon, QCoreApplication::applicationName(), QString::fromStdString(text),
                     QMessageBox::Ok);
+    Describe(box);
     box.exec();
 }
 
@@ -30,6 +36,7 @@ Answer QtMessageBoxes::Ask(const std::string& text) {
     QPushButton* no = box.addButton(QString::fromUtf8(kNoButton), QMessageBox::NoRole);
     box.addButton(QString::fromUtf8(kCancelButton), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
+    Describe(box);
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;

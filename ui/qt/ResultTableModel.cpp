@@ -1,5 +1,7 @@
 #include "ResultTableModel.h"
 
+#include "app/texts/AccessibleTexts.h"
+
 ResultTableModel::ResultTableModel(ResultTable& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {
     table_.SetObserver(this);
@@ -18,7 +20,12 @@ int ResultTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    // A screen reader hears a cell with its row's frequency and its column's heading.
+    if (role == Qt::AccessibleTextRole)
+        return QString::fromStdString(ResultCellReading(table_, index.column(), index.row() + 1));
+    if (role != Qt::DisplayRole)
         return {};
     return QString::fromStdString(table_.Cell(index.column(), index.row() + 1));
 }

@@ -4,6 +4,7 @@
 #include "Text.h"
 
 #include <commctrl.h>
+#include <optional>
 #include <windowsx.h>
 
 namespace {
@@ -11,9 +12,31 @@ namespace {
 // The readout stands a little below and right of the pointer, as a tooltip does.
 constexpr POINT kReadoutOffset = {16, 20};
 
+std::optional<MarkerStep> MarkerStepOf(WPARAM key) {
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_MENU) < 0)
+        return std::nullopt;
+    switch (key) {
+    case VK_LEFT:
+        return MarkerStep::Previous;
+    case VK_RIGHT:
+        return MarkerStep::Next;
+    case VK_PRIOR:
+        return MarkerStep::TenBack;
+    case VK_NEXT:
+        return MarkerStep::TenOn;
+    case VK_HOME:
+        return MarkerStep::First;
+    case VK_END:
+        return MarkerStep::Last;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-GraphActions::GraphActions(HWND window, GraphForm& form) : window_(window), form_(form) {
+GraphActions::GraphActions(HWND window, GraphForm& form)
+    : window_(window), form_(form), description_(window) {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -34,9 +57,16 @@ GraphActions::~GraphActions() {
 
 bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_MOUSEMOVE:
-        ShowReadout({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_MOUSEMOVE: {
+        // Windows sends a move without one when a window appears under the pointer (the marker's
+        // tooltip): the pointer's readout takes the tooltip only when the pointer moves.
+        const POINT client = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (client.x != pointer_.x || client.y != pointer_.y) {
+            pointer_ = client;
+            ShowReadout(client);
+        }
         return true;
+    }
     case WM_MOUSELEAVE:
         tracking_ = false;
         HideReadout();
@@ -46,6 +76,10 @@ bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowCommandMenu(window_, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, form_);
         return true;
     case WM_KEYDOWN:
+        if (const auto step = MarkerStepOf(wParam)) {
+            form_.MoveMarker(*step, ChartArea());
+            return true;
+        }
         return RunCommandKey(form_, wParam);
     default:
         return false;
@@ -57,15 +91,32 @@ void GraphActions::ShowReadout(POINT client) {
         TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window_, 0};
         tracking_ = TrackMouseEvent(&leave) != 0;
     }
-    RECT area{};
-    GetClientRect(window_, &area);
-    // The chart fills the whole client area, as the paint scales it.
-    const auto readout = form_.Readout({area.left, area.top, area.right, area.bottom}, client.x);
+    const auto readout = form_.Readout(ChartArea(), client.x);
     if (!readout) {
         HideReadout();
         return;
     }
-    const std::string& text = *readout;
+    ShowTip(*readout, {client.x + kReadoutOffset.x, client.y + kReadoutOffset.y});
+}
+
+ClipRect GraphActions::ChartArea() const {
+    // The chart fills the whole client area, as the paint scales it.
+    RECT area{};
+    GetClientRect(window_, &area);
+    return {area.left, area.top, area.right, area.bottom};
+}
+
+void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
+    if (GetCursorPos(&pointer_))
+        ScreenToClient(window_, &pointer_);
+    description_.Set(text);
+    if (text.empty())
+        HideReadout();
+    else
+        ShowTip(text, {at.X + kReadoutOffset.x / 2, at.Y + kReadoutOffset.y / 2});
+}
+
+void GraphActions::ShowTip(const std::string& text, POINT client) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.hwnd = window_;
@@ -75,7 +126,7 @@ void GraphActions::ShowReadout(POINT client) {
         tool.lpszText = tooltipText_.data();
         SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    POINT screen = {client.x + kReadoutOffset.x, client.y + kReadoutOffset.y};
+    POINT screen = client;
     ClientToScreen(window_, &screen);
     SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
     SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));

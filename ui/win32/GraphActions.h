@@ -1,12 +1,15 @@
 #pragma once
 
+#include "AccessibleDescription.h"
 #include "WindowsApi.h"
 #include "app/presenters/GraphForm.h"
 
 #include <string>
 
-// Binds the graph window's commands (keys and a context menu) and its readout, a tooltip beside
-// the pointer naming the computed point under it, to the window.
+// Binds the graph window's commands (keys and a context menu) and its readouts to the window: a
+// tooltip beside the pointer naming the computed point under it, and the marker the arrow keys,
+// Home, End, PgUp and PgDn move, whose readout is a tooltip at the marker and the window's
+// accessible description.
 class GraphActions {
   public:
     GraphActions(HWND window, GraphForm& form);
@@ -19,15 +22,24 @@ class GraphActions {
 
     // The readout the tooltip shows now, "" when hidden.
     const std::string& Readout() const { return readout_; }
+    // What a screen reader reads as the window's description: the marker's readout.
+    const std::string& Description() const { return description_.Text(); }
+
+    // The presenter's marker readout: the tooltip at `at` and the description, announced.
+    void ShowMarkerReadout(const std::string& text, Point at);
 
   private:
     void ShowReadout(POINT client);
+    void ShowTip(const std::string& text, POINT client);
     void HideReadout();
+    ClipRect ChartArea() const;
 
     HWND window_;
     GraphForm& form_;
     HWND tooltip_ = nullptr;
     std::wstring tooltipText_; // the tooltip reads its text from here
     std::string readout_;
-    bool tracking_ = false; // asked to be told when the pointer leaves
+    bool tracking_ = false;    // asked to be told when the pointer leaves
+    POINT pointer_ = {-1, -1}; // where the pointer was last seen, in client pixels
+    AccessibleDescription description_;
 };

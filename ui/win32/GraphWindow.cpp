@@ -75,6 +75,10 @@ std::string GraphWindow::PictureAsPng() {
     return png;
 }
 
+void GraphWindow::ShowMarkerReadout(const std::string& text, Point at) {
+    actions_->ShowMarkerReadout(text, at);
+}
+
 LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (actions_ && actions_->HandleMessage(message, wParam, lParam))
         return 0;

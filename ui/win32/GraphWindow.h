@@ -42,6 +42,7 @@ class GraphWindow final : public Window, public GraphView {
     void Repaint() override { InvalidateRect(Handle(), nullptr, FALSE); }
     void CopyPictureToClipboard() override;
     std::string PictureAsPng() override;
+    void ShowMarkerReadout(const std::string& text, Point at) override;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
