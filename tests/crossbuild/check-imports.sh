@@ -20,7 +20,7 @@ fi
 
 # The DLLs of Windows itself that such a program may use; anything else would have to ship
 # beside it.
-windows_dlls='kernel32|user32|gdi32|gdiplus|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32'
+windows_dlls='kernel32|user32|gdi32|gdiplus|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|oleacc|advapi32'
 windows_dlls+='|uxtheme|dwmapi|imm32|winmm|version|msvcrt|ucrtbase|api-ms-win-[a-z0-9-]+'
 dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers")
 [ -n "$dlls" ] || { echo "FAIL: no imported DLLs found in $program"; exit 1; }

@@ -1,5 +1,7 @@
 #include "Grid.h"
 
+#include "Accessible.h"
+#include "GridAccessible.h"
 #include "Painting.h"
 #include "Text.h"
 
@@ -43,6 +45,12 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
     UpdateScrollBars();
 }
 
+Grid::~Grid() {
+    // While the members that answer its messages still exist.
+    if (Handle() != nullptr)
+        DestroyWindow(Handle());
+}
+
 int Grid::ColumnWidth(int column) const {
     return column >= 0 && column < static_cast<int>(layout_.ColumnWidths.size())
                ? layout_.ColumnWidths[static_cast<size_t>(column)]
@@ -66,12 +74,14 @@ void Grid::CellsChanged() {
         HideEditor(false);
     UpdateScrollBars();
     InvalidateRect(Handle(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_REORDER, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::CellChanged(int column, int row) {
     if (editing_ && editingCell_ == GridCell{column, row})
         SetEditorText(cells_.Text(column, row));
     InvalidateCell({column, row});
+    Announce(EVENT_OBJECT_VALUECHANGE, {column, row});
 }
 
 GridRange Grid::Selection() const {
@@ -89,6 +99,7 @@ void Grid::SelectAll() {
     anchor_ = {lastColumn, lastRow};
     ScrollIntoView(focus_);
     InvalidateRect(Handle(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::CollapseSelection() {
@@ -168,6 +179,11 @@ GridCell Grid::CellAt(POINT point) const {
 
 bool Grid::IsFixed(GridCell cell) const {
     return cell.Column < layout_.FixedColumns || cell.Row < layout_.FixedRows;
+}
+
+bool Grid::HasFocus() const {
+    const HWND focus = GetFocus();
+    return focus != nullptr && (focus == Handle() || focus == editor_);
 }
 
 bool Grid::Selected(int column, int row) const {
@@ -253,6 +269,13 @@ void Grid::InvalidateCell(GridCell cell) {
     RECT rect = CellRect(cell.Column, cell.Row);
     InflateRect(&rect, 1, 1);
     InvalidateRect(Handle(), &rect, FALSE);
+}
+
+void Grid::Announce(DWORD event, GridCell cell) const {
+    NotifyWinEvent(event, Handle(), OBJID_CLIENT, CellChildId(*this, cell));
+    // A cell's name carries its text.
+    if (event == EVENT_OBJECT_VALUECHANGE)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CellChildId(*this, cell));
 }
 
 // Scrolling --------------------------------------------------------------------------------------
@@ -390,6 +413,10 @@ void Grid::MoveFocus(GridCell to, bool extend) {
         anchor_ = to;
     ScrollIntoView(focus_);
     InvalidateRect(Handle(), nullptr, FALSE);
+    if (GetFocus() == Handle())
+        Announce(EVENT_OBJECT_FOCUS, focus_);
+    if (extend)
+        NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::KeyDown(WPARAM key) {
@@ -498,6 +525,11 @@ void Grid::ShowEditor(bool selectAll) {
         SendMessageW(editor_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         SetWindowSubclass(editor_, &Grid::EditorProcedure, kEditorSubclass,
                           reinterpret_cast<DWORD_PTR>(this));
+        // Read as what the cell stands for; its text is the editor's value.
+        SetAccessibleName(editor_, [this] {
+            return speech_.CellLabel ? speech_.CellLabel(editingCell_.Column, editingCell_.Row)
+                                     : cells_.Text(editingCell_.Column, 0);
+        });
     }
     editingCell_ = focus_;
     originalText_ = cells_.Text(focus_.Column, focus_.Row);
@@ -536,6 +568,7 @@ void Grid::HideEditor(bool revert) {
 void Grid::ApplyEdit(const std::string& text) {
     cells_.SetText(editingCell_.Column, editingCell_.Row, text);
     InvalidateCell(editingCell_);
+    Announce(EVENT_OBJECT_VALUECHANGE, editingCell_);
     if (onEdit_)
         onEdit_(editingCell_.Column, editingCell_.Row, text);
 }
@@ -614,9 +647,23 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PlaceEditor();
         return 0;
     case WM_SETFOCUS:
+        InvalidateCell(focus_);
+        if (!IsFixed(focus_) && focus_.Row < cells_.RowCount())
+            Announce(EVENT_OBJECT_FOCUS, focus_);
+        return 0;
     case WM_KILLFOCUS:
         InvalidateCell(focus_);
         return 0;
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
+            return Window::HandleMessage(message, wParam, lParam);
+        if (accessible_ == nullptr)
+            accessible_ = std::make_unique<GridAccessible>(*this);
+        return accessible_->Answer(wParam, lParam);
+    case WM_DESTROY:
+        // Readers holding the table find it gone.
+        accessible_.reset();
+        return Window::HandleMessage(message, wParam, lParam);
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
         const auto* msg = reinterpret_cast<const MSG*>(lParam);

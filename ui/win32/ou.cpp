@@ -1,11 +1,13 @@
 #include "ou.h"
 
+#include "Accessible.h"
 #include "Artwork.h"
 #include "Clipboard.h"
 #include "Resources.h"
 #include "Text.h"
 #include "UnFGr.h"
 #include "Unit2.h"
+#include "app/Speech.h"
 #include "app/TableExport.h"
 #include "numerics/NumberText.h"
 
@@ -45,6 +47,18 @@ COLORREF ColourOf(TextColour colour) {
         break;
     }
     return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+// How a screen reader hears one of the two grids.
+GridSpeech SpeechOf(MainTable table, const GridCells& cells) {
+    const CellTextReader text = [&cells](int column, int row) { return cells.Text(column, row); };
+    return {
+        [table] { return SpokenTableName(table); },
+        [table, text, &cells](int row) {
+            return SpokenRowName(table, row, cells.ColumnCount(), text);
+        },
+        [table, text](int column, int row) { return SpokenCellName(table, column, row, text); },
+        [table, text](int column, int row) { return SpokenCellLabel(table, column, row, text); }};
 }
 
 void ShowCompanion(HWND window) {
@@ -101,6 +115,10 @@ void TForm1::CreateControls() {
         const Bounds bounds{control.Bounds.X, control.Bounds.Y, control.Bounds.Width,
                             control.Bounds.Height};
         const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
+        // The row lives as long as the program; the loop's reference to it does not.
+        const auto spokenName = [this, row = &control] {
+            return SpokenControlName(*row, form_.Sweep());
+        };
         switch (control.Kind) {
         case ControlKind::Picture:
             CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr);
@@ -110,16 +128,21 @@ void TForm1::CreateControls() {
                           SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP, bounds, FontOf(control));
             break;
         case ControlKind::Button:
-            CreateControl(form, id, L"BUTTON", control.Text, BS_PUSHBUTTON | WS_TABSTOP | disabled,
-                          bounds, FontOf(control));
+            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
+                                            BS_PUSHBUTTON | WS_TABSTOP | disabled, bounds,
+                                            FontOf(control)),
+                              spokenName);
             break;
         case ControlKind::Edit:
-            CreateControl(form, id, L"EDIT", control.Text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP,
-                          bounds, FontOf(control), WS_EX_CLIENTEDGE);
+            SetAccessibleName(CreateControl(form, id, L"EDIT", control.Text,
+                                            ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, bounds,
+                                            FontOf(control), WS_EX_CLIENTEDGE),
+                              spokenName);
             break;
         case ControlKind::CheckBox:
-            CreateControl(form, id, L"BUTTON", control.Text, BS_AUTOCHECKBOX | WS_TABSTOP, bounds,
-                          FontOf(control));
+            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
+                                            BS_AUTOCHECKBOX | WS_TABSTOP, bounds, FontOf(control)),
+                              spokenName);
             break;
         case ControlKind::Grid: {
             GridLayout grid;
@@ -132,6 +155,7 @@ void TForm1::CreateControls() {
                 sgResult_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
                 resultCells_.SetGrid(sgResult_.get());
+                sgResult_->SetSpeech(SpeechOf(MainTable::Results, resultCells_));
                 resultActions_ =
                     std::make_unique<ResultTableActions>(*sgResult_, form_.ResultCommands());
             } else {
@@ -144,6 +168,7 @@ void TForm1::CreateControls() {
                 sgIsh_->SetEditHandler([this](int column, int row, const std::string& text) {
                     form_.SgIshSetEditText(column, row, text);
                 });
+                sgIsh_->SetSpeech(SpeechOf(MainTable::Parameters, parameterCells_));
             }
             break;
         }
@@ -176,6 +201,8 @@ void TForm1::SetSeparatorLabel(const std::string& text) {
 
 void TForm1::SetSweepLabel(const std::string& text) {
     SetGrowingLabel(Id::Label5, text);
+    // The step field is named by the kind of sweep.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(Id::EdDf), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void TForm1::SetGrowingLabel(int id, const std::string& text) {
