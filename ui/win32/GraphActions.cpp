@@ -1,5 +1,6 @@
 #include "GraphActions.h"
 
+#include "Dpi.h"
 #include "PopupMenu.h"
 #include "Text.h"
 
@@ -59,8 +60,11 @@ void GraphActions::ShowReadout(POINT client) {
     }
     RECT area{};
     GetClientRect(window_, &area);
-    // The chart fills the whole client area, as the paint scales it.
-    const auto readout = form_.Readout({area.left, area.top, area.right, area.bottom}, client.x);
+    // The chart fills the whole client area, as the paint scales it, in pixels at 96 DPI.
+    const auto dpi = static_cast<int>(WindowDpi(window_));
+    const auto chart = [dpi](LONG pixels) { return MulDiv(pixels, kLayoutDpi, dpi); };
+    const auto readout =
+        form_.Readout({0, 0, chart(area.right), chart(area.bottom)}, chart(client.x));
     if (!readout) {
         HideReadout();
         return;

@@ -34,6 +34,11 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
     layout_.ColumnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), kDefaultColumnWidth);
     Create(kClassName, CS_DBLCLKS, nullptr, WS_EX_CLIENTEDGE, L"",
            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.Rect(), parent, id);
+    MeasureFont();
+    UpdateScrollBars();
+}
+
+void Grid::MeasureFont() {
     HDC dc = GetDC(Handle());
     {
         const SelectedObject font(dc, font_);
@@ -42,7 +47,6 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
         textHeight_ = metrics.tmHeight;
     }
     ReleaseDC(Handle(), dc);
-    UpdateScrollBars();
 }
 
 Grid::~Grid() {
@@ -61,6 +65,19 @@ void Grid::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= static_cast<int>(layout_.ColumnWidths.size()))
         return;
     layout_.ColumnWidths[static_cast<size_t>(column)] = std::max(0, width);
+    UpdateScrollBars();
+    PlaceEditor();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void Grid::SetMetrics(HFONT font, int rowHeight, std::vector<int> columnWidths) {
+    font_ = font;
+    layout_.RowHeight = rowHeight;
+    columnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), kDefaultColumnWidth);
+    layout_.ColumnWidths = std::move(columnWidths);
+    MeasureFont();
+    if (editor_ != nullptr)
+        SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     UpdateScrollBars();
     PlaceEditor();
     InvalidateRect(Handle(), nullptr, FALSE);

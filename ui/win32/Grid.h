@@ -66,6 +66,8 @@ class Grid final : public Window {
 
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
+    // A new font, row height and column widths, as the window takes at another DPI.
+    void SetMetrics(HFONT font, int rowHeight, std::vector<int> columnWidths);
 
     // The number of rows or the texts of many cells have changed.
     void CellsChanged();
@@ -120,6 +122,9 @@ class Grid final : public Window {
     int ColumnAt(int x) const; // -1 right of the last column
     bool IsFixed(GridCell cell) const;
     bool Selected(int column, int row) const;
+
+    // The height of a line of text in the grid's font.
+    void MeasureFont();
 
     // Painting.
     void PaintBlock(HDC dc, RECT area, int firstColumn, int lastColumn, int firstRow,
