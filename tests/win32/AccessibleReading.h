@@ -56,27 +56,14 @@ inline std::string AccessibleName(IAccessible& object, LONG child = CHILDID_SELF
     return TextOf(object, child, &IAccessible::get_accName);
 }
 
-inline std::string AccessibleValue(IAccessible& object, LONG child = CHILDID_SELF) {
-    return TextOf(object, child, &IAccessible::get_accValue);
-}
-
-// The role or state; -1 if the object gives none.
-inline LONG NumberOf(HRESULT result, VARIANT& number) {
+// A number property (get_accRole, get_accState); -1 if the object gives none.
+template <class Ask> LONG NumberOf(IAccessible& object, Ask ask) {
+    VARIANT number;
+    VariantInit(&number);
+    const HRESULT result = (object.*ask)(ChildVariant(), &number);
     const LONG answer = SUCCEEDED(result) && number.vt == VT_I4 ? number.lVal : -1;
     VariantClear(&number);
     return answer;
-}
-
-inline LONG AccessibleRole(IAccessible& object, LONG child = CHILDID_SELF) {
-    VARIANT role;
-    VariantInit(&role);
-    return NumberOf(object.get_accRole(ChildVariant(child), &role), role);
-}
-
-inline LONG AccessibleState(IAccessible& object, LONG child = CHILDID_SELF) {
-    VARIANT state;
-    VariantInit(&state);
-    return NumberOf(object.get_accState(ChildVariant(child), &state), state);
 }
 
 // The children that are objects of their own, in order, as AccessibleChildren gives them.
@@ -93,13 +80,10 @@ inline std::vector<AccessiblePtr> ChildObjects(IAccessible& object) {
     return objects;
 }
 
-// The name of every cell of a table's row, in order.
-inline std::vector<std::string> RowCellNames(IAccessible& table, size_t row) {
-    std::vector<std::string> names;
-    std::vector<AccessiblePtr> rows = ChildObjects(table);
-    if (row >= rows.size())
-        return names;
-    for (const AccessiblePtr& cell : ChildObjects(*rows[row]))
-        names.push_back(AccessibleName(*cell));
-    return names;
+// The names of a row's cells between " | ", as the reader program writes them.
+inline std::string CellNames(IAccessible& row) {
+    std::string line;
+    for (const AccessiblePtr& cell : ChildObjects(row))
+        line += (line.empty() ? "" : " | ") + AccessibleName(*cell);
+    return line;
 }

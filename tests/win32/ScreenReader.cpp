@@ -13,22 +13,13 @@
 
 namespace {
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<Search*>(data);
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == search.process && lstrcmpW(name, L"TForm1") == 0) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
+HWND MainWindowOf(DWORD process) {
+    HWND window = nullptr;
+    DWORD owner = 0;
+    while ((window = FindWindowExW(nullptr, window, L"TForm1", nullptr)) != nullptr)
+        if (GetWindowThreadProcessId(window, &owner) != 0 && owner == process)
+            return window;
+    return nullptr;
 }
 
 // "table: NAME", then a line per row (at most `rows`): its cells' names between " | ".
@@ -40,12 +31,8 @@ void WriteTable(std::ofstream& out, HWND grid, size_t rows) {
     }
     out << "table: " << AccessibleName(*table) << "\n";
     const std::vector<AccessiblePtr> children = ChildObjects(*table);
-    for (size_t row = 0; row < children.size() && row < rows; ++row) {
-        std::string line;
-        for (const AccessiblePtr& cell : ChildObjects(*children[row]))
-            line += (line.empty() ? "" : " | ") + AccessibleName(*cell);
-        out << line << "\n";
-    }
+    for (size_t row = 0; row < children.size() && row < rows; ++row)
+        out << CellNames(*children[row]) << "\n";
 }
 
 } // namespace
@@ -54,16 +41,15 @@ int wmain(int argc, wchar_t** argv) {
     if (argc != 3)
         return 2;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    Search search{static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10)), nullptr};
-    EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr)
+    const HWND form = MainWindowOf(static_cast<DWORD>(std::wcstoul(argv[1], nullptr, 10)));
+    if (form == nullptr)
         return 1;
     std::ofstream out(argv[2], std::ios::binary);
     namespace Id = Form1Controls;
-    WriteTable(out, GetDlgItem(search.found, Id::SgIsh), 15);
-    WriteTable(out, GetDlgItem(search.found, Id::SgResult), 3);
+    WriteTable(out, GetDlgItem(form, Id::SgIsh), 15);
+    WriteTable(out, GetDlgItem(form, Id::SgResult), 3);
     for (int id : {Id::EdOt, Id::EdDo, Id::EdDf, Id::BuRas, Id::Button2, Id::CheckBox1})
-        if (const AccessiblePtr control = ObjectOfWindow(GetDlgItem(search.found, id)))
+        if (const AccessiblePtr control = ObjectOfWindow(GetDlgItem(form, id)))
             out << "control: " << AccessibleName(*control) << "\n";
     CoUninitialize();
     return 0;

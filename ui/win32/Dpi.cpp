@@ -26,6 +26,11 @@ UINT WindowDpi(HWND window) {
     return dpi != 0 ? dpi : SystemDpi();
 }
 
+int MetricForDpi(int index, UINT dpi) {
+    static const auto forDpi = User32<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    return forDpi != nullptr ? forDpi(index, dpi) : GetSystemMetrics(index);
+}
+
 int ScaleToDpi(int pixels, UINT dpi) {
     return MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(kLayoutDpi));
 }

@@ -15,6 +15,10 @@ UINT WindowDpi(HWND window);
 // The DPI of the system, which windows have until placed on a monitor.
 UINT SystemDpi();
 
+// A system metric (GetSystemMetrics) at `dpi`: the scroll bars of a window on a monitor of
+// another DPI than the system's are drawn at that monitor's.
+int MetricForDpi(int index, UINT dpi);
+
 // A length laid out at 96 pixels per inch, at `dpi`, rounded to the nearest pixel.
 int ScaleToDpi(int pixels, UINT dpi);
 Bounds ScaleToDpi(Bounds bounds, UINT dpi);

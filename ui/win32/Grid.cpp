@@ -1,6 +1,7 @@
 #include "Grid.h"
 
 #include "Accessible.h"
+#include "Dpi.h"
 #include "GridAccessible.h"
 #include "Painting.h"
 #include "Text.h"
@@ -303,8 +304,8 @@ void Grid::UpdateScrollBars() {
     // The client area as it would be without scroll bars, then the bars it needs.
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
     SIZE client = ClientSize();
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
-    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const int barWidth = MetricForDpi(SM_CXVSCROLL, WindowDpi(Handle()));
+    const int barHeight = MetricForDpi(SM_CYHSCROLL, WindowDpi(Handle()));
     const int width = client.cx + ((style & WS_VSCROLL) != 0 ? barWidth : 0);
     const int height = client.cy + ((style & WS_HSCROLL) != 0 ? barHeight : 0);
     bool vertical = ContentHeight() > height;
