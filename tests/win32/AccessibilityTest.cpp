@@ -15,8 +15,7 @@ HeardEvents* heard = nullptr;
 void CALLBACK Listen(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
                      DWORD) {
     IAccessible* source = nullptr;
-    VARIANT id;
-    VariantInit(&id);
+    VARIANT id{};
     if (heard == nullptr ||
         FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
                                          static_cast<DWORD>(child), &source, &id)))
@@ -42,11 +41,7 @@ class Accessibility : public ProgramTest {
     }
     static LONG Role(IAccessible& object) { return NumberOf(object, &IAccessible::get_accRole); }
     static LONG State(IAccessible& object) { return NumberOf(object, &IAccessible::get_accState); }
-    AccessiblePtr Table(Grid& grid) {
-        AccessiblePtr table = ObjectOfWindow(grid.Handle());
-        EXPECT_TRUE(table);
-        return table;
-    }
+    AccessiblePtr ParameterTable() { return ObjectOfWindow(Form1().SgIsh().Handle()); }
 
     HeardEvents events;
 
@@ -57,7 +52,7 @@ class Accessibility : public ProgramTest {
 // The names of every row and cell: ReaderInAnotherProcessReadsTheTablesAndControls.
 TEST_F(Accessibility, ParameterGridIsATableOfRowsOfCells) {
     TypeIntoCell(Form1().SgIsh(), 1, 1, "100");
-    const AccessiblePtr table = Table(Form1().SgIsh());
+    const AccessiblePtr table = ParameterTable();
     ASSERT_TRUE(table);
     EXPECT_EQ(Role(*table), ROLE_SYSTEM_TABLE);
     const std::vector<AccessiblePtr> rows = ChildObjects(*table);
@@ -90,7 +85,7 @@ TEST_F(Accessibility, EveryMoveAndEditIsAnnouncedAndTheFocusReadable) {
     EXPECT_EQ(events[EVENT_OBJECT_FOCUS],
               (Names{"R2, кОм: пусто", "R2, кОм", "Исходные данные", "R2, кОм: 47"}));
     // The cell a reader finds focused; a reader moves the focus as a click does.
-    const AccessiblePtr table = Table(Form1().SgIsh());
+    const AccessiblePtr table = ParameterTable();
     ASSERT_TRUE(table);
     VARIANT focus;
     ASSERT_EQ(table->get_accFocus(&focus), S_OK);
@@ -114,7 +109,7 @@ TEST_F(Accessibility, StepFieldIsNamedByTheKindOfSweep) {
 }
 
 TEST_F(Accessibility, ObjectsOutlivingTheirGridSayItHasGone) {
-    const AccessiblePtr table = Table(Form1().SgIsh());
+    const AccessiblePtr table = ParameterTable();
     ASSERT_TRUE(table);
     AccessiblePtr row = std::move(ChildObjects(*table)[1]);
     windows.reset();

@@ -18,8 +18,7 @@ struct ReleaseAccessible {
 using AccessiblePtr = std::unique_ptr<IAccessible, ReleaseAccessible>;
 
 inline VARIANT ChildVariant(LONG child = CHILDID_SELF) {
-    VARIANT id;
-    VariantInit(&id);
+    VARIANT id{};
     id.vt = VT_I4;
     id.lVal = child;
     return id;

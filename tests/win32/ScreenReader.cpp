@@ -25,10 +25,8 @@ HWND MainWindowOf(DWORD process) {
 // "table: NAME", then a line per row (at most `rows`): its cells' names between " | ".
 void WriteTable(std::ofstream& out, HWND grid, size_t rows) {
     const AccessiblePtr table = ObjectOfWindow(grid);
-    if (!table) {
-        out << "table: none\n";
+    if (!table)
         return;
-    }
     out << "table: " << AccessibleName(*table) << "\n";
     const std::vector<AccessiblePtr> children = ChildObjects(*table);
     for (size_t row = 0; row < children.size() && row < rows; ++row)
