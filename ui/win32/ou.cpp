@@ -140,9 +140,9 @@ void TForm1::CreateControls() {
         const int id = Id::Image1 + static_cast<int>(i);
         const Bounds bounds = LaidOut(control, dpi_);
         const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
-        // The row lives as long as the program; the loop's reference to it does not.
-        const auto spokenName = [this, row = &control] {
-            return SpokenControlName(*row, form_.Sweep());
+        // Asked whenever a reader asks: the step field's name follows the kind of sweep.
+        const auto spokenName = [this, &control] {
+            return SpokenControlName(control, form_.Sweep());
         };
         switch (control.Kind) {
         case ControlKind::Picture:
