@@ -82,8 +82,9 @@ template <class Draw> int InkHeightOf(SIZE size, Draw draw) {
     return height;
 }
 
-int TextInkHeight(const std::string& text, int pixels, SIZE size) {
-    const GdiHandle<HFONT> font = MakeFont(pixels, true);
+// `text` in Label2's font, 16 px bold at 96 DPI, made for `dpi`.
+int TextInkHeight(const std::string& text, UINT dpi, SIZE size) {
+    const GdiHandle<HFONT> font = MakeFontForDpi(16, true, dpi);
     return InkHeightOf(size, [&](HDC dc) {
         const SelectedObject selected(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
@@ -119,9 +120,9 @@ TEST_F(HighDpi, TextIsDrawnAtTheScaleNotStretched) {
         SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     });
     const std::string text = Text(label);
-    EXPECT_NEAR(shown, 1.5 * TextInkHeight(text, 16, {bounds.Width, bounds.Height}), 1);
+    EXPECT_NEAR(shown, 1.5 * TextInkHeight(text, kLayoutDpi, {bounds.Width, bounds.Height}), 1);
     // Drawn in a font of 24 px, not drawn at 16 and stretched.
-    EXPECT_EQ(shown, TextInkHeight(text, 24, {bounds.Width, bounds.Height}));
+    EXPECT_EQ(shown, TextInkHeight(text, 144, {bounds.Width, bounds.Height}));
 }
 
 } // namespace

@@ -40,6 +40,14 @@ Bounds ScaleToDpi(Bounds bounds, UINT dpi) {
             ScaleToDpi(bounds.Width, dpi), ScaleToDpi(bounds.Height, dpi)};
 }
 
+const wchar_t* FontFaceForDpi(UINT dpi) {
+    return dpi == kLayoutDpi ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+}
+
+GdiHandle<HFONT> MakeFontForDpi(int pixels, bool bold, UINT dpi) {
+    return MakeFont(ScaleToDpi(pixels, dpi), bold, FontFaceForDpi(dpi));
+}
+
 RECT FrameForDpi(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu, UINT dpi) {
     static const auto adjust =
         User32<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");

@@ -23,6 +23,12 @@ int MetricForDpi(int index, UINT dpi);
 int ScaleToDpi(int pixels, UINT dpi);
 Bounds ScaleToDpi(Bounds bounds, UINT dpi);
 
+// The windows' font at `dpi`: "MS Sans Serif" at 96, elsewhere "Microsoft Sans Serif", its
+// outline twin, which draws every size sharp where the former has bitmaps of a few sizes only.
+const wchar_t* FontFaceForDpi(UINT dpi);
+// A font of the layout, `pixels` high at 96 DPI, made for `dpi`.
+GdiHandle<HFONT> MakeFontForDpi(int pixels, bool bold, UINT dpi);
+
 // A top-level window's frame at `dpi` for the client size given (already at that DPI), with its
 // top-left corner at `position`; `menu`: the window has a menu bar, above the client area.
 RECT FrameForDpi(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu, UINT dpi);

@@ -18,14 +18,15 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes)
-    : form_(*this, state, boxes, dialog_), font_(MakeFont(11, false)) {
+    : form_(*this, state, boxes, dialog_),
+      // 11 px, scaled with the chart, in an outline font wherever it is scaled.
+      font_(MakeFont(11, false, FontFaceForDpi(SystemDpi()))) {
     const UINT dpi = SystemDpi();
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
            LaidOutFrame(kPosition, kClientSize, kStyle, false, dpi), nullptr, 0);
     if (const UINT shown = WindowDpi(Handle()); shown != dpi)
         SizeForDpi(Handle(), kClientSize, false, shown);
-    // The window's font stays 11 px: the chart's texts are scaled with the chart.
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL, WindowDpi(Handle()));
     dialog_.SetOwner(Handle());

@@ -30,8 +30,8 @@ TForm2::TForm2() {
 }
 
 void TForm2::LayOut(UINT dpi) {
-    GdiHandle<HFONT> windowFont = std::exchange(windowFont_, MakeFont(ScaleToDpi(11, dpi), false));
-    GdiHandle<HFONT> buttonFont = std::exchange(buttonFont_, MakeFont(ScaleToDpi(16, dpi), true));
+    GdiHandle<HFONT> windowFont = std::exchange(windowFont_, MakeFontForDpi(11, false, dpi));
+    GdiHandle<HFONT> buttonFont = std::exchange(buttonFont_, MakeFontForDpi(16, true, dpi));
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL, dpi);
     picture_.Load(dpi);

@@ -110,9 +110,9 @@ TForm1::TForm1(MessageBoxes& boxes)
 }
 
 TForm1::Fonts::Fonts(UINT dpi)
-    : window(MakeFont(ScaleToDpi(11, dpi), false)), title(MakeFont(ScaleToDpi(16, dpi), true)),
-      bold(MakeFont(ScaleToDpi(13, dpi), true)), regular(MakeFont(ScaleToDpi(13, dpi), false)),
-      hint(MakeFont(ScaleToDpi(19, dpi), true)) {}
+    : window(MakeFontForDpi(11, false, dpi)), title(MakeFontForDpi(16, true, dpi)),
+      bold(MakeFontForDpi(13, true, dpi)), regular(MakeFontForDpi(13, false, dpi)),
+      hint(MakeFontForDpi(19, true, dpi)) {}
 
 TForm1::~TForm1() {
     // The controls go while the window's members they report to still exist.
