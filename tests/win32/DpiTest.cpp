@@ -47,7 +47,6 @@ TEST_F(DpiChange, LaysTheMainWindowOutAgainAtTheNewDpi) {
         EXPECT_EQ(frame.right - frame.left, suggested.right - suggested.left);
         ExpectLaidOutAt(Form1(), dpi);
         EXPECT_EQ(FontHeight(Control(Id::BuRas)), -ScaleToDpi(16, dpi));
-        EXPECT_EQ(FontHeight(Control(Id::EdOt)), -ScaleToDpi(11, dpi));
         // The name column as FormCreate widened it, at the new DPI.
         EXPECT_EQ(Form1().SgIsh().ColumnWidth(0), ScaleToDpi(92, dpi));
         EXPECT_EQ(Form1().SgResult().ColumnWidth(2), ScaleToDpi(kResultColumnWidths[2], dpi));
