@@ -203,11 +203,16 @@ LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam, AccessibleObject& object) 
 namespace {
 
 constexpr UINT_PTR kNameSubclass = 0x4E414D45; // "NAME"
+// The window property that holds the control's name source (GetWindowSubclass, which could read
+// the subclass's data, is exported by ordinal only in some versions of the common controls).
+constexpr wchar_t kNameProperty[] = L"OuAccessibleName";
 using NameSource = std::function<std::string()>;
 
-// The name the control was given, while it lives; nullptr once it has gone. Asked on the
-// control's own thread, where COM delivers the readers' calls.
-const NameSource* NameOf(HWND control);
+// The name the control was given, while it lives; nullptr once it has gone.
+const NameSource* NameOf(HWND control) {
+    return IsWindow(control) ? static_cast<const NameSource*>(GetPropW(control, kNameProperty))
+                             : nullptr;
+}
 
 // The system's object for the control, with the name replaced; everything else passes through.
 class NamedControl final : public AccessibleObject {
@@ -286,7 +291,7 @@ class NamedControl final : public AccessibleObject {
 };
 
 LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR /*id*/, DWORD_PTR data) {
+                               UINT_PTR /*id*/, DWORD_PTR /*data*/) {
     switch (message) {
     case WM_GETOBJECT: {
         if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
@@ -302,7 +307,7 @@ LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
     }
     case WM_NCDESTROY:
         RemoveWindowSubclass(control, &NameProcedure, kNameSubclass);
-        delete reinterpret_cast<NameSource*>(data);
+        delete static_cast<NameSource*>(RemovePropW(control, kNameProperty));
         break;
     default:
         break;
@@ -310,21 +315,13 @@ LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
-const NameSource* NameOf(HWND control) {
-    DWORD_PTR data = 0;
-    if (!IsWindow(control) || !GetWindowSubclass(control, &NameProcedure, kNameSubclass, &data))
-        return nullptr;
-    return reinterpret_cast<const NameSource*>(data);
-}
-
 } // namespace
 
 void SetAccessibleName(HWND control, std::function<std::string()> name) {
-    DWORD_PTR data = 0;
-    if (GetWindowSubclass(control, &NameProcedure, kNameSubclass, &data)) {
-        *reinterpret_cast<NameSource*>(data) = std::move(name);
+    if (auto* source = static_cast<NameSource*>(GetPropW(control, kNameProperty))) {
+        *source = std::move(name);
         return;
     }
-    SetWindowSubclass(control, &NameProcedure, kNameSubclass,
-                      reinterpret_cast<DWORD_PTR>(new NameSource(std::move(name))));
+    SetPropW(control, kNameProperty, new NameSource(std::move(name)));
+    SetWindowSubclass(control, &NameProcedure, kNameSubclass, 0);
 }
