@@ -27,7 +27,7 @@ inline VARIANT ChildVariant(LONG child = CHILDID_SELF) {
 // The object a window hands a reader; null if none.
 inline AccessiblePtr ObjectOfWindow(HWND window, LONG id = OBJID_CLIENT) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(id), IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(id), __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object))))
         return nullptr;
     return AccessiblePtr(object);
@@ -37,7 +37,7 @@ inline AccessiblePtr ObjectOfWindow(HWND window, LONG id = OBJID_CLIENT) {
 inline AccessiblePtr ObjectOf(VARIANT& variant) {
     IAccessible* object = nullptr;
     if (variant.vt == VT_DISPATCH && variant.pdispVal != nullptr)
-        variant.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+        variant.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object));
     VariantClear(&variant);
     return AccessiblePtr(object);
 }

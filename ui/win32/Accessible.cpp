@@ -10,7 +10,7 @@
 HRESULT AccessibleObject::QueryInterface(REFIID id, void** object) {
     if (object == nullptr)
         return E_POINTER;
-    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+    if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;
@@ -195,7 +195,7 @@ LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam, AccessibleObject& object) 
     // The object identifier travels in the low 32 bits, sign-extended or not.
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
         return 0;
-    return LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(&object));
+    return LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(&object));
 }
 
 // Names of standard controls ----------------------------------------------------------------------
@@ -297,7 +297,7 @@ LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
         if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
             break;
         IAccessible* standard = nullptr;
-        if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
+        if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                              reinterpret_cast<void**>(&standard))))
             break;
         auto* named = new NamedControl(control, standard);

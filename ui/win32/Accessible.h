@@ -12,7 +12,8 @@
 // A reader sends a window WM_GETOBJECT; the window answers with an IAccessible handed out by
 // LresultFromObject, which COM carries to the reader's process. Its calls then arrive on the
 // window's thread while the message loop runs, so the thread is a COM apartment
-// (InitialiseControls makes it one).
+// (InitialiseControls makes it one). IAccessible's interface id is __uuidof(IAccessible): MinGW's
+// 64-bit import library takes IID_IAccessible, which oleacc.dll exports as data, for a function.
 
 // An IAccessible with its reference count and every property a reader may ask answered "none";
 // an object overrides what it has. IDispatch is not offered: readers call IAccessible itself.
