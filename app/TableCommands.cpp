@@ -1,6 +1,7 @@
 #include "TableCommands.h"
 
 #include "ExportTexts.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 
@@ -86,6 +87,10 @@ void TableCommands::Save() {
         {kSaveTableCaption, kCsvFilter, kCsvExtension, kSuggestedTableName, {}});
     if (path.empty())
         return;
+    if (stageFile_ != nullptr && !stageFile_->empty() && SameFile(path, *stageFile_)) {
+        boxes_.ShowError(SaveFailureText(path, kTableOverStageFile));
+        return;
+    }
     const std::string error = SaveTable(table_, path);
     if (!error.empty())
         boxes_.ShowError(error);
