@@ -15,19 +15,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent), ui_(std::make_unique<
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
     ui_->Image1->setPixmap(RenderArtwork(QStringLiteral(":/help.svg")));
     // Closing cannot fail: it needs no guard.
-    connect(ui_->Button1, &QPushButton::clicked, this, &HelpWindow::ShowGraph);
+    connect(ui_->Button1, &QPushButton::clicked, this, &HelpWindow::CloseButtonClicked);
 }
 
 HelpWindow::~HelpWindow() = default;
 
-void HelpWindow::ShowGraph() {
+void HelpWindow::CloseButtonClicked() {
     hide();
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
     // A plain window, unlike a dialog, has no Escape of its own.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        ShowGraph();
+        CloseButtonClicked();
     else
         QWidget::keyPressEvent(event);
 }

@@ -18,7 +18,7 @@ class HelpWindow final : public QWidget {
     explicit HelpWindow(QWidget* parent = nullptr);
     ~HelpWindow() override;
 
-    void ShowGraph();
+    void CloseButtonClicked();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,32 +1,85 @@
 #include "Artwork.h"
 
-HBITMAP LoadArtworkBitmap(int id) {
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+#include "Dpi.h"
+#include "PngPicture.h"
+#include "Resources.h"
+
+#include <array>
+
+namespace {
+
+struct PictureCopies {
+    int id;        // the 100 % copy, a bitmap
+    SIZE size;     // px at 96 pixels per inch
+    int scaled[3]; // the PNG copies for 125, 150 and 200 %
+};
+
+constexpr std::array<PictureCopies, 2> kPictures = {{
+    {IDB_CIRCUIT, {390, 522}, {IDP_CIRCUIT_125, IDP_CIRCUIT_150, IDP_CIRCUIT_200}},
+    {IDB_HELP, {683, 385}, {IDP_HELP_125, IDP_HELP_150, IDP_HELP_200}},
+}};
+constexpr std::array<UINT, 3> kScaledDpi = {120, 144, 192};
+
+HBITMAP LoadPng(int id) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RCDATA
+    HGLOBAL data = resource != nullptr ? LoadResource(module, resource) : nullptr;
+    if (data == nullptr)
+        return nullptr;
+    return PictureFromPng(LockResource(data), SizeofResource(module, resource));
 }
+
+HBITMAP LoadCopy(const PictureCopies& picture, UINT dpi) {
+    if (dpi <= kLayoutDpi)
+        return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                               MAKEINTRESOURCEW(picture.id), IMAGE_BITMAP, 0, 0,
+                                               LR_CREATEDIBSECTION));
+    size_t copy = 0;
+    while (copy + 1 < kScaledDpi.size() && kScaledDpi[copy] < dpi)
+        ++copy;
+    return LoadPng(picture.scaled[copy]);
+}
+
+} // namespace
 
 HICON LoadArtworkIcon(int id, int side) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                          IMAGE_ICON, side, side, LR_SHARED));
 }
 
-void SetWindowIcons(HWND window, int iconId) {
-    const auto big = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, GetSystemMetrics(SM_CXICON)));
-    const auto small =
-        reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, GetSystemMetrics(SM_CXSMICON)));
+void SetWindowIcons(HWND window, int iconId, UINT dpi) {
+    // 32 and 16 px at 96 pixels per inch, as the system's metrics give them there.
+    const auto big = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(32, dpi)));
+    const auto small = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(16, dpi)));
     SendMessageW(window, WM_SETICON, ICON_BIG, big);
     SendMessageW(window, WM_SETICON, ICON_SMALL, small);
 }
 
-void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP bitmap) {
+void ArtworkPicture::Load(UINT dpi) {
+    for (const PictureCopies& picture : kPictures) {
+        if (picture.id != id_)
+            continue;
+        bitmap_.reset(LoadCopy(picture, dpi));
+        size_ = {ScaleToDpi(picture.size.cx, dpi), ScaleToDpi(picture.size.cy, dpi)};
+    }
+}
+
+void ArtworkPicture::Draw(const DRAWITEMSTRUCT& item) const {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
-    if (bitmap == nullptr)
+    if (bitmap_ == nullptr)
         return;
-    BITMAP size = {};
-    GetObjectW(bitmap, sizeof size, &size);
+    BITMAP copy = {};
+    GetObjectW(bitmap_.get(), sizeof copy, &copy);
     HDC source = CreateCompatibleDC(item.hDC);
-    HGDIOBJ previous = SelectObject(source, bitmap);
-    BitBlt(item.hDC, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    HGDIOBJ previous = SelectObject(source, bitmap_.get());
+    if (copy.bmWidth == size_.cx && copy.bmHeight == size_.cy) {
+        BitBlt(item.hDC, 0, 0, size_.cx, size_.cy, source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(item.hDC, HALFTONE);
+        SetBrushOrgEx(item.hDC, 0, 0, nullptr);
+        StretchBlt(item.hDC, 0, 0, size_.cx, size_.cy, source, 0, 0, copy.bmWidth, copy.bmHeight,
+                   SRCCOPY);
+    }
     SelectObject(source, previous);
     DeleteDC(source);
 }

@@ -28,9 +28,10 @@ class SelectedObject {
     HGDIOBJ previous_;
 };
 
-// "MS Sans Serif" with a character height of `pixels` (8 pt is 11 px at 96 pixels per inch), with
-// the Cyrillic character set so that the Russian texts have their letters on every system.
-GdiHandle<HFONT> MakeFont(int pixels, bool bold);
+// "MS Sans Serif" (or `face`) with a character height of `pixels` (8 pt is 11 px at 96 pixels per
+// inch), with the Cyrillic character set so that the Russian texts have their letters on every
+// system.
+GdiHandle<HFONT> MakeFont(int pixels, bool bold, const wchar_t* face = L"MS Sans Serif");
 
 // Left, top, width, height in client pixels, as the layouts give them.
 struct Bounds {

@@ -1,5 +1,6 @@
 #include "GraphActions.h"
 
+#include "Dpi.h"
 #include "PopupMenu.h"
 #include "Text.h"
 
@@ -91,7 +92,7 @@ void GraphActions::ShowReadout(POINT client) {
         TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window_, 0};
         tracking_ = TrackMouseEvent(&leave) != 0;
     }
-    const auto readout = form_.Readout(ChartArea(), client.x);
+    const auto readout = form_.Readout(ChartArea(), ToChart(client.x));
     if (!readout) {
         HideReadout();
         return;
@@ -100,10 +101,18 @@ void GraphActions::ShowReadout(POINT client) {
 }
 
 ClipRect GraphActions::ChartArea() const {
-    // The chart fills the whole client area, as the paint scales it.
+    // The chart fills the whole client area, as the paint scales it, in pixels at 96 DPI.
     RECT area{};
     GetClientRect(window_, &area);
-    return {area.left, area.top, area.right, area.bottom};
+    return {ToChart(area.left), ToChart(area.top), ToChart(area.right), ToChart(area.bottom)};
+}
+
+LONG GraphActions::ToChart(LONG pixels) const {
+    return MulDiv(pixels, kLayoutDpi, static_cast<int>(WindowDpi(window_)));
+}
+
+LONG GraphActions::ToPixels(LONG chart) const {
+    return MulDiv(chart, static_cast<int>(WindowDpi(window_)), kLayoutDpi);
 }
 
 void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
@@ -113,7 +122,8 @@ void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
     if (text.empty())
         HideReadout();
     else
-        ShowTip(text, {at.X + kReadoutOffset.x / 2, at.Y + kReadoutOffset.y / 2});
+        ShowTip(text,
+                {ToPixels(at.X) + kReadoutOffset.x / 2, ToPixels(at.Y) + kReadoutOffset.y / 2});
 }
 
 void GraphActions::ShowTip(const std::string& text, POINT client) {

@@ -32,7 +32,10 @@ class GraphActions {
     void ShowReadout(POINT client);
     void ShowTip(const std::string& text, POINT client);
     void HideReadout();
+    // The chart is laid out at 96 DPI and drawn scaled to the window's DPI.
     ClipRect ChartArea() const;
+    LONG ToChart(LONG pixels) const;
+    LONG ToPixels(LONG chart) const;
 
     HWND window_;
     GraphForm& form_;

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "Clipboard.h"
+#include "Dpi.h"
 #include "GdiSurface.h"
 #include "Painting.h"
 #include "PngPicture.h"
@@ -17,12 +18,17 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 } // namespace
 
 GraphWindow::GraphWindow(MessageBoxes& boxes)
-    : form_(*this, boxes, dialog_), font_(MakeFont(11, false)) {
+    : form_(*this, boxes, dialog_),
+      // 11 px, scaled with the chart, in an outline font wherever it is scaled.
+      font_(MakeFont(11, false, FontFaceForDpi(SystemDpi()))) {
+    const UINT dpi = SystemDpi();
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
-           FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);
+           LaidOutFrame(kPosition, kClientSize, kStyle, false, dpi), nullptr, 0);
+    if (const UINT shown = WindowDpi(Handle()); shown != dpi)
+        SizeForDpi(Handle(), kClientSize, false, shown);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    SetWindowIcons(Handle(), IDI_ANIMAL);
+    SetWindowIcons(Handle(), IDI_ANIMAL, WindowDpi(Handle()));
     dialog_.SetOwner(Handle());
     actions_ = std::make_unique<GraphActions>(Handle(), form_);
     form_.Guarded([this] { FormCreate(); });
@@ -37,15 +43,32 @@ void GraphWindow::FormCreate() {
     background_.reset(CreateSolidBrush(kSilver));
 }
 
+RECT GraphWindow::ChartArea() const {
+    RECT client = {};
+    GetClientRect(Handle(), &client);
+    const auto dpi = static_cast<int>(WindowDpi(Handle()));
+    return {0, 0, MulDiv(client.right, kLayoutDpi, dpi), MulDiv(client.bottom, kLayoutDpi, dpi)};
+}
+
 void GraphWindow::FormPaint(HDC dc) {
     RECT client = {};
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, background_.get());
-    const SelectedObject font(dc, font_.get());
-    // The chart is always scaled to the whole client area, so a partial repaint draws the same
-    // picture as a full one.
-    GdiSurface surface(dc, client, kSilver);
-    form_.Paint(surface, client.right + kFrame.cx, client.bottom + kFrame.cy);
+    // Drawn in 96-DPI pixels, through a scale to the window's DPI.
+    const int mode = SetGraphicsMode(dc, GM_ADVANCED);
+    const float scale = static_cast<float>(WindowDpi(Handle())) / kLayoutDpi;
+    const XFORM toDpi = {scale, 0, 0, scale, 0, 0};
+    SetWorldTransform(dc, &toDpi);
+    {
+        const SelectedObject font(dc, font_.get());
+        // The chart is always scaled to the whole client area, so a partial repaint draws the
+        // same picture as a full one.
+        const RECT area = ChartArea();
+        GdiSurface surface(dc, area, kSilver);
+        form_.Paint(surface, area.right + kFrame.cx, area.bottom + kFrame.cy);
+    }
+    ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+    SetGraphicsMode(dc, mode);
 }
 
 HBITMAP GraphWindow::Picture() const {
@@ -96,6 +119,10 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1; // the paint fills the background itself
     case WM_CLOSE:
         ShowWindow(Handle(), SW_HIDE);
+        return 0;
+    case WM_DPICHANGED:
+        SetWindowIcons(Handle(), IDI_ANIMAL, NewDpi(wParam));
+        MoveToSuggestedRect(Handle(), lParam);
         return 0;
     default:
         return Window::HandleMessage(message, wParam, lParam);

@@ -12,17 +12,19 @@
 
 // The graph window "график": the gain curve of the result it was last handed, drawn anew at every
 // paint. Its decisions are GraphForm's.
+// The chart is laid out at 96 DPI and drawn scaled to the monitor's DPI, its lines and texts
+// growing with it as in the Qt windows.
 class GraphWindow final : public Window, public GraphView {
   public:
     static constexpr POINT kPosition = {202, 71};
-    static constexpr SIZE kClientSize = {763, 534};
+    static constexpr SIZE kClientSize = {763, 534}; // at 96 DPI
     // The window's frame on the system the layout was made for (outer size less client size).
     // The axis titles stand relative to the outer size; measured with this frame they stand
     // where the layout puts them whatever frame the system draws.
     static constexpr SIZE kFrame = {8, 34};
     static constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-    GraphWindow(MessageBoxes& boxes);
+    explicit GraphWindow(MessageBoxes& boxes);
     ~GraphWindow() override;
 
     GraphForm& Form() { return form_; }
@@ -36,6 +38,8 @@ class GraphWindow final : public Window, public GraphView {
     void FormCreate();
     // Draws the client area into `dc`.
     void FormPaint(HDC dc);
+    // The client area in the chart's units, pixels at 96 DPI.
+    RECT ChartArea() const;
 
     // GraphView
     bool IsShown() const override { return IsWindowVisible(Handle()) != 0; }

@@ -1,5 +1,8 @@
 #include "Grid.h"
 
+#include "Accessible.h"
+#include "Dpi.h"
+#include "GridAccessible.h"
 #include "Painting.h"
 #include "Text.h"
 
@@ -32,6 +35,11 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
     layout_.ColumnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), kDefaultColumnWidth);
     Create(kClassName, CS_DBLCLKS, nullptr, WS_EX_CLIENTEDGE, L"",
            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.Rect(), parent, id);
+    MeasureFont();
+    UpdateScrollBars();
+}
+
+void Grid::MeasureFont() {
     HDC dc = GetDC(Handle());
     {
         const SelectedObject font(dc, font_);
@@ -40,7 +48,12 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
         textHeight_ = metrics.tmHeight;
     }
     ReleaseDC(Handle(), dc);
-    UpdateScrollBars();
+}
+
+Grid::~Grid() {
+    // While the members that answer its messages still exist.
+    if (Handle() != nullptr)
+        DestroyWindow(Handle());
 }
 
 int Grid::ColumnWidth(int column) const {
@@ -58,6 +71,19 @@ void Grid::SetColumnWidth(int column, int width) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void Grid::SetMetrics(HFONT font, int rowHeight, std::vector<int> columnWidths) {
+    font_ = font;
+    layout_.RowHeight = rowHeight;
+    columnWidths.resize(static_cast<size_t>(cells_.ColumnCount()), kDefaultColumnWidth);
+    layout_.ColumnWidths = std::move(columnWidths);
+    MeasureFont();
+    if (editor_ != nullptr)
+        SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    UpdateScrollBars();
+    PlaceEditor();
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
 void Grid::CellsChanged() {
     const int lastRow = std::max(layout_.FixedRows, cells_.RowCount() - 1);
     focus_.Row = std::min(focus_.Row, lastRow);
@@ -66,12 +92,14 @@ void Grid::CellsChanged() {
         HideEditor(false);
     UpdateScrollBars();
     InvalidateRect(Handle(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_REORDER, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::CellChanged(int column, int row) {
     if (editing_ && editingCell_ == GridCell{column, row})
         SetEditorText(cells_.Text(column, row));
     InvalidateCell({column, row});
+    Announce(EVENT_OBJECT_VALUECHANGE, {column, row});
 }
 
 GridRange Grid::Selection() const {
@@ -89,6 +117,7 @@ void Grid::SelectAll() {
     anchor_ = {lastColumn, lastRow};
     ScrollIntoView(focus_);
     InvalidateRect(Handle(), nullptr, FALSE);
+    NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::CollapseSelection() {
@@ -168,6 +197,11 @@ GridCell Grid::CellAt(POINT point) const {
 
 bool Grid::IsFixed(GridCell cell) const {
     return cell.Column < layout_.FixedColumns || cell.Row < layout_.FixedRows;
+}
+
+bool Grid::HasFocus() const {
+    const HWND focus = GetFocus();
+    return focus != nullptr && (focus == Handle() || focus == editor_);
 }
 
 bool Grid::Selected(int column, int row) const {
@@ -255,6 +289,13 @@ void Grid::InvalidateCell(GridCell cell) {
     InvalidateRect(Handle(), &rect, FALSE);
 }
 
+void Grid::Announce(DWORD event, GridCell cell) const {
+    NotifyWinEvent(event, Handle(), OBJID_CLIENT, CellChildId(*this, cell));
+    // A cell's name carries its text.
+    if (event == EVENT_OBJECT_VALUECHANGE)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CellChildId(*this, cell));
+}
+
 // Scrolling --------------------------------------------------------------------------------------
 
 void Grid::UpdateScrollBars() {
@@ -263,8 +304,8 @@ void Grid::UpdateScrollBars() {
     // The client area as it would be without scroll bars, then the bars it needs.
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
     SIZE client = ClientSize();
-    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
-    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    const int barWidth = MetricForDpi(SM_CXVSCROLL, WindowDpi(Handle()));
+    const int barHeight = MetricForDpi(SM_CYHSCROLL, WindowDpi(Handle()));
     const int width = client.cx + ((style & WS_VSCROLL) != 0 ? barWidth : 0);
     const int height = client.cy + ((style & WS_HSCROLL) != 0 ? barHeight : 0);
     bool vertical = ContentHeight() > height;
@@ -390,6 +431,10 @@ void Grid::MoveFocus(GridCell to, bool extend) {
         anchor_ = to;
     ScrollIntoView(focus_);
     InvalidateRect(Handle(), nullptr, FALSE);
+    if (GetFocus() == Handle())
+        Announce(EVENT_OBJECT_FOCUS, focus_);
+    if (extend)
+        NotifyWinEvent(EVENT_OBJECT_SELECTIONWITHIN, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Grid::KeyDown(WPARAM key) {
@@ -498,6 +543,11 @@ void Grid::ShowEditor(bool selectAll) {
         SendMessageW(editor_, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
         SetWindowSubclass(editor_, &Grid::EditorProcedure, kEditorSubclass,
                           reinterpret_cast<DWORD_PTR>(this));
+        // Read as what the cell stands for; its text is the editor's value.
+        SetAccessibleName(editor_, [this] {
+            return speech_.CellLabel ? speech_.CellLabel(editingCell_.Column, editingCell_.Row)
+                                     : cells_.Text(editingCell_.Column, 0);
+        });
     }
     editingCell_ = focus_;
     originalText_ = cells_.Text(focus_.Column, focus_.Row);
@@ -536,6 +586,7 @@ void Grid::HideEditor(bool revert) {
 void Grid::ApplyEdit(const std::string& text) {
     cells_.SetText(editingCell_.Column, editingCell_.Row, text);
     InvalidateCell(editingCell_);
+    Announce(EVENT_OBJECT_VALUECHANGE, editingCell_);
     if (onEdit_)
         onEdit_(editingCell_.Column, editingCell_.Row, text);
 }
@@ -614,9 +665,23 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         PlaceEditor();
         return 0;
     case WM_SETFOCUS:
+        InvalidateCell(focus_);
+        if (!IsFixed(focus_) && focus_.Row < cells_.RowCount())
+            Announce(EVENT_OBJECT_FOCUS, focus_);
+        return 0;
     case WM_KILLFOCUS:
         InvalidateCell(focus_);
         return 0;
+    case WM_GETOBJECT:
+        if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT))
+            return Window::HandleMessage(message, wParam, lParam);
+        if (accessible_ == nullptr)
+            accessible_ = std::make_unique<GridAccessible>(*this);
+        return accessible_->Answer(wParam, lParam);
+    case WM_DESTROY:
+        // Readers holding the table find it gone.
+        accessible_.reset();
+        return Window::HandleMessage(message, wParam, lParam);
     case WM_GETDLGCODE: {
         LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
         const auto* msg = reinterpret_cast<const MSG*>(lParam);

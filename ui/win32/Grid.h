@@ -5,8 +5,11 @@
 #include "Window.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class GridAccessible;
 
 struct GridCell {
     int Column;
@@ -32,18 +35,29 @@ struct GridLayout {
     bool Editable = false; // the cells outside the fixed ones are edited in place
 };
 
+// What a screen reader hears of a grid (GridAccessible.h); without it the table has no name, a
+// row is named by its first cell and a cell by its text.
+struct GridSpeech {
+    std::function<std::string()> TableName;
+    std::function<std::string(int row)> RowName;
+    std::function<std::string(int column, int row)> CellName;  // the cell with its text
+    std::function<std::string(int column, int row)> CellLabel; // what the cell stands for
+};
+
 // A string grid: fixed heading rows and columns in the button-face colour, the other cells in the
 // window colour with grid lines between all cells, scroll bars when the cells outgrow the control
 // (whole rows vertically, pixels horizontally), a focused cell and a selected range of cells, and
 // optionally an in-place editor that reports every change of a cell's text as it happens (typing
 // or Ctrl+V on a cell opens it).
-// Only the cells on screen are asked for their texts.
+// Only the cells on screen are asked for their texts. Screen readers read it as a table of rows
+// of cells, told of every move of the focus and every edit.
 class Grid final : public Window {
   public:
     // Called on every change the in-place editor makes to a cell's text, after the cell holds it.
     using EditHandler = std::function<void(int column, int row, const std::string& text)>;
 
     Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layout, HFONT font);
+    ~Grid() override;
 
     void SetEditHandler(EditHandler handler) { onEdit_ = std::move(handler); }
     // Offered every key pressed on the grid (not in its editor) first; true when it took the key.
@@ -52,6 +66,8 @@ class Grid final : public Window {
 
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width);
+    // A new font, row height and column widths, as the window takes at another DPI.
+    void SetMetrics(HFONT font, int rowHeight, std::vector<int> columnWidths);
 
     // The number of rows or the texts of many cells have changed.
     void CellsChanged();
@@ -67,6 +83,19 @@ class Grid final : public Window {
     int TopRow() const { return topRow_; }
     bool Editing() const { return editing_; }
     HWND Editor() const { return editor_; }
+
+    // What screen readers read.
+    void SetSpeech(GridSpeech speech) { speech_ = std::move(speech); }
+    const GridSpeech& Speech() const { return speech_; }
+    const GridCells& Cells() const { return cells_; }
+    int FixedColumns() const { return layout_.FixedColumns; }
+    int FixedRows() const { return layout_.FixedRows; }
+    bool Editable() const { return layout_.Editable; }
+    // The keyboard focus is on the grid or its editor.
+    bool HasFocus() const;
+    // Moves the focus to the cell, the selection with it, as a click does.
+    void FocusCell(GridCell cell) { MoveFocus(cell, false); }
+    GridCell CellAt(POINT point) const; // {-1, -1} outside the cells
 
     // Where a cell stands in the client area, grid lines not included; it may lie outside.
     RECT CellRect(int column, int row) const;
@@ -89,11 +118,13 @@ class Grid final : public Window {
     int VisibleRows() const; // non-fixed rows wholly in view
     int MaxTopRow() const;
     int MaxScrollX() const;
-    int RowAt(int y) const;             // -1 below the last row
-    int ColumnAt(int x) const;          // -1 right of the last column
-    GridCell CellAt(POINT point) const; // {-1, -1} outside the cells
+    int RowAt(int y) const;    // -1 below the last row
+    int ColumnAt(int x) const; // -1 right of the last column
     bool IsFixed(GridCell cell) const;
     bool Selected(int column, int row) const;
+
+    // The height of a line of text in the grid's font.
+    void MeasureFont();
 
     // Painting.
     void PaintBlock(HDC dc, RECT area, int firstColumn, int lastColumn, int firstRow,
@@ -110,6 +141,8 @@ class Grid final : public Window {
     void MouseDown(POINT point, bool extend);
     void MouseDrag(POINT point);
     void InvalidateCell(GridCell cell);
+    // Tells screen readers of a change to the cell: its focus, its value.
+    void Announce(DWORD event, GridCell cell) const;
 
     // The in-place editor.
     bool CanEdit() const;
@@ -139,4 +172,7 @@ class Grid final : public Window {
     bool settingEditor_ = false; // the program, not the user, is changing the editor's text
     GridCell editingCell_ = {-1, -1};
     std::string originalText_;
+
+    GridSpeech speech_;
+    std::unique_ptr<GridAccessible> accessible_; // made when a reader first asks
 };

@@ -1,16 +1,21 @@
 #include "MainWindow.h"
 
+#include "Accessible.h"
 #include "Artwork.h"
 #include "Clipboard.h"
+#include "Dpi.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
-#include "Resources.h"
 #include "Text.h"
 #include "app/files/TableExport.h"
+#include "app/texts/Speech.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <utility>
+#include <vector>
 #include <windowsx.h>
 
 namespace {
@@ -47,6 +52,32 @@ COLORREF ColourOf(TextColour colour) {
     return GetSysColor(COLOR_WINDOWTEXT);
 }
 
+// How a screen reader hears one of the two grids.
+GridSpeech SpeechOf(MainTable table, const GridCells& cells) {
+    const CellTextReader text = [&cells](int column, int row) { return cells.Text(column, row); };
+    return {
+        [table] { return SpokenTableName(table); },
+        [table, text, &cells](int row) {
+            return SpokenRowName(table, row, cells.ColumnCount(), text);
+        },
+        [table, text](int column, int row) { return SpokenCellName(table, column, row, text); },
+        [table, text](int column, int row) { return SpokenCellLabel(table, column, row, text); }};
+}
+
+// Where the layout table puts the control, at `dpi`.
+Bounds LaidOut(const ControlLayout& control, UINT dpi) {
+    return ScaleToDpi(
+        Bounds{control.Bounds.X, control.Bounds.Y, control.Bounds.Width, control.Bounds.Height},
+        dpi);
+}
+
+template <size_t N> std::vector<int> ScaledWidths(const std::array<int, N>& widths, UINT dpi) {
+    std::vector<int> scaled;
+    for (int width : widths)
+        scaled.push_back(ScaleToDpi(width, dpi));
+    return scaled;
+}
+
 void ShowCompanion(HWND window) {
     if (window == nullptr)
         return;
@@ -59,20 +90,29 @@ void ShowCompanion(HWND window) {
 
 MainWindow::MainWindow(MessageBoxes& boxes)
     : boxes_(boxes), form_(*this, *this, boxes, dialog_), menuBar_(form_),
-      parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
-      windowFont_(MakeFont(11, false)), titleFont_(MakeFont(16, true)),
-      boldFont_(MakeFont(13, true)), regularFont_(MakeFont(13, false)),
-      hintFont_(MakeFont(19, true)), circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
+      parameterCells_(2, kParameterRows), resultCells_(form_.Results()), dpi_(SystemDpi()),
+      fonts_(dpi_) {
     Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
-           kStyle, FrameFor(kPosition, kClientSize, kStyle, 0, true), nullptr, 0);
+           kStyle, LaidOutFrame(kPosition, kClientSize, kStyle, true, dpi_), nullptr, 0);
     // The menu bar stands above the client area, which keeps its size.
     menuBar_.Follow(Handle());
-    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
-    SetWindowIcons(Handle(), IDI_OU);
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.window.get()), FALSE);
+    SetWindowIcons(Handle(), IDI_OU, dpi_);
+    circuit_.Load(dpi_);
     dialog_.SetOwner(Handle());
     CreateControls();
     form_.Start();
+    // Placed on a monitor of another DPI than the system's.
+    if (const UINT shown = WindowDpi(Handle()); shown != dpi_) {
+        ChangeDpi(shown);
+        SizeForDpi(Handle(), kClientSize, true, dpi_);
+    }
 }
+
+MainWindow::Fonts::Fonts(UINT dpi)
+    : window(MakeFontForDpi(11, false, dpi)), title(MakeFontForDpi(16, true, dpi)),
+      bold(MakeFontForDpi(13, true, dpi)), regular(MakeFontForDpi(13, false, dpi)),
+      hint(MakeFontForDpi(19, true, dpi)) {}
 
 MainWindow::~MainWindow() {
     // The controls go while the window's members they report to still exist.
@@ -83,13 +123,13 @@ MainWindow::~MainWindow() {
 HFONT MainWindow::FontOf(const ControlLayout& control) const {
     switch (control.FontPixels) {
     case 16:
-        return titleFont_.get();
+        return fonts_.title.get();
     case 19:
-        return hintFont_.get();
+        return fonts_.hint.get();
     case 13:
-        return control.Bold ? boldFont_.get() : regularFont_.get();
+        return control.Bold ? fonts_.bold.get() : fonts_.regular.get();
     default:
-        return windowFont_.get();
+        return fonts_.window.get();
     }
 }
 
@@ -98,9 +138,12 @@ void MainWindow::CreateControls() {
     for (size_t i = 0; i < kMainControls.size(); ++i) {
         const ControlLayout& control = kMainControls[i];
         const int id = Id::Image1 + static_cast<int>(i);
-        const Bounds bounds{control.Bounds.X, control.Bounds.Y, control.Bounds.Width,
-                            control.Bounds.Height};
+        const Bounds bounds = LaidOut(control, dpi_);
         const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
+        // Asked whenever a reader asks: the step field's name follows the kind of sweep.
+        const auto spokenName = [this, &control] {
+            return SpokenControlName(control, form_.Sweep());
+        };
         switch (control.Kind) {
         case ControlKind::Picture:
             CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr);
@@ -110,34 +153,39 @@ void MainWindow::CreateControls() {
                           SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP, bounds, FontOf(control));
             break;
         case ControlKind::Button:
-            CreateControl(form, id, L"BUTTON", control.Text, BS_PUSHBUTTON | WS_TABSTOP | disabled,
-                          bounds, FontOf(control));
+            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
+                                            BS_PUSHBUTTON | WS_TABSTOP | disabled, bounds,
+                                            FontOf(control)),
+                              spokenName);
             break;
         case ControlKind::Edit:
-            CreateControl(form, id, L"EDIT", control.Text, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP,
-                          bounds, FontOf(control), WS_EX_CLIENTEDGE);
+            SetAccessibleName(CreateControl(form, id, L"EDIT", control.Text,
+                                            ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, bounds,
+                                            FontOf(control), WS_EX_CLIENTEDGE),
+                              spokenName);
             break;
         case ControlKind::CheckBox:
-            CreateControl(form, id, L"BUTTON", control.Text, BS_AUTOCHECKBOX | WS_TABSTOP, bounds,
-                          FontOf(control));
+            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
+                                            BS_AUTOCHECKBOX | WS_TABSTOP, bounds, FontOf(control)),
+                              spokenName);
             break;
         case ControlKind::Grid: {
             GridLayout grid;
             grid.FixedRows = 1;
-            grid.RowHeight = kGridRowHeight;
+            grid.RowHeight = ScaleToDpi(kGridRowHeight, dpi_);
             grid.TextColor = ColourOf(control.Colour);
             if (id == Id::SgResult) {
                 grid.FixedColumns = 0;
-                grid.ColumnWidths.assign(kResultColumnWidths.begin(), kResultColumnWidths.end());
+                grid.ColumnWidths = ScaledWidths(kResultColumnWidths, dpi_);
                 resultGrid_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
                 resultCells_.SetGrid(resultGrid_.get());
+                resultGrid_->SetSpeech(SpeechOf(MainTable::Results, resultCells_));
                 resultActions_ =
                     std::make_unique<ResultTableActions>(*resultGrid_, form_.ResultCommands());
             } else {
                 grid.FixedColumns = 1;
-                grid.ColumnWidths.assign(kParameterColumnWidths.begin(),
-                                         kParameterColumnWidths.end());
+                grid.ColumnWidths = ScaledWidths(parameterWidths_, dpi_);
                 grid.Editable = true;
                 parameterGrid_ = std::make_unique<Grid>(form, id, bounds, parameterCells_, grid,
                                                         FontOf(control));
@@ -145,6 +193,7 @@ void MainWindow::CreateControls() {
                     [this](int column, int row, const std::string& text) {
                         form_.ParameterEdited(column, row, text);
                     });
+                parameterGrid_->SetSpeech(SpeechOf(MainTable::Parameters, parameterCells_));
             }
             break;
         }
@@ -166,9 +215,40 @@ void MainWindow::ShowHelpWindow() {
     ShowCompanion(helpWindow_ != nullptr ? helpWindow_->Handle() : nullptr);
 }
 
+void MainWindow::LayOut() {
+    for (size_t i = 0; i < kMainControls.size(); ++i) {
+        const ControlLayout& control = kMainControls[i];
+        const HWND handle = Control(Id::Image1 + static_cast<int>(i));
+        const Bounds bounds = LaidOut(control, dpi_);
+        SetWindowPos(handle, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (control.Kind != ControlKind::Picture && control.Kind != ControlKind::Grid)
+            SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), TRUE);
+    }
+    const int rowHeight = ScaleToDpi(kGridRowHeight, dpi_);
+    resultGrid_->SetMetrics(FontOf(MainControl("SgResult")), rowHeight,
+                            ScaledWidths(kResultColumnWidths, dpi_));
+    parameterGrid_->SetMetrics(FontOf(MainControl("SgIsh")), rowHeight,
+                               ScaledWidths(parameterWidths_, dpi_));
+    // The labels that grow with their texts, measured in the new fonts.
+    for (int id : {Id::Label3, Id::Label5})
+        SetGrowingLabel(id, ControlText(Control(id)));
+}
+
+void MainWindow::ChangeDpi(UINT dpi) {
+    Fonts previous(std::exchange(fonts_, Fonts(dpi))); // kept until no control uses them
+    dpi_ = dpi;
+    SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.window.get()), FALSE);
+    LayOut();
+    circuit_.Load(dpi_);
+    SetWindowIcons(Handle(), IDI_OU, dpi_);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void MainWindow::SetParameterColumnWidths(int names, int values) {
-    parameterGrid_->SetColumnWidth(0, names);
-    parameterGrid_->SetColumnWidth(1, values);
+    parameterWidths_ = {names, values};
+    parameterGrid_->SetColumnWidth(0, ScaleToDpi(names, dpi_));
+    parameterGrid_->SetColumnWidth(1, ScaleToDpi(values, dpi_));
 }
 
 void MainWindow::SetSeparatorLabel(const std::string& text) {
@@ -177,14 +257,17 @@ void MainWindow::SetSeparatorLabel(const std::string& text) {
 
 void MainWindow::SetSweepLabel(const std::string& text) {
     SetGrowingLabel(Id::Label5, text);
+    // The step field is named by the kind of sweep.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(Id::EdDf), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void MainWindow::SetGrowingLabel(int id, const std::string& text) {
     const HWND label = Control(id);
     SetControlText(label, text);
     const ControlLayout& layout = kMainControls[static_cast<size_t>(id - Id::Image1)];
-    const int width = std::max<int>(layout.Bounds.Width, TextSize(label, FontOf(layout), text).cx);
-    SetWindowPos(label, nullptr, 0, 0, width, layout.Bounds.Height,
+    const Bounds laidOut = LaidOut(layout, dpi_);
+    const int width = std::max<int>(laidOut.Width, TextSize(label, FontOf(layout), text).cx);
+    SetWindowPos(label, nullptr, 0, 0, width, laidOut.Height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
@@ -297,9 +380,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (item.CtlID == Id::Image1)
-            DrawPicture(item, circuit_.get());
+            circuit_.Draw(item);
         return TRUE;
     }
+    case WM_DPICHANGED:
+        ChangeDpi(NewDpi(wParam));
+        MoveToSuggestedRect(Handle(), lParam);
+        return 0;
     case WM_ACTIVATE:
         // The first control of the tab order, "расчет", has the focus at start.
         focus_.Activate(Handle(), wParam, Control(Id::BuRas));

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "Artwork.h"
 #include "Controls.h"
 #include "FileDialog.h"
 #include "Grid.h"
 #include "MenuBar.h"
+#include "Resources.h"
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
@@ -45,17 +47,20 @@ enum : int {
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls from the layout table and
 // forwards their events to its presenter, MainForm, which keeps the last result and makes
-// every decision. Closing it ends the program's message loop.
+// every decision. Closing it ends the program's message loop. It is laid out at its monitor's DPI,
+// and again when Windows moves it to a monitor of another.
 class MainWindow final : public Window, public MainView, public TableView {
   public:
     static constexpr POINT kPosition = {kMainFrame.X, kMainFrame.Y};
-    static constexpr SIZE kClientSize = {kMainFrame.Width, kMainFrame.Height};
+    static constexpr SIZE kClientSize = {kMainFrame.Width, kMainFrame.Height}; // at 96 DPI
 
     explicit MainWindow(MessageBoxes& boxes);
     ~MainWindow() override;
 
     MainForm& Form() { return form_; }
     const SweepResult& Result() const { return form_.Result(); }
+    // The DPI the window is laid out at.
+    UINT Dpi() const { return dpi_; }
     // The two grids, for what reads them besides the window (tests, the benchmark).
     Grid& ParameterGrid() { return *parameterGrid_; }
     Grid& ResultGrid() { return *resultGrid_; }
@@ -95,6 +100,9 @@ class MainWindow final : public Window, public MainView, public TableView {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    // Places, sizes and sets the font of every control for the window's DPI.
+    void LayOut();
+    void ChangeDpi(UINT dpi);
     // A label that grows with its text, in its font.
     void SetGrowingLabel(int id, const std::string& text);
     HFONT FontOf(const ControlLayout& control) const;
@@ -102,18 +110,27 @@ class MainWindow final : public Window, public MainView, public TableView {
     LRESULT LabelColors(HDC dc, HWND label) const;
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
 
+    // The window's fonts at one DPI; their sizes at 96 DPI.
+    struct Fonts {
+        explicit Fonts(UINT dpi);
+        GdiHandle<HFONT> window;  // 11 px, the window's default
+        GdiHandle<HFONT> title;   // 16 px bold: Label1, Label2 and the buttons
+        GdiHandle<HFONT> bold;    // 13 px bold: Label3, Label4, SgIsh
+        GdiHandle<HFONT> regular; // 13 px: Label5, SgResult, CheckBox1
+        GdiHandle<HFONT> hint;    // 19 px bold: Button2
+    };
+
     MessageBoxes& boxes_;
     FileDialog dialog_;
     MainForm form_;
     MenuBar menuBar_;
     StoredCells parameterCells_;
     ResultTableCells resultCells_;
-    GdiHandle<HFONT> windowFont_;  // 11 px, the window's default
-    GdiHandle<HFONT> titleFont_;   // 16 px bold: Label1, Label2 and the buttons
-    GdiHandle<HFONT> boldFont_;    // 13 px bold: Label3, Label4, SgIsh
-    GdiHandle<HFONT> regularFont_; // 13 px: Label5, SgResult, CheckBox1
-    GdiHandle<HFONT> hintFont_;    // 19 px bold: Button2
-    GdiHandle<HBITMAP> circuit_;
+    UINT dpi_;
+    Fonts fonts_;
+    ArtworkPicture circuit_{IDB_CIRCUIT};
+    // SgIsh's column widths as the presenter sets them, at 96 DPI.
+    std::array<int, 2> parameterWidths_ = kParameterColumnWidths;
     std::unique_ptr<Grid> resultGrid_;
     std::unique_ptr<ResultTableActions> resultActions_;
     std::unique_ptr<Grid> parameterGrid_;

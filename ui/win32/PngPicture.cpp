@@ -66,3 +66,18 @@ std::string PngBytes(HBITMAP picture) {
     }
     return stream.Bytes();
 }
+
+HBITMAP PictureFromPng(const void* bytes, size_t size) {
+    MemoryStream stream;
+    if (!StartGdiPlus() || stream.Get() == nullptr ||
+        stream.Get()->Write(bytes, static_cast<ULONG>(size), nullptr) != S_OK)
+        return nullptr;
+    const LARGE_INTEGER start = {};
+    stream.Get()->Seek(start, STREAM_SEEK_SET, nullptr);
+    Gdiplus::Bitmap bitmap(stream.Get());
+    HBITMAP picture = nullptr;
+    if (bitmap.GetLastStatus() != Gdiplus::Ok ||
+        bitmap.GetHBITMAP(Gdiplus::Color(255, 255, 255), &picture) != Gdiplus::Ok)
+        return nullptr;
+    return picture;
+}

@@ -3,6 +3,7 @@
 #include "Win32Files.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes) : Form1(boxes), Form2(), Form3(boxes) {
     UsePlatformFiles(&Win32Files());
@@ -17,6 +18,9 @@ void InitialiseControls() {
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
+    // Screen readers' calls to the windows' accessible objects (Accessible.h) arrive through COM
+    // on this thread, between its messages.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 }
 
 void DispatchWindowMessage(MSG& message) {

@@ -17,7 +17,8 @@ class ProgramWindows {
     GraphWindow Form3;
 };
 
-// Initialises the common controls; once, before the first window.
+// Initialises the common controls and makes the thread a COM apartment; once, before the first
+// window.
 void InitialiseControls();
 
 // Runs the message loop until the main window closes; returns the exit code it posted.

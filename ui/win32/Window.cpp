@@ -67,10 +67,3 @@ Window* Window::Of(HWND window) {
         return nullptr;
     return reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
-
-RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu) {
-    RECT frame = {0, 0, client.cx, client.cy};
-    AdjustWindowRectEx(&frame, style, menu, exStyle);
-    OffsetRect(&frame, position.x - frame.left, position.y - frame.top);
-    return frame;
-}

@@ -34,8 +34,3 @@ class Window {
 
     HWND handle_ = nullptr;
 };
-
-// A top-level window's frame for the client size given, with its top-left corner at `position`:
-// the frame is whatever the system draws, the client area keeps its size.
-// `menu`: the window has a menu bar, above the client area.
-RECT FrameFor(POINT position, SIZE client, DWORD style, DWORD exStyle, bool menu = false);
