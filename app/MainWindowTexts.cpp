@@ -1,5 +1,6 @@
 #include "MainWindowTexts.h"
 
+#include "CalculationCommand.h"
 #include "numerics/NumberText.h"
 
 void WriteHeadingsAndNames(CalcWindow& window) {
@@ -13,4 +14,11 @@ void WriteHeadingsAndNames(CalcWindow& window) {
 
 std::string SeparatorLabelText() {
     return kSeparatorLabel + DecimalSeparatorText();
+}
+
+SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, const TextWidth& measure) {
+    if (sweep == SweepKind::Linear)
+        return {SweepLabelText(sweep), kStepFieldName};
+    const std::string full = SweepLabelText(sweep);
+    return {measure(full) <= width ? full : kDecadeSweepLabelShort, kPointsPerDecadeFieldName};
 }

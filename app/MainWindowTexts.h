@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CalcWindow.h"
+#include "FittedText.h"
+#include "SweepKind.h"
 
 #include <array>
 #include <string>
@@ -25,3 +27,20 @@ void WriteHeadingsAndNames(CalcWindow& window);
 // Label3: "разделитель - " and the locale's decimal separator, so that the user knows how to type
 // fractions.
 std::string SeparatorLabelText();
+
+// Label5 over a decade sweep's fields where "точек на декаду" does not fit: its standard
+// abbreviation over EdDf.
+inline constexpr const char* kDecadeSweepLabelShort =
+    "от                          до                 точек/дек.";
+// EdDf's name in full, its tooltip and accessible name, by the kind of sweep.
+inline constexpr const char* kStepFieldName = "шаг, Гц";
+inline constexpr const char* kPointsPerDecadeFieldName = "точек на декаду";
+
+// Label5's text and the name of the field under its last words, EdDf.
+struct SweepLabel {
+    std::string Text;
+    std::string FieldName;
+};
+// The label's full words where they fit `width` pixels in the label's font, else the
+// abbreviation; the field's name always in full.
+SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, const TextWidth& measure);

@@ -83,9 +83,10 @@ void TableCommands::Copy() {
 
 void TableCommands::Save() {
     const std::filesystem::path path = chooser_->SaveFileName(
-        {kSaveTableCaption, kCsvFilter, kCsvExtension, kSuggestedTableName, {}});
+        {kSaveTableCaption, kCsvFilter, kCsvExtension, kSuggestedTableName, folder_.Start()});
     if (path.empty())
         return;
+    folder_.Used(path);
     const std::string error = SaveTable(table_, path);
     if (!error.empty())
         boxes_.ShowError(error);

@@ -37,8 +37,8 @@ class TableView {
 class TableCommands {
   public:
     TableCommands(TableView& view, const ResultTable& table, MessageBoxes& boxes,
-                  FileChooser& chooser)
-        : view_(view), table_(table), boxes_(boxes), chooser_(&chooser) {}
+                  FileChooser& chooser, DialogFolder& folder)
+        : view_(view), table_(table), boxes_(boxes), chooser_(&chooser), folder_(folder) {}
 
     static std::span<const Command<TableCommands>> Table();
 
@@ -61,6 +61,7 @@ class TableCommands {
     const ResultTable& table_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
+    DialogFolder& folder_;
 };
 
 // The one rectangle that the blocks cover together, or nothing when they cover another shape

@@ -2,6 +2,7 @@
 #include "RecordingMessageBoxes.h"
 #include "app/ExportTexts.h"
 #include "app/MainForm.h"
+#include "app/StageFile.h"
 #include "app/TableCommands.h"
 #include "numerics/NumberText.h"
 
@@ -16,13 +17,22 @@ namespace {
 using Texts = std::vector<std::string>;
 using Blocks = std::vector<CellBlock>;
 
-// Answers every file dialog with `answer` (empty: cancelled) and counts the questions.
+// Answers every file dialog with `answer` (empty: cancelled), counts the questions and keeps the
+// folder each dialog started in.
 class AnsweringChooser final : public FileChooser {
   public:
-    std::filesystem::path SaveFileName(const FileRequest&) override { return ++asked, answer; }
-    std::filesystem::path OpenFileName(const FileRequest&) override { return ++asked, answer; }
+    std::filesystem::path SaveFileName(const FileRequest& r) override { return Answer(r); }
+    std::filesystem::path OpenFileName(const FileRequest& r) override { return Answer(r); }
     std::filesystem::path answer;
     int asked = 0;
+    std::vector<std::filesystem::path> folders;
+
+  private:
+    std::filesystem::path Answer(const FileRequest& request) {
+        ++asked;
+        folders.push_back(request.Folder);
+        return answer;
+    }
 };
 
 inline const std::string kClipboardBefore = "what the clipboard held";
@@ -93,10 +103,11 @@ class Presenters : public testing::Test {
     FakeMainView view;
     FakeTableView table;
     RecordingMessageBoxes boxes;
+    TurnTakingBoxes boxesInTurn{boxes}; // as the windows share theirs
     AnsweringChooser chooser;
-    MainForm form{view, table, boxes, chooser};
+    MainForm form{view, table, boxesInTurn, chooser};
     FakeGraphView graphView;
-    GraphForm graph{graphView, form.State(), boxes, chooser};
+    GraphForm graph{graphView, form.State(), boxesInTurn, chooser};
 };
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
@@ -136,6 +147,79 @@ TEST_F(Presenters, OneActionOneBox) {
     EXPECT_EQ(boxes.errors,
               (Texts{"Floating point division by zero.", "Invalid floating point operation."}));
 }
+
+// The graph open over a curve it cannot draw (log10 of −95 Hz), then another action's box: the
+// graph uncovered under it paints, and its failure waits for the box to close.
+TEST_F(Presenters, PaintFailureWaitsForAnotherActionsBox) {
+    view.logScaleChecked = true;
+    Calculate("-95", "100", "50");
+    ASSERT_TRUE(boxes.errors.empty());
+    PressGraph();
+    size_t shownDuringBox = 99;
+    boxes.whileShown = [&] {
+        boxes.whileShown = nullptr;
+        Paint();
+        shownDuringBox = boxes.errors.size();
+    };
+    form.OpenAtStart(std::filesystem::temp_directory_path() / "ou-presenters-no-such.ou");
+    EXPECT_EQ(shownDuringBox, 1u);
+    ASSERT_EQ(boxes.errors.size(), 2u);
+    EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
+    Paint();
+    EXPECT_EQ(boxes.errors.size(), 2u);
+}
+
+TEST_F(Presenters, SaveDialogsStartWhereTheLastFileWas) {
+    namespace fs = std::filesystem;
+    const fs::path stageFolder = fs::temp_directory_path() / "ou-presenters-folders" / "stage";
+    const fs::path other = stageFolder.parent_path() / "pictures";
+    fs::create_directories(stageFolder);
+    fs::create_directories(other);
+    ASSERT_EQ(WriteStageFile(stageFolder / "s.ou", Stage{}), "");
+    form.OpenAtStart(stageFolder / "s.ou");
+    form.ResultCommands().Save();
+    graph.SavePicture();
+    chooser.answer = other / "p.png";
+    graphView.png = "png";
+    graph.SavePicture();
+    chooser.answer.clear();
+    form.ResultCommands().Save();
+    form.Open();
+    EXPECT_EQ(chooser.folders,
+              (std::vector<fs::path>{stageFolder, stageFolder, stageFolder, other, other}));
+    fs::remove_all(stageFolder.parent_path());
+}
+
+struct SweepLabelCase {
+    const char* name;
+    int32_t characterWidth;
+    SweepKind sweep;
+    const char* label;
+    const char* field;
+};
+
+class SweepLabelShown : public Presenters, public testing::WithParamInterface<SweepLabelCase> {};
+
+// Label5 is 213 pixels wide: the decade's full words take 62 characters.
+TEST_P(SweepLabelShown, FitsLabel5AndNamesTheFieldInFull) {
+    view.characterWidth = GetParam().characterWidth;
+    form.UseDecadeSweep();
+    if (GetParam().sweep == SweepKind::Linear)
+        form.UseLinearSweep();
+    EXPECT_EQ(view.sweepLabel, GetParam().label);
+    EXPECT_EQ(view.sweepFieldName, GetParam().field);
+}
+
+const SweepLabelCase kSweepLabels[] = {
+    {"Linear", 7, SweepKind::Linear, "от                          до                 с  шагом",
+     "шаг, Гц"},
+    {"DecadeInAWideFont", 7, SweepKind::Decade,
+     "от                          до                 точек/дек.", "точек на декаду"},
+    {"DecadeInANarrowFont", 3, SweepKind::Decade,
+     "от                          до                 точек на декаду", "точек на декаду"},
+};
+INSTANTIATE_TEST_SUITE_P(MainForm, SweepLabelShown, testing::ValuesIn(kSweepLabels),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Presenters, RefusedCalculationLeavesTheGraphAsItWas) {
     Calculate("10", "1000", "10");
