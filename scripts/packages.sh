@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
 # Making and checking the Debian package: CPack reads the program's library dependencies with
 # dpkg-shlibdeps; the checks use lintian, appstreamcli, update-mime-database and man; debootstrap
