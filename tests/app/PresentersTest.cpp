@@ -1,7 +1,9 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
+#include "app/CalculationCommand.h"
 #include "app/ExportTexts.h"
 #include "app/MainForm.h"
+#include "app/MainWindowTexts.h"
 #include "app/StageFile.h"
 #include "app/TableCommands.h"
 #include "numerics/NumberText.h"
@@ -21,18 +23,13 @@ using Blocks = std::vector<CellBlock>;
 // folder each dialog started in.
 class AnsweringChooser final : public FileChooser {
   public:
-    std::filesystem::path SaveFileName(const FileRequest& r) override { return Answer(r); }
-    std::filesystem::path OpenFileName(const FileRequest& r) override { return Answer(r); }
+    std::filesystem::path SaveFileName(const FileRequest& r) override {
+        return folders.push_back(r.Folder), ++asked, answer;
+    }
+    std::filesystem::path OpenFileName(const FileRequest& r) override { return SaveFileName(r); }
     std::filesystem::path answer;
     int asked = 0;
     std::vector<std::filesystem::path> folders;
-
-  private:
-    std::filesystem::path Answer(const FileRequest& request) {
-        ++asked;
-        folders.push_back(request.Folder);
-        return answer;
-    }
 };
 
 inline const std::string kClipboardBefore = "what the clipboard held";
@@ -190,36 +187,17 @@ TEST_F(Presenters, SaveDialogsStartWhereTheLastFileWas) {
     fs::remove_all(stageFolder.parent_path());
 }
 
-struct SweepLabelCase {
-    const char* name;
-    int32_t characterWidth;
-    SweepKind sweep;
-    const char* label;
-    const char* field;
-};
-
-class SweepLabelShown : public Presenters, public testing::WithParamInterface<SweepLabelCase> {};
-
-// Label5 is 213 pixels wide: the decade's full words take 62 characters.
-TEST_P(SweepLabelShown, FitsLabel5AndNamesTheFieldInFull) {
-    view.characterWidth = GetParam().characterWidth;
+// Label5 is 213 pixels wide: the decade's full words, 62 characters, fit only a narrow font.
+TEST_F(Presenters, SweepLabelFitsLabel5AndNamesTheFieldInFull) {
     form.UseDecadeSweep();
-    if (GetParam().sweep == SweepKind::Linear)
-        form.UseLinearSweep();
-    EXPECT_EQ(view.sweepLabel, GetParam().label);
-    EXPECT_EQ(view.sweepFieldName, GetParam().field);
+    EXPECT_EQ(view.sweepLabel, kDecadeSweepLabelShort);
+    EXPECT_EQ(view.sweepFieldName, "точек на декаду");
+    view.characterWidth = 3;
+    form.UseDecadeSweep();
+    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    form.UseLinearSweep();
+    EXPECT_EQ(view.sweepFieldName, "шаг, Гц");
 }
-
-const SweepLabelCase kSweepLabels[] = {
-    {"Linear", 7, SweepKind::Linear, "от                          до                 с  шагом",
-     "шаг, Гц"},
-    {"DecadeInAWideFont", 7, SweepKind::Decade,
-     "от                          до                 точек/дек.", "точек на декаду"},
-    {"DecadeInANarrowFont", 3, SweepKind::Decade,
-     "от                          до                 точек на декаду", "точек на декаду"},
-};
-INSTANTIATE_TEST_SUITE_P(MainForm, SweepLabelShown, testing::ValuesIn(kSweepLabels),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Presenters, RefusedCalculationLeavesTheGraphAsItWas) {
     Calculate("10", "1000", "10");

@@ -13,6 +13,7 @@ class FittedCellDelegate final : public QStyledItemDelegate {
 
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
-    // The cell's text as drawn, fitted.
+
+  protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };

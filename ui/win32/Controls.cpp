@@ -43,15 +43,22 @@ HWND AddHoverHint(HWND owner, HWND control, const std::string& text) {
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
+    SetHoverHint(tooltip, owner, control, text);
+    return tooltip;
+}
+
+void SetHoverHint(HWND tooltip, HWND owner, HWND control, const std::string& text) {
     std::wstring hint = Widen(text);
     TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
+    TOOLINFOW known = tool;
+    const bool added = SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&known));
     tool.lpszText = hint.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return tooltip;
+    SendMessageW(tooltip, added ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string ControlText(HWND control) {

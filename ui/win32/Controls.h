@@ -60,6 +60,9 @@ class FocusKeeper {
 
 // A tooltip that shows `text` while the pointer rests on `control`; owned by `owner`.
 HWND AddHoverHint(HWND owner, HWND control, const std::string& text);
+// The same for another control of the owner, on a tooltip AddHoverHint made; the text replaces
+// the control's hint of before.
+void SetHoverHint(HWND tooltip, HWND owner, HWND control, const std::string& text);
 
 // A control's text in UTF-8, and setting it.
 std::string ControlText(HWND control);

@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "GridCells.h"
 #include "Window.h"
+#include "app/FittedText.h"
 
 #include <functional>
 #include <string>
@@ -68,6 +69,12 @@ class Grid final : public Window {
     bool Editing() const { return editing_; }
     HWND Editor() const { return editor_; }
 
+    // A cell as painted: its text fitted to its column (FitCell), and the whole text of a cut one,
+    // which a tooltip shows while the pointer rests on the cell.
+    ShownCell Shown(int column, int row) const;
+    // The text that tooltip shows now, "" when hidden.
+    const std::string& CellTip() const { return cellTip_; }
+
     // Where a cell stands in the client area, grid lines not included; it may lie outside.
     RECT CellRect(int column, int row) const;
     // Draws the whole client area.
@@ -99,6 +106,9 @@ class Grid final : public Window {
     void PaintBlock(HDC dc, RECT area, int firstColumn, int lastColumn, int firstRow,
                     int lastRow) const;
     void PaintCell(HDC dc, int column, int row) const;
+    ShownCell ShownIn(HDC dc, int column, int row) const; // `dc` in the grid's font
+    void ShowCellTip(POINT point);
+    void HideCellTip();
 
     // Scrolling, selection and keys.
     void UpdateScrollBars();
@@ -139,4 +149,9 @@ class Grid final : public Window {
     bool settingEditor_ = false; // the program, not the user, is changing the editor's text
     GridCell editingCell_ = {-1, -1};
     std::string originalText_;
+
+    HWND cellTipWindow_ = nullptr;
+    std::wstring cellTipText_; // the tooltip reads its text from here
+    std::string cellTip_;
+    bool trackingLeave_ = false;
 };

@@ -17,7 +17,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 } // namespace
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes)
-    : form_(*this, state, boxes, dialog_), font_(MakeFont(11, false)) {
+    : dialogs_(dialog_, boxes), form_(*this, state, boxes, dialogs_), font_(MakeFont(11, false)) {
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
            FrameFor(kPosition, kClientSize, kStyle, 0), nullptr, 0);

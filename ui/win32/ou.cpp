@@ -58,8 +58,8 @@ void ShowCompanion(HWND window) {
 } // namespace
 
 TForm1::TForm1(MessageBoxes& boxes)
-    : boxes_(boxes), form_(*this, *this, boxes, dialog_), menuBar_(form_),
-      parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
+    : boxes_(boxes), dialogs_(dialog_, boxes), form_(*this, *this, boxes, dialogs_),
+      menuBar_(form_), parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
       windowFont_(MakeFont(11, false)), titleFont_(MakeFont(16, true)),
       boldFont_(MakeFont(13, true)), regularFont_(MakeFont(13, false)),
       hintFont_(MakeFont(19, true)), circuit_(LoadArtworkBitmap(IDB_CIRCUIT)) {
@@ -174,8 +174,15 @@ void TForm1::SetSeparatorLabel(const std::string& text) {
     SetGrowingLabel(Id::Label3, text);
 }
 
-void TForm1::SetSweepLabel(const std::string& text) {
-    SetGrowingLabel(Id::Label5, text);
+void TForm1::SetSweepLabel(const std::string& text, const std::string& fieldName) {
+    // The label keeps its laid-out width: the table stands right of it.
+    SetControlText(Control(Id::Label5), text);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    SetHoverHint(hint_, Handle(), Control(Id::EdDf), fieldName);
+}
+
+int32_t TForm1::SweepLabelWidth(const std::string& text) const {
+    return TextSize(Control(Id::Label5), regularFont_.get(), text).cx;
 }
 
 void TForm1::SetGrowingLabel(int id, const std::string& text) {
