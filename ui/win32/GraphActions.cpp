@@ -13,24 +13,7 @@ constexpr POINT kReadoutOffset = {16, 20};
 
 } // namespace
 
-GraphActions::GraphActions(HWND window, GraphForm& form) : window_(window), form_(form) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = window_;
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    // The readout names the kept curves on lines of their own.
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
-}
-
-GraphActions::~GraphActions() {
-    if (tooltip_ != nullptr && IsWindow(tooltip_))
-        DestroyWindow(tooltip_);
-}
+GraphActions::GraphActions(HWND window, GraphForm& form) : window_(window), form_(form) {}
 
 bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -65,28 +48,11 @@ void GraphActions::ShowReadout(POINT client) {
         HideReadout();
         return;
     }
-    const std::string& text = *readout;
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    if (text != readout_) {
-        readout_ = text;
-        tooltipText_ = Widen(text);
-        tool.lpszText = tooltipText_.data();
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
     POINT screen = {client.x + kReadoutOffset.x, client.y + kReadoutOffset.y};
     ClientToScreen(window_, &screen);
-    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    readout_.Show(*readout, screen);
 }
 
 void GraphActions::HideReadout() {
-    if (readout_.empty())
-        return;
-    readout_.clear();
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    readout_.Hide();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "WindowsApi.h"
 #include "app/GraphForm.h"
 
@@ -10,15 +11,12 @@
 class GraphActions {
   public:
     GraphActions(HWND window, GraphForm& form);
-    ~GraphActions();
-    GraphActions(const GraphActions&) = delete;
-    GraphActions& operator=(const GraphActions&) = delete;
 
     // Messages of the window that concern them; true when handled.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The readout the tooltip shows now, "" when hidden.
-    const std::string& Readout() const { return readout_; }
+    const std::string& Readout() const { return readout_.Text(); }
 
   private:
     void ShowReadout(POINT client);
@@ -26,8 +24,7 @@ class GraphActions {
 
     HWND window_;
     GraphForm& form_;
-    HWND tooltip_ = nullptr;
-    std::wstring tooltipText_; // the tooltip reads its text from here
-    std::string readout_;
+    // The readout names the kept curves on lines of their own.
+    TrackingTip readout_{window_, 600};
     bool tracking_ = false; // asked to be told when the pointer leaves
 };

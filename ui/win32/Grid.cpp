@@ -40,6 +40,7 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
         textHeight_ = metrics.tmHeight;
     }
     ReleaseDC(Handle(), dc);
+    cellTip_ = std::make_unique<TrackingTip>(Handle());
     UpdateScrollBars();
 }
 
@@ -281,44 +282,12 @@ void Grid::ShowCellTip(POINT point) {
                         !(editing_ && editingCell_ == cell);
     const std::string tip = inside ? Shown(cell.Column, cell.Row).Tooltip : std::string();
     if (tip.empty())
-        return HideCellTip();
-    if (cellTipWindow_ == nullptr) {
-        cellTipWindow_ =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-        tool.hwnd = Handle();
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        SendMessageW(cellTipWindow_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    if (tip != cellTip_) {
-        cellTip_ = tip;
-        cellTipText_ = Widen(tip);
-        tool.lpszText = cellTipText_.data();
-        SendMessageW(cellTipWindow_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-        // Over the cell's own text, as a tooltip that completes it.
-        const RECT rect = CellRect(cell.Column, cell.Row);
-        POINT screen = {rect.left, rect.top};
-        ClientToScreen(Handle(), &screen);
-        SendMessageW(cellTipWindow_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
-    }
-    SendMessageW(cellTipWindow_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-}
-
-void Grid::HideCellTip() {
-    if (cellTip_.empty())
-        return;
-    cellTip_.clear();
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = Handle();
-    SendMessageW(cellTipWindow_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+        return cellTip_->Hide();
+    // Over the cell's own text, as a tooltip that completes it.
+    const RECT rect = CellRect(cell.Column, cell.Row);
+    POINT screen = {rect.left, rect.top};
+    ClientToScreen(Handle(), &screen);
+    cellTip_->Show(tip, screen);
 }
 
 void Grid::InvalidateCell(GridCell cell) {
@@ -726,7 +695,7 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSELEAVE:
         trackingLeave_ = false;
-        HideCellTip();
+        cellTip_->Hide();
         return 0;
     case WM_LBUTTONUP:
         if (dragging_)

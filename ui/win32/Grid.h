@@ -6,6 +6,7 @@
 #include "app/FittedText.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,7 +74,7 @@ class Grid final : public Window {
     // which a tooltip shows while the pointer rests on the cell.
     ShownCell Shown(int column, int row) const;
     // The text that tooltip shows now, "" when hidden.
-    const std::string& CellTip() const { return cellTip_; }
+    const std::string& CellTip() const { return cellTip_->Text(); }
 
     // Where a cell stands in the client area, grid lines not included; it may lie outside.
     RECT CellRect(int column, int row) const;
@@ -108,7 +109,6 @@ class Grid final : public Window {
     void PaintCell(HDC dc, int column, int row) const;
     ShownCell ShownIn(HDC dc, int column, int row) const; // `dc` in the grid's font
     void ShowCellTip(POINT point);
-    void HideCellTip();
 
     // Scrolling, selection and keys.
     void UpdateScrollBars();
@@ -150,8 +150,6 @@ class Grid final : public Window {
     GridCell editingCell_ = {-1, -1};
     std::string originalText_;
 
-    HWND cellTipWindow_ = nullptr;
-    std::wstring cellTipText_; // the tooltip reads its text from here
-    std::string cellTip_;
+    std::unique_ptr<TrackingTip> cellTip_; // made with the window, its owner
     bool trackingLeave_ = false;
 };
