@@ -151,10 +151,12 @@ void MainForm::ChooseSweep(SweepKind sweep) {
 }
 
 void MainForm::ShowSweepLabel() {
+    const ControlBounds label5 = MainControl("Label5").Bounds;
     const SweepLabel label =
-        SweepLabelFor(sweep_, MainControl("Label5").Bounds.Width, [this](std::string_view text) {
-            return view_.SweepLabelWidth(std::string(text));
-        });
+        SweepLabelFor(sweep_, label5.Width, MainControl("EdDo").Bounds.X - label5.X,
+                      MainControl("EdDf").Bounds.X - label5.X, [this](std::string_view text) {
+                          return view_.SweepLabelWidth(std::string(text));
+                      });
     view_.SetSweepLabel(label.Text, label.FieldName);
 }
 

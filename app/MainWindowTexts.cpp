@@ -1,7 +1,8 @@
 #include "MainWindowTexts.h"
 
-#include "CalculationCommand.h"
 #include "numerics/NumberText.h"
+
+#include <algorithm>
 
 void WriteHeadingsAndNames(CalcWindow& window) {
     for (int column = 0; column < ResultTable::kColumns; ++column)
@@ -16,9 +17,32 @@ std::string SeparatorLabelText() {
     return kSeparatorLabel + DecimalSeparatorText();
 }
 
-SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, const TextWidth& measure) {
+namespace {
+
+// The words, each after as many blanks as keep it at or before its place (one at least).
+std::string Spaced(const char* third, int32_t width, int32_t toField, int32_t thirdField,
+                   const TextWidth& measure) {
+    std::string text = kSweepFromWord;
+    const auto append = [&](const char* word, int32_t place) {
+        std::string gap = " ";
+        while (measure(text + gap + " ") <= place)
+            gap += ' ';
+        text += gap + word;
+    };
+    append(kSweepToWord, toField);
+    append(third, std::min(thirdField, width - measure(third)));
+    return text;
+}
+
+} // namespace
+
+SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, int32_t toField, int32_t thirdField,
+                         const TextWidth& measure) {
     if (sweep == SweepKind::Linear)
-        return {SweepLabelText(sweep), kStepFieldName};
-    const std::string full = SweepLabelText(sweep);
-    return {measure(full) <= width ? full : kDecadeSweepLabelShort, kPointsPerDecadeFieldName};
+        return {Spaced(kStepWords, width, toField, thirdField, measure), kStepFieldName};
+    std::string full = Spaced(kPointsPerDecadeWords, width, toField, thirdField, measure);
+    if (measure(full) <= width)
+        return {std::move(full), kPointsPerDecadeFieldName};
+    return {Spaced(kPointsPerDecadeShort, width, toField, thirdField, measure),
+            kPointsPerDecadeFieldName};
 }

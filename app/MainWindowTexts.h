@@ -28,10 +28,13 @@ void WriteHeadingsAndNames(CalcWindow& window);
 // fractions.
 std::string SeparatorLabelText();
 
-// Label5 over a decade sweep's fields where "точек на декаду" does not fit: its standard
-// abbreviation over EdDf.
-inline constexpr const char* kDecadeSweepLabelShort =
-    "от                          до                 точек/дек.";
+// Label5's words, each over its sweep field: "от", "до", then the third field's name, over a
+// decade sweep in full or, where that does not fit, in its standard abbreviation.
+inline constexpr const char* kSweepFromWord = "от";
+inline constexpr const char* kSweepToWord = "до";
+inline constexpr const char* kStepWords = "с  шагом";
+inline constexpr const char* kPointsPerDecadeWords = "точек на декаду";
+inline constexpr const char* kPointsPerDecadeShort = "точек/дек.";
 // EdDf's name in full, its tooltip and accessible name, by the kind of sweep.
 inline constexpr const char* kStepFieldName = "шаг, Гц";
 inline constexpr const char* kPointsPerDecadeFieldName = "точек на декаду";
@@ -41,6 +44,9 @@ struct SweepLabel {
     std::string Text;
     std::string FieldName;
 };
-// The label's full words where they fit `width` pixels in the label's font, else the
-// abbreviation; the field's name always in full.
-SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, const TextWidth& measure);
+// The label `width` pixels wide, its words spaced in the label's font to start over EdDo
+// (`toField` pixels from the label's left edge) and EdDf (`thirdField`), or as far right as the
+// width lets them: the full words where they fit, else the abbreviation. The field's name always
+// in full.
+SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, int32_t toField, int32_t thirdField,
+                         const TextWidth& measure);

@@ -164,12 +164,11 @@ TEST_P(LegendIn, StaysInsideTheRoomAndKeepsTheCurrentCurve) {
         EXPECT_LE(sevenPixels(line.Text), legend.Box.Right - legend.Box.Left - 34) << line.Text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    GraphPicture, LegendIn,
-    testing::Values(LegendRoomCase{"LargeWindow", {90, 18, 745, 500}, 7},
-                    LegendRoomCase{"SmallWindow", {60, 18, 200, 120}, 5},
-                    LegendRoomCase{"OneLineHigh", {60, 18, 200, 45}, 1},
-                    LegendRoomCase{"NoRoom", {60, 18, 70, 45}, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(GraphPicture, LegendIn,
+                         testing::Values(LegendRoomCase{"LargeWindow", {90, 18, 745, 500}, 7},
+                                         LegendRoomCase{"SmallWindow", {60, 18, 200, 120}, 5},
+                                         LegendRoomCase{"OneLineHigh", {60, 18, 200, 45}, 1},
+                                         LegendRoomCase{"NoRoom", {60, 18, 70, 45}, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

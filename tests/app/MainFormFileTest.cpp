@@ -116,7 +116,7 @@ TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
 TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     Edit("5");
     Run(kDecadeSweepCommand);
-    EXPECT_EQ(view.sweepLabel, kDecadeSweepLabelShort);
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
     EXPECT_EQ(view.caption, "ОУ");
     chooser.answer = folder / PathFromUtf8("новый");
     Run(kSaveCommand);
@@ -131,7 +131,7 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     EXPECT_EQ(chooser.asked.at(1).Folder, folder);
     form.OpenAtStart(saved);
     EXPECT_TRUE(form.DecadeSweep());
-    EXPECT_EQ(view.sweepLabel, kDecadeSweepLabelShort);
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
 }
 
 struct CloseCase {

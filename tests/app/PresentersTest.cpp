@@ -187,15 +187,19 @@ TEST_F(Presenters, SaveDialogsStartWhereTheLastFileWas) {
     fs::remove_all(stageFolder.parent_path());
 }
 
-// Label5 is 213 pixels wide: the decade's full words, 62 characters, fit only a narrow font.
+// Label5 is 213 pixels wide, EdDo starts 64 and EdDf 152 pixels from its left edge: each word
+// stands over its field where it fits, the decade's full words only in a narrow font.
 TEST_F(Presenters, SweepLabelFitsLabel5AndNamesTheFieldInFull) {
+    const auto blanks = [](size_t n) { return std::string(n, ' '); };
+    view.characterWidth = 9;
     form.UseDecadeSweep();
-    EXPECT_EQ(view.sweepLabel, kDecadeSweepLabelShort);
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(5) + "до" + blanks(4) + "точек/дек.");
     EXPECT_EQ(view.sweepFieldName, "точек на декаду");
     view.characterWidth = 3;
     form.UseDecadeSweep();
-    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(19) + "до" + blanks(27) + "точек на декаду");
     form.UseLinearSweep();
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(19) + "до" + blanks(27) + "с  шагом");
     EXPECT_EQ(view.sweepFieldName, "шаг, Гц");
 }
 
