@@ -200,7 +200,9 @@ void BuRasClick(CalcWindow& window, CalcState& s, SweepKind sweepKind) {
                              ? PlanDecadeSweep(s.fmin, s.fmax, s.df, sweep)
                              : PlanLinearSweep(s.fmin, s.fmax, s.df, sweep);
     if (!planned) {
-        window.ShowMessage(kStepPrefix + NumberToText(s.df) + kTooManyPointsSuffix);
+        // Named as the third field is labelled: a step, or points per decade.
+        const char* field = s.Sweep == SweepKind::Decade ? kPointsPerDecadePrefix : kStepPrefix;
+        window.ShowMessage(field + NumberToText(s.df) + kTooManyPointsSuffix);
         return;
     }
 

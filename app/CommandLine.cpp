@@ -3,10 +3,13 @@
 #include "CalculationCommand.h"
 #include "EventGuard.h"
 #include "HeadlessForm.h"
+#include "SafeFile.h"
+#include "SpreadCommand.h"
 #include "StageForm.h"
 #include "StageTexts.h"
 #include "TableExport.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -22,15 +25,51 @@ CommandLineOutcome Failed(int exit, const std::string& message) {
     return {exit, {}, message + "\n"};
 }
 
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 } // namespace
 
 std::filesystem::path PathFromUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+namespace {
+
+// The arguments less the toolkit's options and their values.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& arguments,
+                                               std::span<const ToolkitOption> options) {
+    std::vector<std::string> kept;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        if (argument == "--") {
+            kept.insert(kept.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i),
+                        arguments.end());
+            break;
+        }
+        if (argument.starts_with("--"))
+            argument.remove_prefix(1);
+        // "-style fusion", or "-style=fusion" in one.
+        const std::string_view name = argument.substr(0, argument.find('='));
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const ToolkitOption& o) { return o.Name == name; });
+        if (option == options.end())
+            kept.push_back(arguments[i]);
+        else if (option->TakesValue && name.size() == argument.size())
+            ++i;
+    }
+    return kept;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& allArguments,
+                             std::span<const ToolkitOption> toolkitOptions) {
     using Action = CommandLine::Action;
     CommandLine command;
+    const std::vector<std::string> arguments = WithoutToolkitOptions(allArguments, toolkitOptions);
     if (arguments.empty())
         return command;
     const std::string& first = arguments.front();
@@ -46,6 +85,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         command.TablePath = PathFromUtf8(arguments[1]);
         command.StagePath = PathFromUtf8(arguments[2]);
         needed = 3;
+    } else if (first == "--spread") {
+        return ParseSpreadArguments(arguments);
     } else if (first == "--" && arguments.size() > 1) {
         // A file whose name begins with "-".
         command.Do = Action::Open;
@@ -67,24 +108,52 @@ bool RunsWithoutWindows(const CommandLine& command) {
     return command.Do != Action::ShowForm && command.Do != Action::Open;
 }
 
+std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
+                                                        const std::filesystem::path& stage) {
+    if (out == kStandardOutputName || !SameFile(out, stage))
+        return std::nullopt;
+    return Failed(kExitBadInput, kTableIsStageFilePrefix + Utf8(out) + kTableIsStageFileInfix +
+                                     Utf8(stage) + kTableIsStageFileSuffix);
+}
+
+void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run) {
+    run.Reading = ReadStageFile(stage);
+    if (!run.Reading.Loaded) {
+        run.Refused = Failed(kExitBadInput, run.Reading.Error);
+        return;
+    }
+    const std::string fileName = Utf8(stage.filename());
+    run.Warnings = UnknownKeyWarnings(run.Reading, fileName);
+    const auto failed = [&](int exit, const std::string& message) {
+        run.Refused = CommandLineOutcome{exit, {}, run.Warnings + message + "\n"};
+    };
+    // A value the file lacks would be computed as 0: another stage than the file's.
+    if (const std::string missing = MissingValuesRefusal(run.Reading, fileName); !missing.empty())
+        return failed(kExitBadInput, missing);
+    PutStageIntoForm(run.Form, *run.Reading.Loaded);
+    run.Form.SetSweep(run.Reading.Loaded->Sweep);
+    try {
+        BuRasClick(run.Form, run.Form.State(), run.Form.Sweep());
+    } catch (const std::exception& error) {
+        return failed(kExitCalculationFailed, ErrorBoxText(error));
+    }
+    if (!run.Form.Message().empty())
+        failed(kExitCalculationFailed, run.Form.Message());
+}
+
 CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
                                   const std::filesystem::path& stage) {
-    const StageReading reading = ReadStageFile(stage);
-    if (!reading.Loaded)
-        return Failed(kExitBadInput, reading.Error);
-    HeadlessForm form;
-    PutStageIntoForm(form, *reading.Loaded);
-    form.SetSweep(reading.Loaded->Sweep);
-    try {
-        BuRasClick(form, form.State(), form.Sweep());
-    } catch (const std::exception& error) {
-        return Failed(kExitCalculationFailed, ErrorBoxText(error));
-    }
-    if (!form.Message().empty())
-        return Failed(kExitCalculationFailed, form.Message());
-    if (const std::string failure = SaveTable(form.Results(), table); !failure.empty())
-        return Failed(kExitBadInput, failure);
-    return {};
+    if (auto refused = RefuseOutputOverStage(table, stage))
+        return *refused;
+    HeadlessRun run;
+    CalculateHeadless(stage, run);
+    if (run.Refused)
+        return *run.Refused;
+    if (table == kStandardOutputName)
+        return {kExitSuccess, CsvText(run.Form.Results()), run.Warnings};
+    if (const std::string failure = SaveTable(run.Form.Results(), table); !failure.empty())
+        return {kExitBadInput, {}, run.Warnings + failure + "\n"};
+    return {kExitSuccess, {}, run.Warnings};
 }
 
 CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
@@ -96,6 +165,8 @@ CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
         return {kExitSuccess, std::string("ou ") + OU_VERSION + "\n", {}};
     case Action::Csv:
         return CalculateToCsv(command.TablePath, command.StagePath);
+    case Action::Spread:
+        return SpreadToCsv(command);
     case Action::Error:
         return Failed(kExitBadInput, command.Error + "\n" + kSeeHelp);
     case Action::ShowForm:

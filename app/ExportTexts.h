@@ -16,6 +16,12 @@ inline constexpr const char* kCopyNoMemory = "Не удалось скопиро
 inline constexpr const char* kCopyClipboardBusy =
     "Не удалось скопировать таблицу: буфер обмена занят другой программой.";
 
+// Why a save fails (after the file's name, before the reason).
+inline constexpr const char* kCannotSavePrefix = "Не удалось сохранить «";
+// The table saved over the stage file open in the window would take its place.
+inline constexpr const char* kTableOverStageFile =
+    "это открытый файл каскада — таблица заменила бы его";
+
 // The graph window.
 inline constexpr const char* kCopyPictureCommand = "Копировать рисунок";
 inline constexpr const char* kSavePictureCommand = "Сохранить рисунок…";

@@ -43,7 +43,9 @@ std::span<const Command<MainForm>> MainForm::Table() {
 
 MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
     : view_(view), boxes_(boxes), results_(state_, kInitialResultRows),
-      table_(table, results_, boxes, chooser, folder_), chooser_(&chooser) {}
+      table_(table, results_, boxes, chooser, folder_), chooser_(&chooser) {
+    table_.SetStageFile(&file_);
+}
 
 void MainForm::SetGraph(GraphForm* graph) {
     graph_ = graph;
@@ -91,7 +93,9 @@ void MainForm::BuRasClick() {
     });
     if (calculationEnded_)
         table_.ResultsReplaced();
-    // "расчет" rewrites the cells in normal form: the numbers, and so the caption, stay.
+    // "расчет" rewrites the cells in normal form, which may make them another stage than the
+    // file's (a blank cell reads 0, digits past the seventeenth are rounded): the caption follows.
+    ShowCaption();
     view_.MenusChanged();
     if (graph_ == nullptr)
         return;
@@ -212,7 +216,7 @@ void MainForm::OpenRecentFile(size_t index) {
 }
 
 bool MainForm::OpenFile(const std::filesystem::path& path) {
-    const std::optional<Stage> stage = OpenStage(view_, boxes_, path);
+    const std::optional<Stage> stage = OpenStage(view_, boxes_, path, &spread_);
     if (!stage)
         return false;
     table_.ResultsReplaced();
@@ -245,7 +249,7 @@ bool MainForm::SaveTo(std::filesystem::path path) {
     if (!path.has_extension())
         path += std::string(".") + kStageExtension;
     const Stage stage = StageFromForm(view_, sweep_);
-    const std::string error = WriteStageFile(path, stage);
+    const std::string error = WriteStageFile(path, stage, spread_);
     if (!error.empty()) {
         boxes_.ShowError(error);
         return false;

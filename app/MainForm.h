@@ -105,6 +105,8 @@ class MainForm {
     SweepKind sweep_ = SweepKind::Linear;
     std::filesystem::path file_; // the stage file, empty for a new stage
     Stage saved_;                // what the file holds, or an empty form
+    // The tolerance analysis's settings the file holds, written back with the stage.
+    SpreadSettings spread_{};
     RecentFilesStore* recentStore_ = nullptr;
     std::vector<std::filesystem::path> recent_;
 };

@@ -1,5 +1,7 @@
 #include "SafeFile.h"
 
+#include "ExportTexts.h"
+
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -20,7 +22,24 @@ std::string Utf8(const fs::path& path) {
 }
 
 std::string Failure(const fs::path& path, const FileError& error) {
-    return "Не удалось сохранить «" + Utf8(path) + "»: " + FileErrorText(error) + ".";
+    return SaveFailureText(path, FileErrorText(error));
+}
+
+// The file a save replaces: a symbolic link is followed to its target (through links of links),
+// so the link stays and the file it names gets the new content. A chain that goes on too long or
+// cannot be read is left to fail as the name itself.
+fs::path WriteTarget(fs::path path) {
+    constexpr int kMostLinks = 40; // as the kernels give up
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code status;
+        if (!fs::is_symlink(path, status))
+            return path;
+        const fs::path target = fs::read_symlink(path, status);
+        if (status)
+            return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
 }
 
 // A short name, ".ou-XXXXXX.tmp" (hidden where a leading dot hides): the temporary file must fit
@@ -113,11 +132,23 @@ class FileBuffer final : public std::streambuf {
 
 } // namespace
 
-std::string WriteFileSafely(const fs::path& path, const std::function<void(std::ostream&)>& write,
+std::string SaveFailureText(const fs::path& path, const std::string& reason) {
+    return kCannotSavePrefix + Utf8(path) + "»: " + reason + ".";
+}
+
+bool SameFile(const fs::path& a, const fs::path& b) {
+    // The files' identities (device and inode; on Windows volume serial and file index), so any
+    // spelling of one file is caught: links, another letter case, a short 8.3 name.
+    std::error_code status;
+    return fs::equivalent(a, b, status) && !status;
+}
+
+std::string WriteFileSafely(const fs::path& chosen, const std::function<void(std::ostream&)>& write,
                             PlatformFiles& files) {
+    const fs::path path = WriteTarget(chosen);
     std::error_code status;
     if (fs::is_directory(path, status))
-        return Failure(path, {FileFailure::FolderInTheWay, 0});
+        return Failure(chosen, {FileFailure::FolderInTheWay, 0});
 
     // Only a file made for this save may be renamed over the chosen name: another program's
     // file that happens to have a temporary-looking name is never touched.
@@ -127,10 +158,10 @@ std::string WriteFileSafely(const fs::path& path, const std::function<void(std::
         temporary = path.parent_path() / TemporaryName();
         handle = files.CreateNew(temporary);
         if (!handle && files.LastFailure().Failure != FileFailure::NameTaken)
-            return Failure(path, files.LastFailure());
+            return Failure(chosen, files.LastFailure());
     }
     if (!handle)
-        return Failure(path, {FileFailure::NameTaken, 0});
+        return Failure(chosen, {FileFailure::NameTaken, 0});
 
     // The file is closed by the end of the block, also when `write` throws, before it is renamed
     // or removed.
@@ -150,5 +181,5 @@ std::string WriteFileSafely(const fs::path& path, const std::function<void(std::
     if (!error)
         error = files.LastFailure();
     files.Remove(temporary);
-    return Failure(path, *error);
+    return Failure(chosen, *error);
 }

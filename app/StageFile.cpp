@@ -2,6 +2,7 @@
 
 #include "SafeFile.h"
 #include "StageTexts.h"
+#include "analysis/SpreadTexts.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>
@@ -23,6 +24,27 @@ constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", 
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";
+
+// The analysis's keys, after kSweepKey; a tolerance's key is the prefix and the parameter's key.
+constexpr const char* kTolerancePrefix = "tolerance_";
+constexpr const char* kDistributionKey = "distribution";
+constexpr const char* kTrialsKey = "trials";
+constexpr const char* kSeedKey = "seed";
+constexpr const char* kAnalysisKey = "analysis";
+constexpr std::string_view kUniform = "uniform";
+constexpr std::string_view kNormal = "normal";
+constexpr std::string_view kMonteCarlo = "montecarlo";
+constexpr std::string_view kCorners = "corners";
+// The limits, by key, in the order they are written.
+constexpr std::array<std::pair<const char*, std::optional<double> YieldLimits::*>, 6> kLimitKeys = {
+    {
+        {"limit_from", &YieldLimits::From},
+        {"limit_to", &YieldLimits::To},
+        {"limit_min_db", &YieldLimits::MinDb},
+        {"limit_max_db", &YieldLimits::MaxDb},
+        {"limit_lower_edge", &YieldLimits::LowerEdgeAt},
+        {"limit_upper_edge", &YieldLimits::UpperEdgeAt},
+    }};
 
 constexpr std::string_view kFormatName = "ou-stage";
 constexpr std::string_view kLinear = "linear";
@@ -105,7 +127,7 @@ int ErrorNumber(const std::error_code& error) {
 }
 
 std::string ReadFailure(const fs::path& path, const std::string& reason) {
-    return kCannotOpenPrefix + Utf8(path.filename()) + "»: " + reason;
+    return kCannotOpenPrefix + Utf8(path.filename()) + "»: " + reason + ".";
 }
 
 std::string ReadReason(int error) {
@@ -160,13 +182,27 @@ class StageParser {
             lineNumber_ = 1;
             return Refuse(kNotAStageFile);
         }
-        return {stage_, {}};
+        StageReading reading;
+        reading.Loaded = stage_;
+        reading.UnknownKeys = unknown_;
+        reading.Spread = spread_;
+        const auto note = [&](const char* key, const std::optional<double>& value) {
+            if (!seen_.contains(key))
+                reading.AbsentKeys.emplace_back(key);
+            else if (!value)
+                reading.BlankKeys.emplace_back(key);
+        };
+        for (size_t i = 0; i < kParameterKeys.size(); ++i)
+            note(kParameterKeys[i], stage_.Parameters[i]);
+        for (size_t i = 0; i < kSweepFieldKeys.size(); ++i)
+            note(kSweepFieldKeys[i], stage_.SweepFields[i]);
+        return reading;
     }
 
   private:
     StageReading Refuse(const std::string& reason) const {
-        return {std::nullopt, kFilePrefix + fileName_ + kLinePrefix + std::to_string(lineNumber_) +
-                                  ": " + reason};
+        return StageReading::Refused(kFilePrefix + fileName_ + kLinePrefix +
+                                     std::to_string(lineNumber_) + ": " + reason + ".");
     }
 
     // "format = ou-stage N" with N a version this program knows.
@@ -211,8 +247,50 @@ class StageParser {
             if (value != kLinear && value != kDecade)
                 return Quoted(value) + kNotASweepKind;
             stage_.Sweep = value == kDecade ? SweepKind::Decade : SweepKind::Linear;
+        } else {
+            return ReadSpreadSetting(key, value);
         }
-        return {}; // a key of a newer program
+        return {};
+    }
+
+    std::string ReadSpreadSetting(const std::string& key, std::string_view value) {
+        SpreadSettings& spread = spread_;
+        for (size_t i = 0; i < kParameterKeys.size(); ++i) {
+            if (key != kTolerancePrefix + std::string(kParameterKeys[i]))
+                continue;
+            std::optional<double> tolerance;
+            if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
+                return refusal;
+            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100))
+                return Quoted(value) + kFileToleranceRange;
+            spread.Tolerances[i] = *tolerance;
+            return {};
+        }
+        for (const auto& [limitKey, limit] : kLimitKeys)
+            if (key == limitKey)
+                return ReadNumber(value, spread.Limits.*limit);
+        if (key == kDistributionKey) {
+            if (value != kUniform && value != kNormal)
+                return Quoted(value) + kFileNotADistribution;
+            spread.Shape = value == kNormal ? Distribution::Normal : Distribution::Uniform;
+        } else if (key == kAnalysisKey) {
+            if (value != kMonteCarlo && value != kCorners)
+                return Quoted(value) + kFileNotAnAnalysis;
+            spread.Mode = value == kCorners ? SpreadMode::Corners : SpreadMode::MonteCarlo;
+        } else if (key == kTrialsKey) {
+            const std::optional<int32_t> trials = WholeNumberIn(value, 1, kMaxTrials);
+            if (!trials)
+                return Quoted(value) + kFileTrialsRange;
+            spread.Trials = *trials;
+        } else if (key == kSeedKey) {
+            const std::optional<uint64_t> seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX);
+            if (!seed)
+                return Quoted(value) + kFileSeedRange;
+            spread.Seed = *seed;
+        } else {
+            unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
+        }
+        return {};
     }
 
     static std::string ReadNumber(std::string_view value, std::optional<double>& number) {
@@ -231,8 +309,25 @@ class StageParser {
     std::string fileName_;
     int lineNumber_ = 0;
     Stage stage_;
+    SpreadSettings spread_;
     std::map<std::string, int, std::less<>> seen_; // key → line it stands on
+    std::vector<UnknownKey> unknown_;
 };
+
+std::string Listed(const std::vector<std::string>& keys) {
+    std::string list;
+    for (const std::string& key : keys)
+        list += (list.empty() ? "" : ", ") + key;
+    return list;
+}
+
+std::string ListedUnknown(const std::vector<UnknownKey>& keys) {
+    std::string list;
+    for (const UnknownKey& key : keys)
+        list += (list.empty() ? "«" : ", «") + key.Key + kUnknownKeyLineInfix +
+                std::to_string(key.Line) + ")";
+    return list;
+}
 
 void WriteEntry(std::string& text, const char* key, std::string_view value) {
     text += key;
@@ -248,9 +343,29 @@ std::string FileNumber(const std::optional<double>& value) {
     return value ? NumberToText(*value, kFileSeparator) : std::string();
 }
 
+// The analysis's settings that differ from the defaults.
+void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
+    const SpreadSettings defaults;
+    for (size_t i = 0; i < kParameterKeys.size(); ++i)
+        if (spread.Tolerances[i] != defaults.Tolerances[i])
+            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(),
+                       NumberToText(spread.Tolerances[i], kFileSeparator));
+    if (spread.Shape != defaults.Shape)
+        WriteEntry(text, kDistributionKey, kNormal);
+    if (spread.Trials != defaults.Trials)
+        WriteEntry(text, kTrialsKey, std::to_string(spread.Trials));
+    if (spread.Seed != defaults.Seed)
+        WriteEntry(text, kSeedKey, std::to_string(spread.Seed));
+    if (spread.Mode != defaults.Mode)
+        WriteEntry(text, kAnalysisKey, kCorners);
+    for (const auto& [key, limit] : kLimitKeys)
+        if (spread.Limits.*limit)
+            WriteEntry(text, key, FileNumber(spread.Limits.*limit));
+}
+
 } // namespace
 
-std::string StageText(const Stage& stage) {
+std::string StageText(const Stage& stage, const SpreadSettings& spread) {
     std::string text;
     WriteEntry(text, kFormatKey,
                std::string(kFormatName) + ' ' + std::to_string(kStageFormatVersion));
@@ -260,6 +375,7 @@ std::string StageText(const Stage& stage) {
         WriteEntry(text, kSweepFieldKeys[i], FileNumber(stage.SweepFields[i]));
     WriteEntry(text, kLogScaleKey, stage.LogScale ? "1" : "0");
     WriteEntry(text, kSweepKey, stage.Sweep == SweepKind::Decade ? kDecade : kLinear);
+    WriteSpreadSettings(text, spread);
     return text;
 }
 
@@ -270,29 +386,69 @@ StageReading ParseStage(std::string_view text, const std::string& fileName) {
 StageReading ReadStageFile(const fs::path& path) {
     std::error_code status;
     if (!fs::exists(path, status))
-        return {std::nullopt, ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT))};
+        return StageReading::Refused(
+            ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT)));
     if (fs::is_directory(path, status))
-        return {std::nullopt, ReadFailure(path, kIsAFolder)};
-    const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge;
+        return StageReading::Refused(ReadFailure(path, kIsAFolder));
+    const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge + ".";
     if (const auto size = fs::file_size(path, status); !status && size > kMaxStageFileSize)
-        return {std::nullopt, tooLarge};
+        return StageReading::Refused(tooLarge);
 
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
-        return {std::nullopt, ReadFailure(path, ReadReason(errno != 0 ? errno : EIO))};
+        return StageReading::Refused(ReadFailure(path, ReadReason(errno != 0 ? errno : EIO)));
     // One byte more than allowed tells a file that grew past the limit since it was measured.
     std::string text(kMaxStageFileSize + 1, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (file.bad())
-        return {std::nullopt, ReadFailure(path, kReadError)};
+        return StageReading::Refused(ReadFailure(path, kReadError));
     text.resize(static_cast<size_t>(file.gcount()));
     if (text.size() > kMaxStageFileSize)
-        return {std::nullopt, tooLarge};
+        return StageReading::Refused(tooLarge);
     return ParseStage(text, Utf8(path.filename()));
 }
 
-std::string WriteStageFile(const fs::path& path, const Stage& stage) {
-    const std::string text = StageText(stage);
+std::string WriteStageFile(const fs::path& path, const Stage& stage, const SpreadSettings& spread) {
+    const std::string text = StageText(stage, spread);
     return WriteFileSafely(path, [&](std::ostream& out) { out << text; });
+}
+
+std::string OpenedFileNotice(const StageReading& reading, const std::string& fileName) {
+    std::string notice;
+    const auto add = [&](const std::string& part) {
+        notice += (notice.empty() ? "" : "; ") + part;
+    };
+    if (const size_t n = reading.AbsentKeys.size(); n > 0)
+        add((n == 1 ? kNoLineFor : kNoLinesFor) + Listed(reading.AbsentKeys) +
+            (n == 1 ? kFieldLeftBlank : kFieldsLeftBlank));
+    if (const size_t n = reading.UnknownKeys.size(); n > 0)
+        add((n == 1 ? kUnknownKeySkipped : kUnknownKeysSkipped) +
+            ListedUnknown(reading.UnknownKeys));
+    return notice.empty() ? notice : kFilePrefix + fileName + "»: " + notice + ".";
+}
+
+std::string MissingValuesRefusal(const StageReading& reading, const std::string& fileName) {
+    // In file order, whether the line is missing or empty: either way there is no number.
+    std::vector<std::string> missing;
+    for (const char* key : kParameterKeys)
+        if (std::ranges::count(reading.AbsentKeys, key) +
+            std::ranges::count(reading.BlankKeys, key))
+            missing.emplace_back(key);
+    for (const char* key : kSweepFieldKeys)
+        if (std::ranges::count(reading.AbsentKeys, key) +
+            std::ranges::count(reading.BlankKeys, key))
+            missing.emplace_back(key);
+    if (missing.empty())
+        return {};
+    return kFilePrefix + fileName + "»: " + (missing.size() == 1 ? kNoValueFor : kNoValuesFor) +
+           Listed(missing) + ".";
+}
+
+std::string UnknownKeyWarnings(const StageReading& reading, const std::string& fileName) {
+    std::string warnings;
+    for (const UnknownKey& key : reading.UnknownKeys)
+        warnings += kWarningFilePrefix + fileName + kLinePrefix + std::to_string(key.Line) +
+                    kUnknownKeyPrefix + key.Key + kUnknownKeySuffix + "\n";
+    return warnings;
 }

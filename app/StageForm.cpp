@@ -49,12 +49,18 @@ void PutStageIntoForm(CalcWindow& window, const Stage& stage) {
 }
 
 std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
-                               const std::filesystem::path& path) {
+                               const std::filesystem::path& path, SpreadSettings* spread) {
     StageReading reading = ReadStageFile(path);
     if (!reading.Loaded) {
         boxes.ShowError(reading.Error);
         return std::nullopt;
     }
     PutStageIntoForm(window, *reading.Loaded);
+    if (spread != nullptr)
+        *spread = reading.Spread;
+    const std::u8string name = path.filename().u8string();
+    if (const std::string notice = OpenedFileNotice(reading, std::string(name.begin(), name.end()));
+        !notice.empty())
+        boxes.ShowMessage(notice);
     return reading.Loaded;
 }

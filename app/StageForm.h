@@ -19,6 +19,8 @@ Stage StageFromForm(const CalcWindow& window, SweepKind sweep);
 void PutStageIntoForm(CalcWindow& window, const Stage& stage);
 
 // Reads the file and puts its stage into the form; a refused file leaves the form as it was and
-// shows its message in an error box. Returns the stage opened.
+// shows its message in an error box; keys the file lacks or the program does not know are named in
+// one message after the form is filled. Returns the stage opened.
+// `spread`, when given, receives the file's analysis settings, so that a save keeps them.
 std::optional<Stage> OpenStage(CalcWindow& window, MessageBoxes& boxes,
-                               const std::filesystem::path& path);
+                               const std::filesystem::path& path, SpreadSettings* spread = nullptr);

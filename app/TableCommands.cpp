@@ -1,6 +1,7 @@
 #include "TableCommands.h"
 
 #include "ExportTexts.h"
+#include "SafeFile.h"
 
 #include <algorithm>
 
@@ -87,6 +88,10 @@ void TableCommands::Save() {
     if (path.empty())
         return;
     folder_.Used(path);
+    if (stageFile_ != nullptr && !stageFile_->empty() && SameFile(path, *stageFile_)) {
+        boxes_.ShowError(SaveFailureText(path, kTableOverStageFile));
+        return;
+    }
     const std::string error = SaveTable(table_, path);
     if (!error.empty())
         boxes_.ShowError(error);

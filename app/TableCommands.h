@@ -7,6 +7,7 @@
 #include "ResultTable.h"
 #include "TableExport.h"
 
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <vector>
@@ -43,6 +44,8 @@ class TableCommands {
     static std::span<const Command<TableCommands>> Table();
 
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+    // The stage file open in the window (empty for none), which a table must never replace.
+    void SetStageFile(const std::filesystem::path* stageFile) { stageFile_ = stageFile; }
 
     bool HasResults() const { return table_.FilledRows() > 0; }
     // Copies exactly the selected cells; a selection that is not one rectangle is refused with a
@@ -62,6 +65,7 @@ class TableCommands {
     MessageBoxes& boxes_;
     FileChooser* chooser_;
     DialogFolder& folder_;
+    const std::filesystem::path* stageFile_ = nullptr;
 };
 
 // The one rectangle that the blocks cover together, or nothing when they cover another shape

@@ -12,9 +12,9 @@ PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream shared-mime-info man-db 
 
 # The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture)
 # and the Windows fonts it draws the windows with, the installer maker and a virtual display for
-# the window tests.
+# the window tests, and the locales package to generate the Russian locale wine runs it in.
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-    wine wine64 wine32:i386 fonts-wine nsis xvfb)
+    wine wine64 wine32:i386 fonts-wine nsis xvfb locales)
 
 # Installs those of the given packages that are not installed yet.
 ensure_packages() {

@@ -10,9 +10,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/windows-env.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix \
     wine wine64 fonts-wine xvfb xdotool imagemagick
+ensure_russian_locale
 
 # The artwork is drawn by a Linux tool; the program is the build that wine runs here: the shipped
 # 32-bit one where this kernel runs 32-bit programs, else the 64-bit build of the same sources.
@@ -47,11 +49,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine wineboot -i </dev/null >/dev/null 2>&1 || true
     "$wineserver" -w
 fi
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-mkdir -p "$fonts"
-for font in /usr/share/wine/fonts/*; do
-    [ -e "$fonts/$(basename "$font")" ] || ln -s "$font" "$fonts/"
-done
+link_wine_fonts
 "$wineserver" -p
 # The prefix's services start with the first program; started here, they hold no script's output.
 wine wineboot </dev/null >/dev/null 2>&1 || true

@@ -26,9 +26,10 @@ if [ "${1:-}" = "--windows" ]; then
         # can run here.
         configure_windows_build build-win32 cmake/mingw-i686.cmake
         if has_target build-win32 ou; then
-            cmake --build build-win32 -j2 --target ou numbers_dump
-            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump \
-                "$(windows_program build-win32)"
+            cmake --build build-win32 -j2 --target ou ou_console numbers_dump
+            program=$(windows_program build-win32)
+            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump "$program"
+            tests/crossbuild/check-imports.sh i686-w64-mingw32-objdump "${program%.exe}.com" CUI
         else
             cmake --build build-win32 -j2 --target numbers_dump
         fi

@@ -64,6 +64,33 @@ configure_windows_build() {
         -DOU_WARNINGS_AS_ERRORS=ON ${RENDER_SVG:+-DOU_RENDER_SVG="$RENDER_SVG"} "$@" >/dev/null
 }
 
+# Wine takes the Windows locale from the Linux locale's name, but reads file names, arguments and
+# console text in that locale's character set, which needs the locale generated: under a
+# ru_RU.UTF-8 that is not, Windows is Russian but the character set ASCII, Cyrillic file names
+# fail and the installer makes no Start-menu entry "ОУ". Debian generates only C.UTF-8 by itself
+# (English Windows, a decimal point); this generates ru_RU.UTF-8 where it is missing.
+ensure_russian_locale() {
+    locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8' && return 0
+    ensure_packages locales
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Generating the locale ru_RU.UTF-8"
+    "${sudo[@]}" sed -i 's/^# *\(ru_RU\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ru_RU\.UTF-8 UTF-8' /etc/locale.gen ||
+        echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo[@]}" locale-gen >/dev/null
+}
+
+# Wine's own Windows fonts ("MS Sans Serif", Tahoma …), which Debian installs outside the prefix,
+# linked into its C:\Windows\Fonts, where GDI+ looks for them too. Needs WINEPREFIX made.
+link_wine_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts font
+    mkdir -p "$fonts"
+    for font in /usr/share/wine/fonts/*; do
+        [ -e "$fonts/$(basename "$font")" ] || ln -s "$font" "$fonts/"
+    done
+}
+
 # Makes the wine prefix once (WINEPREFIX, by default ~/.wine-ou) and starts a wine server that
 # stays up until the script exits: Debian's wineserver wrapper would otherwise stop it after every
 # program, and each start costs seconds. Needs WINE from choose_windows_build.

@@ -1,5 +1,5 @@
 #!/bin/sh
-# The window-free core (numerics/, plot/, app/) never includes a toolkit's or the platform's
+# The window-free core (numerics/, plot/, analysis/, app/) never includes a toolkit's or the platform's
 # header: a Qt header (<QString>, <QtCore/QString>, <QtWidgets>) or a Windows one. Checked folder
 # by folder; each offending line is named with its file and line number.
 # Usage: check-core-includes.sh SOURCE_DIR
@@ -8,7 +8,7 @@ include='^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]'
 qt="${include}Q[A-Za-z0-9_]*(/[^>\"]*)?[>\"]"
 windows="${include}(windows|windef|winbase|winuser|commctrl|windowsx)\.h[>\"]"
 status=0
-for dir in numerics plot app; do
+for dir in numerics plot analysis app; do
     [ -d "$dir" ] || { echo "$dir/: no such folder"; status=1; continue; }
     hits=$(grep -rnE "$qt" "$dir"; grep -rniE "$windows" "$dir")
     if [ -n "$hits" ]; then

@@ -253,10 +253,11 @@ INSTANTIATE_TEST_SUITE_P(
         DecadeRefusal("DecadePointsAboveMillion", {"1", "100", "1000001"},
                       "точек на декаду=1000001?..нужно целое от 1 до 1000000"),
         // Ten decades of a million points and the end: one frequency too many.
+        // Named as the field is labelled in a decade sweep.
         DecadeRefusal("DecadeOneTooMany", {"1", "1E10", "1000000"},
-                      "шаг f=1000000?..слишком много точек"),
+                      "точек на декаду=1000000?..слишком много точек"),
         DecadeRefusal("DecadeHundredsOfDecades", {"1E-300", "1E300", "1000000"},
-                      "шаг f=1000000?..слишком много точек")),
+                      "точек на декаду=1000000?..слишком много точек")),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DecadeCase {

@@ -35,6 +35,11 @@ struct MemoryStore final : RecentFilesStore {
     std::vector<fs::path> files;
 };
 
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 bool Holds(const fs::path& path, const std::string& line) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
@@ -132,6 +137,63 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     form.OpenAtStart(saved);
     EXPECT_TRUE(form.DecadeSweep());
     EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
+}
+
+// "расчет" writes each cell back in normal form; where that makes another stage than the file's,
+// the caption says so.
+struct RewriteCase {
+    const char* name;
+    const char* r4; // typed and saved; the rest is the typical stage
+    const char* mark;
+};
+
+class CaptionAfterCalculation : public MainFormFiles,
+                                public testing::WithParamInterface<RewriteCase> {};
+
+TEST_P(CaptionAfterCalculation, FollowsTheRewrittenCells) {
+    view.Type(kTypicalStage, "10", "1000", "10");
+    view.grid[4][1] = GetParam().r4;
+    chooser.answer = stage;
+    Run(kSaveAsCommand);
+    ASSERT_EQ(view.caption, "каскад 1.ou — ОУ");
+    form.BuRasClick();
+    EXPECT_EQ(view.caption, GetParam().mark + std::string("каскад 1.ou — ОУ"));
+    EXPECT_EQ(form.Modified(), *GetParam().mark != '\0');
+}
+
+INSTANTIATE_TEST_SUITE_P(MainForm, CaptionAfterCalculation,
+                         testing::Values(RewriteCase{"NormalFormStaysTheStage", "99.0", ""},
+                                         RewriteCase{"BlankReadsZero", "", "*"},
+                                         RewriteCase{"DigitsPastTheSeventeenthRounded",
+                                                     "45419459438814808", "*"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The analysis's settings a file holds survive an open, an edit and a save in the window.
+TEST_F(MainFormFiles, SaveKeepsTheFilesAnalysisSettings) {
+    std::ofstream(stage, std::ios::app) << "tolerance_R4 = 5\ndistribution = normal\n";
+    form.OpenAtStart(stage);
+    Edit("5");
+    Run(kSaveCommand);
+    EXPECT_TRUE(Holds(stage, "R1 = 5\n"));
+    EXPECT_TRUE(Holds(stage, "tolerance_R4 = 5\n"));
+    EXPECT_TRUE(Holds(stage, "distribution = normal\n"));
+}
+
+TEST_F(MainFormFiles, TableOverTheOpenStageFileIsRefused) {
+    form.OpenAtStart(stage);
+    view.Type(kTypicalStage, "10", "1000", "10");
+    form.BuRasClick();
+    ASSERT_GT(form.Results().FilledRows(), 0);
+    // Under another spelling of the same name.
+    chooser.answer = folder / "." / stage.filename();
+    form.SaveTable();
+    EXPECT_EQ(boxes.errors, Texts{"Не удалось сохранить «" + Utf8(chooser.answer) +
+                                  "»: это открытый файл каскада — таблица заменила бы его."});
+    EXPECT_TRUE(Holds(stage, "format = ou-stage 1\n"));
+    chooser.answer = folder / PathFromUtf8("таблица.csv");
+    form.SaveTable();
+    EXPECT_EQ(boxes.errors.size(), 1u);
+    EXPECT_TRUE(Holds(chooser.answer, "частота"));
 }
 
 struct CloseCase {

@@ -277,6 +277,47 @@ TEST_F(SavedTable, LongestNameTheFileSystemTakesSaves) {
 }
 
 #ifndef _WIN32
+// A link is written through: its target gets the table, beside it and renamed over it, and the
+// link stays a link (also a link to a link, and one given relative to its folder).
+TEST_F(SavedTable, ThroughASymbolicLinkReplacesItsTarget) {
+    fs::create_directories(folder / "цель");
+    const fs::path real = folder / "цель" / "файл.csv";
+    WriteText(real, "earlier");
+    fs::create_symlink(fs::path("цель") / "файл.csv", folder / "ссылка.csv");
+    fs::create_symlink("ссылка.csv", target);
+    EXPECT_EQ(SaveTable(table, target), "");
+    EXPECT_TRUE(fs::is_symlink(target));
+    EXPECT_TRUE(fs::is_symlink(folder / "ссылка.csv"));
+    EXPECT_EQ(ReadFile(real), CsvText(table));
+    EXPECT_EQ(fs::read_symlink(target), "ссылка.csv");
+    // No temporary file left in either folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "цель"), fs::directory_iterator()), 1);
+    EXPECT_EQ(Files().size(), 3u);
+}
+
+// One file under several names is told as one; another file, or none, is not.
+TEST_F(SavedTable, SameFileKnowsAFileByItsIdentityNotItsName) {
+    WriteText(target, "stage");
+    WriteText(folder / "другой.csv", "stage");
+    fs::create_symlink(target.filename(), folder / "ссылка");
+    fs::create_hard_link(target, folder / "жёсткая");
+    const struct {
+        fs::path other;
+        bool same;
+    } kCases[] = {
+        {target, true},
+        {folder / "." / ".." / folder.filename() / target.filename(), true},
+        {folder / "ссылка", true},
+        {folder / "жёсткая", true},
+        {folder / "другой.csv", false},
+        {folder / "нет.csv", false},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(SameFile(c.other, target), c.same) << c.other;
+}
+#endif
+
+#ifndef _WIN32
 // A full disk, as the file system reports it to the writer: a file size limit gives the same
 // short write, without filling a disk.
 TEST_F(SavedTable, ShortWriteLeavesTheEarlierFile) {

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# ou.exe must start on a bare Windows: a GUI program whose every DLL comes with Windows, the C++
-# and GCC runtimes and the threads library linked in; a 32-bit one must be large-address-aware,
-# or it has only 2 GB of addresses for a table of millions of rows and its copy.
-# check-imports.sh OBJDUMP PROGRAM.exe
+# ou.exe and ou.com must start on a bare Windows: a GUI program (ou.com a console one) whose every
+# DLL comes with Windows, the C++ and GCC runtimes and the threads library linked in; a 32-bit one
+# must be large-address-aware, or it has only 2 GB of addresses for a table of millions of rows
+# and its copy.
+# check-imports.sh OBJDUMP PROGRAM.exe [GUI|CUI]     (the subsystem, GUI unless told)
 set -euo pipefail
-objdump=$1 program=$2
+objdump=$1 program=$2 subsystem=${3:-GUI}
 
 headers=$("$objdump" -p "$program")
-if ! grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"; then
-    echo "FAIL: $program is not a GUI program"
+if ! grep -q "Subsystem.*(Windows $subsystem)" <<<"$headers"; then
+    echo "FAIL: $program is not a Windows $subsystem program"
     exit 1
 fi
 

@@ -91,7 +91,8 @@ TEST_P(HelpWindowKey, ClosesIt) {
     EXPECT_FALSE(IsWindowVisible(help));
 }
 
-INSTANTIATE_TEST_SUITE_P(EnterAndEscape, HelpWindowKey, testing::Values(VK_RETURN, VK_ESCAPE));
+INSTANTIATE_TEST_SUITE_P(EnterAndEscape, HelpWindowKey, testing::Values(VK_RETURN, VK_ESCAPE),
+                         [](const auto& info) { return info.param == VK_RETURN ? "Enter" : "Escape"; });
 
 using ParameterGrid = ProgramTest;
 

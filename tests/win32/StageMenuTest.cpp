@@ -17,7 +17,11 @@ class StageMenu : public ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        std::ofstream(file.path, std::ios::binary) << "format = ou-stage 1\nR1 = 100\nfrom = 10\n";
+        // Every value present: a file that lacks one is opened with a message.
+        std::ofstream(file.path, std::ios::binary)
+            << "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\nR5 = 1000\nC1 = 10\n"
+               "C2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nk0 = 1E5\nRin = 10\nf1 = 1\nfrom = 10\n"
+               "to = 100\nstep = 10\n";
         Form1().SetFileChooser(file);
     }
     HWND Main() { return Form1().Handle(); }

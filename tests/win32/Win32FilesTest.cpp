@@ -45,4 +45,20 @@ TEST(Win32Files, TakeTheLongestNameAndCreateOnlyNewFiles) {
     fs::remove_all(folder, status);
 }
 
+// Windows names one file in many ways: another letter case, the short 8.3 name. A table must not
+// replace the stage file under any of them.
+TEST(Win32Files, SameFileUnderAnotherCaseOrItsShortName) {
+    const fs::path folder = fs::temp_directory_path() / "ou-win32-same-file";
+    fs::create_directories(folder);
+    const fs::path stage = folder / L"Каскад с длинным именем.ou";
+    WriteFileSafely(stage, [](std::ostream& out) { out << "format = ou-stage 1\n"; }, Win32Files());
+    wchar_t shortName[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(stage.c_str(), shortName, MAX_PATH), 0u);
+    EXPECT_TRUE(SameFile(folder / L"КАСКАД С ДЛИННЫМ ИМЕНЕМ.OU", stage));
+    EXPECT_TRUE(SameFile(fs::path(shortName), stage));
+    EXPECT_FALSE(SameFile(folder / L"другой.ou", stage));
+    std::error_code status;
+    fs::remove_all(folder, status);
+}
+
 } // namespace

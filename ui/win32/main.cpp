@@ -1,66 +1,31 @@
-#include "LocaleSeparator.h"
+#include "CommandLineRun.h"
 #include "RegistryRecentFiles.h"
 #include "StartUp.h"
-#include "Text.h"
 #include "Win32MessageBoxes.h"
 #include "WindowsApi.h"
-#include "app/CommandLine.h"
-#include "numerics/FloatError.h"
-#include "numerics/NumberText.h"
-
-#include <shellapi.h>
-#include <string>
-#include <vector>
 
 namespace {
 
-// The arguments after the program's name, in UTF-8, from the wide command line, so a file name
-// in any script arrives whole.
-std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> utf8;
-    for (int i = 1; arguments != nullptr && i < count; ++i)
-        utf8.push_back(Narrow(arguments[i]));
-    LocalFree(arguments);
-    return utf8;
-}
-
-// Writes to a standard handle: wide characters to a console, UTF-8 bytes to a file or pipe.
-// ou.exe is a GUI program and has no console of its own; it borrows the one it was started from.
-void WriteStandard(DWORD which, const std::string& text) {
-    if (text.empty())
-        return;
-    HANDLE handle = GetStdHandle(which);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
-        handle = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                             nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    DWORD mode = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = Widen(text);
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    } else {
-        WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    }
+// ou.exe is a GUI program and has no console of its own: it writes to the handles it was given
+// (a file, a pipe), else to the console it was started from, borrowed. From cmd that console's
+// prompt has come back already; ou.com is the program to type there.
+HANDLE BorrowedHandle(DWORD which) {
+    const HANDLE handle = GetStdHandle(which);
+    if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
+        return handle;
+    return CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                       nullptr);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    SetFloatingPointMode();
-    // Number texts follow the user's locale, asked afresh at every conversion.
-    SetDecimalSeparatorSource(&LocaleDecimalSeparator);
-    const CommandLine command = ParseCommandLine(Arguments());
+    const CommandLine command = ReadProgramCommandLine();
     if (RunsWithoutWindows(command)) {
-        const CommandLineOutcome outcome = RunWithoutWindows(command);
+        const CommandLineOutcome outcome = RunWithoutWindowsOnWindows(command);
         AttachConsole(ATTACH_PARENT_PROCESS);
-        WriteStandard(STD_OUTPUT_HANDLE, outcome.Output);
-        WriteStandard(STD_ERROR_HANDLE, outcome.Errors);
-        return outcome.Exit;
+        return Report(outcome, BorrowedHandle(STD_OUTPUT_HANDLE), BorrowedHandle(STD_ERROR_HANDLE));
     }
 
     InitialiseControls();

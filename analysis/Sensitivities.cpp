@@ -1,0 +1,81 @@
+#include "Sensitivities.h"
+
+#include "SpreadTexts.h"
+#include "TrialStage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kStep = 1E-6; // relative
+
+double LogGain(const StageParameters& stage, double f) {
+    return std::log(ComplexAbs(StageGain(f, stage)));
+}
+
+Sensitivity OfParameter(const EnteredParameters& nominal, const PeakAndEdges& points, int i) {
+    Sensitivity s;
+    s.Parameter = i;
+    const auto at = static_cast<size_t>(i);
+    if (nominal[at] == 0)
+        return s;
+    EnteredParameters up = nominal, down = nominal;
+    up[at] *= 1 + kStep;
+    down[at] *= 1 - kStep;
+    try {
+        const StageParameters stage = ConvertEntered(nominal);
+        const StageParameters upper = ConvertEntered(up), lower = ConvertEntered(down);
+        const double span = std::log(up[at] / down[at]);
+        const auto of = [&](double f) { return (LogGain(upper, f) - LogGain(lower, f)) / span; };
+        s.Gain = of(points.Peak.frequency);
+        const auto edge = [&](double f, std::optional<double>& gain, std::optional<double>& moved) {
+            gain = of(f);
+            const double slope =
+                (LogGain(stage, f * (1 + kStep)) - LogGain(stage, f * (1 - kStep))) /
+                std::log((1 + kStep) / (1 - kStep));
+            moved = -(*gain - s.Gain) / slope;
+        };
+        if (points.LowerEdge)
+            edge(*points.LowerEdge, s.LowerGain, s.LowerEdge);
+        if (points.UpperEdge)
+            edge(*points.UpperEdge, s.UpperGain, s.UpperEdge);
+    } catch (const FloatingPointError&) {
+        return Sensitivity{i, 0, {}, {}, {}, {}, SensitivityOf::Gain, 0};
+    }
+    s.StrongestValue = s.Gain;
+    for (const auto& [value, of] : {std::pair{s.LowerEdge, SensitivityOf::LowerEdge},
+                                    std::pair{s.UpperEdge, SensitivityOf::UpperEdge}})
+        if (value && std::abs(*value) > std::abs(s.StrongestValue)) {
+            s.StrongestValue = *value;
+            s.Strongest = of;
+        }
+    return s;
+}
+
+} // namespace
+
+std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
+                                              const PeakAndEdges& points) {
+    std::vector<Sensitivity> all;
+    for (int i = 0; i < kSpreadParameters; ++i)
+        all.push_back(OfParameter(nominal, points, i));
+    std::stable_sort(all.begin(), all.end(), [](const Sensitivity& a, const Sensitivity& b) {
+        return std::abs(a.StrongestValue) > std::abs(b.StrongestValue);
+    });
+    return all;
+}
+
+std::string SensitivityName(const Sensitivity& s) {
+    const char* of = s.Strongest == SensitivityOf::Gain        ? kSensitivityOfGain
+                     : s.Strongest == SensitivityOf::LowerEdge ? kSensitivityOfLowerEdge
+                                                               : kSensitivityOfUpperEdge;
+    return std::string(kSpreadParameterNames[s.Parameter]) + " (" + of + ")";
+}
+
+std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count) {
+    std::string text = kStrongestPrefix;
+    for (size_t i = 0; i < std::min(count, ranked.size()); ++i)
+        text += (i > 0 ? ", " : "") + SensitivityName(ranked[i]);
+    return text;
+}

@@ -1,0 +1,374 @@
+#include "SpreadAnalysis.h"
+
+#include "SpreadTexts.h"
+#include "TrialStage.h"
+#include "Workers.h"
+#include "numerics/CheckedArithmetic.h"
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// About this many gains per chunk a worker takes: a fraction of a millisecond, so a cancel is
+// seen at once and the threads share the work evenly.
+constexpr int64_t kGainsPerChunk = 1 << 16;
+// Frequencies whose order statistics one chunk forms.
+constexpr int64_t kFrequenciesPerChunk = 4;
+
+constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+double DecibelsOf(double ratio) {
+    // As the result table's dB column: 20·log10 in extended precision, rounded once.
+    return Store(20 * std::log10(Extended(ratio)));
+}
+
+// What pass 1 keeps of each trial: O(trials), never O(trials × frequencies).
+struct TrialPoints {
+    std::vector<uint8_t> failed, meets;
+    std::vector<double> peakDecibels, peakFrequency, lowerEdge, upperEdge; // NaN: no such edge
+};
+
+class Analysis {
+  public:
+    Analysis(const SpreadInput& input, SpreadControl& control)
+        : in_(input), control_(control), settings_(input.Settings),
+          points_(input.Frequencies.size()), f_(input.Frequencies.data()) {
+        trials_ = settings_.Mode == SpreadMode::Corners ? int64_t{1} << Toleranced()
+                                                        : int64_t{settings_.Trials};
+        omega_.resize(points_);
+        AngularFrequencies(f_, points_, omega_.data());
+        width_ = std::clamp<size_t>(
+            input.BandMemory / sizeof(double) / static_cast<size_t>(trials_), 1, points_);
+        const auto blocks = static_cast<int64_t>((points_ + width_ - 1) / width_);
+        const int64_t recomputed = blocks > 1 ? trials_ * blocks : 0;
+        control_.Total = trials_ + recomputed + static_cast<int64_t>(points_);
+        control_.Done = 0;
+    }
+
+    SpreadOutcome Run();
+
+  private:
+    void Nominal(SpreadResult& result);
+    void Trials();
+    int Toleranced() const {
+        return static_cast<int>(std::count_if(settings_.Tolerances.begin(),
+                                              settings_.Tolerances.end(),
+                                              [](double t) { return t > 0; }));
+    }
+    bool SingleBlock() const { return width_ == points_; }
+    StageParameters TrialStage(int64_t trial) const {
+        return ConvertEntered(
+            TrialParameters(in_.Nominal, settings_, static_cast<uint64_t>(trial)));
+    }
+    void Trial(int64_t trial, double* curve);
+    void TrialGains(const StageParameters& p, size_t from, size_t count, double* squared) const;
+    bool MeetsLimits(const double* curve, const PeakAndEdges& points) const;
+    void Band(SpreadResult& result);
+    void IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count);
+    void BandStatistics(size_t from, size_t count, SpreadResult& result);
+    void PointSpreads(SpreadResult& result) const;
+    void Step(int64_t units) { control_.Done.fetch_add(units, std::memory_order_relaxed); }
+
+    const SpreadInput& in_;
+    SpreadControl& control_;
+    const SpreadSettings& settings_;
+    size_t points_;
+    const double* f_;
+    int64_t trials_ = 0;
+    std::vector<double> omega_;
+    size_t width_ = 1;           // frequencies per block of the band
+    // width_ × trials, a block of the band, frequency by frequency. Not cleared when made: the
+    // workers write every place before it is read, and so touch its pages first, in parallel.
+    std::unique_ptr<double[]> matrix_;
+    TrialPoints kept_;
+};
+
+// |k|² of the fast arithmetic; where any of them faults, the exact model's for the same
+// frequencies, which throws FloatingPointError when the trial really cannot be calculated.
+// Squares keep the gains' order, so the band's order statistics take square roots only of the
+// five values they pick.
+void Analysis::TrialGains(const StageParameters& p, size_t from, size_t count,
+                          double* squared) const {
+    ClearFloatFlags();
+    FastSquaredGains(FastStage(p), f_ + from, omega_.data() + from, count, squared);
+    if (FloatFlagRaised()) {
+        ClearFloatFlags();
+        ExactSquaredGains(p, f_ + from, count, squared);
+    }
+}
+
+// One trial over the whole sweep into `curve`: whether it fails, its characteristic points and
+// whether it meets the limits.
+void Analysis::Trial(int64_t trial, double* curve) {
+    const auto t = static_cast<size_t>(trial);
+    try {
+        const StageParameters p = TrialStage(trial);
+        TrialGains(p, 0, points_, curve);
+        const auto rows = static_cast<int32_t>(points_);
+        const auto frequency = [&](int32_t i) { return f_[i]; };
+        const auto ratio = [&](int32_t i) { return std::sqrt(curve[i]); };
+        // Refined on the fast arithmetic; should it fault anywhere, again on the exact model.
+        const FastStage fast(p);
+        bool faulted = false;
+        PeakAndEdges found = FindPeakAndEdges(rows, frequency, ratio, [&](double f) {
+            const double r = FastGain(fast, f);
+            faulted = faulted || FloatFlagRaised();
+            return r;
+        });
+        if (faulted) {
+            ClearFloatFlags();
+            found = FindPeakAndEdges(rows, frequency, ratio,
+                                     [&](double f) { return ComplexAbs(StageGain(f, p)); });
+        }
+        kept_.peakFrequency[t] = found.Peak.frequency;
+        kept_.peakDecibels[t] = DecibelsOf(found.Peak.ratio);
+        kept_.lowerEdge[t] = found.LowerEdge.value_or(kNone);
+        kept_.upperEdge[t] = found.UpperEdge.value_or(kNone);
+        kept_.meets[t] = MeetsLimits(curve, found);
+    } catch (const FloatingPointError&) {
+        kept_.failed[t] = 1;
+    }
+}
+
+bool Analysis::MeetsLimits(const double* curve, const PeakAndEdges& found) const {
+    const YieldLimits& limits = settings_.Limits;
+    if (limits.LowerEdgeAt && found.LowerEdge && !(*found.LowerEdge <= *limits.LowerEdgeAt))
+        return false;
+    if (limits.UpperEdgeAt && found.UpperEdge && !(*found.UpperEdge >= *limits.UpperEdgeAt))
+        return false;
+    if (!limits.MinDb && !limits.MaxDb)
+        return true;
+    double low = std::numeric_limits<double>::infinity(), high = 0;
+    for (size_t j = 0; j < points_; ++j) {
+        if ((limits.From && f_[j] < *limits.From) || (limits.To && f_[j] > *limits.To))
+            continue;
+        low = std::min(low, curve[j]);
+        high = std::max(high, curve[j]);
+    }
+    if (high == 0) // no sweep frequency in the range: nothing to hold
+        return true;
+    return !(limits.MinDb && DecibelsOf(std::sqrt(low)) < *limits.MinDb) &&
+           !(limits.MaxDb && DecibelsOf(std::sqrt(high)) > *limits.MaxDb);
+}
+
+// Trials [begin, end) of `tile` (a row of `count` gains each) into the block's columns, each
+// frequency's gains side by side, so each frequency's order statistics read one run of memory.
+void Analysis::IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count) {
+    const auto n = static_cast<size_t>(end - begin);
+    const auto stride = static_cast<size_t>(trials_);
+    double* const block = matrix_.get() + static_cast<size_t>(begin);
+    // Eight frequencies at a time: one cache line of each trial's row.
+    constexpr size_t kLine = 8;
+    for (size_t j0 = 0; j0 < count; j0 += kLine) {
+        const size_t j1 = std::min(count, j0 + kLine);
+        for (size_t t = 0; t < n; ++t)
+            for (size_t j = j0; j < j1; ++j)
+                block[j * stride + t] = tile[t * count + j];
+    }
+}
+
+// The band's order statistics for frequencies [from, from + count), the block held in the
+// matrix, over the trials that did not fail.
+void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
+    const auto workers = static_cast<size_t>(std::max(in_.Threads, 1));
+    std::vector<SpreadSelector> selectors(workers);
+    std::vector<std::vector<double>> survivors(workers);
+    RunChunks(in_.Threads, static_cast<int64_t>(count), kFrequenciesPerChunk, control_.Cancel,
+              [&](int worker, int64_t begin, int64_t end) {
+                  std::vector<double>& kept = survivors[static_cast<size_t>(worker)];
+                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) {
+                      double* column = matrix_.get() + j * static_cast<size_t>(trials_);
+                      kept.clear();
+                      for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
+                          if (!kept_.failed[t])
+                              kept.push_back(column[t]);
+                      const Spread5 q =
+                          selectors[static_cast<size_t>(worker)].Of(kept.data(), kept.size());
+                      const Spread5 r = {std::sqrt(q.Min), std::sqrt(q.Low), std::sqrt(q.Median),
+                                         std::sqrt(q.High), std::sqrt(q.Max)};
+                      result.BandRatio[from + j] = r;
+                      result.BandDecibels[from + j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
+                                                       DecibelsOf(r.Median), DecibelsOf(r.High),
+                                                       DecibelsOf(r.Max)};
+                  }
+                  Step(end - begin);
+              });
+}
+
+void Analysis::Band(SpreadResult& result) {
+    result.BandRatio.resize(points_);
+    result.BandDecibels.resize(points_);
+    if (SingleBlock()) {
+        BandStatistics(0, points_, result);
+        return;
+    }
+    const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(width_));
+    std::vector<std::vector<double>> tiles(
+        static_cast<size_t>(std::max(in_.Threads, 1)),
+        std::vector<double>(static_cast<size_t>(chunk) * width_));
+    for (size_t from = 0; from < points_ && !control_.Cancel; from += width_) {
+        const size_t count = std::min(width_, points_ - from);
+        RunChunks(in_.Threads, trials_, chunk, control_.Cancel,
+                  [&](int worker, int64_t begin, int64_t end) {
+                      double* tile = tiles[static_cast<size_t>(worker)].data();
+                      for (int64_t t = begin; t < end; ++t)
+                          if (!kept_.failed[static_cast<size_t>(t)])
+                              TrialGains(TrialStage(t), from, count,
+                                         tile + static_cast<size_t>(t - begin) * count);
+                      IntoBlock(tile, begin, end, count);
+                      Step(end - begin);
+                  });
+        if (!control_.Cancel)
+            BandStatistics(from, count, result);
+    }
+}
+
+PointSpread SpreadOf(std::vector<double> values) {
+    PointSpread s;
+    s.Present = static_cast<int64_t>(values.size());
+    if (values.empty())
+        return s;
+    s.Values = NearestRankSpread(values);
+    s.Bins = MakeHistogram(values, s.Values.Min, s.Values.Max);
+    return s;
+}
+
+void Analysis::PointSpreads(SpreadResult& result) const {
+    std::vector<double> peakDb, peakF, lower, upper, bandwidth;
+    for (size_t t = 0; t < static_cast<size_t>(trials_); ++t) {
+        if (kept_.failed[t])
+            continue;
+        peakDb.push_back(kept_.peakDecibels[t]);
+        peakF.push_back(kept_.peakFrequency[t]);
+        const double l = kept_.lowerEdge[t], u = kept_.upperEdge[t];
+        if (!std::isnan(l))
+            lower.push_back(l);
+        if (!std::isnan(u))
+            upper.push_back(u);
+        if (!std::isnan(l) && !std::isnan(u))
+            bandwidth.push_back(Store(Extended(u) - l));
+    }
+    result.PeakDecibels = SpreadOf(std::move(peakDb));
+    result.PeakFrequency = SpreadOf(std::move(peakF));
+    result.LowerEdge = SpreadOf(std::move(lower));
+    result.UpperEdge = SpreadOf(std::move(upper));
+    result.Bandwidth = SpreadOf(std::move(bandwidth));
+}
+
+// The nominal stage exactly as the calculation computes it, and its characteristic points; its
+// faults are the caller's.
+void Analysis::Nominal(SpreadResult& result) {
+    const StageParameters nominal = ConvertEntered(in_.Nominal);
+    result.NominalRatio.resize(points_);
+    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
+              [&](int, int64_t begin, int64_t end) {
+                  for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
+                      result.NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
+              });
+    if (control_.Cancel)
+        return;
+    result.NominalDecibels.resize(points_);
+    std::transform(result.NominalRatio.begin(), result.NominalRatio.end(),
+                   result.NominalDecibels.begin(), DecibelsOf);
+    result.NominalPoints = FindPeakAndEdges(
+        static_cast<int32_t>(points_), [&](int32_t i) { return f_[i]; },
+        [&](int32_t i) { return result.NominalRatio[static_cast<size_t>(i)]; },
+        [&](double f) { return ComplexAbs(StageGain(f, nominal)); });
+}
+
+// Trial by trial over the whole sweep: which trials fail, their characteristic points and
+// limits; with one block, their gains into the band's block as well. Each worker holds its
+// chunk's curves; on a sweep of millions of frequencies fewer workers, so they fit in the band's
+// memory.
+void Analysis::Trials() {
+    const auto n = static_cast<size_t>(trials_);
+    kept_ = {std::vector<uint8_t>(n, 0), std::vector<uint8_t>(n, 0), std::vector<double>(n),
+             std::vector<double>(n),     std::vector<double>(n),     std::vector<double>(n)};
+    matrix_.reset(new double[n * width_]);
+    const int64_t chunk = std::max<int64_t>(1, kGainsPerChunk / static_cast<int64_t>(points_));
+    const size_t tile = static_cast<size_t>(chunk) * points_;
+    const auto most = static_cast<size_t>(std::max(in_.Threads, 1));
+    const auto workers = std::clamp<size_t>(in_.BandMemory / (tile * sizeof(double)), 1, most);
+    std::vector<std::vector<double>> tiles(workers, std::vector<double>(tile));
+    RunChunks(static_cast<int>(workers), trials_, chunk, control_.Cancel,
+              [&](int worker, int64_t begin, int64_t end) {
+                  double* curves = tiles[static_cast<size_t>(worker)].data();
+                  for (int64_t t = begin; t < end; ++t)
+                      Trial(t, curves + static_cast<size_t>(t - begin) * points_);
+                  if (SingleBlock())
+                      IntoBlock(curves, begin, end, points_);
+                  Step(end - begin);
+              });
+}
+
+SpreadOutcome Analysis::Run() {
+    auto result = std::make_shared<SpreadResult>();
+    result->Mode = settings_.Mode;
+    result->Trials = trials_;
+    result->Frequencies = in_.Frequencies;
+    Nominal(*result);
+    if (!control_.Cancel)
+        Trials();
+    if (control_.Cancel)
+        return {nullptr, {}, true};
+    result->Failed = std::count(kept_.failed.begin(), kept_.failed.end(), uint8_t{1});
+    if (result->Failed == trials_)
+        return {nullptr, FailedTrialsText(result->Failed, trials_), false};
+
+    Band(*result);
+    if (control_.Cancel)
+        return {nullptr, {}, true};
+    matrix_.reset();
+    PointSpreads(*result);
+    if (settings_.Limits.Any()) {
+        int64_t met = 0;
+        for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
+            met += !kept_.failed[t] && kept_.meets[t];
+        result->Yield = WilsonShare(met, trials_ - result->Failed);
+    }
+    result->Sensitivities = NominalSensitivities(in_.Nominal, result->NominalPoints);
+    return {std::move(result), {}, false};
+}
+
+} // namespace
+
+std::string CheckSpread(const SpreadInput& input) {
+    const SpreadSettings& s = input.Settings;
+    for (int i = 0; i < kSpreadParameters; ++i) {
+        const double t = s.Tolerances[static_cast<size_t>(i)];
+        if (!(t >= 0 && t < 100))
+            return kTolerancePrefix + std::string(kSpreadParameterNames[i]) + "=" +
+                   NumberToText(t) + kToleranceSuffix;
+    }
+    if (s.Mode == SpreadMode::MonteCarlo && !(s.Trials >= 1 && s.Trials <= kMaxTrials))
+        return kTrialsPrefix + std::to_string(s.Trials) + kTrialsSuffix;
+    if (input.Frequencies.empty())
+        return kNoSweep;
+    const int64_t trials = s.Mode == SpreadMode::Corners
+                               ? int64_t{1}
+                                     << std::count_if(s.Tolerances.begin(), s.Tolerances.end(),
+                                                      [](double t) { return t > 0; })
+                               : int64_t{s.Trials};
+    if (trials * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
+        return kTooManyTrialGains;
+    const YieldLimits& l = s.Limits;
+    if (l.From && l.To && *l.To < *l.From)
+        return kLimitRangeReversed;
+    if (l.MinDb && l.MaxDb && *l.MaxDb < *l.MinDb)
+        return kLimitGainReversed;
+    return {};
+}
+
+SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control) {
+    if (std::string refusal = CheckSpread(input); !refusal.empty())
+        return {nullptr, std::move(refusal), false};
+    return Analysis(input, control).Run();
+}
+
+std::string FailedTrialsText(int64_t failed, int64_t trials) {
+    return kFailedTrialsPrefix + std::to_string(failed) + kFailedTrialsInfix +
+           std::to_string(trials) + kFailedTrialsSuffix;
+}

@@ -1,0 +1,96 @@
+#include "SpreadReport.h"
+
+#include "SpreadTexts.h"
+#include "numerics/NumberText.h"
+
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+std::string WithSeparator(std::string text, char separator) {
+    for (char& c : text)
+        if (c == '.')
+            c = separator;
+    return text;
+}
+
+std::string SpreadLine(const PointSpread& spread, SpreadMode mode) {
+    if (spread.Present == 0)
+        return kNoEdge;
+    const Spread5& v = spread.Values;
+    if (mode == SpreadMode::Corners)
+        return ShortestText(v.Min) + " / " + ShortestText(v.Max);
+    return ShortestText(v.Min) + " / " + ShortestText(v.Low) + " / " + ShortestText(v.Median) +
+           " / " + ShortestText(v.High) + " / " + ShortestText(v.Max);
+}
+
+std::string Percent(double fraction) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f %%", 100 * fraction);
+    return text;
+}
+
+} // namespace
+
+std::string ShortestText(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+void WriteSpreadCsv(const SpreadResult& r, std::ostream& out) {
+    const char point = DecimalSeparator() == U',' ? ',' : '.';
+    const char separator = point == ',' ? ';' : ',';
+    const bool corners = r.Mode == SpreadMode::Corners;
+    out << "\xEF\xBB\xBF" << kSpreadFrequencyHeading << separator << kSpreadNominalHeading
+        << separator << kSpreadMinHeading;
+    if (!corners)
+        out << separator << kSpreadLowHeading << separator << kSpreadMedianHeading << separator
+            << kSpreadHighHeading;
+    out << separator << kSpreadMaxHeading << "\r\n";
+    const auto field = [&](double value) {
+        out << separator << WithSeparator(ShortestText(value), point);
+    };
+    for (size_t j = 0; j < r.Frequencies.size(); ++j) {
+        const Spread5& b = r.BandDecibels[j];
+        out << WithSeparator(ShortestText(r.Frequencies[j]), point);
+        field(r.NominalDecibels[j]);
+        field(b.Min);
+        if (!corners) {
+            field(b.Low);
+            field(b.Median);
+            field(b.High);
+        }
+        field(b.Max);
+        out << "\r\n";
+    }
+}
+
+std::string SpreadCsvText(const SpreadResult& result) {
+    std::ostringstream out;
+    WriteSpreadCsv(result, out);
+    return std::move(out).str();
+}
+
+std::string SpreadSummary(const SpreadResult& r) {
+    std::string text =
+        "trials = " + std::to_string(r.Trials) + "\nfailed = " + std::to_string(r.Failed) + "\n";
+    if (r.Yield)
+        text += "yield = " + Percent(r.Yield->Value) + " [" + Percent(r.Yield->Low) + ", " +
+                Percent(r.Yield->High) + "]\n";
+    text += "peak_db = " + SpreadLine(r.PeakDecibels, r.Mode) + "\n";
+    text += "lower_edge_hz = " + SpreadLine(r.LowerEdge, r.Mode) + "\n";
+    text += "upper_edge_hz = " + SpreadLine(r.UpperEdge, r.Mode) + "\n";
+    text += "bandwidth_hz = " + SpreadLine(r.Bandwidth, r.Mode) + "\n";
+    text += "sensitivity = ";
+    for (size_t i = 0; i < r.Sensitivities.size(); ++i) {
+        const Sensitivity& s = r.Sensitivities[i];
+        const std::string name = SensitivityName(s);
+        const size_t blank = name.find(' ');
+        text += (i > 0 ? "; " : "") + name.substr(0, blank) + " " + ShortestText(s.StrongestValue) +
+                name.substr(blank);
+    }
+    return text + "\n";
+}

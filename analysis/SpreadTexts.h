@@ -1,0 +1,59 @@
+#pragma once
+
+// The texts of the tolerance analysis ("Разброс…" and "ou --spread"), the same for every set of
+// windows and the command line.
+
+// The thirteen parameters as the parameter grid and the reports name them.
+inline constexpr const char* kSpreadParameterNames[] = {"R1", "R2", "R3", "R4", "R5",  "C1", "C2",
+                                                        "C3", "C4", "C5", "k0", "Rвх", "f1"};
+
+// What a sensitivity is of.
+inline constexpr const char* kSensitivityOfGain = "усиление";
+inline constexpr const char* kSensitivityOfLowerEdge = "нижняя граница";
+inline constexpr const char* kSensitivityOfUpperEdge = "верхняя граница";
+inline constexpr const char* kStrongestPrefix = "сильнее всего влияет: ";
+
+// "в 3 из 10000 испытаний расчет невозможен"
+inline constexpr const char* kFailedTrialsPrefix = "в ";
+inline constexpr const char* kFailedTrialsInfix = " из ";
+inline constexpr const char* kFailedTrialsSuffix = " испытаний расчет невозможен";
+// A side of the curve where no trial has a −3 dB edge.
+inline constexpr const char* kNoEdge = "нет";
+
+// The spread CSV's heading.
+inline constexpr const char* kSpreadFrequencyHeading = "f (Гц)";
+inline constexpr const char* kSpreadNominalHeading = "номинал (дБ)";
+inline constexpr const char* kSpreadMinHeading = "мин (дБ)";
+inline constexpr const char* kSpreadLowHeading = "5 % (дБ)";
+inline constexpr const char* kSpreadMedianHeading = "медиана (дБ)";
+inline constexpr const char* kSpreadHighHeading = "95 % (дБ)";
+inline constexpr const char* kSpreadMaxHeading = "макс (дБ)";
+
+// Refused settings.
+inline constexpr const char* kTolerancePrefix = "допуск ";
+inline constexpr const char* kToleranceSuffix = " %?..нужно от 0 до 100, не включая 100";
+inline constexpr const char* kTrialsPrefix = "испытаний ";
+inline constexpr const char* kTrialsSuffix = "?..нужно целое от 1 до 100000";
+inline constexpr const char* kTooManyTrialGains =
+    "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек";
+inline constexpr const char* kNoSweep = "нет частот: сначала задайте диапазон";
+inline constexpr const char* kLimitRangeReversed = "пределы: fкон<fнач?..Нельзя";
+inline constexpr const char* kLimitGainReversed = "пределы: макс. усиление меньше мин.?..Нельзя";
+
+// The command line, "ou --spread".
+inline constexpr const char* kSpreadNeedsTwoNames =
+    "ou: после --spread нужны два имени: файл разброса (или «-») и файл каскада";
+inline constexpr const char* kSpreadOptionNeedsValuePrefix = "ou: после ";
+inline constexpr const char* kSpreadOptionNeedsValueSuffix = " нужно число";
+inline constexpr const char* kSpreadBadValueInfix = ": «";
+inline constexpr const char* kSpreadThreadsRange = "» — нужно целое от 1 до 256";
+inline constexpr const char* kSpreadTrialsRange = "» — нужно целое от 1 до 100000";
+inline constexpr const char* kSpreadSeedRange = "» — нужно целое от 0 до 18446744073709551615";
+
+// The stage file's keys of the analysis, refused as the other keys are:
+//   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100
+inline constexpr const char* kFileToleranceRange = "» — нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kFileTrialsRange = "» — нужно целое от 1 до 100000";
+inline constexpr const char* kFileSeedRange = "» — нужно целое от 0 до 18446744073709551615";
+inline constexpr const char* kFileNotADistribution = "» — не uniform и не normal";
+inline constexpr const char* kFileNotAnAnalysis = "» — не montecarlo и не corners";

@@ -1,0 +1,86 @@
+#include "SpreadCommand.h"
+
+#include "EventGuard.h"
+#include "SafeFile.h"
+#include "StageTexts.h"
+#include "analysis/SpreadReport.h"
+#include "analysis/SpreadTexts.h"
+
+#include <exception>
+#include <thread>
+
+namespace {
+
+CommandLine Wrong(std::string error) {
+    CommandLine wrong;
+    wrong.Error = std::move(error);
+    wrong.Do = CommandLine::Action::Error;
+    return wrong;
+}
+
+} // namespace
+
+CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 3)
+        return Wrong(kSpreadNeedsTwoNames);
+    CommandLine command;
+    command.Do = CommandLine::Action::Spread;
+    command.TablePath = PathFromUtf8(arguments[1]);
+    command.StagePath = PathFromUtf8(arguments[2]);
+    for (size_t i = 3; i < arguments.size(); i += 2) {
+        const std::string& option = arguments[i];
+        if (option != "--threads" && option != "--trials" && option != "--seed")
+            return Wrong((option.starts_with('-') ? kUnknownOptionPrefix : kExtraArgumentPrefix) +
+                         option + "»");
+        if (i + 1 == arguments.size())
+            return Wrong(kSpreadOptionNeedsValuePrefix + option + kSpreadOptionNeedsValueSuffix);
+        const std::string& value = arguments[i + 1];
+        const std::string bad = "ou: " + option + kSpreadBadValueInfix + value;
+        if (option == "--threads" && !(command.Threads = WholeNumberIn(value, 1, 256)))
+            return Wrong(bad + kSpreadThreadsRange);
+        if (option == "--trials" && !(command.Trials = WholeNumberIn(value, 1, kMaxTrials)))
+            return Wrong(bad + kSpreadTrialsRange);
+        if (option == "--seed" && !(command.Seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX)))
+            return Wrong(bad + kSpreadSeedRange);
+    }
+    return command;
+}
+
+CommandLineOutcome SpreadToCsv(const CommandLine& command) {
+    if (auto refused = RefuseOutputOverStage(command.TablePath, command.StagePath))
+        return *refused;
+    HeadlessRun nominal;
+    CalculateHeadless(command.StagePath, nominal);
+    if (nominal.Refused)
+        return *nominal.Refused;
+
+    const CalcState& state = nominal.Form.State();
+    SpreadInput input;
+    input.Nominal = state.Entered.Parameters;
+    input.Frequencies.assign(state.Frequencies.begin(), state.Frequencies.begin() + state.Count);
+    input.Settings = nominal.Reading.Spread;
+    input.Settings.Trials = command.Trials.value_or(input.Settings.Trials);
+    input.Settings.Seed = command.Seed.value_or(input.Settings.Seed);
+    input.Threads = command.Threads.value_or(
+        static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    SpreadControl control;
+    SpreadOutcome outcome;
+    const auto failed = [&](const std::string& message) {
+        return CommandLineOutcome{kExitCalculationFailed, {}, nominal.Warnings + message + "\n"};
+    };
+    try {
+        outcome = RunSpread(input, control);
+    } catch (const std::exception& error) {
+        return failed(ErrorBoxText(error));
+    }
+    if (!outcome.Result)
+        return failed(outcome.Refusal);
+    const SpreadResult& result = *outcome.Result;
+    if (command.TablePath == kStandardOutputName)
+        return {kExitSuccess, SpreadCsvText(result), nominal.Warnings + SpreadSummary(result)};
+    const std::string failure =
+        WriteFileSafely(command.TablePath, [&](std::ostream& out) { WriteSpreadCsv(result, out); });
+    if (!failure.empty())
+        return {kExitBadInput, {}, nominal.Warnings + failure + "\n"};
+    return {kExitSuccess, SpreadSummary(result), nominal.Warnings};
+}

@@ -1,0 +1,285 @@
+#include "analysis/SpreadAnalysis.h"
+
+#include "SpreadTestStages.h"
+#include "analysis/SpreadReport.h"
+#include "analysis/TrialStage.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+constexpr size_t kR4 = 3, kC1 = 5, kK0 = 10, kF1 = 12;
+
+SpreadInput Analysis(const EnteredParameters& typed, int trials, int threads = 2, double from = 1) {
+    SpreadInput input;
+    input.Nominal = typed;
+    input.Frequencies = Calculate(typed, from).Frequencies;
+    input.Settings.Trials = trials;
+    input.Threads = threads;
+    return input;
+}
+
+SpreadResult Analyse(const SpreadInput& input) {
+    SpreadControl control;
+    const SpreadOutcome outcome = RunSpread(input, control);
+    EXPECT_EQ(outcome.Refusal, "");
+    return outcome.Result ? *outcome.Result : SpreadResult{};
+}
+
+void ExpectNear(double value, double expected, const char* what) {
+    EXPECT_NEAR(value, expected, 1E-12 * std::abs(expected)) << what;
+}
+
+TEST(Spread, WithoutTolerancesTheBandIsTheNominalCurveAndThePointsTheNominalPoints) {
+    SpreadInput input = Analysis(kTypicalStage, 50);
+    input.Settings.Tolerances = {};
+    const SpreadResult r = Analyse(input);
+    const Calculated nominal = Calculate(kTypicalStage);
+    ASSERT_EQ(r.BandRatio.size(), nominal.Ratio.size());
+    for (size_t j = 0; j < nominal.Ratio.size(); ++j) {
+        EXPECT_EQ(r.NominalRatio[j], nominal.Ratio[j]);
+        ExpectNear(r.BandRatio[j].Min, nominal.Ratio[j], "min");
+        ExpectNear(r.BandRatio[j].Max, nominal.Ratio[j], "max");
+    }
+    EXPECT_EQ(r.Failed, 0);
+    const PeakAndEdges& p = r.NominalPoints;
+    ASSERT_TRUE(p.UpperEdge && r.UpperEdge.Present == 50);
+    EXPECT_NEAR(r.UpperEdge.Values.Min, *p.UpperEdge, 1E-9 * *p.UpperEdge);
+    EXPECT_NEAR(r.UpperEdge.Values.Max, *p.UpperEdge, 1E-9 * *p.UpperEdge);
+    EXPECT_NEAR(r.PeakDecibels.Values.Min, 20 * std::log10(p.Peak.ratio), 1E-9);
+    EXPECT_NEAR(r.PeakDecibels.Values.Max, 20 * std::log10(p.Peak.ratio), 1E-9);
+}
+
+// R4 alone ± 5 %: the gain rises with R4 everywhere, so its ends bound every stage.
+struct OneParameter {
+    SpreadInput input = Analysis(kTypicalStage, 10'000);
+    Calculated low, high;
+
+    OneParameter() {
+        input.Settings.Tolerances = {};
+        input.Settings.Tolerances[kR4] = 5;
+        EnteredParameters typed = kTypicalStage;
+        typed[kR4] *= 0.95;
+        low = Calculate(typed);
+        typed[kR4] = kTypicalStage[kR4] * 1.05;
+        high = Calculate(typed);
+    }
+};
+
+TEST(Spread, CornersOfOneParameterAreTheGainsAtItsEnds) {
+    OneParameter one;
+    one.input.Settings.Mode = SpreadMode::Corners;
+    const SpreadResult r = Analyse(one.input);
+    EXPECT_EQ(r.Trials, 2);
+    for (size_t j = 0; j < r.Frequencies.size(); ++j) {
+        ExpectNear(r.BandRatio[j].Min, one.low.Ratio[j], "min");
+        ExpectNear(r.BandRatio[j].Max, one.high.Ratio[j], "max");
+    }
+}
+
+TEST(Spread, MonteCarloOfOneParameterLiesWithinItsEndsAndComesClose) {
+    OneParameter one;
+    const SpreadResult r = Analyse(one.input);
+    for (size_t j = 0; j < r.Frequencies.size(); ++j) {
+        const double low = one.low.Ratio[j], high = one.high.Ratio[j];
+        EXPECT_GE(r.BandRatio[j].Min, low * (1 - 1E-12));
+        EXPECT_LE(r.BandRatio[j].Max, high * (1 + 1E-12));
+        // 10000 uniform draws come within a thousandth of the range of each end.
+        EXPECT_LT(r.BandRatio[j].Min - low, 1E-3 * (high - low));
+        EXPECT_LT(high - r.BandRatio[j].Max, 1E-3 * (high - low));
+        EXPECT_LT(r.BandRatio[j].Low, r.BandRatio[j].Median);
+    }
+}
+
+TEST(Spread, AGainLimitThatCutsOneParameterGivesItsShareWithinTheInterval) {
+    OneParameter one;
+    // At 1 kHz, mid-band, the gain rises with R4: a ceiling at the gain of R4 + 2 % passes the
+    // trials below it, 7 of the 10 parts of the uniform ±5 %.
+    EnteredParameters cut = kTypicalStage;
+    cut[kR4] *= 1.02;
+    const Calculated atCut = Calculate(cut, 1000, 1000);
+    one.input.Settings.Limits.From = 999;
+    one.input.Settings.Limits.To = 1001;
+    one.input.Settings.Limits.MaxDb = 20 * std::log10(atCut.Ratio[0]);
+    one.input.Frequencies = atCut.Frequencies;
+    const SpreadResult r = Analyse(one.input);
+    ASSERT_TRUE(r.Yield);
+    EXPECT_EQ(r.Yield->Of, 10'000);
+    EXPECT_LT(r.Yield->Low, 0.7) << r.Yield->Value;
+    EXPECT_GT(r.Yield->High, 0.7);
+    EXPECT_LT(r.Yield->High - r.Yield->Low, 0.02);
+}
+
+TEST(Spread, IsTheSameBitForBitForTheSameSeedOnAnyNumberOfThreads) {
+    SpreadInput input = Analysis(kTypicalStage, 3000, 1);
+    input.Settings.Limits.LowerEdgeAt = 20;
+    const SpreadResult one = Analyse(input);
+    input.Threads = 2;
+    const SpreadResult two = Analyse(input);
+    input.Threads = 5;
+    const SpreadResult five = Analyse(input);
+    EXPECT_EQ(SpreadCsvText(two), SpreadCsvText(one));
+    EXPECT_EQ(SpreadSummary(two), SpreadSummary(one));
+    EXPECT_EQ(SpreadCsvText(five), SpreadCsvText(one));
+    EXPECT_EQ(SpreadSummary(five), SpreadSummary(one));
+    input.Settings.Seed = 2;
+    EXPECT_NE(SpreadCsvText(Analyse(input)), SpreadCsvText(one));
+}
+
+TEST(Spread, InBlocksOfFrequenciesGivesTheBandOfOneBlock) {
+    SpreadInput input = Analysis(kTypicalStage, 1000);
+    input.Settings.Limits.UpperEdgeAt = 1E4;
+    const SpreadResult whole = Analyse(input);
+    input.BandMemory = 50 * 1000 * sizeof(double); // 121 frequencies in blocks of 50
+    const SpreadResult blocks = Analyse(input);
+    EXPECT_EQ(SpreadCsvText(blocks), SpreadCsvText(whole));
+    EXPECT_EQ(SpreadSummary(blocks), SpreadSummary(whole));
+}
+
+TEST(Spread, TrialsWhoseOpenLoopGainFallsBelowOneAreCountedAndLeftOut) {
+    EnteredParameters typed = kTypicalStage;
+    typed[kK0] = 1.5; // ± 50 %: 0.75 … 2.25, a sixth of the trials below 1
+    SpreadInput input = Analysis(typed, 2000);
+    const SpreadResult r = Analyse(input);
+    int64_t below = 0;
+    std::vector<double> others; // the gains at the first frequency of the trials that do not fail
+    for (uint64_t t = 0; t < 2000; ++t) {
+        const EnteredParameters drawn = TrialParameters(typed, input.Settings, t);
+        below += drawn[kK0] < 1;
+        if (drawn[kK0] >= 1)
+            others.push_back(ComplexAbs(StageGain(1, ConvertEntered(drawn))));
+    }
+    std::sort(others.begin(), others.end());
+    EXPECT_GT(below, 250);
+    EXPECT_EQ(r.Failed, below);
+    ExpectNear(r.BandRatio[0].Min, others.front(), "min");
+    ExpectNear(r.BandRatio[0].Median, others[(others.size() + 1) / 2 - 1], "median");
+    ExpectNear(r.BandRatio[0].Max, others.back(), "max");
+    EXPECT_EQ(r.PeakDecibels.Present, 2000 - below);
+    EXPECT_EQ(FailedTrialsText(r.Failed, 2000),
+              "в " + std::to_string(below) + " из 2000 испытаний расчет невозможен");
+}
+
+TEST(Spread, WhenEveryTrialFailsItIsRefusedWithTheCount) {
+    EnteredParameters typed = kTypicalStage;
+    typed[kK0] = 1.01;
+    SpreadInput input = Analysis(typed, 100);
+    input.Settings.Mode = SpreadMode::Corners;
+    input.Settings.Tolerances = {};
+    input.Settings.Tolerances[kK0] = 50; // the two corners: 0.505 and 1.515
+    input.Settings.Tolerances[kC1] = 1;  // four corners, two below 1
+    SpreadControl control;
+    EXPECT_EQ(RunSpread(input, control).Result->Failed, 2);
+    input.Settings.Tolerances[kK0] = 0;
+    typed[kK0] = 0.999; // the nominal stage itself: the caller's refusal
+    input.Nominal = typed;
+    EXPECT_THROW(RunSpread(input, control), FloatingPointError);
+}
+
+TEST(Spread, ACancelStopsItPartWayWithoutAResult) {
+    SpreadInput input = Analysis(kTypicalStage, 100'000, 2);
+    input.Frequencies = Calculate(kTypicalStage, 1, 1E6, 400).Frequencies;
+    SpreadControl control;
+    std::thread canceller([&] {
+        while (control.Done == 0)
+            std::this_thread::yield();
+        control.Cancel = true;
+    });
+    const SpreadOutcome outcome = RunSpread(input, control);
+    canceller.join();
+    EXPECT_TRUE(outcome.Cancelled);
+    EXPECT_FALSE(outcome.Result);
+    EXPECT_LT(control.Done, control.Total / 2);
+}
+
+struct RefusalCase {
+    const char* name;
+    void (*change)(SpreadInput&);
+    const char* refusal;
+};
+
+const RefusalCase kRefusals[] = {
+    {"ToleranceOf100", [](SpreadInput& in) { in.Settings.Tolerances[2] = 100; },
+     "допуск R3=100 %?..нужно от 0 до 100, не включая 100"},
+    {"NegativeTolerance", [](SpreadInput& in) { in.Settings.Tolerances[11] = -1; },
+     "допуск Rвх=-1 %?..нужно от 0 до 100, не включая 100"},
+    {"NoTrials", [](SpreadInput& in) { in.Settings.Trials = 0; },
+     "испытаний 0?..нужно целое от 1 до 100000"},
+    {"TooManyTrials", [](SpreadInput& in) { in.Settings.Trials = 100'001; },
+     "испытаний 100001?..нужно целое от 1 до 100000"},
+    {"TooManyGains", [](SpreadInput& in) { in.Frequencies.resize(10'001, 1.0); },
+     "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек"},
+    {"NoSweep", [](SpreadInput& in) { in.Frequencies.clear(); },
+     "нет частот: сначала задайте диапазон"},
+    {"ReversedRange",
+     [](SpreadInput& in) { in.Settings.Limits.From = 10, in.Settings.Limits.To = 5; },
+     "пределы: fкон<fнач?..Нельзя"},
+};
+
+class SpreadRefuses : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(SpreadRefuses, WithItsMessageBeforeAnyTrial) {
+    SpreadInput input;
+    input.Nominal = kTypicalStage;
+    input.Frequencies = {10, 100};
+    input.Settings.Trials = 100'000;
+    GetParam().change(input);
+    SpreadControl control;
+    const SpreadOutcome outcome = RunSpread(input, control);
+    EXPECT_EQ(outcome.Refusal, GetParam().refusal);
+    EXPECT_FALSE(outcome.Result);
+    EXPECT_EQ(control.Done, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SpreadRefuses, testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return info.param.name; });
+
+// The help window's reduction, whose edges have closed forms: the lower one 1/(2π·R1∥Rin·C1),
+// the upper one f1·(1 + k0·β)/√(k0² − 1), the mid-band gain k0/(1 + k0·β), β = R3/(R3 + R4).
+struct SensitivityCase {
+    const char* name;
+    size_t parameter;
+    double Sensitivity::*of;
+    double expected;
+};
+
+const EnteredParameters kReduced = {100, 1E9, 1, 99, 1E9, 10, 1E-7, 1E9, 1E9, 1E-7, 1E5, 1E9, 1};
+// k0·β/(1 + k0·β) with β = 1/100 (Rin open): how much of R4's share the loop keeps.
+constexpr double kLoop = 1E3 / (1 + 1E3);
+
+const SensitivityCase kSensitivities[] = {
+    {"UpperEdgeMovesWithF1", kF1, nullptr, 1},
+    {"LowerEdgeMovesAgainstC1", kC1, nullptr, -1},
+    {"GainRisesWithR4", kR4, &Sensitivity::Gain, kLoop * 0.99},
+    {"GainFallsWithR3", 2, &Sensitivity::Gain, -kLoop * 0.99},
+};
+
+class NominalSensitivity : public testing::TestWithParam<SensitivityCase> {};
+
+TEST_P(NominalSensitivity, FollowsTheClosedForms) {
+    const SensitivityCase& c = GetParam();
+    // From 0.01 Hz: the lower edge lies near 0.16 Hz.
+    SpreadInput input = Analysis(kReduced, 10, 2, 0.01);
+    const SpreadResult r = Analyse(input);
+    ASSERT_EQ(r.Sensitivities.size(), size_t{kSpreadParameters});
+    for (size_t i = 1; i < r.Sensitivities.size(); ++i)
+        EXPECT_GE(std::abs(r.Sensitivities[i - 1].StrongestValue),
+                  std::abs(r.Sensitivities[i].StrongestValue));
+    const auto s =
+        std::find_if(r.Sensitivities.begin(), r.Sensitivities.end(),
+                     [&](const Sensitivity& s) { return s.Parameter == int(c.parameter); });
+    double value = 0;
+    if (c.of)
+        value = (*s).*c.of;
+    else
+        value = c.parameter == kF1 ? s->UpperEdge.value_or(0) : s->LowerEdge.value_or(0);
+    // The edges lie three decades from each other: each side bends the other's by a thousandth.
+    EXPECT_NEAR(value, c.expected, 3E-3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NominalSensitivity, testing::ValuesIn(kSensitivities),
+                         [](const auto& info) { return info.param.name; });
+
+} // namespace

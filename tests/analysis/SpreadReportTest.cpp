@@ -1,0 +1,89 @@
+#include "analysis/SpreadReport.h"
+
+#include "numerics/NumberText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A result as the analysis could leave it, its numbers chosen to show each way a number is
+// written: a fraction, a whole number, a small and a large exponent.
+SpreadResult TwoFrequencies(SpreadMode mode) {
+    SpreadResult r;
+    r.Mode = mode;
+    r.Trials = 10'000;
+    r.Failed = 3;
+    r.Frequencies = {10, 1E20};
+    r.NominalDecibels = {0.1, 40};
+    r.BandDecibels = {{-1.5, -1, 0.25, 1, 2}, {1E-5, 2E-5, 3E-5, 4E-5, 5E-5}};
+    r.PeakDecibels = {9997, {39.5, 39.75, 40, 40.25, 40.5}, {}};
+    r.UpperEdge = {9997, {5000, 6000, 10000, 14000, 15000.5}, {}};
+    r.Bandwidth = {0, {}, {}};
+    r.Sensitivities = {{7, 0, {}, {}, {}, {}, SensitivityOf::UpperEdge, -0.98},
+                       {3, 0.95, {}, {}, {}, {}, SensitivityOf::Gain, 0.95},
+                       {11, 0, {}, {}, {}, {}, SensitivityOf::LowerEdge, 1E-5}};
+    return r;
+}
+
+struct CsvCase {
+    const char* name;
+    char32_t separator;
+    SpreadMode mode;
+    const char* text;
+};
+
+const CsvCase kCsv[] = {
+    {"MonteCarloWithPoint", U'.', SpreadMode::MonteCarlo,
+     "\xEF\xBB\xBF"
+     "f (Гц),номинал (дБ),мин (дБ),5 % (дБ),медиана (дБ),95 % (дБ),макс (дБ)\r\n"
+     "10,0.1,-1.5,-1,0.25,1,2\r\n"
+     "1e+20,40,1e-05,2e-05,3e-05,4e-05,5e-05\r\n"},
+    {"MonteCarloWithComma", U',', SpreadMode::MonteCarlo,
+     "\xEF\xBB\xBF"
+     "f (Гц);номинал (дБ);мин (дБ);5 % (дБ);медиана (дБ);95 % (дБ);макс (дБ)\r\n"
+     "10;0,1;-1,5;-1;0,25;1;2\r\n"
+     "1e+20;40;1e-05;2e-05;3e-05;4e-05;5e-05\r\n"},
+    {"CornersOnlyTheEnds", U',', SpreadMode::Corners,
+     "\xEF\xBB\xBF"
+     "f (Гц);номинал (дБ);мин (дБ);макс (дБ)\r\n"
+     "10;0,1;-1,5;2\r\n"
+     "1e+20;40;1e-05;5e-05\r\n"},
+};
+
+class SpreadCsv : public testing::TestWithParam<CsvCase> {
+  protected:
+    void TearDown() override { SetDecimalSeparatorSource(nullptr); }
+};
+
+TEST_P(SpreadCsv, IsWrittenAsTheTablesCsvWithEveryDigit) {
+    static char32_t separator;
+    separator = GetParam().separator;
+    SetDecimalSeparatorSource([] { return separator; });
+    EXPECT_EQ(SpreadCsvText(TwoFrequencies(GetParam().mode)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SpreadCsv, testing::ValuesIn(kCsv),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(SpreadSummary, NamesEachFigureWithAPointWhateverTheSeparator) {
+    SetDecimalSeparatorSource([] { return U','; });
+    SpreadResult r = TwoFrequencies(SpreadMode::MonteCarlo);
+    r.Yield = Share{3012, 9997, 0.30129038711613485, 0.2923, 0.31034};
+    EXPECT_EQ(SpreadSummary(r), "trials = 10000\n"
+                                "failed = 3\n"
+                                "yield = 30.13 % [29.23 %, 31.03 %]\n"
+                                "peak_db = 39.5 / 39.75 / 40 / 40.25 / 40.5\n"
+                                "lower_edge_hz = нет\n"
+                                "upper_edge_hz = 5000 / 6000 / 10000 / 14000 / 15000.5\n"
+                                "bandwidth_hz = нет\n"
+                                "sensitivity = C3 -0.98 (верхняя граница); R4 0.95 (усиление); "
+                                "Rвх 1e-05 (нижняя граница)\n");
+    SetDecimalSeparatorSource(nullptr);
+}
+
+TEST(StrongestText, NamesTheFirstThreeWithWhatEachMovesMost) {
+    EXPECT_EQ(StrongestText(TwoFrequencies(SpreadMode::MonteCarlo).Sensitivities, 2),
+              "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)");
+}
+
+} // namespace
