@@ -101,19 +101,31 @@ std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, doubl
 
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept) {
     std::string text = ReadoutText(point);
-    for (const KeptPoint& k : kept)
+    for (const KeptPoint& k : kept) {
         text.append("\n")
             .append(std::to_string(k.Number))
             .append(": ")
             .append(ReadoutText(k.Point));
+        // A few to a line, so that a tooltip of thirteen differences stays narrow.
+        constexpr size_t kPerLine = 3;
+        for (size_t i = 0; i < k.Differences.size(); ++i)
+            text.append(i % kPerLine == 0 ? "\n    " : " ")
+                .append(k.Differences[i])
+                .append(i + 1 < k.Differences.size() ? "," : "");
+    }
     return text;
 }
 
 namespace {
 
+// The readout names every difference of each kept curve from the current stage, which the
+// legend may have shortened.
 std::string ReadoutWithKept(const CalcState& state, const KeptCurves& kept,
                             const GraphPoint& point) {
-    return ReadoutText(point, KeptPointsAt(kept, state.LogScale, point.Frequency));
+    std::vector<KeptPoint> samples = KeptPointsAt(kept, state.LogScale, point.Frequency);
+    for (KeptPoint& sample : samples)
+        sample.Differences = Differences(kept.Curves()[sample.Number - 1].Input, state.Entered);
+    return ReadoutText(point, samples);
 }
 
 } // namespace

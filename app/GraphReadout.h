@@ -44,6 +44,8 @@ std::optional<GraphPoint> PointUnderPointer(const CalcState& state, ClipRect are
 struct KeptPoint {
     size_t Number;
     GraphPoint Point;
+    // What sets the curve apart from the current stage, in full (the legend may shorten it).
+    std::vector<std::string> Differences = {};
 };
 
 // Of each kept curve drawn in the graph's mode, the sample nearest `frequency` along the
@@ -52,7 +54,8 @@ std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, doubl
 
 // "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)": the numbers as the result table writes them.
 std::string ReadoutText(const GraphPoint& point);
-// The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …".
+// The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …", and under it
+// the curve's differences, indented, a few to a line.
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept);
 
 // The readout of computed row `row` of the current curve: its point and the kept curves' samples
@@ -60,6 +63,7 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
 std::string RowReadout(const CalcState& state, const KeptCurves& kept, size_t row);
 
 // The tooltip under the pointer: the current curve's point nearest it and the kept curves' samples
-// nearest that point's frequency. Nothing as PointUnderPointer.
+// nearest that point's frequency, each with all that sets its curve apart. Nothing as
+// PointUnderPointer.
 std::optional<std::string> ReadoutUnderPointer(const CalcState& state, const KeptCurves& kept,
                                                ClipRect area, int32_t x);

@@ -1,6 +1,7 @@
 #include "KeptCurves.h"
 
 #include "GraphReadout.h"
+#include "GraphTexts.h"
 #include "MainWindowTexts.h"
 #include "numerics/NumberText.h"
 
@@ -60,7 +61,7 @@ void KeptCurves::Forget() {
     oldest_ = 0;
 }
 
-std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current) {
+std::vector<std::string> Differences(const EnteredInput& kept, const EnteredInput& current) {
     std::vector<std::string> differences;
     for (size_t i = 0; i < kParameterNames.size(); ++i) {
         if (kept.Parameters[i] == current.Parameters[i])
@@ -79,16 +80,51 @@ std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current
         differences.push_back(kept.Sweep == SweepKind::Decade
                                   ? Named(kPointsPerDecadeName, kept.df, "")
                                   : Named(kStepName, kept.df, kHertz));
+    return differences;
+}
+
+namespace {
+
+// The first `shown` differences, " и ещё N" for the rest; "как текущая" for none.
+std::string Joined(const std::vector<std::string>& differences, size_t shown) {
     if (differences.empty())
         return kSameAsCurrent;
-    std::string text = differences.front();
-    for (size_t i = 1; i < differences.size(); ++i)
-        text += ", " + differences[i];
+    std::string text;
+    for (size_t i = 0; i < shown; ++i)
+        text += (i > 0 ? ", " : "") + differences[i];
+    if (shown < differences.size())
+        text += kMoreDifferences + std::to_string(differences.size() - shown);
     return text;
+}
+
+std::string LegendLineOf(size_t number, const std::vector<std::string>& differences, size_t shown,
+                         bool drawable) {
+    return std::to_string(number) + ": " + Joined(differences, shown) +
+           (drawable ? "" : kNotDrawnInDecibels);
+}
+
+} // namespace
+
+std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current) {
+    const std::vector<std::string> differences = Differences(kept, current);
+    return Joined(differences, differences.size());
 }
 
 std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
                        bool logScale) {
-    return std::to_string(number) + ": " + DifferenceText(curve.Input, current) +
-           (curve.Drawable(logScale) ? "" : kNotDrawnInDecibels);
+    const std::vector<std::string> differences = Differences(curve.Input, current);
+    return LegendLineOf(number, differences, differences.size(), curve.Drawable(logScale));
+}
+
+std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
+                       bool logScale, int32_t width, const TextWidth& measure) {
+    const std::vector<std::string> differences = Differences(curve.Input, current);
+    const bool drawable = curve.Drawable(logScale);
+    std::string line;
+    for (size_t shown = differences.size();; --shown) {
+        line = LegendLineOf(number, differences, shown, drawable);
+        if (measure(line) <= width || shown <= 1)
+            break;
+    }
+    return CutToFit(line, width, measure);
 }

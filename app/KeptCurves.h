@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalcState.h"
+#include "FittedText.h"
 #include "plot/Surface.h"
 
 #include <array>
@@ -62,11 +63,18 @@ class KeptCurves {
 // their units of entry: "R4 = 150 кОм, fкон = 1000 Гц"; "как текущая" when nothing does. A sweep
 // of the other kind is named by its third field.
 std::string DifferenceText(const EnteredInput& kept, const EnteredInput& current);
+// The same one by one; none when nothing differs.
+std::vector<std::string> Differences(const EnteredInput& kept, const EnteredInput& current);
 
 // The legend's line for curve `number`: "1: R4 = 150 кОм", followed by " — не рисуется в дБ" when
 // the curve cannot be drawn in the graph's mode.
 std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
                        bool logScale);
+// The same shortened to `width` pixels as `measure` takes them: as many differences as fit, then
+// how many more there are ("1: R3 = 1 кОм, R4 = 2 кОм и ещё 11"); cut with "…" where even one
+// with the count does not fit.
+std::string LegendLine(size_t number, const KeptCurve& curve, const EnteredInput& current,
+                       bool logScale, int32_t width, const TextWidth& measure);
 
 // The legend's line for the current curve.
 inline constexpr const char* kCurrentCurveLegend = "текущая";

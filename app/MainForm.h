@@ -35,7 +35,7 @@ class MainForm {
     ResultTable& Results() { return results_; }
     TableCommands& ResultCommands() { return table_; }
     // The graph window's presenter, which follows the calculation state.
-    void SetGraph(GraphForm* graph) { graph_ = graph; }
+    void SetGraph(GraphForm* graph);
     void SetFileChooser(FileChooser& chooser);
     // Where the recent files are kept between runs; read now.
     void SetRecentFilesStore(RecentFilesStore& store);
@@ -83,6 +83,7 @@ class MainForm {
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);
+    void ShowSweepLabel();
     bool OpenFile(const std::filesystem::path& path);
     void OpenRecentFile(size_t index);
     bool SaveTo(std::filesystem::path path);
@@ -94,6 +95,7 @@ class MainForm {
     MainView& view_;
     MessageBoxes& boxes_;
     CalcState state_;
+    DialogFolder folder_; // shared by every file dialog of the program
     ResultTable results_;
     TableCommands table_;
     FileChooser* chooser_;

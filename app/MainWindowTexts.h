@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CalcWindow.h"
+#include "FittedText.h"
+#include "SweepKind.h"
 
 #include <array>
 #include <string>
@@ -25,3 +27,26 @@ void WriteHeadingsAndNames(CalcWindow& window);
 // Label3: "разделитель - " and the locale's decimal separator, so that the user knows how to type
 // fractions.
 std::string SeparatorLabelText();
+
+// Label5's words, each over its sweep field: "от", "до", then the third field's name, over a
+// decade sweep in full or, where that does not fit, in its standard abbreviation.
+inline constexpr const char* kSweepFromWord = "от";
+inline constexpr const char* kSweepToWord = "до";
+inline constexpr const char* kStepWords = "с  шагом";
+inline constexpr const char* kPointsPerDecadeWords = "точек на декаду";
+inline constexpr const char* kPointsPerDecadeShort = "точек/дек.";
+// EdDf's name in full, its tooltip and accessible name, by the kind of sweep.
+inline constexpr const char* kStepFieldName = "шаг, Гц";
+inline constexpr const char* kPointsPerDecadeFieldName = "точек на декаду";
+
+// Label5's text and the name of the field under its last words, EdDf.
+struct SweepLabel {
+    std::string Text;
+    std::string FieldName;
+};
+// The label `width` pixels wide, its words spaced in the label's font to start over EdDo
+// (`toField` pixels from the label's left edge) and EdDf (`thirdField`), or as far right as the
+// width lets them: the full words where they fit, else the abbreviation. The field's name always
+// in full.
+SweepLabel SweepLabelFor(SweepKind sweep, int32_t width, int32_t toField, int32_t thirdField,
+                         const TextWidth& measure);

@@ -3,6 +3,7 @@
 #include "app/CalculationCommand.h"
 #include "app/CommandLine.h"
 #include "app/MainMenuTexts.h"
+#include "app/MainWindowTexts.h"
 #include "numerics/NumberText.h"
 
 #include <fstream>
@@ -120,7 +121,7 @@ TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
 TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     Edit("5");
     Run(kDecadeSweepCommand);
-    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
     EXPECT_EQ(view.caption, "ОУ");
     chooser.answer = folder / PathFromUtf8("новый");
     Run(kSaveCommand);
@@ -135,7 +136,7 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     EXPECT_EQ(chooser.asked.at(1).Folder, folder);
     form.OpenAtStart(saved);
     EXPECT_TRUE(form.DecadeSweep());
-    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
 }
 
 // "расчет" writes each cell back in normal form; where that makes another stage than the file's,

@@ -1,7 +1,20 @@
 #include "StartUp.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+QtTranslation::QtTranslation() {
+    loaded_ = translator_.load(QStringLiteral("qtbase_ru"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+              QCoreApplication::installTranslator(&translator_);
+}
+
+QtTranslation::~QtTranslation() {
+    QCoreApplication::removeTranslator(&translator_);
+}
+
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Form1.State(), Boxes) {
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
     Form2.setAttribute(Qt::WA_QuitOnClose, false);

@@ -19,7 +19,7 @@ const QColor kSilver(192, 192, 192);
 
 TForm3::TForm3(const CalcState& state, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::TForm3>()), dialog_(*this),
-      form_(*this, state, boxes, dialog_) {
+      dialogs_(dialog_, boxes), form_(*this, state, boxes, dialogs_) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));

@@ -49,6 +49,7 @@ class TForm3 final : public QWidget, public GraphView {
 
     std::unique_ptr<Ui::TForm3> ui_;
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     GraphForm form_;
     GraphActions* actions_ = nullptr;
 };

@@ -53,7 +53,8 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
     void SetSeparatorLabel(const std::string& text) override;
-    void SetSweepLabel(const std::string& text) override;
+    void SetSweepLabel(const std::string& text, const std::string& fieldName) override;
+    int32_t SweepLabelWidth(const std::string& text) const override;
     void SetCaption(const std::string& text) override;
     void MenusChanged() override;
     void CloseWindow() override { close(); }
@@ -76,6 +77,7 @@ class TForm1 final : public QWidget, public MainView, public TableView {
     std::unique_ptr<Ui::TForm1> ui_;
     MessageBoxes& boxes_;
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     MainForm form_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;

@@ -6,7 +6,7 @@
 #include <objbase.h>
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Form1(boxes), Form2(), Form3(Form1.State(), boxes) {
+    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Form1.State(), Boxes) {
     UsePlatformFiles(&Win32Files());
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);

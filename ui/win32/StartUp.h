@@ -12,6 +12,8 @@ class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
 
+    // The windows' boxes, which take turns with the dialogs.
+    TurnTakingBoxes Boxes;
     TForm1 Form1;
     TForm2 Form2;
     TForm3 Form3;

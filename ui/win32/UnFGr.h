@@ -51,6 +51,7 @@ class TForm3 final : public Window, public GraphView {
     HBITMAP Picture() const;
 
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     GraphForm form_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;
