@@ -219,6 +219,10 @@ ChartAxis VerticalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect c
     return ScaleAxis(ys, n, VerticalExtent(clip));
 }
 
+std::string GridLabel(const ChartAxis& axis, int32_t k) {
+    return NumberToText(GridValue(k, axis.step, axis.min));
+}
+
 void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface) {
     const ChartCurve one[] = {{xs, ys, kCurveColor}};
     DrawChart(one, n, surface);
@@ -238,14 +242,13 @@ void DrawChart(std::span<const ChartCurve> curves, int32_t n, Surface& surface) 
         const int32_t xi = Wrap32(int64_t{GridOffset(k, x.step, x.scale)} + kMargin);
         surface.MoveTo(xi, kMargin);
         surface.LineTo(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin));
-        surface.TextOut(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin),
-                        NumberToText(GridValue(k, x.step, x.min)));
+        surface.TextOut(xi, Wrap32(int64_t{surface.Clip().Bottom} - kMargin), GridLabel(x, k));
 
         const int32_t yi =
             Wrap32(int64_t{surface.Clip().Bottom} - GridOffset(k, y.step, y.scale) - kMargin);
         surface.MoveTo(kMargin, yi);
         surface.LineTo(Wrap32(int64_t{surface.Clip().Right} - kMargin), yi);
-        surface.TextOut(kMargin, yi, NumberToText(GridValue(k, y.step, y.min)));
+        surface.TextOut(kMargin, yi, GridLabel(y, k));
     }
 
     surface.SetPenStyle(PenStyle::Solid);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 // Axis scaling and the chart. The arithmetic is that of the x87: intermediates in extended
 // precision, stored as double where noted; a division by zero, an invalid operation or an
@@ -88,6 +89,9 @@ template <class X> int32_t ChartRow(const ChartAxis& axis, double v, int32_t bot
     return static_cast<int32_t>(int64_t{bottom} - RoundToInt32(AxisPosition<X>(axis, v)) -
                                 kChartMargin);
 }
+
+// The label of grid line k (0 … n) of the axis: its value as the chart writes it.
+std::string GridLabel(const ChartAxis& axis, int32_t k);
 
 // The curve ys over xs in green inside the surface's clip rectangle with 10-pixel margins, over a
 // dotted grid of n divisions per axis labelled with the grid values.

@@ -62,6 +62,10 @@ class Surface {
     // writes every text in black may ignore it.
     virtual void SetTextInk(Rgb) {}
 
+    // Fills the box (Right and Bottom excluded) with the background TextOut writes on. A surface
+    // that draws no background may ignore it.
+    virtual void FillBackground(ClipRect) {}
+
     // The box TextOut fills with this text. A surface that cannot measure its font estimates it
     // for an 8-point font: 7 pixels a character, 16 a line.
     virtual TextBoxSize MeasureText(std::string_view text) const {

@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fontconfig fonts-dejavu-core fonts-liberation2 desktop-file-utils)
 # Reading the Qt program as a screen reader does (tests/accessibility): a virtual display and its
 # keyboard, a D-Bus session with the accessibility bus, and Debian's Python bindings for AT-SPI.

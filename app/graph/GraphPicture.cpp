@@ -10,9 +10,16 @@
 
 namespace {
 
-// The legend: a stroke of each curve's colour, then its line of text in that colour, in the top
-// right corner of the chart, this far inside its frame.
+// The axis titles: the vertical one at a point of the client area, the horizontal one this far
+// from the window's outer size.
+constexpr Point kVerticalTitle{20, 30};
+constexpr Point kHorizontalTitleFromOuter{90, 60};
+
+// The legend: a stroke of each curve's colour, then its line of text in that colour, in a framed
+// box of its own in the top right corner of the chart, this far from the chart's frame and its
+// labels.
 constexpr int32_t kLegendInset = 8;
+constexpr int32_t kLegendPadding = 4; // the frame's line included
 constexpr int32_t kStrokeLength = 20;
 constexpr int32_t kStrokeGap = 6;
 constexpr Rgb kTextColor{0, 0, 0};
@@ -47,45 +54,81 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const arDouble logFrequencies =
         logScale_ ? Log10Series(result.Frequencies, result.Computed) : arDouble();
     const Series abscissae = logScale_ ? Series(logFrequencies) : result.ComputedFrequencies();
-    DrawChart(GraphCurves(result, logScale_, kept_, abscissae), kGraphDivisions, surface);
-    surface.TextOut(20, 30, logScale_ ? kDecibelTitle : kRatioTitle);
-    surface.TextOut(outerWidth - 90, outerHeight - 60,
+    const std::vector<ChartCurve> curves = GraphCurves(result, logScale_, kept_, abscissae);
+    DrawChart(curves, kGraphDivisions, surface);
+    surface.TextOut(kVerticalTitle.X, kVerticalTitle.Y, logScale_ ? kDecibelTitle : kRatioTitle);
+    surface.TextOut(outerWidth - kHorizontalTitleFromOuter.X,
+                    outerHeight - kHorizontalTitleFromOuter.Y,
                     logScale_ ? kLogFrequencyTitle : kFrequencyTitle);
     if (kept_ != nullptr && !kept_->Curves().empty())
-        DrawLegend(surface);
+        DrawLegend(surface, VerticalAxis(curves, kGraphDivisions, surface.Clip()), outerHeight);
 }
 
-void GraphPicture::DrawLegend(Surface& surface) const {
-    struct Line {
-        std::string text;
-        Rgb color;
-    };
-    std::vector<Line> lines;
-    const std::vector<KeptCurve>& kept = kept_->Curves();
-    for (size_t place = 0; place < kept.size(); ++place)
-        lines.push_back({LegendLine(place + 1, kept[place], result_->Entered, logScale_),
-                         kKeptCurveColors[place]});
-    lines.push_back({kCurrentCurveLegend, kCurveColor});
+LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool logScale,
+                          ClipRect room, int32_t lineHeight, const TextWidth& measure) {
+    LegendLayout legend{{room.Right, room.Top, room.Right, room.Top}, lineHeight, {}};
+    const int32_t textWidth =
+        room.Right - room.Left - 2 * kLegendPadding - kStrokeLength - kStrokeGap;
+    const int32_t rows = (room.Bottom - room.Top - 2 * kLegendPadding) / std::max(lineHeight, 1);
+    if (rows < 1 || textWidth < measure(kCutMark))
+        return legend;
+    const std::vector<KeptCurve>& curves = kept.Curves();
+    for (size_t place = 0; place < curves.size() && legend.Lines.size() + 1 < size_t(rows); ++place)
+        legend.Lines.push_back(
+            {LegendLine(place + 1, curves[place], current, logScale, textWidth, measure),
+             kKeptCurveColors[place]});
+    legend.Lines.push_back({CutToFit(kCurrentCurveLegend, textWidth, measure), kCurveColor});
 
-    TextBoxSize box{0, 0};
-    for (const Line& line : lines) {
-        const TextBoxSize size = surface.MeasureText(line.text);
-        box = {std::max(box.Width, size.Width), std::max(box.Height, size.Height)};
-    }
-    const int32_t left =
-        surface.Clip().Right - kChartMargin - kLegendInset - box.Width - kStrokeGap - kStrokeLength;
-    int32_t top = kChartMargin + kLegendInset;
+    int32_t widest = 0;
+    for (const LegendEntry& line : legend.Lines)
+        widest = std::max(widest, measure(line.Text));
+    legend.Box.Left = room.Right - (2 * kLegendPadding + kStrokeLength + kStrokeGap + widest);
+    legend.Box.Bottom =
+        room.Top + 2 * kLegendPadding + static_cast<int32_t>(legend.Lines.size()) * lineHeight;
+    return legend;
+}
+
+void GraphPicture::DrawLegend(Surface& surface, const ChartAxis& vertical,
+                              int32_t outerHeight) const {
+    const auto measure = [&](std::string_view text) { return surface.MeasureText(text).Width; };
+    // Clear of the vertical axis's labels and title on the left, of the horizontal axis's labels
+    // below the chart and of its title in the bottom right corner.
+    int32_t labels = kVerticalTitle.X + measure(logScale_ ? kDecibelTitle : kRatioTitle);
+    for (int32_t k = 0; k <= kGraphDivisions; ++k)
+        labels = std::max(labels, kChartMargin + measure(GridLabel(vertical, k)));
+    const ClipRect clip = surface.Clip();
+    const ClipRect room{
+        labels + kLegendInset, clip.Top + kChartMargin + kLegendInset,
+        clip.Right - kChartMargin - kLegendInset,
+        std::min(clip.Bottom - kChartMargin, outerHeight - kHorizontalTitleFromOuter.Y) -
+            kLegendInset};
+    const LegendLayout legend =
+        LayOutLegend(*kept_, result_->Entered, logScale_, room,
+                     surface.MeasureText(kCurrentCurveLegend).Height, measure);
+    if (legend.Lines.empty())
+        return;
+
+    const ClipRect box = legend.Box;
+    surface.FillBackground(box);
     surface.SetPenStyle(PenStyle::Solid);
-    for (const Line& line : lines) {
+    surface.SetPenColor(kGridColor);
+    surface.MoveTo(box.Left, box.Top);
+    surface.LineTo(box.Right - 1, box.Top);
+    surface.LineTo(box.Right - 1, box.Bottom - 1);
+    surface.LineTo(box.Left, box.Bottom - 1);
+    surface.LineTo(box.Left, box.Top);
+    const int32_t left = box.Left + kLegendPadding;
+    int32_t top = box.Top + kLegendPadding;
+    for (const LegendEntry& line : legend.Lines) {
         // Two pixels thick, to show the colour plainly.
-        surface.SetPenColor(line.color);
-        for (const int32_t y : {top + box.Height / 2 - 1, top + box.Height / 2}) {
+        surface.SetPenColor(line.Color);
+        for (const int32_t y : {top + legend.LineHeight / 2 - 1, top + legend.LineHeight / 2}) {
             surface.MoveTo(left, y);
             surface.LineTo(left + kStrokeLength, y);
         }
-        surface.SetTextInk(line.color);
-        surface.TextOut(left + kStrokeLength + kStrokeGap, top, line.text);
-        top += box.Height;
+        surface.SetTextInk(line.Color);
+        surface.TextOut(left + kStrokeLength + kStrokeGap, top, line.Text);
+        top += legend.LineHeight;
     }
     surface.SetTextInk(kTextColor);
 }

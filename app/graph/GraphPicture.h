@@ -1,11 +1,32 @@
 #pragma once
 
 #include "app/graph/KeptCurves.h"
+#include "app/presenters/FittedText.h"
 #include "calc/SweepResult.h"
+#include "plot/Chart.h"
 #include "plot/Surface.h"
 
 #include <cstdint>
+#include <string>
 #include <utility>
+#include <vector>
+
+// The legend of the kept curves and the current one, as laid out for a paint.
+struct LegendEntry {
+    std::string Text;
+    Rgb Color;
+};
+struct LegendLayout {
+    ClipRect Box; // the frame, filled with the background; empty when no line fits
+    int32_t LineHeight;
+    std::vector<LegendEntry> Lines; // top to bottom, each after a stroke of its colour
+};
+
+// The legend in the top right corner of `room`, the part of the chart clear of the axis labels
+// and titles: each line shortened to the room's width (the full list is in the readout), as many
+// lines as its height holds, the current curve's always, the kept curves' by place.
+LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool logScale,
+                          ClipRect room, int32_t lineHeight, const TextWidth& measure);
 
 // The graph window's picture, for every set of windows: the curve of the rows the last
 // calculation computed, as gain ratio over frequency or as decibels over log10 of frequency,
@@ -43,7 +64,7 @@ class GraphPicture {
 
   private:
     void Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const;
-    void DrawLegend(Surface& surface) const;
+    void DrawLegend(Surface& surface, const ChartAxis& vertical, int32_t outerHeight) const;
 
     SharedResult result_ = NoResult();
     bool logScale_ = false;

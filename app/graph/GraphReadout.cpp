@@ -90,24 +90,38 @@ std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, doubl
 
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept) {
     std::string text = ReadoutText(point);
-    for (const KeptPoint& k : kept)
+    for (const KeptPoint& k : kept) {
         text.append("\n")
             .append(std::to_string(k.Number))
             .append(": ")
             .append(ReadoutText(k.Point));
+        // A few to a line, so that a tooltip of thirteen differences stays narrow.
+        constexpr size_t kPerLine = 3;
+        for (size_t i = 0; i < k.Differences.size(); ++i)
+            text.append(i % kPerLine == 0 ? "\n    " : " ")
+                .append(k.Differences[i])
+                .append(i + 1 < k.Differences.size() ? "," : "");
+    }
     return text;
 }
 
 namespace {
 
-std::string ReadoutWithKept(bool logScale, const KeptCurves& kept, const GraphPoint& point) {
-    return ReadoutText(point, KeptPointsAt(kept, logScale, point.Frequency));
+// The readout names every difference of each kept curve from the current stage, which the
+// legend may have shortened.
+std::string ReadoutWithKept(const SweepResult& result, bool logScale, const KeptCurves& kept,
+                            const GraphPoint& point) {
+    std::vector<KeptPoint> samples = KeptPointsAt(kept, logScale, point.Frequency);
+    for (KeptPoint& sample : samples)
+        sample.Differences =
+            Differences(kept.Curves()[sample.Number - 1].Result->Entered, result.Entered);
+    return ReadoutText(point, samples);
 }
 
 } // namespace
 
 std::string RowReadout(const SweepResult& s, bool logScale, const KeptCurves& kept, size_t row) {
-    return ReadoutWithKept(logScale, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
+    return ReadoutWithKept(s, logScale, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
 }
 
 std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
@@ -115,5 +129,5 @@ std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool l
     const auto point = PointUnderPointer(result, logScale, area, x, &kept);
     if (!point)
         return std::nullopt;
-    return ReadoutWithKept(logScale, kept, *point);
+    return ReadoutWithKept(result, logScale, kept, *point);
 }

@@ -40,6 +40,8 @@ std::optional<GraphPoint> PointUnderPointer(const SweepResult& result, bool logS
 struct KeptPoint {
     size_t Number;
     GraphPoint Point;
+    // What sets the curve apart from the current stage, in full (the legend may shorten it).
+    std::vector<std::string> Differences = {};
 };
 
 // Of each kept curve drawn in the graph's mode, the sample nearest `frequency` along the
@@ -48,7 +50,8 @@ std::vector<KeptPoint> KeptPointsAt(const KeptCurves& kept, bool logScale, doubl
 
 // "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)": the numbers as the result table writes them.
 std::string ReadoutText(const GraphPoint& point);
-// The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …".
+// The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …", and under it
+// the curve's differences, indented, a few to a line.
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept);
 
 // The readout of computed row `row` of the current curve: its point and the kept curves' samples
@@ -57,6 +60,7 @@ std::string RowReadout(const SweepResult& result, bool logScale, const KeptCurve
                        size_t row);
 
 // The tooltip under the pointer: the current curve's point nearest it and the kept curves' samples
-// nearest that point's frequency. Nothing as PointUnderPointer.
+// nearest that point's frequency, each with all that sets its curve apart. Nothing as
+// PointUnderPointer.
 std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
                                                const KeptCurves& kept, ClipRect area, int32_t x);

@@ -1,5 +1,6 @@
 #include "KeptCurves.h"
 
+#include "app/graph/GraphReadout.h"
 #include "app/graph/LogFrequencies.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -48,7 +49,7 @@ void KeptCurves::Forget() {
     oldest_ = 0;
 }
 
-std::string DifferenceText(const Stage& kept, const Stage& current) {
+std::vector<std::string> Differences(const Stage& kept, const Stage& current) {
     std::vector<std::string> differences;
     for (size_t i = 0; i < kParameterNames.size(); ++i) {
         if (kept.Parameters[i] == current.Parameters[i])
@@ -68,15 +69,50 @@ std::string DifferenceText(const Stage& kept, const Stage& current) {
         differences.push_back(kept.Sweep == SweepKind::Decade
                                   ? Named(kPointsPerDecadeName, step, "")
                                   : Named(kStepName, step, kHertz));
+    return differences;
+}
+
+namespace {
+
+// The first `shown` differences, " и ещё N" for the rest; "как текущая" for none.
+std::string Joined(const std::vector<std::string>& differences, size_t shown) {
     if (differences.empty())
         return kSameAsCurrent;
-    std::string text = differences.front();
-    for (size_t i = 1; i < differences.size(); ++i)
-        text += ", " + differences[i];
+    std::string text;
+    for (size_t i = 0; i < shown; ++i)
+        text += (i > 0 ? ", " : "") + differences[i];
+    if (shown < differences.size())
+        text += kMoreDifferences + std::to_string(differences.size() - shown);
     return text;
 }
 
+std::string LegendLineOf(size_t number, const std::vector<std::string>& differences, size_t shown,
+                         bool drawable) {
+    return std::to_string(number) + ": " + Joined(differences, shown) +
+           (drawable ? "" : kNotDrawnInDecibels);
+}
+
+} // namespace
+
+std::string DifferenceText(const Stage& kept, const Stage& current) {
+    const std::vector<std::string> differences = Differences(kept, current);
+    return Joined(differences, differences.size());
+}
+
 std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale) {
-    return std::to_string(number) + ": " + DifferenceText(curve.Result->Entered, current) +
-           (curve.Drawable(logScale) ? "" : kNotDrawnInDecibels);
+    const std::vector<std::string> differences = Differences(curve.Result->Entered, current);
+    return LegendLineOf(number, differences, differences.size(), curve.Drawable(logScale));
+}
+
+std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale,
+                       int32_t width, const TextWidth& measure) {
+    const std::vector<std::string> differences = Differences(curve.Result->Entered, current);
+    const bool drawable = curve.Drawable(logScale);
+    std::string line;
+    for (size_t shown = differences.size();; --shown) {
+        line = LegendLineOf(number, differences, shown, drawable);
+        if (measure(line) <= width || shown <= 1)
+            break;
+    }
+    return CutToFit(line, width, measure);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/presenters/FittedText.h"
 #include "app/texts/Texts.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
@@ -61,7 +62,14 @@ class KeptCurves {
 // their units of entry: "R4 = 150 кОм, fкон = 1000 Гц"; "как текущая" when nothing does. A sweep
 // of the other kind is named by its third field.
 std::string DifferenceText(const Stage& kept, const Stage& current);
+// The same one by one; none when nothing differs.
+std::vector<std::string> Differences(const Stage& kept, const Stage& current);
 
 // The legend's line for curve `number`: "1: R4 = 150 кОм", followed by " — не рисуется в дБ" when
 // the curve cannot be drawn in the graph's mode.
 std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale);
+// The same shortened to `width` pixels as `measure` takes them: as many differences as fit, then
+// how many more there are ("1: R3 = 1 кОм, R4 = 2 кОм и ещё 11"); cut with "…" where even one
+// with the count does not fit.
+std::string LegendLine(size_t number, const KeptCurve& curve, const Stage& current, bool logScale,
+                       int32_t width, const TextWidth& measure);

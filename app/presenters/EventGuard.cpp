@@ -1,5 +1,7 @@
 #include "EventGuard.h"
 
+#include <utility>
+
 std::string ErrorBoxText(const std::exception& error) {
     std::string text = error.what();
     // A UTF-8 text's last byte is below 0x80 only for an ASCII character, so comparing bytes
@@ -15,4 +17,41 @@ void RunGuarded(MessageBoxes& boxes, const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         boxes.ShowError(ErrorBoxText(error));
     }
+}
+
+void TurnTakingBoxes::ShowMessage(const std::string& text) {
+    WhileUp([&] { shown_.ShowMessage(text); });
+}
+
+void TurnTakingBoxes::ShowError(const std::string& text) {
+    WhileUp([&] { shown_.ShowError(text); });
+}
+
+Answer TurnTakingBoxes::Ask(const std::string& text) {
+    Answer answer = Answer::Cancel;
+    WhileUp([&] { answer = shown_.Ask(text); });
+    return answer;
+}
+
+void TurnTakingBoxes::WhileUp(const std::function<void()>& dialog) {
+    ++up_;
+    try {
+        dialog();
+    } catch (...) {
+        --up_;
+        throw;
+    }
+    if (--up_ > 0)
+        return;
+    // What waited may show a box of its own, and what comes up then may wait in turn.
+    for (std::vector<std::function<void()>> now; !(now = std::exchange(waiting_, {})).empty();)
+        for (const std::function<void()>& then : now)
+            then();
+}
+
+void TurnTakingBoxes::WhenNoneUp(const std::function<void()>& then) {
+    if (up_ > 0)
+        waiting_.push_back(then);
+    else
+        then();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageBoxes.h"
+
 #include <filesystem>
 #include <string>
 
@@ -21,4 +23,36 @@ class FileChooser {
     // an existing file.
     virtual std::filesystem::path SaveFileName(const FileRequest& request) = 0;
     virtual std::filesystem::path OpenFileName(const FileRequest& request) = 0;
+};
+
+// A chooser whose dialogs count among the program's boxes up (MessageBoxes::WhileUp).
+class TurnTakingChooser final : public FileChooser {
+  public:
+    TurnTakingChooser(FileChooser& dialogs, MessageBoxes& boxes)
+        : dialogs_(dialogs), boxes_(boxes) {}
+    std::filesystem::path SaveFileName(const FileRequest& request) override {
+        std::filesystem::path chosen;
+        boxes_.WhileUp([&] { chosen = dialogs_.SaveFileName(request); });
+        return chosen;
+    }
+    std::filesystem::path OpenFileName(const FileRequest& request) override {
+        std::filesystem::path chosen;
+        boxes_.WhileUp([&] { chosen = dialogs_.OpenFileName(request); });
+        return chosen;
+    }
+
+  private:
+    FileChooser& dialogs_;
+    MessageBoxes& boxes_;
+};
+
+// Where the program's file dialogs start: beside the file last chosen in one, opened or saved
+// (the stage file, a table, a picture); before any, beside the most recent stage file.
+class DialogFolder {
+  public:
+    void Used(const std::filesystem::path& file) { folder_ = file.parent_path(); }
+    const std::filesystem::path& Start() const { return folder_; }
+
+  private:
+    std::filesystem::path folder_;
 };

@@ -46,8 +46,15 @@ void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight)
 }
 
 void GraphForm::PaintFinished() {
-    if (const std::exception_ptr error = std::exchange(paintError_, nullptr))
-        RunGuarded(boxes_, [&] { std::rethrow_exception(error); });
+    // A paint comes whenever the window is uncovered, also while another action's box or dialog
+    // is up: its failure waits for them to close, and then shows once.
+    if (!paintError_ || std::exchange(waiting_, true))
+        return;
+    boxes_.WhenNoneUp([this] {
+        waiting_ = false;
+        if (const std::exception_ptr error = std::exchange(paintError_, nullptr))
+            RunGuarded(boxes_, [&] { std::rethrow_exception(error); });
+    });
 }
 
 void GraphForm::CalculationRefused() {
@@ -116,9 +123,10 @@ void GraphForm::ForgetCurves() {
 
 void GraphForm::SavePicture() {
     const std::filesystem::path path = chooser_->SaveFileName(
-        {kSavePictureCaption, kPngFilter, kPngExtension, kSuggestedPictureName, {}});
+        {kSavePictureCaption, kPngFilter, kPngExtension, kSuggestedPictureName, folder_->Start()});
     if (path.empty())
         return;
+    folder_->Used(path);
     const std::string png = view_.PictureAsPng();
     const std::string error =
         png.empty() ? std::string(kPictureNotEncoded)

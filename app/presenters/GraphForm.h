@@ -47,11 +47,14 @@ class GraphForm {
     static std::span<const Command<GraphForm>> Table();
 
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
+    // Where "Сохранить рисунок…" starts: the folder the main window's dialogs share.
+    void SetDialogFolder(DialogFolder& folder) { folder_ = &folder; }
 
     // The paint: the picture over the whole client area; `outerWidth` and `outerHeight` are the
     // window's size with frame and caption. It never throws: a failure leaves the background and
-    // is reported by PaintFinished, once, when the toolkit has finished the paint, unless the
-    // calculation that asked for the paint has already reported its own error.
+    // is reported by PaintFinished, once, when the toolkit has finished the paint and no other box
+    // or dialog is up, unless the calculation that asked for the paint has already reported its
+    // own error.
     void Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight);
     void PaintFinished();
 
@@ -100,11 +103,14 @@ class GraphForm {
     GraphView& view_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
+    DialogFolder ownFolder_;
+    DialogFolder* folder_ = &ownFolder_;
     KeptCurves kept_;
     GraphPicture picture_;
     bool quiet_ = false;   // a failing paint raises no box
     bool held_ = false;    // a calculation is running
     bool skipped_ = false; // a paint came while held
+    bool waiting_ = false; // a paint's failure waits for the boxes up to close
     std::exception_ptr paintError_;
     std::optional<size_t> marker_;
     ClipRect markerArea_{}; // the client area the marker was last placed in

@@ -43,8 +43,14 @@ std::span<const Command<MainForm>> MainForm::Table() {
 
 MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
     : view_(view), boxes_(boxes), results_(kInitialResultRows),
-      table_(table, results_, boxes, chooser), chooser_(&chooser) {
+      table_(table, results_, boxes, chooser, folder_), chooser_(&chooser) {
     table_.SetStageFile(&file_);
+}
+
+void MainForm::SetGraph(GraphForm* graph) {
+    graph_ = graph;
+    if (graph_ != nullptr)
+        graph_->SetDialogFolder(folder_);
 }
 
 void MainForm::SetFileChooser(FileChooser& chooser) {
@@ -59,6 +65,8 @@ void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
         if (recent_.size() < kRecentFileCount && !file.empty() &&
             std::find(recent_.begin(), recent_.end(), file) == recent_.end())
             recent_.push_back(file);
+    if (folder_.Start().empty() && !recent_.empty())
+        folder_.Used(recent_.front());
     view_.MenusChanged();
 }
 
@@ -69,6 +77,7 @@ void MainForm::Start() {
                                        kParameterColumnWidths[1] - kNameColumnWidening);
         // So that the user knows how to type fractions.
         view_.SetSeparatorLabel(SeparatorLabelText());
+        ShowSweepLabel();
         ShowCaption();
     });
 }
@@ -162,9 +171,19 @@ void MainForm::InvalidateResults() {
 
 void MainForm::ChooseSweep(SweepKind sweep) {
     sweep_ = sweep;
-    view_.SetSweepLabel(SweepLabelText(sweep_));
+    ShowSweepLabel();
     view_.MenusChanged();
     ShowCaption();
+}
+
+void MainForm::ShowSweepLabel() {
+    const ControlBounds label5 = MainControl("Label5").Bounds;
+    const SweepLabel label =
+        SweepLabelFor(sweep_, label5.Width, MainControl("EdDo").Bounds.X - label5.X,
+                      MainControl("EdDf").Bounds.X - label5.X, [this](std::string_view text) {
+                          return view_.SweepLabelWidth(std::string(text));
+                      });
+    view_.SetSweepLabel(label.Text, label.FieldName);
 }
 
 bool MainForm::Modified() const {
@@ -181,13 +200,9 @@ void MainForm::ShowCaption() {
 }
 
 FileRequest MainForm::StageRequest(const char* caption) const {
-    // The dialogs start where the last stage file was.
-    const std::filesystem::path& last = !file_.empty()     ? file_
-                                        : !recent_.empty() ? recent_.front()
-                                                           : std::filesystem::path();
     return {caption, kStageFilter, kStageExtension,
             file_.empty() ? std::string(kSuggestedStageName) : FileNameText(file_),
-            last.parent_path()};
+            folder_.Start()};
 }
 
 void MainForm::Open() {
@@ -228,7 +243,7 @@ bool MainForm::OpenFile(const std::filesystem::path& path) {
         return false;
     table_.ResultsReplaced();
     sweep_ = stage->Sweep;
-    view_.SetSweepLabel(SweepLabelText(sweep_));
+    ShowSweepLabel();
     file_ = path;
     saved_ = StageFromForm(view_, sweep_);
     Remember(path);
@@ -272,16 +287,14 @@ void MainForm::Remember(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     recent_ = WithRecentFile(std::move(recent_), error ? path : absolute);
+    folder_.Used(recent_.front());
     if (recentStore_ != nullptr)
         recentStore_->Store(recent_);
     view_.MenusChanged();
 }
 
 std::vector<std::string> MainForm::RecentFileLabels() const {
-    std::vector<std::string> labels;
-    for (size_t i = 0; i < recent_.size(); ++i)
-        labels.push_back(RecentFileLabel(i, recent_[i]));
-    return labels;
+    return ::RecentFileLabels(recent_);
 }
 
 bool MainForm::QueryClose() {

@@ -37,7 +37,7 @@ class MainForm {
     ResultTable& Results() { return results_; }
     TableCommands& ResultCommands() { return table_; }
     // The graph window's presenter, which follows the calculations.
-    void SetGraph(GraphForm* graph) { graph_ = graph; }
+    void SetGraph(GraphForm* graph);
     void SetFileChooser(FileChooser& chooser);
     // Where the recent files are kept between runs; read now.
     void SetRecentFilesStore(RecentFilesStore& store);
@@ -86,6 +86,7 @@ class MainForm {
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);
+    void ShowSweepLabel();
     bool OpenFile(const std::filesystem::path& path);
     void OpenRecentFile(size_t index);
     bool SaveTo(std::filesystem::path path);
@@ -98,6 +99,7 @@ class MainForm {
     MessageBoxes& boxes_;
     SharedResult result_ = NoResult();
     bool logScale_ = false;
+    DialogFolder folder_; // shared by every file dialog of the program
     ResultTable results_;
     TableCommands table_;
     FileChooser* chooser_;

@@ -2,7 +2,9 @@
 
 #include "app/texts/Texts.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 // The answers of a question box; its buttons' texts are in the catalogue.
 enum class Answer { Yes, No, Cancel };
@@ -19,4 +21,29 @@ class MessageBoxes {
     virtual void ShowError(const std::string& text) = 0;
     // A question with "Да", "Нет" and "Отмена"; closing the box answers Cancel.
     virtual Answer Ask(const std::string& text) = 0;
+
+    // A dialog of the program other than these boxes (a file dialog) is up while `dialog` runs.
+    virtual void WhileUp(const std::function<void()>& dialog) { dialog(); }
+    // Runs `then` once no box or dialog of the program is up: at once, unless the boxes keep
+    // count of them (TurnTakingBoxes).
+    virtual void WhenNoneUp(const std::function<void()>& then) { then(); }
+};
+
+// Boxes that keep count of themselves and of the dialogs up, so that a box not asked for by the
+// user's action (a paint's failure) waits until the last of them has closed instead of stacking
+// on it. One for the whole program, over the toolkit's boxes.
+class TurnTakingBoxes final : public MessageBoxes {
+  public:
+    explicit TurnTakingBoxes(MessageBoxes& shown) : shown_(shown) {}
+
+    void ShowMessage(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    Answer Ask(const std::string& text) override;
+    void WhileUp(const std::function<void()>& dialog) override;
+    void WhenNoneUp(const std::function<void()>& then) override;
+
+  private:
+    MessageBoxes& shown_;
+    int up_ = 0;
+    std::vector<std::function<void()>> waiting_;
 };

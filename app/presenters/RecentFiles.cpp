@@ -1,6 +1,7 @@
 #include "RecentFiles.h"
 
 #include <algorithm>
+#include <iterator>
 
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file) {
@@ -16,12 +17,45 @@ std::string FileNameText(const std::filesystem::path& path) {
     return std::string(name.begin(), name.end());
 }
 
-std::string RecentFileLabel(size_t index, const std::filesystem::path& file) {
-    std::string label = "&" + std::to_string(index + 1) + " ";
-    for (const char c : FileNameText(file)) {
-        if (c == '&')
-            label += '&';
-        label += c;
+namespace {
+
+// The file's last `folders` folders and its name, as the system writes a path.
+std::filesystem::path Tail(const std::filesystem::path& file, size_t folders) {
+    std::vector<std::filesystem::path> parts(file.begin(), file.end());
+    std::filesystem::path tail;
+    const size_t count = std::min(parts.size(), folders + 1);
+    for (auto part = parts.end() - static_cast<std::ptrdiff_t>(count); part != parts.end(); ++part)
+        tail /= *part;
+    return tail;
+}
+
+// The fewest folders that tell `file` from every other of `files` with the same name.
+size_t FoldersToTell(const std::vector<std::filesystem::path>& files,
+                     const std::filesystem::path& file) {
+    const auto depth = static_cast<size_t>(std::distance(file.begin(), file.end()));
+    for (size_t folders = 0; folders < depth; ++folders) {
+        const std::filesystem::path mine = Tail(file, folders);
+        if (std::none_of(files.begin(), files.end(), [&](const std::filesystem::path& other) {
+                return other != file && Tail(other, folders) == mine;
+            }))
+            return folders;
     }
-    return label;
+    return depth;
+}
+
+} // namespace
+
+std::vector<std::string> RecentFileLabels(const std::vector<std::filesystem::path>& files) {
+    std::vector<std::string> labels;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::u8string shown = Tail(files[i], FoldersToTell(files, files[i])).u8string();
+        std::string label = "&" + std::to_string(i + 1) + " ";
+        for (const char8_t c : shown) {
+            if (c == u8'&')
+                label += '&';
+            label += static_cast<char>(c);
+        }
+        labels.push_back(std::move(label));
+    }
+    return labels;
 }

@@ -20,9 +20,10 @@ inline constexpr size_t kRecentFileCount = 4;
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file);
 
-// The menu item of the recent file at `index`: its number as the item's key and its name, "&1
-// каскад.ou" ('&' in the name doubled, as menus of both toolkits read it).
-std::string RecentFileLabel(size_t index, const std::filesystem::path& file);
+// The menu items of the recent files: each its number as the item's key and its name, "&1
+// каскад.ou" ('&' in the name doubled, as menus of both toolkits read it). Where two files share a
+// name, each shows as many of its folders as tell it from the others: "&1 a/каскад.ou".
+std::vector<std::string> RecentFileLabels(const std::vector<std::filesystem::path>& files);
 
 // A path's name in UTF-8, as the program shows it.
 std::string FileNameText(const std::filesystem::path& path);

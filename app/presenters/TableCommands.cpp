@@ -84,9 +84,10 @@ void TableCommands::Copy() {
 
 void TableCommands::Save() {
     const std::filesystem::path path = chooser_->SaveFileName(
-        {kSaveTableCaption, kCsvFilter, kCsvExtension, kSuggestedTableName, {}});
+        {kSaveTableCaption, kCsvFilter, kCsvExtension, kSuggestedTableName, folder_.Start()});
     if (path.empty())
         return;
+    folder_.Used(path);
     if (stageFile_ != nullptr && !stageFile_->empty() && SameFile(path, *stageFile_)) {
         boxes_.ShowError(SaveFailureText(path, kTableOverStageFile));
         return;

@@ -38,8 +38,8 @@ class TableView {
 class TableCommands {
   public:
     TableCommands(TableView& view, const ResultTable& table, MessageBoxes& boxes,
-                  FileChooser& chooser)
-        : view_(view), table_(table), boxes_(boxes), chooser_(&chooser) {}
+                  FileChooser& chooser, DialogFolder& folder)
+        : view_(view), table_(table), boxes_(boxes), chooser_(&chooser), folder_(folder) {}
 
     static std::span<const Command<TableCommands>> Table();
 
@@ -64,6 +64,7 @@ class TableCommands {
     const ResultTable& table_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
+    DialogFolder& folder_;
     const std::filesystem::path* stageFile_ = nullptr;
 };
 

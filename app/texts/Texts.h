@@ -30,8 +30,21 @@ inline constexpr const char* kLinearSweepLabel =
     "от                          до                 с  шагом";
 inline constexpr const char* kDecadeSweepLabel =
     "от                          до                 точек на декаду";
+// Label5's words, each over its sweep field: "от", "до", then the third field's name, over a
+// decade sweep in full or, where that does not fit, in its standard abbreviation.
+inline constexpr const char* kSweepFromWord = "от";
+inline constexpr const char* kSweepToWord = "до";
+inline constexpr const char* kStepWords = "с  шагом";
+inline constexpr const char* kPointsPerDecadeWords = "точек на декаду";
+inline constexpr const char* kPointsPerDecadeShort = "точек/дек.";
+// EdDf's name in full, its tooltip and accessible name, by the kind of sweep.
+inline constexpr const char* kStepFieldName = "шаг, Гц";
+inline constexpr const char* kPointsPerDecadeFieldName = "точек на декаду";
 // Label3, followed by the locale's decimal separator.
 inline constexpr const char* kSeparatorLabel = "разделитель - ";
+
+// The mark of a text cut to fit its cell or label; the whole text shows in a tooltip.
+inline constexpr const char* kCutMark = "…";
 
 // SgIsh: its headings, then column 0 of rows 1 to 13, the parameters with their units of entry.
 inline constexpr std::array<const char*, 2> kParameterHeadings = {"параметр", "значение"};
@@ -136,6 +149,8 @@ inline constexpr const char* kEndName = "fкон";
 inline constexpr const char* kStepName = "шаг";
 inline constexpr const char* kPointsPerDecadeName = "точек на декаду";
 inline constexpr const char* kHertz = "Гц";
+// After the differences a shortened legend line names: " и ещё 11".
+inline constexpr const char* kMoreDifferences = " и ещё ";
 
 // The readout under the pointer: "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)".
 inline constexpr const char* kReadoutFrequency = "f = ";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeFormView.h"
+#include "FixedWidthText.h"
 #include "app/presenters/MainForm.h"
 #include "app/presenters/MainView.h"
 
@@ -22,7 +23,13 @@ class FakeMainView : public FakeWindow<MainView> {
         columnWidths = {names, values};
     }
     void SetSeparatorLabel(const std::string& text) override { separatorLabel = text; }
-    void SetSweepLabel(const std::string& text) override { sweepLabel = text; }
+    void SetSweepLabel(const std::string& text, const std::string& fieldName) override {
+        sweepLabel = text;
+        sweepFieldName = fieldName;
+    }
+    int32_t SweepLabelWidth(const std::string& text) const override {
+        return FixedWidth(text, characterWidth);
+    }
     void SetCaption(const std::string& text) override { caption = text; }
     void MenusChanged() override { ++menusChanged; }
     void CloseWindow() override { ++closed; }
@@ -33,6 +40,8 @@ class FakeMainView : public FakeWindow<MainView> {
     std::array<int, 2> columnWidths{};
     std::string separatorLabel;
     std::string sweepLabel;
+    std::string sweepFieldName;
+    int32_t characterWidth = 7;
     std::string caption;
     int menusChanged = 0;
     int closed = 0;

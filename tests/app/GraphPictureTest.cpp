@@ -1,5 +1,6 @@
 #include "app/graph/GraphPicture.h"
 
+#include "FixedWidthText.h"
 #include "numerics/FloatError.h"
 #include "plot/Chart.h"
 
@@ -116,12 +117,51 @@ TEST(GraphPicture, DrawsTheKeptCurvesItCanUnderTheCurrentOneWithALegend) {
     EXPECT_EQ(surface.curveColors, (std::vector<Rgb>{kKeptCurveColors[0], kCurveColor}));
     EXPECT_NE(std::find(surface.texts.begin(), surface.texts.end(), "10,10 40"),
               surface.texts.end());
-    // The legend last, in the top right corner: its widest line ends 18 pixels inside.
+    // The legend last, in its box in the top right corner: its widest line ends 22 pixels inside.
     ASSERT_GE(surface.texts.size(), 3u);
     EXPECT_EQ(
         std::vector<std::string>(surface.texts.end() - 3, surface.texts.end()),
-        (std::vector<std::string>{"514,18 1: R4 = 150 кОм",
-                                  "514,34 2: как текущая — не рисуется в дБ", "514,50 текущая"}));
+        (std::vector<std::string>{"510,22 1: R4 = 150 кОм",
+                                  "510,38 2: как текущая — не рисуется в дБ", "510,54 текущая"}));
 }
+
+struct LegendRoomCase {
+    const char* name;
+    ClipRect room;
+    size_t lines;
+};
+
+class LegendIn : public testing::TestWithParam<LegendRoomCase> {};
+
+// Six kept curves that differ from the current stage in all thirteen parameters.
+TEST_P(LegendIn, StaysInsideTheRoomAndKeepsTheCurrentCurve) {
+    KeptCurves kept;
+    for (size_t i = 0; i < kMaxKeptCurves; ++i) {
+        const std::shared_ptr<SweepResult> s = FiveRows(5);
+        for (std::optional<double>& parameter : s->Entered.Parameters)
+            parameter = double(i + 1000);
+        kept.Remember(s);
+    }
+    const auto sevenPixels = [](std::string_view text) { return FixedWidth(text); };
+    const ClipRect room = GetParam().room;
+    const LegendLayout legend = LayOutLegend(kept, Stage{}, false, room, 16, sevenPixels);
+    ASSERT_EQ(legend.Lines.size(), GetParam().lines);
+    if (legend.Lines.empty())
+        return;
+    EXPECT_GE(legend.Box.Left, room.Left);
+    EXPECT_EQ(legend.Box.Right, room.Right);
+    EXPECT_EQ(legend.Box.Top, room.Top);
+    EXPECT_LE(legend.Box.Bottom, room.Bottom);
+    EXPECT_EQ(legend.Lines.back().Text, "текущая");
+    for (const LegendEntry& line : legend.Lines)
+        EXPECT_LE(sevenPixels(line.Text), legend.Box.Right - legend.Box.Left - 34) << line.Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(GraphPicture, LegendIn,
+                         testing::Values(LegendRoomCase{"LargeWindow", {90, 18, 745, 500}, 7},
+                                         LegendRoomCase{"SmallWindow", {60, 18, 200, 120}, 5},
+                                         LegendRoomCase{"OneLineHigh", {60, 18, 200, 45}, 1},
+                                         LegendRoomCase{"NoRoom", {60, 18, 70, 45}, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -96,6 +96,20 @@ TEST(GraphReadout, KeptCurvesWidenTheAxisAndReadTheirSampleNearestThePoint) {
               ReadoutText(row(s, 1)) + "\n1: " + ReadoutText(row(wide, 0)));
 }
 
+// The legend may shorten a kept curve's line: the readout gives its differences in full, three to
+// a line.
+TEST(GraphReadout, NamesAllThatSetsAKeptCurveApart) {
+    const std::shared_ptr<SweepResult> s = Sweep(10, 95, 5);
+    auto other = std::make_shared<SweepResult>(*s);
+    for (size_t i = 0; i < 4; ++i)
+        other->Entered.Parameters[i] = double(i + 1);
+    KeptCurves kept;
+    kept.Remember(other);
+    const std::string readout = ReadoutUnderPointer(*s, false, kept, kGraphArea, 307).value();
+    EXPECT_EQ(readout.substr(readout.find("\n    ")),
+              "\n    R1 = 1 кОм, R2 = 2 кОм, R3 = 3 кОм,\n    R4 = 4 кОм");
+}
+
 TEST(GraphReadout, TextWritesNumbersAsTheResultTable) {
     const GraphPoint point{1010, 21.08921234, 26.48121234};
     EXPECT_EQ(ReadoutText(point), "f = 1010 Гц, |k| = 21.0892 (26.4812 дБ)");

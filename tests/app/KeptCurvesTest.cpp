@@ -1,5 +1,6 @@
 #include "app/graph/KeptCurves.h"
 
+#include "FixedWidthText.h"
 #include "plot/Chart.h"
 
 #include <cmath>
@@ -52,6 +53,41 @@ INSTANTIATE_TEST_SUITE_P(
                     LegendCase{"Step", {{15, 5}}, SweepKind::Linear, "2: шаг = 5 Гц"},
                     // Ten points per decade against a 10 Hz step: the same number, another sweep.
                     LegendCase{"DecadeSweep", {}, SweepKind::Decade, "2: точек на декаду = 10"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Thirteen differences, R3 = 1 кОм first: "1: R3 = 1 кОм, R4 = 2 кОм и ещё 11" is 34 characters.
+struct ShortCase {
+    const char* name;
+    int32_t width; // in characters of 7 pixels
+    bool drawable;
+    const char* line;
+};
+
+class ShortenedLegendLine : public testing::TestWithParam<ShortCase> {};
+
+TEST_P(ShortenedLegendLine, KeepsTheDifferencesThatFitAndCountsTheRest) {
+    const Stage current{};
+    auto kept = std::make_shared<SweepResult>();
+    for (size_t i = 2; i < 13; ++i)
+        kept->Entered.Parameters[i] = double(i - 1);
+    kept->Entered.SweepFields[0] = 5;
+    kept->Entered.SweepFields[1] = 7;
+    const KeptCurve curve{kept, {}, {}, {}, {}};
+    const TextWidth sevenPixels = [](std::string_view text) { return FixedWidth(text); };
+    const std::string line =
+        // Over log f a curve without log10 frequencies is not drawn.
+        LegendLine(1, curve, current, !GetParam().drawable, 7 * GetParam().width, sevenPixels);
+    EXPECT_EQ(line, GetParam().line);
+    EXPECT_LE(sevenPixels(line), 7 * GetParam().width);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KeptCurves, ShortenedLegendLine,
+    testing::Values(ShortCase{"TwoAndTheCount", 34, true, "1: R3 = 1 кОм, R4 = 2 кОм и ещё 11"},
+                    ShortCase{"OneAndTheCount", 33, true, "1: R3 = 1 кОм и ещё 12"},
+                    ShortCase{"NotDrawnKeepsItsMark", 45, false,
+                              "1: R3 = 1 кОм и ещё 12 — не рисуется в дБ"},
+                    ShortCase{"CutWhereEvenOneDoesNotFit", 12, true, "1: R3 = 1 к…"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A result whose computed rows start at `first` Hz.

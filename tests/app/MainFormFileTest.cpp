@@ -120,7 +120,7 @@ TEST_F(MainFormFiles, TheMarkFollowsEditsAndSaveClearsIt) {
 TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     Edit("5");
     Run(kDecadeSweepCommand);
-    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
     EXPECT_EQ(view.caption, "ОУ");
     chooser.answer = folder / PathFromUtf8("новый");
     Run(kSaveCommand);
@@ -135,7 +135,7 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     EXPECT_EQ(chooser.asked.at(1).Folder, folder);
     form.OpenAtStart(saved);
     EXPECT_TRUE(form.DecadeSweep());
-    EXPECT_EQ(view.sweepLabel, SweepLabelText(SweepKind::Decade));
+    EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
 }
 
 // "расчет" writes each cell back in normal form; where that makes another stage than the file's,

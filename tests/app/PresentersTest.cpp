@@ -16,13 +16,17 @@ namespace {
 using Texts = std::vector<std::string>;
 using Blocks = std::vector<CellBlock>;
 
-// Answers every file dialog with `answer` (empty: cancelled) and counts the questions.
+// Answers every file dialog with `answer` (empty: cancelled), counts the questions and keeps the
+// folder each dialog started in.
 class AnsweringChooser final : public FileChooser {
   public:
-    std::filesystem::path SaveFileName(const FileRequest&) override { return ++asked, answer; }
-    std::filesystem::path OpenFileName(const FileRequest&) override { return ++asked, answer; }
+    std::filesystem::path SaveFileName(const FileRequest& r) override {
+        return folders.push_back(r.Folder), ++asked, answer;
+    }
+    std::filesystem::path OpenFileName(const FileRequest& r) override { return SaveFileName(r); }
     std::filesystem::path answer;
     int asked = 0;
+    std::vector<std::filesystem::path> folders;
 };
 
 inline const std::string kClipboardBefore = "what the clipboard held";
@@ -95,10 +99,11 @@ class Presenters : public testing::Test {
     FakeMainView view;
     FakeTableView table;
     RecordingMessageBoxes boxes;
+    TurnTakingBoxes boxesInTurn{boxes}; // as the windows share theirs
     AnsweringChooser chooser;
-    MainForm form{view, table, boxes, chooser};
+    MainForm form{view, table, boxesInTurn, chooser};
     FakeGraphView graphView;
-    GraphForm graph{graphView, boxes, chooser};
+    GraphForm graph{graphView, boxesInTurn, chooser};
 };
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
@@ -137,6 +142,64 @@ TEST_F(Presenters, OneActionOneBox) {
     Paint();
     EXPECT_EQ(boxes.errors,
               (Texts{"Floating point division by zero.", "Invalid floating point operation."}));
+}
+
+// The graph open over a curve it cannot draw (log10 of −95 Hz), then another action's box: the
+// graph uncovered under it paints, and its failure waits for the box to close.
+TEST_F(Presenters, PaintFailureWaitsForAnotherActionsBox) {
+    view.logScaleChecked = true;
+    Calculate("-95", "100", "50");
+    ASSERT_TRUE(boxes.errors.empty());
+    PressGraph();
+    size_t shownDuringBox = 99;
+    boxes.whileShown = [&] {
+        boxes.whileShown = nullptr;
+        Paint();
+        shownDuringBox = boxes.errors.size();
+    };
+    form.OpenAtStart(std::filesystem::temp_directory_path() / "ou-presenters-no-such.ou");
+    EXPECT_EQ(shownDuringBox, 1u);
+    ASSERT_EQ(boxes.errors.size(), 2u);
+    EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
+    Paint();
+    EXPECT_EQ(boxes.errors.size(), 2u);
+}
+
+TEST_F(Presenters, SaveDialogsStartWhereTheLastFileWas) {
+    namespace fs = std::filesystem;
+    const fs::path stageFolder = fs::temp_directory_path() / "ou-presenters-folders" / "stage";
+    const fs::path other = stageFolder.parent_path() / "pictures";
+    fs::create_directories(stageFolder);
+    fs::create_directories(other);
+    ASSERT_EQ(WriteStageFile(stageFolder / "s.ou", Stage{}), "");
+    form.OpenAtStart(stageFolder / "s.ou");
+    form.ResultCommands().Save();
+    graph.SavePicture();
+    chooser.answer = other / "p.png";
+    graphView.png = "png";
+    graph.SavePicture();
+    chooser.answer.clear();
+    form.ResultCommands().Save();
+    form.Open();
+    EXPECT_EQ(chooser.folders,
+              (std::vector<fs::path>{stageFolder, stageFolder, stageFolder, other, other}));
+    fs::remove_all(stageFolder.parent_path());
+}
+
+// Label5 is 213 pixels wide, EdDo starts 64 and EdDf 152 pixels from its left edge: each word
+// stands over its field where it fits, the decade's full words only in a narrow font.
+TEST_F(Presenters, SweepLabelFitsLabel5AndNamesTheFieldInFull) {
+    const auto blanks = [](size_t n) { return std::string(n, ' '); };
+    view.characterWidth = 9;
+    form.UseDecadeSweep();
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(5) + "до" + blanks(4) + "точек/дек.");
+    EXPECT_EQ(view.sweepFieldName, "точек на декаду");
+    view.characterWidth = 3;
+    form.UseDecadeSweep();
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(19) + "до" + blanks(27) + "точек на декаду");
+    form.UseLinearSweep();
+    EXPECT_EQ(view.sweepLabel, "от" + blanks(19) + "до" + blanks(27) + "с  шагом");
+    EXPECT_EQ(view.sweepFieldName, "шаг, Гц");
 }
 
 TEST_F(Presenters, RefusedCalculationLeavesTheGraphAsItWas) {

@@ -43,6 +43,8 @@ for library in $(objdump -p "$tree/usr/bin/ou" | awk '$1 == "NEEDED" { print $2 
     owner=$(owner_of "$path") || fail "no package holds $path"
     grep -qxF "$owner" <<<"$depends" || fail "Depends lacks $owner for $library"
 done
+# Qt's own Russian texts, loaded at start and not a library.
+grep -qxF qt6-translations-l10n <<<"$depends" || fail "Depends lacks qt6-translations-l10n"
 
 # Exactly these files, owned by root, readable by all, only the program executable.
 sizes=(16 32 48 64 128 256)

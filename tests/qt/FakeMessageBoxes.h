@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
+
 // Records the boxes the program would show; none of them blocks a test. With `runEventLoop` a
 // box runs the event loop while "shown", as a modal box does, so pending paints happen during it.
 class FakeMessageBoxes final : public MessageBoxes {
@@ -22,14 +24,18 @@ class FakeMessageBoxes final : public MessageBoxes {
     QStringList questions;
     Answer answer = Answer::Cancel;
     bool runEventLoop = false;
+    int mostUpAtOnce = 0; // boxes stacked on each other at the most
 
   private:
     void Show(QStringList& kind, const std::string& text) {
         kind << QString::fromStdString(text);
         if (!runEventLoop)
             return;
+        mostUpAtOnce = std::max(mostUpAtOnce, ++up_);
         QEventLoop loop;
         QTimer::singleShot(20, &loop, &QEventLoop::quit);
         loop.exec();
+        --up_;
     }
+    int up_ = 0;
 };

@@ -132,6 +132,25 @@ class GraphFollowsCalculationTest : public QObject {
         QVERIFY(!OnlyBackground(GraphPicture()));
     }
 
+    // The graph open when a calculation leaves a curve it cannot draw, and at once another action
+    // brings up its box (a refused file): the paint under that box fails, and its box waits for
+    // the refusal's to close.
+    void paintFailureWaitsForAnotherActionsBox() {
+        Calculate("10", "1000", "10");
+        PressGraph();
+        Settle();
+        Control<QCheckBox>("CheckBox1")->setChecked(true);
+        Calculate("-5", "95", "10");
+        boxes->runEventLoop = true;
+        windows->Form1.Form().OpenAtStart(std::filesystem::temp_directory_path() /
+                                          "ou-qt-no-such-stage.ou");
+        Settle();
+        QCOMPARE(boxes->mostUpAtOnce, 1);
+        QCOMPARE(boxes->errors.size(), 2);
+        QCOMPARE(boxes->errors[1], QString("Invalid floating point operation."));
+        boxes->errors.clear();
+    }
+
     // A calculation stopped by a floating-point error while the graph is open in decibels over
     // log f of a sweep through negative frequencies: one box, the calculation's, even though a
     // paint was pending while it was up; the graph then shows its background, no second box.

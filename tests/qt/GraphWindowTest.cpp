@@ -113,6 +113,33 @@ class GraphWindowTest : public QObject {
         QVERIFY(HasDarkPixel(image, QRect(681, 508, 25, 12)));
     }
 
+    // A kept curve that differs in all thirteen parameters, in a window half as wide: its legend
+    // line (in its blue) stays inside the chart, right of the axis labels, and no grid line
+    // crosses it.
+    void longLegendStaysInsideTheChartOnItsOwnBackground() {
+        const SharedResult kept = Filled(10, 95, 5, LowPass);
+        graph->Show(kept, false);
+        graph->Form().RememberCurve();
+        auto current = std::make_shared<SweepResult>(*kept);
+        for (std::optional<double>& parameter : current->Entered.Parameters)
+            parameter = 1;
+        graph->Show(current, false);
+        graph->resize(400, 300);
+        const QImage image = Render();
+        const QColor blue(kKeptCurveColors[0].Red, kKeptCurveColors[0].Green,
+                          kKeptCurveColors[0].Blue);
+        QRect legend;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (QColor(image.pixel(x, y)) == blue)
+                    legend |= QRect(x, y, 1, 1);
+        QVERIFY(!legend.isEmpty());
+        QVERIFY(legend.left() > 40 && legend.right() < image.width() - 10 && legend.top() > 10);
+        for (int y = legend.top(); y <= legend.bottom(); ++y)
+            for (int x = legend.left(); x <= legend.right(); ++x)
+                QVERIFY(QColor(image.pixel(x, y)) != kGrey);
+    }
+
     void logModeDrawsDecibelsOverLogFrequency() {
         const SharedResult state = Filled(10, 1000, 10, LowPass);
         graph->Show(state, true);

@@ -2,7 +2,9 @@
 #include "app/texts/Texts.h"
 #include "ui/qt/StartUp.h"
 
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -25,6 +27,17 @@ class HelpAndStartUpTest : public QObject {
         QVERIFY(!windows.Form3.isVisible());
         QCOMPARE(windows.Form2.windowTitle(), QString(kHelpCaption));
         QCOMPARE(windows.Form3.windowTitle(), QString(kGraphCaption));
+    }
+
+    // Qt's own file dialog (not a desktop's) speaks Russian, as the program does.
+    void qtsOwnFileDialogSpeaksRussian() {
+        ProgramWindows windows(boxes);
+        QVERIFY(windows.Translation.Loaded());
+        QFileDialog dialog(&windows.Form1);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(buttons != nullptr);
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QString("Отмена"));
     }
 
     void helpButtonShowsHelpAndCloseHidesIt() {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -122,7 +123,7 @@ class MainWindowTest : public QObject {
             // It grows with the text Start writes into it.
             QVERIFY(shown.width() >= c.Bounds.Width);
             shown.setWidth(c.Bounds.Width);
-        } else {
+        } else if (QLatin1String(c.Name) != "Label5") { // its words spaced in its font
             QCOMPARE(control->property("text").toString(), QString(c.Text));
         }
         QCOMPARE(shown, QRect(c.Bounds.X, c.Bounds.Y, c.Bounds.Width, c.Bounds.Height));
@@ -287,10 +288,58 @@ class MainWindowTest : public QObject {
     // decade, and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
     void decadeSweepChosenInTheMenuBar() {
         TriggerMenuItem(window.get(), kDecadeSweepCommand);
-        QCOMPARE(Control<QLabel>("Label5")->text(), QString(SweepLabelText(SweepKind::Decade)));
+        QVERIFY(Control<QLabel>("Label5")->text().endsWith(kPointsPerDecadeShort) ||
+                Control<QLabel>("Label5")->text().endsWith(kPointsPerDecadeWords));
+        QCOMPARE(Control<QLineEdit>("EdDf")->toolTip(), QString(kPointsPerDecadeFieldName));
+        QCOMPARE(Control<QLineEdit>("EdDf")->accessibleName(), QString(kPointsPerDecadeFieldName));
         TypeCircuit(kTypicalStage, "10", "100000", "10");
         Click("BuRas");
         QCOMPARE(ResultRowCount(), 1 + 4 * 10 + 1);
+    }
+
+    // Each label of the layout, over either kind of sweep, shows its whole text in its font and
+    // stays clear of the other controls.
+    void labelsFitAndClearTheirNeighbours_data() {
+        QTest::addColumn<bool>("decade");
+        QTest::newRow("Linear") << false;
+        QTest::newRow("Decade") << true;
+    }
+    void labelsFitAndClearTheirNeighbours() {
+        QFETCH(bool, decade);
+        if (decade)
+            window->Form().UseDecadeSweep();
+        for (const ControlLayout& layout : kMainControls) {
+            if (layout.Kind != ControlKind::Label)
+                continue;
+            const auto* label = Control<QLabel>(layout.Name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                         label->contentsRect().width(),
+                     layout.Name);
+            for (const ControlLayout& other : kMainControls)
+                if (&other != &layout)
+                    QVERIFY2(
+                        !label->geometry().intersects(Control<QWidget>(other.Name)->geometry()),
+                        qPrintable(QString("%1 %2").arg(layout.Name, other.Name)));
+        }
+    }
+
+    // A decade sweep's frequency is cut to its column, with "…"; the tooltip, as the copy, holds
+    // the whole number.
+    void cutCellEndsInAMarkWithItsWholeTextInATooltip() {
+        TriggerMenuItem(window.get(), kDecadeSweepCommand);
+        TypeCircuit(kTypicalStage, "10", "100000", "3");
+        Click("BuRas");
+        QCOMPARE(ResultCell(2, 0), QString("21.5443469003188"));
+        const QRect cell = ResultGrid()->visualRect(Results()->index(1, 0));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        ResultGrid()->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(ResultGrid()->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QString("21.5443469003188"));
+    }
+
+    void doubleClickOnTheWindowDoesNothing() {
+        QTest::mouseDClick(window.get(), Qt::LeftButton, {}, QPoint(420, 20));
+        QCOMPARE(ResultRowCount(), 5);
     }
 };
 

@@ -220,6 +220,29 @@ TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph
     boxes.errors.clear();
 }
 
+// The graph open when a calculation leaves a curve it cannot draw (log10 of −95 Hz), then a refused
+// file's box: the graph paints under it, and its failure waits for the refusal's box to close.
+TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
+    CalculateAndShowGraph("10", "100000", "1000", true);
+    UpdateWindow(Graph());
+    TypeInto(Control(Id::EdOt), "-95");
+    TypeInto(Control(Id::EdDo), "100");
+    TypeInto(Control(Id::EdDf), "50");
+    Click(Control(Id::BuRas));
+    ASSERT_TRUE(boxes.errors.empty());
+    size_t upWithTheRefusal = 0;
+    boxes.whileShown = [&] {
+        boxes.whileShown = nullptr;
+        ProcessPendingMessages(); // as a modal box does
+        upWithTheRefusal = boxes.errors.size();
+    };
+    Form1().Form().OpenAtStart(std::filesystem::temp_directory_path() / "ou-win32-no-such.ou");
+    EXPECT_EQ(upWithTheRefusal, 1u);
+    ASSERT_EQ(boxes.errors.size(), 2u);
+    EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
+    boxes.errors.clear();
+}
+
 // "Запомнить кривую" from the context menu: after R4 is changed and "расчет" pressed, the kept
 // curve is drawn beside the current one in its colour, until "Забыть кривые".
 TEST_F(GraphWindowOnScreen, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {

@@ -19,7 +19,7 @@ const QColor kSilver(192, 192, 192);
 
 GraphWindow::GraphWindow(MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::GraphWindow>()), dialog_(*this),
-      form_(*this, boxes, dialog_) {
+      dialogs_(dialog_, boxes), form_(*this, boxes, dialogs_) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));

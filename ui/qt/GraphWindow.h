@@ -51,6 +51,7 @@ class GraphWindow final : public QWidget, public GraphView {
 
     std::unique_ptr<Ui::GraphWindow> ui_;
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     GraphForm form_;
     GraphActions* actions_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "AccessibleNames.h"
 #include "Artwork.h"
+#include "FittedCellDelegate.h"
 #include "GraphWindow.h"
 #include "KeystrokeDelegate.h"
 #include "MenuBar.h"
@@ -41,7 +42,8 @@ void CondenseToFit(QLabel* label) {
     if (natural <= label->width())
         return;
     QFont font = label->font();
-    font.setStretch(std::max<int>(QFont::ExtraCondensed, label->width() * 100 / natural));
+    const int stretch = font.stretch() == QFont::AnyStretch ? QFont::Unstretched : font.stretch();
+    font.setStretch(std::max<int>(QFont::ExtraCondensed, stretch * label->width() / natural));
     label->setFont(font);
 }
 
@@ -57,7 +59,7 @@ void ShowCompanion(QWidget* window) {
 
 MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), boxes_(boxes), dialog_(*this),
-      form_(*this, *this, boxes, dialog_) {
+      dialogs_(dialog_, boxes), form_(*this, *this, boxes, dialogs_) {
     ui_->setupUi(this);
     move(kMainFrame.X, kMainFrame.Y);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/ou-icon.svg")));
@@ -109,7 +111,8 @@ void MainWindow::LayOutGrids() {
     result->setModel(resultModel_);
     result->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     result->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    result->setTextElideMode(Qt::ElideNone);
+    result->setTextElideMode(Qt::ElideNone); // cut cells end in "…" as FitCell decides
+    result->setItemDelegate(new FittedCellDelegate(result));
     result->setTabKeyNavigation(false); // Tab moves on to the next control, not the next cell
     QHeaderView* headings = result->horizontalHeader();
     headings->setFixedHeight(kGridRowHeight);
@@ -221,12 +224,15 @@ void MainWindow::SetSeparatorLabel(const std::string& text) {
                       separator->height());
 }
 
-void MainWindow::SetSweepLabel(const std::string& text) {
-    QLabel* label = ui_->Label5;
-    label->setText(QString::fromStdString(text));
-    label->resize(std::max(MainControl("Label5").Bounds.Width, label->sizeHint().width()),
-                  label->height());
+void MainWindow::SetSweepLabel(const std::string& text, const std::string& fieldName) {
+    ui_->Label5->setText(QString::fromStdString(text));
+    CondenseToFit(ui_->Label5);
+    ui_->EdDf->setToolTip(QString::fromStdString(fieldName));
     NameStepField(*ui_->EdDf, form_.Sweep());
+}
+
+int32_t MainWindow::SweepLabelWidth(const std::string& text) const {
+    return ui_->Label5->fontMetrics().horizontalAdvance(QString::fromStdString(text));
 }
 
 void MainWindow::SetCaption(const std::string& text) {

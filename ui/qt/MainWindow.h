@@ -51,7 +51,8 @@ class MainWindow final : public QWidget, public MainView, public TableView {
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
     void SetSeparatorLabel(const std::string& text) override;
-    void SetSweepLabel(const std::string& text) override;
+    void SetSweepLabel(const std::string& text, const std::string& fieldName) override;
+    int32_t SweepLabelWidth(const std::string& text) const override;
     void SetCaption(const std::string& text) override;
     void MenusChanged() override;
     void CloseWindow() override { close(); }
@@ -73,6 +74,7 @@ class MainWindow final : public QWidget, public MainView, public TableView {
     std::unique_ptr<Ui::MainWindow> ui_;
     MessageBoxes& boxes_;
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     MainForm form_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;

@@ -70,6 +70,11 @@ void PainterSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     painter_.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, string);
 }
 
+void PainterSurface::FillBackground(ClipRect box) {
+    painter_.fillRect(QRect(box.Left, box.Top, box.Right - box.Left, box.Bottom - box.Top),
+                      background_);
+}
+
 TextBoxSize PainterSurface::MeasureText(std::string_view text) const {
     const QFontMetrics metrics = painter_.fontMetrics();
     return {metrics.horizontalAdvance(

@@ -1,6 +1,20 @@
 #include "StartUp.h"
 
-ProgramWindows::ProgramWindows(MessageBoxes& boxes) : Form1(boxes), Form2(), Form3(boxes) {
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+QtTranslation::QtTranslation() {
+    loaded_ = translator_.load(QStringLiteral("qtbase_ru"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+              QCoreApplication::installTranslator(&translator_);
+}
+
+QtTranslation::~QtTranslation() {
+    QCoreApplication::removeTranslator(&translator_);
+}
+
+ProgramWindows::ProgramWindows(MessageBoxes& boxes)
+    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Boxes) {
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
     Form2.setAttribute(Qt::WA_QuitOnClose, false);

@@ -5,6 +5,24 @@
 #include "MainWindow.h"
 #include "app/presenters/MessageBoxes.h"
 
+#include <QTranslator>
+
+// Qt's own texts in Russian, as the program's are, whatever the system's language: its file
+// dialog, its standard buttons and the context menus of edits. Qt's translation is read from where
+// this Qt keeps its translations; without it they stay English.
+class QtTranslation {
+  public:
+    QtTranslation();
+    ~QtTranslation();
+    QtTranslation(const QtTranslation&) = delete;
+    QtTranslation& operator=(const QtTranslation&) = delete;
+    bool Loaded() const { return loaded_; }
+
+  private:
+    QTranslator translator_;
+    bool loaded_ = false;
+};
+
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden. All three
 // live until the end.
@@ -12,6 +30,9 @@ class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
 
+    QtTranslation Translation; // before any window
+    // The windows' boxes, which take turns with the dialogs.
+    TurnTakingBoxes Boxes;
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;

@@ -42,15 +42,61 @@ HWND AddHoverHint(HWND owner, HWND control, const std::string& text) {
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
+    SetHoverHint(tooltip, owner, control, text);
+    return tooltip;
+}
+
+void SetHoverHint(HWND tooltip, HWND owner, HWND control, const std::string& text) {
     std::wstring hint = Widen(text);
     TOOLINFOW tool = {};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
+    TOOLINFOW known = tool;
+    const bool added = SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&known));
     tool.lpszText = hint.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return tooltip;
+    SendMessageW(tooltip, added ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+}
+
+TrackingTip::~TrackingTip() {
+    if (window_ != nullptr && IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+void TrackingTip::Show(const std::string& text, POINT screen) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = owner_;
+    if (window_ == nullptr) {
+        window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  owner_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (maxWidth_ > 0)
+            SendMessageW(window_, TTM_SETMAXTIPWIDTH, 0, maxWidth_);
+    }
+    if (text != text_) {
+        text_ = text;
+        wide_ = Widen(text);
+        tool.lpszText = wide_.data();
+        SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    SendMessageW(window_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
+    SendMessageW(window_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TrackingTip::Hide() {
+    if (text_.empty())
+        return;
+    text_.clear();
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = owner_;
+    SendMessageW(window_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string ControlText(HWND control) {

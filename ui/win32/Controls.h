@@ -61,6 +61,32 @@ class FocusKeeper {
 
 // A tooltip that shows `text` while the pointer rests on `control`; owned by `owner`.
 HWND AddHoverHint(HWND owner, HWND control, const std::string& text);
+// The same for another control of the owner, on a tooltip AddHoverHint made; the text replaces
+// the control's hint of before.
+void SetHoverHint(HWND tooltip, HWND owner, HWND control, const std::string& text);
+
+// A tooltip the program places: shown with a text at a point of the screen until hidden, as the
+// graph's readout and a cut cell's whole text are. Owned by `owner`, created when first shown.
+class TrackingTip {
+  public:
+    explicit TrackingTip(HWND owner, int maxWidth = 0) : owner_(owner), maxWidth_(maxWidth) {}
+    ~TrackingTip();
+    TrackingTip(const TrackingTip&) = delete;
+    TrackingTip& operator=(const TrackingTip&) = delete;
+
+    // A text of several lines wraps at `maxWidth` pixels (0: no wrapping).
+    void Show(const std::string& text, POINT screen);
+    void Hide();
+    // The text shown now, "" when hidden.
+    const std::string& Text() const { return text_; }
+
+  private:
+    HWND owner_;
+    int maxWidth_;
+    HWND window_ = nullptr;
+    std::wstring wide_; // the tooltip reads its text from here
+    std::string text_;
+};
 
 // A control's text in UTF-8, and setting it.
 std::string ControlText(HWND control);

@@ -75,6 +75,13 @@ void GdiSurface::TextOut(int32_t x, int32_t y, std::string_view text) {
     ::TextOutW(dc_, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
+void GdiSurface::FillBackground(ClipRect box) {
+    const RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+    SetBkColor(dc_, background_);
+    // An opaque text of no characters fills its rectangle with the background colour.
+    ExtTextOutW(dc_, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
 TextBoxSize GdiSurface::MeasureText(std::string_view text) const {
     const std::wstring wide = Widen(text);
     SIZE size{};

@@ -22,6 +22,7 @@ class GdiSurface final : public Surface {
     void MoveTo(int32_t x, int32_t y) override;
     void LineTo(int32_t x, int32_t y) override;
     void TextOut(int32_t x, int32_t y, std::string_view text) override;
+    void FillBackground(ClipRect box) override;
     void SetTextInk(Rgb ink) override { ink_ = RGB(ink.Red, ink.Green, ink.Blue); }
     TextBoxSize MeasureText(std::string_view text) const override;
     void Polyline(const Point* points, size_t count) override;

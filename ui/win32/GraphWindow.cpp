@@ -18,7 +18,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 } // namespace
 
 GraphWindow::GraphWindow(MessageBoxes& boxes)
-    : form_(*this, boxes, dialog_),
+    : dialogs_(dialog_, boxes), form_(*this, boxes, dialogs_),
       // 11 px, scaled with the chart, in an outline font wherever it is scaled.
       font_(MakeFont(11, false, FontFaceForDpi(SystemDpi()))) {
     const UINT dpi = SystemDpi();

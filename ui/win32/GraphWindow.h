@@ -54,6 +54,7 @@ class GraphWindow final : public Window, public GraphView {
     HBITMAP Picture() const;
 
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     GraphForm form_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;

@@ -36,6 +36,7 @@ Grid::Grid(HWND parent, int id, Bounds bounds, GridCells& cells, GridLayout layo
     Create(kClassName, CS_DBLCLKS, nullptr, WS_EX_CLIENTEDGE, L"",
            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPCHILDREN, bounds.Rect(), parent, id);
     MeasureFont();
+    cellTip_ = std::make_unique<TrackingTip>(Handle());
     UpdateScrollBars();
 }
 
@@ -273,7 +274,7 @@ void Grid::PaintCell(HDC dc, int column, int row) const {
         DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
     }
     if (!edited) {
-        const std::wstring text = Widen(cells_.Text(column, row));
+        const std::wstring text = Widen(ShownIn(dc, column, row).Text);
         SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : layout_.TextColor);
         ExtTextOutW(dc, cell.left + kTextIndent, cell.top + (layout_.RowHeight - textHeight_) / 2,
                     ETO_CLIPPED, &cell, text.c_str(), static_cast<UINT>(text.size()), nullptr);
@@ -281,6 +282,46 @@ void Grid::PaintCell(HDC dc, int column, int row) const {
     // The grid lines right of and below the cell.
     FillSolid(dc, {cell.right, cell.top, cell.right + 1, cell.bottom + 1}, LineColor(fixed));
     FillSolid(dc, {cell.left, cell.bottom, cell.right + 1, cell.bottom + 1}, LineColor(fixed));
+}
+
+ShownCell Grid::ShownIn(HDC dc, int column, int row) const {
+    return FitCell(cells_.Text(column, row), ColumnWidth(column) - 2 * kTextIndent,
+                   [dc](std::string_view text) {
+                       const std::wstring wide = Widen(text);
+                       SIZE size{};
+                       GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()),
+                                             &size);
+                       return static_cast<int32_t>(size.cx);
+                   });
+}
+
+ShownCell Grid::Shown(int column, int row) const {
+    HDC dc = GetDC(Handle());
+    ShownCell shown;
+    {
+        const SelectedObject font(dc, font_);
+        shown = ShownIn(dc, column, row);
+    }
+    ReleaseDC(Handle(), dc);
+    return shown;
+}
+
+void Grid::ShowCellTip(POINT point) {
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, Handle(), 0};
+        trackingLeave_ = TrackMouseEvent(&leave) != 0;
+    }
+    const GridCell cell = CellAt(point);
+    const bool inside = cell.Column >= 0 && cell.Row >= 0 && cell.Row < cells_.RowCount() &&
+                        !(editing_ && editingCell_ == cell);
+    const std::string tip = inside ? Shown(cell.Column, cell.Row).Tooltip : std::string();
+    if (tip.empty())
+        return cellTip_->Hide();
+    // Over the cell's own text, as a tooltip that completes it.
+    const RECT rect = CellRect(cell.Column, cell.Row);
+    POINT screen = {rect.left, rect.top};
+    ClientToScreen(Handle(), &screen);
+    cellTip_->Show(tip, screen);
 }
 
 void Grid::InvalidateCell(GridCell cell) {
@@ -714,6 +755,12 @@ LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (dragging_)
             MouseDrag({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        else
+            ShowCellTip({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        cellTip_->Hide();
         return 0;
     case WM_LBUTTONUP:
         if (dragging_)

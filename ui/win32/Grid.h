@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "GridCells.h"
 #include "Window.h"
+#include "app/presenters/FittedText.h"
 
 #include <functional>
 #include <memory>
@@ -96,6 +97,11 @@ class Grid final : public Window {
     // Moves the focus to the cell, the selection with it, as a click does.
     void FocusCell(GridCell cell) { MoveFocus(cell, false); }
     GridCell CellAt(POINT point) const; // {-1, -1} outside the cells
+    // A cell as painted: its text fitted to its column (FitCell), and the whole text of a cut one,
+    // which a tooltip shows while the pointer rests on the cell.
+    ShownCell Shown(int column, int row) const;
+    // The text that tooltip shows now, "" when hidden.
+    const std::string& CellTip() const { return cellTip_->Text(); }
 
     // Where a cell stands in the client area, grid lines not included; it may lie outside.
     RECT CellRect(int column, int row) const;
@@ -130,6 +136,8 @@ class Grid final : public Window {
     void PaintBlock(HDC dc, RECT area, int firstColumn, int lastColumn, int firstRow,
                     int lastRow) const;
     void PaintCell(HDC dc, int column, int row) const;
+    ShownCell ShownIn(HDC dc, int column, int row) const; // `dc` in the grid's font
+    void ShowCellTip(POINT point);
 
     // Scrolling, selection and keys.
     void UpdateScrollBars();
@@ -175,4 +183,6 @@ class Grid final : public Window {
 
     GridSpeech speech_;
     std::unique_ptr<GridAccessible> accessible_; // made when a reader first asks
+    std::unique_ptr<TrackingTip> cellTip_;       // made with the window, its owner
+    bool trackingLeave_ = false;
 };

@@ -89,9 +89,9 @@ void ShowCompanion(HWND window) {
 } // namespace
 
 MainWindow::MainWindow(MessageBoxes& boxes)
-    : boxes_(boxes), form_(*this, *this, boxes, dialog_), menuBar_(form_),
-      parameterCells_(2, kParameterRows), resultCells_(form_.Results()), dpi_(SystemDpi()),
-      fonts_(dpi_) {
+    : boxes_(boxes), dialogs_(dialog_, boxes), form_(*this, *this, boxes, dialogs_),
+      menuBar_(form_), parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
+      dpi_(SystemDpi()), fonts_(dpi_) {
     Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
            kStyle, LaidOutFrame(kPosition, kClientSize, kStyle, true, dpi_), nullptr, 0);
     // The menu bar stands above the client area, which keeps its size.
@@ -230,9 +230,9 @@ void MainWindow::LayOut() {
                             ScaledWidths(kResultColumnWidths, dpi_));
     parameterGrid_->SetMetrics(FontOf(MainControl("SgIsh")), rowHeight,
                                ScaledWidths(parameterWidths_, dpi_));
-    // The labels that grow with their texts, measured in the new fonts.
-    for (int id : {Id::Label3, Id::Label5})
-        SetGrowingLabel(id, ControlText(Control(id)));
+    // The label that grows with its text, measured in the new font. Label5 keeps its laid-out
+    // width, its words spaced for it in 96-DPI units, which the fonts scale with.
+    SetGrowingLabel(Id::Label3, ControlText(Control(Id::Label3)));
 }
 
 void MainWindow::ChangeDpi(UINT dpi) {
@@ -255,10 +255,19 @@ void MainWindow::SetSeparatorLabel(const std::string& text) {
     SetGrowingLabel(Id::Label3, text);
 }
 
-void MainWindow::SetSweepLabel(const std::string& text) {
-    SetGrowingLabel(Id::Label5, text);
+void MainWindow::SetSweepLabel(const std::string& text, const std::string& fieldName) {
+    // The label keeps its laid-out width: the table stands right of it.
+    SetControlText(Control(Id::Label5), text);
+    InvalidateRect(Handle(), nullptr, TRUE);
+    SetHoverHint(hint_, Handle(), Control(Id::EdDf), fieldName);
     // The step field is named by the kind of sweep.
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(Id::EdDf), OBJID_CLIENT, CHILDID_SELF);
+}
+
+int32_t MainWindow::SweepLabelWidth(const std::string& text) const {
+    // In the layout's pixels at 96 DPI, as the label's laid-out width is given.
+    const int32_t width = TextSize(Control(Id::Label5), fonts_.regular.get(), text).cx;
+    return MulDiv(width, kLayoutDpi, static_cast<int>(dpi_));
 }
 
 void MainWindow::SetGrowingLabel(int id, const std::string& text) {

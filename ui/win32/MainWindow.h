@@ -84,7 +84,8 @@ class MainWindow final : public Window, public MainView, public TableView {
     void ShowHelpWindow() override;
     void SetParameterColumnWidths(int names, int values) override;
     void SetSeparatorLabel(const std::string& text) override;
-    void SetSweepLabel(const std::string& text) override;
+    void SetSweepLabel(const std::string& text, const std::string& fieldName) override;
+    int32_t SweepLabelWidth(const std::string& text) const override;
     void SetCaption(const std::string& text) override;
     void MenusChanged() override { menuBar_.Follow(Handle()); }
     void CloseWindow() override { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
@@ -122,6 +123,7 @@ class MainWindow final : public Window, public MainView, public TableView {
 
     MessageBoxes& boxes_;
     FileDialog dialog_;
+    TurnTakingChooser dialogs_;
     MainForm form_;
     MenuBar menuBar_;
     StoredCells parameterCells_;

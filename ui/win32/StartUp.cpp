@@ -5,7 +5,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-ProgramWindows::ProgramWindows(MessageBoxes& boxes) : Form1(boxes), Form2(), Form3(boxes) {
+ProgramWindows::ProgramWindows(MessageBoxes& boxes)
+    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Boxes) {
     UsePlatformFiles(&Win32Files());
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);

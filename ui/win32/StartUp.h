@@ -12,6 +12,8 @@ class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
 
+    // The windows' boxes, which take turns with the dialogs.
+    TurnTakingBoxes Boxes;
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;
