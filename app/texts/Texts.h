@@ -171,6 +171,23 @@ inline constexpr const char* kEdgeInfix = " граница −3 дБ: ";
 inline constexpr const char* kEdgeOutOfRange = "нет в диапазоне";
 inline constexpr const char* kBandPrefix = "\nПолоса: ";
 
+// ─── The tolerance analysis's results box ─────────────────────────────────────────────────────
+
+// The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
+// unit, a legend of the marks, the ends of the range under the bars. Their text for a screen
+// reader: "верхняя граница −3 дБ: 5 % … 95 % = 9876.5 … 10234 Гц, номинал 10001 Гц" (a nominal
+// stage without the edge reads "номинал нет в диапазоне"), or "…: нет" when no trial has it.
+inline constexpr const char* kUpperEdgeHistogramName = "верхняя граница −3 дБ";
+inline constexpr const char* kPeakGainHistogramName = "пиковое усиление";
+inline constexpr const char* kDecibelUnit = "дБ";
+inline constexpr const char* kHistogramUnitInfix = ", ";
+inline constexpr const char* kNominalMarkLegend = "номинал";
+inline constexpr const char* kQuantileMarksLegend = "5 % и 95 %";
+inline constexpr const char* kHistogramQuantilesInfix = ": 5 % … 95 % = ";
+inline constexpr const char* kHistogramRangeInfix = " … ";
+inline constexpr const char* kHistogramNominalInfix = ", номинал ";
+inline constexpr const char* kHistogramNoneInfix = ": ";
+
 // ─── The help window "Справка" ────────────────────────────────────────────────────────────────
 
 inline constexpr const char* kHelpCaption = "Справка";

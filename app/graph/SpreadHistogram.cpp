@@ -1,0 +1,130 @@
+#include "SpreadHistogram.h"
+
+#include "analysis/SpreadTexts.h"
+#include "app/presenters/ResultTable.h"
+#include "app/texts/Texts.h"
+#include "calc/Calculation.h"
+#include "plot/HistogramChart.h"
+
+#include <optional>
+
+namespace {
+
+// Pixels between the picture's edge and the bars on either side, above the title and below the
+// range's ends; between the legend and the bars.
+constexpr int32_t kSideMargin = 10;
+constexpr int32_t kEdgeMargin = 2;
+constexpr int32_t kBarsGap = 4;
+// The legend: a stroke of each mark's colour, then its name in that colour.
+constexpr int32_t kStrokeLength = 14;
+constexpr int32_t kStrokeGap = 4;
+constexpr int32_t kLegendEntryGap = 14;
+constexpr Rgb kTextColor{0, 0, 0};
+
+struct Quantity {
+    const char* Name;
+    const char* Unit;
+    const PointSpread& Spread;
+    std::optional<double> Nominal;
+};
+
+Quantity QuantityOf(const SpreadResult& result, SpreadHistogramKind kind) {
+    if (kind == SpreadHistogramKind::UpperEdge)
+        return {kUpperEdgeHistogramName, kHertz, result.UpperEdge, result.NominalPoints.UpperEdge};
+    // The nominal peak in dB as the trials' are taken: as the result table's dB column.
+    return {kPeakGainHistogramName, kDecibelUnit, result.PeakDecibels,
+            Decibel(result.NominalPoints.Peak.ratio)};
+}
+
+// A vertical mark over the bars at `value`: solid inside their range, dotted at the end it lies
+// beyond.
+void DrawMark(const Histogram& bins, ClipRect bars, double value, Rgb color, Surface& surface) {
+    const bool inside = value >= bins.From && value <= bins.To;
+    surface.SetPenStyle(inside ? PenStyle::Solid : PenStyle::Dotted);
+    surface.SetPenColor(color);
+    const int32_t x = HistogramColumn(bins.From, bins.To, bins.Counts.size(), bars, value);
+    // Down to the row above the baseline, which stays whole.
+    surface.MoveTo(x, bars.Top);
+    surface.LineTo(x, bars.Bottom - 1);
+}
+
+int32_t DrawLegendEntry(Surface& surface, Point at, int32_t lineHeight, const char* text,
+                        Rgb color) {
+    surface.SetPenStyle(PenStyle::Solid);
+    surface.SetPenColor(color);
+    // Two pixels thick, to show the colour plainly.
+    for (const int32_t y : {at.Y + lineHeight / 2 - 1, at.Y + lineHeight / 2}) {
+        surface.MoveTo(at.X, y);
+        surface.LineTo(at.X + kStrokeLength, y);
+    }
+    surface.SetTextInk(color);
+    const int32_t textLeft = at.X + kStrokeLength + kStrokeGap;
+    surface.TextOut(textLeft, at.Y, text);
+    return textLeft + surface.MeasureText(text).Width;
+}
+
+void DrawEnds(const Histogram& bins, const SpreadHistogramLayout& layout, Surface& surface) {
+    const std::string from = GainText(bins.From);
+    if (bins.From == bins.To) {
+        // One bar: its value once, centred under it.
+        const int32_t x =
+            HistogramColumn(bins.From, bins.To, bins.Counts.size(), layout.Bars, bins.From);
+        surface.TextOut(x - surface.MeasureText(from).Width / 2, layout.EndsRow, from);
+        return;
+    }
+    surface.TextOut(layout.Bars.Left, layout.EndsRow, from);
+    const std::string to = GainText(bins.To);
+    surface.TextOut(layout.Bars.Right - surface.MeasureText(to).Width, layout.EndsRow, to);
+}
+
+} // namespace
+
+SpreadHistogramLayout LayOutSpreadHistogram(ClipRect clip, int32_t lineHeight) {
+    const Point title{clip.Left + kSideMargin, clip.Top + kEdgeMargin};
+    const Point legend{title.X, title.Y + lineHeight};
+    const int32_t endsRow = clip.Bottom - kEdgeMargin - lineHeight;
+    return {title, legend,
+            ClipRect{clip.Left + kSideMargin, legend.Y + lineHeight + kBarsGap,
+                     clip.Right - kSideMargin, endsRow},
+            endsRow};
+}
+
+void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, Surface& surface) {
+    const Quantity q = QuantityOf(result, kind);
+    const std::string title = std::string(q.Name) + kHistogramUnitInfix + q.Unit;
+    const SpreadHistogramLayout layout =
+        LayOutSpreadHistogram(surface.Clip(), surface.MeasureText(title).Height);
+    surface.SetTextInk(kTextColor);
+    surface.TextOut(layout.Title.X, layout.Title.Y, title);
+    const ClipRect bars = layout.Bars;
+    if (q.Spread.Present == 0) {
+        const TextBoxSize none = surface.MeasureText(kNoEdge);
+        surface.TextOut((bars.Left + bars.Right - none.Width) / 2,
+                        (bars.Top + bars.Bottom - none.Height) / 2, kNoEdge);
+        return;
+    }
+
+    const Histogram& bins = q.Spread.Bins;
+    DrawHistogram(bins.From, bins.To, bins.Counts, bars, surface);
+    DrawMark(bins, bars, q.Spread.Values.Low, kQuantileMarkColor, surface);
+    DrawMark(bins, bars, q.Spread.Values.High, kQuantileMarkColor, surface);
+    if (q.Nominal)
+        DrawMark(bins, bars, *q.Nominal, kNominalMarkColor, surface);
+    const int32_t lineHeight = layout.Legend.Y - layout.Title.Y;
+    const int32_t next =
+        DrawLegendEntry(surface, layout.Legend, lineHeight, kNominalMarkLegend, kNominalMarkColor);
+    DrawLegendEntry(surface, {next + kLegendEntryGap, layout.Legend.Y}, lineHeight,
+                    kQuantileMarksLegend, kQuantileMarkColor);
+    surface.SetTextInk(kTextColor);
+    DrawEnds(bins, layout, surface);
+}
+
+std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind kind) {
+    const Quantity q = QuantityOf(result, kind);
+    if (q.Spread.Present == 0)
+        return std::string(q.Name) + kHistogramNoneInfix + kNoEdge;
+    const std::string unit = std::string(" ") + q.Unit;
+    return q.Name + std::string(kHistogramQuantilesInfix) + GainText(q.Spread.Values.Low) +
+           kHistogramRangeInfix + GainText(q.Spread.Values.High) + unit + kHistogramNominalInfix +
+           (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange));
+}
