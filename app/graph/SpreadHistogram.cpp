@@ -6,6 +6,7 @@
 #include "calc/Calculation.h"
 #include "plot/HistogramChart.h"
 
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -28,12 +29,20 @@ struct Quantity {
     std::optional<double> Nominal;
 };
 
+// The nominal peak in dB as the trials' are taken: as the result table's dB column. A stage the
+// calculation accepted peaks above zero; a peak that does not has no mark, so that a paint never
+// raises.
+std::optional<double> NominalPeakDecibels(const GainSample& peak) {
+    if (!(peak.ratio > 0 && std::isfinite(peak.ratio)))
+        return std::nullopt;
+    return Decibel(peak.ratio);
+}
+
 Quantity QuantityOf(const SpreadResult& result, SpreadHistogramKind kind) {
     if (kind == SpreadHistogramKind::UpperEdge)
         return {kUpperEdgeHistogramName, kHertz, result.UpperEdge, result.NominalPoints.UpperEdge};
-    // The nominal peak in dB as the trials' are taken: as the result table's dB column.
     return {kPeakGainHistogramName, kDecibelUnit, result.PeakDecibels,
-            Decibel(result.NominalPoints.Peak.ratio)};
+            NominalPeakDecibels(result.NominalPoints.Peak)};
 }
 
 // A vertical mark over the bars at `value`: solid inside their range, dotted at the end it lies

@@ -1,5 +1,6 @@
 #include "app/graph/SpreadHistogram.h"
 
+#include "SampleSpread.h"
 #include "numerics/NumberText.h"
 #include "plot/HistogramChart.h"
 #include "tests/plot/PixelSurface.h"
@@ -15,29 +16,6 @@ namespace {
 // rows 38 … 151 (the baseline), the range's ends stand on row 152.
 constexpr ClipRect kPicture{0, 0, kSpreadHistogramWidth, kSpreadHistogramHeight};
 constexpr ClipRect kBars{10, 38, 310, 152};
-
-// A point's spread over 100 trials: values `ends` apart, 5 % and 95 % at `low` and `high`.
-PointSpread Spread(double from, double to, double low, double high) {
-    PointSpread s;
-    s.Present = 100;
-    s.Values = {from, low, (from + to) / 2, high, to};
-    s.Bins = {from, to, std::vector<int64_t>(30, 0)};
-    s.Bins.Counts[0] = 10;
-    s.Bins.Counts[15] = 80;
-    s.Bins.Counts[29] = 10;
-    return s;
-}
-
-// Edges 1000 … 4000 Hz (300 columns: 10 Hz a column), peaks 14 … 26 dB (0.04 dB a column).
-SpreadResult Result(std::optional<double> nominalEdge, double nominalPeakRatio) {
-    SpreadResult r;
-    r.Trials = 100;
-    r.UpperEdge = Spread(1000, 4000, 1100, 3700);
-    r.PeakDecibels = Spread(14, 26, 15, 25);
-    r.NominalPoints.UpperEdge = nominalEdge;
-    r.NominalPoints.Peak = {1000, nominalPeakRatio};
-    return r;
-}
 
 // The rows of `color` in column x of the bars.
 int MarkPixels(const PixelSurface& s, int32_t x, Rgb color) {
@@ -95,31 +73,36 @@ TEST_P(SpreadHistogramMarks, StandAtTheirValues) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpreadHistogramMarks,
                          testing::Values(MarksCase{"UpperEdge",
-                                                   Result(2500, 10),
+                                                   SampleSpreadResult(2500, 10),
                                                    SpreadHistogramKind::UpperEdge,
                                                    {{160, 113}},
                                                    {{20, 113}, {280, 113}}},
                                          MarksCase{"NominalEdgeBeyondTheTrialsStandsDottedAtTheEnd",
-                                                   Result(5000, 10),
+                                                   SampleSpreadResult(5000, 10),
                                                    SpreadHistogramKind::UpperEdge,
                                                    {{309, 57}},
                                                    {{20, 113}, {280, 113}}},
                                          MarksCase{"NominalStageWithoutTheEdgeHasNoMark",
-                                                   Result(std::nullopt, 10),
+                                                   SampleSpreadResult(std::nullopt, 10),
                                                    SpreadHistogramKind::UpperEdge,
                                                    {},
                                                    {{20, 113}, {280, 113}}},
                                          // |k| = 10 is 20 dB, half way along.
                                          MarksCase{"PeakGainNominalInDecibels",
-                                                   Result(2500, 10),
+                                                   SampleSpreadResult(2500, 10),
                                                    SpreadHistogramKind::PeakGain,
                                                    {{160, 113}},
+                                                   {{35, 113}, {285, 113}}},
+                                         MarksCase{"NominalPeakNotAboveZeroHasNoMark",
+                                                   SampleSpreadResult(2500, 0),
+                                                   SpreadHistogramKind::PeakGain,
+                                                   {},
                                                    {{35, 113}, {285, 113}}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SpreadHistogram, BarsStandOnTheBaselineUnderTheLegend) {
     PixelSurface s(kPicture);
-    DrawSpreadHistogram(Result(2500, 10), SpreadHistogramKind::UpperEdge, s);
+    DrawSpreadHistogram(SampleSpreadResult(2500, 10), SpreadHistogramKind::UpperEdge, s);
     // Bin 15 holds the most: the full height; bins 0 and 29 an eighth of it.
     EXPECT_EQ(s.Count(165, kBarColor), 113);
     EXPECT_EQ(s.Count(10, kBarColor), 14);
@@ -139,14 +122,14 @@ void PrintTo(const TextsCase& c, std::ostream* os) {
 }
 
 SpreadResult NoTrialHasTheEdge() {
-    SpreadResult r = Result(std::nullopt, 10);
+    SpreadResult r = SampleSpreadResult(std::nullopt, 10);
     r.UpperEdge = {};
     return r;
 }
 
 SpreadResult AllTrialsEqual() {
-    SpreadResult r = Result(2500, 10);
-    r.UpperEdge = Spread(2000.5, 2000.5, 2000.5, 2000.5);
+    SpreadResult r = SampleSpreadResult(2500, 10);
+    r.UpperEdge = SampleSpread(2000.5, 2000.5, 2000.5, 2000.5);
     return r;
 }
 
@@ -166,12 +149,12 @@ TEST_P(SpreadHistogramTexts, WrittenWithTheUsersSeparator) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SpreadHistogramTexts,
     testing::Values(TextsCase{"UpperEdge",
-                              Result(2500, 10),
+                              SampleSpreadResult(2500, 10),
                               SpreadHistogramKind::UpperEdge,
                               {"10,2 верхняя граница −3 дБ, Гц", "28,18 номинал",
                                "109,18 5 % и 95 %", "10,152 1000", "282,152 4000"}},
                     TextsCase{"PeakGain",
-                              Result(2500, 10),
+                              SampleSpreadResult(2500, 10),
                               SpreadHistogramKind::PeakGain,
                               {"10,2 пиковое усиление, дБ", "28,18 номинал", "109,18 5 % и 95 %",
                                "10,152 14", "296,152 26"}},
@@ -206,9 +189,9 @@ void PrintTo(const EquivalentCase& c, std::ostream* os) {
 }
 
 SpreadResult Unrounded() {
-    SpreadResult r = Result(12345.678, 10);
-    r.UpperEdge = Spread(10000, 20000, 10234.5678, 19876.54321);
-    r.PeakDecibels = Spread(20, 30, 25.5, 26.25);
+    SpreadResult r = SampleSpreadResult(12345.678, 10);
+    r.UpperEdge = SampleSpread(10000, 20000, 10234.5678, 19876.54321);
+    r.PeakDecibels = SampleSpread(20, 30, 25.5, 26.25);
     return r;
 }
 
@@ -223,14 +206,14 @@ TEST_P(SpreadHistogramEquivalent, ReadsThePicture) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SpreadHistogramEquivalent,
     testing::Values(
-        EquivalentCase{"UpperEdge", Result(2500, 10), SpreadHistogramKind::UpperEdge,
+        EquivalentCase{"UpperEdge", SampleSpreadResult(2500, 10), SpreadHistogramKind::UpperEdge,
                        "верхняя граница −3 дБ: 5 % … 95 % = 1100 … 3700 Гц, номинал 2500 Гц"},
         EquivalentCase{
             "RoundedAsTheGraphReadsThem", Unrounded(), SpreadHistogramKind::UpperEdge,
             "верхняя граница −3 дБ: 5 % … 95 % = 10234,6 … 19876,5 Гц, номинал 12345,7 Гц"},
         EquivalentCase{"PeakGainWithTheSeparator", Unrounded(), SpreadHistogramKind::PeakGain,
                        "пиковое усиление: 5 % … 95 % = 25,5 … 26,25 дБ, номинал 20 дБ"},
-        EquivalentCase{"NominalStageWithoutTheEdge", Result(std::nullopt, 10),
+        EquivalentCase{"NominalStageWithoutTheEdge", SampleSpreadResult(std::nullopt, 10),
                        SpreadHistogramKind::UpperEdge,
                        "верхняя граница −3 дБ: 5 % … 95 % = 1100 … 3700 Гц, номинал нет в "
                        "диапазоне"},

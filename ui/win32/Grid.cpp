@@ -690,15 +690,10 @@ LRESULT CALLBACK Grid::EditorProcedure(HWND editor, UINT message, WPARAM wParam,
 // Messages ---------------------------------------------------------------------------------------
 
 LRESULT Grid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0;
+        AnswerPaintMessages(Handle(), message, wParam, result, [this](HDC dc) { Paint(dc); }))
+        return result;
     switch (message) {
-    case WM_PAINT:
-        PaintBuffered(Handle(), [this](HDC dc) { Paint(dc); });
-        return 0;
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(font_);
     case WM_SIZE:

@@ -19,3 +19,26 @@ template <class Paint> void PaintBuffered(HWND window, Paint paint) {
     DeleteDC(memory);
     EndPaint(window, &ps);
 }
+
+// Answers the painting messages of a window that paints its whole client area with
+// `paint(dc)`: WM_PAINT through a bitmap (PaintBuffered), WM_PRINTCLIENT into the context given,
+// and WM_ERASEBKGND with nothing, as the paint fills the background itself. False, and `result`
+// untouched, for any other message.
+template <class Paint>
+bool AnswerPaintMessages(HWND window, UINT message, WPARAM wParam, LRESULT& result, Paint paint) {
+    switch (message) {
+    case WM_PAINT:
+        PaintBuffered(window, paint);
+        result = 0;
+        return true;
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wParam));
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
