@@ -32,18 +32,18 @@ int32_t HistogramColumn(double from, double to, size_t bins, ClipRect area, doub
     const int32_t width = Width(area);
     if (width == 0)
         return area.Left;
-    if (from == to) {
+    if (from == to && value == from) {
         const BarColumns bar = HistogramBin(from, to, 0, bins, area);
         return bar.Left + std::max(bar.Right - bar.Left - 1, 0) / 2;
     }
-    // Extended, so that the share of a value a hair past either end neither overflows nor rounds
-    // inside the area.
+    if (value > to)
+        return area.Right - 1;
+    if (!(value > from))
+        return area.Left; // below the range, or NaN; so no division when from == to
+    // Extended, so that the share of a value a hair inside either end neither overflows nor
+    // rounds outside the area.
     const long double share =
         (static_cast<long double>(value) - from) / (static_cast<long double>(to) - from);
-    if (!(share > 0))
-        return area.Left; // below the range, or NaN
-    if (share >= 1)
-        return area.Right - 1;
     const auto column = static_cast<int32_t>(std::floor(share * width));
     return area.Left + std::min(column, width - 1);
 }

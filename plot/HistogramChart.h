@@ -23,7 +23,8 @@ struct BarColumns {
 BarColumns HistogramBin(double from, double to, size_t bin, size_t bins, ClipRect area);
 
 // The column of `value` along the bars: linear from `from` at the area's left edge to `to` at its
-// right one, kept inside the area; the middle of the single bar when from == to.
+// right one, kept inside the area; when from == to, the middle of the single bar for that value
+// and either edge for one beyond it.
 int32_t HistogramColumn(double from, double to, size_t bins, ClipRect area, double value);
 
 // Draws the counts (bins from `from` to `to`) into `area` and nowhere else: a baseline along its

@@ -8,48 +8,32 @@
 #include <utility>
 #include <vector>
 
-// A surface that sets pixels as the windows' surfaces do (LinePixels) and keeps each pixel's last
-// colour, and the texts with where and in what ink they were written; the estimated 7 × 16 font.
+// Sets pixels as the windows' surfaces do (LinePixels), keeping each one's last colour, and
+// writes each text as "x,y text"; the estimated 7 × 16 font.
 class PixelSurface final : public Surface {
   public:
     explicit PixelSurface(ClipRect clip) : clip_(clip) {}
-
-    struct Text {
-        Point At;
-        std::string Value;
-        Rgb Ink;
-    };
-
     ClipRect Clip() const override { return clip_; }
     void SetPenStyle(PenStyle style) override { style_ = style; }
     void SetPenColor(Rgb color) override { pen_ = color; }
-    void MoveTo(int32_t x, int32_t y) override { current_ = {x, y}; }
+    void MoveTo(int32_t x, int32_t y) override { at_ = {x, y}; }
     void LineTo(int32_t x, int32_t y) override {
-        LinePixels(current_, {x, y}, style_, [this](int32_t px, int32_t py) {
+        LinePixels(at_, {x, y}, style_, [this](int32_t px, int32_t py) {
             pixels[{px, py}] = pen_;
         });
-        current_ = {x, y};
+        at_ = {x, y};
     }
     void TextOut(int32_t x, int32_t y, std::string_view text) override {
-        texts.push_back({{x, y}, std::string(text), ink_});
+        texts.push_back(std::to_string(x) + "," + std::to_string(y) + " " + std::string(text));
     }
-    void SetTextInk(Rgb ink) override { ink_ = ink; }
 
-    // The pixels of `color` in column x, and the columns holding any.
-    int Count(int32_t x, Rgb color) const {
+    // The pixels of `color` in column x from row `top` down.
+    int Count(int32_t x, Rgb color, int32_t top = 0) const {
         int n = 0;
         for (const auto& [at, c] : pixels)
-            n += at.first == x && c == color;
+            n += at.first == x && at.second >= top && c == color;
         return n;
     }
-    std::vector<int32_t> Columns(Rgb color) const {
-        std::vector<int32_t> xs;
-        for (const auto& [at, c] : pixels)
-            if (c == color && (xs.empty() || xs.back() != at.first))
-                xs.push_back(at.first);
-        return xs;
-    }
-    // Whether every pixel set lies inside the box.
     bool AllInside(ClipRect box) const {
         for (const auto& [at, c] : pixels)
             if (at.first < box.Left || at.first >= box.Right || at.second < box.Top ||
@@ -58,13 +42,12 @@ class PixelSurface final : public Surface {
         return true;
     }
 
-    std::map<std::pair<int32_t, int32_t>, Rgb> pixels; // by (x, y): ordered by column
-    std::vector<Text> texts;
+    std::map<std::pair<int32_t, int32_t>, Rgb> pixels; // by (x, y)
+    std::vector<std::string> texts;
 
   private:
     ClipRect clip_;
     PenStyle style_ = PenStyle::Solid;
     Rgb pen_{0, 0, 0};
-    Rgb ink_{0, 0, 0};
-    Point current_{0, 0};
+    Point at_{0, 0};
 };
