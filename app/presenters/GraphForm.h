@@ -11,6 +11,7 @@
 #include "plot/Surface.h"
 
 #include <exception>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -70,9 +71,12 @@ class GraphForm {
     void ShowResult(SharedResult result, bool logScale, bool afterError = false);
     const SweepResult& Result() const { return picture_.Result(); }
     bool LogScale() const { return picture_.LogScale(); }
+    // The tolerance analysis's band (none for nullptr), drawn under the curves while it was formed
+    // over the sweep shown; a window on screen is repainted.
+    void ShowBand(std::shared_ptr<const SpreadResult> band);
 
     // The readout of the computed point nearest the pointer's column x over the chart drawn into
-    // `area`; nothing where there is none.
+    // `area`, with the band's values there; nothing where there is none.
     std::optional<std::string> Readout(ClipRect area, int32_t x) const;
 
     // A key moves the marker over the computed points of the chart drawn into `area` (the window's
@@ -99,6 +103,8 @@ class GraphForm {
     // Tells the window the marker's readout anew, or that the marker is gone.
     void ShowMarker();
     void RemoveMarker();
+    // The readout with the band's line at the point's frequency, when a band is shown.
+    std::string WithBand(std::string readout, double frequency) const;
 
     GraphView& view_;
     MessageBoxes& boxes_;

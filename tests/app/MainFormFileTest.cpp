@@ -1,3 +1,4 @@
+#include "FakeFileParts.h"
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/files/CommandLine.h"
@@ -12,21 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
-
-struct NoTable final : TableView {
-    std::vector<CellBlock> SelectedBlocks() const override { return {}; }
-    void SelectAll() override {}
-    void ClearSelection() override {}
-    ClipboardOutcome PutOnClipboard(const ResultTable&, const CellBlock&) override { return {}; }
-};
-
-// Answers the file dialogs with `answer` (empty: cancelled) and keeps what each was asked.
-struct Chooser final : FileChooser {
-    fs::path SaveFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
-    fs::path OpenFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
-    fs::path answer;
-    std::vector<FileRequest> asked;
-};
 
 struct MemoryStore final : RecentFilesStore {
     std::vector<fs::path> Load() override { return files; }
