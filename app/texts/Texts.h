@@ -182,10 +182,10 @@ inline constexpr const char* kToleranceHeading = "допуск, %";
 inline constexpr const char* kDistributionLabel = "распределение";
 inline constexpr const char* kUniformChoice = "равномерное";
 inline constexpr const char* kNormalChoice = "нормальное (допуск = 3σ)";
-inline constexpr const char* kAnalysisLabel = "испытания";
+inline constexpr const char* kAnalysisLabel = "анализ";
 inline constexpr const char* kMonteCarloChoice = "Монте-Карло";
 inline constexpr const char* kCornersChoice = "крайние сочетания";
-inline constexpr const char* kTrialsLabel = "испытаний";
+inline constexpr const char* kTrialsLabel = "число испытаний";
 inline constexpr const char* kSeedLabel = "зерно";
 inline constexpr const char* kLimitsHeading = "пределы (пусто: нет предела)";
 // The limits' labels in the dialog's order: the range of frequencies, the gain's bounds over it,
