@@ -150,6 +150,8 @@ void GraphForm::SavePicture() {
     if (path.empty())
         return;
     folder_->Used(path);
+    if (stageFile_ != nullptr && IsOpenStageFile(path, *stageFile_))
+        return boxes_.ShowError(SaveFailureText(path, kPictureOverStageFile));
     const std::string png = view_.PictureAsPng();
     const std::string error =
         png.empty() ? std::string(kPictureNotEncoded)

@@ -50,6 +50,8 @@ class GraphForm {
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
     // Where "Сохранить рисунок…" starts: the folder the main window's dialogs share.
     void SetDialogFolder(DialogFolder& folder) { folder_ = &folder; }
+    // The stage file open in the main window, which a picture must not replace.
+    void SetStageFile(const std::filesystem::path* stageFile) { stageFile_ = stageFile; }
 
     // The paint: the picture over the whole client area; `outerWidth` and `outerHeight` are the
     // window's size with frame and caption. It never throws: a failure leaves the background and
@@ -111,6 +113,7 @@ class GraphForm {
     FileChooser* chooser_;
     DialogFolder ownFolder_;
     DialogFolder* folder_ = &ownFolder_;
+    const std::filesystem::path* stageFile_ = nullptr;
     KeptCurves kept_;
     GraphPicture picture_;
     bool quiet_ = false;   // a failing paint raises no box

@@ -52,8 +52,10 @@ MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileCh
 
 void MainForm::SetGraph(GraphForm* graph) {
     graph_ = graph;
-    if (graph_ != nullptr)
+    if (graph_ != nullptr) {
         graph_->SetDialogFolder(folder_);
+        graph_->SetStageFile(&file_);
+    }
 }
 
 void MainForm::SetFileChooser(FileChooser& chooser) {

@@ -153,7 +153,7 @@ void SpreadForm::SaveBand() {
         if (path.empty())
             return;
         folder.Used(path);
-        if (!main_.File().empty() && SameFile(path, main_.File()))
+        if (IsOpenStageFile(path, main_.File()))
             return boxes_.ShowError(SaveFailureText(path, kSpreadOverStageFile));
         const std::shared_ptr<const SpreadResult> band = band_;
         const std::string failure =

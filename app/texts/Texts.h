@@ -296,7 +296,9 @@ inline constexpr const char* kCannotSaveInfix = "»: ";
 // The table saved over the stage file open in the window would take its place.
 inline constexpr const char* kTableOverStageFile =
     "это открытый файл каскада — таблица заменила бы его";
-// The same of the tolerance analysis's band ("Сохранить разброс…").
+// The same of the graph's picture and of the tolerance analysis's band.
+inline constexpr const char* kPictureOverStageFile =
+    "это открытый файл каскада — рисунок заменил бы его";
 inline constexpr const char* kSpreadOverStageFile =
     "это открытый файл каскада — разброс заменил бы его";
 // The reasons, as the system reports them.

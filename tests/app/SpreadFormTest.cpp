@@ -2,6 +2,7 @@
 
 #include "FakeFileParts.h"
 #include "FakeMainView.h"
+#include "FakeSpreadView.h"
 #include "RecordingMessageBoxes.h"
 #include "analysis/SpreadReport.h"
 #include "analysis/SpreadTexts.h"
@@ -22,29 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
-
-// The dialog, the boxes and the clipboard as the presenter drives them.
-struct FakeSpreadView final : SpreadView {
-    void OpenDialog(const SpreadFields& f) override { opened.push_back(f); }
-    void StartPolling() override { polling = true; }
-    void StopPolling() override { polling = false; }
-    void ShowProgress(int permille) override { progress.push_back(permille); }
-    void CloseProgress() override { ++progressClosed; }
-    void ShowResults(const std::string& text,
-                     const std::shared_ptr<const SpreadResult>& result) override {
-        results.push_back(text);
-        shown = result;
-    }
-    void SetClipboardText(const std::string& text) override { clipboard = text; }
-
-    std::vector<SpreadFields> opened;
-    bool polling = false;
-    std::vector<int> progress;
-    int progressClosed = 0;
-    Texts results;
-    std::string clipboard;
-    std::shared_ptr<const SpreadResult> shown;
-};
 
 std::string FileText(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
