@@ -16,16 +16,6 @@ std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
-std::string SpreadLine(const PointSpread& spread, SpreadMode mode) {
-    if (spread.Present == 0)
-        return kNoEdge;
-    const Spread5& v = spread.Values;
-    if (mode == SpreadMode::Corners)
-        return ShortestText(v.Min) + " / " + ShortestText(v.Max);
-    return ShortestText(v.Min) + " / " + ShortestText(v.Low) + " / " + ShortestText(v.Median) +
-           " / " + ShortestText(v.High) + " / " + ShortestText(v.Max);
-}
-
 std::string Percent(double fraction) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f %%", 100 * fraction);
@@ -33,6 +23,17 @@ std::string Percent(double fraction) {
 }
 
 } // namespace
+
+std::string PointSpreadText(const PointSpread& spread, SpreadMode mode,
+                            std::string (*number)(double)) {
+    if (spread.Present == 0)
+        return kNoEdge;
+    const Spread5& v = spread.Values;
+    if (mode == SpreadMode::Corners)
+        return number(v.Min) + " / " + number(v.Max);
+    return number(v.Min) + " / " + number(v.Low) + " / " + number(v.Median) + " / " +
+           number(v.High) + " / " + number(v.Max);
+}
 
 std::string ShortestText(double value) {
     char text[32];
@@ -80,10 +81,10 @@ std::string SpreadSummary(const SpreadResult& r) {
     if (r.Yield)
         text += "yield = " + Percent(r.Yield->Value) + " [" + Percent(r.Yield->Low) + ", " +
                 Percent(r.Yield->High) + "]\n";
-    text += "peak_db = " + SpreadLine(r.PeakDecibels, r.Mode) + "\n";
-    text += "lower_edge_hz = " + SpreadLine(r.LowerEdge, r.Mode) + "\n";
-    text += "upper_edge_hz = " + SpreadLine(r.UpperEdge, r.Mode) + "\n";
-    text += "bandwidth_hz = " + SpreadLine(r.Bandwidth, r.Mode) + "\n";
+    text += "peak_db = " + PointSpreadText(r.PeakDecibels, r.Mode, ShortestText) + "\n";
+    text += "lower_edge_hz = " + PointSpreadText(r.LowerEdge, r.Mode, ShortestText) + "\n";
+    text += "upper_edge_hz = " + PointSpreadText(r.UpperEdge, r.Mode, ShortestText) + "\n";
+    text += "bandwidth_hz = " + PointSpreadText(r.Bandwidth, r.Mode, ShortestText) + "\n";
     text += "sensitivity = ";
     for (size_t i = 0; i < r.Sensitivities.size(); ++i) {
         const Sensitivity& s = r.Sensitivities[i];

@@ -25,5 +25,10 @@ std::string SpreadCsvText(const SpreadResult& result);
 // Percentages to two decimals, other numbers the shortest text that reads back the same.
 std::string SpreadSummary(const SpreadResult& result);
 
+// A characteristic point's spread, "min / 5 % / median / 95 % / max" (corners: "min / max"), each
+// number as `number` writes it; "нет" where no trial has the point.
+std::string PointSpreadText(const PointSpread& spread, SpreadMode mode,
+                            std::string (*number)(double));
+
 // The shortest text that reads back to the same double, with '.' ("0.1", "1e-05", "12345").
 std::string ShortestText(double value);

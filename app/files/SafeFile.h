@@ -26,3 +26,10 @@ std::string SaveFailureText(const std::filesystem::path& path, const std::string
 
 // Whether the two names are one file that exists (followed through links).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether a file chosen to save a table, a picture or a band into is the stage file open in the
+// window (empty for none) under any name: saving would replace the stage.
+inline bool IsOpenStageFile(const std::filesystem::path& chosen,
+                            const std::filesystem::path& stageFile) {
+    return !stageFile.empty() && SameFile(chosen, stageFile);
+}

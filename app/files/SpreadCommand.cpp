@@ -4,10 +4,10 @@
 #include "analysis/SpreadTexts.h"
 #include "app/files/SafeFile.h"
 #include "app/presenters/EventGuard.h"
+#include "app/spread/SpreadRequest.h"
 #include "app/texts/Texts.h"
 
 #include <exception>
-#include <thread>
 
 namespace {
 
@@ -54,16 +54,10 @@ CommandLineOutcome SpreadToCsv(const CommandLine& command) {
     if (nominal.Refused)
         return *nominal.Refused;
 
-    const SweepResult& calculated = *nominal.Result;
-    SpreadInput input;
-    for (size_t i = 0; i < input.Nominal.size(); ++i)
-        input.Nominal[i] = calculated.Entered.Parameters[i].value_or(0);
-    input.Frequencies = calculated.Frequencies;
-    input.Settings = nominal.Reading.Spread;
-    input.Settings.Trials = command.Trials.value_or(input.Settings.Trials);
-    input.Settings.Seed = command.Seed.value_or(input.Settings.Seed);
-    input.Threads = command.Threads.value_or(
-        static_cast<int>(std::max(1u, std::thread::hardware_concurrency())));
+    SpreadSettings settings = nominal.Reading.Spread;
+    settings.Trials = command.Trials.value_or(settings.Trials);
+    settings.Seed = command.Seed.value_or(settings.Seed);
+    const SpreadInput input = SpreadRequest(*nominal.Result, settings, command.Threads);
     SpreadControl control;
     SpreadOutcome outcome;
     const auto failed = [&](const std::string& message) {

@@ -39,7 +39,7 @@ std::optional<size_t> MovedMarker(std::optional<size_t> current, MarkerStep step
 }
 
 std::optional<Point> MarkerPixel(const SweepResult& s, bool logScale, const KeptCurves* kept,
-                                 ClipRect area, size_t row) {
+                                 const SpreadResult* band, ClipRect area, size_t row) {
     const auto computed = static_cast<size_t>(s.Computed);
     if (computed < 2 || row >= computed)
         return std::nullopt;
@@ -47,7 +47,9 @@ std::optional<Point> MarkerPixel(const SweepResult& s, bool logScale, const Kept
         const arDouble logFrequencies =
             logScale ? Log10Series(s.Frequencies, static_cast<int32_t>(computed)) : arDouble();
         const Series abscissae = logScale ? Series(logFrequencies) : s.ComputedFrequencies();
-        const std::vector<ChartCurve> curves = GraphCurves(s, logScale, kept, abscissae);
+        const BandSeries edges = band != nullptr ? BandOnGraph(*band, logScale) : BandSeries();
+        const std::vector<ChartCurve> curves =
+            GraphCurves(s, logScale, kept, abscissae, band != nullptr ? &edges : nullptr);
         const ChartAxis x = HorizontalAxis(curves, kGraphDivisions, area);
         const ChartAxis y = VerticalAxis(curves, kGraphDivisions, area);
         const double gain = logScale ? s.Decibels[row] : s.Ratio[row];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SpreadAnalysis.h"
 #include "app/graph/KeptCurves.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
@@ -25,10 +26,10 @@ inline constexpr Rgb kMarkerColor{0, 0, 0};
 std::optional<size_t> MovedMarker(std::optional<size_t> current, MarkerStep step, size_t computed);
 
 // The pixel of computed row `row` of the current curve on the chart drawn into `area`, the kept
-// curves widening its axes as they are drawn. None for a row not computed or a chart that cannot
-// be drawn (its paint reports why).
+// curves and the band shown under the curve (or nullptr) widening its axes as they are drawn. None
+// for a row not computed or a chart that cannot be drawn (its paint reports why).
 std::optional<Point> MarkerPixel(const SweepResult& result, bool logScale, const KeptCurves* kept,
-                                 ClipRect area, size_t row);
+                                 const SpreadResult* band, ClipRect area, size_t row);
 
 // The marker over the chart: a dotted vertical line through the point between the margins, and a
 // square around the point.

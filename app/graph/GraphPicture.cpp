@@ -1,7 +1,9 @@
 #include "GraphPicture.h"
 
 #include "app/graph/GraphReadout.h"
+#include "app/graph/SpreadBand.h"
 #include "app/texts/Texts.h"
+#include "plot/BandFill.h"
 #include "plot/Chart.h"
 
 #include <algorithm>
@@ -54,18 +56,39 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const arDouble logFrequencies =
         logScale_ ? Log10Series(result.Frequencies, result.Computed) : arDouble();
     const Series abscissae = logScale_ ? Series(logFrequencies) : result.ComputedFrequencies();
-    const std::vector<ChartCurve> curves = GraphCurves(result, logScale_, kept_, abscissae);
+    const SpreadResult* band = BandShown();
+    const BandSeries series = band != nullptr ? BandOnGraph(*band, logScale_) : BandSeries();
+    const std::vector<ChartCurve> curves =
+        GraphCurves(result, logScale_, kept_, abscissae, band != nullptr ? &series : nullptr);
+    if (band != nullptr) {
+        // The band's edges range the axes with the curves; it is filled first, under the grid
+        // and the curves.
+        const ChartAxis x = HorizontalAxis(curves, kGraphDivisions, surface.Clip());
+        const ChartAxis y = VerticalAxis(curves, kGraphDivisions, surface.Clip());
+        surface.SetPenStyle(PenStyle::Solid);
+        surface.SetPenColor(kBandOuterColor);
+        FillBand(series.Xs, series.Min, series.Max, x, y, surface);
+        if (band->Mode == SpreadMode::MonteCarlo) {
+            surface.SetPenColor(kBandInnerColor);
+            FillBand(series.Xs, series.Low, series.High, x, y, surface);
+        }
+    }
     DrawChart(curves, kGraphDivisions, surface);
     surface.TextOut(kVerticalTitle.X, kVerticalTitle.Y, logScale_ ? kDecibelTitle : kRatioTitle);
     surface.TextOut(outerWidth - kHorizontalTitleFromOuter.X,
                     outerHeight - kHorizontalTitleFromOuter.Y,
                     logScale_ ? kLogFrequencyTitle : kFrequencyTitle);
-    if (kept_ != nullptr && !kept_->Curves().empty())
+    if ((kept_ != nullptr && !kept_->Curves().empty()) || band != nullptr)
         DrawLegend(surface, VerticalAxis(curves, kGraphDivisions, surface.Clip()), outerHeight);
 }
 
+const SpreadResult* GraphPicture::BandShown() const {
+    return band_ != nullptr && BandFits(*band_, *result_) ? band_.get() : nullptr;
+}
+
 LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool logScale,
-                          ClipRect room, int32_t lineHeight, const TextWidth& measure) {
+                          ClipRect room, int32_t lineHeight, const TextWidth& measure,
+                          const std::string& bandLine) {
     LegendLayout legend{{room.Right, room.Top, room.Right, room.Top}, lineHeight, {}};
     const int32_t textWidth =
         room.Right - room.Left - 2 * kLegendPadding - kStrokeLength - kStrokeGap;
@@ -73,10 +96,15 @@ LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool log
     if (rows < 1 || textWidth < measure(kCutMark))
         return legend;
     const std::vector<KeptCurve>& curves = kept.Curves();
-    for (size_t place = 0; place < curves.size() && legend.Lines.size() + 1 < size_t(rows); ++place)
+    // The current curve's line and the band's always have room.
+    const size_t always = bandLine.empty() ? 1 : 2;
+    for (size_t place = 0; place < curves.size() && legend.Lines.size() + always < size_t(rows);
+         ++place)
         legend.Lines.push_back(
             {LegendLine(place + 1, curves[place], current, logScale, textWidth, measure),
              kKeptCurveColors[place]});
+    if (!bandLine.empty() && rows >= 2)
+        legend.Lines.push_back({CutToFit(bandLine, textWidth, measure), kBandLegendColor});
     legend.Lines.push_back({CutToFit(kCurrentCurveLegend, textWidth, measure), kCurveColor});
 
     int32_t widest = 0;
@@ -103,8 +131,9 @@ void GraphPicture::DrawLegend(Surface& surface, const ChartAxis& vertical,
         std::min(clip.Bottom - kChartMargin, outerHeight - kHorizontalTitleFromOuter.Y) -
             kLegendInset};
     const LegendLayout legend =
-        LayOutLegend(*kept_, result_->Entered, logScale_, room,
-                     surface.MeasureText(kCurrentCurveLegend).Height, measure);
+        LayOutLegend(kept_ != nullptr ? *kept_ : KeptCurves(), result_->Entered, logScale_, room,
+                     surface.MeasureText(kCurrentCurveLegend).Height, measure,
+                     BandShown() != nullptr ? BandLegendLine(*BandShown()) : std::string());
     if (legend.Lines.empty())
         return;
 

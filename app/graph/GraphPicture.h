@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SpreadAnalysis.h"
 #include "app/graph/KeptCurves.h"
 #include "app/presenters/FittedText.h"
 #include "calc/SweepResult.h"
@@ -7,6 +8,7 @@
 #include "plot/Surface.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,13 +26,16 @@ struct LegendLayout {
 
 // The legend in the top right corner of `room`, the part of the chart clear of the axis labels
 // and titles: each line shortened to the room's width (the full list is in the readout), as many
-// lines as its height holds, the current curve's always, the kept curves' by place.
+// lines as its height holds: the kept curves' by place, the band's (`bandLine`, when not empty) and
+// the current curve's last; the last two always.
 LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool logScale,
-                          ClipRect room, int32_t lineHeight, const TextWidth& measure);
+                          ClipRect room, int32_t lineHeight, const TextWidth& measure,
+                          const std::string& bandLine = {});
 
 // The graph window's picture, for every set of windows: the curve of the rows the last
 // calculation computed, as gain ratio over frequency or as decibels over log10 of frequency,
-// with the axis titles; the kept curves, if any, under it with a legend naming how each differs.
+// with the axis titles; the kept curves, if any, under it with a legend naming how each differs;
+// under all of them the tolerance analysis's band, when it was formed over this sweep.
 // It draws the result it was last handed, in the mode it was handed with, and the kept curves as
 // they stand at the paint. With fewer than two computed rows it says so in the middle of the
 // window.
@@ -61,6 +66,12 @@ class GraphPicture {
 
     // The curves drawn beside the current one from the next paint on; none for nullptr.
     void SetKeptCurves(const KeptCurves* kept) { kept_ = kept; }
+    // The tolerance analysis's band, drawn from the next paint on while it fits the result shown;
+    // none for nullptr.
+    void SetBand(std::shared_ptr<const SpreadResult> band) { band_ = std::move(band); }
+    const SpreadResult* Band() const { return band_.get(); }
+    // The band when it lies under the curve shown, else nullptr.
+    const SpreadResult* BandShown() const;
 
   private:
     void Draw(Surface& surface, int32_t outerWidth, int32_t outerHeight) const;
@@ -69,5 +80,6 @@ class GraphPicture {
     SharedResult result_ = NoResult();
     bool logScale_ = false;
     const KeptCurves* kept_ = nullptr;
+    std::shared_ptr<const SpreadResult> band_;
     bool failed_ = false;
 };

@@ -8,8 +8,13 @@
 #include <algorithm>
 
 std::vector<ChartCurve> GraphCurves(const SweepResult& result, bool logScale,
-                                    const KeptCurves* kept, Series abscissae) {
+                                    const KeptCurves* kept, Series abscissae,
+                                    const BandSeries* band) {
     std::vector<ChartCurve> curves;
+    if (band != nullptr) {
+        curves.push_back({band->Xs, band->Min, kBandOuterColor});
+        curves.push_back({band->Xs, band->Max, kBandOuterColor});
+    }
     if (kept != nullptr) {
         for (size_t place = 0; place < kept->Curves().size(); ++place) {
             const KeptCurve& curve = kept->Curves()[place];
@@ -105,12 +110,10 @@ std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& k
     return text;
 }
 
-namespace {
-
 // The readout names every difference of each kept curve from the current stage, which the
 // legend may have shortened.
-std::string ReadoutWithKept(const SweepResult& result, bool logScale, const KeptCurves& kept,
-                            const GraphPoint& point) {
+std::string PointReadout(const SweepResult& result, bool logScale, const KeptCurves& kept,
+                         const GraphPoint& point) {
     std::vector<KeptPoint> samples = KeptPointsAt(kept, logScale, point.Frequency);
     for (KeptPoint& sample : samples)
         sample.Differences =
@@ -118,10 +121,8 @@ std::string ReadoutWithKept(const SweepResult& result, bool logScale, const Kept
     return ReadoutText(point, samples);
 }
 
-} // namespace
-
 std::string RowReadout(const SweepResult& s, bool logScale, const KeptCurves& kept, size_t row) {
-    return ReadoutWithKept(s, logScale, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
+    return PointReadout(s, logScale, kept, {s.Frequencies[row], s.Ratio[row], s.Decibels[row]});
 }
 
 std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool logScale,
@@ -129,5 +130,5 @@ std::optional<std::string> ReadoutUnderPointer(const SweepResult& result, bool l
     const auto point = PointUnderPointer(result, logScale, area, x, &kept);
     if (!point)
         return std::nullopt;
-    return ReadoutWithKept(result, logScale, kept, *point);
+    return PointReadout(result, logScale, kept, *point);
 }

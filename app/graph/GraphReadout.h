@@ -2,6 +2,7 @@
 
 #include "app/graph/KeptCurves.h"
 #include "app/graph/LogFrequencies.h"
+#include "app/graph/SpreadBand.h"
 #include "calc/SweepResult.h"
 #include "plot/Chart.h"
 
@@ -16,10 +17,12 @@
 // Grid divisions on each axis of the graph.
 constexpr int32_t kGraphDivisions = 10;
 
-// The curves of the graph: the kept ones that can be drawn in its mode, by place, under the
-// current one, whose abscissae (its frequencies, or their log10 in the decibel graph) are given.
+// The curves of the graph: the tolerance analysis's band's edges (its series kept by the caller)
+// under the kept ones that can be drawn in its mode, by place, under the current one, whose
+// abscissae (its frequencies, or their log10 in the decibel graph) are given.
 std::vector<ChartCurve> GraphCurves(const SweepResult& result, bool logScale,
-                                    const KeptCurves* kept, Series abscissae);
+                                    const KeptCurves* kept, Series abscissae,
+                                    const BandSeries* band = nullptr);
 
 // One computed row: its frequency (Hz, in either graph mode), ratio and decibels.
 struct GraphPoint {
@@ -53,6 +56,11 @@ std::string ReadoutText(const GraphPoint& point);
 // The same, then a line for each kept curve's sample: "1: f = 1000 Гц, |k| = …", and under it
 // the curve's differences, indented, a few to a line.
 std::string ReadoutText(const GraphPoint& point, const std::vector<KeptPoint>& kept);
+
+// The readout of a point of the current curve and the kept curves' samples nearest its frequency,
+// each with all that sets its curve apart.
+std::string PointReadout(const SweepResult& result, bool logScale, const KeptCurves& kept,
+                         const GraphPoint& point);
 
 // The readout of computed row `row` of the current curve: its point and the kept curves' samples
 // nearest its frequency, as the tooltip under the pointer reads at that point.

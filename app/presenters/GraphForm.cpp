@@ -37,7 +37,8 @@ void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight)
     try {
         picture_.Paint(surface, outerWidth, outerHeight);
         if (marker_)
-            if (const auto at = MarkerPixel(Result(), LogScale(), &kept_, surface.Clip(), *marker_))
+            if (const auto at = MarkerPixel(Result(), LogScale(), &kept_, picture_.BandShown(),
+                                            surface.Clip(), *marker_))
                 DrawMarker(surface, *at);
     } catch (...) {
         if (!quiet_)
@@ -75,8 +76,26 @@ void GraphForm::ShowResult(SharedResult result, bool logScale, bool afterError) 
         view_.Repaint();
 }
 
+void GraphForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
+    picture_.SetBand(std::move(band));
+    // The axes may range over the band now: the marker's pixel and readout follow.
+    ShowMarker();
+    if (view_.IsShown())
+        view_.Repaint();
+}
+
 std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
-    return ReadoutUnderPointer(Result(), LogScale(), kept_, area, x);
+    const auto point = PointUnderPointer(Result(), LogScale(), area, x, &kept_);
+    if (!point)
+        return std::nullopt;
+    return WithBand(PointReadout(Result(), LogScale(), kept_, *point), point->Frequency);
+}
+
+std::string GraphForm::WithBand(std::string readout, double frequency) const {
+    if (const SpreadResult* band = picture_.BandShown())
+        if (const std::string line = BandReadoutLine(*band, frequency, LogScale()); !line.empty())
+            readout.append("\n").append(line);
+    return readout;
 }
 
 void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
@@ -85,7 +104,8 @@ void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
         return;
     Guarded([&] {
         const auto moved = MovedMarker(marker_, step, static_cast<size_t>(Result().Computed));
-        if (!moved || !MarkerPixel(Result(), LogScale(), &kept_, area, *moved))
+        if (!moved ||
+            !MarkerPixel(Result(), LogScale(), &kept_, picture_.BandShown(), area, *moved))
             return;
         marker_ = moved;
         markerArea_ = area;
@@ -98,8 +118,11 @@ void GraphForm::ShowMarker() {
     if (!marker_)
         return;
     // A kept curve remembered or forgotten changes the readout's lines and the axes.
-    if (const auto at = MarkerPixel(Result(), LogScale(), &kept_, markerArea_, *marker_))
-        view_.ShowMarkerReadout(RowReadout(Result(), LogScale(), kept_, *marker_), *at);
+    if (const auto at =
+            MarkerPixel(Result(), LogScale(), &kept_, picture_.BandShown(), markerArea_, *marker_))
+        view_.ShowMarkerReadout(WithBand(RowReadout(Result(), LogScale(), kept_, *marker_),
+                                         Result().Frequencies[*marker_]),
+                                *at);
 }
 
 void GraphForm::RemoveMarker() {
@@ -127,6 +150,8 @@ void GraphForm::SavePicture() {
     if (path.empty())
         return;
     folder_->Used(path);
+    if (stageFile_ != nullptr && IsOpenStageFile(path, *stageFile_))
+        return boxes_.ShowError(SaveFailureText(path, kPictureOverStageFile));
     const std::string png = view_.PictureAsPng();
     const std::string error =
         png.empty() ? std::string(kPictureNotEncoded)

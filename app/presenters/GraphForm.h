@@ -11,6 +11,7 @@
 #include "plot/Surface.h"
 
 #include <exception>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -49,6 +50,8 @@ class GraphForm {
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
     // Where "Сохранить рисунок…" starts: the folder the main window's dialogs share.
     void SetDialogFolder(DialogFolder& folder) { folder_ = &folder; }
+    // The stage file open in the main window, which a picture must not replace.
+    void SetStageFile(const std::filesystem::path* stageFile) { stageFile_ = stageFile; }
 
     // The paint: the picture over the whole client area; `outerWidth` and `outerHeight` are the
     // window's size with frame and caption. It never throws: a failure leaves the background and
@@ -70,9 +73,12 @@ class GraphForm {
     void ShowResult(SharedResult result, bool logScale, bool afterError = false);
     const SweepResult& Result() const { return picture_.Result(); }
     bool LogScale() const { return picture_.LogScale(); }
+    // The tolerance analysis's band (none for nullptr), drawn under the curves while it was formed
+    // over the sweep shown; a window on screen is repainted.
+    void ShowBand(std::shared_ptr<const SpreadResult> band);
 
     // The readout of the computed point nearest the pointer's column x over the chart drawn into
-    // `area`; nothing where there is none.
+    // `area`, with the band's values there; nothing where there is none.
     std::optional<std::string> Readout(ClipRect area, int32_t x) const;
 
     // A key moves the marker over the computed points of the chart drawn into `area` (the window's
@@ -99,12 +105,15 @@ class GraphForm {
     // Tells the window the marker's readout anew, or that the marker is gone.
     void ShowMarker();
     void RemoveMarker();
+    // The readout with the band's line at the point's frequency, when a band is shown.
+    std::string WithBand(std::string readout, double frequency) const;
 
     GraphView& view_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
     DialogFolder ownFolder_;
     DialogFolder* folder_ = &ownFolder_;
+    const std::filesystem::path* stageFile_ = nullptr;
     KeptCurves kept_;
     GraphPicture picture_;
     bool quiet_ = false;   // a failing paint raises no box

@@ -3,6 +3,7 @@
 #include "app/files/StageForm.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainWindowTexts.h"
+#include "app/spread/SpreadForm.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
@@ -20,6 +21,7 @@ constexpr Command<MainForm> kMenuBar[] = {
      &MainForm::HasResults,
      &MainForm::SaveTable,
      kFileMenu},
+    {kSaveSpreadCommand, {}, &MainForm::HasSpread, &MainForm::SaveSpread, kFileMenu},
     {kExitCommand, {StandardKey::Quit, {}}, nullptr, &MainForm::Exit, kFileMenu, nullptr, true},
     {kLinearSweepCommand,
      {},
@@ -33,6 +35,7 @@ constexpr Command<MainForm> kMenuBar[] = {
      &MainForm::UseDecadeSweep,
      kSweepMenu,
      &MainForm::DecadeSweep},
+    {kSpreadCommand, {}, &MainForm::CanSpread, &MainForm::OpenSpread, kSweepMenu},
 };
 
 } // namespace
@@ -49,8 +52,10 @@ MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileCh
 
 void MainForm::SetGraph(GraphForm* graph) {
     graph_ = graph;
-    if (graph_ != nullptr)
+    if (graph_ != nullptr) {
         graph_->SetDialogFolder(folder_);
+        graph_->SetStageFile(&file_);
+    }
 }
 
 void MainForm::SetFileChooser(FileChooser& chooser) {
@@ -85,6 +90,8 @@ void MainForm::Start() {
 void MainForm::Calculate() {
     bool ended = false;
     bool failed = true;
+    if (spreadForm_ != nullptr)
+        spreadForm_->Clear();
     if (graph_ != nullptr)
         graph_->CalculationStarted();
     Guarded([this, &ended, &failed] {
@@ -164,6 +171,8 @@ void MainForm::StageEdited() {
 
 void MainForm::InvalidateResults() {
     results_.Clear();
+    if (spreadForm_ != nullptr)
+        spreadForm_->Clear();
     table_.ResultsReplaced();
     view_.SetGraphEnabled(false);
     view_.MenusChanged();
@@ -187,7 +196,34 @@ void MainForm::ShowSweepLabel() {
 }
 
 bool MainForm::Modified() const {
-    return StageFromForm(view_, sweep_) != saved_;
+    return StageFromForm(view_, sweep_) != saved_ || spread_ != savedSpread_;
+}
+
+bool MainForm::ResultsCurrent() const {
+    if (!HasResults())
+        return false;
+    Stage shown = StageFromForm(view_, sweep_);
+    shown.LogScale = result_->Entered.LogScale; // the graph's mode, not the stage's values
+    return shown == result_->Entered;
+}
+
+void MainForm::SetSpread(const SpreadSettings& settings) {
+    spread_ = settings;
+    ShowCaption();
+}
+
+void MainForm::OpenSpread() {
+    if (spreadForm_ != nullptr)
+        spreadForm_->Open();
+}
+
+void MainForm::SaveSpread() {
+    if (spreadForm_ != nullptr)
+        spreadForm_->SaveBand();
+}
+
+bool MainForm::HasSpread() const {
+    return spreadForm_ != nullptr && spreadForm_->HasBand();
 }
 
 void MainForm::ShowCaption() {
@@ -242,6 +278,9 @@ bool MainForm::OpenFile(const std::filesystem::path& path) {
     if (!stage)
         return false;
     table_.ResultsReplaced();
+    if (spreadForm_ != nullptr)
+        spreadForm_->Clear();
+    savedSpread_ = spread_;
     sweep_ = stage->Sweep;
     ShowSweepLabel();
     file_ = path;
@@ -278,6 +317,7 @@ bool MainForm::SaveTo(std::filesystem::path path) {
     }
     file_ = path;
     saved_ = stage;
+    savedSpread_ = spread_;
     Remember(path);
     ShowCaption();
     return true;

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+class SpreadForm;
+
 // The main window's decisions: start-up texts, "расчет", "график", "??", "сброс", an edit of a
 // parameter, the result table's commands, and the menu bar: the stage file (open, save, the
 // recent files, the caption, the question before changes are lost) and the kind of sweep. It keeps
@@ -38,6 +40,8 @@ class MainForm {
     TableCommands& ResultCommands() { return table_; }
     // The graph window's presenter, which follows the calculations.
     void SetGraph(GraphForm* graph);
+    // The tolerance analysis's presenter, whose band goes where the results go.
+    void SetSpreadForm(SpreadForm* spread) { spreadForm_ = spread; }
     void SetFileChooser(FileChooser& chooser);
     // Where the recent files are kept between runs; read now.
     void SetRecentFilesStore(RecentFilesStore& store);
@@ -60,6 +64,15 @@ class MainForm {
     void UseLinearSweep() { ChooseSweep(SweepKind::Linear); }
     void UseDecadeSweep() { ChooseSweep(SweepKind::Decade); }
     bool HasResults() const { return table_.HasResults(); }
+    // The results on show are the stage's as the form holds it now (another kind of sweep chosen
+    // since "расчет" makes them another's).
+    bool ResultsCurrent() const;
+    // "Разброс…" and "Сохранить разброс…"; a set of windows without the analysis's windows shows
+    // them greyed.
+    void OpenSpread();
+    void SaveSpread();
+    bool CanSpread() const { return spreadForm_ != nullptr; }
+    bool HasSpread() const;
     bool LinearSweep() const { return sweep_ == SweepKind::Linear; }
     bool DecadeSweep() const { return sweep_ == SweepKind::Decade; }
     std::vector<std::string> RecentFileLabels() const;
@@ -75,6 +88,13 @@ class MainForm {
     const std::filesystem::path& File() const { return file_; }
     // The stage differs from its file (or, with none, from an empty form).
     bool Modified() const;
+    // The tolerance analysis's settings, kept with the stage: a change marks it changed.
+    const SpreadSettings& Spread() const { return spread_; }
+    void SetSpread(const SpreadSettings& settings);
+    // The analysis's band came or went: the menus follow.
+    void SpreadChanged() { view_.MenusChanged(); }
+    // Where the program's file dialogs start.
+    DialogFolder& Folder() { return folder_; }
 
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
@@ -110,6 +130,8 @@ class MainForm {
     Stage saved_;                // what the file holds, or an empty form
     // The tolerance analysis's settings the file holds, written back with the stage.
     SpreadSettings spread_{};
+    SpreadSettings savedSpread_{};
+    SpreadForm* spreadForm_ = nullptr;
     RecentFilesStore* recentStore_ = nullptr;
     std::vector<std::filesystem::path> recent_;
 };

@@ -88,7 +88,7 @@ void TableCommands::Save() {
     if (path.empty())
         return;
     folder_.Used(path);
-    if (stageFile_ != nullptr && !stageFile_->empty() && SameFile(path, *stageFile_)) {
+    if (stageFile_ != nullptr && IsOpenStageFile(path, *stageFile_)) {
         boxes_.ShowError(SaveFailureText(path, kTableOverStageFile));
         return;
     }

@@ -82,6 +82,9 @@ inline constexpr const char* kExitCommand = "В&ыход";
 inline constexpr const char* kSweepMenu = "&Расчет";
 inline constexpr const char* kLinearSweepCommand = "&Линейный шаг";
 inline constexpr const char* kDecadeSweepCommand = "Л&огарифмический шаг";
+// The tolerance analysis's items: its dialog in "Расчет", its band saved in "Файл".
+inline constexpr const char* kSpreadCommand = "&Разброс…";
+inline constexpr const char* kSaveSpreadCommand = "Сохранить &разброс…";
 
 // The file dialogs for stage files.
 inline constexpr const char* kOpenStageCaption = "Открыть каскад";
@@ -171,7 +174,57 @@ inline constexpr const char* kEdgeInfix = " граница −3 дБ: ";
 inline constexpr const char* kEdgeOutOfRange = "нет в диапазоне";
 inline constexpr const char* kBandPrefix = "\nПолоса: ";
 
-// ─── The tolerance analysis's results box ─────────────────────────────────────────────────────
+// ─── The tolerance analysis "Разброс…" ────────────────────────────────────────────────────────
+
+// The dialog. The parameters' labels are the parameter grid's (kParameterNames).
+inline constexpr const char* kSpreadCaption = "Разброс";
+inline constexpr const char* kToleranceHeading = "допуск, %";
+inline constexpr const char* kDistributionLabel = "распределение";
+inline constexpr const char* kUniformChoice = "равномерное";
+inline constexpr const char* kNormalChoice = "нормальное (допуск = 3σ)";
+inline constexpr const char* kAnalysisLabel = "анализ";
+inline constexpr const char* kMonteCarloChoice = "Монте-Карло";
+inline constexpr const char* kCornersChoice = "крайние сочетания";
+inline constexpr const char* kTrialsLabel = "число испытаний";
+inline constexpr const char* kSeedLabel = "зерно";
+inline constexpr const char* kLimitsHeading = "пределы (пусто: нет предела)";
+// The limits' labels in the dialog's order: the range of frequencies, the gain's bounds over it,
+// the edges.
+inline constexpr std::array<const char*, 6> kLimitLabels = {
+    "усиление от частоты, Гц",    "до частоты, Гц",
+    "усиление не меньше, дБ",     "усиление не больше, дБ",
+    "нижняя граница не выше, Гц", "верхняя граница не ниже, Гц"};
+inline constexpr const char* kOkButton = "OK"; // and kCancelButton, as the message boxes
+
+// A field that does not read, named as its label: "зерно abc?..нужно целое от 0 до …". The
+// tolerances' and trials' ranges are the analysis's own refusals.
+inline constexpr const char* kToleranceUnreadablePrefix = "допуск ";
+inline constexpr const char* kToleranceUnreadableSuffix = "?..нужно число от 0 до 100";
+inline constexpr const char* kSeedPrefix = "зерно ";
+inline constexpr const char* kSeedSuffix = "?..нужно целое от 0 до 18446744073709551615";
+inline constexpr const char* kLimitUnreadableSuffix = "?..нужно число или пусто";
+
+// The progress box, shown when the analysis takes longer than a moment; its "Отмена"
+// (kCancelButton) stops it.
+inline constexpr const char* kSpreadProgressText = "Разброс: испытания…";
+
+// The results box.
+inline constexpr const char* kSpreadResultsCaption = "Разброс: итоги";
+inline constexpr const char* kCopyResultsButton = "Копировать";
+inline constexpr const char* kSaveBandButton = "Сохранить разброс…";
+inline constexpr const char* kCloseResultsButton = "Закрыть";
+inline constexpr const char* kMonteCarloTrialsPrefix = "Монте-Карло, испытаний: ";
+inline constexpr const char* kCornersTrialsPrefix = "крайние сочетания, испытаний: ";
+inline constexpr const char* kOverTheRest = "; итоги по остальным";
+inline constexpr const char* kMonteCarloColumns = "мин / 5 % / медиана / 95 % / макс";
+inline constexpr const char* kCornersColumns = "мин / макс";
+inline constexpr const char* kPeakLine = "пик, дБ: ";
+inline constexpr const char* kPeakFrequencyLine = "частота пика, Гц: ";
+inline constexpr const char* kLowerEdgeLine = "нижняя граница −3 дБ, Гц: ";
+inline constexpr const char* kUpperEdgeLine = "верхняя граница −3 дБ, Гц: ";
+inline constexpr const char* kBandwidthLine = "полоса, Гц: ";
+inline constexpr const char* kYieldLine = "годных: ";
+inline constexpr const char* kSensitivitiesLine = "чувствительности:";
 
 // The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
 // unit, a legend of the marks, the ends of the range under the bars. Their text for a screen
@@ -187,6 +240,16 @@ inline constexpr const char* kHistogramQuantilesInfix = ": 5 % … 95 % = ";
 inline constexpr const char* kHistogramRangeInfix = " … ";
 inline constexpr const char* kHistogramNominalInfix = ", номинал ";
 inline constexpr const char* kHistogramNoneInfix = ": ";
+
+// "Сохранить разброс…".
+inline constexpr const char* kSaveSpreadCaption = "Сохранить разброс";
+inline constexpr const char* kSpreadCsvFilter = "Разброс CSV (*.csv)";
+inline constexpr const char* kSuggestedSpreadName = "разброс.csv";
+
+// The graph's legend line of the band, "разброс: 1000 испытаний", and its readout line at the
+// pointer, "разброс: 1,2 / 1,5 / 2 / 2,5 / 3".
+inline constexpr const char* kBandLegendPrefix = "разброс: ";
+inline constexpr const char* kBandLegendSuffix = " испытаний";
 
 // ─── The help window "Справка" ────────────────────────────────────────────────────────────────
 
@@ -248,6 +311,11 @@ inline constexpr const char* kCannotSaveInfix = "»: ";
 // The table saved over the stage file open in the window would take its place.
 inline constexpr const char* kTableOverStageFile =
     "это открытый файл каскада — таблица заменила бы его";
+// The same of the graph's picture and of the tolerance analysis's band.
+inline constexpr const char* kPictureOverStageFile =
+    "это открытый файл каскада — рисунок заменил бы его";
+inline constexpr const char* kSpreadOverStageFile =
+    "это открытый файл каскада — разброс заменил бы его";
 // The reasons, as the system reports them.
 inline constexpr const char* kNoFreeTemporaryName =
     "в папке не нашлось свободного имени для временного файла";

@@ -1,32 +1,22 @@
+#include "FakeFileParts.h"
+#include "FakeGraphView.h"
 #include "FakeMainView.h"
+#include "FakeSpreadView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/files/CommandLine.h"
+#include "app/spread/SpreadForm.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
-
-struct NoTable final : TableView {
-    std::vector<CellBlock> SelectedBlocks() const override { return {}; }
-    void SelectAll() override {}
-    void ClearSelection() override {}
-    ClipboardOutcome PutOnClipboard(const ResultTable&, const CellBlock&) override { return {}; }
-};
-
-// Answers the file dialogs with `answer` (empty: cancelled) and keeps what each was asked.
-struct Chooser final : FileChooser {
-    fs::path SaveFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
-    fs::path OpenFileName(const FileRequest& r) override { return asked.push_back(r), answer; }
-    fs::path answer;
-    std::vector<FileRequest> asked;
-};
 
 struct MemoryStore final : RecentFilesStore {
     std::vector<fs::path> Load() override { return files; }
@@ -178,22 +168,58 @@ TEST_F(MainFormFiles, SaveKeepsTheFilesAnalysisSettings) {
     EXPECT_TRUE(Holds(stage, "distribution = normal\n"));
 }
 
-TEST_F(MainFormFiles, TableOverTheOpenStageFileIsRefused) {
+// What the window saves besides the stage: the table, the graph's picture, the analysis's band.
+struct SaveBesideCase {
+    const char* name;
+    std::function<void(MainForm&, GraphForm&, SpreadForm&)> save;
+    std::string reason;
+    std::string newFileHolds;
+};
+
+class SaveBesideTheStage : public MainFormFiles,
+                           public testing::WithParamInterface<SaveBesideCase> {};
+
+TEST_P(SaveBesideTheStage, OverTheOpenStageFileIsRefused) {
+    FakeGraphView graphView;
+    graphView.png = "PNG";
+    GraphForm graph{graphView, boxes, chooser};
+    FakeSpreadView spreadView;
+    SpreadForm spread{spreadView, form, boxes, chooser};
+    form.SetGraph(&graph);
+    form.SetSpreadForm(&spread);
     form.OpenAtStart(stage);
     view.Type(kTypicalStage, "10", "1000", "10");
-    form.Calculate();
+    SpreadFields fields = FieldsFromSettings({});
+    fields.Trials = "10";
+    spread.Accept(fields);
+    while (spread.Running())
+        spread.Poll();
     ASSERT_GT(form.Results().FilledRows(), 0);
+    ASSERT_TRUE(spread.HasBand());
     // Under another spelling of the same name.
     chooser.answer = folder / "." / stage.filename();
-    form.SaveTable();
-    EXPECT_EQ(boxes.errors, Texts{"Не удалось сохранить «" + Utf8(chooser.answer) +
-                                  "»: это открытый файл каскада — таблица заменила бы его."});
+    GetParam().save(form, graph, spread);
+    EXPECT_EQ(boxes.errors,
+              Texts{"Не удалось сохранить «" + Utf8(chooser.answer) + "»: " + GetParam().reason});
     EXPECT_TRUE(Holds(stage, "format = ou-stage 1\n"));
-    chooser.answer = folder / PathFromUtf8("таблица.csv");
-    form.SaveTable();
+    chooser.answer = folder / PathFromUtf8("другой файл");
+    GetParam().save(form, graph, spread);
     EXPECT_EQ(boxes.errors.size(), 1u);
-    EXPECT_TRUE(Holds(chooser.answer, "частота"));
+    EXPECT_TRUE(Holds(chooser.answer, GetParam().newFileHolds));
+    form.SetGraph(nullptr);
+    form.SetSpreadForm(nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, SaveBesideTheStage,
+    testing::Values(
+        SaveBesideCase{"Table", [](MainForm& f, GraphForm&, SpreadForm&) { f.SaveTable(); },
+                       "это открытый файл каскада — таблица заменила бы его.", "частота"},
+        SaveBesideCase{"Picture", [](MainForm&, GraphForm& g, SpreadForm&) { g.SavePicture(); },
+                       "это открытый файл каскада — рисунок заменил бы его.", "PNG"},
+        SaveBesideCase{"Band", [](MainForm&, GraphForm&, SpreadForm& s) { s.SaveBand(); },
+                       "это открытый файл каскада — разброс заменил бы его.", "номинал"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct CloseCase {
     const char* name;

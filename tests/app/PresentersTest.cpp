@@ -1,3 +1,4 @@
+#include "FakeGraphView.h"
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/presenters/MainForm.h"
@@ -45,19 +46,6 @@ class FakeTableView final : public TableView {
     std::vector<CellBlock> selection;
     ClipboardOutcome outcome = ClipboardOutcome::Copied;
     std::string clipboard = kClipboardBefore;
-};
-
-class FakeGraphView final : public GraphView {
-  public:
-    bool IsShown() const override { return shown; }
-    void Repaint() override { ++repaints; }
-    void CopyPictureToClipboard() override {}
-    std::string PictureAsPng() override { return png; }
-    void ShowMarkerReadout(const std::string& text, Point at) override { marker = {text, at}; }
-    bool shown = false;
-    int repaints = 0;
-    std::string png;
-    std::pair<std::string, Point> marker;
 };
 
 // Counts what a paint draws over the background.

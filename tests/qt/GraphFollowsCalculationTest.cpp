@@ -41,14 +41,6 @@ bool OnlyBackground(const QImage& image) {
     return true;
 }
 
-bool Shows(const QImage& image, const QColor& colour) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (QColor(image.pixel(x, y)) == colour)
-                return true;
-    return false;
-}
-
 } // namespace
 
 // The graph window as a user meets it after calculations: it follows each one, draws only gains

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -91,4 +92,13 @@ inline void ChooseFromContextMenu(QWidget* target, QPoint position, const QStrin
             menu->close();
     });
     QVERIFY2(found, qPrintable(text));
+}
+
+// Whether any pixel of the picture is of this colour.
+inline bool Shows(const QImage& image, const QColor& colour) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+    return false;
 }

@@ -3,6 +3,7 @@
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
+#include "SpreadWindows.h"
 #include "app/presenters/MessageBoxes.h"
 
 #include <QTranslator>
@@ -24,8 +25,8 @@ class QtTranslation {
 };
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
-// the program, whatever else is open), then the help and the graph windows, hidden. All three
-// live until the end.
+// the program, whatever else is open), then the help and the graph windows, hidden, and the
+// windows of the tolerance analysis, made when asked for. All live until the end.
 class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
@@ -36,4 +37,6 @@ class ProgramWindows {
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;
+    // "Разброс…", between the main window and the graph.
+    SpreadWindows Spread;
 };

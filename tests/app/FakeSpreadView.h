@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/spread/SpreadView.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The dialog, the boxes and the clipboard as the presenter drives them.
+struct FakeSpreadView final : SpreadView {
+    void OpenDialog(const SpreadFields& f) override { opened.push_back(f); }
+    void StartPolling() override { polling = true; }
+    void StopPolling() override { polling = false; }
+    void ShowProgress(int permille) override { progress.push_back(permille); }
+    void CloseProgress() override { ++progressClosed; }
+    void ShowResults(const std::string& text,
+                     const std::shared_ptr<const SpreadResult>& result) override {
+        results.push_back(text);
+        shown = result;
+    }
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
+
+    std::vector<SpreadFields> opened;
+    bool polling = false;
+    std::vector<int> progress;
+    int progressClosed = 0;
+    std::vector<std::string> results;
+    std::string clipboard;
+    std::shared_ptr<const SpreadResult> shown;
+};

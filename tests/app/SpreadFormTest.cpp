@@ -1,0 +1,320 @@
+#include "app/spread/SpreadForm.h"
+
+#include "FakeFileParts.h"
+#include "FakeMainView.h"
+#include "FakeSpreadView.h"
+#include "RecordingMessageBoxes.h"
+#include "analysis/SpreadReport.h"
+#include "analysis/SpreadTexts.h"
+#include "app/files/CommandLine.h"
+#include "app/files/StageFile.h"
+#include "app/files/StageForm.h"
+#include "app/spread/SpreadResults.h"
+#include "app/texts/Texts.h"
+#include "numerics/NumberText.h"
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+std::string FileText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+SpreadFields DefaultFields() {
+    return FieldsFromSettings(SpreadSettings{});
+}
+
+// ---- The dialog's fields, read and refused as the main window refuses a cell.
+
+struct FieldsCase {
+    const char* name;
+    std::function<void(SpreadFields&)> type;
+    std::string refusal; // empty: accepted
+};
+
+class DialogFields : public testing::TestWithParam<FieldsCase> {};
+
+TEST_P(DialogFields, AreRefusedNamingTheField) {
+    SetDecimalSeparatorSource([]() -> char32_t { return U','; });
+    SpreadFields fields = DefaultFields();
+    GetParam().type(fields);
+    const SpreadFieldsReading reading = SettingsFromFields(fields);
+    SetDecimalSeparatorSource(nullptr);
+    EXPECT_EQ(reading.Refusal, GetParam().refusal);
+    EXPECT_EQ(reading.Settings.has_value(), GetParam().refusal.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spread, DialogFields,
+    testing::Values(FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
+                               "допуск R4=пять?..нужно число от 0 до 100"},
+                    FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
+                               "допуск C1=100 %?..нужно от 0 до 100, не включая 100"},
+                    FieldsCase{"ToleranceWithTheUsersSeparator",
+                               [](auto& f) { f.Tolerances[0] = "0,5"; }, ""},
+                    FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
+                               "испытаний 0?..нужно целое от 1 до 100000"},
+                    FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
+                               "зерно -1?..нужно целое от 0 до 18446744073709551615"},
+                    FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
+                               "усиление не меньше, дБ=x?..нужно число или пусто"},
+                    FieldsCase{"LimitRangeReversed",
+                               [](auto& f) {
+                                   f.Limits[0] = "1000";
+                                   f.Limits[1] = "10";
+                               },
+                               kLimitRangeReversed}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The presenter with the main window's.
+
+class SpreadPresenter : public testing::Test {
+  protected:
+    SpreadPresenter() {
+        SetDecimalSeparatorSource(nullptr);
+        fs::create_directories(folder);
+        view.form = &form;
+        form.Start();
+        form.SetSpreadForm(&spread);
+        view.Type(kTypicalStage, "10", "1000", "10");
+    }
+    ~SpreadPresenter() override { fs::remove_all(folder); }
+
+    // OK in the dialog with `fields`; the run waited for with the clock standing still.
+    bool Accept(const SpreadFields& fields) {
+        const bool closes = spread.Accept(fields);
+        while (spread.Running()) {
+            spread.Poll();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return closes;
+    }
+    void Run(const char* text) {
+        for (const Command<MainForm>& command : MainForm::Table())
+            if (std::string(command.Text) == text)
+                RunCommand(form, command);
+    }
+    bool Enabled(const char* text) {
+        for (const Command<MainForm>& command : MainForm::Table())
+            if (std::string(command.Text) == text)
+                return IsEnabled(form, command);
+        return false;
+    }
+
+    const fs::path folder = fs::temp_directory_path() / PathFromUtf8("ou тест разброса") /
+                            testing::UnitTest::GetInstance()->current_test_info()->name();
+    double now = 0; // s, the presenter's clock
+    FakeMainView view;
+    NoTable table;
+    RecordingMessageBoxes boxes;
+    Chooser chooser;
+    MainForm form{view, table, boxes, chooser};
+    FakeSpreadView spreadView;
+    SpreadForm spread{spreadView, form, boxes, chooser, [this] { return now; }};
+};
+
+TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
+    SpreadSettings kept;
+    kept.Trials = 77;
+    form.SetSpread(kept);
+    Run(kSpreadCommand);
+    ASSERT_EQ(spreadView.opened.size(), 1u);
+    EXPECT_EQ(spreadView.opened[0], FieldsFromSettings(kept));
+    EXPECT_FALSE(Enabled(kSaveSpreadCommand));
+    // Windows that bind no dialog show the item greyed.
+    EXPECT_TRUE(Enabled(kSpreadCommand));
+    form.SetSpreadForm(nullptr);
+    EXPECT_FALSE(Enabled(kSpreadCommand));
+    form.SetSpreadForm(&spread);
+    // A refused field keeps the dialog open and the settings as they were.
+    SpreadFields fields = DefaultFields();
+    fields.Trials = "много";
+    EXPECT_FALSE(Accept(fields));
+    EXPECT_EQ(boxes.messages, Texts{"испытаний много?..нужно целое от 1 до 100000"});
+    EXPECT_EQ(form.Spread(), kept);
+}
+
+struct StageRefusalCase {
+    const char* name;
+    std::function<void(FakeMainView&, SpreadFields&)> type;
+    std::string message;
+};
+
+class SpreadStageRefusal : public SpreadPresenter,
+                           public testing::WithParamInterface<StageRefusalCase> {};
+
+// "расчет" refuses in the window's message line; the analysis's own refusal comes as a box.
+TEST_P(SpreadStageRefusal, IsToldOnceAndRunsNothing) {
+    SpreadFields fields = DefaultFields();
+    GetParam().type(view, fields);
+    EXPECT_TRUE(Accept(fields));
+    Texts told = view.messages;
+    told.insert(told.end(), boxes.messages.begin(), boxes.messages.end());
+    EXPECT_EQ(told, Texts{GetParam().message});
+    EXPECT_TRUE(boxes.errors.empty());
+    EXPECT_FALSE(spreadView.polling);
+    EXPECT_FALSE(spread.HasBand());
+}
+
+INSTANTIATE_TEST_SUITE_P(Spread, SpreadStageRefusal,
+                         testing::Values(StageRefusalCase{"AsCalculationRefusesIt",
+                                                          [](auto& v, auto&) {
+                                                              v.grid[1][1] = "0,0";
+                                                          },
+                                                          "что, в самом деле вход закорочен?"},
+                                         StageRefusalCase{"TooManyTrialsForTheSweep",
+                                                          [](auto& v, auto& f) {
+                                                              v.edits = {"10", "100010", "10"};
+                                                              f.Trials = "100000";
+                                                          },
+                                                          kTooManyTrialGains}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
+    EXPECT_TRUE(Accept(DefaultFields()));
+    ASSERT_TRUE(spread.HasBand());
+    EXPECT_TRUE(boxes.messages.empty() && boxes.errors.empty());
+    EXPECT_EQ(spread.Band()->Trials, kDefaultTrials);
+    EXPECT_EQ(spread.Band()->Frequencies.size(), 100u);
+    // "расчет" ran first, as the button runs it: the band lies under the table's stage.
+    EXPECT_TRUE(form.ResultsCurrent());
+    EXPECT_EQ(spread.Band()->NominalRatio, form.Result().Ratio);
+    EXPECT_TRUE(spreadView.progress.empty()); // the clock stood still: no progress box
+    EXPECT_EQ(spreadView.results, Texts{SpreadResultsText(*spread.Band())});
+    EXPECT_EQ(spreadView.shown, spread.Band());
+    EXPECT_FALSE(spreadView.polling);
+    EXPECT_TRUE(Enabled(kSaveSpreadCommand));
+
+    spread.CopyResults();
+    EXPECT_EQ(spreadView.clipboard, spreadView.results[0]);
+    chooser.answer = folder / PathFromUtf8("разброс.csv");
+    Run(kSaveSpreadCommand);
+    EXPECT_EQ(chooser.asked.at(0).Caption, kSaveSpreadCaption);
+    EXPECT_EQ(FileText(chooser.answer), SpreadCsvText(*spread.Band()));
+}
+
+TEST_F(SpreadPresenter, ALongRunShowsProgressAndCancelKeepsThePreviousBand) {
+    view.edits = {"10", "100000", "10"};
+    Accept(DefaultFields());
+    const std::shared_ptr<const SpreadResult> previous = spread.Band();
+    ASSERT_NE(previous, nullptr);
+    SpreadFields fields = DefaultFields();
+    fields.Trials = "100000"; // 10^9 gains: seconds of work
+    ASSERT_TRUE(spread.Accept(fields));
+    now = kSpreadProgressAfter / 2;
+    spread.Poll();
+    EXPECT_TRUE(spreadView.progress.empty());
+    now = kSpreadProgressAfter;
+    spread.Poll();
+    EXPECT_EQ(spreadView.progress.size(), 1u);
+    spread.CancelRun();
+    EXPECT_FALSE(spread.Running());
+    EXPECT_FALSE(spreadView.polling);
+    EXPECT_EQ(spreadView.progressClosed, 1);
+    EXPECT_EQ(spread.Band(), previous);
+    EXPECT_EQ(spreadView.results.size(), 1u);
+}
+
+TEST_F(SpreadPresenter, AnotherKindOfSweepChosenSinceTheCalculationIsCalculatedAnew) {
+    form.Calculate();
+    Run(kDecadeSweepCommand);
+    ASSERT_FALSE(form.ResultsCurrent());
+    Accept(DefaultFields());
+    ASSERT_TRUE(spread.HasBand());
+    EXPECT_EQ(form.Result().Entered.Sweep, SweepKind::Decade);
+    EXPECT_EQ(spread.Band()->Frequencies, form.Result().Frequencies);
+}
+
+struct ClearCase {
+    const char* name;
+    std::function<void(MainForm&, FakeMainView&, const fs::path&)> act;
+};
+
+class SpreadBandClearedBy : public SpreadPresenter,
+                            public testing::WithParamInterface<ClearCase> {};
+
+TEST_P(SpreadBandClearedBy, TheStageChanging) {
+    const fs::path file = folder / "s.ou";
+    std::ofstream(file, std::ios::binary) << StageText(StageFromForm(view, SweepKind::Linear));
+    Accept(DefaultFields());
+    ASSERT_TRUE(Enabled(kSaveSpreadCommand));
+    ASSERT_TRUE(spread.HasBand());
+    GetParam().act(form, view, file);
+    EXPECT_FALSE(spread.HasBand());
+    EXPECT_FALSE(Enabled(kSaveSpreadCommand));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spread, SpreadBandClearedBy,
+    testing::Values(ClearCase{"Calculation", [](auto& f, auto&, auto&) { f.Calculate(); }},
+                    ClearCase{"AnEdit",
+                              [](auto& f, auto& v, auto&) {
+                                  v.grid[4][1] = "98";
+                                  f.ParameterEdited(1, 4, "98");
+                              }},
+                    ClearCase{"AnOpenedFile",
+                              [](auto& f, auto&, auto& file) { f.OpenAtStart(file); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SpreadPresenter, AChangedSettingMarksTheStageAndIsSavedWithIt) {
+    const fs::path file = folder / "s.ou";
+    std::ofstream(file, std::ios::binary) << StageText(StageFromForm(view, SweepKind::Linear));
+    form.OpenAtStart(file);
+    EXPECT_EQ(view.caption, "s.ou — ОУ");
+    Accept(DefaultFields()); // the settings as they were
+    EXPECT_EQ(view.caption, "s.ou — ОУ");
+    SpreadFields fields = DefaultFields();
+    fields.Tolerances[0] = "2";
+    Accept(fields);
+    EXPECT_EQ(view.caption, "*s.ou — ОУ");
+    Run(kSaveCommand);
+    EXPECT_EQ(view.caption, "s.ou — ОУ");
+    EXPECT_NE(FileText(file).find("tolerance_R1 = 2\n"), std::string::npos);
+}
+
+// ---- The results box's text.
+
+TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
+    SetDecimalSeparatorSource([]() -> char32_t { return U','; });
+    SpreadResult r;
+    r.Mode = SpreadMode::Corners;
+    r.Trials = 8;
+    r.Failed = 2;
+    r.PeakDecibels = {6, {1.234567, 0, 0, 0, 2.5}, {}};
+    r.LowerEdge = {0, {}, {}};
+    r.Yield = Share{3, 6, 0.5, 0.18761, 0.81239};
+    Sensitivity c3;
+    c3.Parameter = 7;
+    c3.Strongest = SensitivityOf::UpperEdge;
+    c3.StrongestValue = -0.98765;
+    Sensitivity r4;
+    r4.Parameter = 3;
+    r4.StrongestValue = 0.5;
+    r.Sensitivities = {c3, r4};
+    const std::string text = SpreadResultsText(r);
+    SetDecimalSeparatorSource(nullptr);
+    EXPECT_EQ(text, "крайние сочетания, испытаний: 8\n"
+                    "в 2 из 8 испытаний расчет невозможен; итоги по остальным\n"
+                    "мин / макс\n"
+                    "пик, дБ: 1,2346 / 2,5\n"
+                    "частота пика, Гц: нет\n"
+                    "нижняя граница −3 дБ, Гц: нет\n"
+                    "верхняя граница −3 дБ, Гц: нет\n"
+                    "полоса, Гц: нет\n"
+                    "годных: 50 % [18,76 %; 81,24 %]\n"
+                    "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)\n"
+                    "чувствительности:\n"
+                    "  C3 -0,988 (верхняя граница)\n"
+                    "  R4 0,5 (усиление)\n");
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "SpreadWindows.h"
+
+#include "GraphWindow.h"
+#include "MainWindow.h"
+#include "app/spread/SpreadControls.h"
+#include "app/texts/Texts.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <initializer_list>
+
+namespace {
+
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString Numbered(const char* prefix, size_t index) {
+    return Text(prefix) + QString::number(index + 1);
+}
+
+// An edit under a label that names it to screen readers too.
+QLineEdit* AddField(QFormLayout& form, const char* label, const QString& name,
+                    const std::string& text) {
+    auto* edit = new QLineEdit(QString::fromStdString(text));
+    edit->setObjectName(name);
+    edit->setAccessibleName(Text(label));
+    form.addRow(Text(label), edit);
+    return edit;
+}
+
+QComboBox* AddChoice(QFormLayout& form, const char* label, const char* name,
+                     std::initializer_list<const char*> choices, int chosen) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setAccessibleName(Text(label));
+    for (const char* choice : choices)
+        box->addItem(Text(choice));
+    box->setCurrentIndex(chosen);
+    form.addRow(Text(label), box);
+    return box;
+}
+
+QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedControl& control,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = buttons.addButton(Text(text), role);
+    button->setObjectName(control.Name);
+    return button;
+}
+
+} // namespace
+
+SpreadWindows::SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes)
+    : main_(main), dialog_(main), dialogs_(dialog_, boxes),
+      form_(*this, main.Form(), boxes, dialogs_) {
+    timer_.setInterval(kSpreadPollMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
+    form_.SetGraph(&graph.Form());
+    main.Form().SetSpreadForm(&form_);
+    main.MenusChanged();
+}
+
+SpreadWindows::~SpreadWindows() {
+    main_.Form().SetSpreadForm(nullptr);
+}
+
+void SpreadWindows::OpenDialog(const SpreadFields& fields) {
+    QDialog dialog(&main_);
+    dialog.setObjectName(kSpreadDialogName);
+    dialog.setWindowTitle(Text(kSpreadCaption));
+    auto* columns = new QHBoxLayout(&dialog);
+    auto* tolerances = new QFormLayout;
+    tolerances->addRow(new QLabel(Text(kParameterHeadings[0])),
+                       new QLabel(Text(kToleranceHeading)));
+    std::array<QLineEdit*, kSpreadParameters> toleranceEdits{};
+    for (size_t i = 0; i < toleranceEdits.size(); ++i)
+        toleranceEdits[i] = AddField(*tolerances, kParameterNames[i],
+                                     Numbered(kToleranceEditPrefix, i), fields.Tolerances[i]);
+    columns->addLayout(tolerances);
+
+    auto* right = new QVBoxLayout;
+    auto* settings = new QFormLayout;
+    QComboBox* shape = AddChoice(*settings, kDistributionLabel, kDistributionChoice.Name,
+                                 {kUniformChoice, kNormalChoice}, static_cast<int>(fields.Shape));
+    QComboBox* mode = AddChoice(*settings, kAnalysisLabel, kAnalysisChoice.Name,
+                                {kMonteCarloChoice, kCornersChoice}, static_cast<int>(fields.Mode));
+    QLineEdit* trials = AddField(*settings, kTrialsLabel, kTrialsEdit.Name, fields.Trials);
+    QLineEdit* seed = AddField(*settings, kSeedLabel, kSeedEdit.Name, fields.Seed);
+    settings->addRow(new QLabel(Text(kLimitsHeading)));
+    std::array<QLineEdit*, kSpreadLimits> limitEdits{};
+    for (size_t i = 0; i < limitEdits.size(); ++i)
+        limitEdits[i] =
+            AddField(*settings, kLimitLabels[i], Numbered(kLimitEditPrefix, i), fields.Limits[i]);
+    right->addLayout(settings);
+    auto* buttons = new QDialogButtonBox;
+    AddButton(*buttons, kOkButton, kSpreadOk, QDialogButtonBox::AcceptRole)->setDefault(true);
+    AddButton(*buttons, kCancelButton, kSpreadCancel, QDialogButtonBox::RejectRole);
+    right->addStretch();
+    right->addWidget(buttons);
+    columns->addLayout(right);
+
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
+        SpreadFields typed;
+        for (size_t i = 0; i < toleranceEdits.size(); ++i)
+            typed.Tolerances[i] = toleranceEdits[i]->text().toStdString();
+        typed.Shape = static_cast<Distribution>(shape->currentIndex());
+        typed.Mode = static_cast<SpreadMode>(mode->currentIndex());
+        typed.Trials = trials->text().toStdString();
+        typed.Seed = seed->text().toStdString();
+        for (size_t i = 0; i < limitEdits.size(); ++i)
+            typed.Limits[i] = limitEdits[i]->text().toStdString();
+        // The dialog goes before the run's boxes come.
+        if (form_.Accept(typed))
+            dialog.accept();
+    });
+    dialog.exec();
+}
+
+void SpreadWindows::ShowProgress(int permille) {
+    if (progress_ == nullptr) {
+        progress_ =
+            new QProgressDialog(Text(kSpreadProgressText), Text(kCancelButton), 0, 1000, &main_);
+        progress_->setObjectName(kSpreadProgressName);
+        progress_->setWindowTitle(Text(kSpreadCaption));
+        auto* bar = new QProgressBar(progress_);
+        bar->setObjectName(kSpreadProgressBar.Name);
+        progress_->setBar(bar);
+        auto* cancel = new QPushButton(Text(kCancelButton), progress_);
+        cancel->setObjectName(kSpreadProgressCancel.Name);
+        progress_->setCancelButton(cancel);
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+        progress_->setAutoReset(false);
+        connect(progress_, &QProgressDialog::canceled, this, [this] { form_.CancelRun(); });
+        progress_->show();
+    }
+    progress_->setValue(permille);
+}
+
+void SpreadWindows::CloseProgress() {
+    if (progress_ == nullptr)
+        return;
+    // Closed by the presenter, not cancelled by the user.
+    progress_->disconnect(this);
+    progress_->hide();
+    progress_->deleteLater();
+    progress_ = nullptr;
+}
+
+void SpreadWindows::ShowResults(const std::string& text,
+                                const std::shared_ptr<const SpreadResult>&) {
+    QDialog box(&main_);
+    box.setObjectName(kSpreadResultsName);
+    box.setWindowTitle(Text(kSpreadResultsCaption));
+    auto* layout = new QVBoxLayout(&box);
+    auto* shown = new QPlainTextEdit(QString::fromStdString(text));
+    shown->setObjectName(kSpreadResultsText.Name);
+    shown->setAccessibleName(Text(kSpreadResultsCaption));
+    shown->setReadOnly(true);
+    shown->setMinimumSize(560, 300);
+    layout->addWidget(shown);
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* copy =
+        AddButton(*buttons, kCopyResultsButton, kCopySpreadButton, QDialogButtonBox::ActionRole);
+    QPushButton* save =
+        AddButton(*buttons, kSaveBandButton, kSaveSpreadButton, QDialogButtonBox::ActionRole);
+    AddButton(*buttons, kCloseResultsButton, kCloseSpreadButton, QDialogButtonBox::RejectRole);
+    layout->addWidget(buttons);
+    connect(copy, &QPushButton::clicked, &box, [this] { form_.CopyResults(); });
+    connect(save, &QPushButton::clicked, &box, [this] { form_.SaveBand(); });
+    connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    box.exec();
+}
+
+void SpreadWindows::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FileDialog.h"
+#include "app/presenters/FileChooser.h"
+#include "app/presenters/MessageBoxes.h"
+#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadView.h"
+
+#include <QObject>
+#include <QTimer>
+
+class GraphWindow;
+class MainWindow;
+class QProgressDialog;
+
+// "Разброс…" in Qt: its dialog (built in code, its controls named as app/spread/SpreadControls.h
+// names them), the timer that polls a run, the progress box with its "Отмена" and the results
+// box, bound to the presenter SpreadForm, which it owns and hands to the main window's presenter;
+// the graph's presenter draws its band.
+class SpreadWindows final : public QObject, public SpreadView {
+    Q_OBJECT
+
+  public:
+    SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes);
+    ~SpreadWindows() override;
+
+    SpreadForm& Form() { return form_; }
+    // Where "Сохранить разброс…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+
+    // SpreadView
+    void OpenDialog(const SpreadFields& fields) override;
+    void StartPolling() override { timer_.start(); }
+    void StopPolling() override { timer_.stop(); }
+    void ShowProgress(int permille) override;
+    void CloseProgress() override;
+    void ShowResults(const std::string& text,
+                     const std::shared_ptr<const SpreadResult>& result) override;
+    void SetClipboardText(const std::string& text) override;
+
+  private:
+    MainWindow& main_;
+    FileDialog dialog_;
+    TurnTakingChooser dialogs_;
+    SpreadForm form_;
+    QTimer timer_;
+    QProgressDialog* progress_ = nullptr;
+};
