@@ -27,6 +27,9 @@ struct Quantity {
     const char* Unit;
     const PointSpread& Spread;
     std::optional<double> Nominal;
+    // 5 % and 95 % of the corners of the tolerance box are no quantiles of the stages built:
+    // there the picture marks none and its reading gives the extremes.
+    bool Quantiles;
 };
 
 // The nominal peak in dB as the trials' are taken: as the result table's dB column. A stage the
@@ -39,10 +42,12 @@ std::optional<double> NominalPeakDecibels(const GainSample& peak) {
 }
 
 Quantity QuantityOf(const SpreadResult& result, SpreadHistogramKind kind) {
+    const bool quantiles = result.Mode != SpreadMode::Corners;
     if (kind == SpreadHistogramKind::UpperEdge)
-        return {kUpperEdgeHistogramName, kHertz, result.UpperEdge, result.NominalPoints.UpperEdge};
+        return {kUpperEdgeHistogramName, kHertz, result.UpperEdge, result.NominalPoints.UpperEdge,
+                quantiles};
     return {kPeakGainHistogramName, kDecibelUnit, result.PeakDecibels,
-            NominalPeakDecibels(result.NominalPoints.Peak)};
+            NominalPeakDecibels(result.NominalPoints.Peak), quantiles};
 }
 
 // A vertical mark over the bars at `value`: solid inside their range, dotted at the end it lies
@@ -115,15 +120,18 @@ void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, S
 
     const Histogram& bins = q.Spread.Bins;
     DrawHistogram(bins.From, bins.To, bins.Counts, bars, surface);
-    DrawMark(bins, bars, q.Spread.Values.Low, kQuantileMarkColor, surface);
-    DrawMark(bins, bars, q.Spread.Values.High, kQuantileMarkColor, surface);
+    if (q.Quantiles) {
+        DrawMark(bins, bars, q.Spread.Values.Low, kQuantileMarkColor, surface);
+        DrawMark(bins, bars, q.Spread.Values.High, kQuantileMarkColor, surface);
+    }
     if (q.Nominal)
         DrawMark(bins, bars, *q.Nominal, kNominalMarkColor, surface);
     const int32_t lineHeight = layout.Legend.Y - layout.Title.Y;
     const int32_t next =
         DrawLegendEntry(surface, layout.Legend, lineHeight, kNominalMarkLegend, kNominalMarkColor);
-    DrawLegendEntry(surface, {next + kLegendEntryGap, layout.Legend.Y}, lineHeight,
-                    kQuantileMarksLegend, kQuantileMarkColor);
+    if (q.Quantiles)
+        DrawLegendEntry(surface, {next + kLegendEntryGap, layout.Legend.Y}, lineHeight,
+                        kQuantileMarksLegend, kQuantileMarkColor);
     surface.SetTextInk(kTextColor);
     DrawEnds(bins, layout, surface);
 }
@@ -133,7 +141,9 @@ std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind 
     if (q.Spread.Present == 0)
         return std::string(q.Name) + kHistogramNoneInfix + kNoEdge;
     const std::string unit = std::string(" ") + q.Unit;
-    return q.Name + std::string(kHistogramQuantilesInfix) + GainText(q.Spread.Values.Low) +
-           kHistogramRangeInfix + GainText(q.Spread.Values.High) + unit + kHistogramNominalInfix +
+    const Spread5& v = q.Spread.Values;
+    return q.Name + std::string(q.Quantiles ? kHistogramQuantilesInfix : kHistogramExtremesInfix) +
+           GainText(q.Quantiles ? v.Low : v.Min) + kHistogramRangeInfix +
+           GainText(q.Quantiles ? v.High : v.Max) + unit + kHistogramNominalInfix +
            (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange));
 }

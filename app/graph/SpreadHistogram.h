@@ -35,9 +35,11 @@ SpreadHistogramLayout LayOutSpreadHistogram(ClipRect clip, int32_t lineHeight);
 
 // Draws the picture into the surface's clip rectangle: the title, and then either the bars with
 // the marks and the range's ends, or "нет" when no trial has the point. A mark whose value lies
-// beyond the bars' range stands dotted at the end it lies beyond.
+// beyond the bars' range stands dotted at the end it lies beyond. The corners' analysis has no
+// 5 % and 95 % marks.
 void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, Surface& surface);
 
 // The picture in one line, for a screen reader:
-// "пиковое усиление: 5 % … 95 % = 25.9 … 26.6 дБ, номинал 26.2 дБ".
+// "пиковое усиление: 5 % … 95 % = 25.9 … 26.6 дБ, номинал 26.2 дБ" ("мин … макс" for the
+// corners).
 std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind kind);

@@ -229,7 +229,8 @@ inline constexpr const char* kSensitivitiesLine = "чувствительнос�
 // The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
 // unit, a legend of the marks, the ends of the range under the bars. Their text for a screen
 // reader: "верхняя граница −3 дБ: 5 % … 95 % = 9876.5 … 10234 Гц, номинал 10001 Гц" (a nominal
-// stage without the edge reads "номинал нет в диапазоне"), or "…: нет" when no trial has it.
+// stage without the edge reads "номинал нет в диапазоне"; the corners, which mark no 5 % and 95 %,
+// "мин … макс = …"), or "…: нет" when no trial has it.
 inline constexpr const char* kUpperEdgeHistogramName = "верхняя граница −3 дБ";
 inline constexpr const char* kPeakGainHistogramName = "пиковое усиление";
 inline constexpr const char* kDecibelUnit = "дБ";
@@ -237,6 +238,7 @@ inline constexpr const char* kHistogramUnitInfix = ", ";
 inline constexpr const char* kNominalMarkLegend = "номинал";
 inline constexpr const char* kQuantileMarksLegend = "5 % и 95 %";
 inline constexpr const char* kHistogramQuantilesInfix = ": 5 % … 95 % = ";
+inline constexpr const char* kHistogramExtremesInfix = ": мин … макс = ";
 inline constexpr const char* kHistogramRangeInfix = " … ";
 inline constexpr const char* kHistogramNominalInfix = ", номинал ";
 inline constexpr const char* kHistogramNoneInfix = ": ";

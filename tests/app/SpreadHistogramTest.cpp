@@ -19,6 +19,12 @@ const Texts kEdgeTexts{"10,2 верхняя граница −3 дБ, Гц", "28
 const Texts kPeakTexts{"10,2 пиковое усиление, дБ", "28,18 номинал", "109,18 5 % и 95 %",
                        "10,152 14", "296,152 26"};
 
+SpreadResult Corners() {
+    SpreadResult r = SampleSpreadResult(2500, 10);
+    r.Mode = SpreadMode::Corners;
+    return r;
+}
+
 SpreadResult WithEdges(PointSpread edges) {
     SpreadResult r = SampleSpreadResult(2500, 10);
     r.UpperEdge = std::move(edges);
@@ -109,6 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
              {"10,2 верхняя граница −3 дБ, Гц", "28,18 номинал", "109,18 5 % и 95 %",
               "138,152 2000,5"},
              "верхняя граница −3 дБ: 5 % … 95 % = 2000,5 … 2000,5 Гц, номинал 2500 Гц"},
+        Case{"CornersMarkNoQuantiles",
+             Corners(),
+             Edge,
+             {{160, 113}},
+             {},
+             {"10,2 верхняя граница −3 дБ, Гц", "28,18 номинал", "10,152 1000", "282,152 4000"},
+             "верхняя граница −3 дБ: мин … макс = 1000 … 4000 Гц, номинал 2500 Гц"},
         Case{"NoTrialHasTheEdge",
              WithEdges({}),
              Edge,
