@@ -1,6 +1,7 @@
 #include "WindowTestHelpers.h"
 #include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadResults.h"
+#include "ui/win32/Dpi.h"
 
 #include <chrono>
 #include <functional>
@@ -190,6 +191,24 @@ TEST_F(SpreadWindowsTest, CancelInTheProgressBoxStopsALongRunAndTheBandStays) {
     EXPECT_FALSE(IsWindowVisible(progress));
     EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
     EXPECT_EQ(Spread().Band(), band);
+}
+
+// Moved to a monitor at 150 %, the results box lays its controls out at 1.5 times their size,
+// the histograms' places among them, in the font for that DPI.
+TEST_F(SpreadWindowsTest, ResultsBoxIsLaidOutAgainAtTheNewDpi) {
+    const HWND results = Find(kSpreadResultsName);
+    RECT suggested = {100, 50, 100 + ScaleToDpi(720, 144), 50 + ScaleToDpi(430, 144)};
+    SendMessageW(results, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const Bounds shown = ChildBounds(GetDlgItem(results, kPeakGainHistogram.Id));
+    const Bounds laidOut = ScaleToDpi(SpreadResultsBox::kPeakGainHistogramPlace, 144);
+    EXPECT_EQ((std::array{shown.Left, shown.Top, shown.Width, shown.Height}),
+              (std::array{laidOut.Left, laidOut.Top, laidOut.Width, laidOut.Height}));
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(
+                   SendMessageW(GetDlgItem(results, kCopySpreadButton.Id), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -ScaleToDpi(11, 144));
 }
 
 } // namespace

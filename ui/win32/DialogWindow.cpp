@@ -17,7 +17,7 @@ constexpr int kUnaddressed = -1;
 } // namespace
 
 DialogControl DialogLabel(const std::string& text, Bounds at) {
-    return {kUnaddressed, L"STATIC", text, SS_LEFT | SS_NOPREFIX, at};
+    return {kUnaddressed, L"STATIC", text, SS_LEFTNOWORDWRAP | SS_NOPREFIX, at};
 }
 
 DialogControl DialogEdit(int id, Bounds at) {

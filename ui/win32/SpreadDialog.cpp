@@ -21,8 +21,8 @@ constexpr int kToleranceLeft = 82, kToleranceWidth = 56;
 constexpr int kSettingsTop = 30;
 constexpr int kLimitsHeadingTop = 130;
 constexpr int kLimitsTop = 152;
-constexpr int kRightLabelLeft = 164, kRightLabelWidth = 150;
-constexpr int kRightLeft = 318, kChoiceWidth = 176, kNumberWidth = 80;
+constexpr int kRightLabelLeft = 164, kRightLabelWidth = 170;
+constexpr int kRightLeft = 338, kChoiceWidth = 176, kNumberWidth = 80;
 constexpr int kButtonTop = kToleranceTop + 12 * kRowPitch, kButtonWidth = 75, kButtonHeight = 23;
 constexpr SIZE kClientSize = {kRightLeft + kChoiceWidth + 12, kButtonTop + kButtonHeight + 12};
 
