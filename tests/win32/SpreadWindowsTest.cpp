@@ -172,7 +172,6 @@ TEST_F(SpreadWindowsTest, SaveInTheResultsBoxWritesTheBand) {
     const HWND results = Find(kSpreadResultsName);
     ASSERT_TRUE(Await([&] { return IsWindowVisible(results) != 0; }));
     Click(GetDlgItem(results, kSaveSpreadButton.Id));
-    EXPECT_EQ(file.asked, kCsvExtension);
     EXPECT_FALSE(file.Content().empty());
 }
 
@@ -181,7 +180,6 @@ TEST_F(SpreadWindowsTest, CancelInTheProgressBoxStopsALongRunAndTheBandStays) {
     RunWithTrials("10");
     ASSERT_TRUE(Await([&] { return Spread().HasBand() && !Spread().Running(); }));
     const std::shared_ptr<const SpreadResult> band = Spread().Band();
-
     RunWithTrials("100000");
     const HWND progress = Find(kSpreadProgressName);
     ASSERT_TRUE(Await([&] { return IsWindowVisible(progress) != 0; }));
