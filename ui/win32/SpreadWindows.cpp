@@ -15,7 +15,7 @@ void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     boxes_.WhileUp([&] { dialog.Run(fields); });
 }
 
-void SpreadWindows::SetClipboardText(const std::string& text) {
+bool SpreadWindows::SetClipboardText(const std::string& text) {
     // The clipboard keeps what it held when another program holds it open.
-    PutTextOnClipboard(results_.Handle(), text);
+    return PutTextOnClipboard(results_.Handle(), text);
 }

@@ -30,7 +30,7 @@ class SpreadWindows final : public SpreadView {
                      const std::shared_ptr<const SpreadResult>& result) override {
         results_.ShowResults(text, result);
     }
-    void SetClipboardText(const std::string& text) override;
+    bool SetClipboardText(const std::string& text) override;
 
   private:
     HWND owner_;
