@@ -139,7 +139,8 @@ void SpreadForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
 
 void SpreadForm::CopyResults() {
     if (band_ != nullptr)
-        view_.SetClipboardText(SpreadResultsText(*band_));
+        if (!view_.SetClipboardText(SpreadResultsText(*band_)))
+            boxes_.ShowError(kCopyResultsClipboardBusy);
 }
 
 void SpreadForm::SaveBand() {

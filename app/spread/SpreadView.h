@@ -28,5 +28,6 @@ class SpreadView {
     // (SpreadForm::SaveBand) and one that closes the box.
     virtual void ShowResults(const std::string& text,
                              const std::shared_ptr<const SpreadResult>& result) = 0;
-    virtual void SetClipboardText(const std::string& text) = 0;
+    // False when the clipboard could not take it (another program holds it open).
+    virtual bool SetClipboardText(const std::string& text) = 0;
 };

@@ -213,6 +213,9 @@ inline constexpr const char* kSpreadResultsCaption = "Разброс: итоги
 inline constexpr const char* kCopyResultsButton = "Копировать";
 inline constexpr const char* kSaveBandButton = "Сохранить разброс…";
 inline constexpr const char* kCloseResultsButton = "Закрыть";
+// "Копировать" found the clipboard held by another program; it keeps what it held.
+inline constexpr const char* kCopyResultsClipboardBusy =
+    "Не удалось скопировать итоги: буфер обмена занят другой программой.";
 inline constexpr const char* kMonteCarloTrialsPrefix = "Монте-Карло, испытаний: ";
 inline constexpr const char* kCornersTrialsPrefix = "крайние сочетания, испытаний: ";
 inline constexpr const char* kOverTheRest = "; итоги по остальным";

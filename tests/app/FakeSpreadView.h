@@ -18,7 +18,12 @@ struct FakeSpreadView final : SpreadView {
         results.push_back(text);
         shown = result;
     }
-    void SetClipboardText(const std::string& text) override { clipboard = text; }
+    bool SetClipboardText(const std::string& text) override {
+        if (clipboardBusy)
+            return false;
+        clipboard = text;
+        return true;
+    }
 
     std::vector<SpreadFields> opened;
     bool polling = false;
@@ -26,5 +31,6 @@ struct FakeSpreadView final : SpreadView {
     int progressClosed = 0;
     std::vector<std::string> results;
     std::string clipboard;
+    bool clipboardBusy = false;
     std::shared_ptr<const SpreadResult> shown;
 };

@@ -194,6 +194,11 @@ TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
     EXPECT_FALSE(spreadView.polling);
     EXPECT_TRUE(Enabled(kSaveSpreadCommand));
 
+    spreadView.clipboardBusy = true;
+    spread.CopyResults();
+    EXPECT_EQ(boxes.errors,
+              Texts{"Не удалось скопировать итоги: буфер обмена занят другой программой."});
+    spreadView.clipboardBusy = false;
     spread.CopyResults();
     EXPECT_EQ(spreadView.clipboard, spreadView.results[0]);
     chooser.answer = folder / PathFromUtf8("разброс.csv");

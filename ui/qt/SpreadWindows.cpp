@@ -187,6 +187,7 @@ void SpreadWindows::ShowResults(const std::string& text,
     box.exec();
 }
 
-void SpreadWindows::SetClipboardText(const std::string& text) {
+bool SpreadWindows::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    return true;
 }

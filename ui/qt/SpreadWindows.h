@@ -36,7 +36,7 @@ class SpreadWindows final : public QObject, public SpreadView {
     void CloseProgress() override;
     void ShowResults(const std::string& text,
                      const std::shared_ptr<const SpreadResult>& result) override;
-    void SetClipboardText(const std::string& text) override;
+    bool SetClipboardText(const std::string& text) override;
 
   private:
     MainWindow& main_;

@@ -3,20 +3,25 @@
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
+#include "SpreadWindows.h"
 #include "app/presenters/MessageBoxes.h"
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
-// the program, whatever else is open), then the help and the graph windows, hidden. All three
-// live until the end.
+// the program, whatever else is open), then the help and the graph windows, hidden, and the
+// windows of "Разброс…" over them. All live until the end.
 class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     // The windows' boxes, which take turns with the dialogs.
     TurnTakingBoxes Boxes;
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;
+    SpreadWindows Spread;
 };
 
 // Initialises the common controls and makes the thread a COM apartment; once, before the first

@@ -1,0 +1,212 @@
+#include "WindowTestHelpers.h"
+#include "app/spread/SpreadControls.h"
+#include "app/spread/SpreadResults.h"
+#include "ui/win32/Dpi.h"
+
+#include <chrono>
+#include <functional>
+#include <thread>
+#include <utility>
+
+// The windows of "Разброс…" bound to their presenter: the dialog's fields to the settings, its
+// buttons, the progress box's "Отмена" and the results box's text and copy. What the presenter
+// decides is tested in tests/app/SpreadFormTest.cpp.
+
+namespace {
+
+// What runs inside the next modal loop of the thread, once it takes its messages.
+std::function<void()> insideModal;
+
+void CALLBACK RunInsideModal(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (std::function<void()> inside = std::exchange(insideModal, nullptr))
+        inside();
+}
+
+HWND Find(const char* objectName) {
+    return FindWindowW(Widen(objectName).c_str(), nullptr);
+}
+
+// The dialog's fields as it shows them.
+SpreadFields FieldsShown(HWND dialog) {
+    SpreadFields fields;
+    for (int i = 0; i < kSpreadParameters; ++i)
+        fields.Tolerances[size_t(i)] = Text(GetDlgItem(dialog, kFirstToleranceId + i));
+    fields.Shape = static_cast<Distribution>(
+        SendMessageW(GetDlgItem(dialog, kDistributionChoice.Id), CB_GETCURSEL, 0, 0));
+    fields.Mode = static_cast<SpreadMode>(
+        SendMessageW(GetDlgItem(dialog, kAnalysisChoice.Id), CB_GETCURSEL, 0, 0));
+    fields.Trials = Text(GetDlgItem(dialog, kTrialsEdit.Id));
+    fields.Seed = Text(GetDlgItem(dialog, kSeedEdit.Id));
+    for (int i = 0; i < kSpreadLimits; ++i)
+        fields.Limits[size_t(i)] = Text(GetDlgItem(dialog, kFirstLimitId + i));
+    return fields;
+}
+
+std::string WithoutCarriageReturns(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+class SpreadWindowsTest : public ProgramTest {
+  protected:
+    SpreadForm& Spread() { return windows->Spread.Form(); }
+
+    // Chooses "Расчет" → "Разброс…" and runs `inside` in the dialog it opens; the dialog is
+    // cancelled afterwards if it is still up.
+    void InDialog(const std::function<void(HWND dialog)>& inside) {
+        insideModal = [inside] {
+            const HWND dialog = Find(kSpreadDialogName);
+            ASSERT_NE(dialog, nullptr);
+            inside(dialog);
+            if (IsWindowVisible(dialog))
+                Click(GetDlgItem(dialog, kSpreadCancel.Id));
+        };
+        SetTimer(nullptr, 0, 0, RunInsideModal);
+        const HWND form = Form1().Handle();
+        SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kSpreadCommand), 0), 0);
+        EXPECT_FALSE(insideModal) << "no modal dialog ran";
+        insideModal = nullptr;
+    }
+
+    // Runs the analysis with `trials`, from the dialog's OK.
+    void RunWithTrials(const std::string& trials) {
+        InDialog([&](HWND dialog) {
+            TypeInto(GetDlgItem(dialog, kTrialsEdit.Id), trials);
+            Click(GetDlgItem(dialog, kSpreadOk.Id));
+            EXPECT_FALSE(IsWindowVisible(dialog));
+        });
+    }
+
+    // Handles the messages, as the program's loop does, until `done` or a minute has passed.
+    static bool Await(const std::function<bool()>& done) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            ProcessPendingMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return true;
+    }
+};
+
+TEST_F(SpreadWindowsTest, MenuItemOpensTheDialogModalWithTheSettingsKept) {
+    SpreadSettings kept;
+    kept.Tolerances[3] = 2.5;
+    kept.Shape = Distribution::Normal;
+    kept.Mode = SpreadMode::Corners;
+    kept.Trials = 250;
+    kept.Seed = 7;
+    kept.Limits.MinDb = 20;
+    kept.Limits.UpperEdgeAt = 3000;
+    Form1().Form().SetSpread(kept);
+    InDialog([&](HWND dialog) {
+        EXPECT_EQ(FieldsShown(dialog), FieldsFromSettings(kept));
+        EXPECT_FALSE(IsWindowEnabled(Form1().Handle()));
+    });
+    EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_EQ(Find(kSpreadDialogName), nullptr);
+}
+
+// Each field of the dialog reaches the presenter as the field it is: a refusal names it, and the
+// dialog stays up with the box.
+struct RefusedField {
+    const char* name;
+    int id;
+    std::string& (*in)(SpreadFields& fields);
+};
+
+class SpreadDialogRefusal : public SpreadWindowsTest,
+                            public testing::WithParamInterface<RefusedField> {};
+
+TEST_P(SpreadDialogRefusal, KeepsTheDialogUpWithTheBoxNamingTheField) {
+    const RefusedField& field = GetParam();
+    SpreadFields typed = FieldsFromSettings(Form1().Form().Spread());
+    field.in(typed) = "x";
+    InDialog([&](HWND dialog) {
+        TypeInto(GetDlgItem(dialog, field.id), "x");
+        Click(GetDlgItem(dialog, kSpreadOk.Id));
+        EXPECT_TRUE(IsWindowVisible(dialog));
+    });
+    EXPECT_EQ(boxes.messages, std::vector{SettingsFromFields(typed).Refusal});
+    boxes.messages.clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SpreadDialogRefusal,
+    testing::Values(
+        RefusedField{"FirstTolerance", kFirstToleranceId,
+                     [](SpreadFields& f) -> std::string& { return f.Tolerances.front(); }},
+        RefusedField{"LastTolerance", kFirstToleranceId + kSpreadParameters - 1,
+                     [](SpreadFields& f) -> std::string& { return f.Tolerances.back(); }},
+        RefusedField{"Trials", kTrialsEdit.Id,
+                     [](SpreadFields& f) -> std::string& { return f.Trials; }},
+        RefusedField{"Seed", kSeedEdit.Id, [](SpreadFields& f) -> std::string& { return f.Seed; }},
+        RefusedField{"FirstLimit", kFirstLimitId,
+                     [](SpreadFields& f) -> std::string& { return f.Limits.front(); }},
+        RefusedField{"LastLimit", kFirstLimitId + kSpreadLimits - 1,
+                     [](SpreadFields& f) -> std::string& { return f.Limits.back(); }}),
+    [](const testing::TestParamInfo<RefusedField>& info) { return info.param.name; });
+
+TEST_F(SpreadWindowsTest, OkRunsAndTheResultsBoxShowsTheTextThatCopyPutsOnTheClipboard) {
+    TypeCircuit(kTypicalStage, "10", "100000", "1000");
+    RunWithTrials("200");
+    const HWND results = Find(kSpreadResultsName);
+    ASSERT_TRUE(Await([&] { return IsWindowVisible(results) != 0; }));
+    ASSERT_TRUE(Spread().HasBand());
+    EXPECT_EQ(Spread().Band()->Trials, 200);
+    const HWND text = GetDlgItem(results, kSpreadResultsText.Id);
+    EXPECT_EQ(WithoutCarriageReturns(Text(text)), SpreadResultsText(*Spread().Band()));
+    Click(GetDlgItem(results, kCopySpreadButton.Id));
+    EXPECT_EQ(Narrow(ClipboardText()), Text(text));
+    Click(GetDlgItem(results, kCloseSpreadButton.Id));
+    EXPECT_FALSE(IsWindowVisible(results));
+}
+
+TEST_F(SpreadWindowsTest, SaveInTheResultsBoxWritesTheBand) {
+    ScratchFile file("разброс.csv");
+    windows->Spread.SetFileChooser(file);
+    TypeCircuit(kTypicalStage, "10", "100000", "1000");
+    RunWithTrials("20");
+    const HWND results = Find(kSpreadResultsName);
+    ASSERT_TRUE(Await([&] { return IsWindowVisible(results) != 0; }));
+    Click(GetDlgItem(results, kSaveSpreadButton.Id));
+    EXPECT_FALSE(file.Content().empty());
+}
+
+TEST_F(SpreadWindowsTest, CancelInTheProgressBoxStopsALongRunAndTheBandStays) {
+    TypeCircuit(kTypicalStage, "10", "100000", "10");
+    RunWithTrials("10");
+    ASSERT_TRUE(Await([&] { return Spread().HasBand() && !Spread().Running(); }));
+    const std::shared_ptr<const SpreadResult> band = Spread().Band();
+    RunWithTrials("100000");
+    const HWND progress = Find(kSpreadProgressName);
+    ASSERT_TRUE(Await([&] { return IsWindowVisible(progress) != 0; }));
+    EXPECT_FALSE(IsWindowEnabled(Form1().Handle()));
+    Click(GetDlgItem(progress, kSpreadProgressCancel.Id));
+    EXPECT_FALSE(Spread().Running());
+    EXPECT_FALSE(IsWindowVisible(progress));
+    EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_EQ(Spread().Band(), band);
+}
+
+// Moved to a monitor at 150 %, the results box lays its controls out at 1.5 times their size,
+// the histograms' places among them, in the font for that DPI.
+TEST_F(SpreadWindowsTest, ResultsBoxIsLaidOutAgainAtTheNewDpi) {
+    const HWND results = Find(kSpreadResultsName);
+    RECT suggested = {100, 50, 100 + ScaleToDpi(720, 144), 50 + ScaleToDpi(430, 144)};
+    SendMessageW(results, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    const Bounds shown = ChildBounds(GetDlgItem(results, kPeakGainHistogram.Id));
+    const Bounds laidOut = ScaleToDpi(SpreadResultsBox::kPeakGainHistogramPlace, 144);
+    EXPECT_EQ((std::array{shown.Left, shown.Top, shown.Width, shown.Height}),
+              (std::array{laidOut.Left, laidOut.Top, laidOut.Width, laidOut.Height}));
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(
+                   SendMessageW(GetDlgItem(results, kCopySpreadButton.Id), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -ScaleToDpi(11, 144));
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FileDialog.h"
+#include "SpreadProgressBox.h"
+#include "SpreadResultsBox.h"
+#include "app/presenters/MessageBoxes.h"
+#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadView.h"
+
+class MainWindow;
+
+// The windows of "Расчет" → "Разброс…" as its presenter, SpreadForm, sees them: the dialog (made
+// anew each time it opens), the progress box and the results box, owned by the main window, and
+// the clipboard. They forward every event to the presenter, which owns the run and decides.
+class SpreadWindows final : public SpreadView {
+  public:
+    SpreadWindows(MainWindow& main, MessageBoxes& boxes);
+
+    SpreadForm& Form() { return form_; }
+    // Where "Сохранить разброс…" asks for the file name: the save dialog unless replaced.
+    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+
+    // SpreadView
+    void OpenDialog(const SpreadFields& fields) override;
+    void StartPolling() override { progress_.StartPolling(); }
+    void StopPolling() override { progress_.StopPolling(); }
+    void ShowProgress(int permille) override { progress_.ShowProgress(permille); }
+    void CloseProgress() override { progress_.CloseProgress(); }
+    void ShowResults(const std::string& text,
+                     const std::shared_ptr<const SpreadResult>& result) override {
+        results_.ShowResults(text, result);
+    }
+    bool SetClipboardText(const std::string& text) override;
+
+  private:
+    HWND owner_;
+    MessageBoxes& boxes_;
+    FileDialog dialog_;
+    TurnTakingChooser dialogs_;
+    SpreadForm form_;
+    SpreadProgressBox progress_;
+    SpreadResultsBox results_;
+};
