@@ -80,12 +80,15 @@ class SpreadWindowsTest : public QObject {
             [](QWidget& dialog) { TypeInto(dialog.findChild<QLineEdit*>("EdTolerance1"), "2"); });
         // The results box, once the run has ended: copied, then closed.
         QString results;
+        QStringList pictureNames;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
             QWidget* box = ModalNamed(kSpreadResultsName);
             if (box == nullptr)
                 return;
             results = box->findChild<QPlainTextEdit*>(kSpreadResultsText.Name)->toPlainText();
+            for (const char* picture : {kUpperEdgeHistogram.Name, kPeakGainHistogram.Name})
+                pictureNames << box->findChild<QWidget*>(picture)->accessibleName();
             QTest::mouseClick(box->findChild<QPushButton*>(kCopySpreadButton.Name), Qt::LeftButton);
             qobject_cast<QDialog*>(box)->reject();
         });
@@ -94,6 +97,9 @@ class SpreadWindowsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Form().HasBand() && !results.isEmpty(), 20000);
         QCOMPARE(windows->Form1.Form().Spread().Tolerances[0], 2.0);
         QCOMPARE(QGuiApplication::clipboard()->text(), results);
+        QCOMPARE(pictureNames.size(), 2);
+        QVERIFY(pictureNames[0].startsWith(QString::fromUtf8(kUpperEdgeHistogramName)));
+        QVERIFY(pictureNames[1].startsWith(QString::fromUtf8(kPeakGainHistogramName)));
         QTest::qWait(20);
         QVERIFY(Shows(windows->Form3.grab().toImage(), band));
     }

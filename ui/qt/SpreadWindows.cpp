@@ -1,6 +1,7 @@
 #include "SpreadWindows.h"
 
 #include "GraphWindow.h"
+#include "HistogramView.h"
 #include "MainWindow.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -163,17 +165,30 @@ void SpreadWindows::CloseProgress() {
 }
 
 void SpreadWindows::ShowResults(const std::string& text,
-                                const std::shared_ptr<const SpreadResult>&) {
+                                const std::shared_ptr<const SpreadResult>& result) {
     QDialog box(&main_);
     box.setObjectName(kSpreadResultsName);
     box.setWindowTitle(Text(kSpreadResultsCaption));
     auto* layout = new QVBoxLayout(&box);
+    auto* columns = new QHBoxLayout;
     auto* shown = new QPlainTextEdit(QString::fromStdString(text));
     shown->setObjectName(kSpreadResultsText.Name);
     shown->setAccessibleName(Text(kSpreadResultsCaption));
     shown->setReadOnly(true);
-    shown->setMinimumSize(560, 300);
-    layout->addWidget(shown);
+    shown->setMinimumSize(420, 2 * kSpreadHistogramHeight);
+    columns->addWidget(shown);
+    // The two spreads a picture says better than a line of text.
+    auto* pictures = new QVBoxLayout;
+    for (const auto& [kind, control] :
+         {std::pair{SpreadHistogramKind::UpperEdge, kUpperEdgeHistogram},
+          std::pair{SpreadHistogramKind::PeakGain, kPeakGainHistogram}}) {
+        auto* histogram = new HistogramView(kind, result);
+        histogram->setObjectName(control.Name);
+        pictures->addWidget(histogram);
+    }
+    pictures->addStretch();
+    columns->addLayout(pictures);
+    layout->addLayout(columns);
     auto* buttons = new QDialogButtonBox;
     QPushButton* copy =
         AddButton(*buttons, kCopyResultsButton, kCopySpreadButton, QDialogButtonBox::ActionRole);

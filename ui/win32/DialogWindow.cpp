@@ -67,6 +67,7 @@ void DialogWindow::LayOut(UINT dpi) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
     }
+    LaidOut(dpi);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 

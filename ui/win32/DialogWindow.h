@@ -56,6 +56,9 @@ class DialogWindow : public Window {
     virtual void Command(int /*id*/, int /*notification*/) {}
     // The close box.
     virtual void Close() { ShowWindow(Handle(), SW_HIDE); }
+    // The layout's controls have been placed for `dpi` (not while the window is being made):
+    // windows the layout does not make place theirs.
+    virtual void LaidOut(UINT /*dpi*/) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

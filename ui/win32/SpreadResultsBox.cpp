@@ -1,5 +1,6 @@
 #include "SpreadResultsBox.h"
 
+#include "Dpi.h"
 #include "Text.h"
 #include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadForm.h"
@@ -14,13 +15,9 @@ constexpr int kButtonTop = 364, kButtonHeight = 25;
 
 std::vector<DialogControl> Layout() {
     constexpr DWORD text = ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP;
-    // The histograms' places, framed until HistogramControl (ui/win32/HistogramControl, drawing
-    // result_'s upper edges and peak gains) takes them with the same IDs.
-    constexpr DWORD place = SS_ETCHEDFRAME;
+    // The histograms are windows of their own (HistogramControl), placed by LaidOut.
     return {
         {kSpreadResultsText.Id, L"EDIT", "", text, {8, 8, 360, 348}, WS_EX_CLIENTEDGE},
-        {kUpperEdgeHistogram.Id, L"STATIC", "", place, SpreadResultsBox::kUpperEdgeHistogramPlace},
-        {kPeakGainHistogram.Id, L"STATIC", "", place, SpreadResultsBox::kPeakGainHistogramPlace},
         DialogButton(kCopySpreadButton.Id, kCopyResultsButton,
                      {376, kButtonTop, 100, kButtonHeight}),
         DialogButton(kSaveSpreadButton.Id, kSaveBandButton, {482, kButtonTop, 126, kButtonHeight}),
@@ -44,11 +41,24 @@ std::string WithWindowsLineBreaks(const std::string& text) {
 
 SpreadResultsBox::SpreadResultsBox(HWND owner, SpreadForm& form)
     : DialogWindow(owner, Widen(kSpreadResultsName), kSpreadResultsCaption, kClientSize, Layout()),
-      form_(form) {}
+      form_(form), upperEdge_(Handle(), ScaleToDpi(kUpperEdgeHistogramPlace, Dpi()).Rect(),
+                              SpreadHistogramKind::UpperEdge, nullptr, kUpperEdgeHistogram.Id),
+      peakGain_(Handle(), ScaleToDpi(kPeakGainHistogramPlace, Dpi()).Rect(),
+                SpreadHistogramKind::PeakGain, nullptr, kPeakGainHistogram.Id) {}
+
+void SpreadResultsBox::LaidOut(UINT dpi) {
+    for (const auto& [histogram, place] : {std::pair{&upperEdge_, kUpperEdgeHistogramPlace},
+                                           std::pair{&peakGain_, kPeakGainHistogramPlace}}) {
+        const Bounds at = ScaleToDpi(place, dpi);
+        SetWindowPos(histogram->Handle(), nullptr, at.Left, at.Top, at.Width, at.Height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
 
 void SpreadResultsBox::ShowResults(const std::string& text,
                                    std::shared_ptr<const SpreadResult> result) {
-    result_ = std::move(result);
+    upperEdge_.Show(result);
+    peakGain_.Show(std::move(result));
     SetControlText(Control(kSpreadResultsText.Id), WithWindowsLineBreaks(text));
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());

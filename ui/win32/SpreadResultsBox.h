@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogWindow.h"
+#include "HistogramControl.h"
 #include "analysis/SpreadAnalysis.h"
 
 #include <memory>
@@ -23,8 +24,9 @@ class SpreadResultsBox final : public DialogWindow {
 
   private:
     void Command(int id, int notification) override;
+    void LaidOut(UINT dpi) override;
 
     SpreadForm& form_;
-    // What the histograms show.
-    std::shared_ptr<const SpreadResult> result_;
+    HistogramControl upperEdge_;
+    HistogramControl peakGain_;
 };
