@@ -9,7 +9,7 @@ source scripts/windows-env.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 # The artwork is rendered at build time by a Linux tool.
-cmake --preset default >/dev/null
+configure_default_build
 build_render_svg
 configure_windows_build build-win32 cmake/mingw-i686.cmake
 if ! has_target build-win32 ou; then

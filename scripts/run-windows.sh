@@ -21,7 +21,7 @@ fi
 ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 ensure_russian_locale
 # The artwork is rendered at build time by a Linux tool.
-cmake --preset default >/dev/null
+configure_default_build
 build_render_svg
 choose_windows_build
 configure_windows_build "$WINDOWS_BUILD" "$WINDOWS_TOOLCHAIN"

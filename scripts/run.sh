@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}"
-cmake --preset default >/dev/null
+configure_default_build
 cmake --build --preset default --target ou
 exec ./build/ui/qt/ou "$@"

@@ -18,7 +18,7 @@ ensure_russian_locale
 
 # The artwork is drawn by a Linux tool; the program is the build that wine runs here: the shipped
 # 32-bit one where this kernel runs 32-bit programs, else the 64-bit build of the same sources.
-cmake --preset default >/dev/null
+configure_default_build
 cmake --build --preset default --target render-svg
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then
     build=build-win32 toolchain=cmake/mingw-i686.cmake wine_loader=/usr/lib/wine/wine

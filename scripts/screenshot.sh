@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
-cmake --preset default >/dev/null
+configure_default_build
 cmake --build --preset default --target ou
 
 # The first free display from :97, so that another Xvfb on the machine does not get in the way.
