@@ -33,15 +33,23 @@ Answer TurnTakingBoxes::Ask(const std::string& text) {
     return answer;
 }
 
-void TurnTakingBoxes::WhileUp(const std::function<void()>& dialog) {
-    ++up_;
+void MessageBoxes::WhileUp(const std::function<void()>& dialog) {
+    WindowOpened();
     try {
         dialog();
     } catch (...) {
-        --up_;
+        WindowClosed();
         throw;
     }
-    if (--up_ > 0)
+    WindowClosed();
+}
+
+void TurnTakingBoxes::WindowOpened() {
+    ++up_;
+}
+
+void TurnTakingBoxes::WindowClosed() {
+    if (up_ == 0 || --up_ > 0)
         return;
     // What waited may show a box of its own, and what comes up then may wait in turn.
     for (std::vector<std::function<void()>> now; !(now = std::exchange(waiting_, {})).empty();)

@@ -23,7 +23,11 @@ class MessageBoxes {
     virtual Answer Ask(const std::string& text) = 0;
 
     // A dialog of the program other than these boxes (a file dialog) is up while `dialog` runs.
-    virtual void WhileUp(const std::function<void()>& dialog) { dialog(); }
+    void WhileUp(const std::function<void()>& dialog);
+    // A window of the program that the user's action did not ask for as a box (the progress and
+    // results boxes of "Разброс…") has opened, or has closed: counted as a dialog up.
+    virtual void WindowOpened() {}
+    virtual void WindowClosed() {}
     // Runs `then` once no box or dialog of the program is up: at once, unless the boxes keep
     // count of them (TurnTakingBoxes).
     virtual void WhenNoneUp(const std::function<void()>& then) { then(); }
@@ -39,7 +43,8 @@ class TurnTakingBoxes final : public MessageBoxes {
     void ShowMessage(const std::string& text) override;
     void ShowError(const std::string& text) override;
     Answer Ask(const std::string& text) override;
-    void WhileUp(const std::function<void()>& dialog) override;
+    void WindowOpened() override;
+    void WindowClosed() override;
     void WhenNoneUp(const std::function<void()>& then) override;
 
   private:

@@ -31,7 +31,10 @@ SpreadForm::~SpreadForm() {
 }
 
 void SpreadForm::Open() {
-    Guarded([this] { view_.OpenDialog(FieldsFromSettings(main_.Spread())); });
+    // A box that comes unasked (a paint's failure) waits until the dialog has closed.
+    Guarded([this] {
+        boxes_.WhileUp([this] { view_.OpenDialog(FieldsFromSettings(main_.Spread())); });
+    });
 }
 
 bool SpreadForm::Accept(const SpreadFields& fields) {
@@ -94,9 +97,11 @@ void SpreadForm::Poll() {
             if (clock_() - started_ < kSpreadProgressAfter)
                 return;
             const int64_t total = std::max<int64_t>(1, control_->Total);
+            if (!progressShown_)
+                boxes_.WindowOpened();
+            progressShown_ = true;
             view_.ShowProgress(
                 static_cast<int>(1000 * std::min(control_->Done.load(), total) / total));
-            progressShown_ = true;
             return;
         }
         EndRun(false);
@@ -107,6 +112,9 @@ void SpreadForm::Poll() {
         if (!outcome_.Result)
             return boxes_.ShowMessage(outcome_.Refusal);
         ShowBand(std::move(outcome_.Result));
+        if (!resultsShown_)
+            boxes_.WindowOpened();
+        resultsShown_ = true;
         view_.ShowResults(SpreadResultsText(*band_), band_);
     });
 }
@@ -119,9 +127,17 @@ void SpreadForm::CancelRun() {
 void SpreadForm::EndRun(bool stop) {
     Join(stop);
     view_.StopPolling();
-    if (progressShown_)
+    if (progressShown_) {
         view_.CloseProgress();
+        boxes_.WindowClosed();
+    }
     progressShown_ = false;
+}
+
+void SpreadForm::ResultsClosed() {
+    if (resultsShown_)
+        boxes_.WindowClosed();
+    resultsShown_ = false;
 }
 
 void SpreadForm::Clear() {

@@ -54,6 +54,8 @@ class SpreadForm {
     void CancelRun();
     // The band goes, and a run on the way is stopped and dropped.
     void Clear();
+    // The results box has closed.
+    void ResultsClosed();
     // The results box's buttons, and "Сохранить разброс…".
     void CopyResults();
     void SaveBand();
@@ -89,4 +91,5 @@ class SpreadForm {
     std::exception_ptr error_; // likewise
     double started_ = 0;       // s, by clock_
     bool progressShown_ = false;
+    bool resultsShown_ = false;
 };

@@ -25,7 +25,8 @@ class SpreadView {
     virtual void CloseProgress() = 0;
     // The results box: the text, the histograms of `result`'s upper −3 dB edge and peak gain, a
     // button that copies the text (SpreadForm::CopyResults), one that saves the band
-    // (SpreadForm::SaveBand) and one that closes the box.
+    // (SpreadForm::SaveBand) and one that closes the box; shown anew when already up. Its closing,
+    // however it closes, calls SpreadForm::ResultsClosed.
     virtual void ShowResults(const std::string& text,
                              const std::shared_ptr<const SpreadResult>& result) = 0;
     // False when the clipboard could not take it (another program holds it open).

@@ -2,13 +2,18 @@
 
 #include "app/spread/SpreadView.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 // The dialog, the boxes and the clipboard as the presenter drives them.
 struct FakeSpreadView final : SpreadView {
-    void OpenDialog(const SpreadFields& f) override { opened.push_back(f); }
+    void OpenDialog(const SpreadFields& f) override {
+        opened.push_back(f);
+        if (whileDialogUp)
+            whileDialogUp();
+    }
     void StartPolling() override { polling = true; }
     void StopPolling() override { polling = false; }
     void ShowProgress(int permille) override { progress.push_back(permille); }
@@ -26,6 +31,7 @@ struct FakeSpreadView final : SpreadView {
     }
 
     std::vector<SpreadFields> opened;
+    std::function<void()> whileDialogUp; // as the messages the modal dialog dispatches
     bool polling = false;
     std::vector<int> progress;
     int progressClosed = 0;

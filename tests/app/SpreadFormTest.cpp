@@ -143,6 +143,39 @@ TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
     EXPECT_EQ(form.Spread(), kept);
 }
 
+// A box that comes unasked (the graph's paint failure) waits for every window of the analysis.
+TEST_F(SpreadPresenter, ABoxThatComesUnaskedWaitsForTheDialogAndBoxes) {
+    TurnTakingBoxes inTurn{boxes};
+    SpreadForm analysis{spreadView, form, inTurn, chooser, [this] { return now; }};
+    int shown = 0;
+    const auto unasked = [&] { inTurn.WhenNoneUp([&] { ++shown; }); };
+    spreadView.whileDialogUp = unasked;
+    analysis.Open();
+    EXPECT_EQ(shown, 1); // once the dialog had closed
+
+    view.edits = {"10", "100000", "10"};
+    SpreadFields fields = DefaultFields();
+    fields.Trials = "100000";
+    ASSERT_TRUE(analysis.Accept(fields));
+    now = kSpreadProgressAfter;
+    analysis.Poll();
+    ASSERT_EQ(spreadView.progress.size(), 1u);
+    unasked();
+    EXPECT_EQ(shown, 1);
+    analysis.CancelRun();
+    EXPECT_EQ(shown, 2);
+
+    fields.Trials = "10";
+    analysis.Accept(fields);
+    while (analysis.Running())
+        analysis.Poll();
+    ASSERT_EQ(spreadView.results.size(), 1u);
+    unasked();
+    EXPECT_EQ(shown, 2);
+    analysis.ResultsClosed();
+    EXPECT_EQ(shown, 3);
+}
+
 struct StageRefusalCase {
     const char* name;
     std::function<void(FakeMainView&, SpreadFields&)> type;

@@ -200,6 +200,7 @@ void SpreadWindows::ShowResults(const std::string& text,
     connect(save, &QPushButton::clicked, &box, [this] { form_.SaveBand(); });
     connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     box.exec();
+    form_.ResultsClosed();
 }
 
 bool SpreadWindows::SetClipboardText(const std::string& text) {

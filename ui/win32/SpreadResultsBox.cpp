@@ -64,6 +64,13 @@ void SpreadResultsBox::ShowResults(const std::string& text,
     SetForegroundWindow(Handle());
 }
 
+void SpreadResultsBox::Close() {
+    if (!IsWindowVisible(Handle()))
+        return;
+    DialogWindow::Close();
+    form_.ResultsClosed();
+}
+
 void SpreadResultsBox::Command(int id, int notification) {
     if (notification != BN_CLICKED)
         return;

@@ -24,6 +24,7 @@ class SpreadResultsBox final : public DialogWindow {
 
   private:
     void Command(int id, int notification) override;
+    void Close() override;
     void LaidOut(UINT dpi) override;
 
     SpreadForm& form_;

@@ -5,14 +5,13 @@
 #include "SpreadDialog.h"
 
 SpreadWindows::SpreadWindows(MainWindow& main, MessageBoxes& boxes)
-    : owner_(main.Handle()), boxes_(boxes), dialog_(owner_), dialogs_(dialog_, boxes),
+    : owner_(main.Handle()), dialog_(owner_), dialogs_(dialog_, boxes),
       form_(*this, main.Form(), boxes, dialogs_), progress_(owner_, form_),
       results_(owner_, form_) {}
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     SpreadDialog dialog(owner_, form_);
-    // A box that comes unasked waits until the dialog has closed.
-    boxes_.WhileUp([&] { dialog.Run(fields); });
+    dialog.Run(fields);
 }
 
 bool SpreadWindows::SetClipboardText(const std::string& text) {

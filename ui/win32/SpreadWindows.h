@@ -34,7 +34,6 @@ class SpreadWindows final : public SpreadView {
 
   private:
     HWND owner_;
-    MessageBoxes& boxes_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
     SpreadForm form_;
