@@ -1,6 +1,7 @@
 #include "SpreadBand.h"
 
 #include "analysis/SpreadReport.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "numerics/Rounding.h"
@@ -42,8 +43,13 @@ std::string BandReadoutLine(const SpreadResult& band, double frequency, bool log
     if (at == band.Frequencies.end() || *at != frequency)
         return {};
     const auto j = static_cast<size_t>(at - band.Frequencies.begin());
-    PointSpread point;
-    point.Present = 1;
-    point.Values = logScale ? band.BandDecibels[j] : band.BandRatio[j];
-    return kBandLegendPrefix + PointSpreadText(point, band.Mode, Shown);
+    const Spread5& v = logScale ? band.BandDecibels[j] : band.BandRatio[j];
+    const std::string values =
+        Fill(band.Mode == SpreadMode::Corners ? kBandCornerEnds : kBandQuantiles,
+             {{"min", Shown(v.Min)},
+              {"low", Shown(v.Low)},
+              {"median", Shown(v.Median)},
+              {"high", Shown(v.High)},
+              {"max", Shown(v.Max)}});
+    return Fill(logScale ? kBandReadingDecibels : kBandReadingRatio, {{"values", values}});
 }

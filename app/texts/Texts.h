@@ -251,9 +251,14 @@ inline constexpr const char* kSaveSpreadCaption = "Сохранить разбр
 inline constexpr const char* kSpreadCsvFilter = "Разброс CSV (*.csv)";
 inline constexpr const char* kSuggestedSpreadName = "разброс.csv";
 
-// The graph's legend line of the band, "разброс: 1000 испытаний", and its readout line at the
-// pointer, "разброс: 1,2 / 1,5 / 2 / 2,5 / 3".
+// The graph's legend line of the band, "разброс: 1000 испытаний", and its reading at the
+// pointer and the marker in the graph's mode, each number named (corners: мин and макс).
 inline constexpr const char* kBandLegendPrefix = "разброс: ";
+inline constexpr const char* kBandReadingDecibels = "разброс, дБ: {values}";
+inline constexpr const char* kBandReadingRatio = "разброс, раз: {values}";
+inline constexpr const char* kBandQuantiles =
+    "мин {min}; 5 % {low}; медиана {median}; 95 % {high}; макс {max}";
+inline constexpr const char* kBandCornerEnds = "мин {min}; макс {max}";
 inline constexpr const char* kBandLegendSuffix = " испытаний";
 
 // ─── The help window "Справка" ────────────────────────────────────────────────────────────────

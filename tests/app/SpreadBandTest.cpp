@@ -149,11 +149,13 @@ TEST_P(BandReadout, NamesTheBandAtThePointersFrequency) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spread, BandReadout,
-    testing::Values(
-        ReadoutCase{"Ratio", SpreadMode::MonteCarlo, false, 20, "разброс: 4 / 5.4 / 6 / 9 / 12"},
-        ReadoutCase{"Decibels", SpreadMode::MonteCarlo, true, 40, "разброс: 2 / 5 / 6 / 9 / 12"},
-        ReadoutCase{"Corners", SpreadMode::Corners, false, 10, "разброс: 5.333 / 16"},
-        ReadoutCase{"NotOfTheSweep", SpreadMode::MonteCarlo, false, 25, ""}),
+    testing::Values(ReadoutCase{"Ratio", SpreadMode::MonteCarlo, false, 20,
+                                "разброс, раз: мин 4; 5 % 5.4; медиана 6; 95 % 9; макс 12"},
+                    ReadoutCase{"Decibels", SpreadMode::MonteCarlo, true, 40,
+                                "разброс, дБ: мин 2; 5 % 5; медиана 6; 95 % 9; макс 12"},
+                    ReadoutCase{"Corners", SpreadMode::Corners, false, 10,
+                                "разброс, раз: мин 5.333; макс 16"},
+                    ReadoutCase{"NotOfTheSweep", SpreadMode::MonteCarlo, false, 25, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
