@@ -8,6 +8,7 @@
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainWindowTexts.h"
 #include "app/texts/CalculationTexts.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
@@ -111,17 +112,28 @@ bool RunsWithoutWindows(const CommandLine& command) {
 }
 
 std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
-                                                        const std::filesystem::path& stage) {
+                                                        const std::filesystem::path& stage,
+                                                        const char* message) {
     if (out == kStandardOutputName || !SameFile(out, stage))
         return std::nullopt;
-    return Failed(kExitBadInput, kTableIsStageFilePrefix + Utf8(out) + kTableIsStageFileInfix +
-                                     Utf8(stage) + kTableIsStageFileSuffix);
+    return Failed(kExitBadInput, Fill(message, {{"out", Utf8(out)}, {"stage", Utf8(stage)}}));
+}
+
+std::string_view TextForConsole(std::string_view output) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (output.starts_with(kByteOrderMark))
+        output.remove_prefix(kByteOrderMark.size());
+    return output;
 }
 
 void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run) {
     run.Reading = ReadStageFile(stage);
     if (!run.Reading.Loaded) {
-        run.Refused = Failed(kExitBadInput, run.Reading.Error);
+        // As every other message of the command line, that of a file not read names the program.
+        run.Refused =
+            Failed(kExitBadInput, run.Reading.NotOpened
+                                      ? Fill(kCommandLineMessage, {{"message", run.Reading.Error}})
+                                      : run.Reading.Error);
         return;
     }
     const std::string fileName = Utf8(stage.filename());
@@ -148,7 +160,7 @@ void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run) {
 
 CommandLineOutcome CalculateToCsv(const std::filesystem::path& table,
                                   const std::filesystem::path& stage) {
-    if (auto refused = RefuseOutputOverStage(table, stage))
+    if (auto refused = RefuseOutputOverStage(table, stage, kTableIsStageFile))
         return *refused;
     HeadlessRun run;
     CalculateHeadless(stage, run);

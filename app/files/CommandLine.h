@@ -66,9 +66,15 @@ bool RunsWithoutWindows(const CommandLine& command);
 // as for its window first.
 CommandLineOutcome RunWithoutWindows(const CommandLine& command);
 
-// Refused with --csv's message and exit 2 when OUT (not "-") is FILE itself under any name.
+// Refused with exit 2 and `message` (a template naming {out} and {stage}, and what OUT holds)
+// when OUT (not "-") is FILE itself under any name.
 std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
-                                                        const std::filesystem::path& stage);
+                                                        const std::filesystem::path& stage,
+                                                        const char* message);
+
+// What a console shows of an output: the text without the byte-order mark that a CSV carries for
+// the spreadsheets that read it as a file (a console would show it as a stray character).
+std::string_view TextForConsole(std::string_view output);
 
 // FILE's stage through the calculation with no window, as "ou --csv" and "ou --spread" compute
 // it, from the values as the window would hold them once the file is opened: Result holds what it

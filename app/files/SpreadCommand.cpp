@@ -5,8 +5,10 @@
 #include "app/files/SafeFile.h"
 #include "app/presenters/EventGuard.h"
 #include "app/spread/SpreadRequest.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -27,11 +29,15 @@ CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
     command.Do = CommandLine::Action::Spread;
     command.TablePath = PathFromUtf8(arguments[1]);
     command.StagePath = PathFromUtf8(arguments[2]);
+    std::vector<std::string> given;
     for (size_t i = 3; i < arguments.size(); i += 2) {
         const std::string& option = arguments[i];
         if (option != "--threads" && option != "--trials" && option != "--seed")
             return Wrong((option.starts_with('-') ? kUnknownOptionPrefix : kExtraArgumentPrefix) +
                          option + "»");
+        if (std::ranges::find(given, option) != given.end())
+            return Wrong(Fill(kRepeatedOption, {{"option", option}}));
+        given.push_back(option);
         if (i + 1 == arguments.size())
             return Wrong(kSpreadOptionNeedsValuePrefix + option + kSpreadOptionNeedsValueSuffix);
         const std::string& value = arguments[i + 1];
@@ -47,7 +53,8 @@ CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
 }
 
 CommandLineOutcome SpreadToCsv(const CommandLine& command) {
-    if (auto refused = RefuseOutputOverStage(command.TablePath, command.StagePath))
+    if (auto refused =
+            RefuseOutputOverStage(command.TablePath, command.StagePath, kSpreadFileIsStageFile))
         return *refused;
     HeadlessRun nominal;
     CalculateHeadless(command.StagePath, nominal);

@@ -386,10 +386,10 @@ StageReading ParseStage(std::string_view text, const std::string& fileName) {
 StageReading ReadStageFile(const fs::path& path) {
     std::error_code status;
     if (!fs::exists(path, status))
-        return StageReading::Refused(
+        return StageReading::NotRead(
             ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT)));
     if (fs::is_directory(path, status))
-        return StageReading::Refused(ReadFailure(path, kIsAFolder));
+        return StageReading::NotRead(ReadFailure(path, kIsAFolder));
     const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge + ".";
     if (const auto size = fs::file_size(path, status); !status && size > kMaxStageFileSize)
         return StageReading::Refused(tooLarge);
@@ -397,12 +397,12 @@ StageReading ReadStageFile(const fs::path& path) {
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
-        return StageReading::Refused(ReadFailure(path, ReadReason(errno != 0 ? errno : EIO)));
+        return StageReading::NotRead(ReadFailure(path, ReadReason(errno != 0 ? errno : EIO)));
     // One byte more than allowed tells a file that grew past the limit since it was measured.
     std::string text(kMaxStageFileSize + 1, '\0');
     file.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (file.bad())
-        return StageReading::Refused(ReadFailure(path, kReadError));
+        return StageReading::NotRead(ReadFailure(path, kReadError));
     text.resize(static_cast<size_t>(file.gcount()));
     if (text.size() > kMaxStageFileSize)
         return StageReading::Refused(tooLarge);

@@ -50,9 +50,16 @@ struct StageReading {
     // limit_lower_edge, limit_upper_edge (Hz)); the defaults where the file has none.
     SpreadSettings Spread{};
 
+    bool NotOpened = false; // the file could not be read at all (missing, a folder, unreadable)
+
     static StageReading Refused(std::string error) {
         StageReading reading;
         reading.Error = std::move(error);
+        return reading;
+    }
+    static StageReading NotRead(std::string error) {
+        StageReading reading = Refused(std::move(error));
+        reading.NotOpened = true;
         return reading;
     }
 };

@@ -351,8 +351,11 @@ inline constexpr const char* kUsage =
     "                          ТАБЛИЦА «-» — стандартный вывод\n"
     "  ou --spread РАЗБРОС ФАЙЛ [--threads N] [--trials N] [--seed S]\n"
     "                          разброс характеристик каскада из файла по допускам\n"
-    "                          деталей: полоса в РАЗБРОС (CSV, «-» — стандартный вывод),\n"
-    "                          сводка в стандартный вывод (при «-» — в поток ошибок)\n"
+    "                          деталей: усиление по частотам (номинал, мин … макс) в\n"
+    "                          РАЗБРОС (CSV, «-» — стандартный вывод), сводка в стандартный\n"
+    "                          вывод (при «-» — в поток ошибок); допуски, пределы и\n"
+    "                          настройки из ключей ФАЙЛА, где их нет — по умолчанию;\n"
+    "                          --trials и --seed заменяют ключи файла\n"
     "  ou --help               эта справка\n"
     "  ou --version            версия программы\n"
     "\n"
@@ -366,11 +369,17 @@ inline constexpr const char* kCsvNeedsTwoNames =
     "ou: после --csv нужны два имени: файл таблицы и файл каскада";
 inline constexpr const char* kExtraArgumentPrefix = "ou: лишний аргумент «";
 inline constexpr const char* kSeeHelp = "Справка: ou --help";
-// OUT names the stage file itself.
-inline constexpr const char* kTableIsStageFilePrefix = "ou: «";
-inline constexpr const char* kTableIsStageFileInfix = "» и «";
-inline constexpr const char* kTableIsStageFileSuffix =
-    "» — один и тот же файл: таблица заменила бы каскад. Укажите для таблицы другое имя.";
+// OUT names the stage file itself: what would be lost, for --csv and --spread.
+inline constexpr const char* kTableIsStageFile =
+    "ou: «{out}» и «{stage}» — один и тот же файл: таблица заменила бы каскад. Укажите для "
+    "таблицы другое имя.";
+inline constexpr const char* kSpreadFileIsStageFile =
+    "ou: «{out}» и «{stage}» — один и тот же файл: файл разброса заменил бы каскад. Укажите для "
+    "файла разброса другое имя.";
+// A message of the command line that names no program of its own.
+inline constexpr const char* kCommandLineMessage = "ou: {message}";
+// An option of --spread given twice: which of the two was meant is not known.
+inline constexpr const char* kRepeatedOption = "ou: ключ {option} задан дважды";
 // The Windows console companion ou.com: it computes as ou does and starts the window program
 // ou.exe beside it for everything with a window.
 inline constexpr const char* kWindowProgramNotStartedPrefix = "ou: не удалось запустить «";

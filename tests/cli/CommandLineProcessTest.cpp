@@ -43,7 +43,7 @@ const ProgramCase kRuns[] = {
     {"RefusedFile", "C", "--csv 'таблица 1.csv' дважды.ou", 2, "",
      "Файл «дважды.ou», строка 14: «R1» уже задан в строке 2.\n"},
     {"MissingFile", "C", "--csv 'таблица 1.csv' нет.ou", 2, "",
-     "Не удалось открыть «нет.ou»: такого файла нет.\n"},
+     "ou: Не удалось открыть «нет.ou»: такого файла нет.\n"},
     // A value the file lacks is not computed as 0.
     {"MissingValue", "C", "--csv 'таблица 1.csv' 'без k0.ou'", 2, "",
      "Файл «без k0.ou»: нет значения k0.\n"},
@@ -73,12 +73,14 @@ const ProgramCase kRuns[] = {
     {"SpreadMissingValue", "C", "--spread - 'без k0.ou'", 2, "",
      "Файл «без k0.ou»: нет значения k0.\n"},
     {"SpreadIntoTheStageFile", "C", "--spread ссылка.ou 'каскад 1.ou'", 2, "",
-     "ou: «ссылка.ou» и «каскад 1.ou» — один и тот же файл: таблица заменила бы каскад. "
-     "Укажите для таблицы другое имя.\n"},
+     "ou: «ссылка.ou» и «каскад 1.ou» — один и тот же файл: файл разброса заменил бы каскад. "
+     "Укажите для файла разброса другое имя.\n"},
     {"SpreadTableNotWritable", "C", "--spread папка 'каскад 1.ou' --trials 10", 2, "",
      "Не удалось сохранить «папка»: под этим именем уже есть папка.\n"},
     {"SpreadTrialsOutOfRange", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --trials 0", 2, "",
      "ou: --trials: «0» — нужно целое от 1 до 100000\nСправка: ou --help\n"},
+    {"SpreadOptionRepeated", "C", "--spread - 'каскад 1.ou' --trials 5 --trials 7", 2, "",
+     "ou: ключ --trials задан дважды\nСправка: ou --help\n"},
     {"SpreadOptionWithoutValue", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --seed", 2, "",
      "ou: после --seed нужно число\nСправка: ou --help\n"},
     {"Version", "C", "--version", 0, "ou " OU_VERSION "\n", ""},

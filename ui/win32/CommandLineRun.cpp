@@ -85,7 +85,7 @@ bool WriteStandard(HANDLE handle, std::string_view text) {
         return false;
     DWORD mode = 0;
     if (GetConsoleMode(handle, &mode))
-        return WriteCharacters(handle, Widen(text));
+        return WriteCharacters(handle, Widen(TextForConsole(text)));
     return WriteBytes(handle, text);
 }
 
