@@ -31,7 +31,7 @@ inline constexpr const char* kSpreadMaxHeading = "макс (дБ)";
 
 // Refused settings.
 inline constexpr const char* kTolerancePrefix = "допуск ";
-inline constexpr const char* kToleranceSuffix = " %?..нужно от 0 до 100, не включая 100";
+inline constexpr const char* kToleranceSuffix = "?..нужно число от 0 до 100, не включая 100";
 inline constexpr const char* kTrialsPrefix = "испытаний ";
 inline constexpr const char* kTrialsSuffix = "?..нужно целое от 1 до 100000";
 inline constexpr const char* kTooManyTrialGains =

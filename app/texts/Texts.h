@@ -186,21 +186,21 @@ inline constexpr const char* kAnalysisLabel = "анализ";
 inline constexpr const char* kMonteCarloChoice = "Монте-Карло";
 inline constexpr const char* kCornersChoice = "крайние сочетания";
 inline constexpr const char* kTrialsLabel = "число испытаний";
-inline constexpr const char* kSeedLabel = "зерно";
+inline constexpr const char* kSeedLabel = "начальное число";
 inline constexpr const char* kLimitsHeading = "пределы (пусто: нет предела)";
 // The limits' labels in the dialog's order: the range of frequencies, the gain's bounds over it,
 // the edges.
 inline constexpr std::array<const char*, 6> kLimitLabels = {
-    "усиление от частоты, Гц",    "до частоты, Гц",
+    "частоты для усиления: от, Гц", "частоты для усиления: до, Гц",
     "усиление не меньше, дБ",     "усиление не больше, дБ",
     "нижняя граница не выше, Гц", "верхняя граница не ниже, Гц"};
-inline constexpr const char* kOkButton = "OK"; // and kCancelButton, as the message boxes
+inline constexpr const char* kOkButton = "ОК"; // Cyrillic, as the message boxes' (and kCancelButton)
 
-// A field that does not read, named as its label: "зерно abc?..нужно целое от 0 до …". The
+// A field that does not read, named as its label: "начальное число abc?..нужно целое от 0 до …". The
 // tolerances' and trials' ranges are the analysis's own refusals.
 inline constexpr const char* kToleranceUnreadablePrefix = "допуск ";
-inline constexpr const char* kToleranceUnreadableSuffix = "?..нужно число от 0 до 100";
-inline constexpr const char* kSeedPrefix = "зерно ";
+inline constexpr const char* kToleranceUnreadableSuffix = "?..нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kSeedPrefix = "начальное число ";
 inline constexpr const char* kSeedSuffix = "?..нужно целое от 0 до 18446744073709551615";
 inline constexpr const char* kLimitUnreadableSuffix = "?..нужно число или пусто";
 

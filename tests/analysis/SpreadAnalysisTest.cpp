@@ -202,9 +202,9 @@ struct RefusalCase {
 
 const RefusalCase kRefusals[] = {
     {"ToleranceOf100", [](SpreadInput& in) { in.Settings.Tolerances[2] = 100; },
-     "допуск R3=100 %?..нужно от 0 до 100, не включая 100"},
+     "допуск R3=100?..нужно число от 0 до 100, не включая 100"},
     {"NegativeTolerance", [](SpreadInput& in) { in.Settings.Tolerances[11] = -1; },
-     "допуск Rвх=-1 %?..нужно от 0 до 100, не включая 100"},
+     "допуск Rвх=-1?..нужно число от 0 до 100, не включая 100"},
     {"NoTrials", [](SpreadInput& in) { in.Settings.Trials = 0; },
      "испытаний 0?..нужно целое от 1 до 100000"},
     {"TooManyTrials", [](SpreadInput& in) { in.Settings.Trials = 100'001; },

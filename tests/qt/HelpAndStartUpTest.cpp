@@ -108,7 +108,8 @@ class HelpAndStartUpTest : public QObject {
         for (const char* phrase :
              {"где k0,f1 параметры ОУ без ООС;", "f1 - частота, при которой |k|=1;",
               "k0 - усиление при f=0.", "R2,R5 - 1000000000 ,", "C2,C5 - 0.0000001 ,",
-              "C3,C4 - 1000000000."})
+              "C3,C4 - 1000000000.", "Фаза ОУ принята опережающей:",
+              "Rвх - входное сопротивление ОУ: учтено параллельно R1 и R3."})
             QVERIFY2(text.contains(QString::fromUtf8(phrase)), phrase);
     }
 
