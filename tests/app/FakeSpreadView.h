@@ -9,6 +9,7 @@
 // The dialog, the boxes and the clipboard as the presenter drives them.
 struct FakeSpreadView final : SpreadView {
     void OpenDialog(const SpreadFields& f) override { opened.push_back(f); }
+    void FocusField(int id) override { focused.push_back(id); }
     void StartPolling() override { polling = true; }
     void StopPolling() override { polling = false; }
     void ShowProgress(int permille) override { progress.push_back(permille); }
@@ -26,6 +27,7 @@ struct FakeSpreadView final : SpreadView {
     }
 
     std::vector<SpreadFields> opened;
+    std::vector<int> focused;
     bool polling = false;
     std::vector<int> progress;
     int progressClosed = 0;
