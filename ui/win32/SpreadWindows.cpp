@@ -11,8 +11,15 @@ SpreadWindows::SpreadWindows(MainWindow& main, MessageBoxes& boxes)
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     SpreadDialog dialog(owner_, form_);
+    dialogOpen_ = &dialog;
     // A box that comes unasked waits until the dialog has closed.
     boxes_.WhileUp([&] { dialog.Run(fields); });
+    dialogOpen_ = nullptr;
+}
+
+void SpreadWindows::FocusField(int id) {
+    if (dialogOpen_ != nullptr)
+        dialogOpen_->FocusField(id);
 }
 
 bool SpreadWindows::SetClipboardText(const std::string& text) {
