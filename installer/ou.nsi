@@ -19,6 +19,8 @@ SetCompressor /SOLID lzma
 !define SHORTCUT "$SMPROGRAMS\ОУ.lnk"
 ; The stage files: the extension names the ProgID, which says how Windows shows and opens them.
 !define CLASSES "Software\Classes"
+; What ou.exe keeps of its own (RegistryRecentFiles.cpp): the recent files.
+!define SETTINGS_KEY "Software\OU"
 !define PROGID "OU.Stage"
 ; The user's own environment, whose Path Windows appends to the system's.
 !define ENVIRONMENT "Environment"
@@ -196,6 +198,8 @@ Section "Uninstall"
     DeleteRegKey HKLM "${CLASSES}\${PROGID}"
     !insertmacro ASSOCIATIONS_CHANGED
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; The program's own settings: the recent stage files.
+    DeleteRegKey HKCU "${SETTINGS_KEY}"
 
     ; The folder last: once it is gone, so is everything else.
     Delete "${SHORTCUT}"

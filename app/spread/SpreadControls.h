@@ -4,6 +4,7 @@
 #include "app/spread/SpreadFields.h"
 
 #include <array>
+#include <string>
 
 // The object names of the windows of "Разброс…" and, for the Win32 windows, their control IDs:
 // what automation tools and scripts address, the same in both sets of windows (see
@@ -43,3 +44,6 @@ inline constexpr NamedControl kCloseSpreadButton{"BuCloseSpread", 263};
 // The histograms of the upper −3 dB edge and of the peak gain.
 inline constexpr NamedControl kUpperEdgeHistogram{"ImUpperEdge", 264};
 inline constexpr NamedControl kPeakGainHistogram{"ImPeakGain", 265};
+
+// The object name of the control `id` of these windows ("EdTolerance3" for 203); "" for none.
+std::string SpreadObjectName(int id);

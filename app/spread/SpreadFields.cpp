@@ -2,10 +2,14 @@
 
 #include "analysis/SpreadAnalysis.h"
 #include "analysis/SpreadTexts.h"
+#include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
+#include <functional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,6 +35,36 @@ std::array<std::optional<double>*, kSpreadLimits> LimitsOf(YieldLimits& l) {
     return {&l.From, &l.To, &l.MinDb, &l.MaxDb, &l.LowerEdgeAt, &l.UpperEdgeAt};
 }
 
+// The field the analysis's ranges refuse in `settings`: the first whose value, taken in the
+// dialog's order into settings it accepts, makes it refuse. So the analysis alone decides the
+// ranges, and the field found is the one its message names.
+int FieldOutOfRange(const SpreadSettings& settings) {
+    using Take = std::function<void(SpreadSettings&)>;
+    std::vector<std::pair<int, Take>> fields;
+    for (size_t i = 0; i < settings.Tolerances.size(); ++i)
+        fields.emplace_back(kFirstToleranceId + static_cast<int>(i), [&, i](SpreadSettings& s) {
+            s.Tolerances[i] = settings.Tolerances[i];
+        });
+    fields.emplace_back(kAnalysisChoice.Id, [&](SpreadSettings& s) {
+        s.Shape = settings.Shape;
+        s.Mode = settings.Mode;
+    });
+    fields.emplace_back(kTrialsEdit.Id, [&](SpreadSettings& s) { s.Trials = settings.Trials; });
+    YieldLimits limits = settings.Limits;
+    const auto given = LimitsOf(limits);
+    for (size_t i = 0; i < given.size(); ++i)
+        fields.emplace_back(kFirstLimitId + static_cast<int>(i),
+                            [&, i](SpreadSettings& s) { *LimitsOf(s.Limits)[i] = *given[i]; });
+    SpreadInput taken;
+    taken.Frequencies = {1};
+    for (const auto& [field, take] : fields) {
+        take(taken.Settings);
+        if (!CheckSpread(taken).empty())
+            return field;
+    }
+    return 0;
+}
+
 } // namespace
 
 SpreadFields FieldsFromSettings(const SpreadSettings& settings) {
@@ -50,13 +84,16 @@ SpreadFields FieldsFromSettings(const SpreadSettings& settings) {
 }
 
 SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
-    const auto refuse = [](std::string text) { return SpreadFieldsReading{{}, std::move(text)}; };
+    const auto refuse = [](std::string text, int field) {
+        return SpreadFieldsReading{{}, std::move(text), field};
+    };
     SpreadSettings s;
     for (size_t i = 0; i < fields.Tolerances.size(); ++i) {
         const std::optional<double> t = Number(fields.Tolerances[i]);
         if (!t)
             return refuse(kToleranceUnreadablePrefix + std::string(kSpreadParameterNames[i]) + "=" +
-                          fields.Tolerances[i] + kToleranceUnreadableSuffix);
+                              fields.Tolerances[i] + kToleranceUnreadableSuffix,
+                          kFirstToleranceId + static_cast<int>(i));
         s.Tolerances[i] = *t;
     }
     s.Shape = fields.Shape;
@@ -64,12 +101,12 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
     const std::optional<int32_t> trials =
         WholeNumberIn(Trimmed(fields.Trials), int32_t{1}, kMaxTrials);
     if (!trials)
-        return refuse(kTrialsPrefix + fields.Trials + kTrialsSuffix);
+        return refuse(kTrialsPrefix + fields.Trials + kTrialsSuffix, kTrialsEdit.Id);
     s.Trials = *trials;
     const std::optional<uint64_t> seed =
         WholeNumberIn(Trimmed(fields.Seed), uint64_t{0}, UINT64_MAX);
     if (!seed)
-        return refuse(kSeedPrefix + fields.Seed + kSeedSuffix);
+        return refuse(kSeedPrefix + fields.Seed + kSeedSuffix, kSeedEdit.Id);
     s.Seed = *seed;
     const auto limits = LimitsOf(s.Limits);
     for (size_t i = 0; i < limits.size(); ++i) {
@@ -77,7 +114,8 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
             continue;
         if (!(*limits[i] = Number(fields.Limits[i])))
             return refuse(kLimitLabels[i] + std::string("=") + fields.Limits[i] +
-                          kLimitUnreadableSuffix);
+                              kLimitUnreadableSuffix,
+                          kFirstLimitId + static_cast<int>(i));
     }
     // The ranges and the limits' order, as the analysis checks them; the count of trials against
     // the sweep's frequencies is checked when the stage is read.
@@ -85,6 +123,6 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
     ranges.Settings = s;
     ranges.Frequencies = {1};
     if (std::string refusal = CheckSpread(ranges); !refusal.empty())
-        return refuse(std::move(refusal));
+        return refuse(std::move(refusal), FieldOutOfRange(s));
     return {s, {}};
 }

@@ -28,9 +28,10 @@ struct SpreadFields {
 SpreadFields FieldsFromSettings(const SpreadSettings& settings);
 
 // The settings the fields hold, or the first field refused, as the main window refuses a cell:
-// a message naming the field and what it needs.
+// a message naming the field and what it needs, and the field, which then takes the focus.
 struct SpreadFieldsReading {
     std::optional<SpreadSettings> Settings;
     std::string Refusal;
+    int Field = 0; // the refused field's control ID (SpreadControls.h); 0 when none is
 };
 SpreadFieldsReading SettingsFromFields(const SpreadFields& fields);

@@ -41,6 +41,7 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
     const SpreadFieldsReading reading = SettingsFromFields(fields);
     if (!reading.Settings) {
         boxes_.ShowMessage(reading.Refusal);
+        view_.FocusField(reading.Field);
         return false;
     }
     main_.SetSpread(*reading.Settings);

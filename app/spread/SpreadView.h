@@ -16,6 +16,9 @@ class SpreadView {
     // the fields hold then, and the dialog closes only when that returns true; its cancel button
     // closes it.
     virtual void OpenDialog(const SpreadFields& fields) = 0;
+    // After a refusal's box, the open dialog's field `id` (SpreadControls.h) takes the focus, its
+    // text selected, as the main window's refused cell does.
+    virtual void FocusField(int id) = 0;
     // A timer that calls SpreadForm::Poll every kSpreadPollMilliseconds until stopped.
     virtual void StartPolling() = 0;
     virtual void StopPolling() = 0;

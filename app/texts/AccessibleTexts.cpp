@@ -1,8 +1,13 @@
 #include "AccessibleTexts.h"
 
+#include "analysis/SpreadTexts.h"
 #include "app/presenters/MainWindowTexts.h"
+#include "app/spread/SpreadControls.h"
 #include "app/texts/Speech.h"
 #include "app/texts/SpeechTexts.h"
+#include "app/texts/Texts.h"
+
+#include <map>
 
 // The cells read as app/texts/Speech decides for every set of windows; these adapt it to the
 // ways the Qt models hand over a cell.
@@ -22,4 +27,74 @@ std::string ParameterCellReading(int column, int row, const std::string& text) {
 std::string ResultCellReading(const ResultTable& table, int column, int row) {
     return SpokenCellName(MainTable::Results, column, row,
                           [&](int c, int r) { return table.Cell(c, r); });
+}
+
+namespace {
+
+// The controls of "Разброс…" but the numbered fields: name ("" keeps the control's own),
+// description, picture.
+const std::map<std::string, SpokenControl>& SpreadControlTexts() {
+    static const std::map<std::string, SpokenControl> texts = {
+        {kDistributionChoice.Name,
+         {kDistributionLabel, "как распределены значения параметров в пределах допусков"}},
+        {kAnalysisChoice.Name,
+         {kAnalysisLabel, "Монте-Карло: случайные испытания; крайние сочетания: все сочетания "
+                          "границ допусков"}},
+        {kTrialsEdit.Name, {kTrialsLabel, "сколько случайных каскадов рассчитать"}},
+        {kSeedEdit.Name,
+         {kSeedLabel, "начало случайной последовательности: с тем же зерном те же испытания"}},
+        {kSpreadOk.Name, {"", "рассчитать разброс с этими допусками и пределами"}},
+        {kSpreadCancel.Name, {"", "закрыть окно, не меняя настроек разброса"}},
+        {kSpreadProgressBar.Name, {"ход испытаний", "доля выполненных испытаний"}},
+        {kSpreadProgressCancel.Name, {"", "остановить разброс, прежние итоги останутся"}},
+        {kSpreadResultsText.Name,
+         {"итоги разброса", "разброс пика, его частоты, границ −3 дБ и полосы, доля годных "
+                            "каскадов и чувствительности"}},
+        {kCopySpreadButton.Name, {"", "скопировать итоги в буфер обмена текстом"}},
+        {kSaveSpreadButton.Name, {"", "сохранить полосу разброса в файл CSV"}},
+        {kCloseSpreadButton.Name, {"", "закрыть окно итогов"}},
+        {kUpperEdgeHistogram.Name,
+         {"", "гистограмма верхней границы −3 дБ по испытаниям, с номиналом, 5 % и 95 %", true}},
+        {kPeakGainHistogram.Name,
+         {"", "гистограмма пикового усиления по испытаниям, с номиналом, 5 % и 95 %", true}},
+    };
+    return texts;
+}
+
+// The number after `prefix` in `name` ("EdLimit3": 3), or 0.
+size_t NumberAfter(const std::string& name, const char* prefix) {
+    const std::string start = prefix;
+    if (name.rfind(start, 0) != 0 || name.size() == start.size())
+        return 0;
+    size_t number = 0;
+    for (char c : name.substr(start.size())) {
+        if (c < '0' || c > '9')
+            return 0;
+        number = number * 10 + static_cast<size_t>(c - '0');
+    }
+    return number;
+}
+
+} // namespace
+
+SpokenControl SpreadSpokenControl(const std::string& objectName) {
+    if (const size_t i = NumberAfter(objectName, kToleranceEditPrefix);
+        i >= 1 && i <= kSpreadParameters) {
+        const std::string parameter = kSpreadParameterNames[i - 1];
+        return {"допуск " + parameter + ", %", "наибольшее отклонение " + parameter +
+                                                   " от номинала, в процентах; 0: без разброса"};
+    }
+    if (const size_t i = NumberAfter(objectName, kLimitEditPrefix); i >= 1 && i <= kSpreadLimits)
+        return {kLimitLabels[i - 1], "предел годности каскада; пусто: нет предела"};
+    const auto& texts = SpreadControlTexts();
+    const auto found = texts.find(objectName);
+    return found != texts.end() ? found->second : SpokenControl{};
+}
+
+SpokenControl SpreadSpokenControl(int id) {
+    return SpreadSpokenControl(SpreadObjectName(id));
+}
+
+std::string SpokenProgress(int permille) {
+    return std::to_string(permille / 10) + " %";
 }

@@ -47,3 +47,20 @@ std::string ParameterCellReading(int column, int row, const std::string& text);
 // A result cell as read aloud: the row's frequency, then the cell's column and value,
 // "частота, Гц: 1010; |k|, раз: 99,514"; a heading as it stands, without its leading blank.
 std::string ResultCellReading(const ResultTable& table, int column, int row);
+
+// What a screen reader says of a control of the windows of "Разброс…" (the dialog, the progress
+// box, the results box), found by its object name (app/spread/SpreadControls.h): its name ("" keeps
+// the control's own: a button's text, a histogram's reading), its description, and whether it is
+// a picture rather than a pane. A tolerance field reads "допуск R1, %", not the parameter's label
+// beside it; a choice reads its label, not the item chosen.
+struct SpokenControl {
+    std::string Name;
+    std::string Description;
+    bool Picture = false;
+};
+SpokenControl SpreadSpokenControl(const std::string& objectName);
+// The same for the control of the Win32 windows with ID `id`.
+SpokenControl SpreadSpokenControl(int id);
+
+// The progress bar's value as read aloud: "45 %" for 450 permille.
+std::string SpokenProgress(int permille);

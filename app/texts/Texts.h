@@ -208,11 +208,11 @@ inline constexpr const char* kLimitUnreadableSuffix = "?..нужно число 
 // (kCancelButton) stops it.
 inline constexpr const char* kSpreadProgressText = "Разброс: испытания…";
 
-// The results box.
+// The results box; its buttons with their access keys, "Закрыть" the default.
 inline constexpr const char* kSpreadResultsCaption = "Разброс: итоги";
-inline constexpr const char* kCopyResultsButton = "Копировать";
-inline constexpr const char* kSaveBandButton = "Сохранить разброс…";
-inline constexpr const char* kCloseResultsButton = "Закрыть";
+inline constexpr const char* kCopyResultsButton = "&Копировать";
+inline constexpr const char* kSaveBandButton = "&Сохранить разброс…";
+inline constexpr const char* kCloseResultsButton = "&Закрыть";
 // "Копировать" found the clipboard held by another program; it keeps what it held.
 inline constexpr const char* kCopyResultsClipboardBusy =
     "Не удалось скопировать итоги: буфер обмена занят другой программой.";

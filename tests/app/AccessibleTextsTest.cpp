@@ -1,6 +1,7 @@
 #include "app/texts/AccessibleTexts.h"
 
 #include "app/presenters/MainWindowTexts.h"
+#include "app/spread/SpreadControls.h"
 #include "numerics/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -45,5 +46,37 @@ INSTANTIATE_TEST_SUITE_P(AccessibleTexts, CellReading,
                                                   "частота, Гц: 1010; |k|, раз: 99,514"},
                                          CellCase{"HeadingWithoutItsBlank", 12, 0, "|k|, дБ"}),
                          [](const auto& info) { return info.param.name; });
+
+struct SpokenCase {
+    const char* name;
+    const char* objectName;
+    const char* spoken; // "": the control's own
+    bool picture;
+};
+
+class SpreadControlSpoken : public testing::TestWithParam<SpokenCase> {};
+
+// A tolerance is not read as the parameter beside it, nor a choice as the item chosen.
+TEST_P(SpreadControlSpoken, IsNamedByWhatItHolds) {
+    const SpokenControl spoken = SpreadSpokenControl(GetParam().objectName);
+    EXPECT_EQ(spoken.Name, GetParam().spoken);
+    EXPECT_EQ(spoken.Picture, GetParam().picture);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AccessibleTexts, SpreadControlSpoken,
+    testing::Values(SpokenCase{"FirstTolerance", "EdTolerance1", "допуск R1, %", false},
+                    SpokenCase{"Distribution", "CbDistribution", "распределение", false},
+                    SpokenCase{"Analysis", "CbAnalysis", "анализ", false},
+                    SpokenCase{"ButtonByItsText", "BuCopySpread", "", false},
+                    SpokenCase{"Histogram", "ImPeakGain", "", true}),
+    [](const auto& info) { return info.param.name; });
+
+// Every control of the dialog, the progress box and the results box is described.
+TEST(SpreadControlSpoken, EveryControlHasADescription) {
+    for (int id = kFirstToleranceId; id <= kPeakGainHistogram.Id; ++id)
+        if (const std::string name = SpreadObjectName(id); !name.empty())
+            EXPECT_FALSE(SpreadSpokenControl(name).Description.empty()) << name;
+}
 
 } // namespace

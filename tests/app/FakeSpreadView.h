@@ -14,6 +14,7 @@ struct FakeSpreadView final : SpreadView {
         if (whileDialogUp)
             whileDialogUp();
     }
+    void FocusField(int id) override { focused.push_back(id); }
     void StartPolling() override { polling = true; }
     void StopPolling() override { polling = false; }
     void ShowProgress(int permille) override { progress.push_back(permille); }
@@ -32,6 +33,7 @@ struct FakeSpreadView final : SpreadView {
 
     std::vector<SpreadFields> opened;
     std::function<void()> whileDialogUp; // as the messages the modal dialog dispatches
+    std::vector<int> focused;
     bool polling = false;
     std::vector<int> progress;
     int progressClosed = 0;

@@ -9,6 +9,7 @@
 #include "app/files/CommandLine.h"
 #include "app/files/StageFile.h"
 #include "app/files/StageForm.h"
+#include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadResults.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -39,6 +40,7 @@ struct FieldsCase {
     const char* name;
     std::function<void(SpreadFields&)> type;
     std::string refusal; // empty: accepted
+    int field;           // the refused field's control, which takes the focus; 0: none
 };
 
 class DialogFields : public testing::TestWithParam<FieldsCase> {};
@@ -51,28 +53,39 @@ TEST_P(DialogFields, AreRefusedNamingTheField) {
     SetDecimalSeparatorSource(nullptr);
     EXPECT_EQ(reading.Refusal, GetParam().refusal);
     EXPECT_EQ(reading.Settings.has_value(), GetParam().refusal.empty());
+    EXPECT_EQ(reading.Field, GetParam().field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Spread, DialogFields,
     testing::Values(FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
-                               "допуск R4=пять?..нужно число от 0 до 100, не включая 100"},
+                               "допуск R4=пять?..нужно число от 0 до 100, не включая 100",
+                               kFirstToleranceId + 3},
                     FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
-                               "допуск C1=100?..нужно число от 0 до 100, не включая 100"},
+                               "допуск C1=100?..нужно число от 0 до 100, не включая 100",
+                               kFirstToleranceId + 5},
                     FieldsCase{"ToleranceWithTheUsersSeparator",
-                               [](auto& f) { f.Tolerances[0] = "0,5"; }, ""},
+                               [](auto& f) { f.Tolerances[0] = "0,5"; }, "", 0},
                     FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
-                               "испытаний 0?..нужно целое от 1 до 100000"},
+                               "испытаний 0?..нужно целое от 1 до 100000", kTrialsEdit.Id},
                     FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
-                               "начальное число -1?..нужно целое от 0 до 18446744073709551615"},
+                               "начальное число -1?..нужно целое от 0 до 18446744073709551615",
+                               kSeedEdit.Id},
                     FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
-                               "усиление не меньше, дБ=x?..нужно число или пусто"},
+                               "усиление не меньше, дБ=x?..нужно число или пусто",
+                               kFirstLimitId + 2},
                     FieldsCase{"LimitRangeReversed",
                                [](auto& f) {
                                    f.Limits[0] = "1000";
                                    f.Limits[1] = "10";
                                },
-                               kLimitRangeReversed}),
+                               kLimitRangeReversed, kFirstLimitId + 1},
+                    FieldsCase{"LimitGainReversed",
+                               [](auto& f) {
+                                   f.Limits[2] = "20";
+                                   f.Limits[3] = "10";
+                               },
+                               kLimitGainReversed, kFirstLimitId + 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The presenter with the main window's.
@@ -140,6 +153,7 @@ TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
     fields.Trials = "много";
     EXPECT_FALSE(Accept(fields));
     EXPECT_EQ(boxes.messages, Texts{"испытаний много?..нужно целое от 1 до 100000"});
+    EXPECT_EQ(spreadView.focused, std::vector{kTrialsEdit.Id});
     EXPECT_EQ(form.Spread(), kept);
 }
 

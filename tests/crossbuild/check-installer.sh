@@ -3,9 +3,9 @@
 # Windows user and Windows itself would find (the program and its console companion, the
 # Start-menu entry "ОУ", .ou files opened by it, the uninstaller registered under Uninstall\OU,
 # the program's folder once at the end of the user's PATH), then uninstalls silently and checks
-# that all of it is gone, the PATH as it was. A second round gives .ou to another program and adds
-# to the PATH before uninstalling: the uninstaller must leave that program's claim and the new
-# PATH entry alone.
+# that all of it is gone, the program's own settings (HKCU\Software\OU) too, the PATH as it was.
+# A second round gives .ou to another program and adds to the PATH before uninstalling: the
+# uninstaller must leave that program's claim and the new PATH entry alone.
 # check-installer.sh INSTALLER.nsi PROGRAM.exe CONSOLE.com VERSION 32|64 WINE...
 # A 64-bit build gets the installer made as a 64-bit program, so that it runs where wine cannot
 # run 32-bit programs; the shipped one is 32-bit. The icon and the pictures the build drew beside
@@ -41,6 +41,7 @@ export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\OU'
 extension='HKLM\Software\Classes\.ou' progid='HKLM\Software\Classes\OU.Stage'
+settings='HKCU\Software\OU'
 prefix=${WINEPREFIX:-$HOME/.wine}
 shortcut="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/ОУ.lnk"
 
@@ -128,8 +129,12 @@ expect_line "$values" '|@="Каскад ОУ"'
 expect_line "$values" "\\DefaultIcon|@=\"\\\"$location\\\\ou.exe\\\",0\""
 expect_line "$values" "\\shell\\open\\command|@=\"\\\"$location\\\\ou.exe\\\" \\\"%1\\\"\""
 
+# The program has kept its recent files.
+"${wine[@]}" reg add "$settings\Recent Files" /v 1 /d 'C:\stage.ou' /f >/dev/null 2>&1 ||
+    fail "reg add"
 uninstall
 [ ! -e "$shortcut" ] || fail "the Start-menu entry is still there after uninstalling"
+registry "$settings" >/dev/null && fail "$settings is still there after uninstalling"
 expect_path 'C:\Tools;C:\Other Tools' "after uninstalling"
 registry "$key" >/dev/null && fail "the uninstall key is still there after uninstalling"
 registry "$extension" >/dev/null && fail "$extension is still there after uninstalling"

@@ -2,14 +2,17 @@
 #include "WindowTestHelpers.h"
 #include "app/graph/SpreadBand.h"
 #include "app/spread/SpreadControls.h"
+#include "app/texts/AccessibleTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/StartUp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -81,27 +84,78 @@ class SpreadWindowsTest : public QObject {
         // The results box, once the run has ended: copied, then closed.
         QString results;
         QStringList pictureNames;
+        QList<QAccessible::Role> pictureRoles;
+        QString textName, copied;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
             QWidget* box = ModalNamed(kSpreadResultsName);
-            if (box == nullptr)
+            if (box == nullptr || !results.isEmpty())
                 return;
-            results = box->findChild<QPlainTextEdit*>(kSpreadResultsText.Name)->toPlainText();
-            for (const char* picture : {kUpperEdgeHistogram.Name, kPeakGainHistogram.Name})
-                pictureNames << box->findChild<QWidget*>(picture)->accessibleName();
+            auto* text = box->findChild<QPlainTextEdit*>(kSpreadResultsText.Name);
+            results = text->toPlainText();
+            textName = text->accessibleName();
+            for (const char* picture : {kUpperEdgeHistogram.Name, kPeakGainHistogram.Name}) {
+                auto* histogram = box->findChild<QWidget*>(picture);
+                pictureNames << histogram->accessibleName();
+                pictureRoles << QAccessible::queryAccessibleInterface(histogram)->role();
+            }
             QTest::mouseClick(box->findChild<QPushButton*>(kCopySpreadButton.Name), Qt::LeftButton);
-            qobject_cast<QDialog*>(box)->reject();
+            copied = QGuiApplication::clipboard()->text();
+            // Enter in the text is "Закрыть", the default button, not "Копировать".
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(text, Qt::Key_Return);
         });
         watcher.start(10);
         TriggerMenuItem(&windows->Form1, kSpreadCommand);
         QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Form().HasBand() && !results.isEmpty(), 20000);
         QCOMPARE(windows->Form1.Form().Spread().Tolerances[0], 2.0);
-        QCOMPARE(QGuiApplication::clipboard()->text(), results);
+        QCOMPARE(copied, results);
+        QTRY_VERIFY(ModalNamed(kSpreadResultsName) == nullptr);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QCOMPARE(textName,
+                 QString::fromStdString(SpreadSpokenControl(kSpreadResultsText.Name).Name));
+        QCOMPARE(pictureRoles,
+                 (QList<QAccessible::Role>{QAccessible::Graphic, QAccessible::Graphic}));
         QCOMPARE(pictureNames.size(), 2);
         QVERIFY(pictureNames[0].startsWith(QString::fromUtf8(kUpperEdgeHistogramName)));
         QVERIFY(pictureNames[1].startsWith(QString::fromUtf8(kPeakGainHistogramName)));
         QTest::qWait(20);
         QVERIFY(Shows(windows->Form3.grab().toImage(), band));
+    }
+
+    // Enter in a field is OK though "Отмена" had the focus before; OK's refusal puts the focus on
+    // the refused field, its text selected. The fields read as app/texts names them.
+    void enterInAFieldIsOkAndARefusalFocusesTheField() {
+        QString toleranceName, choiceName;
+        bool stillOpen = false;
+        QWidget* focused = nullptr;
+        QString selected;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* dialog = ModalNamed(kSpreadDialogName);
+            QVERIFY(dialog != nullptr);
+            auto* r2 = dialog->findChild<QLineEdit*>("EdTolerance2");
+            toleranceName = r2->accessibleName();
+            choiceName = dialog->findChild<QWidget*>(kAnalysisChoice.Name)->accessibleName();
+            TypeInto(dialog->findChild<QLineEdit*>(kSeedEdit.Name), "x");
+            dialog->findChild<QPushButton*>(kSpreadCancel.Name)->setFocus(Qt::TabFocusReason);
+            QTest::mouseClick(r2, Qt::LeftButton);
+            TypeInto(r2, "2");
+            QTest::keyClick(r2, Qt::Key_Return);
+            stillOpen = ModalNamed(kSpreadDialogName) != nullptr;
+            focused = QApplication::focusWidget();
+            if (auto* edit = qobject_cast<QLineEdit*>(focused))
+                selected = edit->selectedText();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        TriggerMenuItem(&windows->Form1, kSpreadCommand);
+        QCOMPARE(boxes->messages.size(), 1);
+        boxes->messages.clear();
+        QVERIFY(stillOpen);
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->objectName(), QString(kSeedEdit.Name));
+        QCOMPARE(selected, QString("x"));
+        QCOMPARE(toleranceName, QString::fromUtf8("допуск R2, %"));
+        QCOMPARE(choiceName, QString::fromUtf8(kAnalysisLabel));
     }
 
     void theProgressBoxCancelsALongRun() {

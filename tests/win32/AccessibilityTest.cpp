@@ -99,6 +99,14 @@ TEST_F(Accessibility, EveryMoveAndEditIsAnnouncedAndTheFocusReadable) {
     EXPECT_EQ(State(*cell) & STATE_SYSTEM_FOCUSED, 0);
 }
 
+// The circuit reads as a picture with its name.
+TEST_F(Accessibility, CircuitIsANamedPicture) {
+    const AccessiblePtr circuit = ObjectOfWindow(Control(Id::Image1));
+    ASSERT_TRUE(circuit);
+    EXPECT_EQ(AccessibleName(*circuit), "схема каскада");
+    EXPECT_EQ(Role(*circuit), ROLE_SYSTEM_GRAPHIC);
+}
+
 TEST_F(Accessibility, StepFieldIsNamedByTheKindOfSweep) {
     Form1().Form().UseDecadeSweep();
     const AccessiblePtr step = ObjectOfWindow(Control(Id::EdDf));

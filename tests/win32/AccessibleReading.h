@@ -55,6 +55,14 @@ inline std::string AccessibleName(IAccessible& object, LONG child = CHILDID_SELF
     return TextOf(object, child, &IAccessible::get_accName);
 }
 
+inline std::string AccessibleDescriptionOf(IAccessible& object) {
+    return TextOf(object, CHILDID_SELF, &IAccessible::get_accDescription);
+}
+
+inline std::string AccessibleValue(IAccessible& object) {
+    return TextOf(object, CHILDID_SELF, &IAccessible::get_accValue);
+}
+
 // A number property (get_accRole, get_accState); -1 if the object gives none.
 template <class Ask> LONG NumberOf(IAccessible& object, Ask ask) {
     VARIANT number;

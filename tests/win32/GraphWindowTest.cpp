@@ -1,3 +1,4 @@
+#include "AccessibleReading.h"
 #include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "app/graph/GraphPicture.h"
@@ -302,7 +303,20 @@ TEST_F(GraphWindowOnScreen, ArrowKeysMoveTheMarker) {
     const std::string& readout = windows->Form3.Actions().Readout();
     EXPECT_EQ(readout.rfind("f = 9010 Гц, |k| = ", 0), 0u);
     EXPECT_EQ(windows->Form3.Actions().Description(), readout);
-    EXPECT_EQ(describedWindows, std::vector<HWND>(3, Graph()));
+    EXPECT_EQ(describedWindows, std::vector<HWND>(3, Graph())); // and a reader reads it:
+    const AccessiblePtr graph = ObjectOfWindow(Graph());
+    ASSERT_TRUE(graph);
+    EXPECT_EQ(AccessibleDescriptionOf(*graph), readout);
+}
+
+// ←/→ reach the marker through the program's message loop, which gives other windows' arrows to
+// the dialog keys.
+TEST_F(GraphWindowOnScreen, ArrowKeysReachTheMarkerThroughTheMessageLoop) {
+    CalculateAndShowGraph("10", "100000", "1000", false);
+    SetFocus(Graph());
+    for (const WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT})
+        PressKey(key);
+    EXPECT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(1));
 }
 
 } // namespace

@@ -41,4 +41,20 @@ TEST(HistogramControl, PaintsThePictureNamedByItsReading) {
     DestroyWindow(parent);
 }
 
+// The title's "−3 дБ" is drawn with a minus sign, not the box of a font that lacks it.
+TEST(HistogramControl, FontHasTheMinusSign) {
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    HistogramControl control(parent, {0, 0, kSpreadHistogramWidth, kSpreadHistogramHeight},
+                             SpreadHistogramKind::UpperEdge, nullptr);
+    HDC dc = GetDC(control.Handle());
+    const HGDIOBJ previous = SelectObject(dc, control.Font());
+    WORD glyph = 0;
+    GetGlyphIndicesW(dc, L"\u2212", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, previous);
+    ReleaseDC(control.Handle(), dc);
+    EXPECT_NE(glyph, 0xFFFF);
+    DestroyWindow(parent);
+}
+
 } // namespace

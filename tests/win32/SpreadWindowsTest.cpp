@@ -1,9 +1,12 @@
+#include "AccessibleReading.h"
 #include "WindowTestHelpers.h"
 #include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadResults.h"
+#include "app/texts/AccessibleTexts.h"
 #include "ui/win32/Dpi.h"
 
 #include <chrono>
+#include <commctrl.h>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -149,6 +152,39 @@ INSTANTIATE_TEST_SUITE_P(
                      [](SpreadFields& f) -> std::string& { return f.Limits.back(); }}),
     [](const testing::TestParamInfo<RefusedField>& info) { return info.param.name; });
 
+// The refused field takes the focus, its text selected.
+TEST_F(SpreadWindowsTest, RefusalPutsTheFocusOnTheRefusedField) {
+    InDialog([&](HWND dialog) {
+        const HWND seed = GetDlgItem(dialog, kSeedEdit.Id);
+        TypeInto(seed, "x");
+        SetFocus(GetDlgItem(dialog, kSpreadOk.Id));
+        Click(GetDlgItem(dialog, kSpreadOk.Id));
+        EXPECT_EQ(GetFocus(), seed);
+        EXPECT_EQ(SendMessageW(seed, EM_GETSEL, 0, 0), MAKELRESULT(0, 1));
+    });
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    boxes.messages.clear();
+}
+
+// Enter in a field is OK though the focus has been on "Отмена" before: Tab onto it, a click back
+// into a field, Enter.
+TEST_F(SpreadWindowsTest, EnterInAFieldIsOkAfterTheFocusLeftCancel) {
+    InDialog([&](HWND dialog) {
+        const HWND cancel = GetDlgItem(dialog, kSpreadCancel.Id);
+        SetFocus(GetDlgItem(dialog, kSpreadOk.Id));
+        PressKey(VK_TAB);
+        ASSERT_EQ(GetFocus(), cancel);
+        const HWND r2 = GetDlgItem(dialog, kFirstToleranceId + 1);
+        ClickAt(r2, {4, 4});
+        ASSERT_EQ(GetFocus(), r2);
+        TypeInto(r2, "2");
+        PressKey(VK_RETURN);
+        EXPECT_FALSE(IsWindowVisible(dialog));
+    });
+    EXPECT_EQ(Form1().Form().Spread().Tolerances[1], 2.0);
+    boxes.messages.clear(); // OK's run refused: no stage typed
+}
+
 TEST_F(SpreadWindowsTest, OkRunsAndTheResultsBoxShowsTheTextThatCopyPutsOnTheClipboard) {
     TypeCircuit(kTypicalStage, "10", "100000", "1000");
     RunWithTrials("200");
@@ -160,8 +196,46 @@ TEST_F(SpreadWindowsTest, OkRunsAndTheResultsBoxShowsTheTextThatCopyPutsOnTheCli
     EXPECT_EQ(WithoutCarriageReturns(Text(text)), SpreadResultsText(*Spread().Band()));
     Click(GetDlgItem(results, kCopySpreadButton.Id));
     EXPECT_EQ(Narrow(ClipboardText()), Text(text));
-    Click(GetDlgItem(results, kCloseSpreadButton.Id));
+    // Tab leaves the text for the buttons; Enter there is "Закрыть", the default.
+    SetFocus(text);
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(results, kCopySpreadButton.Id));
+    SetFocus(text);
+    PressKey(VK_RETURN);
     EXPECT_FALSE(IsWindowVisible(results));
+}
+
+// The controls read as app/texts names and describes them: a tolerance not as its parameter, a
+// choice by its label, the results text, the progress bar with its value, the histograms as
+// pictures.
+TEST_F(SpreadWindowsTest, ControlsReadTheirNamesAndDescriptions) {
+    const auto reads = [](HWND control, const char* objectName) {
+        const AccessiblePtr object = ObjectOfWindow(control);
+        ASSERT_TRUE(object) << objectName;
+        const SpokenControl spoken = SpreadSpokenControl(std::string(objectName));
+        if (!spoken.Name.empty()) {
+            EXPECT_EQ(AccessibleName(*object), spoken.Name) << objectName;
+        }
+        EXPECT_EQ(AccessibleDescriptionOf(*object), spoken.Description) << objectName;
+        if (spoken.Picture) {
+            EXPECT_EQ(NumberOf(*object, &IAccessible::get_accRole), ROLE_SYSTEM_GRAPHIC);
+        }
+    };
+    InDialog([&](HWND dialog) {
+        reads(GetDlgItem(dialog, kFirstToleranceId), "EdTolerance1");
+        reads(GetDlgItem(dialog, kDistributionChoice.Id), kDistributionChoice.Name);
+        reads(GetDlgItem(dialog, kSpreadOk.Id), kSpreadOk.Name);
+    });
+    const HWND results = Find(kSpreadResultsName);
+    reads(GetDlgItem(results, kSpreadResultsText.Id), kSpreadResultsText.Name);
+    reads(GetDlgItem(results, kUpperEdgeHistogram.Id), kUpperEdgeHistogram.Name);
+    const HWND progress = Find(kSpreadProgressName);
+    const HWND bar = GetDlgItem(progress, kSpreadProgressBar.Id);
+    reads(bar, kSpreadProgressBar.Name);
+    SendMessageW(bar, PBM_SETPOS, 450, 0);
+    const AccessiblePtr barObject = ObjectOfWindow(bar);
+    ASSERT_TRUE(barObject);
+    EXPECT_EQ(AccessibleValue(*barObject), "45 %");
 }
 
 TEST_F(SpreadWindowsTest, SaveInTheResultsBoxWritesTheBand) {

@@ -2,7 +2,23 @@
 
 #include "app/texts/AccessibleTexts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
+
+namespace {
+
+// Marks a widget that a screen reader should take for a picture, not for a pane.
+constexpr char kPictureProperty[] = "ouAccessiblePicture";
+
+QAccessibleInterface* PictureInterface(const QString& /*className*/, QObject* object) {
+    if (object == nullptr || !object->isWidgetType() ||
+        !object->property(kPictureProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+} // namespace
 
 void NameControls(QWidget& window) {
     for (const AccessibleControlText& text : kMainAccessibleTexts) {
@@ -13,6 +29,25 @@ void NameControls(QWidget& window) {
             control->setAccessibleName(QString::fromUtf8(text.Name));
         if (text.Description != nullptr)
             control->setAccessibleDescription(QString::fromUtf8(text.Description));
+    }
+}
+
+void NameSpreadControls(QWidget& window) {
+    static const bool installed = [] {
+        QAccessible::installFactory(PictureInterface);
+        return true;
+    }();
+    (void)installed;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        const SpokenControl spoken = SpreadSpokenControl(control->objectName().toStdString());
+        if (!spoken.Name.empty())
+            control->setAccessibleName(QString::fromStdString(spoken.Name));
+        if (!spoken.Description.empty())
+            control->setAccessibleDescription(QString::fromStdString(spoken.Description));
+        if (spoken.Picture)
+            control->setProperty(kPictureProperty, true);
     }
 }
 

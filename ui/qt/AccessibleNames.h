@@ -9,6 +9,9 @@ class QWidget;
 // Gives the main window's controls the names and descriptions screen readers say, from the
 // texts catalogue.
 void NameControls(QWidget& window);
+// Gives the controls of a window of "Разброс…" (the dialog, the progress box, the results box)
+// what screen readers say of them, found by their object names; a picture reads as one.
+void NameSpreadControls(QWidget& window);
 // EdDf's name follows the kind of sweep.
 void NameStepField(QWidget& field, SweepKind sweep);
 

@@ -1,5 +1,6 @@
 #include "SpreadWindows.h"
 
+#include "AccessibleNames.h"
 #include "GraphWindow.h"
 #include "HistogramView.h"
 #include "MainWindow.h"
@@ -34,12 +35,11 @@ QString Numbered(const char* prefix, size_t index) {
     return Text(prefix) + QString::number(index + 1);
 }
 
-// An edit under a label that names it to screen readers too.
+// An edit beside its label; what screen readers say of it comes from NameSpreadControls.
 QLineEdit* AddField(QFormLayout& form, const char* label, const QString& name,
                     const std::string& text) {
     auto* edit = new QLineEdit(QString::fromStdString(text));
     edit->setObjectName(name);
-    edit->setAccessibleName(Text(label));
     form.addRow(Text(label), edit);
     return edit;
 }
@@ -48,7 +48,6 @@ QComboBox* AddChoice(QFormLayout& form, const char* label, const char* name,
                      std::initializer_list<const char*> choices, int chosen) {
     auto* box = new QComboBox;
     box->setObjectName(name);
-    box->setAccessibleName(Text(label));
     for (const char* choice : choices)
         box->addItem(Text(choice));
     box->setCurrentIndex(chosen);
@@ -108,11 +107,16 @@ void SpreadWindows::OpenDialog(const SpreadFields& fields) {
             AddField(*settings, kLimitLabels[i], Numbered(kLimitEditPrefix, i), fields.Limits[i]);
     right->addLayout(settings);
     auto* buttons = new QDialogButtonBox;
-    AddButton(*buttons, kOkButton, kSpreadOk, QDialogButtonBox::AcceptRole)->setDefault(true);
+    QPushButton* ok = AddButton(*buttons, kOkButton, kSpreadOk, QDialogButtonBox::AcceptRole);
     AddButton(*buttons, kCancelButton, kSpreadCancel, QDialogButtonBox::RejectRole);
     right->addStretch();
     right->addWidget(buttons);
     columns->addLayout(right);
+    // Made default once in the dialog, OK is the dialog's own default, which Enter in a field
+    // presses again after the focus has left "Отмена"; made before, the first button to take the
+    // focus would become it.
+    ok->setDefault(true);
+    NameSpreadControls(dialog);
 
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
@@ -129,7 +133,20 @@ void SpreadWindows::OpenDialog(const SpreadFields& fields) {
         if (form_.Accept(typed))
             dialog.accept();
     });
+    dialogOpen_ = &dialog;
     dialog.exec();
+    dialogOpen_ = nullptr;
+}
+
+void SpreadWindows::FocusField(int id) {
+    if (dialogOpen_ == nullptr)
+        return;
+    auto* field = dialogOpen_->findChild<QWidget*>(QString::fromStdString(SpreadObjectName(id)));
+    if (field == nullptr)
+        return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
 }
 
 void SpreadWindows::ShowProgress(int permille) {
@@ -149,6 +166,7 @@ void SpreadWindows::ShowProgress(int permille) {
         progress_->setAutoClose(false);
         progress_->setAutoReset(false);
         connect(progress_, &QProgressDialog::canceled, this, [this] { form_.CancelRun(); });
+        NameSpreadControls(*progress_);
         progress_->show();
     }
     progress_->setValue(permille);
@@ -173,8 +191,8 @@ void SpreadWindows::ShowResults(const std::string& text,
     auto* columns = new QHBoxLayout;
     auto* shown = new QPlainTextEdit(QString::fromStdString(text));
     shown->setObjectName(kSpreadResultsText.Name);
-    shown->setAccessibleName(Text(kSpreadResultsCaption));
     shown->setReadOnly(true);
+    shown->setTabChangesFocus(true);
     shown->setMinimumSize(420, 2 * kSpreadHistogramHeight);
     columns->addWidget(shown);
     // The two spreads a picture says better than a line of text.
@@ -194,8 +212,11 @@ void SpreadWindows::ShowResults(const std::string& text,
         AddButton(*buttons, kCopyResultsButton, kCopySpreadButton, QDialogButtonBox::ActionRole);
     QPushButton* save =
         AddButton(*buttons, kSaveBandButton, kSaveSpreadButton, QDialogButtonBox::ActionRole);
-    AddButton(*buttons, kCloseResultsButton, kCloseSpreadButton, QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        AddButton(*buttons, kCloseResultsButton, kCloseSpreadButton, QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
+    close->setDefault(true); // in the box already: see OpenDialog
+    NameSpreadControls(box);
     connect(copy, &QPushButton::clicked, &box, [this] { form_.CopyResults(); });
     connect(save, &QPushButton::clicked, &box, [this] { form_.SaveBand(); });
     connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);

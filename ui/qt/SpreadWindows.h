@@ -11,6 +11,7 @@
 
 class GraphWindow;
 class MainWindow;
+class QDialog;
 class QProgressDialog;
 
 // "Разброс…" in Qt: its dialog (built in code, its controls named as app/spread/SpreadControls.h
@@ -30,6 +31,7 @@ class SpreadWindows final : public QObject, public SpreadView {
 
     // SpreadView
     void OpenDialog(const SpreadFields& fields) override;
+    void FocusField(int id) override;
     void StartPolling() override { timer_.start(); }
     void StopPolling() override { timer_.stop(); }
     void ShowProgress(int permille) override;
@@ -45,4 +47,5 @@ class SpreadWindows final : public QObject, public SpreadView {
     SpreadForm form_;
     QTimer timer_;
     QProgressDialog* progress_ = nullptr;
+    QDialog* dialogOpen_ = nullptr;
 };

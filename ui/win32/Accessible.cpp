@@ -203,25 +203,32 @@ LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam, AccessibleObject& object) 
 namespace {
 
 constexpr UINT_PTR kNameSubclass = 0x4E414D45; // "NAME"
-// The window property that holds the control's name source (GetWindowSubclass, which could read
+// The window property that holds the control's spoken source (GetWindowSubclass, which could read
 // the subclass's data, is exported by ordinal only in some versions of the common controls).
 constexpr wchar_t kNameProperty[] = L"OuAccessibleName";
-using NameSource = std::function<std::string()>;
 
-// The name the control was given, while it lives; nullptr once it has gone.
-const NameSource* NameOf(HWND control) {
-    return IsWindow(control) ? static_cast<const NameSource*>(GetPropW(control, kNameProperty))
+// What the control was given, while it lives; nullptr once it has gone.
+const SpokenSource* SourceOf(HWND control) {
+    return IsWindow(control) ? static_cast<const SpokenSource*>(GetPropW(control, kNameProperty))
                              : nullptr;
 }
 
-// The system's object for the control, with the name replaced; everything else passes through.
+// One text of the control's source, if it was given that one.
+const std::function<std::string()>* Given(HWND control,
+                                          std::function<std::string()> SpokenSource::*text) {
+    const SpokenSource* source = SourceOf(control);
+    return source != nullptr && source->*text ? &(source->*text) : nullptr;
+}
+
+// The system's object for the control, with what it was given replaced (its name, description,
+// value, a picture's role); everything else passes through.
 class NamedControl final : public AccessibleObject {
   public:
     NamedControl(HWND control, IAccessible* standard) : control_(control), standard_(standard) {}
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (const NameSource* source = NameOf(control_); source != nullptr && IsSelf(child))
-            return ReturnText((*source)(), name);
+        if (const auto* given = Given(control_, &SpokenSource::Name); given && IsSelf(child))
+            return ReturnText((*given)(), name);
         return standard_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
@@ -234,12 +241,19 @@ class NamedControl final : public AccessibleObject {
         return standard_->get_accChild(child, object);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        if (const auto* given = Given(control_, &SpokenSource::Value); given && IsSelf(child))
+            return ReturnText((*given)(), value);
         return standard_->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        if (const auto* given = Given(control_, &SpokenSource::Description); given && IsSelf(child))
+            return ReturnText((*given)(), description);
         return standard_->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (const SpokenSource* source = SourceOf(control_);
+            source != nullptr && source->Picture && IsSelf(child))
+            return ReturnNumber(ROLE_SYSTEM_GRAPHIC, role);
         return standard_->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
@@ -307,7 +321,7 @@ LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
     }
     case WM_NCDESTROY:
         RemoveWindowSubclass(control, &NameProcedure, kNameSubclass);
-        delete static_cast<NameSource*>(RemovePropW(control, kNameProperty));
+        delete static_cast<SpokenSource*>(RemovePropW(control, kNameProperty));
         break;
     default:
         break;
@@ -317,11 +331,22 @@ LRESULT CALLBACK NameProcedure(HWND control, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void SetAccessibleName(HWND control, std::function<std::string()> name) {
-    if (auto* source = static_cast<NameSource*>(GetPropW(control, kNameProperty))) {
-        *source = std::move(name);
+void SetSpokenSource(HWND control, SpokenSource source) {
+    if (auto* given = static_cast<SpokenSource*>(GetPropW(control, kNameProperty))) {
+        *given = std::move(source);
         return;
     }
-    SetPropW(control, kNameProperty, new NameSource(std::move(name)));
+    SetPropW(control, kNameProperty, new SpokenSource(std::move(source)));
     SetWindowSubclass(control, &NameProcedure, kNameSubclass, 0);
+}
+
+void ChangeSpokenSource(HWND control, const std::function<void(SpokenSource&)>& change) {
+    const SpokenSource* given = SourceOf(control);
+    SpokenSource source = given != nullptr ? *given : SpokenSource{};
+    change(source);
+    SetSpokenSource(control, std::move(source));
+}
+
+void SetAccessibleName(HWND control, std::function<std::string()> name) {
+    ChangeSpokenSource(control, [&](SpokenSource& source) { source.Name = std::move(name); });
 }

@@ -81,7 +81,20 @@ HRESULT ReturnScreenRect(HWND window, RECT client, LONG* left, LONG* top, LONG* 
 // serve those).
 LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam, AccessibleObject& object);
 
-// Gives a standard control (edit, button, check box) the name `name` returns, asked afresh each
-// time a reader asks: the control's own accessible object, with the name replaced. Readers name
-// an edit by the label before it, and the sweep fields share one label.
+// What a reader hears of a window beyond what its own accessible object says: each text given
+// replaces the object's own answer, asked afresh each time a reader asks.
+struct SpokenSource {
+    std::function<std::string()> Name;
+    std::function<std::string()> Description;
+    std::function<std::string()> Value;
+    bool Picture = false; // its role a picture's (ROLE_SYSTEM_GRAPHIC), not a pane's
+};
+// Gives a window (a standard control, or one of the program's own that answers no WM_GETOBJECT)
+// `source`: the window's standard accessible object with its answers replaced.
+void SetSpokenSource(HWND control, SpokenSource source);
+// Changes what `control` was given, starting from what it has.
+void ChangeSpokenSource(HWND control, const std::function<void(SpokenSource&)>& change);
+
+// Gives a standard control (edit, button, check box) the name `name` returns, keeping the rest of
+// its source. Readers name an edit by the label before it, and the sweep fields share one label.
 void SetAccessibleName(HWND control, std::function<std::string()> name);

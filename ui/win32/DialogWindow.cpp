@@ -1,10 +1,12 @@
 #include "DialogWindow.h"
 
+#include "Accessible.h"
 #include "Dpi.h"
 #include "StartUp.h"
 #include "Text.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -13,6 +15,17 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 // The ID of the controls nothing addresses, as resource scripts give their labels.
 constexpr int kUnaddressed = -1;
+constexpr DWORD kButtonKind = 0x0F; // BS_TYPEMASK
+
+bool IsPushButton(const DialogControl& control) {
+    return std::wstring_view(control.ClassName) == L"BUTTON" &&
+           ((control.Style & kButtonKind) == BS_PUSHBUTTON ||
+            (control.Style & kButtonKind) == BS_DEFPUSHBUTTON);
+}
+
+bool IsDefaultButton(const DialogControl& control) {
+    return IsPushButton(control) && (control.Style & kButtonKind) == BS_DEFPUSHBUTTON;
+}
 
 } // namespace
 
@@ -44,10 +57,13 @@ DialogWindow::DialogWindow(HWND owner, const std::wstring& className, const std:
                        kExStyle, false, dpi_),
            owner, 0);
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    for (const DialogControl& control : controls_)
+    for (const DialogControl& control : controls_) {
         handles_.push_back(CreateControl(Handle(), control.Id, control.ClassName, control.Text,
                                          control.Style, ScaleToDpi(control.At, dpi_), font_.get(),
                                          control.ExStyle));
+        if (IsDefaultButton(control))
+            defaultId_ = control.Id;
+    }
     CentreOverOwner();
 }
 
@@ -69,6 +85,46 @@ void DialogWindow::LayOut(UINT dpi) {
     }
     LaidOut(dpi);
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool DialogWindow::TranslateKey(const MSG& message) {
+    // Enter on a control that is no push button presses the default button. Wine's dialog keys
+    // would send IDOK, and asked the default by DM_GETDEFID they reach for the dialog data a
+    // window of this class lacks.
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || defaultId_ == 0)
+        return false;
+    const HWND focus = GetFocus();
+    if (focus == nullptr || !IsChild(Handle(), focus) ||
+        (SendMessageW(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+         (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+        return false;
+    const HWND button = Control(defaultId_);
+    if (IsWindowEnabled(button))
+        SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(defaultId_, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+void DialogWindow::RestoreDefaultButton() {
+    for (size_t i = 0; i < controls_.size(); ++i)
+        if (IsPushButton(controls_[i]))
+            SendMessageW(handles_[i], BM_SETSTYLE,
+                         controls_[i].Id == defaultId_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void DialogWindow::SetSpokenControls(SpokenControl (*spoken)(int id)) {
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const SpokenControl texts = spoken(GetDlgCtrlID(child));
+        if (texts.Name.empty() && texts.Description.empty())
+            continue;
+        ChangeSpokenSource(child, [&](SpokenSource& source) {
+            if (!texts.Name.empty())
+                source.Name = [name = texts.Name] { return name; };
+            source.Description = [description = texts.Description] { return description; };
+            source.Picture = texts.Picture;
+        });
+    }
 }
 
 void DialogWindow::CentreOverOwner() {
@@ -117,6 +173,12 @@ void DialogWindow::EndModal() {
 LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
+        // A click or Tab into an edit or a list: Enter there is the default button's again.
+        if (const auto control = reinterpret_cast<HWND>(lParam);
+            control != nullptr && control == GetFocus() &&
+            !(SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) &&
+            (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == CBN_SETFOCUS))
+            RestoreDefaultButton();
         Command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CLOSE:

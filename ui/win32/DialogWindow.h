@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Window.h"
+#include "app/texts/AccessibleTexts.h"
 
 #include <string>
 #include <vector>
@@ -28,8 +29,9 @@ DialogControl DialogButton(int id, const std::string& text, Bounds at, bool isDe
 // A small window of the program that behaves as a dialog: owned by another window and centred
 // over it, its controls made in the layout's order (the tab order; a label just before its edit
 // names the edit for screen readers), shown at its monitor's DPI in the program's font and laid
-// out again when that changes. The message loop's IsDialogMessage gives it Tab, Enter (IDOK) and
-// Escape (IDCANCEL); the focus comes back to where it was when the window is activated again.
+// out again when that changes. The message loop's IsDialogMessage gives it Tab, Enter and Escape
+// (IDCANCEL); Enter presses the focused button, or else the layout's default button (IDOK where
+// there is none); the focus comes back to where it was when the window is activated again.
 class DialogWindow : public Window {
   public:
     ~DialogWindow() override;
@@ -46,6 +48,9 @@ class DialogWindow : public Window {
     HWND Owner() const { return owner_; }
     // Places the window centred over its owner.
     void CentreOverOwner();
+    // Gives each child window with an ID what a reader says of it, `spoken(id)`; a name left
+    // empty keeps the control's own.
+    void SetSpokenControls(SpokenControl (*spoken)(int id));
     // Shows the window and runs the thread's messages, its owner disabled, until EndModal; a
     // quit message ends it too and is passed on to the program's loop.
     void RunModal();
@@ -61,15 +66,20 @@ class DialogWindow : public Window {
     virtual void LaidOut(UINT /*dpi*/) {}
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool TranslateKey(const MSG& message) override;
 
   private:
     // Places every control and sets the font for `dpi`.
     void LayOut(UINT dpi);
+    // The focus has gone to a control that is no button: the layout's default button looks so
+    // again, which the dialog keys gave to the button that had the focus.
+    void RestoreDefaultButton();
 
     HWND owner_;
     SIZE client_;
     std::vector<DialogControl> controls_;
     std::vector<HWND> handles_; // controls_' windows
+    int defaultId_ = 0;         // the layout's default button; 0 for none
     UINT dpi_;
     GdiHandle<HFONT> font_;
     FocusKeeper focus_;

@@ -44,6 +44,28 @@ const wchar_t* FontFaceForDpi(UINT dpi) {
     return dpi == kLayoutDpi ? L"MS Sans Serif" : L"Microsoft Sans Serif";
 }
 
+namespace {
+
+bool HasMinusSign(const wchar_t* face) {
+    const GdiHandle<HFONT> font = MakeFont(11, false, face);
+    HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font.get());
+    WORD glyph = 0xFFFF;
+    const bool found =
+        GetGlyphIndicesW(screen, L"\u2212", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) == 1 &&
+        glyph != 0xFFFF;
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+} // namespace
+
+const wchar_t* ChartFontFace(UINT dpi) {
+    const wchar_t* face = FontFaceForDpi(dpi);
+    return HasMinusSign(face) ? face : L"Tahoma";
+}
+
 GdiHandle<HFONT> MakeFontForDpi(int pixels, bool bold, UINT dpi) {
     return MakeFont(ScaleToDpi(pixels, dpi), bold, FontFaceForDpi(dpi));
 }

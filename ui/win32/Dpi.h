@@ -26,6 +26,10 @@ Bounds ScaleToDpi(Bounds bounds, UINT dpi);
 // The windows' font at `dpi`: "MS Sans Serif" at 96, elsewhere "Microsoft Sans Serif", its
 // outline twin, which draws every size sharp where the former has bitmaps of a few sizes only.
 const wchar_t* FontFaceForDpi(UINT dpi);
+// The face of the graph's and the histograms' texts at `dpi`: FontFaceForDpi's where it has the
+// minus sign U+2212 that their titles and numbers write ("−3 дБ"), else Tahoma, which has it on
+// every Windows and in wine; "MS Sans Serif" lacks it and would draw a box.
+const wchar_t* ChartFontFace(UINT dpi);
 // A font of the layout, `pixels` high at 96 DPI, made for `dpi`.
 GdiHandle<HFONT> MakeFontForDpi(int pixels, bool bold, UINT dpi);
 

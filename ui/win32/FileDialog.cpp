@@ -3,6 +3,7 @@
 #include "Text.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 #include <vector>
 
 namespace {
@@ -19,7 +20,8 @@ std::filesystem::path Run(HWND owner, const FileRequest& request, bool save) {
     std::vector<wchar_t> name(32768, L'\0'); // the longest path Windows takes
     const std::wstring proposed = Widen(request.Suggested);
     proposed.copy(name.data(), name.size() - 1);
-    const std::wstring folder = request.Folder.wstring();
+    const std::wstring folder =
+        (request.Folder.empty() ? DocumentsFolder() : request.Folder).wstring();
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -39,6 +41,15 @@ std::filesystem::path Run(HWND owner, const FileRequest& request, bool save) {
 }
 
 } // namespace
+
+std::filesystem::path DocumentsFolder() {
+    PWSTR path = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &path)))
+        folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
 
 std::filesystem::path FileDialog::SaveFileName(const FileRequest& request) {
     return Run(owner_, request, true);

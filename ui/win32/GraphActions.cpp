@@ -1,5 +1,6 @@
 #include "GraphActions.h"
 
+#include "Accessible.h"
 #include "Dpi.h"
 #include "PopupMenu.h"
 #include "Text.h"
@@ -49,6 +50,11 @@ GraphActions::GraphActions(HWND window, GraphForm& form)
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // The readout names the kept curves on lines of their own.
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    // The window's own object answers the description too, where the system's annotation
+    // service is missing or a stub (wine's).
+    ChangeSpokenSource(window_, [this](SpokenSource& source) {
+        source.Description = [this] { return description_.Text(); };
+    });
 }
 
 GraphActions::~GraphActions() {

@@ -20,7 +20,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 GraphWindow::GraphWindow(MessageBoxes& boxes)
     : dialogs_(dialog_, boxes), form_(*this, boxes, dialogs_),
       // 11 px, scaled with the chart, in an outline font wherever it is scaled.
-      font_(MakeFont(11, false, FontFaceForDpi(SystemDpi()))) {
+      font_(MakeFont(11, false, ChartFontFace(SystemDpi()))) {
     const UINT dpi = SystemDpi();
     // The chart is scaled to the whole client area: a resized window is drawn anew.
     Create(kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, 0, Widen(kGraphCaption).c_str(), kStyle,
@@ -117,6 +117,9 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint fills the background itself
+    case WM_GETDLGCODE:
+        // ←/→ move the marker: the message loop's dialog keys would take them for moving the focus.
+        return DLGC_WANTARROWS;
     case WM_CLOSE:
         ShowWindow(Handle(), SW_HIDE);
         return 0;

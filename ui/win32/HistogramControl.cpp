@@ -17,7 +17,7 @@ HistogramControl::HistogramControl(HWND parent, RECT bounds, SpreadHistogramKind
                                    std::shared_ptr<const SpreadResult> result, int id)
     : kind_(kind),
       // 11 px as the graph's, scaled with the picture, in an outline font wherever it is scaled.
-      font_(MakeFont(11, false, FontFaceForDpi(SystemDpi()))) {
+      font_(MakeFont(11, false, ChartFontFace(SystemDpi()))) {
     Create(kClassName, 0, nullptr, 0, L"", WS_CHILD | WS_VISIBLE, bounds, parent, id);
     SetAccessibleName(Handle(), [window = Handle()] { return ControlText(window); });
     Show(std::move(result));

@@ -21,6 +21,8 @@ class HistogramControl final : public Window {
 
     // The result drawn from the next paint on; nullptr leaves the picture blank.
     void Show(std::shared_ptr<const SpreadResult> result);
+    // The font its texts are drawn in.
+    HFONT Font() const { return font_.get(); }
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

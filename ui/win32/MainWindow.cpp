@@ -8,17 +8,29 @@
 #include "HelpWindow.h"
 #include "Text.h"
 #include "app/files/TableExport.h"
+#include "app/texts/AccessibleTexts.h"
 #include "app/texts/Speech.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string_view>
 #include <utility>
 #include <vector>
 #include <windowsx.h>
 
 namespace {
+
+// The circuit is a picture to a screen reader, named and described as in every set of windows.
+void SpeakAsPicture(HWND picture, const char* objectName) {
+    for (const AccessibleControlText& text : kMainAccessibleTexts)
+        if (std::string_view(text.Control) == objectName && text.Name != nullptr &&
+            text.Description != nullptr)
+            SetSpokenSource(picture, {[name = text.Name] { return std::string(name); },
+                                      [about = text.Description] { return std::string(about); },
+                                      nullptr, true});
+}
 
 namespace Id = Form1Controls;
 
@@ -146,7 +158,8 @@ void MainWindow::CreateControls() {
         };
         switch (control.Kind) {
         case ControlKind::Picture:
-            CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr);
+            SpeakAsPicture(CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr),
+                           control.Name);
             break;
         case ControlKind::Label:
             CreateControl(form, id, L"STATIC", control.Text,

@@ -82,6 +82,7 @@ SpreadDialog::SpreadDialog(HWND owner, SpreadForm& form)
       form_(form) {
     FillChoice(Control(kDistributionChoice.Id), kDistributionChoices);
     FillChoice(Control(kAnalysisChoice.Id), kModeChoices);
+    SetSpokenControls(SpreadSpokenControl);
 }
 
 void SpreadDialog::Run(const SpreadFields& fields) {
@@ -99,6 +100,14 @@ void SpreadDialog::ShowFields(const SpreadFields& fields) {
     SetControlText(Control(kSeedEdit.Id), fields.Seed);
     for (int i = 0; i < kSpreadLimits; ++i)
         SetControlText(Control(kFirstLimitId + i), fields.Limits[static_cast<size_t>(i)]);
+}
+
+void SpreadDialog::FocusField(int id) {
+    const HWND field = Control(id);
+    if (field == nullptr)
+        return;
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
 }
 
 SpreadFields SpreadDialog::Fields() const {

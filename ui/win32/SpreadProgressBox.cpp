@@ -1,5 +1,6 @@
 #include "SpreadProgressBox.h"
 
+#include "Accessible.h"
 #include "Text.h"
 #include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadForm.h"
@@ -25,6 +26,13 @@ SpreadProgressBox::SpreadProgressBox(HWND owner, SpreadForm& form)
     : DialogWindow(owner, Widen(kSpreadProgressName), kSpreadCaption, kClientSize, Layout()),
       form_(form) {
     SendMessageW(Control(kSpreadProgressBar.Id), PBM_SETRANGE32, 0, kProgressSteps);
+    SetSpokenControls(SpreadSpokenControl);
+    ChangeSpokenSource(Control(kSpreadProgressBar.Id), [bar = Control(kSpreadProgressBar.Id)](
+                                                           SpokenSource& source) {
+        source.Value = [bar] {
+            return SpokenProgress(static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0)));
+        };
+    });
 }
 
 void SpreadProgressBox::ShowProgress(int permille) {

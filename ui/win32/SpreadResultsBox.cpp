@@ -6,9 +6,24 @@
 #include "app/spread/SpreadForm.h"
 #include "app/texts/Texts.h"
 
+#include <commctrl.h>
 #include <utility>
 
 namespace {
+
+constexpr UINT_PTR kReadOnlyTextSubclass = 0x54455854; // "TEXT"
+
+// The read-only text keeps its arrows and selection, but Tab goes on to the buttons and Enter to
+// the default one, as in a single-line field: a multi-line edit would take both for itself.
+LRESULT CALLBACK ReadOnlyTextProcedure(HWND text, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    if (message == WM_GETDLGCODE)
+        return DefSubclassProc(text, message, wParam, lParam) &
+               ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(text, &ReadOnlyTextProcedure, kReadOnlyTextSubclass);
+    return DefSubclassProc(text, message, wParam, lParam);
+}
 
 constexpr SIZE kClientSize = {704, 397};
 constexpr int kButtonTop = 364, kButtonHeight = 25;
@@ -44,7 +59,11 @@ SpreadResultsBox::SpreadResultsBox(HWND owner, SpreadForm& form)
       form_(form), upperEdge_(Handle(), ScaleToDpi(kUpperEdgeHistogramPlace, Dpi()).Rect(),
                               SpreadHistogramKind::UpperEdge, nullptr, kUpperEdgeHistogram.Id),
       peakGain_(Handle(), ScaleToDpi(kPeakGainHistogramPlace, Dpi()).Rect(),
-                SpreadHistogramKind::PeakGain, nullptr, kPeakGainHistogram.Id) {}
+                SpreadHistogramKind::PeakGain, nullptr, kPeakGainHistogram.Id) {
+    SetWindowSubclass(Control(kSpreadResultsText.Id), &ReadOnlyTextProcedure, kReadOnlyTextSubclass,
+                      0);
+    SetSpokenControls(SpreadSpokenControl);
+}
 
 void SpreadResultsBox::LaidOut(UINT dpi) {
     for (const auto& [histogram, place] : {std::pair{&upperEdge_, kUpperEdgeHistogramPlace},

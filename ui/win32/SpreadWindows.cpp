@@ -11,7 +11,14 @@ SpreadWindows::SpreadWindows(MainWindow& main, MessageBoxes& boxes)
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     SpreadDialog dialog(owner_, form_);
+    dialogOpen_ = &dialog;
     dialog.Run(fields);
+    dialogOpen_ = nullptr;
+}
+
+void SpreadWindows::FocusField(int id) {
+    if (dialogOpen_ != nullptr)
+        dialogOpen_->FocusField(id);
 }
 
 bool SpreadWindows::SetClipboardText(const std::string& text) {

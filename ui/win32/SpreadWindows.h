@@ -8,6 +8,7 @@
 #include "app/spread/SpreadView.h"
 
 class MainWindow;
+class SpreadDialog;
 
 // The windows of "Расчет" → "Разброс…" as its presenter, SpreadForm, sees them: the dialog (made
 // anew each time it opens), the progress box and the results box, owned by the main window, and
@@ -22,6 +23,7 @@ class SpreadWindows final : public SpreadView {
 
     // SpreadView
     void OpenDialog(const SpreadFields& fields) override;
+    void FocusField(int id) override;
     void StartPolling() override { progress_.StartPolling(); }
     void StopPolling() override { progress_.StopPolling(); }
     void ShowProgress(int permille) override { progress_.ShowProgress(permille); }
@@ -39,4 +41,5 @@ class SpreadWindows final : public SpreadView {
     SpreadForm form_;
     SpreadProgressBox progress_;
     SpreadResultsBox results_;
+    SpreadDialog* dialogOpen_ = nullptr;
 };
