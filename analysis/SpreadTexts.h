@@ -13,11 +13,22 @@ inline constexpr const char* kSensitivityOfLowerEdge = "нижняя грани�
 inline constexpr const char* kSensitivityOfUpperEdge = "верхняя граница";
 inline constexpr const char* kStrongestPrefix = "сильнее всего влияет: ";
 
-// "в 3 из 10000 испытаний расчет невозможен"
-inline constexpr const char* kFailedTrialsPrefix = "в ";
-inline constexpr const char* kFailedTrialsInfix = " из ";
-inline constexpr const char* kFailedTrialsSuffix = " испытаний расчет невозможен";
-// A side of the curve where no trial has a −3 dB edge.
+// Sentences with places {1} … (analysis/TextTemplate.h). What the analysis runs: random trials,
+// or the combinations of the ends of the tolerances, which are no sample of anything built.
+inline constexpr const char* kTrialsNoun = "испытаний";
+inline constexpr const char* kCombinationsNoun = "сочетаний";
+// {1} of {2} trials or combinations ({3}) left out.
+inline constexpr const char* kFailedTrials = "в {1} из {2} {3} расчет невозможен";
+// {1} of {2} trials or combinations ({3}) whose edge lies beyond the sweep's end at {4} Hz.
+inline constexpr const char* kUpperEdgeAboveSweep = "в {1} из {2} {3} верхняя граница выше {4} Гц";
+inline constexpr const char* kLowerEdgeBelowSweep = "в {1} из {2} {3} нижняя граница ниже {4} Гц";
+// A quantile known only to lie beyond a bound, as the windows write it ("> 5000") and as the
+// summary of "ou --spread" does (">5000").
+inline constexpr const char* kShownAbove = "> {1}";
+inline constexpr const char* kShownBelow = "< {1}";
+inline constexpr const char* kSummaryAbove = ">{1}";
+inline constexpr const char* kSummaryBelow = "<{1}";
+// A quantity no trial has.
 inline constexpr const char* kNoEdge = "нет";
 
 // The spread CSV's heading.

@@ -1,6 +1,7 @@
 #include "SpreadBand.h"
 
 #include "analysis/SpreadReport.h"
+#include "analysis/TextTemplate.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "numerics/Rounding.h"
@@ -26,7 +27,7 @@ BandSeries BandOnGraph(const SpreadResult& band, bool logScale) {
 }
 
 std::string BandLegendLine(const SpreadResult& band) {
-    return kBandLegendPrefix + std::to_string(band.Trials) + kBandLegendSuffix;
+    return Filled(kBandLegend, {std::to_string(band.Trials), TrialsNoun(band.Mode)});
 }
 
 namespace {
@@ -43,7 +44,7 @@ std::string BandReadoutLine(const SpreadResult& band, double frequency, bool log
         return {};
     const auto j = static_cast<size_t>(at - band.Frequencies.begin());
     PointSpread point;
-    point.Present = 1;
+    point.Trials = 1;
     point.Values = logScale ? band.BandDecibels[j] : band.BandRatio[j];
     return kBandLegendPrefix + PointSpreadText(point, band.Mode, Shown);
 }

@@ -216,8 +216,10 @@ inline constexpr const char* kCloseResultsButton = "Закрыть";
 // "Копировать" found the clipboard held by another program; it keeps what it held.
 inline constexpr const char* kCopyResultsClipboardBusy =
     "Не удалось скопировать итоги: буфер обмена занят другой программой.";
-inline constexpr const char* kMonteCarloTrialsPrefix = "Монте-Карло, испытаний: ";
-inline constexpr const char* kCornersTrialsPrefix = "крайние сочетания, испытаний: ";
+// Sentences with places {1} … (analysis/TextTemplate.h). The corners are combinations of the
+// tolerances' ends, no sample of the stages built: counted, with no interval.
+inline constexpr const char* kMonteCarloHeading = "Монте-Карло, испытаний: {1}";
+inline constexpr const char* kCornersHeading = "крайние сочетания: {1}";
 inline constexpr const char* kOverTheRest = "; итоги по остальным";
 inline constexpr const char* kMonteCarloColumns = "мин / 5 % / медиана / 95 % / макс";
 inline constexpr const char* kCornersColumns = "мин / макс";
@@ -227,6 +229,7 @@ inline constexpr const char* kLowerEdgeLine = "нижняя граница −3 
 inline constexpr const char* kUpperEdgeLine = "верхняя граница −3 дБ, Гц: ";
 inline constexpr const char* kBandwidthLine = "полоса, Гц: ";
 inline constexpr const char* kYieldLine = "годных: ";
+inline constexpr const char* kCornersYield = "годны {1} из {2} сочетаний ({3})";
 inline constexpr const char* kSensitivitiesLine = "чувствительности:";
 
 // The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
@@ -245,16 +248,21 @@ inline constexpr const char* kHistogramExtremesInfix = ": мин … макс = 
 inline constexpr const char* kHistogramRangeInfix = " … ";
 inline constexpr const char* kHistogramNominalInfix = ", номинал ";
 inline constexpr const char* kHistogramNoneInfix = ": ";
+inline constexpr const char* kHistogramBeyondInfix = "; ";
+// The picture's line of the trials whose upper edge lies beyond the sweep's end, short enough for
+// its width: {1} of {2} lie above {4} Hz (as analysis/SpreadTexts.h's kUpperEdgeAboveSweep).
+inline constexpr const char* kHistogramAboveSweep = "выше {4} Гц: {1} из {2}";
 
 // "Сохранить разброс…".
 inline constexpr const char* kSaveSpreadCaption = "Сохранить разброс";
 inline constexpr const char* kSpreadCsvFilter = "Разброс CSV (*.csv)";
 inline constexpr const char* kSuggestedSpreadName = "разброс.csv";
 
-// The graph's legend line of the band, "разброс: 1000 испытаний", and its readout line at the
-// pointer, "разброс: 1,2 / 1,5 / 2 / 2,5 / 3".
+// The graph's legend line of the band, "разброс: 1000 испытаний" ({2}: "испытаний", or
+// "сочетаний" for the corners), and its readout line at the pointer, "разброс: 1,2 / 1,5 / 2 /
+// 2,5 / 3".
+inline constexpr const char* kBandLegend = "разброс: {1} {2}";
 inline constexpr const char* kBandLegendPrefix = "разброс: ";
-inline constexpr const char* kBandLegendSuffix = " испытаний";
 
 // ─── The help window "Справка" ────────────────────────────────────────────────────────────────
 

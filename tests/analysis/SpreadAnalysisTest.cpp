@@ -1,11 +1,14 @@
 #include "analysis/SpreadAnalysis.h"
 
 #include "SpreadTestStages.h"
+#include "analysis/CharacteristicSearch.h"
 #include "analysis/SpreadReport.h"
 #include "analysis/TrialStage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -45,7 +48,7 @@ TEST(Spread, WithoutTolerancesTheBandIsTheNominalCurveAndThePointsTheNominalPoin
     }
     EXPECT_EQ(r.Failed, 0);
     const PeakAndEdges& p = r.NominalPoints;
-    ASSERT_TRUE(p.UpperEdge && r.UpperEdge.Present == 50);
+    ASSERT_TRUE(p.UpperEdge && r.UpperEdge.Trials == 50 && r.UpperEdge.Beyond == 0);
     EXPECT_NEAR(r.UpperEdge.Values.Min, *p.UpperEdge, 1E-9 * *p.UpperEdge);
     EXPECT_NEAR(r.UpperEdge.Values.Max, *p.UpperEdge, 1E-9 * *p.UpperEdge);
     EXPECT_NEAR(r.PeakDecibels.Values.Min, 20 * std::log10(p.Peak.ratio), 1E-9);
@@ -157,9 +160,122 @@ TEST(Spread, TrialsWhoseOpenLoopGainFallsBelowOneAreCountedAndLeftOut) {
     ExpectNear(r.BandRatio[0].Min, others.front(), "min");
     ExpectNear(r.BandRatio[0].Median, others[(others.size() + 1) / 2 - 1], "median");
     ExpectNear(r.BandRatio[0].Max, others.back(), "max");
-    EXPECT_EQ(r.PeakDecibels.Present, 2000 - below);
-    EXPECT_EQ(FailedTrialsText(r.Failed, 2000),
+    EXPECT_EQ(r.PeakDecibels.Trials, 2000 - below);
+    EXPECT_EQ(FailedTrialsText(r.Failed, 2000, SpreadMode::MonteCarlo),
               "в " + std::to_string(below) + " из 2000 испытаний расчет невозможен");
+}
+
+// The typical stage's upper edge lies near 10 kHz (5 … 15 kHz over the trials), its lower one near
+// 0.16 Hz: a sweep of 0.01 Hz … 5.3 kHz sees the upper edge of only the trials with f1 far down.
+TEST(Spread, AnEdgeBeyondTheSweepCountsAsBeyondItsEndInEveryQuantile) {
+    SpreadInput narrow = Analysis(kTypicalStage, 2000);
+    narrow.Frequencies = Calculate(kTypicalStage, 0.01, 5300).Frequencies;
+    const double end = narrow.Frequencies.back();
+    const SpreadResult r = Analyse(narrow);
+    // Each trial's edges on the exact model over the same sweep.
+    const auto rows = static_cast<int32_t>(narrow.Frequencies.size());
+    int64_t under = 0;
+    for (uint64_t t = 0; t < 2000; ++t) {
+        const StageParameters p =
+            ConvertEntered(TrialParameters(kTypicalStage, narrow.Settings, t));
+        const auto gain = [&](double f) { return ComplexAbs(StageGain(f, p)); };
+        under += FindPeakAndEdges(
+                     rows, [&](int32_t i) { return narrow.Frequencies[size_t(i)]; },
+                     [&](int32_t i) { return gain(narrow.Frequencies[size_t(i)]); }, gain)
+                     .UpperEdge.has_value();
+    }
+    ASSERT_GT(under, 0);
+    ASSERT_LT(under, 100); // fewer than 5 %: the 5 % point lies beyond the sweep
+    const PointSpread& upper = r.UpperEdge;
+    EXPECT_EQ(upper.Trials, 2000);
+    EXPECT_EQ(upper.Beyond, 2000 - under);
+    EXPECT_LT(upper.Values.Min, end);
+    for (const double v :
+         {upper.Values.Low, upper.Values.Median, upper.Values.High, upper.Values.Max})
+        EXPECT_EQ(v, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(upper.Bounds.Median, end);
+    EXPECT_EQ(upper.SweepEnd, end);
+    int64_t binned = 0; // the histogram holds the known edges only
+    for (const int64_t n : upper.Bins.Counts)
+        binned += n;
+    EXPECT_EQ(binned, under);
+    // The bandwidth of every trial whose upper edge lies beyond: more than from its lower edge to
+    // the sweep's end.
+    EXPECT_EQ(r.Bandwidth.Values.Median, std::numeric_limits<double>::infinity());
+    EXPECT_GT(r.Bandwidth.Bounds.Median, end - 0.2);
+    EXPECT_LT(r.Bandwidth.Bounds.Median, end - 0.1);
+    EXPECT_EQ(r.LowerEdge.Beyond, 0);
+}
+
+TEST(Spread, ALowerEdgeBelowTheSweepsStartIsBelowItInTheLowestQuantiles) {
+    SpreadInput input = Analysis(kTypicalStage, 1000, 2, 0.16);
+    const SpreadResult r = Analyse(input);
+    ASSERT_GT(r.LowerEdge.Beyond, 50);
+    ASSERT_LT(r.LowerEdge.Beyond, 950);
+    EXPECT_EQ(r.LowerEdge.Values.Min, -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(r.LowerEdge.Bounds.Min, r.Frequencies.front());
+    EXPECT_EQ(r.LowerEdge.SweepEnd, r.Frequencies.front());
+    EXPECT_GT(r.LowerEdge.Values.Max, 0.16);
+    EXPECT_LT(r.LowerEdge.Values.Max, 0.2);
+}
+
+// Stages "расчет" computes whose gain lies far below 1: their squares, and the trials' arithmetic
+// that once formed them, fall below the least double.
+struct TinyGainCase {
+    const char* name;
+    EnteredParameters typed;
+};
+
+const TinyGainCase kTinyGains[] = {
+    {"InputResistorOfTenToTheMinus160", {1E-160, 1000, 1, 99, 1000, 10, 10, 100, 1, 1, 1E5, 10, 1}},
+    {"InputCapacitorOfTenToTheMinus250",
+     {100, 1000, 1, 99, 1000, 1E-250, 10, 100, 1, 1, 1E5, 10, 1}},
+    {"GainNearTenToTheMinus300", {1E-290, 1000, 1, 99, 1000, 1E-10, 10, 100, 1, 1, 1E5, 10, 1}},
+};
+
+class TinyGain : public testing::TestWithParam<TinyGainCase> {};
+
+TEST_P(TinyGain, WithoutTolerancesEveryTrialIsTheNominalStage) {
+    SpreadInput input = Analysis(GetParam().typed, 3);
+    input.Settings.Tolerances = {};
+    const SpreadResult r = Analyse(input);
+    EXPECT_EQ(r.Failed, 0);
+    ASSERT_EQ(r.BandRatio.size(), r.NominalRatio.size());
+    for (size_t j = 0; j < r.NominalRatio.size(); ++j) {
+        ASSERT_GT(r.NominalRatio[j], 0);
+        ExpectNear(r.BandRatio[j].Min, r.NominalRatio[j], "min");
+        ExpectNear(r.BandRatio[j].Max, r.NominalRatio[j], "max");
+        ExpectNear(r.BandDecibels[j].Median, r.NominalDecibels[j], "dB");
+    }
+    ExpectNear(r.PeakDecibels.Values.Min, 20 * std::log10(r.NominalPoints.Peak.ratio), "peak");
+    EXPECT_EQ(SpreadCsvText(r).find("inf"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, TinyGain, testing::ValuesIn(kTinyGains),
+                         [](const auto& info) { return info.param.name; });
+
+// |k| of the nominal at 10 kHz some 140 times the least double: some of the trials with R1 far
+// down reach 0, which no gain is.
+TEST(Spread, ATrialWhoseGainIsZeroIsOneWhereTheCalculationIsImpossible) {
+    EnteredParameters typed = kTypicalStage;
+    typed[0] = 1E-319;   // R1 in kΩ
+    typed[kC1] = 1.6E-6; // µF
+    SpreadInput input = Analysis(typed, 1000);
+    input.Frequencies = Calculate(typed, 1E4, 1E5).Frequencies;
+    input.Settings.Tolerances = {};
+    input.Settings.Tolerances[0] = 99;
+    const SpreadResult r = Analyse(input);
+    int64_t zero = 0;
+    for (uint64_t t = 0; t < 1000; ++t) {
+        const StageParameters p = ConvertEntered(TrialParameters(typed, input.Settings, t));
+        zero += std::ranges::any_of(input.Frequencies,
+                                    [&](double f) { return ComplexAbs(StageGain(f, p)) == 0; });
+    }
+    ASSERT_GT(zero, 0);
+    ASSERT_LT(zero, 1000);
+    EXPECT_EQ(r.Failed, zero);
+    for (const Spread5& band : r.BandRatio)
+        EXPECT_GT(band.Min, 0);
 }
 
 TEST(Spread, WhenEveryTrialFailsItIsRefusedWithTheCount) {

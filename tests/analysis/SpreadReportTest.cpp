@@ -3,6 +3,7 @@
 #include "numerics/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -79,6 +80,33 @@ TEST(SpreadSummary, NamesEachFigureWithAPointWhateverTheSeparator) {
                                 "sensitivity = C3 -0.98 (верхняя граница); R4 0.95 (усиление); "
                                 "Rвх 1e-05 (нижняя граница)\n");
     SetDecimalSeparatorSource(nullptr);
+}
+
+TEST(SpreadSummary, WritesAQuantileBeyondTheSweepWithItsBoundAndCountsTheTrialsBeyond) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    SpreadResult r = TwoFrequencies(SpreadMode::MonteCarlo);
+    r.LowerEdge = {9997, {-kInf, 12, 13, 14, 15}, {}, 3, {10, 12, 13, 14, 15}, 10};
+    r.UpperEdge = {9997, {5000, 6000, kInf, kInf, kInf}, {},
+                   9000, {5000, 6000, 8000, 8000, 8000}, 8000};
+    const std::string summary = SpreadSummary(r);
+    EXPECT_NE(summary.find("lower_edge_hz = <10 / 12 / 13 / 14 / 15\n"
+                           "lower_edge_below_sweep = 3\n"
+                           "upper_edge_hz = 5000 / 6000 / >8000 / >8000 / >8000\n"
+                           "upper_edge_above_sweep = 9000\n"
+                           "bandwidth_hz = нет\n"),
+              std::string::npos)
+        << summary;
+}
+
+// The corners are combinations of the tolerances' ends: counted, with no interval.
+TEST(SpreadSummary, CountsTheCornersAsCombinations) {
+    SpreadResult r = TwoFrequencies(SpreadMode::Corners);
+    r.Trials = 8192;
+    r.Yield = Share{2048, 8192, 0.25, 0.2407, 0.2595};
+    const std::string summary = SpreadSummary(r);
+    EXPECT_EQ(summary.substr(0, summary.find("peak_db")), "combinations = 8192\n"
+                                                          "failed = 3\n"
+                                                          "yield = 25.00 % (2048 / 8192)\n");
 }
 
 TEST(StrongestText, NamesTheFirstThreeWithWhatEachMovesMost) {
