@@ -22,6 +22,24 @@ constexpr int64_t kFrequenciesPerChunk = 4;
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
+// The limits that are frequencies, with their names in the refusals.
+struct FrequencyLimit {
+    std::optional<double> YieldLimits::*Limit;
+    const char* Name;
+};
+constexpr FrequencyLimit kFrequencyLimits[] = {
+    {&YieldLimits::From, kLimitFromName},
+    {&YieldLimits::To, kLimitToName},
+    {&YieldLimits::LowerEdgeAt, kLimitLowerEdgeName},
+    {&YieldLimits::UpperEdgeAt, kLimitUpperEdgeName},
+};
+
+int64_t TrialsOf(const SpreadSettings& s) {
+    const auto varied =
+        std::count_if(s.Tolerances.begin(), s.Tolerances.end(), [](double t) { return t > 0; });
+    return s.Mode == SpreadMode::Corners ? int64_t{1} << varied : int64_t{s.Trials};
+}
+
 double DecibelsOf(double ratio) {
     // As the result table's dB column: 20·log10 in extended precision, rounded once.
     return Store(20 * std::log10(Extended(ratio)));
@@ -38,8 +56,7 @@ class Analysis {
     Analysis(const SpreadInput& input, SpreadControl& control)
         : in_(input), control_(control), settings_(input.Settings),
           points_(input.Frequencies.size()), f_(input.Frequencies.data()) {
-        trials_ = settings_.Mode == SpreadMode::Corners ? int64_t{1} << Toleranced()
-                                                        : int64_t{settings_.Trials};
+        trials_ = TrialsOf(settings_);
         omega_.resize(points_);
         AngularFrequencies(f_, points_, omega_.data());
         width_ = std::clamp<size_t>(
@@ -55,11 +72,6 @@ class Analysis {
   private:
     void Nominal(SpreadResult& result);
     void Trials();
-    int Toleranced() const {
-        return static_cast<int>(std::count_if(settings_.Tolerances.begin(),
-                                              settings_.Tolerances.end(),
-                                              [](double t) { return t > 0; }));
-    }
     bool SingleBlock() const { return width_ == points_; }
     StageParameters TrialStage(int64_t trial) const {
         return ConvertEntered(
@@ -372,8 +384,7 @@ SpreadOutcome Analysis::Run() {
 
 } // namespace
 
-std::string CheckSpread(const SpreadInput& input) {
-    const SpreadSettings& s = input.Settings;
+std::string CheckSpreadSettings(const SpreadSettings& s) {
     for (int i = 0; i < kSpreadParameters; ++i) {
         const double t = s.Tolerances[static_cast<size_t>(i)];
         if (!(t >= 0 && t < 100))
@@ -382,20 +393,35 @@ std::string CheckSpread(const SpreadInput& input) {
     }
     if (s.Mode == SpreadMode::MonteCarlo && !(s.Trials >= 1 && s.Trials <= kMaxTrials))
         return kTrialsPrefix + std::to_string(s.Trials) + kTrialsSuffix;
-    if (input.Frequencies.empty())
-        return kNoSweep;
-    const int64_t trials = s.Mode == SpreadMode::Corners
-                               ? int64_t{1}
-                                     << std::count_if(s.Tolerances.begin(), s.Tolerances.end(),
-                                                      [](double t) { return t > 0; })
-                               : int64_t{s.Trials};
-    if (trials * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
-        return kTooManyTrialGains;
     const YieldLimits& l = s.Limits;
+    for (const auto& [limit, name] : kFrequencyLimits)
+        if (const std::optional<double>& f = l.*limit; f && !(*f > 0))
+            return Filled(kLimitNotPositive, {name, NumberToText(*f)});
     if (l.From && l.To && *l.To < *l.From)
         return kLimitRangeReversed;
     if (l.MinDb && l.MaxDb && *l.MaxDb < *l.MinDb)
         return kLimitGainReversed;
+    return {};
+}
+
+std::string CheckSpread(const SpreadInput& input) {
+    const SpreadSettings& s = input.Settings;
+    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
+        return refusal;
+    if (input.Frequencies.empty())
+        return kNoSweep;
+    if (TrialsOf(s) * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
+        return kTooManyTrialGains;
+    // An edge beyond the sweep is known only to lie beyond it, and a range of the gain outside it
+    // holds no frequency it was computed at: the sweep cannot judge such a limit.
+    const double start = input.Frequencies.front(), end = input.Frequencies.back();
+    for (const auto& [limit, name] : kFrequencyLimits) {
+        const std::optional<double>& f = s.Limits.*limit;
+        if (f && *f < start)
+            return Filled(kLimitBelowSweep, {name, NumberToText(*f), NumberToText(start)});
+        if (f && *f > end)
+            return Filled(kLimitAboveSweep, {name, NumberToText(*f), NumberToText(end)});
+    }
     return {};
 }
 

@@ -55,8 +55,13 @@ struct SpreadOutcome {
     bool Cancelled = false;
 };
 
-// Why the settings cannot be run (a tolerance out of range, trials beyond 1 … 100000 or
-// trials × frequencies beyond 10^9, limits reversed); empty when they can.
+// Why the settings cannot be run whatever the sweep (a tolerance out of range, trials beyond
+// 1 … 100000, a frequency limit not above 0, limits reversed); empty when they can.
+std::string CheckSpreadSettings(const SpreadSettings& settings);
+// The same, and what the sweep decides: trials × frequencies beyond 10^9, or a frequency limit (an
+// edge's, or the ends of the gain's range) outside the sweep, which cannot judge it: "нижняя
+// граница не выше 100 Гц: ниже начала диапазона 1000 Гц". The dialog and "ou --spread" both ask
+// it before any trial.
 std::string CheckSpread(const SpreadInput& input);
 
 // Runs the analysis of a nominal stage the calculation accepts (a fault in the nominal stage

@@ -49,6 +49,15 @@ inline constexpr const char* kTooManyTrialGains =
     "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек";
 inline constexpr const char* kNoSweep = "нет частот: сначала задайте диапазон";
 inline constexpr const char* kLimitRangeReversed = "пределы: fкон<fнач?..Нельзя";
+// The frequency limits as the refusals name them, and the refusals: {1} the name, {2} the limit,
+// {3} the end of the sweep in Hz.
+inline constexpr const char* kLimitFromName = "усиление от частоты";
+inline constexpr const char* kLimitToName = "усиление до частоты";
+inline constexpr const char* kLimitLowerEdgeName = "нижняя граница не выше";
+inline constexpr const char* kLimitUpperEdgeName = "верхняя граница не ниже";
+inline constexpr const char* kLimitNotPositive = "{1} {2} Гц?..нужна частота больше 0";
+inline constexpr const char* kLimitBelowSweep = "{1} {2} Гц: ниже начала диапазона {3} Гц";
+inline constexpr const char* kLimitAboveSweep = "{1} {2} Гц: выше конца диапазона {3} Гц";
 inline constexpr const char* kLimitGainReversed = "пределы: макс. усиление меньше мин.?..Нельзя";
 
 // The command line, "ou --spread".
@@ -68,3 +77,7 @@ inline constexpr const char* kFileTrialsRange = "» — нужно целое о
 inline constexpr const char* kFileSeedRange = "» — нужно целое от 0 до 18446744073709551615";
 inline constexpr const char* kFileNotADistribution = "» — не uniform и не normal";
 inline constexpr const char* kFileNotAnAnalysis = "» — не montecarlo и не corners";
+inline constexpr const char* kFileLimitNotPositive = "» — нужна частота больше 0";
+// A limit against the other end of its range, given earlier: {1} its key, {2} its line.
+inline constexpr const char* kFileLimitBelowOther = "» — меньше {1} в строке {2}";
+inline constexpr const char* kFileLimitAboveOther = "» — больше {1} в строке {2}";

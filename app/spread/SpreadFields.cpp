@@ -79,12 +79,9 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
             return refuse(kLimitLabels[i] + std::string("=") + fields.Limits[i] +
                           kLimitUnreadableSuffix);
     }
-    // The ranges and the limits' order, as the analysis checks them; the count of trials against
-    // the sweep's frequencies is checked when the stage is read.
-    SpreadInput ranges;
-    ranges.Settings = s;
-    ranges.Frequencies = {1};
-    if (std::string refusal = CheckSpread(ranges); !refusal.empty())
+    // The ranges and the limits' order, as the analysis checks them; what the sweep decides (the
+    // count of trials against its frequencies, the limits within it) when the stage is read.
+    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
         return refuse(std::move(refusal));
     return {s, {}};
 }

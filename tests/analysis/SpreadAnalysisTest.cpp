@@ -103,8 +103,8 @@ TEST(Spread, AGainLimitThatCutsOneParameterGivesItsShareWithinTheInterval) {
     EnteredParameters cut = kTypicalStage;
     cut[kR4] *= 1.02;
     const Calculated atCut = Calculate(cut, 1000, 1000);
-    one.input.Settings.Limits.From = 999;
-    one.input.Settings.Limits.To = 1001;
+    one.input.Settings.Limits.From = 1000;
+    one.input.Settings.Limits.To = 1000;
     one.input.Settings.Limits.MaxDb = 20 * std::log10(atCut.Ratio[0]);
     one.input.Frequencies = atCut.Frequencies;
     const SpreadResult r = Analyse(one.input);
@@ -332,6 +332,17 @@ const RefusalCase kRefusals[] = {
     {"ReversedRange",
      [](SpreadInput& in) { in.Settings.Limits.From = 10, in.Settings.Limits.To = 5; },
      "пределы: fкон<fнач?..Нельзя"},
+    // Limits the sweep 10 … 100 Hz cannot judge: an edge beyond it is known only to lie beyond.
+    {"LowerEdgeBeforeTheSweep", [](SpreadInput& in) { in.Settings.Limits.LowerEdgeAt = 5; },
+     "нижняя граница не выше 5 Гц: ниже начала диапазона 10 Гц"},
+    {"UpperEdgeAfterTheSweep", [](SpreadInput& in) { in.Settings.Limits.UpperEdgeAt = 1E3; },
+     "верхняя граница не ниже 1000 Гц: выше конца диапазона 100 Гц"},
+    {"GainRangeBeforeTheSweep", [](SpreadInput& in) { in.Settings.Limits.From = 1; },
+     "усиление от частоты 1 Гц: ниже начала диапазона 10 Гц"},
+    {"GainRangeAfterTheSweep", [](SpreadInput& in) { in.Settings.Limits.To = 101; },
+     "усиление до частоты 101 Гц: выше конца диапазона 100 Гц"},
+    {"NegativeEdge", [](SpreadInput& in) { in.Settings.Limits.LowerEdgeAt = -5; },
+     "нижняя граница не выше -5 Гц?..нужна частота больше 0"},
 };
 
 class SpreadRefuses : public testing::TestWithParam<RefusalCase> {};

@@ -68,6 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "зерно -1?..нужно целое от 0 до 18446744073709551615"},
                     FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
                                "усиление не меньше, дБ=x?..нужно число или пусто"},
+                    FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
+                               "нижняя граница не выше -0,5 Гц?..нужна частота больше 0"},
                     FieldsCase{"LimitRangeReversed",
                                [](auto& f) {
                                    f.Limits[0] = "1000";
@@ -166,19 +168,23 @@ TEST_P(SpreadStageRefusal, IsToldOnceAndRunsNothing) {
     EXPECT_FALSE(spread.HasBand());
 }
 
-INSTANTIATE_TEST_SUITE_P(Spread, SpreadStageRefusal,
-                         testing::Values(StageRefusalCase{"AsCalculationRefusesIt",
-                                                          [](auto& v, auto&) {
-                                                              v.grid[1][1] = "0,0";
-                                                          },
-                                                          "что, в самом деле вход закорочен?"},
-                                         StageRefusalCase{"TooManyTrialsForTheSweep",
-                                                          [](auto& v, auto& f) {
-                                                              v.edits = {"10", "100010", "10"};
-                                                              f.Trials = "100000";
-                                                          },
-                                                          kTooManyTrialGains}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Spread, SpreadStageRefusal,
+    testing::Values(StageRefusalCase{"AsCalculationRefusesIt",
+                                     [](auto& v, auto&) { v.grid[1][1] = "0,0"; },
+                                     "что, в самом деле вход закорочен?"},
+                    // The sweep 10 … 1000 Hz cannot judge the edge.
+                    StageRefusalCase{"AnEdgeLimitBeyondTheSweep",
+                                     [](auto&, auto& f) { f.Limits[5] = "2000"; },
+                                     "верхняя граница не ниже 2000 Гц: выше "
+                                     "конца диапазона 1000 Гц"},
+                    StageRefusalCase{"TooManyTrialsForTheSweep",
+                                     [](auto& v, auto& f) {
+                                         v.edits = {"10", "100010", "10"};
+                                         f.Trials = "100000";
+                                     },
+                                     kTooManyTrialGains}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
     EXPECT_TRUE(Accept(DefaultFields()));
