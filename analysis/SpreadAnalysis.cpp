@@ -100,17 +100,19 @@ class Analysis {
     TrialPoints kept_;
 };
 
-// |k| of the fast arithmetic; where any of them faults or loses its digits, the exact model's for
-// the same frequencies, which throws FloatingPointError when the trial really cannot be
-// calculated.
+// |k| of the fast arithmetic; where any of them loses its digits, of its scaled form; where that
+// faults or loses them too, the exact model's for the same frequencies, which throws
+// FloatingPointError when the trial really cannot be calculated.
 void Analysis::TrialGains(const StageParameters& p, size_t from, size_t count,
                           double* ratio) const {
-    ClearFloatFlags();
-    const bool exact = FastGains(FastStage(p), f_ + from, omega_.data() + from, count, ratio);
-    if (!exact || FloatFlagRaised()) {
+    for (const bool scaled : {false, true}) {
         ClearFloatFlags();
-        ExactGains(p, f_ + from, count, ratio);
+        if (FastGains(FastStage(p), f_ + from, omega_.data() + from, count, ratio, scaled) &&
+            !FloatFlagRaised())
+            return;
     }
+    ClearFloatFlags();
+    ExactGains(p, f_ + from, count, ratio);
 }
 
 // A gain of 0 (below the least double) or beyond the largest is no gain the trial can be judged

@@ -110,22 +110,25 @@ void AngularFrequencies(const double* frequencies, size_t count, double* omega) 
         omega[j] = kTwoPi * frequencies[j];
 }
 
+namespace {
+
 // Below this a square has lost digits (the least normal double is 2^-1022): the squares of values
 // over 2^-480 stay above it, their sums and ratios exact to rounding. A |k| below the least normal
-// double is left to the exact model too, which rounds it as the calculation does.
+// double is left to the exact model, which rounds it as the calculation does.
 constexpr double kLeastExactSquare = 0x1p-960;
 
 // One loop without branches over the frequencies, its constants in locals and its arrays
 // declared apart, so the compiler puts two (or four) frequencies in each vector register.
-bool FastGains(const FastStage& s, const double* __restrict frequencies,
-               const double* __restrict omega, size_t count, double* __restrict ratio) {
+template <bool kScaled>
+bool GainsOf(const FastStage& s, const double* __restrict frequencies,
+             const double* __restrict omega, size_t count, double* __restrict ratio) {
     const double r1c1 = s.r1c1, g3 = s.g3, c2 = s.c2, c3 = s.c3, r2c3 = s.r2c3;
     const double g4 = s.g4, c5 = s.c5, c4 = s.c4, r5c4 = s.r5c4;
     const double openReal = s.openReal, openSlope = s.openSlope;
     bool lost = false;
     for (size_t j = 0; j < count; ++j) {
         const double w = omega[j];
-        const double a = w * r1c1; // |H| = a/√(1 + a²)
+        const double a = w * r1c1; // |H|² = a²/(1 + a²)
         const double ug = w * r2c3, uf = w * r5c4;
         // P·Q = (1 − ug·uf) + j(ug + uf)
         const double pqRe = 1 - ug * uf, pqIm = ug + uf;
@@ -142,24 +145,41 @@ bool FastGains(const FastStage& s, const double* __restrict frequencies,
         const double oIm = -frequencies[j] * openSlope;
         const double nRe = openReal * sRe - oIm * sIm + aRe;
         const double nIm = openReal * sIm + oIm * sRe + aIm;
-        // |k| = a·√(|S|²/((1 + a²)·|N|²)): a stays out of the squares, where a small one would
-        // underflow with the gain; a² only adds to 1.
         const double s2 = sRe * sRe + sIm * sIm, n2 = nRe * nRe + nIm * nIm;
-        const double q = s2 / ((1 + a * a) * n2);
-        const double k = a * std::sqrt(q);
-        ratio[j] = k;
-        lost |= (s2 < kLeastExactSquare) | (n2 < kLeastExactSquare) | (q < kLeastExactSquare) |
-                (k < std::numeric_limits<double>::min());
+        if constexpr (kScaled) {
+            // |k| = a·√(|S|²/((1 + a²)·|N|²)): a stays out of the squares, where a small one
+            // underflows with the gain; a² only adds to 1.
+            const double q = s2 / ((1 + a * a) * n2);
+            const double k = a * std::sqrt(q);
+            ratio[j] = k;
+            lost |= (s2 < kLeastExactSquare) | (n2 < kLeastExactSquare) | (q < kLeastExactSquare) |
+                    (k < std::numeric_limits<double>::min());
+        } else {
+            const double k2 = a * a * s2 / ((1 + a * a) * n2);
+            ratio[j] = std::sqrt(k2);
+            lost |= (a * a < kLeastExactSquare) | (s2 < kLeastExactSquare) |
+                    (n2 < kLeastExactSquare) | (k2 < kLeastExactSquare);
+        }
     }
     return !lost;
+}
+
+} // namespace
+
+bool FastGains(const FastStage& stage, const double* __restrict frequencies,
+               const double* __restrict omega, size_t count, double* __restrict ratio,
+               bool scaled) {
+    return scaled ? GainsOf<true>(stage, frequencies, omega, count, ratio)
+                  : GainsOf<false>(stage, frequencies, omega, count, ratio);
 }
 
 double FastGain(const FastStage& stage, double frequency) {
     const double omega = kTwoPi * frequency;
     double ratio = 0;
-    if (!FastGains(stage, &frequency, &omega, 1, &ratio))
-        return std::numeric_limits<double>::quiet_NaN();
-    return ratio;
+    for (const bool scaled : {false, true})
+        if (FastGains(stage, &frequency, &omega, 1, &ratio, scaled))
+            return ratio;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,

@@ -57,14 +57,16 @@ void AngularFrequencies(const double* frequencies, size_t count, double* omega);
 
 // |k| at `count` frequencies into `ratio`. Plain double: no checks; a fault shows in the
 // floating-point status flags (numerics/FloatError.h), which the caller clears before and reads
-// after. The square roots are taken of ratios of squares that keep away from the ends of the
-// double range on any ordinary stage, so a tiny |k| (R1·C1 of 1e-160 s) is as exact as a large
-// one; false when a square fell so low that its digits are lost (a leg's admittance or |k| itself
-// below about 1e-144), and the caller takes the exact model instead. Otherwise |k| agrees with
-// StageGain to about 1e-15 relative on any stage the calculation accepts.
+// after. False when a square fell so low that its digits are lost, and the gains are then to be
+// formed again: `scaled`, with R1·C1's factor kept out of the squares, which keeps a tiny |k| (an
+// R1·C1 of 1e-160 s) as exact as a large one, down to |k| or a leg's admittance near 1e-144; below
+// that, by the exact model. Otherwise |k| agrees with StageGain to about 1e-15 relative on any
+// stage the calculation accepts; unscaled, it is the square root of the square, as the band has
+// always been formed.
 bool FastGains(const FastStage& stage, const double* __restrict frequencies,
-               const double* __restrict omega, size_t count, double* __restrict ratio);
-// |k| at one frequency; NaN where FastGains would return false.
+               const double* __restrict omega, size_t count, double* __restrict ratio,
+               bool scaled = false);
+// |k| at one frequency, scaled where it must be; NaN where neither form keeps its digits.
 double FastGain(const FastStage& stage, double frequency);
 
 // |k| of the exact extended-precision model (StageGain) at `count` frequencies, as the
