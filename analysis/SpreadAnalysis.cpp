@@ -380,7 +380,8 @@ SpreadOutcome Analysis::Run() {
             met += !kept_.failed[t] && kept_.meets[t];
         result->Yield = WilsonShare(met, trials_ - result->Failed);
     }
-    result->Sensitivities = NominalSensitivities(in_.Nominal, result->NominalPoints);
+    result->Sensitivities =
+        NominalSensitivities(in_.Nominal, result->NominalPoints, settings_.Tolerances);
     return {std::move(result), {}, false};
 }
 

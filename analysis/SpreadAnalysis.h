@@ -45,7 +45,7 @@ struct SpreadResult {
     PeakAndEdges NominalPoints;
     PointSpread PeakDecibels, PeakFrequency, LowerEdge, UpperEdge, Bandwidth;
 
-    std::vector<Sensitivity> Sensitivities; // strongest first
+    std::vector<Sensitivity> Sensitivities; // the greatest influence first, the parts held last
     std::optional<Share> Yield;             // with limits: the trials meeting all of them
 };
 

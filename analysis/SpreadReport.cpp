@@ -119,13 +119,22 @@ std::string SpreadSummary(const SpreadResult& r) {
     point("upper_edge_hz", r.UpperEdge);
     beyond("upper_edge_above_sweep", r.UpperEdge);
     point("bandwidth_hz", r.Bandwidth);
-    text += "sensitivity = ";
-    for (size_t i = 0; i < r.Sensitivities.size(); ++i) {
-        const Sensitivity& s = r.Sensitivities[i];
-        const std::string name = SensitivityName(s);
-        const size_t blank = name.find(' ');
-        text += (i > 0 ? "; " : "") + name.substr(0, blank) + " " + ShortestText(s.StrongestValue) +
-                name.substr(blank);
+    // The parts ranked by influence, each with its sensitivity; those held at 0 % apart.
+    std::string influence, sensitivity, held;
+    for (const Sensitivity& s : r.Sensitivities) {
+        const std::string name = kSpreadParameterNames[s.Parameter];
+        const std::string of = std::string(" (") + SensitivityOfName(s) + ")";
+        sensitivity +=
+            (sensitivity.empty() ? "" : "; ") + name + " " + ShortestText(s.StrongestValue) + of;
+        if (s.Held())
+            held += (held.empty() ? "" : ", ") + name;
+        else
+            influence +=
+                (influence.empty() ? "" : "; ") + name + " " + Percent(s.Influence() / 100) + of;
     }
-    return text + "\n";
+    text += "influence = " + (influence.empty() ? std::string(kNoEdge) : influence) + "\n";
+    text += "sensitivity = " + sensitivity + "\n";
+    if (!held.empty())
+        text += "held = " + held + "\n";
+    return text;
 }

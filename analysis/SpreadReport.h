@@ -25,7 +25,11 @@ std::string SpreadCsvText(const SpreadResult& result);
 //   peak_db = min / 5 % / median / 95 % / max      (corners: min / max)
 //   lower_edge_hz = …, upper_edge_hz = …, bandwidth_hz = …
 //   lower_edge_below_sweep = 12, upper_edge_above_sweep = 99870   (only where not 0)
-//   sensitivity = C3 -0.98 (верхняя граница); R4 0.95 (усиление); …
+//   influence = C3 9.80 % (верхняя граница); R4 0.95 % (усиление); …   (tolerance × sensitivity,
+//                                                    the greatest first; "нет" when all are held)
+//   sensitivity = C3 -0.98 (верхняя граница); R4 0.95 (усиление); …   (in that order, then the
+//                                                    parts held)
+//   held = f1, k0                                  (the parts at 0 %, only where there are any)
 // A quantile beyond the sweep reads ">5000" (above its end) or "<1000" (below its start).
 // Percentages to two decimals, other numbers the shortest text that reads back the same.
 std::string SpreadSummary(const SpreadResult& result);

@@ -11,7 +11,10 @@ inline constexpr const char* kSpreadParameterNames[] = {"R1", "R2", "R3", "R4", 
 inline constexpr const char* kSensitivityOfGain = "усиление";
 inline constexpr const char* kSensitivityOfLowerEdge = "нижняя граница";
 inline constexpr const char* kSensitivityOfUpperEdge = "верхняя граница";
-inline constexpr const char* kStrongestPrefix = "сильнее всего влияет: ";
+// The parts ranked by their influence, the tolerance times the sensitivity.
+inline constexpr const char* kStrongestPrefix =
+    "сильнее всего влияет (допуск × чувствительность): ";
+inline constexpr const char* kNothingVaries = "сильнее всего влияет: ничто, все допуски 0";
 
 // Sentences with places {1} … (analysis/TextTemplate.h). What the analysis runs: random trials,
 // or the combinations of the ends of the tolerances, which are no sample of anything built.

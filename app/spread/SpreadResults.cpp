@@ -55,10 +55,14 @@ std::string SpreadResultsText(const SpreadResult& r) {
                 Percent(r.Yield->High) + "]\n";
     text += StrongestText(r.Sensitivities) + "\n" + kSensitivitiesLine + "\n";
     for (const Sensitivity& s : r.Sensitivities) {
-        const std::string name = SensitivityName(s);
-        const size_t blank = name.find(' ');
-        text += "  " + name.substr(0, blank) + " " +
-                NumberToText(RoundSignificant(3, s.StrongestValue)) + name.substr(blank) + "\n";
+        const std::string name = kSpreadParameterNames[s.Parameter];
+        const std::string sensitivity = NumberToText(RoundSignificant(3, s.StrongestValue));
+        text +=
+            (s.Held() ? Filled(kHeldPartLine, {name, sensitivity, SensitivityOfName(s)})
+                      : Filled(kInfluenceLine, {name, SensitivityOfName(s),
+                                                NumberToText(RoundSignificant(3, s.Influence())),
+                                                NumberToText(s.Tolerance), sensitivity})) +
+            "\n";
     }
     return text;
 }

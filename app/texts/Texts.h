@@ -230,7 +230,14 @@ inline constexpr const char* kUpperEdgeLine = "верхняя граница −
 inline constexpr const char* kBandwidthLine = "полоса, Гц: ";
 inline constexpr const char* kYieldLine = "годных: ";
 inline constexpr const char* kCornersYield = "годны {1} из {2} сочетаний ({3})";
-inline constexpr const char* kSensitivitiesLine = "чувствительности:";
+// The parts, the greatest influence first: {1} the part, {2} what it moves most, {3} how far in
+// % at an end of its tolerance {4} %, {5} the sensitivity; a part held at 0 % as held, {2} its
+// sensitivity and {3} what that moves most.
+inline constexpr const char* kSensitivitiesLine = "влияние = допуск × чувствительность:";
+inline constexpr const char* kInfluenceLine =
+    "  {1}: {2} ±{3} % (допуск {4} % × чувствительность {5})";
+inline constexpr const char* kHeldPartLine =
+    "  {1}: допуск 0, не меняется (чувствительность {2}, {3})";
 
 // The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
 // unit, a legend of the marks, the ends of the range under the bars. Their text for a screen

@@ -392,8 +392,7 @@ TEST_P(NominalSensitivity, FollowsTheClosedForms) {
     const SpreadResult r = Analyse(input);
     ASSERT_EQ(r.Sensitivities.size(), size_t{kSpreadParameters});
     for (size_t i = 1; i < r.Sensitivities.size(); ++i)
-        EXPECT_GE(std::abs(r.Sensitivities[i - 1].StrongestValue),
-                  std::abs(r.Sensitivities[i].StrongestValue));
+        EXPECT_GE(r.Sensitivities[i - 1].Influence(), r.Sensitivities[i].Influence());
     const auto s =
         std::find_if(r.Sensitivities.begin(), r.Sensitivities.end(),
                      [&](const Sensitivity& s) { return s.Parameter == int(c.parameter); });
@@ -404,6 +403,23 @@ TEST_P(NominalSensitivity, FollowsTheClosedForms) {
         value = c.parameter == kF1 ? s->UpperEdge.value_or(0) : s->LowerEdge.value_or(0);
     // The edges lie three decades from each other: each side bends the other's by a thousandth.
     EXPECT_NEAR(value, c.expected, 3E-3);
+}
+
+// f1 moves the typical stage's upper edge most of all, but held at 0 % it moves no stage built.
+TEST(Spread, RanksThePartsByToleranceTimesSensitivityThePartsHeldLast) {
+    SpreadInput input = Analysis(kTypicalStage, 10);
+    input.Settings.Tolerances[kF1] = 0;
+    const SpreadResult r = Analyse(input);
+    const std::vector<Sensitivity>& s = r.Sensitivities;
+    ASSERT_EQ(s.size(), size_t{kSpreadParameters});
+    EXPECT_EQ(s.back().Parameter, int(kF1));
+    EXPECT_TRUE(s.back().Held());
+    EXPECT_GT(std::abs(s.back().StrongestValue), std::abs(s.front().StrongestValue));
+    EXPECT_EQ(s.front().Influence(),
+              std::abs(s.front().StrongestValue) * input.Settings.Tolerances[s.front().Parameter]);
+    for (size_t i = 1; i + 1 < s.size(); ++i)
+        EXPECT_GE(s[i - 1].Influence(), s[i].Influence());
+    EXPECT_EQ(StrongestText(s).find("f1"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NominalSensitivity, testing::ValuesIn(kSensitivities),

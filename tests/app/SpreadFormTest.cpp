@@ -295,7 +295,7 @@ TEST_F(SpreadPresenter, AChangedSettingMarksTheStageAndIsSavedWithIt) {
 
 // ---- The results box's text.
 
-TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
+TEST(SpreadResultsBox, NamesTheFailedCombinationsTheirCountMetAndThePartsByInfluence) {
     SetDecimalSeparatorSource([]() -> char32_t { return U','; });
     SpreadResult r;
     r.Mode = SpreadMode::Corners;
@@ -308,6 +308,7 @@ TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
     c3.Parameter = 7;
     c3.Strongest = SensitivityOf::UpperEdge;
     c3.StrongestValue = -0.98765;
+    c3.Tolerance = 10;
     Sensitivity r4;
     r4.Parameter = 3;
     r4.StrongestValue = 0.5;
@@ -323,10 +324,10 @@ TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
                     "верхняя граница −3 дБ, Гц: нет\n"
                     "полоса, Гц: нет\n"
                     "годны 3 из 6 сочетаний (50 %)\n"
-                    "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)\n"
-                    "чувствительности:\n"
-                    "  C3 -0,988 (верхняя граница)\n"
-                    "  R4 0,5 (усиление)\n");
+                    "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница)\n"
+                    "влияние = допуск × чувствительность:\n"
+                    "  C3: верхняя граница ±9,88 % (допуск 10 % × чувствительность -0,988)\n"
+                    "  R4: допуск 0, не меняется (чувствительность 0,5, усиление)\n");
 }
 
 // The sweep 10 Hz … 5 kHz of a stage whose upper edge lies near 10 kHz.
