@@ -85,7 +85,7 @@ const ProgramCase kRuns[] = {
     {"SpreadEdgeLimitBeforeTheSweep", "C", "--spread - предел.ou", 1, "",
      "нижняя граница не выше 5 Гц: ниже начала диапазона 10 Гц\n"},
     {"SpreadLimitsReversedInTheFile", "C", "--spread - пределы.ou", 2, "",
-     "Файл «пределы.ou», строка 20: «5» — меньше limit_from в строке 19.\n"},
+     "Файл «пределы.ou», строка 19: «5» — меньше limit_from в строке 18.\n"},
     {"Version", "C", "--version", 0, "ou " OU_VERSION "\n", ""},
     {"Help", "C", "--help", 0, kUsage, ""},
 };
