@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace {
 
@@ -80,7 +81,7 @@ TEST(FastGains, SayWhenASquareHasLostItsDigits) {
     const StageParameters tiny = ConvertEntered(typed),
                           legs = ConvertEntered({100, 1000, 1E155, 1E155, 1000, 10, 1E-155, 1E-155,
                                                  1E-155, 1E-155, 1E5, 1E155, 1});
-    const double f = 1000, omega = 2 * M_PI * f, exact = ComplexAbs(StageGain(f, tiny));
+    const double f = 1000, omega = 2 * std::numbers::pi * f, exact = ComplexAbs(StageGain(f, tiny));
     double ratio = 0;
     EXPECT_FALSE(FastGains(FastStage(tiny), &f, &omega, 1, &ratio));
     EXPECT_TRUE(FastGains(FastStage(tiny), &f, &omega, 1, &ratio, true));
