@@ -56,26 +56,37 @@ Sensitivity OfParameter(const EnteredParameters& nominal, const PeakAndEdges& po
 } // namespace
 
 std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
-                                              const PeakAndEdges& points) {
+                                              const PeakAndEdges& points,
+                                              const EnteredParameters& tolerances) {
     std::vector<Sensitivity> all;
-    for (int i = 0; i < kSpreadParameters; ++i)
+    for (int i = 0; i < kSpreadParameters; ++i) {
         all.push_back(OfParameter(nominal, points, i));
+        all.back().Tolerance = tolerances[static_cast<size_t>(i)];
+    }
     std::stable_sort(all.begin(), all.end(), [](const Sensitivity& a, const Sensitivity& b) {
+        if (a.Held() != b.Held())
+            return b.Held();
+        if (a.Influence() != b.Influence())
+            return a.Influence() > b.Influence();
         return std::abs(a.StrongestValue) > std::abs(b.StrongestValue);
     });
     return all;
 }
 
+const char* SensitivityOfName(const Sensitivity& s) {
+    return s.Strongest == SensitivityOf::Gain        ? kSensitivityOfGain
+           : s.Strongest == SensitivityOf::LowerEdge ? kSensitivityOfLowerEdge
+                                                     : kSensitivityOfUpperEdge;
+}
+
 std::string SensitivityName(const Sensitivity& s) {
-    const char* of = s.Strongest == SensitivityOf::Gain        ? kSensitivityOfGain
-                     : s.Strongest == SensitivityOf::LowerEdge ? kSensitivityOfLowerEdge
-                                                               : kSensitivityOfUpperEdge;
-    return std::string(kSpreadParameterNames[s.Parameter]) + " (" + of + ")";
+    return std::string(kSpreadParameterNames[s.Parameter]) + " (" + SensitivityOfName(s) + ")";
 }
 
 std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count) {
-    std::string text = kStrongestPrefix;
+    std::string names;
     for (size_t i = 0; i < std::min(count, ranked.size()); ++i)
-        text += (i > 0 ? ", " : "") + SensitivityName(ranked[i]);
-    return text;
+        if (ranked[i].Influence() > 0)
+            names += (names.empty() ? "" : ", ") + SensitivityName(ranked[i]);
+    return names.empty() ? kNothingVaries : kStrongestPrefix + names;
 }

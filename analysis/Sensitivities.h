@@ -3,11 +3,13 @@
 #include "CharacteristicSearch.h"
 #include "SpreadSettings.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
 
-// How strongly each part moves the nominal stage's characteristic points.
+// How strongly each part moves the nominal stage's characteristic points, and how much of the
+// spread its tolerance makes of that.
 
 enum class SensitivityOf { Gain, LowerEdge, UpperEdge };
 
@@ -21,18 +23,30 @@ struct Sensitivity {
     std::optional<double> UpperEdge;               // … of the upper edge
     SensitivityOf Strongest = SensitivityOf::Gain; // the largest in size of Gain and the edges
     double StrongestValue = 0;
+    double Tolerance = 0; // %, the part's; 0: held at its nominal value
+
+    // %, how far the part at an end of its tolerance moves that quantity, to first order: what
+    // the part makes of the spread, where the sensitivity alone is only the nominal stage's.
+    double Influence() const { return std::abs(StrongestValue) * Tolerance; }
+    bool Held() const { return !(Tolerance > 0); }
 };
 
 // Of the nominal stage (units of entry) whose characteristic points are `points`, for every
-// parameter, strongest first (ties in the grid's order). By central differences of ln|k| over
-// ln p on the exact model at the points' fixed frequencies, p moved by a millionth each way; an
-// edge moves as the level follows the peak: ∂ln f/∂ln p = −(S at the edge − S of the peak) /
-// (∂ln|k|/∂ln f there). A parameter of 0, or one whose step faults, gets 0 throughout.
+// parameter with its tolerance (%), the greatest influence first, the parts held at 0 % after all
+// others by the size of their sensitivity (ties in the grid's order). By central differences of
+// ln|k| over ln p on the exact model at the points' fixed frequencies, p moved by a millionth each
+// way; an edge moves as the level follows the peak: ∂ln f/∂ln p = −(S at the edge − S of the peak)
+// / (∂ln|k|/∂ln f there). A parameter of 0, or one whose step faults, gets 0 throughout.
+
 std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
-                                              const PeakAndEdges& points);
+                                              const PeakAndEdges& points,
+                                              const EnteredParameters& tolerances);
 
 // The parameter's name and what it moves most: "C3 (верхняя граница)".
 std::string SensitivityName(const Sensitivity& sensitivity);
-// The first `count` of the ranked sensitivities as the results box reads them:
-// "сильнее всего влияет: C3 (верхняя граница), R4 (усиление), C1 (нижняя граница)".
+// What it moves most: "верхняя граница".
+const char* SensitivityOfName(const Sensitivity& sensitivity);
+// The first `count` of the ranked sensitivities with an influence, as the results box reads them:
+// "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница), R4 (усиление)", or
+// that nothing does when every part is held.
 std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count = 3);

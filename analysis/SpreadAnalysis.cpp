@@ -1,6 +1,7 @@
 #include "SpreadAnalysis.h"
 
 #include "SpreadTexts.h"
+#include "TextTemplate.h"
 #include "TrialStage.h"
 #include "Workers.h"
 #include "numerics/CheckedArithmetic.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -19,6 +21,24 @@ constexpr int64_t kGainsPerChunk = 1 << 16;
 constexpr int64_t kFrequenciesPerChunk = 4;
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+
+// The limits that are frequencies, with their names in the refusals.
+struct FrequencyLimit {
+    std::optional<double> YieldLimits::*Limit;
+    const char* Name;
+};
+constexpr FrequencyLimit kFrequencyLimits[] = {
+    {&YieldLimits::From, kLimitFromName},
+    {&YieldLimits::To, kLimitToName},
+    {&YieldLimits::LowerEdgeAt, kLimitLowerEdgeName},
+    {&YieldLimits::UpperEdgeAt, kLimitUpperEdgeName},
+};
+
+int64_t TrialsOf(const SpreadSettings& s) {
+    const auto varied =
+        std::count_if(s.Tolerances.begin(), s.Tolerances.end(), [](double t) { return t > 0; });
+    return s.Mode == SpreadMode::Corners ? int64_t{1} << varied : int64_t{s.Trials};
+}
 
 double DecibelsOf(double ratio) {
     // As the result table's dB column: 20·log10 in extended precision, rounded once.
@@ -36,8 +56,7 @@ class Analysis {
     Analysis(const SpreadInput& input, SpreadControl& control)
         : in_(input), control_(control), settings_(input.Settings),
           points_(input.Frequencies.size()), f_(input.Frequencies.data()) {
-        trials_ = settings_.Mode == SpreadMode::Corners ? int64_t{1} << Toleranced()
-                                                        : int64_t{settings_.Trials};
+        trials_ = TrialsOf(settings_);
         omega_.resize(points_);
         AngularFrequencies(f_, points_, omega_.data());
         width_ = std::clamp<size_t>(
@@ -53,18 +72,13 @@ class Analysis {
   private:
     void Nominal(SpreadResult& result);
     void Trials();
-    int Toleranced() const {
-        return static_cast<int>(std::count_if(settings_.Tolerances.begin(),
-                                              settings_.Tolerances.end(),
-                                              [](double t) { return t > 0; }));
-    }
     bool SingleBlock() const { return width_ == points_; }
     StageParameters TrialStage(int64_t trial) const {
         return ConvertEntered(
             TrialParameters(in_.Nominal, settings_, static_cast<uint64_t>(trial)));
     }
     void Trial(int64_t trial, double* curve);
-    void TrialGains(const StageParameters& p, size_t from, size_t count, double* squared) const;
+    void TrialGains(const StageParameters& p, size_t from, size_t count, double* ratio) const;
     bool MeetsLimits(const double* curve, const PeakAndEdges& points) const;
     void Band(SpreadResult& result);
     void IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count);
@@ -79,25 +93,33 @@ class Analysis {
     const double* f_;
     int64_t trials_ = 0;
     std::vector<double> omega_;
-    size_t width_ = 1;           // frequencies per block of the band
+    size_t width_ = 1; // frequencies per block of the band
     // width_ × trials, a block of the band, frequency by frequency. Not cleared when made: the
     // workers write every place before it is read, and so touch its pages first, in parallel.
     std::unique_ptr<double[]> matrix_;
     TrialPoints kept_;
 };
 
-// |k|² of the fast arithmetic; where any of them faults, the exact model's for the same
-// frequencies, which throws FloatingPointError when the trial really cannot be calculated.
-// Squares keep the gains' order, so the band's order statistics take square roots only of the
-// five values they pick.
+// |k| of the fast arithmetic; where any of them loses its digits, of its scaled form; where that
+// faults or loses them too, the exact model's for the same frequencies, which throws
+// FloatingPointError when the trial really cannot be calculated.
 void Analysis::TrialGains(const StageParameters& p, size_t from, size_t count,
-                          double* squared) const {
-    ClearFloatFlags();
-    FastSquaredGains(FastStage(p), f_ + from, omega_.data() + from, count, squared);
-    if (FloatFlagRaised()) {
+                          double* ratio) const {
+    for (const bool scaled : {false, true}) {
         ClearFloatFlags();
-        ExactSquaredGains(p, f_ + from, count, squared);
+        if (FastGains(FastStage(p), f_ + from, omega_.data() + from, count, ratio, scaled) &&
+            !FloatFlagRaised())
+            return;
     }
+    ClearFloatFlags();
+    ExactGains(p, f_ + from, count, ratio);
+}
+
+// A gain of 0 (below the least double) or beyond the largest is no gain the trial can be judged
+// by: the trial is one where the calculation is impossible.
+bool Calculable(const double* ratio, size_t count) {
+    return std::all_of(ratio, ratio + count,
+                       [](double r) { return r > 0 && r <= std::numeric_limits<double>::max(); });
 }
 
 // One trial over the whole sweep into `curve`: whether it fails, its characteristic points and
@@ -107,15 +129,19 @@ void Analysis::Trial(int64_t trial, double* curve) {
     try {
         const StageParameters p = TrialStage(trial);
         TrialGains(p, 0, points_, curve);
+        if (!Calculable(curve, points_)) {
+            kept_.failed[t] = 1;
+            return;
+        }
         const auto rows = static_cast<int32_t>(points_);
         const auto frequency = [&](int32_t i) { return f_[i]; };
-        const auto ratio = [&](int32_t i) { return std::sqrt(curve[i]); };
+        const auto ratio = [&](int32_t i) { return curve[i]; };
         // Refined on the fast arithmetic; should it fault anywhere, again on the exact model.
         const FastStage fast(p);
         bool faulted = false;
         PeakAndEdges found = FindPeakAndEdges(rows, frequency, ratio, [&](double f) {
             const double r = FastGain(fast, f);
-            faulted = faulted || FloatFlagRaised();
+            faulted = faulted || FloatFlagRaised() || std::isnan(r);
             return r;
         });
         if (faulted) {
@@ -150,8 +176,8 @@ bool Analysis::MeetsLimits(const double* curve, const PeakAndEdges& found) const
     }
     if (high == 0) // no sweep frequency in the range: nothing to hold
         return true;
-    return !(limits.MinDb && DecibelsOf(std::sqrt(low)) < *limits.MinDb) &&
-           !(limits.MaxDb && DecibelsOf(std::sqrt(high)) > *limits.MaxDb);
+    return !(limits.MinDb && DecibelsOf(low) < *limits.MinDb) &&
+           !(limits.MaxDb && DecibelsOf(high) > *limits.MaxDb);
 }
 
 // Trials [begin, end) of `tile` (a row of `count` gains each) into the block's columns, each
@@ -185,10 +211,8 @@ void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
                       for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
                           if (!kept_.failed[t])
                               kept.push_back(column[t]);
-                      const Spread5 q =
+                      const Spread5 r =
                           selectors[static_cast<size_t>(worker)].Of(kept.data(), kept.size());
-                      const Spread5 r = {std::sqrt(q.Min), std::sqrt(q.Low), std::sqrt(q.Median),
-                                         std::sqrt(q.High), std::sqrt(q.Max)};
                       result.BandRatio[from + j] = r;
                       result.BandDecibels[from + j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
                                                        DecibelsOf(r.Median), DecibelsOf(r.High),
@@ -226,36 +250,63 @@ void Analysis::Band(SpreadResult& result) {
     }
 }
 
-PointSpread SpreadOf(std::vector<double> values) {
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Of each trial's value, `ordered` holding `beyond` (+∞ or −∞) for one beyond the sweep and
+// `bounded` the bound it lies beyond: the order statistics of both, and a quantile known where
+// they agree. Without values beyond, simply the values' spread.
+PointSpread SpreadOf(std::vector<double> ordered, std::vector<double> bounded, double beyond,
+                     double sweepEnd) {
     PointSpread s;
-    s.Present = static_cast<int64_t>(values.size());
-    if (values.empty())
+    s.Trials = static_cast<int64_t>(ordered.size());
+    s.SweepEnd = sweepEnd;
+    if (ordered.empty())
         return s;
-    s.Values = NearestRankSpread(values);
-    s.Bins = MakeHistogram(values, s.Values.Min, s.Values.Max);
+    std::vector<double> known;
+    std::copy_if(ordered.begin(), ordered.end(), std::back_inserter(known),
+                 [](double v) { return std::isfinite(v); });
+    s.Beyond = s.Trials - static_cast<int64_t>(known.size());
+    if (!known.empty()) {
+        const auto [least, most] = std::minmax_element(known.begin(), known.end());
+        s.Bins = MakeHistogram(known, *least, *most);
+    }
+    s.Values = NearestRankSpread(ordered);
+    s.Bounds = s.Beyond > 0 ? NearestRankSpread(bounded) : s.Values;
+    for (const auto quantile :
+         {&Spread5::Min, &Spread5::Low, &Spread5::Median, &Spread5::High, &Spread5::Max})
+        if (s.Values.*quantile != s.Bounds.*quantile)
+            s.Values.*quantile = beyond;
     return s;
 }
 
+PointSpread SpreadOf(std::vector<double> values) {
+    std::vector<double> same = values;
+    return SpreadOf(std::move(values), std::move(same), kInfinity, 0);
+}
+
 void Analysis::PointSpreads(SpreadResult& result) const {
-    std::vector<double> peakDb, peakF, lower, upper, bandwidth;
+    const double start = f_[0], end = f_[points_ - 1];
+    std::vector<double> peakDb, peakF, lower, lowerBound, upper, upperBound, width, widthBound;
     for (size_t t = 0; t < static_cast<size_t>(trials_); ++t) {
         if (kept_.failed[t])
             continue;
         peakDb.push_back(kept_.peakDecibels[t]);
         peakF.push_back(kept_.peakFrequency[t]);
         const double l = kept_.lowerEdge[t], u = kept_.upperEdge[t];
-        if (!std::isnan(l))
-            lower.push_back(l);
-        if (!std::isnan(u))
-            upper.push_back(u);
-        if (!std::isnan(l) && !std::isnan(u))
-            bandwidth.push_back(Store(Extended(u) - l));
+        const bool below = std::isnan(l), above = std::isnan(u);
+        lower.push_back(below ? -kInfinity : l);
+        lowerBound.push_back(below ? start : l);
+        upper.push_back(above ? kInfinity : u);
+        upperBound.push_back(above ? end : u);
+        // An edge beyond the sweep leaves the bandwidth wider than from the sweep's end.
+        width.push_back(below || above ? kInfinity : Store(Extended(u) - l));
+        widthBound.push_back(Store(Extended(upperBound.back()) - lowerBound.back()));
     }
     result.PeakDecibels = SpreadOf(std::move(peakDb));
     result.PeakFrequency = SpreadOf(std::move(peakF));
-    result.LowerEdge = SpreadOf(std::move(lower));
-    result.UpperEdge = SpreadOf(std::move(upper));
-    result.Bandwidth = SpreadOf(std::move(bandwidth));
+    result.LowerEdge = SpreadOf(std::move(lower), std::move(lowerBound), -kInfinity, start);
+    result.UpperEdge = SpreadOf(std::move(upper), std::move(upperBound), kInfinity, end);
+    result.Bandwidth = SpreadOf(std::move(width), std::move(widthBound), kInfinity, 0);
 }
 
 // The nominal stage exactly as the calculation computes it, and its characteristic points; its
@@ -316,7 +367,7 @@ SpreadOutcome Analysis::Run() {
         return {nullptr, {}, true};
     result->Failed = std::count(kept_.failed.begin(), kept_.failed.end(), uint8_t{1});
     if (result->Failed == trials_)
-        return {nullptr, FailedTrialsText(result->Failed, trials_), false};
+        return {nullptr, FailedTrialsText(result->Failed, trials_, settings_.Mode), false};
 
     Band(*result);
     if (control_.Cancel)
@@ -329,14 +380,14 @@ SpreadOutcome Analysis::Run() {
             met += !kept_.failed[t] && kept_.meets[t];
         result->Yield = WilsonShare(met, trials_ - result->Failed);
     }
-    result->Sensitivities = NominalSensitivities(in_.Nominal, result->NominalPoints);
+    result->Sensitivities =
+        NominalSensitivities(in_.Nominal, result->NominalPoints, settings_.Tolerances);
     return {std::move(result), {}, false};
 }
 
 } // namespace
 
-std::string CheckSpread(const SpreadInput& input) {
-    const SpreadSettings& s = input.Settings;
+std::string CheckSpreadSettings(const SpreadSettings& s) {
     for (int i = 0; i < kSpreadParameters; ++i) {
         const double t = s.Tolerances[static_cast<size_t>(i)];
         if (!(t >= 0 && t < 100))
@@ -345,20 +396,35 @@ std::string CheckSpread(const SpreadInput& input) {
     }
     if (s.Mode == SpreadMode::MonteCarlo && !(s.Trials >= 1 && s.Trials <= kMaxTrials))
         return kTrialsPrefix + std::to_string(s.Trials) + kTrialsSuffix;
-    if (input.Frequencies.empty())
-        return kNoSweep;
-    const int64_t trials = s.Mode == SpreadMode::Corners
-                               ? int64_t{1}
-                                     << std::count_if(s.Tolerances.begin(), s.Tolerances.end(),
-                                                      [](double t) { return t > 0; })
-                               : int64_t{s.Trials};
-    if (trials * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
-        return kTooManyTrialGains;
     const YieldLimits& l = s.Limits;
+    for (const auto& [limit, name] : kFrequencyLimits)
+        if (const std::optional<double>& f = l.*limit; f && !(*f > 0))
+            return Filled(kLimitNotPositive, {name, NumberToText(*f)});
     if (l.From && l.To && *l.To < *l.From)
         return kLimitRangeReversed;
     if (l.MinDb && l.MaxDb && *l.MaxDb < *l.MinDb)
         return kLimitGainReversed;
+    return {};
+}
+
+std::string CheckSpread(const SpreadInput& input) {
+    const SpreadSettings& s = input.Settings;
+    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
+        return refusal;
+    if (input.Frequencies.empty())
+        return kNoSweep;
+    if (TrialsOf(s) * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
+        return kTooManyTrialGains;
+    // An edge beyond the sweep is known only to lie beyond it, and a range of the gain outside it
+    // holds no frequency it was computed at: the sweep cannot judge such a limit.
+    const double start = input.Frequencies.front(), end = input.Frequencies.back();
+    for (const auto& [limit, name] : kFrequencyLimits) {
+        const std::optional<double>& f = s.Limits.*limit;
+        if (f && *f < start)
+            return Filled(kLimitBelowSweep, {name, NumberToText(*f), NumberToText(start)});
+        if (f && *f > end)
+            return Filled(kLimitAboveSweep, {name, NumberToText(*f), NumberToText(end)});
+    }
     return {};
 }
 
@@ -368,7 +434,11 @@ SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control) {
     return Analysis(input, control).Run();
 }
 
-std::string FailedTrialsText(int64_t failed, int64_t trials) {
-    return kFailedTrialsPrefix + std::to_string(failed) + kFailedTrialsInfix +
-           std::to_string(trials) + kFailedTrialsSuffix;
+const char* TrialsNoun(SpreadMode mode) {
+    return mode == SpreadMode::Corners ? kCombinationsNoun : kTrialsNoun;
+}
+
+std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode) {
+    return Filled(kFailedTrials,
+                  {std::to_string(failed), std::to_string(trials), TrialsNoun(mode)});
 }

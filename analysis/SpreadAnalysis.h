@@ -16,11 +16,19 @@
 // threads. Memory stays bounded whatever trials × frequencies: the band is formed over blocks of
 // frequencies, each trial's parameters drawn again from its stream for every block.
 
-// A characteristic quantity over the trials that did not fail.
+// A characteristic quantity over the trials that did not fail. A −3 dB edge with no crossing
+// between the peak and an end of the sweep is known only to lie beyond that end: above the
+// sweep's last frequency for the upper edge, below its first for the lower; the bandwidth from
+// such an edge is known only to exceed what the sweep shows of it. Such a value is ordered
+// beyond every known one, so a quantile that falls among them is itself known only to lie beyond
+// a bound.
 struct PointSpread {
-    int64_t Present = 0; // trials that have it: an edge may lie beyond the sweep
-    Spread5 Values{};    // over those; meaningless when Present is 0
-    Histogram Bins;
+    int64_t Trials = 0;  // the trials it is taken over
+    Spread5 Values{};    // +∞ (−∞ for the lower edge) where a quantile lies beyond its bound
+    Histogram Bins;      // of the known values; no bins when every value lies beyond the sweep
+    int64_t Beyond = 0;  // trials whose value lies beyond the sweep
+    Spread5 Bounds{};    // the bound each infinite quantile of Values lies beyond
+    double SweepEnd = 0; // Hz, the end of the sweep an edge beyond it lies beyond
 };
 
 struct SpreadResult {
@@ -37,7 +45,7 @@ struct SpreadResult {
     PeakAndEdges NominalPoints;
     PointSpread PeakDecibels, PeakFrequency, LowerEdge, UpperEdge, Bandwidth;
 
-    std::vector<Sensitivity> Sensitivities; // strongest first
+    std::vector<Sensitivity> Sensitivities; // the greatest influence first, the parts held last
     std::optional<Share> Yield;             // with limits: the trials meeting all of them
 };
 
@@ -47,8 +55,13 @@ struct SpreadOutcome {
     bool Cancelled = false;
 };
 
-// Why the settings cannot be run (a tolerance out of range, trials beyond 1 … 100000 or
-// trials × frequencies beyond 10^9, limits reversed); empty when they can.
+// Why the settings cannot be run whatever the sweep (a tolerance out of range, trials beyond
+// 1 … 100000, a frequency limit not above 0, limits reversed); empty when they can.
+std::string CheckSpreadSettings(const SpreadSettings& settings);
+// The same, and what the sweep decides: trials × frequencies beyond 10^9, or a frequency limit (an
+// edge's, or the ends of the gain's range) outside the sweep, which cannot judge it: "нижняя
+// граница не выше 100 Гц: ниже начала диапазона 1000 Гц". The dialog and "ou --spread" both ask
+// it before any trial.
 std::string CheckSpread(const SpreadInput& input);
 
 // Runs the analysis of a nominal stage the calculation accepts (a fault in the nominal stage
@@ -56,5 +69,8 @@ std::string CheckSpread(const SpreadInput& input);
 // trial fails; cancelled when control.Cancel is set on the way.
 SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control);
 
-// "в 3 из 10000 испытаний расчет невозможен".
-std::string FailedTrialsText(int64_t failed, int64_t trials);
+// "испытаний", or "сочетаний" for the corners.
+const char* TrialsNoun(SpreadMode mode);
+
+// "в 3 из 10000 испытаний расчет невозможен" ("… сочетаний …" for the corners).
+std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode);

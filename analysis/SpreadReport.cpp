@@ -1,9 +1,11 @@
 #include "SpreadReport.h"
 
 #include "SpreadTexts.h"
+#include "TextTemplate.h"
 #include "numerics/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -24,15 +26,33 @@ std::string Percent(double fraction) {
 
 } // namespace
 
+std::string QuantileText(const PointSpread& spread, double Spread5::*quantile,
+                         std::string (*number)(double), const char* above, const char* below) {
+    const double value = spread.Values.*quantile;
+    if (std::isinf(value))
+        return Filled(value > 0 ? above : below, {number(spread.Bounds.*quantile)});
+    return number(value);
+}
+
 std::string PointSpreadText(const PointSpread& spread, SpreadMode mode,
-                            std::string (*number)(double)) {
-    if (spread.Present == 0)
+                            std::string (*number)(double), const char* above, const char* below) {
+    if (spread.Trials == 0)
         return kNoEdge;
-    const Spread5& v = spread.Values;
+    const auto text = [&](double Spread5::*quantile) {
+        return QuantileText(spread, quantile, number, above, below);
+    };
     if (mode == SpreadMode::Corners)
-        return number(v.Min) + " / " + number(v.Max);
-    return number(v.Min) + " / " + number(v.Low) + " / " + number(v.Median) + " / " +
-           number(v.High) + " / " + number(v.Max);
+        return text(&Spread5::Min) + " / " + text(&Spread5::Max);
+    return text(&Spread5::Min) + " / " + text(&Spread5::Low) + " / " + text(&Spread5::Median) +
+           " / " + text(&Spread5::High) + " / " + text(&Spread5::Max);
+}
+
+std::string BeyondSweepText(const char* sentence, const PointSpread& spread, SpreadMode mode,
+                            std::string (*number)(double)) {
+    if (spread.Beyond == 0)
+        return {};
+    return Filled(sentence, {std::to_string(spread.Beyond), std::to_string(spread.Trials),
+                             TrialsNoun(mode), number(spread.SweepEnd)});
 }
 
 std::string ShortestText(double value) {
@@ -76,22 +96,45 @@ std::string SpreadCsvText(const SpreadResult& result) {
 }
 
 std::string SpreadSummary(const SpreadResult& r) {
-    std::string text =
-        "trials = " + std::to_string(r.Trials) + "\nfailed = " + std::to_string(r.Failed) + "\n";
-    if (r.Yield)
+    const bool corners = r.Mode == SpreadMode::Corners;
+    std::string text = (corners ? "combinations = " : "trials = ") + std::to_string(r.Trials) +
+                       "\nfailed = " + std::to_string(r.Failed) + "\n";
+    if (r.Yield && corners)
+        text += "yield = " + Percent(r.Yield->Value) + " (" + std::to_string(r.Yield->Met) + " / " +
+                std::to_string(r.Yield->Of) + ")\n";
+    else if (r.Yield)
         text += "yield = " + Percent(r.Yield->Value) + " [" + Percent(r.Yield->Low) + ", " +
                 Percent(r.Yield->High) + "]\n";
-    text += "peak_db = " + PointSpreadText(r.PeakDecibels, r.Mode, ShortestText) + "\n";
-    text += "lower_edge_hz = " + PointSpreadText(r.LowerEdge, r.Mode, ShortestText) + "\n";
-    text += "upper_edge_hz = " + PointSpreadText(r.UpperEdge, r.Mode, ShortestText) + "\n";
-    text += "bandwidth_hz = " + PointSpreadText(r.Bandwidth, r.Mode, ShortestText) + "\n";
-    text += "sensitivity = ";
-    for (size_t i = 0; i < r.Sensitivities.size(); ++i) {
-        const Sensitivity& s = r.Sensitivities[i];
-        const std::string name = SensitivityName(s);
-        const size_t blank = name.find(' ');
-        text += (i > 0 ? "; " : "") + name.substr(0, blank) + " " + ShortestText(s.StrongestValue) +
-                name.substr(blank);
+    const auto point = [&](const char* key, const PointSpread& spread) {
+        text += key + std::string(" = ") +
+                PointSpreadText(spread, r.Mode, ShortestText, kSummaryAbove, kSummaryBelow) + "\n";
+    };
+    const auto beyond = [&](const char* key, const PointSpread& spread) {
+        if (spread.Beyond > 0)
+            text += key + std::string(" = ") + std::to_string(spread.Beyond) + "\n";
+    };
+    point("peak_db", r.PeakDecibels);
+    point("lower_edge_hz", r.LowerEdge);
+    beyond("lower_edge_below_sweep", r.LowerEdge);
+    point("upper_edge_hz", r.UpperEdge);
+    beyond("upper_edge_above_sweep", r.UpperEdge);
+    point("bandwidth_hz", r.Bandwidth);
+    // The parts ranked by influence, each with its sensitivity; those held at 0 % apart.
+    std::string influence, sensitivity, held;
+    for (const Sensitivity& s : r.Sensitivities) {
+        const std::string name = kSpreadParameterNames[s.Parameter];
+        const std::string of = std::string(" (") + SensitivityOfName(s) + ")";
+        sensitivity +=
+            (sensitivity.empty() ? "" : "; ") + name + " " + ShortestText(s.StrongestValue) + of;
+        if (s.Held())
+            held += (held.empty() ? "" : ", ") + name;
+        else
+            influence +=
+                (influence.empty() ? "" : "; ") + name + " " + Percent(s.Influence() / 100) + of;
     }
-    return text + "\n";
+    text += "influence = " + (influence.empty() ? std::string(kNoEdge) : influence) + "\n";
+    text += "sensitivity = " + sensitivity + "\n";
+    if (!held.empty())
+        text += "held = " + held + "\n";
+    return text;
 }

@@ -29,12 +29,14 @@ enum class SpreadMode {
 
 // The designer's limits; the yield is the share of trials meeting all that are given.
 struct YieldLimits {
-    std::optional<double> From, To;    // Hz: the gain limits hold over the sweep's frequencies
-                                       // in [From, To] (the whole sweep where not given)
-    std::optional<double> MinDb;       // dB, the gain at least this over that range
-    std::optional<double> MaxDb;       // dB, at most this
-    std::optional<double> LowerEdgeAt; // Hz, the lower −3 dB edge at most this (none: met)
-    std::optional<double> UpperEdgeAt; // Hz, the upper −3 dB edge at least this (none: met)
+    std::optional<double> From, To; // Hz: the gain limits hold over the sweep's frequencies
+                                    // in [From, To] (the whole sweep where not given)
+    std::optional<double> MinDb;    // dB, the gain at least this over that range
+    std::optional<double> MaxDb;    // dB, at most this
+    // Each frequency above 0 and within the sweep (CheckSpread): an edge beyond the sweep then lies
+    // beyond the limit too, and meets it.
+    std::optional<double> LowerEdgeAt; // Hz, the lower −3 dB edge at most this
+    std::optional<double> UpperEdgeAt; // Hz, the upper −3 dB edge at least this
 
     bool Any() const { return MinDb || MaxDb || LowerEdgeAt || UpperEdgeAt; }
     bool operator==(const YieldLimits&) const = default;

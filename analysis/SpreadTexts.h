@@ -11,13 +11,27 @@ inline constexpr const char* kSpreadParameterNames[] = {"R1", "R2", "R3", "R4", 
 inline constexpr const char* kSensitivityOfGain = "усиление";
 inline constexpr const char* kSensitivityOfLowerEdge = "нижняя граница";
 inline constexpr const char* kSensitivityOfUpperEdge = "верхняя граница";
-inline constexpr const char* kStrongestPrefix = "сильнее всего влияет: ";
+// The parts ranked by their influence, the tolerance times the sensitivity.
+inline constexpr const char* kStrongestPrefix =
+    "сильнее всего влияет (допуск × чувствительность): ";
+inline constexpr const char* kNothingVaries = "сильнее всего влияет: ничто, все допуски 0";
 
-// "в 3 из 10000 испытаний расчет невозможен"
-inline constexpr const char* kFailedTrialsPrefix = "в ";
-inline constexpr const char* kFailedTrialsInfix = " из ";
-inline constexpr const char* kFailedTrialsSuffix = " испытаний расчет невозможен";
-// A side of the curve where no trial has a −3 dB edge.
+// Sentences with places {1} … (analysis/TextTemplate.h). What the analysis runs: random trials,
+// or the combinations of the ends of the tolerances, which are no sample of anything built.
+inline constexpr const char* kTrialsNoun = "испытаний";
+inline constexpr const char* kCombinationsNoun = "сочетаний";
+// {1} of {2} trials or combinations ({3}) left out.
+inline constexpr const char* kFailedTrials = "в {1} из {2} {3} расчет невозможен";
+// {1} of {2} trials or combinations ({3}) whose edge lies beyond the sweep's end at {4} Hz.
+inline constexpr const char* kUpperEdgeAboveSweep = "в {1} из {2} {3} верхняя граница выше {4} Гц";
+inline constexpr const char* kLowerEdgeBelowSweep = "в {1} из {2} {3} нижняя граница ниже {4} Гц";
+// A quantile known only to lie beyond a bound, as the windows write it ("> 5000") and as the
+// summary of "ou --spread" does (">5000").
+inline constexpr const char* kShownAbove = "> {1}";
+inline constexpr const char* kShownBelow = "< {1}";
+inline constexpr const char* kSummaryAbove = ">{1}";
+inline constexpr const char* kSummaryBelow = "<{1}";
+// A quantity no trial has.
 inline constexpr const char* kNoEdge = "нет";
 
 // The spread CSV's heading.
@@ -38,6 +52,15 @@ inline constexpr const char* kTooManyTrialGains =
     "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек";
 inline constexpr const char* kNoSweep = "нет частот: сначала задайте диапазон";
 inline constexpr const char* kLimitRangeReversed = "пределы: fкон<fнач?..Нельзя";
+// The frequency limits as the refusals name them, and the refusals: {1} the name, {2} the limit,
+// {3} the end of the sweep in Hz.
+inline constexpr const char* kLimitFromName = "усиление от частоты";
+inline constexpr const char* kLimitToName = "усиление до частоты";
+inline constexpr const char* kLimitLowerEdgeName = "нижняя граница не выше";
+inline constexpr const char* kLimitUpperEdgeName = "верхняя граница не ниже";
+inline constexpr const char* kLimitNotPositive = "{1} {2} Гц?..нужна частота больше 0";
+inline constexpr const char* kLimitBelowSweep = "{1} {2} Гц: ниже начала диапазона {3} Гц";
+inline constexpr const char* kLimitAboveSweep = "{1} {2} Гц: выше конца диапазона {3} Гц";
 inline constexpr const char* kLimitGainReversed = "пределы: макс. усиление меньше мин.?..Нельзя";
 
 // The command line, "ou --spread".
@@ -57,3 +80,7 @@ inline constexpr const char* kFileTrialsRange = "» — нужно целое о
 inline constexpr const char* kFileSeedRange = "» — нужно целое от 0 до 18446744073709551615";
 inline constexpr const char* kFileNotADistribution = "» — не uniform и не normal";
 inline constexpr const char* kFileNotAnAnalysis = "» — не montecarlo и не corners";
+inline constexpr const char* kFileLimitNotPositive = "» — нужна частота больше 0";
+// A limit against the other end of its range, given earlier: {1} its key, {2} its line.
+inline constexpr const char* kFileLimitBelowOther = "» — меньше {1} в строке {2}";
+inline constexpr const char* kFileLimitAboveOther = "» — больше {1} в строке {2}";

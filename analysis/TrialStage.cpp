@@ -3,6 +3,7 @@
 #include "numerics/CheckedArithmetic.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -109,13 +110,22 @@ void AngularFrequencies(const double* frequencies, size_t count, double* omega) 
         omega[j] = kTwoPi * frequencies[j];
 }
 
+namespace {
+
+// Below this a square has lost digits (the least normal double is 2^-1022): the squares of values
+// over 2^-480 stay above it, their sums and ratios exact to rounding. A |k| below the least normal
+// double is left to the exact model, which rounds it as the calculation does.
+constexpr double kLeastExactSquare = 0x1p-960;
+
 // One loop without branches over the frequencies, its constants in locals and its arrays
 // declared apart, so the compiler puts two (or four) frequencies in each vector register.
-void FastSquaredGains(const FastStage& s, const double* __restrict frequencies,
-                      const double* __restrict omega, size_t count, double* __restrict squared) {
+template <bool kScaled>
+bool GainsOf(const FastStage& s, const double* __restrict frequencies,
+             const double* __restrict omega, size_t count, double* __restrict ratio) {
     const double r1c1 = s.r1c1, g3 = s.g3, c2 = s.c2, c3 = s.c3, r2c3 = s.r2c3;
     const double g4 = s.g4, c5 = s.c5, c4 = s.c4, r5c4 = s.r5c4;
     const double openReal = s.openReal, openSlope = s.openSlope;
+    bool lost = false;
     for (size_t j = 0; j < count; ++j) {
         const double w = omega[j];
         const double a = w * r1c1; // |H|² = a²/(1 + a²)
@@ -135,21 +145,45 @@ void FastSquaredGains(const FastStage& s, const double* __restrict frequencies,
         const double oIm = -frequencies[j] * openSlope;
         const double nRe = openReal * sRe - oIm * sIm + aRe;
         const double nIm = openReal * sIm + oIm * sRe + aIm;
-        squared[j] = a * a * (sRe * sRe + sIm * sIm) / ((1 + a * a) * (nRe * nRe + nIm * nIm));
+        const double s2 = sRe * sRe + sIm * sIm, n2 = nRe * nRe + nIm * nIm;
+        if constexpr (kScaled) {
+            // |k| = a·√(|S|²/((1 + a²)·|N|²)): a stays out of the squares, where a small one
+            // underflows with the gain; a² only adds to 1.
+            const double q = s2 / ((1 + a * a) * n2);
+            const double k = a * std::sqrt(q);
+            ratio[j] = k;
+            lost |= (s2 < kLeastExactSquare) | (n2 < kLeastExactSquare) | (q < kLeastExactSquare) |
+                    (k < std::numeric_limits<double>::min());
+        } else {
+            const double k2 = a * a * s2 / ((1 + a * a) * n2);
+            ratio[j] = std::sqrt(k2);
+            lost |= (a * a < kLeastExactSquare) | (s2 < kLeastExactSquare) |
+                    (n2 < kLeastExactSquare) | (k2 < kLeastExactSquare);
+        }
     }
+    return !lost;
+}
+
+} // namespace
+
+bool FastGains(const FastStage& stage, const double* __restrict frequencies,
+               const double* __restrict omega, size_t count, double* __restrict ratio,
+               bool scaled) {
+    return scaled ? GainsOf<true>(stage, frequencies, omega, count, ratio)
+                  : GainsOf<false>(stage, frequencies, omega, count, ratio);
 }
 
 double FastGain(const FastStage& stage, double frequency) {
     const double omega = kTwoPi * frequency;
-    double squared = 0;
-    FastSquaredGains(stage, &frequency, &omega, 1, &squared);
-    return std::sqrt(squared);
+    double ratio = 0;
+    for (const bool scaled : {false, true})
+        if (FastGains(stage, &frequency, &omega, 1, &ratio, scaled))
+            return ratio;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
-void ExactSquaredGains(const StageParameters& stage, const double* frequencies, size_t count,
-                       double* squared) {
-    for (size_t j = 0; j < count; ++j) {
-        const double ratio = ComplexAbs(StageGain(frequencies[j], stage));
-        squared[j] = ratio * ratio;
-    }
+void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,
+                double* ratio) {
+    for (size_t j = 0; j < count; ++j)
+        ratio[j] = ComplexAbs(StageGain(frequencies[j], stage));
 }

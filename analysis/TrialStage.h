@@ -52,19 +52,24 @@ struct FastStage {
     double openSlope; // s, √(k0² − 1)/(k0·f1)
 };
 
-// 2π·f for each frequency, as FastSquaredGains takes them.
+// 2π·f for each frequency, as FastGains takes them.
 void AngularFrequencies(const double* frequencies, size_t count, double* omega);
 
-// |k|² at `count` frequencies into `squared`: the order of the gains without their square roots.
-// Plain double: no checks; a fault shows in the floating-point status flags
-// (numerics/FloatError.h), which the caller clears before and reads after. The square root
-// agrees with StageGain to about 1e-15 relative on any stage the calculation accepts.
-void FastSquaredGains(const FastStage& stage, const double* __restrict frequencies,
-                      const double* __restrict omega, size_t count, double* __restrict squared);
-// |k| at one frequency.
+// |k| at `count` frequencies into `ratio`. Plain double: no checks; a fault shows in the
+// floating-point status flags (numerics/FloatError.h), which the caller clears before and reads
+// after. False when a square fell so low that its digits are lost, and the gains are then to be
+// formed again: `scaled`, with R1·C1's factor kept out of the squares, which keeps a tiny |k| (an
+// R1·C1 of 1e-160 s) as exact as a large one, down to |k| or a leg's admittance near 1e-144; below
+// that, by the exact model. Otherwise |k| agrees with StageGain to about 1e-15 relative on any
+// stage the calculation accepts; unscaled, it is the square root of the square, as the band has
+// always been formed.
+bool FastGains(const FastStage& stage, const double* __restrict frequencies,
+               const double* __restrict omega, size_t count, double* __restrict ratio,
+               bool scaled = false);
+// |k| at one frequency, scaled where it must be; NaN where neither form keeps its digits.
 double FastGain(const FastStage& stage, double frequency);
 
-// |k|² of the exact extended-precision model (StageGain) at `count` frequencies; a
-// floating-point error raises FloatingPointError.
-void ExactSquaredGains(const StageParameters& stage, const double* frequencies, size_t count,
-                       double* squared);
+// |k| of the exact extended-precision model (StageGain) at `count` frequencies, as the
+// calculation's table has it; a floating-point error raises FloatingPointError.
+void ExactGains(const StageParameters& stage, const double* frequencies, size_t count,
+                double* ratio);

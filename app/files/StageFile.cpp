@@ -1,6 +1,7 @@
 #include "StageFile.h"
 
 #include "analysis/SpreadTexts.h"
+#include "analysis/TextTemplate.h"
 #include "app/files/SafeFile.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -268,7 +269,7 @@ class StageParser {
         }
         for (const auto& [limitKey, limit] : kLimitKeys)
             if (key == limitKey)
-                return ReadNumber(value, spread.Limits.*limit);
+                return ReadLimit(key, value, spread.Limits.*limit);
         if (key == kDistributionKey) {
             if (value != kUniform && value != kNormal)
                 return Quoted(value) + kFileNotADistribution;
@@ -289,6 +290,32 @@ class StageParser {
             spread.Seed = *seed;
         } else {
             unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
+        }
+        return {};
+    }
+
+    // A limit refused as the file's own error: a frequency not above 0, or a range whose ends,
+    // the other given on an earlier line, are reversed. Whether the sweep can judge it is the
+    // analysis's to say.
+    std::string ReadLimit(const std::string& key, std::string_view value,
+                          std::optional<double>& limit) {
+        if (std::string refusal = ReadNumber(value, limit); !refusal.empty() || !limit)
+            return refusal;
+        const bool decibels = key == kLimitKeys[2].first || key == kLimitKeys[3].first;
+        if (!decibels && !(*limit > 0))
+            return Quoted(value) + kFileLimitNotPositive;
+        // The ranges' ends: limit_from … limit_to and limit_min_db … limit_max_db.
+        for (size_t low = 0; low < 4; low += 2) {
+            const auto& [lowKey, lowLimit] = kLimitKeys[low];
+            const auto& [highKey, highLimit] = kLimitKeys[low + 1];
+            const std::optional<double>&from = spread_.Limits.*lowLimit,
+                  &to = spread_.Limits.*highLimit;
+            if (!from || !to || !(*to < *from))
+                continue;
+            const bool isLow = key == lowKey;
+            const auto other = seen_.find(isLow ? highKey : lowKey);
+            return Quoted(value) + Filled(isLow ? kFileLimitAboveOther : kFileLimitBelowOther,
+                                          {other->first, std::to_string(other->second)});
         }
         return {};
     }

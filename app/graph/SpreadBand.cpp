@@ -1,6 +1,7 @@
 #include "SpreadBand.h"
 
 #include "analysis/SpreadReport.h"
+#include "analysis/TextTemplate.h"
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -27,7 +28,7 @@ BandSeries BandOnGraph(const SpreadResult& band, bool logScale) {
 }
 
 std::string BandLegendLine(const SpreadResult& band) {
-    return kBandLegendPrefix + std::to_string(band.Trials) + kBandLegendSuffix;
+    return Filled(kBandLegend, {std::to_string(band.Trials), TrialsNoun(band.Mode)});
 }
 
 namespace {

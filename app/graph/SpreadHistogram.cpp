@@ -1,5 +1,6 @@
 #include "SpreadHistogram.h"
 
+#include "analysis/SpreadReport.h"
 #include "analysis/SpreadTexts.h"
 #include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
@@ -24,6 +25,10 @@ constexpr Rgb kTextColor{0, 0, 0};
 
 struct Quantity {
     const char* Name;
+    // The trials whose value lies beyond the sweep, in the reading and in the picture; null where
+    // none can.
+    const char* BeyondSentence;
+    const char* BeyondLine;
     const char* Unit;
     const PointSpread& Spread;
     std::optional<double> Nominal;
@@ -44,10 +49,26 @@ std::optional<double> NominalPeakDecibels(const GainSample& peak) {
 Quantity QuantityOf(const SpreadResult& result, SpreadHistogramKind kind) {
     const bool quantiles = result.Mode != SpreadMode::Corners;
     if (kind == SpreadHistogramKind::UpperEdge)
-        return {kUpperEdgeHistogramName, kHertz, result.UpperEdge, result.NominalPoints.UpperEdge,
+        return {kUpperEdgeHistogramName,
+                kUpperEdgeAboveSweep,
+                kHistogramAboveSweep,
+                kHertz,
+                result.UpperEdge,
+                result.NominalPoints.UpperEdge,
                 quantiles};
-    return {kPeakGainHistogramName, kDecibelUnit, result.PeakDecibels,
-            NominalPeakDecibels(result.NominalPoints.Peak), quantiles};
+    return {kPeakGainHistogramName,
+            nullptr,
+            nullptr,
+            kDecibelUnit,
+            result.PeakDecibels,
+            NominalPeakDecibels(result.NominalPoints.Peak),
+            quantiles};
+}
+
+std::string BeyondText(const char* sentence, const Quantity& q, SpreadMode mode) {
+    if (sentence == nullptr)
+        return {};
+    return BeyondSweepText(sentence, q.Spread, mode, GainText);
 }
 
 // A vertical mark over the bars at `value`: solid inside their range, dotted at the end it lies
@@ -91,33 +112,8 @@ void DrawEnds(const Histogram& bins, const SpreadHistogramLayout& layout, Surfac
     surface.TextOut(layout.Bars.Right - surface.MeasureText(to).Width, layout.EndsRow, to);
 }
 
-} // namespace
-
-SpreadHistogramLayout LayOutSpreadHistogram(ClipRect clip, int32_t lineHeight) {
-    const Point title{clip.Left + kSideMargin, clip.Top + kEdgeMargin};
-    const Point legend{title.X, title.Y + lineHeight};
-    const int32_t endsRow = clip.Bottom - kEdgeMargin - lineHeight;
-    return {title, legend,
-            ClipRect{clip.Left + kSideMargin, legend.Y + lineHeight + kBarsGap,
-                     clip.Right - kSideMargin, endsRow},
-            endsRow};
-}
-
-void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, Surface& surface) {
-    const Quantity q = QuantityOf(result, kind);
-    const std::string title = std::string(q.Name) + kHistogramUnitInfix + q.Unit;
-    const SpreadHistogramLayout layout =
-        LayOutSpreadHistogram(surface.Clip(), surface.MeasureText(title).Height);
-    surface.SetTextInk(kTextColor);
-    surface.TextOut(layout.Title.X, layout.Title.Y, title);
+void DrawBars(const Quantity& q, const SpreadHistogramLayout& layout, Surface& surface) {
     const ClipRect bars = layout.Bars;
-    if (q.Spread.Present == 0) {
-        const TextBoxSize none = surface.MeasureText(kNoEdge);
-        surface.TextOut((bars.Left + bars.Right - none.Width) / 2,
-                        (bars.Top + bars.Bottom - none.Height) / 2, kNoEdge);
-        return;
-    }
-
     const Histogram& bins = q.Spread.Bins;
     DrawHistogram(bins.From, bins.To, bins.Counts, bars, surface);
     if (q.Quantiles) {
@@ -136,14 +132,54 @@ void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, S
     DrawEnds(bins, layout, surface);
 }
 
+} // namespace
+
+SpreadHistogramLayout LayOutSpreadHistogram(ClipRect clip, int32_t lineHeight, bool note) {
+    const Point title{clip.Left + kSideMargin, clip.Top + kEdgeMargin};
+    const Point legend{title.X, title.Y + lineHeight};
+    const Point noteAt{title.X, legend.Y + lineHeight};
+    const int32_t endsRow = clip.Bottom - kEdgeMargin - lineHeight;
+    return {title, legend,
+            ClipRect{clip.Left + kSideMargin, noteAt.Y + (note ? lineHeight : 0) + kBarsGap,
+                     clip.Right - kSideMargin, endsRow},
+            endsRow, noteAt};
+}
+
+void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, Surface& surface) {
+    const Quantity q = QuantityOf(result, kind);
+    const std::string title = std::string(q.Name) + kHistogramUnitInfix + q.Unit;
+    const std::string beyond = BeyondText(q.BeyondLine, q, result.Mode);
+    const bool bars = !q.Spread.Bins.Counts.empty();
+    const SpreadHistogramLayout layout = LayOutSpreadHistogram(
+        surface.Clip(), surface.MeasureText(title).Height, bars && !beyond.empty());
+    surface.SetTextInk(kTextColor);
+    surface.TextOut(layout.Title.X, layout.Title.Y, title);
+    if (!bars) {
+        // No value within the sweep: what there is to say, in the middle.
+        const std::string none = beyond.empty() ? std::string(kNoEdge) : beyond;
+        const TextBoxSize size = surface.MeasureText(none);
+        surface.TextOut((layout.Bars.Left + layout.Bars.Right - size.Width) / 2,
+                        (layout.Bars.Top + layout.Bars.Bottom - size.Height) / 2, none);
+        return;
+    }
+    if (!beyond.empty())
+        surface.TextOut(layout.Note.X, layout.Note.Y, beyond);
+    DrawBars(q, layout, surface);
+}
+
 std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind kind) {
     const Quantity q = QuantityOf(result, kind);
-    if (q.Spread.Present == 0)
+    if (q.Spread.Trials == 0)
         return std::string(q.Name) + kHistogramNoneInfix + kNoEdge;
     const std::string unit = std::string(" ") + q.Unit;
-    const Spread5& v = q.Spread.Values;
+    // As the results box writes them: "> 5000" beyond the sweep.
+    const auto value = [&](double Spread5::*quantile) {
+        return QuantileText(q.Spread, quantile, GainText);
+    };
+    const std::string beyond = BeyondText(q.BeyondSentence, q, result.Mode);
     return q.Name + std::string(q.Quantiles ? kHistogramQuantilesInfix : kHistogramExtremesInfix) +
-           GainText(q.Quantiles ? v.Low : v.Min) + kHistogramRangeInfix +
-           GainText(q.Quantiles ? v.High : v.Max) + unit + kHistogramNominalInfix +
-           (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange));
+           value(q.Quantiles ? &Spread5::Low : &Spread5::Min) + kHistogramRangeInfix +
+           value(q.Quantiles ? &Spread5::High : &Spread5::Max) + unit + kHistogramNominalInfix +
+           (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange)) +
+           (beyond.empty() ? "" : kHistogramBeyondInfix + beyond);
 }

@@ -55,11 +55,10 @@ int FieldOutOfRange(const SpreadSettings& settings) {
     for (size_t i = 0; i < given.size(); ++i)
         fields.emplace_back(kFirstLimitId + static_cast<int>(i),
                             [&, i](SpreadSettings& s) { *LimitsOf(s.Limits)[i] = *given[i]; });
-    SpreadInput taken;
-    taken.Frequencies = {1};
+    SpreadSettings taken;
     for (const auto& [field, take] : fields) {
-        take(taken.Settings);
-        if (!CheckSpread(taken).empty())
+        take(taken);
+        if (!CheckSpreadSettings(taken).empty())
             return field;
     }
     return 0;
@@ -117,12 +116,9 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
                               kLimitUnreadableSuffix,
                           kFirstLimitId + static_cast<int>(i));
     }
-    // The ranges and the limits' order, as the analysis checks them; the count of trials against
-    // the sweep's frequencies is checked when the stage is read.
-    SpreadInput ranges;
-    ranges.Settings = s;
-    ranges.Frequencies = {1};
-    if (std::string refusal = CheckSpread(ranges); !refusal.empty())
+    // The ranges and the limits' order, as the analysis checks them; what the sweep decides (the
+    // count of trials against its frequencies, the limits within it) when the stage is read.
+    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
         return refuse(std::move(refusal), FieldOutOfRange(s));
     return {s, {}};
 }

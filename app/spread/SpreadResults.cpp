@@ -2,6 +2,7 @@
 
 #include "analysis/SpreadReport.h"
 #include "analysis/SpreadTexts.h"
+#include "analysis/TextTemplate.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "numerics/Rounding.h"
@@ -26,25 +27,42 @@ std::string Percent(double fraction) {
 
 std::string SpreadResultsText(const SpreadResult& r) {
     const bool corners = r.Mode == SpreadMode::Corners;
-    std::string text = (corners ? kCornersTrialsPrefix : kMonteCarloTrialsPrefix) +
-                       std::to_string(r.Trials) + "\n";
+    std::string text =
+        Filled(corners ? kCornersHeading : kMonteCarloHeading, {std::to_string(r.Trials)}) + "\n";
     if (r.Failed > 0)
-        text += FailedTrialsText(r.Failed, r.Trials) + kOverTheRest + "\n";
+        text += FailedTrialsText(r.Failed, r.Trials, r.Mode) + kOverTheRest + "\n";
     text += std::string(corners ? kCornersColumns : kMonteCarloColumns) + "\n";
-    text += kPeakLine + PointSpreadText(r.PeakDecibels, r.Mode, Shown) + "\n";
-    text += kPeakFrequencyLine + PointSpreadText(r.PeakFrequency, r.Mode, Shown) + "\n";
-    text += kLowerEdgeLine + PointSpreadText(r.LowerEdge, r.Mode, Shown) + "\n";
-    text += kUpperEdgeLine + PointSpreadText(r.UpperEdge, r.Mode, Shown) + "\n";
-    text += kBandwidthLine + PointSpreadText(r.Bandwidth, r.Mode, Shown) + "\n";
-    if (r.Yield)
+    const auto line = [&](const char* name, const PointSpread& spread) {
+        text += name + PointSpreadText(spread, r.Mode, Shown) + "\n";
+    };
+    const auto beyond = [&](const char* sentence, const PointSpread& spread) {
+        if (spread.Beyond > 0)
+            text += BeyondSweepText(sentence, spread, r.Mode, Shown) + "\n";
+    };
+    line(kPeakLine, r.PeakDecibels);
+    line(kPeakFrequencyLine, r.PeakFrequency);
+    line(kLowerEdgeLine, r.LowerEdge);
+    beyond(kLowerEdgeBelowSweep, r.LowerEdge);
+    line(kUpperEdgeLine, r.UpperEdge);
+    beyond(kUpperEdgeAboveSweep, r.UpperEdge);
+    line(kBandwidthLine, r.Bandwidth);
+    if (r.Yield && corners)
+        text += Filled(kCornersYield, {std::to_string(r.Yield->Met), std::to_string(r.Yield->Of),
+                                       Percent(r.Yield->Value)}) +
+                "\n";
+    else if (r.Yield)
         text += kYieldLine + Percent(r.Yield->Value) + " [" + Percent(r.Yield->Low) + "; " +
                 Percent(r.Yield->High) + "]\n";
     text += StrongestText(r.Sensitivities) + "\n" + kSensitivitiesLine + "\n";
     for (const Sensitivity& s : r.Sensitivities) {
-        const std::string name = SensitivityName(s);
-        const size_t blank = name.find(' ');
-        text += "  " + name.substr(0, blank) + " " +
-                NumberToText(RoundSignificant(3, s.StrongestValue)) + name.substr(blank) + "\n";
+        const std::string name = kSpreadParameterNames[s.Parameter];
+        const std::string sensitivity = NumberToText(RoundSignificant(3, s.StrongestValue));
+        text +=
+            (s.Held() ? Filled(kHeldPartLine, {name, sensitivity, SensitivityOfName(s)})
+                      : Filled(kInfluenceLine, {name, SensitivityOfName(s),
+                                                NumberToText(RoundSignificant(3, s.Influence())),
+                                                NumberToText(s.Tolerance), sensitivity})) +
+            "\n";
     }
     return text;
 }

@@ -1,11 +1,15 @@
 #include "analysis/SpreadAnalysis.h"
 
 #include "SpreadTestStages.h"
+#include "analysis/CharacteristicSearch.h"
 #include "analysis/SpreadReport.h"
 #include "analysis/TrialStage.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <numeric>
 #include <thread>
 
 namespace {
@@ -45,7 +49,7 @@ TEST(Spread, WithoutTolerancesTheBandIsTheNominalCurveAndThePointsTheNominalPoin
     }
     EXPECT_EQ(r.Failed, 0);
     const PeakAndEdges& p = r.NominalPoints;
-    ASSERT_TRUE(p.UpperEdge && r.UpperEdge.Present == 50);
+    ASSERT_TRUE(p.UpperEdge && r.UpperEdge.Trials == 50 && r.UpperEdge.Beyond == 0);
     EXPECT_NEAR(r.UpperEdge.Values.Min, *p.UpperEdge, 1E-9 * *p.UpperEdge);
     EXPECT_NEAR(r.UpperEdge.Values.Max, *p.UpperEdge, 1E-9 * *p.UpperEdge);
     EXPECT_NEAR(r.PeakDecibels.Values.Min, 20 * std::log10(p.Peak.ratio), 1E-9);
@@ -100,8 +104,8 @@ TEST(Spread, AGainLimitThatCutsOneParameterGivesItsShareWithinTheInterval) {
     EnteredParameters cut = kTypicalStage;
     cut[kR4] *= 1.02;
     const Calculated atCut = Calculate(cut, 1000, 1000);
-    one.input.Settings.Limits.From = 999;
-    one.input.Settings.Limits.To = 1001;
+    one.input.Settings.Limits.From = 1000;
+    one.input.Settings.Limits.To = 1000;
     one.input.Settings.Limits.MaxDb = 20 * std::log10(atCut.Ratio[0]);
     one.input.Frequencies = atCut.Frequencies;
     const SpreadResult r = Analyse(one.input);
@@ -157,9 +161,111 @@ TEST(Spread, TrialsWhoseOpenLoopGainFallsBelowOneAreCountedAndLeftOut) {
     ExpectNear(r.BandRatio[0].Min, others.front(), "min");
     ExpectNear(r.BandRatio[0].Median, others[(others.size() + 1) / 2 - 1], "median");
     ExpectNear(r.BandRatio[0].Max, others.back(), "max");
-    EXPECT_EQ(r.PeakDecibels.Present, 2000 - below);
-    EXPECT_EQ(FailedTrialsText(r.Failed, 2000),
+    EXPECT_EQ(r.PeakDecibels.Trials, 2000 - below);
+    EXPECT_EQ(FailedTrialsText(r.Failed, 2000, SpreadMode::MonteCarlo),
               "в " + std::to_string(below) + " из 2000 испытаний расчет невозможен");
+}
+
+// The typical stage's upper edge lies near 10 kHz (5 … 15 kHz over the trials), its lower one near
+// 0.16 Hz: a sweep of 0.01 Hz … 5.3 kHz sees the upper edge of only the trials with f1 far down.
+TEST(Spread, AnEdgeBeyondTheSweepCountsAsBeyondItsEndInEveryQuantile) {
+    SpreadInput narrow = Analysis(kTypicalStage, 2000);
+    narrow.Frequencies = Calculate(kTypicalStage, 0.01, 5300).Frequencies;
+    const double end = narrow.Frequencies.back();
+    const SpreadResult r = Analyse(narrow);
+    // Each trial's edges on the exact model over the same sweep.
+    const auto rows = static_cast<int32_t>(narrow.Frequencies.size());
+    int64_t under = 0;
+    for (uint64_t t = 0; t < 2000; ++t) {
+        const StageParameters p =
+            ConvertEntered(TrialParameters(kTypicalStage, narrow.Settings, t));
+        const auto gain = [&](double f) { return ComplexAbs(StageGain(f, p)); };
+        under += FindPeakAndEdges(
+                     rows, [&](int32_t i) { return narrow.Frequencies[size_t(i)]; },
+                     [&](int32_t i) { return gain(narrow.Frequencies[size_t(i)]); }, gain)
+                     .UpperEdge.has_value();
+    }
+    ASSERT_GT(under, 0);
+    ASSERT_LT(under, 100); // fewer than 5 %: the 5 % point lies beyond the sweep
+    const PointSpread& upper = r.UpperEdge;
+    EXPECT_EQ(upper.Trials, 2000);
+    EXPECT_EQ(upper.Beyond, 2000 - under);
+    EXPECT_LT(upper.Values.Min, end);
+    for (const double v :
+         {upper.Values.Low, upper.Values.Median, upper.Values.High, upper.Values.Max})
+        EXPECT_EQ(v, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(upper.Bounds.Median, end);
+    EXPECT_EQ(std::accumulate(upper.Bins.Counts.begin(), upper.Bins.Counts.end(), int64_t{0}),
+              under); // the histogram holds the known edges only
+    // The bandwidth of a trial whose upper edge lies beyond: more than from its lower edge, near
+    // 0.16 Hz, to the sweep's end.
+    EXPECT_EQ(r.Bandwidth.Values.Median, std::numeric_limits<double>::infinity());
+    EXPECT_NEAR(r.Bandwidth.Bounds.Median, end - 0.16, 0.04);
+}
+
+TEST(Spread, ALowerEdgeBelowTheSweepsStartIsBelowItInTheLowestQuantiles) {
+    const SpreadResult r = Analyse(Analysis(kTypicalStage, 1000, 2, 0.16));
+    ASSERT_GT(r.LowerEdge.Beyond, 50);
+    EXPECT_EQ(r.LowerEdge.Values.Min, -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(r.LowerEdge.Bounds.Min, r.Frequencies.front());
+    EXPECT_LT(r.LowerEdge.Values.Max, 0.2);
+}
+
+// Stages "расчет" computes whose gain lies far below 1: their squares, and the trials' arithmetic
+// that once formed them, fall below the least double.
+struct TinyGainCase {
+    const char* name;
+    EnteredParameters typed;
+};
+
+const TinyGainCase kTinyGains[] = {
+    {"InputResistorOfTenToTheMinus160", {1E-160, 1000, 1, 99, 1000, 10, 10, 100, 1, 1, 1E5, 10, 1}},
+    {"InputCapacitorOfTenToTheMinus250",
+     {100, 1000, 1, 99, 1000, 1E-250, 10, 100, 1, 1, 1E5, 10, 1}},
+    {"GainNearTenToTheMinus300", {1E-290, 1000, 1, 99, 1000, 1E-10, 10, 100, 1, 1, 1E5, 10, 1}},
+};
+
+class TinyGain : public testing::TestWithParam<TinyGainCase> {};
+
+TEST_P(TinyGain, WithoutTolerancesEveryTrialIsTheNominalStage) {
+    SpreadInput input = Analysis(GetParam().typed, 3);
+    input.Settings.Tolerances = {};
+    const SpreadResult r = Analyse(input);
+    EXPECT_EQ(r.Failed, 0);
+    ASSERT_EQ(r.BandRatio.size(), r.NominalRatio.size());
+    for (size_t j = 0; j < r.NominalRatio.size(); ++j) {
+        ExpectNear(r.BandRatio[j].Min, r.NominalRatio[j], "min");
+        ExpectNear(r.BandRatio[j].Max, r.NominalRatio[j], "max");
+    }
+    ExpectNear(r.PeakDecibels.Values.Min, 20 * std::log10(r.NominalPoints.Peak.ratio), "peak");
+    EXPECT_EQ(SpreadCsvText(r).find("inf"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, TinyGain, testing::ValuesIn(kTinyGains),
+                         [](const auto& info) { return info.param.name; });
+
+// |k| of the nominal at 10 kHz some 140 times the least double: some of the trials with R1 far
+// down reach 0, which no gain is.
+TEST(Spread, ATrialWhoseGainIsZeroIsOneWhereTheCalculationIsImpossible) {
+    EnteredParameters typed = kTypicalStage;
+    typed[0] = 1E-319;   // R1 in kΩ
+    typed[kC1] = 1.6E-6; // µF
+    SpreadInput input = Analysis(typed, 1000);
+    input.Frequencies = Calculate(typed, 1E4, 1E5).Frequencies;
+    input.Settings.Tolerances = {};
+    input.Settings.Tolerances[0] = 99;
+    const SpreadResult r = Analyse(input);
+    int64_t zero = 0;
+    for (uint64_t t = 0; t < 1000; ++t) {
+        const StageParameters p = ConvertEntered(TrialParameters(typed, input.Settings, t));
+        zero += std::ranges::any_of(input.Frequencies,
+                                    [&](double f) { return ComplexAbs(StageGain(f, p)) == 0; });
+    }
+    ASSERT_GT(zero, 0);
+    ASSERT_LT(zero, 1000);
+    EXPECT_EQ(r.Failed, zero);
+    for (const Spread5& band : r.BandRatio)
+        EXPECT_GT(band.Min, 0);
 }
 
 TEST(Spread, WhenEveryTrialFailsItIsRefusedWithTheCount) {
@@ -216,6 +322,17 @@ const RefusalCase kRefusals[] = {
     {"ReversedRange",
      [](SpreadInput& in) { in.Settings.Limits.From = 10, in.Settings.Limits.To = 5; },
      "пределы: fкон<fнач?..Нельзя"},
+    // Limits the sweep 10 … 100 Hz cannot judge: an edge beyond it is known only to lie beyond.
+    {"LowerEdgeBeforeTheSweep", [](SpreadInput& in) { in.Settings.Limits.LowerEdgeAt = 5; },
+     "нижняя граница не выше 5 Гц: ниже начала диапазона 10 Гц"},
+    {"UpperEdgeAfterTheSweep", [](SpreadInput& in) { in.Settings.Limits.UpperEdgeAt = 1E3; },
+     "верхняя граница не ниже 1000 Гц: выше конца диапазона 100 Гц"},
+    {"GainRangeBeforeTheSweep", [](SpreadInput& in) { in.Settings.Limits.From = 1; },
+     "усиление от частоты 1 Гц: ниже начала диапазона 10 Гц"},
+    {"GainRangeAfterTheSweep", [](SpreadInput& in) { in.Settings.Limits.To = 101; },
+     "усиление до частоты 101 Гц: выше конца диапазона 100 Гц"},
+    {"NegativeEdge", [](SpreadInput& in) { in.Settings.Limits.LowerEdgeAt = -5; },
+     "нижняя граница не выше -5 Гц?..нужна частота больше 0"},
 };
 
 class SpreadRefuses : public testing::TestWithParam<RefusalCase> {};
@@ -265,8 +382,7 @@ TEST_P(NominalSensitivity, FollowsTheClosedForms) {
     const SpreadResult r = Analyse(input);
     ASSERT_EQ(r.Sensitivities.size(), size_t{kSpreadParameters});
     for (size_t i = 1; i < r.Sensitivities.size(); ++i)
-        EXPECT_GE(std::abs(r.Sensitivities[i - 1].StrongestValue),
-                  std::abs(r.Sensitivities[i].StrongestValue));
+        EXPECT_GE(r.Sensitivities[i - 1].Influence(), r.Sensitivities[i].Influence());
     const auto s =
         std::find_if(r.Sensitivities.begin(), r.Sensitivities.end(),
                      [&](const Sensitivity& s) { return s.Parameter == int(c.parameter); });
@@ -277,6 +393,23 @@ TEST_P(NominalSensitivity, FollowsTheClosedForms) {
         value = c.parameter == kF1 ? s->UpperEdge.value_or(0) : s->LowerEdge.value_or(0);
     // The edges lie three decades from each other: each side bends the other's by a thousandth.
     EXPECT_NEAR(value, c.expected, 3E-3);
+}
+
+// f1 moves the typical stage's upper edge most of all, but held at 0 % it moves no stage built.
+TEST(Spread, RanksThePartsByToleranceTimesSensitivityThePartsHeldLast) {
+    SpreadInput input = Analysis(kTypicalStage, 10);
+    input.Settings.Tolerances[kF1] = 0;
+    const SpreadResult r = Analyse(input);
+    const std::vector<Sensitivity>& s = r.Sensitivities;
+    ASSERT_EQ(s.size(), size_t{kSpreadParameters});
+    EXPECT_EQ(s.back().Parameter, int(kF1));
+    EXPECT_TRUE(s.back().Held());
+    EXPECT_GT(std::abs(s.back().StrongestValue), std::abs(s.front().StrongestValue));
+    EXPECT_EQ(s.front().Influence(),
+              std::abs(s.front().StrongestValue) * input.Settings.Tolerances[s.front().Parameter]);
+    for (size_t i = 1; i + 1 < s.size(); ++i)
+        EXPECT_GE(s[i - 1].Influence(), s[i].Influence());
+    EXPECT_EQ(StrongestText(s).find("f1"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NominalSensitivity, testing::ValuesIn(kSensitivities),

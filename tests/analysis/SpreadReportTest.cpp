@@ -3,6 +3,7 @@
 #include "numerics/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -19,9 +20,9 @@ SpreadResult TwoFrequencies(SpreadMode mode) {
     r.PeakDecibels = {9997, {39.5, 39.75, 40, 40.25, 40.5}, {}};
     r.UpperEdge = {9997, {5000, 6000, 10000, 14000, 15000.5}, {}};
     r.Bandwidth = {0, {}, {}};
-    r.Sensitivities = {{7, 0, {}, {}, {}, {}, SensitivityOf::UpperEdge, -0.98},
-                       {3, 0.95, {}, {}, {}, {}, SensitivityOf::Gain, 0.95},
-                       {11, 0, {}, {}, {}, {}, SensitivityOf::LowerEdge, 1E-5}};
+    r.Sensitivities = {{7, 0, {}, {}, {}, {}, SensitivityOf::UpperEdge, -0.98, 10},
+                       {3, 0.95, {}, {}, {}, {}, SensitivityOf::Gain, 0.95, 1},
+                       {11, 0, {}, {}, {}, {}, SensitivityOf::LowerEdge, 1E-5, 0}};
     return r;
 }
 
@@ -76,14 +77,46 @@ TEST(SpreadSummary, NamesEachFigureWithAPointWhateverTheSeparator) {
                                 "lower_edge_hz = нет\n"
                                 "upper_edge_hz = 5000 / 6000 / 10000 / 14000 / 15000.5\n"
                                 "bandwidth_hz = нет\n"
+                                "influence = C3 9.80 % (верхняя граница); R4 0.95 % (усиление)\n"
                                 "sensitivity = C3 -0.98 (верхняя граница); R4 0.95 (усиление); "
-                                "Rвх 1e-05 (нижняя граница)\n");
+                                "Rвх 1e-05 (нижняя граница)\n"
+                                "held = Rвх\n");
     SetDecimalSeparatorSource(nullptr);
 }
 
-TEST(StrongestText, NamesTheFirstThreeWithWhatEachMovesMost) {
-    EXPECT_EQ(StrongestText(TwoFrequencies(SpreadMode::MonteCarlo).Sensitivities, 2),
-              "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)");
+TEST(SpreadSummary, WritesAQuantileBeyondTheSweepWithItsBoundAndCountsTheTrialsBeyond) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    SpreadResult r = TwoFrequencies(SpreadMode::MonteCarlo);
+    r.LowerEdge = {9997, {-kInf, 12, 13, 14, 15}, {}, 3, {10, 12, 13, 14, 15}, 10};
+    r.UpperEdge = {9997, {5000, 6000, kInf, kInf, kInf}, {},
+                   9000, {5000, 6000, 8000, 8000, 8000}, 8000};
+    const std::string summary = SpreadSummary(r);
+    EXPECT_NE(summary.find("lower_edge_hz = <10 / 12 / 13 / 14 / 15\n"
+                           "lower_edge_below_sweep = 3\n"
+                           "upper_edge_hz = 5000 / 6000 / >8000 / >8000 / >8000\n"
+                           "upper_edge_above_sweep = 9000\n"
+                           "bandwidth_hz = нет\n"),
+              std::string::npos)
+        << summary;
+}
+
+// The corners are combinations of the tolerances' ends: counted, with no interval.
+TEST(SpreadSummary, CountsTheCornersAsCombinations) {
+    SpreadResult r = TwoFrequencies(SpreadMode::Corners);
+    r.Yield = Share{2048, 8192, 0.25, 0.2407, 0.2595};
+    const std::string summary = SpreadSummary(r);
+    EXPECT_EQ(summary.substr(0, summary.find("peak_db")),
+              "combinations = 10000\nfailed = 3\nyield = 25.00 % (2048 / 8192)\n");
+}
+
+TEST(StrongestText, NamesTheFirstThreeWithWhatEachMovesMostLeavingOutThePartsHeld) {
+    std::vector<Sensitivity> ranked = TwoFrequencies(SpreadMode::MonteCarlo).Sensitivities;
+    EXPECT_EQ(StrongestText(ranked),
+              "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница), R4 "
+              "(усиление)");
+    for (Sensitivity& s : ranked)
+        s.Tolerance = 0;
+    EXPECT_EQ(StrongestText(ranked), "сильнее всего влияет: ничто, все допуски 0");
 }
 
 } // namespace

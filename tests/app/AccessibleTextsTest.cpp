@@ -74,9 +74,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every control of the dialog, the progress box and the results box is described.
 TEST(SpreadControlSpoken, EveryControlHasADescription) {
-    for (int id = kFirstToleranceId; id <= kPeakGainHistogram.Id; ++id)
-        if (const std::string name = SpreadObjectName(id); !name.empty())
+    for (int id = kFirstToleranceId; id <= kPeakGainHistogram.Id; ++id) {
+        if (const std::string name = SpreadObjectName(id); !name.empty()) {
             EXPECT_FALSE(SpreadSpokenControl(name).Description.empty()) << name;
+        }
+    }
 }
 
 } // namespace

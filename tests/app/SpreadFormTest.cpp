@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -74,6 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
                     FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
                                "усиление не меньше, дБ=x?..нужно число или пусто",
                                kFirstLimitId + 2},
+                    FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
+                               "нижняя граница не выше -0,5 Гц?..нужна частота больше 0",
+                               kFirstLimitId + 4},
                     FieldsCase{"LimitRangeReversed",
                                [](auto& f) {
                                    f.Limits[0] = "1000";
@@ -212,19 +216,23 @@ TEST_P(SpreadStageRefusal, IsToldOnceAndRunsNothing) {
     EXPECT_FALSE(spread.HasBand());
 }
 
-INSTANTIATE_TEST_SUITE_P(Spread, SpreadStageRefusal,
-                         testing::Values(StageRefusalCase{"AsCalculationRefusesIt",
-                                                          [](auto& v, auto&) {
-                                                              v.grid[1][1] = "0,0";
-                                                          },
-                                                          "что, в самом деле вход закорочен?"},
-                                         StageRefusalCase{"TooManyTrialsForTheSweep",
-                                                          [](auto& v, auto& f) {
-                                                              v.edits = {"10", "100010", "10"};
-                                                              f.Trials = "100000";
-                                                          },
-                                                          kTooManyTrialGains}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Spread, SpreadStageRefusal,
+    testing::Values(StageRefusalCase{"AsCalculationRefusesIt",
+                                     [](auto& v, auto&) { v.grid[1][1] = "0,0"; },
+                                     "что, в самом деле вход закорочен?"},
+                    // The sweep 10 … 1000 Hz cannot judge the edge.
+                    StageRefusalCase{"AnEdgeLimitBeyondTheSweep",
+                                     [](auto&, auto& f) { f.Limits[5] = "2000"; },
+                                     "верхняя граница не ниже 2000 Гц: выше "
+                                     "конца диапазона 1000 Гц"},
+                    StageRefusalCase{"TooManyTrialsForTheSweep",
+                                     [](auto& v, auto& f) {
+                                         v.edits = {"10", "100010", "10"};
+                                         f.Trials = "100000";
+                                     },
+                                     kTooManyTrialGains}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
     EXPECT_TRUE(Accept(DefaultFields()));
@@ -335,7 +343,7 @@ TEST_F(SpreadPresenter, AChangedSettingMarksTheStageAndIsSavedWithIt) {
 
 // ---- The results box's text.
 
-TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
+TEST(SpreadResultsBox, NamesTheFailedCombinationsTheirCountMetAndThePartsByInfluence) {
     SetDecimalSeparatorSource([]() -> char32_t { return U','; });
     SpreadResult r;
     r.Mode = SpreadMode::Corners;
@@ -348,25 +356,44 @@ TEST(SpreadResultsBox, NamesTheFailedTrialsTheYieldAndTheRankedSensitivities) {
     c3.Parameter = 7;
     c3.Strongest = SensitivityOf::UpperEdge;
     c3.StrongestValue = -0.98765;
+    c3.Tolerance = 10;
     Sensitivity r4;
     r4.Parameter = 3;
     r4.StrongestValue = 0.5;
     r.Sensitivities = {c3, r4};
     const std::string text = SpreadResultsText(r);
     SetDecimalSeparatorSource(nullptr);
-    EXPECT_EQ(text, "крайние сочетания, испытаний: 8\n"
-                    "в 2 из 8 испытаний расчет невозможен; итоги по остальным\n"
+    EXPECT_EQ(text, "крайние сочетания: 8\n"
+                    "в 2 из 8 сочетаний расчет невозможен; итоги по остальным\n"
                     "мин / макс\n"
                     "пик, дБ: 1,2346 / 2,5\n"
                     "частота пика, Гц: нет\n"
                     "нижняя граница −3 дБ, Гц: нет\n"
                     "верхняя граница −3 дБ, Гц: нет\n"
                     "полоса, Гц: нет\n"
-                    "годных: 50 % [18,76 %; 81,24 %]\n"
-                    "сильнее всего влияет: C3 (верхняя граница), R4 (усиление)\n"
-                    "чувствительности:\n"
-                    "  C3 -0,988 (верхняя граница)\n"
-                    "  R4 0,5 (усиление)\n");
+                    "годны 3 из 6 сочетаний (50 %)\n"
+                    "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница)\n"
+                    "влияние = допуск × чувствительность:\n"
+                    "  C3: верхняя граница ±9,88 % (допуск 10 % × чувствительность -0,988)\n"
+                    "  R4: допуск 0, не меняется (чувствительность 0,5, усиление)\n");
+}
+
+// The sweep 10 Hz … 5 kHz of a stage whose upper edge lies near 10 kHz.
+TEST(SpreadResultsBox, ReadsAQuantileBeyondTheSweepAsBeyondItsEndAndCountsTheTrials) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    SpreadResult r;
+    r.Trials = 100'000;
+    r.LowerEdge = {100'000, {-kInf, 16, 16, 17, 17}, {}, 12, {10, 16, 16, 17, 17}, 10};
+    r.UpperEdge = {100'000, {4948, kInf, kInf, kInf, kInf}, {},
+                   99'870,  {0, 5000, 5000, 5000, 5000},    5000};
+    const std::string text = SpreadResultsText(r);
+    EXPECT_NE(text.find("нижняя граница −3 дБ, Гц: < 10 / 16 / 16 / 17 / 17\n"
+                        "в 12 из 100000 испытаний нижняя граница ниже 10 Гц\n"
+                        "верхняя граница −3 дБ, Гц: 4948 / > 5000 / > 5000 / > 5000 / > 5000\n"
+                        "в 99870 из 100000 испытаний верхняя граница выше 5000 Гц\n"
+                        "полоса, Гц: нет\n"),
+              std::string::npos)
+        << text;
 }
 
 } // namespace

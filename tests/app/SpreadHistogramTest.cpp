@@ -5,6 +5,7 @@
 #include "tests/plot/PixelSurface.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,17 @@ SpreadResult WithEdges(PointSpread edges) {
     SpreadResult r = SampleSpreadResult(2500, 10);
     r.UpperEdge = std::move(edges);
     return r;
+}
+
+// A sweep to 5 kHz: the 95 % point and the largest of the upper edges lie beyond its end.
+PointSpread SomeBeyond() {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    PointSpread s = SampleSpread(1000, 4000, 1100, 3700);
+    s.Values.High = s.Values.Max = kInf;
+    s.Bounds = {1000, 1100, 2500, 5000, 5000};
+    s.Beyond = 8;
+    s.SweepEnd = 5000;
+    return s;
 }
 
 struct Case {
@@ -122,6 +134,16 @@ INSTANTIATE_TEST_SUITE_P(
              {},
              {"10,2 верхняя граница −3 дБ, Гц", "28,18 номинал", "10,152 1000", "282,152 4000"},
              "верхняя граница −3 дБ: мин … макс = 1000 … 4000 Гц, номинал 2500 Гц"},
+        // The count on a line of its own over the bars, which start a line lower.
+        Case{"SomeEdgesBeyondTheSweep",
+             WithEdges(SomeBeyond()),
+             Edge,
+             {{160, 97}},
+             {{20, 97}, {309, 49}},
+             {"10,2 верхняя граница −3 дБ, Гц", "10,34 выше 5000 Гц: 8 из 100", "28,18 номинал",
+              "109,18 5 % и 95 %", "10,152 1000", "282,152 4000"},
+             "верхняя граница −3 дБ: 5 % … 95 % = 1100 … > 5000 Гц, номинал 2500 Гц; в 8 из 100 "
+             "испытаний верхняя граница выше 5000 Гц"},
         Case{"NoTrialHasTheEdge",
              WithEdges({}),
              Edge,

@@ -32,6 +32,10 @@ const KeyCase kKeys[] = {
      With([](SpreadSettings& s) { s.Mode = SpreadMode::Corners; })},
     {"UpperEdge", "limit_upper_edge = 1E4",
      With([](SpreadSettings& s) { s.Limits.UpperEdgeAt = 1E4; })},
+    // A gain's bound below 0 dB is a gain like any other.
+    {"NegativeDecibels", "limit_min_db = -5", With([](SpreadSettings& s) { s.Limits.MinDb = -5; })},
+    {"RangeInOrder", "limit_from = 10\nlimit_to = 10",
+     With([](SpreadSettings& s) { s.Limits.From = s.Limits.To = 10; })},
     {"NoneOfThem", "# nothing", SpreadSettings{}},
 };
 
@@ -53,6 +57,7 @@ struct RefusalCase {
     const char* name;
     const char* line;
     const char* reason;
+    int lineNumber = 5;
 };
 
 const RefusalCase kRefusals[] = {
@@ -65,6 +70,13 @@ const RefusalCase kRefusals[] = {
     {"NegativeSeed", "seed = -1", "«-1» — нужно целое от 0 до 18446744073709551615"},
     {"Analysis", "analysis = all", "«all» — не montecarlo и не corners"},
     {"Limit", "limit_from = abc", "«abc» — не число"},
+    {"NegativeEdge", "limit_lower_edge = -5", "«-5» — нужна частота больше 0"},
+    {"ZeroFrom", "limit_from = 0", "«0» — нужна частота больше 0"},
+    {"RangeReversed", "limit_from = 10\nlimit_to = 5", "«5» — меньше limit_from в строке 5", 6},
+    {"RangeReversedFromLast", "limit_to = 5\n# from\nlimit_from = 10",
+     "«10» — больше limit_to в строке 5", 7},
+    {"GainReversed", "limit_max_db = 10\nlimit_min_db = 20",
+     "«20» — больше limit_max_db в строке 5", 6},
 };
 
 class SpreadKeyRefused : public testing::TestWithParam<RefusalCase> {};
@@ -72,7 +84,8 @@ class SpreadKeyRefused : public testing::TestWithParam<RefusalCase> {};
 TEST_P(SpreadKeyRefused, WithTheFileTheLineAndTheReason) {
     const StageReading reading = ParseStage(FileWith(GetParam().line), "к.ou");
     EXPECT_FALSE(reading.Loaded);
-    EXPECT_EQ(reading.Error, std::string("Файл «к.ou», строка 5: ") + GetParam().reason + ".");
+    EXPECT_EQ(reading.Error, "Файл «к.ou», строка " + std::to_string(GetParam().lineNumber) + ": " +
+                                 GetParam().reason + ".");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpreadKeyRefused, testing::ValuesIn(kRefusals),

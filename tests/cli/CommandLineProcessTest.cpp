@@ -83,6 +83,11 @@ const ProgramCase kRuns[] = {
      "ou: ключ --trials задан дважды\nСправка: ou --help\n"},
     {"SpreadOptionWithoutValue", "C", "--spread 'таблица 1.csv' 'каскад 1.ou' --seed", 2, "",
      "ou: после --seed нужно число\nСправка: ou --help\n"},
+    // A limit the sweep cannot judge is the analysis's refusal; reversed ends, the file's.
+    {"SpreadEdgeLimitBeforeTheSweep", "C", "--spread - предел.ou", 1, "",
+     "нижняя граница не выше 5 Гц: ниже начала диапазона 10 Гц\n"},
+    {"SpreadLimitsReversedInTheFile", "C", "--spread - пределы.ou", 2, "",
+     "Файл «пределы.ou», строка 19: «5» — меньше limit_from в строке 18.\n"},
     {"Version", "C", "--version", 0, "ou " OU_VERSION "\n", ""},
     {"Help", "C", "--help", 0, kUsage, ""},
 };
@@ -113,6 +118,8 @@ fs::path CaseFolder(const std::string& name) {
     fs::create_symlink("каскад 1.ou", folder / "ссылка.ou");
     std::ofstream(folder / "через 0.ou") << stage << "k0 = 1\nfrom = -20\nto = 20\nstep = 10\n";
     std::ofstream(folder / "дважды.ou") << stage << "R1 = 1\n";
+    std::ofstream(folder / "предел.ou") << kStage << "\nlimit_lower_edge = 5\n";
+    std::ofstream(folder / "пределы.ou") << kStage << "\nlimit_from = 10\nlimit_to = 5\n";
     std::ofstream(folder / "таблица 1.csv") << "old";
     fs::create_directories(folder / "папка");
     return folder;
