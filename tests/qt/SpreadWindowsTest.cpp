@@ -142,7 +142,7 @@ class SpreadWindowsTest : public QObject {
             TypeInto(r2, "2");
             QTest::keyClick(r2, Qt::Key_Return);
             stillOpen = ModalNamed(kSpreadDialogName) != nullptr;
-            focused = QApplication::focusWidget();
+            focused = dialog->focusWidget(); // the window's, active or not offscreen
             if (auto* edit = qobject_cast<QLineEdit*>(focused))
                 selected = edit->selectedText();
             qobject_cast<QDialog*>(dialog)->reject();

@@ -46,8 +46,14 @@ void NameSpreadControls(QWidget& window) {
             control->setAccessibleName(QString::fromStdString(spoken.Name));
         if (!spoken.Description.empty())
             control->setAccessibleDescription(QString::fromStdString(spoken.Description));
-        if (spoken.Picture)
+        if (spoken.Picture) {
             control->setProperty(kPictureProperty, true);
+            // Naming a widget while it is built makes and keeps its interface as a pane: made
+            // anew, it is a picture.
+            QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+            if (made != nullptr && made->role() != QAccessible::Graphic)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
     }
 }
 
