@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <iterator>
 
+std::vector<std::filesystem::path>
+RecentFilesAsStored(const std::vector<std::filesystem::path>& stored) {
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path& file : stored)
+        if (files.size() < kRecentFileCount && !file.empty() &&
+            std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    return files;
+}
+
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file) {
     std::erase(files, file);

@@ -16,6 +16,11 @@ class RecentFilesStore {
 
 inline constexpr size_t kRecentFileCount = 4;
 
+// The list a store handed back, as the menu holds it: no empty path, each file once (its first
+// place kept), no more than kRecentFileCount files. The store's file may have been edited by hand.
+std::vector<std::filesystem::path>
+RecentFilesAsStored(const std::vector<std::filesystem::path>& stored);
+
 // The list with `file` first, once, and no more than kRecentFileCount files.
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file);
