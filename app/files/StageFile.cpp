@@ -261,7 +261,10 @@ class StageParser {
             std::optional<double> tolerance;
             if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
                 return refusal;
-            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100))
+            // Checked as it is written back, to 15 digits: 99.999999999999986 would be saved as
+            // 100, which neither this reader nor the dialog accepts.
+            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100) ||
+                TextToNumber(NumberToText(*tolerance, kFileSeparator), 100, kFileSeparator) >= 100)
                 return Quoted(value) + kFileToleranceRange;
             spread.Tolerances[i] = *tolerance;
             return {};

@@ -57,6 +57,8 @@ struct RefusalCase {
 
 const RefusalCase kRefusals[] = {
     {"ToleranceOf100", "tolerance_R1 = 100", "«100» — нужно число от 0 до 100, не включая 100"},
+    {"ToleranceWrittenAs100", "tolerance_R1 = 99.999999999999986",
+     "«99.999999999999986» — нужно число от 0 до 100, не включая 100"},
     {"NegativeTolerance", "tolerance_f1 = -1", "«-1» — нужно число от 0 до 100, не включая 100"},
     {"ToleranceNotANumber", "tolerance_C1 = пять", "«пять» — не число"},
     {"BlankTolerance", "tolerance_C2 =", "«» — нужно число от 0 до 100, не включая 100"},
