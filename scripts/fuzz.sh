@@ -15,7 +15,7 @@ targets=(stage_file number_text command_line recent_files)
 
 ensure_packages "${FUZZ_PACKAGES[@]}"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DOU_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DOU_FUZZ=ON \
     -DOU_BUILD_GUI=OFF -DOU_BUILD_TESTS=OFF -DOU_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build build-fuzz -j2
 
