@@ -1,5 +1,8 @@
 // The recent-files list as a store hands it back (the Qt settings file or the registry, either of
-// which a user may edit), its paths cut from the input at its NUL bytes. Besides not crashing:
+// which a user may edit): the paths cut from the input at its NUL bytes, and the input read as
+// the UTF-16 text Qt's settings keep, cut at its NUL characters. Besides not crashing:
+// - any UTF-16 text becomes a path, which gives the text back, a lone surrogate as U+FFFD, and is
+//   the standard library's path wherever that converts the text;
 // - the list read holds no empty path, no file twice, only files stored, at most
 //   kRecentFileCount, as many as the store has distinct files up to that; stored again, it reads
 //   the same;
@@ -12,6 +15,7 @@
 #include "app/presenters/RecentFiles.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
@@ -61,12 +65,44 @@ void CheckLabels(const Paths& files) {
     Require(shown.size() == files.size(), "no two items show the same name");
 }
 
-} // namespace
+// The input as UTF-16 texts (two bytes a character, low byte first), cut at the NUL characters.
+std::vector<std::u16string> Utf16Texts(const uint8_t* data, size_t size) {
+    std::vector<std::u16string> texts;
+    if (size < 2)
+        return texts;
+    texts.emplace_back();
+    for (size_t i = 0; i + 1 < size; i += 2) {
+        const auto c = static_cast<char16_t>(data[i] | data[i + 1] << 8);
+        if (c == 0)
+            texts.emplace_back();
+        else
+            texts.back() += c;
+    }
+    return texts;
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Paths stored;
-    for (const std::string& text : SplitAtNul(InputText(data, size)))
-        stored.push_back(PathFromUtf8(text));
+bool IsSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+
+// The path gives the text back, some surrogates as U+FFFD; where the standard library converts
+// the text itself (no lone surrogate), the path is that one.
+void CheckStoredText(const std::u16string& text, const std::filesystem::path& path) {
+    const std::u16string back = path.u16string();
+    Require(back.size() == text.size(), "a stored text keeps its length as a path");
+    for (size_t i = 0; i < text.size(); ++i)
+        Require(back[i] == text[i] || (IsSurrogate(text[i]) && back[i] == u'\uFFFD'),
+                "a stored text is the path's, but for surrogates become U+FFFD");
+    std::optional<std::filesystem::path> standard;
+    try {
+        standard.emplace(text);
+    } catch (const std::filesystem::filesystem_error&) {
+        return;
+    }
+    Require(path == *standard, "a well-formed text is the path the standard library makes");
+}
+
+void CheckStore(const Paths& stored) {
     const Paths files = RecentFilesAsStored(stored);
     CheckList(files);
     for (const std::filesystem::path& file : files)
@@ -86,5 +122,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckList(after);
         CheckLabels(after);
     }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Paths stored;
+    for (const std::string& text : SplitAtNul(InputText(data, size)))
+        stored.push_back(PathFromUtf8(text));
+    CheckStore(stored);
+
+    Paths storedAsUtf16;
+    for (const std::u16string& text : Utf16Texts(data, size)) {
+        storedAsUtf16.push_back(PathFromStoredText(text));
+        CheckStoredText(text, storedAsUtf16.back());
+    }
+    CheckStore(storedAsUtf16);
     return 0;
 }

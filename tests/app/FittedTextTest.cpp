@@ -41,6 +41,29 @@ INSTANTIATE_TEST_SUITE_P(
                     CellCase{"NothingFits", "123", 5, "…", "123"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct StoredTextCase {
+    const char* name;
+    std::u16string stored, path;
+};
+
+class StoredText : public testing::TestWithParam<StoredTextCase> {};
+
+TEST_P(StoredText, BecomesAPathEvenWithALoneSurrogate) {
+    EXPECT_EQ(PathFromStoredText(GetParam().stored).u16string(), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RecentFiles, StoredText,
+    testing::Values(StoredTextCase{"Cyrillic", u"/д/каскад.ou", u"/д/каскад.ou"},
+                    StoredTextCase{"PairBeyondFFFF", u"/\U0001F4C8.ou", u"/\U0001F4C8.ou"},
+                    StoredTextCase{"LoneHigh", u"/a\xD800.ou", u"/a\uFFFD.ou"},
+                    StoredTextCase{"LoneLowAtTheEnd", u"/a\xDC00", u"/a\uFFFD"},
+                    StoredTextCase{"ReversedPair",
+                                   u"/\xDC00\xD800"
+                                   u"b",
+                                   u"/\uFFFD\uFFFDb"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RecentCase {
     const char* name;
     std::vector<const char*> files;
