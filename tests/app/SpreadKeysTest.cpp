@@ -23,6 +23,8 @@ SpreadSettings With(void (*change)(SpreadSettings&)) {
 
 const KeyCase kKeys[] = {
     {"Tolerance", "tolerance_R4 = 5", With([](SpreadSettings& s) { s.Tolerances[3] = 5; })},
+    {"ToleranceJustUnder100", "tolerance_R1 = 99.9999999999999",
+     With([](SpreadSettings& s) { s.Tolerances[0] = 99.9999999999999; })},
     {"Distribution", "distribution = normal",
      With([](SpreadSettings& s) { s.Shape = Distribution::Normal; })},
     {"Trials", "trials = 100000", With([](SpreadSettings& s) { s.Trials = 100'000; })},
