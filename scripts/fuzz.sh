@@ -37,10 +37,13 @@ for target in "${targets[@]}"; do
         fi
     fi
     cp -r fuzz/corpus/"$target"/. "$scratch/$target/"
+    # The words of the format, where the target has a dictionary of them.
+    dictionary=()
+    [ -f fuzz/dict/"$target".dict ] && dictionary=(-dict=fuzz/dict/"$target".dict)
     echo "== $target: fuzzing for $seconds s"
     log=$scratch/$target.log
     # One process, the targets one after another: the machine is shared.
-    if ! "$program" -max_total_time="$seconds" -print_final_stats=1 \
+    if ! "$program" -max_total_time="$seconds" -print_final_stats=1 "${dictionary[@]}" \
         -artifact_prefix="$crashes/" "$scratch/$target" >"$log" 2>&1; then
         grep -E -A15 'Property failed|ERROR: |runtime error' "$log" | head -n 40 || tail -n 30 "$log"
         failed+=("$target")
