@@ -350,9 +350,10 @@ std::string FileNumber(const std::optional<double>& value) {
 void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
     const SpreadSettings defaults;
     for (size_t i = 0; i < kParameterKeys.size(); ++i)
-        if (spread.Tolerances[i] != defaults.Tolerances[i])
-            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(),
-                       NumberToText(spread.Tolerances[i], kFileSeparator));
+        // Compared as written: 0.9999999999999996 is written 1, the default, and stays out.
+        if (const std::string written = NumberToText(spread.Tolerances[i], kFileSeparator);
+            written != NumberToText(defaults.Tolerances[i], kFileSeparator))
+            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(), written);
     if (spread.Shape != defaults.Shape)
         WriteEntry(text, kDistributionKey, kNormal);
     if (spread.Trials != defaults.Trials)

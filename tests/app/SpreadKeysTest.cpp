@@ -90,4 +90,10 @@ TEST(SpreadKeys, StayOutOfTheFileWhileTheSettingsAreTheDefaults) {
               "C5 =\nk0 =\nRin =\nf1 =\nfrom =\nto =\nstep =\nlog_scale = 0\nsweep = linear\n");
 }
 
+TEST(SpreadKeys, StayOutOfTheFileWhenWrittenAsTheDefault) {
+    SpreadSettings settings;
+    settings.Tolerances[1] = 0.9999999999999996; // written 1, R2's default
+    EXPECT_EQ(StageText(Stage{}, settings), StageText(Stage{}, SpreadSettings{}));
+}
+
 } // namespace
