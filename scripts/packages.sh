@@ -12,6 +12,8 @@ ACCESSIBILITY_PACKAGES=(xvfb xdotool dbus at-spi2-core python3-pyatspi)
 # dpkg-shlibdeps; the checks use lintian, appstreamcli, update-mime-database and man; debootstrap
 # makes a Debian 12 to try the package in.
 PACKAGING_PACKAGES=(dpkg-dev binutils lintian appstream shared-mime-info man-db debootstrap)
+# The fuzz targets: libFuzzer comes with clang, the core is compiled by the same clang.
+FUZZ_PACKAGES=(clang libfuzzer-14-dev cmake ninja-build)
 
 # The Windows program: cross-compilers, wine with its 32-bit half (from the i386 architecture)
 # and the Windows fonts it draws the windows with, the installer maker and a virtual display for

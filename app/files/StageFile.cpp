@@ -262,7 +262,10 @@ class StageParser {
             std::optional<double> tolerance;
             if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
                 return refusal;
-            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100))
+            // Checked as it is written back, to 15 digits: 99.999999999999986 would be saved as
+            // 100, which neither this reader nor the dialog accepts.
+            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100) ||
+                TextToNumber(NumberToText(*tolerance, kFileSeparator), 100, kFileSeparator) >= 100)
                 return Quoted(value) + kFileToleranceRange;
             spread.Tolerances[i] = *tolerance;
             return {};
@@ -374,9 +377,10 @@ std::string FileNumber(const std::optional<double>& value) {
 void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
     const SpreadSettings defaults;
     for (size_t i = 0; i < kParameterKeys.size(); ++i)
-        if (spread.Tolerances[i] != defaults.Tolerances[i])
-            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(),
-                       NumberToText(spread.Tolerances[i], kFileSeparator));
+        // Compared as written: 0.9999999999999996 is written 1, the default, and stays out.
+        if (const std::string written = NumberToText(spread.Tolerances[i], kFileSeparator);
+            written != NumberToText(defaults.Tolerances[i], kFileSeparator))
+            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(), written);
     if (spread.Shape != defaults.Shape)
         WriteEntry(text, kDistributionKey, kNormal);
     if (spread.Trials != defaults.Trials)

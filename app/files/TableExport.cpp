@@ -47,7 +47,11 @@ CellBlock WholeTable(const ResultTable& table) {
 }
 
 void WriteCopyText(const ResultTable& table, CellBlock block, const TextSink& write) {
-    const auto [firstColumn, firstRow, lastColumn, lastRow] = CopiedCells(table, block);
+    // Plain variables rather than a structured binding, which clang 14 (the fuzz build) cannot
+    // capture in the lambda below.
+    const CellBlock cells = CopiedCells(table, block);
+    const int firstColumn = cells.FirstColumn, firstRow = cells.FirstRow;
+    const int lastColumn = cells.LastColumn, lastRow = cells.LastRow;
     if (firstColumn > lastColumn || firstRow > lastRow)
         return;
 

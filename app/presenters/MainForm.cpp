@@ -65,11 +65,7 @@ void MainForm::SetFileChooser(FileChooser& chooser) {
 
 void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
     recentStore_ = &store;
-    recent_.clear();
-    for (const std::filesystem::path& file : store.Load())
-        if (recent_.size() < kRecentFileCount && !file.empty() &&
-            std::find(recent_.begin(), recent_.end(), file) == recent_.end())
-            recent_.push_back(file);
+    recent_ = RecentFilesAsStored(store.Load());
     if (folder_.Start().empty() && !recent_.empty())
         folder_.Used(recent_.front());
     view_.MenusChanged();

@@ -3,6 +3,28 @@
 #include <algorithm>
 #include <iterator>
 
+std::filesystem::path PathFromStoredText(std::u16string text) {
+    const auto isHigh = [](char16_t c) { return c >= 0xD800 && c <= 0xDBFF; };
+    const auto isLow = [](char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; };
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1]))
+            ++i; // a pair: one character beyond U+FFFF
+        else if (isHigh(text[i]) || isLow(text[i]))
+            text[i] = u'\uFFFD';
+    }
+    return std::filesystem::path(text);
+}
+
+std::vector<std::filesystem::path>
+RecentFilesAsStored(const std::vector<std::filesystem::path>& stored) {
+    std::vector<std::filesystem::path> files;
+    for (const std::filesystem::path& file : stored)
+        if (files.size() < kRecentFileCount && !file.empty() &&
+            std::find(files.begin(), files.end(), file) == files.end())
+            files.push_back(file);
+    return files;
+}
+
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file) {
     std::erase(files, file);

@@ -16,6 +16,16 @@ class RecentFilesStore {
 
 inline constexpr size_t kRecentFileCount = 4;
 
+// An entry of a store that keeps UTF-16 text (Qt's settings), as a path. A settings file edited
+// by hand may hold a lone surrogate, which no path on Linux can take: it becomes U+FFFD, a file
+// that opening reports as gone, where converting it as it stands would throw at start-up.
+std::filesystem::path PathFromStoredText(std::u16string text);
+
+// The list a store handed back, as the menu holds it: no empty path, each file once (its first
+// place kept), no more than kRecentFileCount files. The store's file may have been edited by hand.
+std::vector<std::filesystem::path>
+RecentFilesAsStored(const std::vector<std::filesystem::path>& stored);
+
 // The list with `file` first, once, and no more than kRecentFileCount files.
 std::vector<std::filesystem::path> WithRecentFile(std::vector<std::filesystem::path> files,
                                                   const std::filesystem::path& file);

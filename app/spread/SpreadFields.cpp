@@ -93,7 +93,9 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
             return refuse(kToleranceUnreadablePrefix + std::string(kSpreadParameterNames[i]) + "=" +
                               fields.Tolerances[i] + kToleranceUnreadableSuffix,
                           kFirstToleranceId + static_cast<int>(i));
-        s.Tolerances[i] = *t;
+        // In normal form, as the dialog shows it and the file keeps it: 99.999999999999986 is
+        // 100 there, and refused here too.
+        s.Tolerances[i] = TextToNumber(NumberToText(*t), 0);
     }
     s.Shape = fields.Shape;
     s.Mode = fields.Mode;

@@ -41,6 +41,55 @@ INSTANTIATE_TEST_SUITE_P(
                     CellCase{"NothingFits", "123", 5, "…", "123"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct StoredListCase {
+    const char* name;
+    std::vector<const char*> stored, read;
+};
+
+class StoredList : public testing::TestWithParam<StoredListCase> {};
+
+TEST_P(StoredList, ReadsEachFileOnceAndNoMoreThanTheMenuHolds) {
+    const auto paths = [](const std::vector<const char*>& texts) {
+        return std::vector<fs::path>(texts.begin(), texts.end());
+    };
+    EXPECT_EQ(RecentFilesAsStored(paths(GetParam().stored)), paths(GetParam().read));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RecentFiles, StoredList,
+    testing::Values(StoredListCase{"EmptyPassedOver", {"", "/a.ou", ""}, {"/a.ou"}},
+                    StoredListCase{"RepeatedKeepsItsFirstPlace",
+                                   {"/a.ou", "/b.ou", "/a.ou"},
+                                   {"/a.ou", "/b.ou"}},
+                    StoredListCase{"SameFileWrittenTwoWays", {"/d/a.ou", "/d//a.ou"}, {"/d/a.ou"}},
+                    StoredListCase{"FourAtMost",
+                                   {"/1.ou", "/1.ou", "/2.ou", "/3.ou", "/4.ou", "/5.ou"},
+                                   {"/1.ou", "/2.ou", "/3.ou", "/4.ou"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StoredTextCase {
+    const char* name;
+    std::u16string stored, path;
+};
+
+class StoredText : public testing::TestWithParam<StoredTextCase> {};
+
+TEST_P(StoredText, BecomesAPathEvenWithALoneSurrogate) {
+    EXPECT_EQ(PathFromStoredText(GetParam().stored).u16string(), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RecentFiles, StoredText,
+    testing::Values(StoredTextCase{"Cyrillic", u"/д/каскад.ou", u"/д/каскад.ou"},
+                    StoredTextCase{"PairBeyondFFFF", u"/\U0001F4C8.ou", u"/\U0001F4C8.ou"},
+                    StoredTextCase{"LoneHigh", u"/a\xD800.ou", u"/a\uFFFD.ou"},
+                    StoredTextCase{"LoneLowAtTheEnd", u"/a\xDC00", u"/a\uFFFD"},
+                    StoredTextCase{"ReversedPair",
+                                   u"/\xDC00\xD800"
+                                   u"b",
+                                   u"/\uFFFD\uFFFDb"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RecentCase {
     const char* name;
     std::vector<const char*> files;

@@ -23,6 +23,8 @@ SpreadSettings With(void (*change)(SpreadSettings&)) {
 
 const KeyCase kKeys[] = {
     {"Tolerance", "tolerance_R4 = 5", With([](SpreadSettings& s) { s.Tolerances[3] = 5; })},
+    {"ToleranceJustUnder100", "tolerance_R1 = 99.9999999999999",
+     With([](SpreadSettings& s) { s.Tolerances[0] = 99.9999999999999; })},
     {"Distribution", "distribution = normal",
      With([](SpreadSettings& s) { s.Shape = Distribution::Normal; })},
     {"Trials", "trials = 100000", With([](SpreadSettings& s) { s.Trials = 100'000; })},
@@ -62,6 +64,8 @@ struct RefusalCase {
 
 const RefusalCase kRefusals[] = {
     {"ToleranceOf100", "tolerance_R1 = 100", "«100» — нужно число от 0 до 100, не включая 100"},
+    {"ToleranceWrittenAs100", "tolerance_R1 = 99.999999999999986",
+     "«99.999999999999986» — нужно число от 0 до 100, не включая 100"},
     {"NegativeTolerance", "tolerance_f1 = -1", "«-1» — нужно число от 0 до 100, не включая 100"},
     {"ToleranceNotANumber", "tolerance_C1 = пять", "«пять» — не число"},
     {"BlankTolerance", "tolerance_C2 =", "«» — нужно число от 0 до 100, не включая 100"},
@@ -97,6 +101,12 @@ TEST(SpreadKeys, StayOutOfTheFileWhileTheSettingsAreTheDefaults) {
     EXPECT_EQ(StageText(stage, SpreadSettings{}),
               "format = ou-stage 1\nR1 = 100\nR2 =\nR3 =\nR4 =\nR5 =\nC1 =\nC2 =\nC3 =\nC4 =\n"
               "C5 =\nk0 =\nRin =\nf1 =\nfrom =\nto =\nstep =\nlog_scale = 0\nsweep = linear\n");
+}
+
+TEST(SpreadKeys, StayOutOfTheFileWhenWrittenAsTheDefault) {
+    SpreadSettings settings;
+    settings.Tolerances[1] = 0.9999999999999996; // written 1, R2's default
+    EXPECT_EQ(StageText(Stage{}, settings), StageText(Stage{}, SpreadSettings{}));
 }
 
 } // namespace

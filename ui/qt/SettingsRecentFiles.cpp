@@ -17,7 +17,7 @@ QSettings Settings() {
 std::vector<std::filesystem::path> SettingsRecentFiles::Load() {
     std::vector<std::filesystem::path> files;
     for (const QString& file : Settings().value(kKey).toStringList())
-        files.emplace_back(file.toStdU16String());
+        files.push_back(PathFromStoredText(file.toStdU16String()));
     return files;
 }
 
