@@ -101,8 +101,10 @@ class SpreadWindowsTest : public QObject {
             }
             QTest::mouseClick(box->findChild<QPushButton*>(kCopySpreadButton.Name), Qt::LeftButton);
             copied = QGuiApplication::clipboard()->text();
-            // Enter in the text is "Закрыть", the default button, not "Копировать".
+            // Enter in the text is "Закрыть", the default button, not "Копировать" (which, clicked,
+            // holds the focus and with it Enter until the focus moves on).
             QGuiApplication::clipboard()->clear();
+            text->setFocus(Qt::TabFocusReason);
             QTest::keyClick(text, Qt::Key_Return);
         });
         watcher.start(10);
