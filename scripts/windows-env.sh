@@ -128,13 +128,13 @@ start_wine() {
     # Wine 8's 64-bit Uniscribe reads before a run's first glyph where a font's mark-to-mark
     # positioning applies there, and the program crashes shaping an edit control's text: Liberation
     # Sans, which the windows' bitmap fonts fall back to for Cyrillic, has such positioning for
-    # "д". The 64-bit runs link those fonts to DejaVu Sans instead, whose Cyrillic has none; the
-    # 32-bit runs keep wine's own fallback, as Windows' fonts have Cyrillic of their own.
+    # "д". The 64-bit runs link those fonts to Liberation Serif instead, whose Cyrillic has none
+    # and is no wider than the labels' room; the 32-bit runs keep wine's own fallback.
     if [ "${WINDOWS_BITS:-32}" = 64 ]; then
         local face
         for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma"; do
             "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-                /v "$face" /t REG_MULTI_SZ /d 'DejaVuSans.ttf,DejaVu Sans' /f </dev/null >/dev/null 2>&1
+                /v "$face" /t REG_MULTI_SZ /d 'LiberationSerif-Regular.ttf,Liberation Serif' /f </dev/null >/dev/null 2>&1
         done
     fi
     # No window manager runs on the virtual display: wine places and frames the windows itself
