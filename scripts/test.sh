@@ -4,7 +4,8 @@
 # ./scripts/test.sh --sanitize  the same tests under AddressSanitizer and UndefinedBehaviorSanitizer
 # ./scripts/test.sh --windows   the Windows build under wine: the shipped 32-bit one where this
 #                               kernel runs 32-bit programs, else the 64-bit build of the same
-#                               sources; the numbers compared bit for bit with the Linux build
+#                               sources; the numbers compared bit for bit with the Linux build;
+#                               further arguments go to ctest (-R StartUp: those tests alone)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -58,7 +59,7 @@ if [ "${1:-}" = "--windows" ]; then
     cd "$WINDOWS_BUILD"
     # Now and then wine fails to start a test program at all (no output, no test run): such a
     # test is run once more.
-    ctest --output-on-failure --repeat until-pass:2
+    ctest --output-on-failure --repeat until-pass:2 "${@:2}"
     exit
 fi
 

@@ -4,6 +4,19 @@
 
 namespace {
 
+// The width of an icon, 0 for none.
+LONG IconSide(LONG_PTR handle) {
+    ICONINFO info{};
+    if (handle == 0 || !GetIconInfo(reinterpret_cast<HICON>(handle), &info))
+        return 0;
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    return mask.bmWidth;
+}
+
 struct WindowCase {
     const char* name;
     const char* caption;
@@ -34,9 +47,11 @@ TEST_P(StartUpWindows, StandAsLaidOut) {
     const SIZE client = ClientSize(window);
     EXPECT_EQ(client.cx, c.client.cx);
     EXPECT_EQ(client.cy, c.client.cy);
-    // Every window has its icon, for the caption and the task bar.
-    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
-    EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    // Every window has its icon, for the caption and the task bar, each of its own size (at 96
+    // DPI), and its class has them too.
+    EXPECT_EQ(IconSide(SendMessageW(window, WM_GETICON, ICON_BIG, 0)), 32);
+    EXPECT_EQ(IconSide(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), 16);
+    EXPECT_EQ(IconSide(GetClassLongPtrW(window, GCLP_HICONSM)), GetSystemMetrics(SM_CXSMICON));
 }
 
 INSTANTIATE_TEST_SUITE_P(

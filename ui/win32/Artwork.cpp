@@ -40,19 +40,32 @@ HBITMAP LoadCopy(const PictureCopies& picture, UINT dpi) {
     return LoadPng(picture.scaled[copy]);
 }
 
-} // namespace
-
 HICON LoadArtworkIcon(int id, int side) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_ICON, side, side, LR_SHARED));
+    // Not shared: a shared icon is the size first asked for, whatever size is asked later.
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0));
 }
 
+} // namespace
+
 void SetWindowIcons(HWND window, int iconId, UINT dpi) {
-    // 32 and 16 px at 96 pixels per inch, as the system's metrics give them there.
-    const auto big = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(32, dpi)));
-    const auto small = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(16, dpi)));
-    SendMessageW(window, WM_SETICON, ICON_BIG, big);
-    SendMessageW(window, WM_SETICON, ICON_SMALL, small);
+    // 32 and 16 px at 96 pixels per inch, as the system's metrics give them there. The icons of
+    // the DPI before are the window's own and go with it.
+    for (const auto& [which, side] : {std::pair{ICON_BIG, 32}, {ICON_SMALL, 16}}) {
+        const auto icon = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(side, dpi)));
+        if (const auto previous = SendMessageW(window, WM_SETICON, which, icon); previous != 0)
+            DestroyIcon(reinterpret_cast<HICON>(previous));
+    }
+    // The class has them too, for a shell that asks the class rather than the window; each window
+    // class of the program has one window.
+    if (GetClassLongPtrW(window, GCLP_HICON) == 0) {
+        SetClassLongPtrW(
+            window, GCLP_HICON,
+            reinterpret_cast<LONG_PTR>(LoadArtworkIcon(iconId, GetSystemMetrics(SM_CXICON))));
+        SetClassLongPtrW(
+            window, GCLP_HICONSM,
+            reinterpret_cast<LONG_PTR>(LoadArtworkIcon(iconId, GetSystemMetrics(SM_CXSMICON))));
+    }
 }
 
 void ArtworkPicture::Load(UINT dpi) {

@@ -5,11 +5,9 @@
 
 // The pictures and icons built into the executable (Resources.h), each drawn from its SVG for
 // 100, 125, 150 and 200 % of 96 pixels per inch, so that they stay sharp at the usual scales.
-// Icons are shared and live as long as the program.
 
-HICON LoadArtworkIcon(int id, int side);
-
-// Gives a window its big and small icons, of the sizes for `dpi`.
+// Gives a window its big and small icons, of the sizes for `dpi`, in place of those it had, and
+// its class the icons of the system's sizes.
 void SetWindowIcons(HWND window, int iconId, UINT dpi);
 
 // A picture of a picture control: IDB_CIRCUIT or IDB_HELP, as drawn for one DPI.

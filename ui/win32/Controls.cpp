@@ -2,6 +2,7 @@
 
 #include "Text.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 GdiHandle<HFONT> MakeFont(int pixels, bool bold, const wchar_t* face) {
@@ -84,6 +85,17 @@ void TrackingTip::Show(const std::string& text, POINT screen) {
         wide_ = Widen(text);
         tool.lpszText = wide_.data();
         SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    // A tooltip placed by the program stands where it is put, off the screen too: one that would
+    // cross the edge of its monitor's work area stands against the edge instead.
+    const LRESULT bubble =
+        SendMessageW(window_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromPoint(screen, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        screen.x = std::max(work.left, std::min<LONG>(screen.x, work.right - LOWORD(bubble)));
+        screen.y = std::max(work.top, std::min<LONG>(screen.y, work.bottom - HIWORD(bubble)));
     }
     SendMessageW(window_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
     SendMessageW(window_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));

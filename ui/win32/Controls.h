@@ -65,8 +65,9 @@ HWND AddHoverHint(HWND owner, HWND control, const std::string& text);
 // the control's hint of before.
 void SetHoverHint(HWND tooltip, HWND owner, HWND control, const std::string& text);
 
-// A tooltip the program places: shown with a text at a point of the screen until hidden, as the
-// graph's readout and a cut cell's whole text are. Owned by `owner`, created when first shown.
+// A tooltip the program places: shown with a text at a point of the screen, kept on its monitor,
+// until hidden, as the graph's readout and a cut cell's whole text are. Owned by `owner`, created
+// when first shown.
 class TrackingTip {
   public:
     explicit TrackingTip(HWND owner, int maxWidth = 0) : owner_(owner), maxWidth_(maxWidth) {}

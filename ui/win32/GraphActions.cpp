@@ -38,18 +38,8 @@ std::optional<MarkerStep> MarkerStepOf(WPARAM key) {
 } // namespace
 
 GraphActions::GraphActions(HWND window, GraphForm& form)
-    : window_(window), form_(form), description_(window) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
-                               nullptr, GetModuleHandleW(nullptr), nullptr);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = window_;
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // The readout names the kept curves on lines of their own.
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+    : window_(window), form_(form), tip_(window, 600), description_(window) {
     // The window's own object answers the description too, where the system's annotation
     // service is missing or a stub (wine's).
     ChangeSpokenSource(window_, [this](SpokenSource& source) {
@@ -57,10 +47,7 @@ GraphActions::GraphActions(HWND window, GraphForm& form)
     });
 }
 
-GraphActions::~GraphActions() {
-    if (tooltip_ != nullptr && IsWindow(tooltip_))
-        DestroyWindow(tooltip_);
-}
+GraphActions::~GraphActions() = default;
 
 bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -133,27 +120,11 @@ void GraphActions::ShowMarkerReadout(const std::string& text, Point at) {
 }
 
 void GraphActions::ShowTip(const std::string& text, POINT client) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    if (text != readout_) {
-        readout_ = text;
-        tooltipText_ = Widen(text);
-        tool.lpszText = tooltipText_.data();
-        SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
     POINT screen = client;
     ClientToScreen(window_, &screen);
-    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+    tip_.Show(text, screen);
 }
 
 void GraphActions::HideReadout() {
-    if (readout_.empty())
-        return;
-    readout_.clear();
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = window_;
-    SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    tip_.Hide();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AccessibleDescription.h"
+#include "Controls.h"
 #include "WindowsApi.h"
 #include "app/presenters/GraphForm.h"
 
@@ -21,7 +22,7 @@ class GraphActions {
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The readout the tooltip shows now, "" when hidden.
-    const std::string& Readout() const { return readout_; }
+    const std::string& Readout() const { return tip_.Text(); }
     // What a screen reader reads as the window's description: the marker's readout.
     const std::string& Description() const { return description_.Text(); }
 
@@ -39,9 +40,7 @@ class GraphActions {
 
     HWND window_;
     GraphForm& form_;
-    HWND tooltip_ = nullptr;
-    std::wstring tooltipText_; // the tooltip reads its text from here
-    std::string readout_;
+    TrackingTip tip_;
     bool tracking_ = false;    // asked to be told when the pointer leaves
     POINT pointer_ = {-1, -1}; // where the pointer was last seen, in client pixels
     AccessibleDescription description_;
