@@ -68,19 +68,9 @@ inline constexpr const char* kSpreadNeedsTwoNames =
     "ou: после --spread нужны два имени: файл разброса (или «-») и файл каскада";
 inline constexpr const char* kSpreadOptionNeedsValuePrefix = "ou: после ";
 inline constexpr const char* kSpreadOptionNeedsValueSuffix = " нужно число";
-inline constexpr const char* kSpreadBadValueInfix = ": «";
-inline constexpr const char* kSpreadThreadsRange = "» — нужно целое от 1 до 256";
-inline constexpr const char* kSpreadTrialsRange = "» — нужно целое от 1 до 100000";
-inline constexpr const char* kSpreadSeedRange = "» — нужно целое от 0 до 18446744073709551615";
 
 // The stage file's keys of the analysis, refused as the other keys are:
 //   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100
-inline constexpr const char* kFileToleranceRange = "» — нужно число от 0 до 100, не включая 100";
-inline constexpr const char* kFileTrialsRange = "» — нужно целое от 1 до 100000";
-inline constexpr const char* kFileSeedRange = "» — нужно целое от 0 до 18446744073709551615";
-inline constexpr const char* kFileNotADistribution = "» — не uniform и не normal";
-inline constexpr const char* kFileNotAnAnalysis = "» — не montecarlo и не corners";
-inline constexpr const char* kFileLimitNotPositive = "» — нужна частота больше 0";
 // A limit against the other end of its range, given earlier: {1} its key, {2} its line.
 inline constexpr const char* kFileLimitBelowOther = "» — меньше {1} в строке {2}";
 inline constexpr const char* kFileLimitAboveOther = "» — больше {1} в строке {2}";

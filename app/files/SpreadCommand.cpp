@@ -4,6 +4,7 @@
 #include "analysis/SpreadTexts.h"
 #include "app/files/SafeFile.h"
 #include "app/presenters/EventGuard.h"
+#include "app/settings/AnalysisSettings.h"
 #include "app/spread/SpreadRequest.h"
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
@@ -41,13 +42,24 @@ CommandLine ParseSpreadArguments(const std::vector<std::string>& arguments) {
         if (i + 1 == arguments.size())
             return Wrong(kSpreadOptionNeedsValuePrefix + option + kSpreadOptionNeedsValueSuffix);
         const std::string& value = arguments[i + 1];
-        const std::string bad = "ou: " + option + kSpreadBadValueInfix + value;
-        if (option == "--threads" && !(command.Threads = WholeNumberIn(value, 1, 256)))
-            return Wrong(bad + kSpreadThreadsRange);
-        if (option == "--trials" && !(command.Trials = WholeNumberIn(value, 1, kMaxTrials)))
-            return Wrong(bad + kSpreadTrialsRange);
-        if (option == "--seed" && !(command.Seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX)))
-            return Wrong(bad + kSpreadSeedRange);
+        const auto refused = [&](const std::string& need) {
+            return Wrong(
+                Fill(kOptionRefused, {{"option", option}, {"value", value}, {"need", need}}));
+        };
+        if (option == "--threads") {
+            if (!(command.Threads = WholeNumberIn(value, 1, 256)))
+                return refused(kNeedThreads);
+            continue;
+        }
+        // The others are the stage file's settings, read as the file reads them.
+        SpreadSettings read;
+        if (std::string need = AnalysisSettingOf(option.substr(2))->Read(read, value, U'.');
+            !need.empty())
+            return refused(need);
+        if (option == "--trials")
+            command.Trials = read.Trials;
+        else
+            command.Seed = read.Seed;
     }
     return command;
 }

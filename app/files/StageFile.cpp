@@ -3,6 +3,8 @@
 #include "analysis/SpreadTexts.h"
 #include "analysis/TextTemplate.h"
 #include "app/files/SafeFile.h"
+#include "app/settings/AnalysisSettings.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -25,27 +27,17 @@ constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", 
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";
-
-// The analysis's keys, after kSweepKey; a tolerance's key is the prefix and the parameter's key.
-constexpr const char* kTolerancePrefix = "tolerance_";
-constexpr const char* kDistributionKey = "distribution";
-constexpr const char* kTrialsKey = "trials";
-constexpr const char* kSeedKey = "seed";
-constexpr const char* kAnalysisKey = "analysis";
-constexpr std::string_view kUniform = "uniform";
-constexpr std::string_view kNormal = "normal";
-constexpr std::string_view kMonteCarlo = "montecarlo";
-constexpr std::string_view kCorners = "corners";
-// The limits, by key, in the order they are written.
-constexpr std::array<std::pair<const char*, std::optional<double> YieldLimits::*>, 6> kLimitKeys = {
-    {
-        {"limit_from", &YieldLimits::From},
-        {"limit_to", &YieldLimits::To},
-        {"limit_min_db", &YieldLimits::MinDb},
-        {"limit_max_db", &YieldLimits::MaxDb},
-        {"limit_lower_edge", &YieldLimits::LowerEdgeAt},
-        {"limit_upper_edge", &YieldLimits::UpperEdgeAt},
-    }};
+// The limits that make ranges, by key, the low end first.
+struct LimitRange {
+    const char* LowKey;
+    const char* HighKey;
+    std::optional<double> YieldLimits::*Low;
+    std::optional<double> YieldLimits::*High;
+};
+constexpr std::array<LimitRange, 2> kLimitRanges = {{
+    {"limit_from", "limit_to", &YieldLimits::From, &YieldLimits::To},
+    {"limit_min_db", "limit_max_db", &YieldLimits::MinDb, &YieldLimits::MaxDb},
+}};
 
 constexpr std::string_view kFormatName = "ou-stage";
 constexpr std::string_view kLinear = "linear";
@@ -255,65 +247,23 @@ class StageParser {
     }
 
     std::string ReadSpreadSetting(const std::string& key, std::string_view value) {
-        SpreadSettings& spread = spread_;
-        for (size_t i = 0; i < kParameterKeys.size(); ++i) {
-            if (key != kTolerancePrefix + std::string(kParameterKeys[i]))
-                continue;
-            std::optional<double> tolerance;
-            if (std::string refusal = ReadNumber(value, tolerance); !refusal.empty())
-                return refusal;
-            // Checked as it is written back, to 15 digits: 99.999999999999986 would be saved as
-            // 100, which neither this reader nor the dialog accepts.
-            if (!tolerance || !(*tolerance >= 0 && *tolerance < 100) ||
-                TextToNumber(NumberToText(*tolerance, kFileSeparator), 100, kFileSeparator) >= 100)
-                return Quoted(value) + kFileToleranceRange;
-            spread.Tolerances[i] = *tolerance;
+        const AnalysisSetting* setting = AnalysisSettingOf(key);
+        if (setting == nullptr) {
+            unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
             return {};
         }
-        for (const auto& [limitKey, limit] : kLimitKeys)
-            if (key == limitKey)
-                return ReadLimit(key, value, spread.Limits.*limit);
-        if (key == kDistributionKey) {
-            if (value != kUniform && value != kNormal)
-                return Quoted(value) + kFileNotADistribution;
-            spread.Shape = value == kNormal ? Distribution::Normal : Distribution::Uniform;
-        } else if (key == kAnalysisKey) {
-            if (value != kMonteCarlo && value != kCorners)
-                return Quoted(value) + kFileNotAnAnalysis;
-            spread.Mode = value == kCorners ? SpreadMode::Corners : SpreadMode::MonteCarlo;
-        } else if (key == kTrialsKey) {
-            const std::optional<int32_t> trials = WholeNumberIn(value, 1, kMaxTrials);
-            if (!trials)
-                return Quoted(value) + kFileTrialsRange;
-            spread.Trials = *trials;
-        } else if (key == kSeedKey) {
-            const std::optional<uint64_t> seed = WholeNumberIn(value, uint64_t{0}, UINT64_MAX);
-            if (!seed)
-                return Quoted(value) + kFileSeedRange;
-            spread.Seed = *seed;
-        } else {
-            unknown_.push_back({key, lineNumber_}); // a typo, or a key of a newer program
-        }
-        return {};
+        if (std::string need = setting->Read(spread_, value, kFileSeparator); !need.empty())
+            return Quoted(value) + Fill(kValueNeeds, {{"need", need}});
+        return RefuseReversedRange(key, value);
     }
 
-    // A limit refused as the file's own error: a frequency not above 0, or a range whose ends,
-    // the other given on an earlier line, are reversed. Whether the sweep can judge it is the
+    // A limit against the other end of its range, given on an earlier line: limit_from …
+    // limit_to, limit_min_db … limit_max_db. Whether the sweep can judge a limit is the
     // analysis's to say.
-    std::string ReadLimit(const std::string& key, std::string_view value,
-                          std::optional<double>& limit) {
-        if (std::string refusal = ReadNumber(value, limit); !refusal.empty() || !limit)
-            return refusal;
-        const bool decibels = key == kLimitKeys[2].first || key == kLimitKeys[3].first;
-        if (!decibels && !(*limit > 0))
-            return Quoted(value) + kFileLimitNotPositive;
-        // The ranges' ends: limit_from … limit_to and limit_min_db … limit_max_db.
-        for (size_t low = 0; low < 4; low += 2) {
-            const auto& [lowKey, lowLimit] = kLimitKeys[low];
-            const auto& [highKey, highLimit] = kLimitKeys[low + 1];
-            const std::optional<double>&from = spread_.Limits.*lowLimit,
-                  &to = spread_.Limits.*highLimit;
-            if (!from || !to || !(*to < *from))
+    std::string RefuseReversedRange(const std::string& key, std::string_view value) const {
+        for (const auto& [lowKey, highKey, low, high] : kLimitRanges) {
+            const std::optional<double>&from = spread_.Limits.*low, &to = spread_.Limits.*high;
+            if ((key != lowKey && key != highKey) || !from || !to || !(*to < *from))
                 continue;
             const bool isLow = key == lowKey;
             const auto other = seen_.find(isLow ? highKey : lowKey);
@@ -373,25 +323,14 @@ std::string FileNumber(const std::optional<double>& value) {
     return value ? NumberToText(*value, kFileSeparator) : std::string();
 }
 
-// The analysis's settings that differ from the defaults.
+// The analysis's settings that differ from the defaults, compared as written: 0.9999999999999996
+// is written 1, the default, and stays out.
 void WriteSpreadSettings(std::string& text, const SpreadSettings& spread) {
     const SpreadSettings defaults;
-    for (size_t i = 0; i < kParameterKeys.size(); ++i)
-        // Compared as written: 0.9999999999999996 is written 1, the default, and stays out.
-        if (const std::string written = NumberToText(spread.Tolerances[i], kFileSeparator);
-            written != NumberToText(defaults.Tolerances[i], kFileSeparator))
-            WriteEntry(text, (kTolerancePrefix + std::string(kParameterKeys[i])).c_str(), written);
-    if (spread.Shape != defaults.Shape)
-        WriteEntry(text, kDistributionKey, kNormal);
-    if (spread.Trials != defaults.Trials)
-        WriteEntry(text, kTrialsKey, std::to_string(spread.Trials));
-    if (spread.Seed != defaults.Seed)
-        WriteEntry(text, kSeedKey, std::to_string(spread.Seed));
-    if (spread.Mode != defaults.Mode)
-        WriteEntry(text, kAnalysisKey, kCorners);
-    for (const auto& [key, limit] : kLimitKeys)
-        if (spread.Limits.*limit)
-            WriteEntry(text, key, FileNumber(spread.Limits.*limit));
+    for (const AnalysisSetting& setting : AnalysisSettings())
+        if (const std::string written = setting.Write(spread, kFileSeparator);
+            written != setting.Write(defaults, kFileSeparator))
+            WriteEntry(text, setting.Key.c_str(), written);
 }
 
 } // namespace

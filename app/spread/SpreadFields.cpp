@@ -2,7 +2,9 @@
 
 #include "analysis/SpreadAnalysis.h"
 #include "analysis/SpreadTexts.h"
+#include "app/settings/AnalysisSettings.h"
 #include "app/spread/SpreadControls.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -87,28 +89,29 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
         return SpreadFieldsReading{{}, std::move(text), field};
     };
     SpreadSettings s;
+    // Each read as the stage file reads it, with the user's separator.
+    const auto read = [&](int field, std::string_view text) {
+        return AnalysisSettingOf(field)->Read(s, text, DecimalSeparator());
+    };
     for (size_t i = 0; i < fields.Tolerances.size(); ++i) {
+        const int field = kFirstToleranceId + static_cast<int>(i);
+        // Named in normal form where it is a number, as the dialog would show it; a field that
+        // does not read needs what the range needs.
         const std::optional<double> t = Number(fields.Tolerances[i]);
-        if (!t)
-            return refuse(kToleranceUnreadablePrefix + std::string(kSpreadParameterNames[i]) + "=" +
-                              fields.Tolerances[i] + kToleranceUnreadableSuffix,
-                          kFirstToleranceId + static_cast<int>(i));
-        // In normal form, as the dialog shows it and the file keeps it: 99.999999999999986 is
-        // 100 there, and refused here too.
-        s.Tolerances[i] = TextToNumber(NumberToText(*t), 0);
+        const std::string text = t ? NumberToText(*t) : fields.Tolerances[i];
+        if (std::string need = t ? read(field, text) : kNeedTolerance; !need.empty())
+            return refuse(
+                Fill(kToleranceRefused,
+                     {{"parameter", kSpreadParameterNames[i]}, {"value", text}, {"need", need}}),
+                field);
     }
     s.Shape = fields.Shape;
     s.Mode = fields.Mode;
-    const std::optional<int32_t> trials =
-        WholeNumberIn(Trimmed(fields.Trials), int32_t{1}, kMaxTrials);
-    if (!trials)
-        return refuse(kTrialsPrefix + fields.Trials + kTrialsSuffix, kTrialsEdit.Id);
-    s.Trials = *trials;
-    const std::optional<uint64_t> seed =
-        WholeNumberIn(Trimmed(fields.Seed), uint64_t{0}, UINT64_MAX);
-    if (!seed)
-        return refuse(kSeedPrefix + fields.Seed + kSeedSuffix, kSeedEdit.Id);
-    s.Seed = *seed;
+    if (std::string need = read(kTrialsEdit.Id, Trimmed(fields.Trials)); !need.empty())
+        return refuse(Fill(kTrialsRefused, {{"value", fields.Trials}, {"need", need}}),
+                      kTrialsEdit.Id);
+    if (std::string need = read(kSeedEdit.Id, Trimmed(fields.Seed)); !need.empty())
+        return refuse(Fill(kSeedRefused, {{"value", fields.Seed}, {"need", need}}), kSeedEdit.Id);
     const auto limits = LimitsOf(s.Limits);
     for (size_t i = 0; i < limits.size(); ++i) {
         if (Trimmed(fields.Limits[i]).empty())

@@ -196,12 +196,25 @@ inline constexpr std::array<const char*, 6> kLimitLabels = {
     "нижняя граница не выше, Гц", "верхняя граница не ниже, Гц"};
 inline constexpr const char* kOkButton = "ОК"; // Cyrillic, as the message boxes' (and kCancelButton)
 
-// A field that does not read, named as its label: "начальное число abc?..нужно целое от 0 до …". The
-// tolerances' and trials' ranges are the analysis's own refusals.
-inline constexpr const char* kToleranceUnreadablePrefix = "допуск ";
-inline constexpr const char* kToleranceUnreadableSuffix = "?..нужно число от 0 до 100, не включая 100";
-inline constexpr const char* kSeedPrefix = "начальное число ";
-inline constexpr const char* kSeedSuffix = "?..нужно целое от 0 до 18446744073709551615";
+// What a refused value of a setting needs, the same in the dialog, the stage file and the command
+// line.
+inline constexpr const char* kNeedTolerance = "нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kNeedTrials = "нужно целое от 1 до 100000";
+inline constexpr const char* kNeedSeed = "нужно целое от 0 до 18446744073709551615";
+inline constexpr const char* kNeedDistribution = "не uniform и не normal";
+inline constexpr const char* kNeedAnalysis = "не montecarlo и не corners";
+inline constexpr const char* kNeedNumber = "не число";
+inline constexpr const char* kNeedPositiveFrequency = "нужна частота больше 0";
+inline constexpr const char* kNeedThreads = "нужно целое от 1 до 256";
+// In the stage file, after the quoted value: «100» — нужно число от 0 до 100, не включая 100
+inline constexpr const char* kValueNeeds = "» — {need}";
+// On the command line.
+inline constexpr const char* kOptionRefused = "ou: {option}: «{value}» — {need}";
+
+// A field of the dialog refused, named as its label: {value} as typed, {need} as above.
+inline constexpr const char* kToleranceRefused = "допуск {parameter}={value}?..{need}";
+inline constexpr const char* kTrialsRefused = "испытаний {value}?..{need}";
+inline constexpr const char* kSeedRefused = "начальное число {value}?..{need}";
 inline constexpr const char* kLimitUnreadableSuffix = "?..нужно число или пусто";
 
 // The progress box, shown when the analysis takes longer than a moment; its "Отмена"

@@ -1,0 +1,154 @@
+#include "AnalysisSettings.h"
+
+#include "app/spread/SpreadControls.h"
+#include "app/texts/Texts.h"
+#include "numerics/NumberText.h"
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+
+namespace {
+
+// The parameters' keys in the parameter grid's order; a tolerance's key is "tolerance_" and one.
+constexpr std::array<const char*, kSpreadParameters> kParameterKeys = {
+    "R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"};
+
+// The number `text` makes with `separator`, or nothing. No text gives NaN, so it marks none.
+std::optional<double> Number(std::string_view text, char32_t separator) {
+    const double value = TextToNumber(text, NAN, separator);
+    if (std::isnan(value))
+        return std::nullopt;
+    return value;
+}
+
+AnalysisSetting Tolerance(size_t parameter) {
+    return {
+        std::string("tolerance_") + kParameterKeys[parameter],
+        kFirstToleranceId + static_cast<int>(parameter),
+        [parameter](const SpreadSettings& s, char32_t separator) {
+            return NumberToText(s.Tolerances[parameter], separator);
+        },
+        [parameter](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+            // A blank is no tolerance, where a blank limit is no limit.
+            const std::optional<double> t = Number(text, separator);
+            if (!t)
+                return text.empty() ? kNeedTolerance : kNeedNumber;
+            // In normal form, as the dialog shows it and the file keeps it, to 15 digits:
+            // 99.999999999999986 would be 100 there, which is refused.
+            const double kept = TextToNumber(NumberToText(*t, separator), 100, separator);
+            if (!(kept >= 0 && kept < 100))
+                return kNeedTolerance;
+            s.Tolerances[parameter] = kept;
+            return {};
+        },
+    };
+}
+
+// A choice of two, written as the file's words in the order of its enumeration.
+template <class Choice>
+AnalysisSetting Either(const char* key, int field, Choice SpreadSettings::*member,
+                       std::array<const char*, 2> words, const char* need) {
+    return {
+        key,
+        field,
+        [member, words](const SpreadSettings& s, char32_t) {
+            return std::string(words[static_cast<size_t>(s.*member)]);
+        },
+        [member, words, need](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+            for (size_t i = 0; i < words.size(); ++i)
+                if (text == words[i]) {
+                    s.*member = static_cast<Choice>(i);
+                    return {};
+                }
+            return need;
+        },
+    };
+}
+
+template <class Integer>
+AnalysisSetting WholeNumber(const char* key, int field, Integer SpreadSettings::*member,
+                            Integer low, Integer high, const char* need) {
+    return {
+        key,
+        field,
+        [member](const SpreadSettings& s, char32_t) { return std::to_string(s.*member); },
+        [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+            const std::optional<Integer> value = WholeNumberIn(text, low, high);
+            if (!value)
+                return need;
+            s.*member = *value;
+            return {};
+        },
+    };
+}
+
+// A limit: blank for none. A frequency is above 0; whether the sweep can judge it, and whether a
+// range's ends are in order, is decided over the whole settings.
+AnalysisSetting Limit(const char* key, int field, std::optional<double> YieldLimits::*member,
+                      bool frequency) {
+    return {
+        key,
+        field,
+        [member](const SpreadSettings& s, char32_t separator) {
+            const std::optional<double>& limit = s.Limits.*member;
+            return limit ? NumberToText(*limit, separator) : std::string();
+        },
+        [=](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+            if (text.empty()) {
+                (s.Limits.*member).reset();
+                return {};
+            }
+            const std::optional<double> limit = Number(text, separator);
+            if (!limit)
+                return kNeedNumber;
+            if (frequency && !(*limit > 0))
+                return kNeedPositiveFrequency;
+            s.Limits.*member = limit;
+            return {};
+        },
+    };
+}
+
+std::vector<AnalysisSetting> Rows() {
+    std::vector<AnalysisSetting> rows;
+    for (size_t i = 0; i < kParameterKeys.size(); ++i)
+        rows.push_back(Tolerance(i));
+    rows.push_back(Either("distribution", kDistributionChoice.Id, &SpreadSettings::Shape,
+                          {"uniform", "normal"}, kNeedDistribution));
+    rows.push_back(WholeNumber("trials", kTrialsEdit.Id, &SpreadSettings::Trials, int32_t{1},
+                               kMaxTrials, kNeedTrials));
+    rows.push_back(WholeNumber("seed", kSeedEdit.Id, &SpreadSettings::Seed, uint64_t{0}, UINT64_MAX,
+                               kNeedSeed));
+    rows.push_back(Either("analysis", kAnalysisChoice.Id, &SpreadSettings::Mode,
+                          {"montecarlo", "corners"}, kNeedAnalysis));
+    // In the dialog's order of the limits.
+    rows.push_back(Limit("limit_from", kFirstLimitId + 0, &YieldLimits::From, true));
+    rows.push_back(Limit("limit_to", kFirstLimitId + 1, &YieldLimits::To, true));
+    rows.push_back(Limit("limit_min_db", kFirstLimitId + 2, &YieldLimits::MinDb, false));
+    rows.push_back(Limit("limit_max_db", kFirstLimitId + 3, &YieldLimits::MaxDb, false));
+    rows.push_back(Limit("limit_lower_edge", kFirstLimitId + 4, &YieldLimits::LowerEdgeAt, true));
+    rows.push_back(Limit("limit_upper_edge", kFirstLimitId + 5, &YieldLimits::UpperEdgeAt, true));
+    return rows;
+}
+
+} // namespace
+
+const std::vector<AnalysisSetting>& AnalysisSettings() {
+    static const std::vector<AnalysisSetting> rows = Rows();
+    return rows;
+}
+
+const AnalysisSetting* AnalysisSettingOf(std::string_view key) {
+    for (const AnalysisSetting& row : AnalysisSettings())
+        if (row.Key == key)
+            return &row;
+    return nullptr;
+}
+
+const AnalysisSetting* AnalysisSettingOf(int field) {
+    for (const AnalysisSetting& row : AnalysisSettings())
+        if (row.Field == field)
+            return &row;
+    return nullptr;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "analysis/SpreadSettings.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Each setting of the analyses described once: its key in the stage file, the dialog's field,
+// what a refused value needs, and how its value is written and read. The stage file's reader and
+// writer, the command line's options and the dialog's check loop over these rows; a new setting
+// is a row and its use.
+struct AnalysisSetting {
+    std::string Key; // in the stage file; the command line's option, where it has one, is "--" Key
+    int Field = 0;   // the dialog's control (app/spread/SpreadControls.h)
+    // The value as text with `separator`: a number in normal form, a word of the file for a
+    // choice, "" for a limit not given.
+    std::function<std::string(const SpreadSettings&, char32_t separator)> Write;
+    // Takes trimmed `text` into the settings; on a refusal, what the value needs
+    // ("нужно целое от 1 до 100000"), the settings untouched.
+    std::function<std::string(SpreadSettings&, std::string_view text, char32_t separator)> Read;
+};
+
+// In the order the stage file writes them: the tolerances in the parameter grid's order, the
+// distribution, the trials, the seed, the analysis, the limits.
+const std::vector<AnalysisSetting>& AnalysisSettings();
+
+// The row of `key`, or of the dialog's `field`; nullptr for none.
+const AnalysisSetting* AnalysisSettingOf(std::string_view key);
+const AnalysisSetting* AnalysisSettingOf(int field);
