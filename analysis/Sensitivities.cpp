@@ -14,7 +14,8 @@ double LogGain(const StageParameters& stage, double f) {
     return std::log(ComplexAbs(StageGain(f, stage)));
 }
 
-Sensitivity OfParameter(const EnteredParameters& nominal, const PeakAndEdges& points, int i) {
+Sensitivity OfParameter(const EnteredParameters& nominal, OpAmpPhase phase,
+                        const PeakAndEdges& points, int i) {
     Sensitivity s;
     s.Parameter = i;
     const auto at = static_cast<size_t>(i);
@@ -24,8 +25,9 @@ Sensitivity OfParameter(const EnteredParameters& nominal, const PeakAndEdges& po
     up[at] *= 1 + kStep;
     down[at] *= 1 - kStep;
     try {
-        const StageParameters stage = ConvertEntered(nominal);
-        const StageParameters upper = ConvertEntered(up), lower = ConvertEntered(down);
+        const StageParameters stage = ConvertEntered(nominal, phase);
+        const StageParameters upper = ConvertEntered(up, phase);
+        const StageParameters lower = ConvertEntered(down, phase);
         const double span = std::log(up[at] / down[at]);
         const auto of = [&](double f) { return (LogGain(upper, f) - LogGain(lower, f)) / span; };
         s.Gain = of(points.Peak.frequency);
@@ -55,12 +57,12 @@ Sensitivity OfParameter(const EnteredParameters& nominal, const PeakAndEdges& po
 
 } // namespace
 
-std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
+std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal, OpAmpPhase phase,
                                               const PeakAndEdges& points,
                                               const EnteredParameters& tolerances) {
     std::vector<Sensitivity> all;
     for (int i = 0; i < kSpreadParameters; ++i) {
-        all.push_back(OfParameter(nominal, points, i));
+        all.push_back(OfParameter(nominal, phase, points, i));
         all.back().Tolerance = tolerances[static_cast<size_t>(i)];
     }
     std::stable_sort(all.begin(), all.end(), [](const Sensitivity& a, const Sensitivity& b) {

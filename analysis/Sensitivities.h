@@ -38,7 +38,7 @@ struct Sensitivity {
 // way; an edge moves as the level follows the peak: ∂ln f/∂ln p = −(S at the edge − S of the peak)
 // / (∂ln|k|/∂ln f there). A parameter of 0, or one whose step faults, gets 0 throughout.
 
-std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal,
+std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal, OpAmpPhase phase,
                                               const PeakAndEdges& points,
                                               const EnteredParameters& tolerances);
 

@@ -74,8 +74,8 @@ class Analysis {
     void Trials();
     bool SingleBlock() const { return width_ == points_; }
     StageParameters TrialStage(int64_t trial) const {
-        return ConvertEntered(
-            TrialParameters(in_.Nominal, settings_, static_cast<uint64_t>(trial)));
+        return ConvertEntered(TrialParameters(in_.Nominal, settings_, static_cast<uint64_t>(trial)),
+                              in_.Phase);
     }
     void Trial(int64_t trial, double* curve);
     void TrialGains(const StageParameters& p, size_t from, size_t count, double* ratio) const;
@@ -312,7 +312,7 @@ void Analysis::PointSpreads(SpreadResult& result) const {
 // The nominal stage exactly as the calculation computes it, and its characteristic points; its
 // faults are the caller's.
 void Analysis::Nominal(SpreadResult& result) {
-    const StageParameters nominal = ConvertEntered(in_.Nominal);
+    const StageParameters nominal = ConvertEntered(in_.Nominal, in_.Phase);
     result.NominalRatio.resize(points_);
     RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
               [&](int, int64_t begin, int64_t end) {
@@ -381,7 +381,7 @@ SpreadOutcome Analysis::Run() {
         result->Yield = WilsonShare(met, trials_ - result->Failed);
     }
     result->Sensitivities =
-        NominalSensitivities(in_.Nominal, result->NominalPoints, settings_.Tolerances);
+        NominalSensitivities(in_.Nominal, in_.Phase, result->NominalPoints, settings_.Tolerances);
     return {std::move(result), {}, false};
 }
 

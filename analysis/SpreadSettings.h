@@ -1,5 +1,7 @@
 #pragma once
 
+#include "numerics/StageModel.h"
+
 #include <array>
 #include <atomic>
 #include <charconv>
@@ -73,7 +75,8 @@ std::optional<Integer> WholeNumberIn(std::string_view text, Integer low, Integer
 }
 
 struct SpreadInput {
-    EnteredParameters Nominal{};     // a stage the calculation accepts
+    EnteredParameters Nominal{}; // a stage the calculation accepts
+    OpAmpPhase Phase = OpAmpPhase::Leading;
     std::vector<double> Frequencies; // Hz, the sweep as the calculation formed it, ascending
     SpreadSettings Settings;
     int Threads = 1; // workers, the calling thread among them

@@ -96,14 +96,18 @@ EnteredParameters TrialParameters(const EnteredParameters& nominal, const Spread
     return values;
 }
 
-StageParameters ConvertEntered(const EnteredParameters& entered) {
-    return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Convert<X>(entered); });
+StageParameters ConvertEntered(const EnteredParameters& entered, OpAmpPhase phase) {
+    StageParameters p =
+        EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return Convert<X>(entered); });
+    p.Phase = phase;
+    return p;
 }
 
 FastStage::FastStage(const StageParameters& p)
     : r1c1(p.R1 * p.C1), g3(1 / p.R3), c2(p.C2), c3(p.C3), r2c3(p.R2 * p.C3), g4(1 / p.R4),
       c5(p.C5), c4(p.C4), r5c4(p.R5 * p.C4), openReal(1 / p.k0),
-      openSlope(std::sqrt(p.k0 * p.k0 - 1) / (p.k0 * p.f1)) {}
+      openSlope((p.Phase == OpAmpPhase::Lagging ? -1 : 1) * std::sqrt(p.k0 * p.k0 - 1) /
+                (p.k0 * p.f1)) {}
 
 void AngularFrequencies(const double* frequencies, size_t count, double* omega) {
     for (size_t j = 0; j < count; ++j)

@@ -30,14 +30,16 @@ EnteredParameters TrialParameters(const EnteredParameters& nominal, const Spread
 
 // Units of entry to Ω, F and Hz in the calculation's own operations, so the same entry gives the
 // same doubles: Rin merged into R1 and R3. A floating-point error raises FloatingPointError.
-StageParameters ConvertEntered(const EnteredParameters& entered);
+StageParameters ConvertEntered(const EnteredParameters& entered,
+                               OpAmpPhase phase = OpAmpPhase::Leading);
 
 // What the gain at any frequency needs, formed once per stage. With P = 1 + jωR2·C3 and
 // Q = 1 + jωR5·C4 the legs' admittances times P·Q are
 //   B = (1/R3 + jωC2)·P·Q + jωC3·Q,   A = (1/R4 + jωC5)·P·Q + jωC4·P,
 // β = A/(A + B), and the gain is H / (1/k_open + β) with H = jωR1C1/(1 + jωR1C1) and
-// 1/k_open = 1/k0 − j·f·√(k0² − 1)/(k0·f1): the model of numerics/StageModel.h rewritten so that a
-// frequency costs one division, |k|² = |H|²·|A + B|² / |(1/k_open)·(A + B) + A|².
+// 1/k_open = 1/k0 − j·f·√(k0² − 1)/(k0·f1) (+ for a lagging phase): the model of
+// numerics/StageModel.h rewritten so that a frequency costs one division, |k|² = |H|²·|A + B|² /
+// |(1/k_open)·(A + B) + A|².
 struct FastStage {
     explicit FastStage(const StageParameters& p);
 
@@ -49,7 +51,7 @@ struct FastStage {
     double c5, c4;    // F
     double r5c4;      // s, R5·C4
     double openReal;  // 1/k0
-    double openSlope; // s, √(k0² − 1)/(k0·f1)
+    double openSlope; // s, √(k0² − 1)/(k0·f1), negated for a lagging phase
 };
 
 // 2π·f for each frequency, as FastGains takes them.

@@ -167,6 +167,7 @@ StageCheck CheckStage(const Stage& stage) {
     checked.Entered = Entered(stage, v);
     try {
         checked.Model = ConvertToBaseUnits(v);
+        checked.Model.Phase = stage.Phase;
     } catch (...) {
         checked.ConversionFault = std::current_exception();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SweepKind.h"
+#include "numerics/StageModel.h"
 
 #include <array>
 #include <cstddef>
@@ -18,6 +19,7 @@ struct Stage {
     std::array<std::optional<double>, 3> SweepFields{};
     bool LogScale = false; // the check box "логарифм. шкала": the graph in dB over log10(f)
     SweepKind Sweep = SweepKind::Linear;
+    OpAmpPhase Phase = OpAmpPhase::Leading; // "Расчет" → "Фаза ОУ: запаздывающая (реальный ОУ)"
 
     bool operator==(const Stage&) const = default;
 };

@@ -6,14 +6,14 @@ namespace {
 
 using namespace complex_ops;
 
-template <class X> TComplex OpenLoop(double k0, double f1, double f) {
+template <class X> TComplex OpenLoop(double k0, double f1, double f, OpAmpPhase phase) {
     const X x = X(f) / f1;
     const X s = X(k0) * k0 - 1;
     const double g = Store(X(1) + x * x * s);
-    // The imaginary part is positive: the gain is k0 / (1 − j·x·√s), a leading phase. Its
-    // modulus is that of the textbook pole, but with reactive legs the closed-loop result
-    // depends on the sign, and this is the one the stage is computed with.
-    return {Store(X(k0) / g), Store(Sqrt(s) * (X(k0) * x) / g)};
+    // Leading, the imaginary part is positive: the gain is k0 / (1 − j·x·√s). Lagging, it is the
+    // same part negated, exactly.
+    const double imaginary = Store(Sqrt(s) * (X(k0) * x) / g);
+    return {Store(X(k0) / g), phase == OpAmpPhase::Lagging ? -imaginary : imaginary};
 }
 
 template <class X> TComplex ClosedLoop(const TComplex& k, const TComplex& Zg, const TComplex& Zf) {
@@ -37,7 +37,7 @@ template <class X> TComplex Stage(double f, const StageParameters& p) {
     const TComplex S4 = Add<X>(RealToComplex(p.R5), ZC4);
     const TComplex Zg = Parallel<X>(ZC2, Parallel<X>(RealToComplex(p.R3), S3));
     const TComplex Zf = Parallel<X>(ZC5, Parallel<X>(RealToComplex(p.R4), S4));
-    const TComplex k = OpenLoop<X>(p.k0, p.f1, f);
+    const TComplex k = OpenLoop<X>(p.k0, p.f1, f, p.Phase);
     const TComplex Kc = ClosedLoop<X>(k, Zg, Zf);
     const TComplex H = Divider<X>(ZC1, RealToComplex(p.R1)); // input coupling R1 / (ZC1 + R1)
     return Mul<X>(H, Kc);
@@ -45,8 +45,9 @@ template <class X> TComplex Stage(double f, const StageParameters& p) {
 
 } // namespace
 
-TComplex OpenLoopGain(double k0, double f1, double f) {
-    return EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) { return OpenLoop<X>(k0, f1, f); });
+TComplex OpenLoopGain(double k0, double f1, double f, OpAmpPhase phase) {
+    return EvaluateWithFloatChecks(
+        [&]<class X>(ScalarTag<X>) { return OpenLoop<X>(k0, f1, f, phase); });
 }
 
 TComplex ClosedLoopGain(const TComplex& k, const TComplex& Zg, const TComplex& Zf) {

@@ -27,6 +27,11 @@ constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", 
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";
+// The amplifier's phase, written only when lagging: a stage of the leading phase, the program's
+// own model, keeps the file it always had.
+constexpr const char* kPhaseKey = "opamp_phase";
+constexpr std::string_view kLeading = "leading";
+constexpr std::string_view kLagging = "lagging";
 // The limits that make ranges, by key, the low end first.
 struct LimitRange {
     const char* LowKey;
@@ -240,6 +245,10 @@ class StageParser {
             if (value != kLinear && value != kDecade)
                 return Quoted(value) + kNotASweepKind;
             stage_.Sweep = value == kDecade ? SweepKind::Decade : SweepKind::Linear;
+        } else if (key == kPhaseKey) {
+            if (value != kLeading && value != kLagging)
+                return Quoted(value) + kNotAPhase;
+            stage_.Phase = value == kLagging ? OpAmpPhase::Lagging : OpAmpPhase::Leading;
         } else {
             return ReadSpreadSetting(key, value);
         }
@@ -345,6 +354,8 @@ std::string StageText(const Stage& stage, const SpreadSettings& spread) {
         WriteEntry(text, kSweepFieldKeys[i], FileNumber(stage.SweepFields[i]));
     WriteEntry(text, kLogScaleKey, stage.LogScale ? "1" : "0");
     WriteEntry(text, kSweepKey, stage.Sweep == SweepKind::Decade ? kDecade : kLinear);
+    if (stage.Phase == OpAmpPhase::Lagging)
+        WriteEntry(text, kPhaseKey, kLagging);
     WriteSpreadSettings(text, spread);
     return text;
 }

@@ -38,6 +38,9 @@ template <class Presenter> struct Command {
     bool (Presenter::*Checked)() const = nullptr;
     // The item stands below the list of recent files, set apart from the items above it.
     bool AfterRecentFiles = false;
+    // A checked item that is a setting of its own, switched on and off, not one of the menu's
+    // choices of which one is checked.
+    bool Switch = false;
 };
 
 // "Ctrl+C", "Ctrl+Shift+S", "Ctrl+Ins": a chord as a menu shows it beside the text.

@@ -35,6 +35,14 @@ constexpr Command<MainForm> kMenuBar[] = {
      &MainForm::UseDecadeSweep,
      kSweepMenu,
      &MainForm::DecadeSweep},
+    {kLaggingPhaseCommand,
+     {},
+     nullptr,
+     &MainForm::SwitchPhase,
+     kSweepMenu,
+     &MainForm::LaggingPhase,
+     false,
+     true},
     {kSpreadCommand, {}, &MainForm::CanSpread, &MainForm::OpenSpread, kSweepMenu},
 };
 
@@ -114,7 +122,7 @@ void MainForm::Calculate() {
 }
 
 bool MainForm::RunCalculation() {
-    const Stage typed = StageFromForm(view_, sweep_);
+    const Stage typed = TypedStage();
     const StageCheck check = CheckStage(typed);
     RewriteInNormalForm(view_, typed, FieldsRead(check));
     if (const Refusal* refusal = std::get_if<Refusal>(&check)) {
@@ -174,6 +182,19 @@ void MainForm::InvalidateResults() {
     view_.MenusChanged();
 }
 
+void MainForm::SwitchPhase() {
+    phase_ = phase_ == OpAmpPhase::Lagging ? OpAmpPhase::Leading : OpAmpPhase::Lagging;
+    // Another model of the amplifier: the results are another stage's, as after an edit.
+    InvalidateResults();
+    ShowCaption();
+}
+
+Stage MainForm::TypedStage() const {
+    Stage stage = StageFromForm(view_, sweep_);
+    stage.Phase = phase_;
+    return stage;
+}
+
 void MainForm::ChooseSweep(SweepKind sweep) {
     sweep_ = sweep;
     ShowSweepLabel();
@@ -192,13 +213,13 @@ void MainForm::ShowSweepLabel() {
 }
 
 bool MainForm::Modified() const {
-    return StageFromForm(view_, sweep_) != saved_ || spread_ != savedSpread_;
+    return TypedStage() != saved_ || spread_ != savedSpread_;
 }
 
 bool MainForm::ResultsCurrent() const {
     if (!HasResults())
         return false;
-    Stage shown = StageFromForm(view_, sweep_);
+    Stage shown = TypedStage();
     shown.LogScale = result_->Entered.LogScale; // the graph's mode, not the stage's values
     return shown == result_->Entered;
 }
@@ -278,9 +299,10 @@ bool MainForm::OpenFile(const std::filesystem::path& path) {
         spreadForm_->Clear();
     savedSpread_ = spread_;
     sweep_ = stage->Sweep;
+    phase_ = stage->Phase;
     ShowSweepLabel();
     file_ = path;
-    saved_ = StageFromForm(view_, sweep_);
+    saved_ = TypedStage();
     Remember(path);
     ShowCaption();
     return true;
@@ -305,7 +327,7 @@ bool MainForm::SaveWithDialog() {
 bool MainForm::SaveTo(std::filesystem::path path) {
     if (!path.has_extension())
         path += std::string(".") + kStageExtension;
-    const Stage stage = StageFromForm(view_, sweep_);
+    const Stage stage = TypedStage();
     const std::string error = WriteStageFile(path, stage, spread_);
     if (!error.empty()) {
         boxes_.ShowError(error);

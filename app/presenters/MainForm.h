@@ -75,6 +75,10 @@ class MainForm {
     bool HasSpread() const;
     bool LinearSweep() const { return sweep_ == SweepKind::Linear; }
     bool DecadeSweep() const { return sweep_ == SweepKind::Decade; }
+    // "Фаза ОУ: запаздывающая (реальный ОУ)": the amplifier's pole lags, as a real one's does,
+    // instead of the program's own leading model.
+    void SwitchPhase();
+    bool LaggingPhase() const { return phase_ == OpAmpPhase::Lagging; }
     std::vector<std::string> RecentFileLabels() const;
     void OpenRecent(size_t index);
 
@@ -106,6 +110,8 @@ class MainForm {
     // Steps shared by reset and by an edit of a parameter: the results are no longer valid.
     void InvalidateResults();
     void ChooseSweep(SweepKind sweep);
+    // The stage as the form and the menus hold it.
+    Stage TypedStage() const;
     void ShowSweepLabel();
     bool OpenFile(const std::filesystem::path& path);
     void OpenRecentFile(size_t index);
@@ -126,6 +132,7 @@ class MainForm {
     GraphForm* graph_ = nullptr;
 
     SweepKind sweep_ = SweepKind::Linear;
+    OpAmpPhase phase_ = OpAmpPhase::Leading;
     std::filesystem::path file_; // the stage file, empty for a new stage
     Stage saved_;                // what the file holds, or an empty form
     // The tolerance analysis's settings the file holds, written back with the stage.

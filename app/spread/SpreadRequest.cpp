@@ -8,6 +8,7 @@ SpreadInput SpreadRequest(const SweepResult& nominal, const SpreadSettings& sett
     SpreadInput input;
     for (size_t i = 0; i < input.Nominal.size(); ++i)
         input.Nominal[i] = nominal.Entered.Parameters[i].value_or(0);
+    input.Phase = nominal.Model.Phase;
     input.Frequencies = nominal.Frequencies;
     input.Settings = settings;
     input.Threads =

@@ -82,6 +82,7 @@ inline constexpr const char* kExitCommand = "В&ыход";
 inline constexpr const char* kSweepMenu = "&Расчет";
 inline constexpr const char* kLinearSweepCommand = "&Линейный шаг";
 inline constexpr const char* kDecadeSweepCommand = "Л&огарифмический шаг";
+inline constexpr const char* kLaggingPhaseCommand = "&Фаза ОУ: запаздывающая (реальный ОУ)";
 // The tolerance analysis's items: its dialog in "Расчет", its band saved in "Файл".
 inline constexpr const char* kSpreadCommand = "&Разброс…";
 inline constexpr const char* kSaveSpreadCommand = "Сохранить &разброс…";
@@ -314,6 +315,7 @@ inline constexpr const char* kNewerFormatSuffix =
 inline constexpr const char* kNotANumber = "» — не число";
 inline constexpr const char* kNotZeroOrOne = "» — не 0 и не 1";
 inline constexpr const char* kNotASweepKind = "» — не linear и не decade";
+inline constexpr const char* kNotAPhase = "» — не leading и не lagging";
 inline constexpr const char* kNoEqualsSign = "» — нет знака «=»";
 inline constexpr const char* kRepeatedKeyInfix = "» уже задан в строке ";
 inline constexpr const char* kNotUtf8 = "текст не в кодировке UTF-8";

@@ -128,6 +128,27 @@ TEST_F(MainFormFiles, SaveWithoutAFileAsksForOneAndKeepsTheSweep) {
     EXPECT_EQ(view.sweepFieldName, kPointsPerDecadeFieldName);
 }
 
+// The amplifier's phase is the stage's: switching it makes the results another stage's and marks
+// the stage changed; it is saved and opened with the stage, and "расчет" computes with it.
+TEST_F(MainFormFiles, LaggingPhaseIsTheStagesAndClearsItsResults) {
+    view.Type(kTypicalStage, "20000", "20000", "1");
+    view.grid[10][1] = "100"; // C5
+    form.Calculate();
+    EXPECT_EQ(form.Results().Cell(1, 1).substr(0, 5), "78.72");
+    Run(kLaggingPhaseCommand);
+    EXPECT_TRUE(form.LaggingPhase());
+    EXPECT_FALSE(form.HasResults());
+    form.Calculate();
+    EXPECT_EQ(form.Results().Cell(1, 1).substr(0, 5), "29.43");
+    chooser.answer = stage;
+    Run(kSaveAsCommand);
+    EXPECT_TRUE(Holds(stage, "sweep = linear\nopamp_phase = lagging\n"));
+    Run(kLaggingPhaseCommand);
+    EXPECT_EQ(view.caption, "*каскад 1.ou — ОУ");
+    form.OpenAtStart(stage);
+    EXPECT_TRUE(form.LaggingPhase());
+}
+
 // "расчет" writes each cell back in normal form; where that makes another stage than the file's,
 // the caption says so.
 struct RewriteCase {

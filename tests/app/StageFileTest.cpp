@@ -81,6 +81,20 @@ TEST_P(StageRoundTrip, KeepsEveryCellAndFieldInNormalFormWithAPointInTheFile) {
 INSTANTIATE_TEST_SUITE_P(Separators, StageRoundTrip, testing::Values('.', ','),
                          [](const auto& info) { return info.param == ',' ? "Comma" : "Point"; });
 
+// The amplifier's phase is written only when lagging, so a file of the program's own leading
+// model stays as it always was; either reads back.
+TEST(StagePhase, IsWrittenOnlyWhenLaggingAndReadsBack) {
+    Stage stage;
+    const std::string leading = StageText(stage);
+    EXPECT_EQ(leading.find("opamp_phase"), std::string::npos);
+    stage.Phase = OpAmpPhase::Lagging;
+    const std::string lagging = StageText(stage);
+    EXPECT_EQ(lagging, leading + "opamp_phase = lagging\n");
+    EXPECT_EQ(ParseStage(lagging, "к.ou").Loaded->Phase, OpAmpPhase::Lagging);
+    EXPECT_EQ(ParseStage(leading + "opamp_phase = leading\n", "к.ou").Loaded->Phase,
+              OpAmpPhase::Leading);
+}
+
 // A refused file's text and its message after "Файл «к.ou»".
 const std::string kNotAStage =
     ": это не файл каскада: первой должна стоять строка «format = ou-stage 1»";
@@ -102,6 +116,8 @@ const RefusalCase kRefusals[] = {
      ", строка 2: «yes» — не 0 и не 1"},
     {"UnknownSweep", "format = ou-stage 1\nsweep = octave\n",
      ", строка 2: «octave» — не linear и не decade"},
+    {"UnknownPhase", "format = ou-stage 1\nopamp_phase = real\n",
+     ", строка 2: «real» — не leading и не lagging"},
     {"NoEqualsSign", "format = ou-stage 1\nR1 100\n", ", строка 2: «R1 100» — нет знака «=»"},
     {"RepeatedKey", "format = ou-stage 1\nR1 = 1\nR2 = 2\nR1=1\n",
      ", строка 4: «R1» уже задан в строке 2"},

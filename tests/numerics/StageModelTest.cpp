@@ -3,7 +3,9 @@
 #include "numerics/FloatError.h"
 
 #include <cmath>
+#include <complex>
 #include <gtest/gtest.h>
+#include <numbers>
 
 namespace {
 
@@ -105,6 +107,45 @@ TEST(StageGain, ZeroCapacitanceOrFrequencyDividesByZero) {
         FAIL() << "no error";
     } catch (const FloatingPointError& e) {
         EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+}
+
+// The stage as a textbook writes it, in std::complex: legs of impedances, the amplifier's pole
+// k0 / (1 ± j·(f/f1)·√(k0² − 1)), "+" lagging.
+double TextbookGain(const StageParameters& p, double f, int poleSign) {
+    using Z = std::complex<long double>;
+    const long double w = 2 * std::numbers::pi_v<long double> * f;
+    const auto capacitor = [&](double c) { return Z(1) / (Z(0, 1) * w * (long double)c); };
+    const auto parallel = [](Z a, Z b) { return a * b / (a + b); };
+    const Z ground = parallel(capacitor(p.C2), parallel(Z(p.R3), Z(p.R2) + capacitor(p.C3)));
+    const Z feedback = parallel(capacitor(p.C5), parallel(Z(p.R4), Z(p.R5) + capacitor(p.C4)));
+    const long double k0 = p.k0;
+    const Z open = k0 / (Z(1) + Z(0, poleSign) * (f / (long double)p.f1) * std::sqrt(k0 * k0 - 1));
+    const Z closed = open / (Z(1) + open * ground / (ground + feedback));
+    return static_cast<double>(std::abs(Z(p.R1) / (Z(p.R1) + capacitor(p.C1)) * closed));
+}
+
+// With C5 across R4 the sign of the pole's phase tells: 100 pF raises the program's own (leading)
+// gain at 20 kHz from 45 to 79, where a real (lagging) amplifier's falls to 29.
+TEST(StageGain, EitherPhaseIsTheTextbookStageWithThatPole) {
+    // The typical stage (Rin of 10 MΩ merged into R1 and R3) with C5 = 100 pF.
+    StageParameters p = ResistiveLegs();
+    p.R1 = 100e3 * 10e6 / (100e3 + 10e6), p.R3 = 1e3 * 10e6 / (1e3 + 10e6);
+    p.R2 = 1e6, p.R5 = 1e6, p.C2 = 10e-12, p.C3 = 100e-6, p.C4 = 1e-12, p.C5 = 100e-12;
+    p.k0 = 1e5, p.f1 = 1e6;
+    struct Case {
+        OpAmpPhase phase;
+        int poleSign;
+        double at20kHz;
+    };
+    for (const auto& [phase, sign, at20kHz] :
+         {Case{OpAmpPhase::Leading, -1, 78.7}, Case{OpAmpPhase::Lagging, +1, 29.4}}) {
+        p.Phase = phase;
+        for (double f : {10.0, 1e3, 2e4, 1e5, 1e7}) {
+            const double gain = Modulus(StageGain(f, p));
+            EXPECT_NEAR(gain, TextbookGain(p, f, sign), 1e-12 * gain) << f;
+        }
+        EXPECT_NEAR(Modulus(StageGain(2e4, p)), at20kHz, 0.05);
     }
 }
 

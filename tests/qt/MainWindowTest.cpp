@@ -297,6 +297,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(ResultRowCount(), 1 + 4 * 10 + 1);
     }
 
+    // "Фаза ОУ: …" is a setting of its own: triggered, it is checked beside the sweep's choice, and
+    // again, unchecked.
+    void phaseSwitchIsCheckedBesideTheSweepsChoice() {
+        const auto action = [&](const char* text) {
+            for (QAction* a : window->findChildren<QAction*>())
+                if (a->text() == QString::fromUtf8(text))
+                    return a;
+            return static_cast<QAction*>(nullptr);
+        };
+        TriggerMenuItem(window.get(), kLaggingPhaseCommand);
+        QVERIFY(action(kLaggingPhaseCommand)->isChecked());
+        QVERIFY(action(kLinearSweepCommand)->isChecked());
+        QVERIFY(window->Form().LaggingPhase());
+        TriggerMenuItem(window.get(), kLaggingPhaseCommand);
+        QVERIFY(!action(kLaggingPhaseCommand)->isChecked());
+        QVERIFY(!window->Form().LaggingPhase());
+    }
+
     // Each label of the layout, over either kind of sweep, shows its whole text in its font and
     // stays clear of the other controls.
     void labelsFitAndClearTheirNeighbours_data() {

@@ -198,6 +198,25 @@ TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
     EXPECT_EQ(ResultRowCount(), 1 + 4 * 10 + 1);
 }
 
+// "Фаза ОУ: …" is a setting of its own: chosen, it is checked (not as a choice) beside the sweep's
+// choice.
+TEST_F(Calculation, PhaseSwitchIsCheckedBesideTheSweepsChoice) {
+    const HWND window = Form1().Handle();
+    const UINT phase = MenuItem(window, kLaggingPhaseCommand);
+    ASSERT_NE(phase, 0u);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(phase, 0), 0);
+    HMENU bar = GetMenu(window);
+    EXPECT_TRUE(GetMenuState(bar, phase, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_TRUE(GetMenuState(bar, MenuItem(window, kLinearSweepCommand), MF_BYCOMMAND) &
+                MF_CHECKED);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(bar, phase, FALSE, &item);
+    EXPECT_FALSE(item.fType & MFT_RADIOCHECK);
+    EXPECT_TRUE(Form1().Form().LaggingPhase());
+}
+
 // A decade sweep's frequency longer than its column ends in "…", its whole text in a tooltip over
 // the cell; the table, and so the copy, keeps the whole number.
 TEST_F(Calculation, CutCellEndsInAMarkWithItsWholeTextInATooltip) {

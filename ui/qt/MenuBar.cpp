@@ -25,8 +25,9 @@ MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
         QAction* action = menu->addAction(QString::fromUtf8(command.Text));
         action->setShortcuts(KeySequences(command.Keys));
         action->setShortcutContext(Qt::WindowShortcut);
-        if (command.Checked != nullptr) {
+        if (command.Checked != nullptr)
             action->setCheckable(true);
+        if (command.Checked != nullptr && !command.Switch) {
             QActionGroup*& group = choices[command.Menu];
             if (group == nullptr)
                 group = new QActionGroup(this);

@@ -37,8 +37,9 @@ void MenuBar::Follow(HWND window) {
         }
         const std::string chord = ChordText(command.Keys.Chords[0]);
         const std::string label = chord.empty() ? command.Text : command.Text + ("\t" + chord);
-        AppendMenuW(menu, MF_STRING | (command.Checked != nullptr ? MFT_RADIOCHECK : 0),
-                    kFirstCommand + i, Widen(label).c_str());
+        const bool choice = command.Checked != nullptr && !command.Switch;
+        AppendMenuW(menu, MF_STRING | (choice ? MFT_RADIOCHECK : 0), kFirstCommand + i,
+                    Widen(label).c_str());
     }
     HMENU previous = GetMenu(window);
     SetMenu(window, bar);
