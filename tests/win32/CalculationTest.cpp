@@ -206,6 +206,9 @@ TEST_F(Calculation, PhaseSwitchIsCheckedBesideTheSweepsChoice) {
     ASSERT_NE(phase, 0u);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(phase, 0), 0);
     HMENU bar = GetMenu(window);
+    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) // the menus as they open
+        SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, menu)),
+                     MAKELPARAM(menu, FALSE));
     EXPECT_TRUE(GetMenuState(bar, phase, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(bar, MenuItem(window, kLinearSweepCommand), MF_BYCOMMAND) &
                 MF_CHECKED);
