@@ -1,0 +1,110 @@
+#include "analysis/StageDesign.h"
+
+#include "SpreadTestStages.h"
+#include "analysis/CharacteristicSearch.h"
+#include "analysis/StandardSeries.h"
+#include "analysis/TrialStage.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The default ranges in units of entry: resistors 0.1 … 1000 kΩ; C1, C3 0.001 … 1000 µF; C2, C4,
+// C5 1 … 1,000,000 pF; resistors in E24, capacitors in E12.
+std::array<std::vector<double>, kDesignParts> DefaultChoices() {
+    std::array<std::vector<double>, kDesignParts> choices;
+    for (size_t part = 0; part < 5; ++part)
+        choices[part] = SeriesValues(StandardSeries::E24, 0.1, 1000);
+    for (const size_t part : {5u, 7u})
+        choices[part] = SeriesValues(StandardSeries::E12, 0.001, 1000);
+    for (const size_t part : {6u, 8u, 9u})
+        choices[part] = SeriesValues(StandardSeries::E12, 1, 1e6);
+    return choices;
+}
+
+std::vector<double> DecadeSweep() {
+    std::vector<double> f;
+    for (int i = 0; i <= 100; ++i) // 10 Hz … 1 MHz, 20 a decade
+        f.push_back(10 * std::pow(10.0, i / 20.0));
+    return f;
+}
+
+// Requirements a stage meets, from its own exact curve and points, loosened a little: its edges
+// 5 % outward, its gain over the decade around its peak within ±0.5 dB of what it is.
+std::optional<YieldLimits> RequirementsOf(const EnteredParameters& stage,
+                                          const std::vector<double>& f) {
+    const StageParameters p = ConvertEntered(stage);
+    std::vector<double> ratio;
+    for (const double frequency : f)
+        ratio.push_back(ComplexAbs(StageGain(frequency, p)));
+    const PeakAndEdges points = FindPeakAndEdges(
+        static_cast<int32_t>(f.size()), [&](int32_t i) { return f[static_cast<size_t>(i)]; },
+        [&](int32_t i) { return ratio[static_cast<size_t>(i)]; },
+        [&](double frequency) { return ComplexAbs(StageGain(frequency, p)); });
+    if (!points.LowerEdge && !points.UpperEdge)
+        return std::nullopt;
+    YieldLimits r;
+    if (points.LowerEdge)
+        r.LowerEdgeAt = *points.LowerEdge * 1.05;
+    if (points.UpperEdge)
+        r.UpperEdgeAt = *points.UpperEdge / 1.05;
+    // The gain over the band's middle decade around the peak.
+    r.From = points.Peak.frequency / std::sqrt(10.0);
+    r.To = points.Peak.frequency * std::sqrt(10.0);
+    double low = INFINITY, high = 0;
+    for (size_t j = 0; j < f.size(); ++j)
+        if (f[j] >= *r.From && f[j] <= *r.To)
+            low = std::min(low, ratio[j]), high = std::max(high, ratio[j]);
+    if (high == 0)
+        return std::nullopt;
+    r.MinDb = 20 * std::log10(low) - 0.5;
+    r.MaxDb = 20 * std::log10(high) + 0.5;
+    return r;
+}
+
+// For requirements that some stage of the series meets (drawn from random stages of the series,
+// not hand-picked), the search from the typical stage, all ten parts free, finds a stage that
+// meets them; every value is of its part's series and range, k0, Rin and f1 untouched.
+TEST(SearchDesigns, FindsAStageForRequirementsAStageOfTheSeriesMeets) {
+    const auto choices = DefaultChoices();
+    const std::vector<double> f = DecadeSweep();
+    int tried = 0;
+    for (uint64_t draw = 1; tried < 10 && draw < 200; ++draw) {
+        EnteredParameters source = kTypicalStage;
+        for (size_t part = 0; part < kDesignParts; ++part)
+            source[part] = choices[part][StreamWord(draw, 0, static_cast<uint32_t>(part), 7) %
+                                         choices[part].size()];
+        const std::optional<YieldLimits> requirements = RequirementsOf(source, f);
+        if (!requirements || RequirementMargin(source, OpAmpPhase::Leading, f, *requirements) < 0)
+            continue;
+        ++tried;
+        SCOPED_TRACE(draw);
+        DesignRequest request;
+        request.Start = kTypicalStage;
+        request.Frequencies = f;
+        request.Requirements = *requirements;
+        request.Choices = choices;
+        request.Threads = 2;
+        const std::atomic<bool> cancel{false};
+        const std::vector<DesignCandidate> found = SearchDesigns(request, 10, cancel);
+        ASSERT_FALSE(found.empty());
+        // The same candidates whatever the number of threads.
+        request.Threads = 1;
+        const std::vector<DesignCandidate> alone = SearchDesigns(request, 10, cancel);
+        ASSERT_EQ(alone.size(), found.size());
+        for (size_t i = 0; i < found.size(); ++i)
+            EXPECT_EQ(alone[i].Values, found[i].Values);
+        EXPECT_GE(found.front().Margin, 0);
+        for (const DesignCandidate& candidate : found) {
+            for (size_t part = 0; part < kDesignParts; ++part)
+                EXPECT_TRUE(std::ranges::count(choices[part], candidate.Values[part]));
+            for (const size_t kept : {10u, 11u, 12u})
+                EXPECT_EQ(candidate.Values[kept], kTypicalStage[kept]);
+        }
+    }
+    EXPECT_EQ(tried, 10);
+}
+
+} // namespace
