@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/StandardSeries.h"
 #include "numerics/StageModel.h"
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // What a tolerance analysis is asked: the stage as entered, the sweep, and how its parts vary.
@@ -52,13 +54,35 @@ inline constexpr int32_t kMaxTrials = 100'000;
 // Trials × frequencies beyond this are refused: hours of arithmetic, surely a mistyped count.
 inline constexpr int64_t kMaxTrialGains = 1'000'000'000;
 
+// What "Подбор номиналов" may change: which of R1 … R5, C1 … C5 (the parameter grid's first
+// ten), the series of their values and each part's range in its unit of entry.
+struct DesignSettings {
+    std::array<bool, 10> Chosen = {true, true, true, true, true, true, true, true, true, true};
+    StandardSeries ResistorSeries = StandardSeries::E24;  // E12, E24, E48 or E96
+    StandardSeries CapacitorSeries = StandardSeries::E12; // E6, E12 or E24
+    // Resistors 0.1 … 1000 kΩ; C1, C3 0.001 … 1000 µF; C2, C4, C5 1 … 1,000,000 pF.
+    std::array<std::pair<double, double>, 10> Ranges = {{{0.1, 1000},
+                                                         {0.1, 1000},
+                                                         {0.1, 1000},
+                                                         {0.1, 1000},
+                                                         {0.1, 1000},
+                                                         {0.001, 1000},
+                                                         {1, 1e6},
+                                                         {0.001, 1000},
+                                                         {1, 1e6},
+                                                         {1, 1e6}}};
+
+    bool operator==(const DesignSettings&) const = default;
+};
+
 struct SpreadSettings {
     EnteredParameters Tolerances = kDefaultTolerances; // %, each 0 ≤ t < 100; 0 keeps it fixed
     Distribution Shape = Distribution::Uniform;
     int32_t Trials = kDefaultTrials; // Monte Carlo only; corners make 2^m
     uint64_t Seed = 1;
     SpreadMode Mode = SpreadMode::MonteCarlo;
-    YieldLimits Limits;
+    YieldLimits Limits; // the stage's requirements, the design's too
+    DesignSettings Design;
 
     bool operator==(const SpreadSettings&) const = default;
 };

@@ -32,6 +32,8 @@ SpreadSettings SpreadInNormalForm(SpreadSettings spread) {
          {&spread.Limits.From, &spread.Limits.To, &spread.Limits.MinDb, &spread.Limits.MaxDb,
           &spread.Limits.LowerEdgeAt, &spread.Limits.UpperEdgeAt})
         *limit = NormalForm(*limit);
+    for (auto& [low, high] : spread.Design.Ranges)
+        low = *NormalForm(low), high = *NormalForm(high);
     return spread;
 }
 

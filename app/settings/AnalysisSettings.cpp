@@ -4,8 +4,10 @@
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -13,6 +15,18 @@ namespace {
 // The parameters' keys in the parameter grid's order; a tolerance's key is "tolerance_" and one.
 constexpr std::array<const char*, kSpreadParameters> kParameterKeys = {
     "R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"};
+
+// The words of `text` between blanks.
+std::vector<std::string_view> Words(std::string_view text) {
+    std::vector<std::string_view> words;
+    size_t at = 0;
+    while ((at = text.find_first_not_of(" \t", at)) != std::string_view::npos) {
+        const size_t end = std::min(text.find_first_of(" \t", at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
 
 // The number `text` makes with `separator`, or nothing. No text gives NaN, so it marks none.
 std::optional<double> Number(std::string_view text, char32_t separator) {
@@ -110,6 +124,79 @@ AnalysisSetting Limit(const char* key, int field, std::optional<double> YieldLim
     };
 }
 
+// The parts "Подбор номиналов" may choose, by their keys, blank-separated.
+AnalysisSetting DesignedParts() {
+    return {
+        "design",
+        0,
+        [](const SpreadSettings& s, char32_t) {
+            std::string parts;
+            for (size_t i = 0; i < s.Design.Chosen.size(); ++i)
+                if (s.Design.Chosen[i])
+                    parts += (parts.empty() ? "" : " ") + std::string(kParameterKeys[i]);
+            return parts;
+        },
+        [](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+            std::array<bool, 10> chosen{};
+            bool any = false;
+            for (const std::string_view word : Words(text)) {
+                size_t i = 0;
+                while (i < chosen.size() && word != kParameterKeys[i])
+                    ++i;
+                if (i == chosen.size() || chosen[i])
+                    return kNeedParts;
+                chosen[i] = any = true;
+            }
+            if (!any)
+                return kNeedParts;
+            s.Design.Chosen = chosen;
+            return {};
+        },
+    };
+}
+
+AnalysisSetting Series(const char* key, StandardSeries DesignSettings::*member,
+                       std::initializer_list<StandardSeries> allowed, const char* need) {
+    const std::vector<StandardSeries> series(allowed);
+    return {
+        key,
+        0,
+        [member](const SpreadSettings& s, char32_t) {
+            return std::string(SeriesName(s.Design.*member));
+        },
+        [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+            const std::optional<StandardSeries> named = SeriesNamed(text);
+            if (!named || std::ranges::find(series, *named) == series.end())
+                return need;
+            s.Design.*member = *named;
+            return {};
+        },
+    };
+}
+
+// A part's range for the design: its least and greatest value in its unit of entry.
+AnalysisSetting Range(size_t part) {
+    return {
+        std::string("range_") + kParameterKeys[part],
+        0,
+        [part](const SpreadSettings& s, char32_t separator) {
+            const auto& [low, high] = s.Design.Ranges[part];
+            return NumberToText(low, separator) + " " + NumberToText(high, separator);
+        },
+        [part](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+            const std::vector<std::string_view> words = Words(text);
+            if (words.size() != 2)
+                return kNeedRange;
+            const std::optional<double> low = Number(words[0], separator);
+            const std::optional<double> high = Number(words[1], separator);
+            if (!low || !high || !(*low > 0 && *low <= *high && *high < INFINITY))
+                return kNeedRange;
+            s.Design.Ranges[part] = {*low, *high};
+            return {};
+        },
+    };
+}
+
 std::vector<AnalysisSetting> Rows() {
     std::vector<AnalysisSetting> rows;
     for (size_t i = 0; i < kParameterKeys.size(); ++i)
@@ -129,6 +216,16 @@ std::vector<AnalysisSetting> Rows() {
     rows.push_back(Limit("limit_max_db", kFirstLimitId + 3, &YieldLimits::MaxDb, false));
     rows.push_back(Limit("limit_lower_edge", kFirstLimitId + 4, &YieldLimits::LowerEdgeAt, true));
     rows.push_back(Limit("limit_upper_edge", kFirstLimitId + 5, &YieldLimits::UpperEdgeAt, true));
+    rows.push_back(DesignedParts());
+    rows.push_back(
+        Series("series_r", &DesignSettings::ResistorSeries,
+               {StandardSeries::E12, StandardSeries::E24, StandardSeries::E48, StandardSeries::E96},
+               kNeedResistorSeries));
+    rows.push_back(Series("series_c", &DesignSettings::CapacitorSeries,
+                          {StandardSeries::E6, StandardSeries::E12, StandardSeries::E24},
+                          kNeedCapacitorSeries));
+    for (size_t part = 0; part < 10; ++part)
+        rows.push_back(Range(part));
     return rows;
 }
 
@@ -148,7 +245,7 @@ const AnalysisSetting* AnalysisSettingOf(std::string_view key) {
 
 const AnalysisSetting* AnalysisSettingOf(int field) {
     for (const AnalysisSetting& row : AnalysisSettings())
-        if (row.Field == field)
+        if (field != 0 && row.Field == field)
             return &row;
     return nullptr;
 }

@@ -13,7 +13,7 @@
 // is a row and its use.
 struct AnalysisSetting {
     std::string Key; // in the stage file; the command line's option, where it has one, is "--" Key
-    int Field = 0;   // the dialog's control (app/spread/SpreadControls.h)
+    int Field = 0;   // the dialog's control (app/spread/SpreadControls.h); 0 for none yet
     // The value as text with `separator`: a number in normal form, a word of the file for a
     // choice, "" for a limit not given.
     std::function<std::string(const SpreadSettings&, char32_t separator)> Write;
@@ -23,7 +23,8 @@ struct AnalysisSetting {
 };
 
 // In the order the stage file writes them: the tolerances in the parameter grid's order, the
-// distribution, the trials, the seed, the analysis, the limits.
+// distribution, the trials, the seed, the analysis, the limits (the stage's requirements), then
+// the design's: the parts it chooses, the series, each part's range.
 const std::vector<AnalysisSetting>& AnalysisSettings();
 
 // The row of `key`, or of the dialog's `field`; nullptr for none.

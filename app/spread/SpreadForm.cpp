@@ -44,7 +44,10 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
         view_.FocusField(reading.Field);
         return false;
     }
-    main_.SetSpread(*reading.Settings);
+    // The dialog holds the analysis's settings; the design's are kept as they were.
+    SpreadSettings settings = *reading.Settings;
+    settings.Design = main_.Spread().Design;
+    main_.SetSpread(settings);
     Guarded([this] {
         // The stage as "расчет" reads it, refused as it would be. Results on show of the stage as
         // it stands keep the band they may have until the new one comes.

@@ -207,6 +207,10 @@ inline constexpr const char* kNeedAnalysis = "не montecarlo и не corners";
 inline constexpr const char* kNeedNumber = "не число";
 inline constexpr const char* kNeedPositiveFrequency = "нужна частота больше 0";
 inline constexpr const char* kNeedThreads = "нужно целое от 1 до 256";
+inline constexpr const char* kNeedParts = "нужны детали из R1 … R5, C1 … C5, каждая один раз";
+inline constexpr const char* kNeedResistorSeries = "не E12, E24, E48 и не E96";
+inline constexpr const char* kNeedCapacitorSeries = "не E6, E12 и не E24";
+inline constexpr const char* kNeedRange = "нужны два числа больше 0, меньшее первым";
 // In the stage file, after the quoted value: «100» — нужно число от 0 до 100, не включая 100
 inline constexpr const char* kValueNeeds = "» — {need}";
 // On the command line.
