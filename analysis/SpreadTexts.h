@@ -66,8 +66,6 @@ inline constexpr const char* kLimitGainReversed = "пределы: макс. у�
 // The command line, "ou --spread".
 inline constexpr const char* kSpreadNeedsTwoNames =
     "ou: после --spread нужны два имени: файл разброса (или «-») и файл каскада";
-inline constexpr const char* kSpreadOptionNeedsValuePrefix = "ou: после ";
-inline constexpr const char* kSpreadOptionNeedsValueSuffix = " нужно число";
 
 // The stage file's keys of the analysis, refused as the other keys are:
 //   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100

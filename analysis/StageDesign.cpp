@@ -29,8 +29,13 @@ struct Sweep {
     std::vector<double> ratio; // the candidate's |k|, overwritten by each
 };
 
-double Margin(const EnteredParameters& values, OpAmpPhase phase, Sweep& sweep,
-              const YieldLimits& r) {
+RequirementCheck Check(const EnteredParameters& values, OpAmpPhase phase, Sweep& sweep,
+                       const YieldLimits& r) {
+    RequirementCheck check{std::numeric_limits<double>::infinity()};
+    const auto against = [&](double margin, Requirement requirement, double found, double limit) {
+        if (margin < check.Margin)
+            check = {margin, requirement, found, limit};
+    };
     try {
         const StageParameters stage = ConvertEntered(values, phase);
         const FastStage fast(stage);
@@ -39,9 +44,8 @@ double Margin(const EnteredParameters& values, OpAmpPhase phase, Sweep& sweep,
         if (!FastGains(fast, sweep.f.data(), sweep.omega.data(), n, sweep.ratio.data(), true) ||
             FloatFlagRaised()) {
             ClearFloatFlags();
-            return kUnreachable;
+            return {kUnreachable};
         }
-        double margin = std::numeric_limits<double>::infinity();
         if (r.MinDb || r.MaxDb) {
             double low = std::numeric_limits<double>::infinity(), high = 0;
             for (size_t j = 0; j < n; ++j)
@@ -50,9 +54,11 @@ double Margin(const EnteredParameters& values, OpAmpPhase phase, Sweep& sweep,
                     high = std::max(high, sweep.ratio[j]);
                 }
             if (high > 0 && r.MinDb)
-                margin = std::min(margin, Decibels(low) - *r.MinDb);
+                against(Decibels(low) - *r.MinDb, Requirement::GainAtLeast, Decibels(low),
+                        *r.MinDb);
             if (high > 0 && r.MaxDb)
-                margin = std::min(margin, *r.MaxDb - Decibels(high));
+                against(*r.MaxDb - Decibels(high), Requirement::GainAtMost, Decibels(high),
+                        *r.MaxDb);
         }
         if (r.LowerEdgeAt || r.UpperEdgeAt) {
             const auto rows = static_cast<int32_t>(n);
@@ -61,18 +67,24 @@ double Margin(const EnteredParameters& values, OpAmpPhase phase, Sweep& sweep,
                 [&](int32_t i) { return sweep.ratio[static_cast<size_t>(i)]; },
                 [&](double f) { return FastGain(fast, f); });
             // An edge beyond the sweep lies beyond its end, and meets a limit within the sweep.
-            if (r.LowerEdgeAt)
-                margin = std::min(
-                    margin, Decibels(*r.LowerEdgeAt / points.LowerEdge.value_or(sweep.f.front())));
-            if (r.UpperEdgeAt)
-                margin = std::min(
-                    margin, Decibels(points.UpperEdge.value_or(sweep.f.back()) / *r.UpperEdgeAt));
+            if (r.LowerEdgeAt) {
+                const double edge = points.LowerEdge.value_or(sweep.f.front());
+                against(Decibels(*r.LowerEdgeAt / edge), Requirement::LowerEdgeAtMost, edge,
+                        *r.LowerEdgeAt);
+            }
+            if (r.UpperEdgeAt) {
+                const double edge = points.UpperEdge.value_or(sweep.f.back());
+                against(Decibels(edge / *r.UpperEdgeAt), Requirement::UpperEdgeAtLeast, edge,
+                        *r.UpperEdgeAt);
+            }
         }
         ClearFloatFlags();
-        return std::isnan(margin) ? kUnreachable : margin;
+        if (std::isnan(check.Margin))
+            return {kUnreachable};
+        return check;
     } catch (const FloatingPointError&) {
         ClearFloatFlags();
-        return kUnreachable;
+        return {kUnreachable};
     }
 }
 
@@ -126,7 +138,7 @@ class Climb {
 
   private:
     double Evaluate(const EnteredParameters& values) {
-        return Margin(values, request_.Phase, sweep_, request_.Requirements);
+        return Check(values, request_.Phase, sweep_, request_.Requirements).Margin;
     }
 
     const DesignRequest& request_;
@@ -166,10 +178,11 @@ bool Better(const DesignCandidate& a, const DesignCandidate& b) {
 
 } // namespace
 
-double RequirementMargin(const EnteredParameters& values, OpAmpPhase phase,
-                         const std::vector<double>& frequencies, const YieldLimits& requirements) {
+RequirementCheck CheckRequirements(const EnteredParameters& values, OpAmpPhase phase,
+                                   const std::vector<double>& frequencies,
+                                   const YieldLimits& requirements) {
     Sweep sweep(frequencies);
-    return Margin(values, phase, sweep, requirements);
+    return Check(values, phase, sweep, requirements);
 }
 
 std::vector<DesignCandidate> SearchDesigns(const DesignRequest& request, size_t keep,

@@ -27,18 +27,25 @@ struct DesignRequest {
     int Threads = 1;
 };
 
+enum class Requirement { GainAtLeast, GainAtMost, LowerEdgeAtMost, UpperEdgeAtLeast };
+
+// How a stage stands to its requirements: the smallest margin, in dB (the gain's distance inside
+// its bounds, an edge's as 20·log10 of its frequency's ratio to its limit; ≥ 0 when it meets them
+// all; −∞ where the stage cannot be calculated), and the requirement it is to.
+struct RequirementCheck {
+    double Margin = 0;
+    Requirement Tightest = Requirement::GainAtLeast;
+    double Found = 0, Limit = 0; // dB for the gain, Hz for an edge: the stage's and the limit
+};
+RequirementCheck CheckRequirements(const EnteredParameters& values, OpAmpPhase phase,
+                                   const std::vector<double>& frequencies,
+                                   const YieldLimits& requirements);
+
 struct DesignCandidate {
     EnteredParameters Values{};
-    // The smallest margin to the requirements, in dB: the gain's distance inside its bounds, an
-    // edge's as 20·log10 of its frequency's ratio to its limit; ≥ 0 when it meets them all.
-    double Margin = 0;
+    double Margin = 0;      // as RequirementCheck's
     int DistinctValues = 0; // among the parts chosen
 };
-
-// The smallest margin of the stage `values` to the requirements over the sweep; −∞ where the
-// stage cannot be calculated.
-double RequirementMargin(const EnteredParameters& values, OpAmpPhase phase,
-                         const std::vector<double>& frequencies, const YieldLimits& requirements);
 
 // Up to `keep` distinct candidates, best first: by margin, then by fewer distinct values. None
 // once `cancel` is set.

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "app/files/DesignCommand.h"
 #include "app/files/SafeFile.h"
 #include "app/files/SpreadCommand.h"
 #include "app/files/StageFile.h"
@@ -90,6 +91,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& allArguments,
         needed = 3;
     } else if (first == "--spread") {
         return ParseSpreadArguments(arguments);
+    } else if (first == "--design") {
+        return ParseDesignArguments(arguments);
     } else if (first == "--" && arguments.size() > 1) {
         // A file whose name begins with "-".
         command.Do = Action::Open;
@@ -104,6 +107,43 @@ CommandLine ParseCommandLine(const std::vector<std::string>& allArguments,
     if (arguments.size() > needed)
         return Wrong(kExtraArgumentPrefix + arguments[needed] + "»");
     return command;
+}
+
+CommandLine ParseOutputAndStage(const std::vector<std::string>& arguments,
+                                CommandLine::Action action, const char* needsTwoNames,
+                                std::initializer_list<std::string_view> options,
+                                const OptionTaker& take) {
+    if (arguments.size() < 3)
+        return Wrong(needsTwoNames);
+    CommandLine command;
+    command.Do = action;
+    command.TablePath = PathFromUtf8(arguments[1]);
+    command.StagePath = PathFromUtf8(arguments[2]);
+    std::vector<std::string> given;
+    for (size_t i = 3; i < arguments.size(); i += 2) {
+        const std::string& option = arguments[i];
+        if (std::ranges::find(options, option) == options.end())
+            return Wrong((option.starts_with('-') ? kUnknownOptionPrefix : kExtraArgumentPrefix) +
+                         option + "»");
+        if (std::ranges::find(given, option) != given.end())
+            return Wrong(Fill(kRepeatedOption, {{"option", option}}));
+        given.push_back(option);
+        if (i + 1 == arguments.size())
+            return Wrong(Fill(kOptionNeedsValue, {{"option", option}}));
+        const std::string& value = arguments[i + 1];
+        if (std::string need = take(command, option, value); !need.empty())
+            return Wrong(
+                Fill(kOptionRefused, {{"option", option}, {"value", value}, {"need", need}}));
+    }
+    return command;
+}
+
+std::optional<CommandLineOutcome> CalculateForOutput(const CommandLine& command,
+                                                     const char* sameFile, HeadlessRun& run) {
+    if (auto refused = RefuseOutputOverStage(command.TablePath, command.StagePath, sameFile))
+        return refused;
+    CalculateHeadless(command.StagePath, run);
+    return run.Refused;
 }
 
 bool RunsWithoutWindows(const CommandLine& command) {
@@ -187,6 +227,8 @@ CommandLineOutcome RunWithoutWindows(const CommandLine& command) {
         return CalculateToCsv(command.TablePath, command.StagePath);
     case Action::Spread:
         return SpreadToCsv(command);
+    case Action::Design:
+        return DesignToStageFile(command);
     case Action::Error:
         return Failed(kExitBadInput, command.Error + "\n" + kSeeHelp);
     case Action::ShowForm:

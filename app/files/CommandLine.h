@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,11 +21,12 @@
 //   ou --spread OUT FILE …  no window: the tolerance analysis of FILE's stage (SpreadCommand.h)
 //   ou --help, ou --version
 struct CommandLine {
-    enum class Action { ShowForm, Open, Csv, Spread, Help, Version, Error };
+    enum class Action { ShowForm, Open, Csv, Spread, Design, Help, Version, Error };
 
     Action Do = Action::ShowForm;
     std::filesystem::path StagePath; // Open, Csv: the stage file
-    std::filesystem::path TablePath; // Csv, Spread: where the table goes; "-": standard output
+    // Csv, Spread: where the table goes, "-" for standard output; Design: the stage designed.
+    std::filesystem::path TablePath;
     // Spread: what the options set; unset, the file's settings or the analysis's defaults.
     std::optional<int> Threads;
     std::optional<int32_t> Trials;
@@ -66,6 +69,16 @@ bool RunsWithoutWindows(const CommandLine& command);
 // as for its window first.
 CommandLineOutcome RunWithoutWindows(const CommandLine& command);
 
+// "--mode OUT FILE" followed by options of `options`, each with a value and given at most once:
+// `take` takes one into the command, or returns what its value needs. Any other argument, an
+// option repeated or without its value, or a value refused makes the command an Error.
+using OptionTaker = std::function<std::string(CommandLine& command, const std::string& option,
+                                              const std::string& value)>;
+CommandLine ParseOutputAndStage(const std::vector<std::string>& arguments,
+                                CommandLine::Action action, const char* needsTwoNames,
+                                std::initializer_list<std::string_view> options,
+                                const OptionTaker& take);
+
 // Refused with exit 2 and `message` (a template naming {out} and {stage}, and what OUT holds)
 // when OUT (not "-") is FILE itself under any name.
 std::optional<CommandLineOutcome> RefuseOutputOverStage(const std::filesystem::path& out,
@@ -89,6 +102,10 @@ struct HeadlessRun {
     std::optional<CommandLineOutcome> Refused;
 };
 void CalculateHeadless(const std::filesystem::path& stage, HeadlessRun& run);
+// The same for a mode that writes OUT from FILE, refusing first an OUT that is FILE itself
+// (RefuseOutputOverStage with `sameFile`): the outcome where either refuses.
+std::optional<CommandLineOutcome> CalculateForOutput(const CommandLine& command,
+                                                     const char* sameFile, HeadlessRun& run);
 
 // "ou --csv OUT FILE": "расчет" over FILE's stage, then the table into OUT (OUT "-": the table's
 // bytes as the outcome's Output). Exits 1 when the calculation refuses a value or stops on a

@@ -215,6 +215,7 @@ inline constexpr const char* kNeedRange = "нужны два числа боль
 inline constexpr const char* kValueNeeds = "» — {need}";
 // On the command line.
 inline constexpr const char* kOptionRefused = "ou: {option}: «{value}» — {need}";
+inline constexpr const char* kOptionNeedsValue = "ou: после {option} нужно число";
 
 // A field of the dialog refused, named as its label: {value} as typed, {need} as above.
 inline constexpr const char* kToleranceRefused = "допуск {parameter}={value}?..{need}";
@@ -389,6 +390,11 @@ inline constexpr const char* kUsage =
     "                          вывод (при «-» — в поток ошибок); допуски, пределы и\n"
     "                          настройки из ключей ФАЙЛА, где их нет — по умолчанию;\n"
     "                          --trials и --seed заменяют ключи файла\n"
+    "  ou --design КАСКАД ФАЙЛ [--threads N]\n"
+    "                          подбор номиналов: значения стандартных рядов для деталей\n"
+    "                          из ключа design (без него — всех десяти), выполняющие\n"
+    "                          требования limit_… ФАЙЛА; лучший каскад — в КАСКАД,\n"
+    "                          до десяти кандидатов — в стандартный вывод\n"
     "  ou --help               эта справка\n"
     "  ou --version            версия программы\n"
     "\n"
@@ -396,7 +402,9 @@ inline constexpr const char* kUsage =
     "  0  таблица записана;\n"
     "  1  расчет отверг значение или остановлен ошибкой вычислений (таблица не записана);\n"
     "  2  файл не прочитан, отвергнут, в нём нет значения, таблица не записана или\n"
-    "     совпала бы с файлом каскада, либо неверные аргументы.\n";
+    "     совпала бы с файлом каскада, либо неверные аргументы.\n"
+    "ou --design: 0 — лучший кандидат выполняет требования, КАСКАД записан; 1 — ни один\n"
+    "  не выполняет (КАСКАД не записан); 2 — как выше, а также нет требований.\n";
 inline constexpr const char* kUnknownOptionPrefix = "ou: неизвестный ключ «";
 inline constexpr const char* kCsvNeedsTwoNames =
     "ou: после --csv нужны два имени: файл таблицы и файл каскада";
@@ -409,6 +417,24 @@ inline constexpr const char* kTableIsStageFile =
 inline constexpr const char* kSpreadFileIsStageFile =
     "ou: «{out}» и «{stage}» — один и тот же файл: файл разброса заменил бы каскад. Укажите для "
     "файла разброса другое имя.";
+inline constexpr const char* kDesignFileIsStageFile =
+    "ou: «{out}» и «{stage}» — один и тот же файл: подобранный каскад заменил бы исходный. "
+    "Укажите для него другое имя.";
+inline constexpr const char* kDesignNeedsTwoNames =
+    "ou: после --design нужны два имени: файл для подобранного каскада и файл каскада";
+inline constexpr const char* kDesignNoRequirement =
+    "ou: в файле «{file}» нет требований: задайте limit_min_db, limit_max_db, "
+    "limit_lower_edge или limit_upper_edge";
+inline constexpr const char* kDesignNoValues = "ou: {key}: в диапазоне нет значений ряда {series}";
+inline constexpr const char* kDesignNoneMeets =
+    "ou: ни один кандидат не выполняет требования; у лучшего {requirement}";
+// The requirement a stage misses most, {found} the stage's and {limit} the required.
+inline constexpr const char* kGainBelowRequired = "усиление {found} дБ, требуется не меньше {limit} дБ";
+inline constexpr const char* kGainAboveRequired = "усиление {found} дБ, требуется не больше {limit} дБ";
+inline constexpr const char* kLowerEdgeAboveRequired =
+    "нижняя граница {found} Гц, требуется не выше {limit} Гц";
+inline constexpr const char* kUpperEdgeBelowRequired =
+    "верхняя граница {found} Гц, требуется не ниже {limit} Гц";
 // A message of the command line that names no program of its own.
 inline constexpr const char* kCommandLineMessage = "ou: {message}";
 // An option of --spread given twice: which of the two was meant is not known.

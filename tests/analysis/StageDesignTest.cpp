@@ -77,7 +77,7 @@ TEST(SearchDesigns, FindsAStageForRequirementsAStageOfTheSeriesMeets) {
             source[part] = choices[part][StreamWord(draw, 0, static_cast<uint32_t>(part), 7) %
                                          choices[part].size()];
         const std::optional<YieldLimits> requirements = RequirementsOf(source, f);
-        if (!requirements || RequirementMargin(source, OpAmpPhase::Leading, f, *requirements) < 0)
+        if (!requirements || CheckRequirements(source, OpAmpPhase::Leading, f, *requirements).Margin < 0)
             continue;
         ++tried;
         SCOPED_TRACE(draw);
