@@ -11,16 +11,14 @@
 
 namespace {
 
-// The default ranges in units of entry: resistors 0.1 … 1000 kΩ; C1, C3 0.001 … 1000 µF; C2, C4,
-// C5 1 … 1,000,000 pF; resistors in E24, capacitors in E12.
+// The default series and ranges: resistors E24 0.1 … 1000 kΩ, capacitors E12 (C1, C3 0.001 …
+// 1000 µF; C2, C4, C5 1 … 1,000,000 pF).
 std::array<std::vector<double>, kDesignParts> DefaultChoices() {
+    const DesignSettings d;
     std::array<std::vector<double>, kDesignParts> choices;
-    for (size_t part = 0; part < 5; ++part)
-        choices[part] = SeriesValues(StandardSeries::E24, 0.1, 1000);
-    for (const size_t part : {5u, 7u})
-        choices[part] = SeriesValues(StandardSeries::E12, 0.001, 1000);
-    for (const size_t part : {6u, 8u, 9u})
-        choices[part] = SeriesValues(StandardSeries::E12, 1, 1e6);
+    for (size_t part = 0; part < kDesignParts; ++part)
+        choices[part] = SeriesValues(part < 5 ? d.ResistorSeries : d.CapacitorSeries,
+                                     d.Ranges[part].first, d.Ranges[part].second);
     return choices;
 }
 
@@ -77,7 +75,8 @@ TEST(SearchDesigns, FindsAStageForRequirementsAStageOfTheSeriesMeets) {
             source[part] = choices[part][StreamWord(draw, 0, static_cast<uint32_t>(part), 7) %
                                          choices[part].size()];
         const std::optional<YieldLimits> requirements = RequirementsOf(source, f);
-        if (!requirements || CheckRequirements(source, OpAmpPhase::Leading, f, *requirements).Margin < 0)
+        if (!requirements ||
+            CheckRequirements(source, OpAmpPhase::Leading, f, *requirements).Margin < 0)
             continue;
         ++tried;
         SCOPED_TRACE(draw);

@@ -59,38 +59,41 @@ TEST_P(DialogFields, AreRefusedNamingTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spread, DialogFields,
-    testing::Values(
-        FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
-                   "допуск R4=пять?..нужно число от 0 до 100, не включая 100",
-                   kFirstToleranceId + 3},
-        FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
-                   "допуск C1=100?..нужно число от 0 до 100, не включая 100",
-                   kFirstToleranceId + 5},
-        FieldsCase{"ToleranceShownAsAHundred",
-                   [](auto& f) { f.Tolerances[0] = "99,999999999999986"; },
-                   "допуск R1=100?..нужно число от 0 до 100, не включая 100", kFirstToleranceId},
-        FieldsCase{"ToleranceWithTheUsersSeparator", [](auto& f) { f.Tolerances[0] = "0,5"; }, "",
-                   0},
-        FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
-                   "испытаний 0?..нужно целое от 1 до 100000", kTrialsEdit.Id},
-        FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
-                   "начальное число -1?..нужно целое от 0 до 18446744073709551615", kSeedEdit.Id},
-        FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
-                   "усиление не меньше, дБ=x?..нужно число или пусто", kFirstLimitId + 2},
-        FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
-                   "нижняя граница не выше -0,5 Гц?..нужна частота больше 0", kFirstLimitId + 4},
-        FieldsCase{"LimitRangeReversed",
-                   [](auto& f) {
-                       f.Limits[0] = "1000";
-                       f.Limits[1] = "10";
-                   },
-                   kLimitRangeReversed, kFirstLimitId + 1},
-        FieldsCase{"LimitGainReversed",
-                   [](auto& f) {
-                       f.Limits[2] = "20";
-                       f.Limits[3] = "10";
-                   },
-                   kLimitGainReversed, kFirstLimitId + 3}),
+    testing::Values(FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
+                               "допуск R4=пять?..нужно число от 0 до 100, не включая 100",
+                               kFirstToleranceId + 3},
+                    FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
+                               "допуск C1=100?..нужно число от 0 до 100, не включая 100",
+                               kFirstToleranceId + 5},
+                    FieldsCase{"ToleranceShownAsAHundred",
+                               [](auto& f) { f.Tolerances[0] = "99,999999999999986"; },
+                               "допуск R1=100?..нужно число от 0 до 100, не включая 100",
+                               kFirstToleranceId},
+                    FieldsCase{"ToleranceWithTheUsersSeparator",
+                               [](auto& f) { f.Tolerances[0] = "0,5"; }, "", 0},
+                    FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
+                               "испытаний 0?..нужно целое от 1 до 100000", kTrialsEdit.Id},
+                    FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
+                               "начальное число -1?..нужно целое от 0 до 18446744073709551615",
+                               kSeedEdit.Id},
+                    FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
+                               "усиление не меньше, дБ=x?..нужно число или пусто",
+                               kFirstLimitId + 2},
+                    FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
+                               "нижняя граница не выше -0,5 Гц?..нужна частота больше 0",
+                               kFirstLimitId + 4},
+                    FieldsCase{"LimitRangeReversed",
+                               [](auto& f) {
+                                   f.Limits[0] = "1000";
+                                   f.Limits[1] = "10";
+                               },
+                               kLimitRangeReversed, kFirstLimitId + 1},
+                    FieldsCase{"LimitGainReversed",
+                               [](auto& f) {
+                                   f.Limits[2] = "20";
+                                   f.Limits[3] = "10";
+                               },
+                               kLimitGainReversed, kFirstLimitId + 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The presenter with the main window's.

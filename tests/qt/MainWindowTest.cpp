@@ -300,18 +300,12 @@ class MainWindowTest : public QObject {
     // "Фаза ОУ: …" is a setting of its own: triggered, it is checked beside the sweep's choice, and
     // again, unchecked.
     void phaseSwitchIsCheckedBesideTheSweepsChoice() {
-        const auto action = [&](const char* text) {
-            for (QAction* a : window->findChildren<QAction*>())
-                if (a->text() == QString::fromUtf8(text))
-                    return a;
-            return static_cast<QAction*>(nullptr);
-        };
         TriggerMenuItem(window.get(), kLaggingPhaseCommand);
-        QVERIFY(action(kLaggingPhaseCommand)->isChecked());
-        QVERIFY(action(kLinearSweepCommand)->isChecked());
+        QVERIFY(MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
+        QVERIFY(MenuAction(window.get(), kLinearSweepCommand)->isChecked());
         QVERIFY(window->Form().LaggingPhase());
         TriggerMenuItem(window.get(), kLaggingPhaseCommand);
-        QVERIFY(!action(kLaggingPhaseCommand)->isChecked());
+        QVERIFY(!MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
         QVERIFY(!window->Form().LaggingPhase());
     }
 

@@ -59,12 +59,19 @@ template <class Use> void WithContextMenu(QWidget* target, QPoint position, Use 
     QApplication::sendEvent(target, &event);
 }
 
-// Triggers the item of `window`'s menus that reads `text`.
-inline void TriggerMenuItem(QWidget* window, const char* text) {
+// The item of `window`'s menus that reads `text`, or nullptr.
+inline QAction* MenuAction(QWidget* window, const char* text) {
     for (QAction* action : window->findChildren<QAction*>())
         if (action->text() == QString::fromUtf8(text))
-            return action->trigger();
-    QFAIL(text);
+            return action;
+    return nullptr;
+}
+
+// Triggers it.
+inline void TriggerMenuItem(QWidget* window, const char* text) {
+    QAction* action = MenuAction(window, text);
+    QVERIFY2(action != nullptr, text);
+    action->trigger();
 }
 
 // Reads the context menu ("text", or "text (disabled)") and closes it.
