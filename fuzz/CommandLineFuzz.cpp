@@ -25,15 +25,16 @@ void CheckReading(const CommandLine& command) {
                     outcome.Errors.starts_with(command.Error),
                 "an error exits 2 with its text on standard error");
     }
-    if (command.Do == Action::Spread) {
+    if (command.Do == Action::Spread || command.Do == Action::Design)
         Require(!command.Threads || (*command.Threads >= 1 && *command.Threads <= 256),
                 "the threads are 1 to 256");
+    else
+        Require(!command.Threads, "only --spread and --design take --threads");
+    if (command.Do == Action::Spread)
         Require(!command.Trials || (*command.Trials >= 1 && *command.Trials <= kMaxTrials),
                 "the trials are 1 to kMaxTrials");
-    } else {
-        Require(!command.Threads && !command.Trials && !command.Seed,
-                "only --spread takes the analysis's options");
-    }
+    else
+        Require(!command.Trials && !command.Seed, "only --spread takes --trials and --seed");
     if (command.Do == Action::ShowForm || command.Do == Action::Help ||
         command.Do == Action::Version)
         Require(command.StagePath.empty() && command.TablePath.empty(),
