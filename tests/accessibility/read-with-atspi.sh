@@ -35,17 +35,21 @@ cleanup() {
 trap cleanup EXIT
 
 # A display of its own: Xvfb picks a free number and writes it to the file.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    display=$(tr -dc 0-9 <"$display_file")
-    [ -n "$display" ] && break
-    sleep 0.2
-done
-rm -f "$display_file"
-[ -n "$display" ] || skip "Xvfb did not start"
-export DISPLAY=":$display"
+start_display() {
+    local display_file display=
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        display=$(tr -dc 0-9 <"$display_file")
+        [ -n "$display" ] && break
+        sleep 0.2
+    done
+    rm -f "$display_file"
+    [ -n "$display" ] || skip "Xvfb did not start"
+    export DISPLAY=":$display"
+}
+start_display
 
 "$bus_launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
@@ -61,4 +65,18 @@ done
 
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8
 unset NO_AT_BRIDGE
-"$python" "$here/atspi-tree.py" "$program"
+# Now and then Qt finds no display under the fresh Xvfb and the program never joins the bus (about
+# one run in ten on a developer's machine, not understood): that failure alone is tried once more,
+# on a display started anew.
+log=$(mktemp)
+"$python" "$here/atspi-tree.py" "$program" | tee "$log"
+status=${PIPESTATUS[0]}
+if [ "$status" -ne 0 ] && grep -q "FAIL the program is on the accessibility bus" "$log"; then
+    echo "The program did not reach the accessibility bus; once more on a new display."
+    # The first display stays up: the bus launcher is connected to it.
+    start_display
+    "$python" "$here/atspi-tree.py" "$program"
+    status=$?
+fi
+rm -f "$log"
+exit "$status"
