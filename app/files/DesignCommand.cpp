@@ -9,6 +9,7 @@
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
+#include "numerics/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,18 +17,13 @@
 
 namespace {
 
-constexpr std::array<const char*, kDesignParts> kPartKeys = {"R1", "R2", "R3", "R4", "R5",
-                                                             "C1", "C2", "C3", "C4", "C5"};
 // The candidates listed, and the trials each is tried by at least.
 constexpr size_t kCandidates = 10;
 constexpr int32_t kLeastTrials = 1000;
 
 // Four significant digits, as a message quotes a frequency or a gain.
 std::string Rounded(double value) {
-    if (!(value != 0) || !std::isfinite(value))
-        return NumberToText(value, U'.');
-    const double scale = std::pow(10.0, 3 - std::floor(std::log10(std::abs(value))));
-    return NumberToText(std::round(value * scale) / scale, U'.');
+    return NumberToText(RoundSignificant(4, value), U'.');
 }
 
 std::string Missed(const RequirementCheck& check) {
@@ -62,7 +58,7 @@ Share YieldOf(const DesignCandidate& candidate, const SpreadInput& nominal) {
 std::string CandidateBlock(size_t number, const Ranked& ranked) {
     std::string text = "candidate = " + std::to_string(number) + "\n";
     for (size_t part = 0; part < kDesignParts; ++part)
-        text += std::string(kPartKeys[part]) + " = " +
+        text += std::string(kParameterKeys[part]) + " = " +
                 NumberToText(ranked.Candidate.Values[part], U'.') + "\n";
     text += "margin_db = " + Rounded(ranked.Candidate.Margin) + "\n";
     text += "meets = " + std::string(ranked.Candidate.Margin >= 0 ? "1" : "0") + "\n";
@@ -112,7 +108,7 @@ CommandLineOutcome DesignToStageFile(const CommandLine& command) {
         const auto& [low, high] = design.Ranges[part];
         request.Choices[part] = SeriesValues(series, low, high);
         if (request.Choices[part].empty())
-            return bad(Fill(kDesignNoValues, {{"key", std::string("range_") + kPartKeys[part]},
+            return bad(Fill(kDesignNoValues, {{"key", std::string("range_") + kParameterKeys[part]},
                                               {"series", std::string(SeriesName(series))}}));
     }
 

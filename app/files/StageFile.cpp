@@ -22,8 +22,6 @@ namespace fs = std::filesystem;
 
 // The keys in the order the file is written.
 constexpr const char* kFormatKey = "format";
-constexpr std::array<const char*, 13> kParameterKeys = {"R1", "R2", "R3", "R4", "R5",  "C1", "C2",
-                                                        "C3", "C4", "C5", "k0", "Rin", "f1"};
 constexpr std::array<const char*, 3> kSweepFieldKeys = {"from", "to", "step"};
 constexpr const char* kLogScaleKey = "log_scale";
 constexpr const char* kSweepKey = "sweep";

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The parameters' keys in the parameter grid's order; a tolerance's key is "tolerance_" and one.
-constexpr std::array<const char*, kSpreadParameters> kParameterKeys = {
-    "R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"};
-
 // The words of `text` between blanks.
 std::vector<std::string_view> Words(std::string_view text) {
     std::vector<std::string_view> words;

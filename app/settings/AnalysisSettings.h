@@ -2,10 +2,16 @@
 
 #include "analysis/SpreadSettings.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// The parameters' keys in the stage file, in the parameter grid's order; a tolerance's key is
+// "tolerance_" and one, a range's "range_" and one of the first ten.
+inline constexpr std::array<const char*, kSpreadParameters> kParameterKeys = {
+    "R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"};
 
 // Each setting of the analyses described once: its key in the stage file, the dialog's field,
 // what a refused value needs, and how its value is written and read. The stage file's reader and
