@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -318,38 +317,6 @@ TEST_F(GraphWindowOnScreen, ArrowKeysReachTheMarkerThroughTheMessageLoop) {
     for (const WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT})
         PressKey(key);
     EXPECT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(1));
-}
-
-// The marker's readout at the last point of a graph standing at the screen's right edge stays on
-// the screen, whole.
-TEST_F(GraphWindowOnScreen, MarkerReadoutStaysOnTheScreen) {
-    CalculateAndShowGraph("10", "100000", "1000", false);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(Graph(), MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT frame{};
-    GetWindowRect(Graph(), &frame);
-    SetWindowPos(Graph(), nullptr, monitor.rcWork.right - (frame.right - frame.left), frame.top, 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageW(Graph(), WM_KEYDOWN, VK_END, 1);
-    ASSERT_FALSE(windows->Form3.Actions().Readout().empty());
-    // The graph's tooltip: a window it owns.
-    std::pair<HWND, HWND> ownerAndTip{Graph(), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            auto& [owner, tip] = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
-            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == owner)
-                tip = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ownerAndTip));
-    const HWND tip = ownerAndTip.second;
-    ASSERT_NE(tip, nullptr);
-    RECT bubble{};
-    GetWindowRect(tip, &bubble);
-    EXPECT_LE(bubble.right, monitor.rcWork.right);
-    EXPECT_GE(bubble.left, monitor.rcWork.left);
 }
 
 } // namespace
