@@ -100,7 +100,8 @@ int DistinctValues(const DesignRequest& request, const EnteredParameters& values
 // that raises the smallest margin most, until no move raises it.
 class Climb {
   public:
-    Climb(const DesignRequest& request, Sweep& sweep) : request_(request), sweep_(sweep) {}
+    Climb(const DesignRequest& request, Sweep& sweep, const std::atomic<bool>& cancel)
+        : request_(request), sweep_(sweep), cancel_(cancel) {}
 
     DesignCandidate From(std::array<size_t, kDesignParts> at) {
         EnteredParameters values = request_.Start;
@@ -111,7 +112,8 @@ class Climb {
         };
         place();
         double best = Evaluate(values);
-        for (bool moved = true; moved;) {
+        // A cancel stops the climb after the pass over the parts it is in.
+        for (bool moved = true; moved && !cancel_;) {
             moved = false;
             for (size_t part = 0; part < kDesignParts; ++part) {
                 const std::vector<double>& choices = request_.Choices[part];
@@ -143,6 +145,7 @@ class Climb {
 
     const DesignRequest& request_;
     Sweep& sweep_;
+    const std::atomic<bool>& cancel_;
 };
 
 // The start of climb `index`: the values nearest the stage's own first, then drawn evenly over
@@ -186,13 +189,17 @@ RequirementCheck CheckRequirements(const EnteredParameters& values, OpAmpPhase p
 }
 
 std::vector<DesignCandidate> SearchDesigns(const DesignRequest& request, size_t keep,
-                                           const std::atomic<bool>& cancel) {
+                                           const std::atomic<bool>& cancel,
+                                           std::atomic<int64_t>* climbsDone) {
     std::vector<DesignCandidate> found(static_cast<size_t>(request.Starts));
     RunChunks(request.Threads, request.Starts, 1, cancel, [&](int, int64_t begin, int64_t end) {
         Sweep sweep(request.Frequencies);
-        Climb climb(request, sweep);
-        for (int64_t i = begin; i < end; ++i)
+        Climb climb(request, sweep, cancel);
+        for (int64_t i = begin; i < end; ++i) {
             found[static_cast<size_t>(i)] = climb.From(StartOf(request, static_cast<int>(i)));
+            if (climbsDone != nullptr)
+                climbsDone->fetch_add(1, std::memory_order_relaxed);
+        }
     });
     if (cancel)
         return {};

@@ -48,6 +48,7 @@ struct DesignCandidate {
 };
 
 // Up to `keep` distinct candidates, best first: by margin, then by fewer distinct values. None
-// once `cancel` is set.
+// once `cancel` is set. `climbsDone`, when given, counts the climbs ended, of request.Starts.
 std::vector<DesignCandidate> SearchDesigns(const DesignRequest& request, size_t keep,
-                                           const std::atomic<bool>& cancel);
+                                           const std::atomic<bool>& cancel,
+                                           std::atomic<int64_t>* climbsDone = nullptr);

@@ -1,7 +1,7 @@
 #include "DesignCommand.h"
 
-#include "analysis/SpreadAnalysis.h"
-#include "analysis/StageDesign.h"
+#include "analysis/DesignRanking.h"
+#include "app/design/DesignRequest.h"
 #include "app/files/SafeFile.h"
 #include "app/files/StageFile.h"
 #include "app/settings/AnalysisSettings.h"
@@ -17,10 +17,6 @@
 
 namespace {
 
-// The candidates listed, and the trials each is tried by at least.
-constexpr size_t kCandidates = 10;
-constexpr int32_t kLeastTrials = 1000;
-
 // Four significant digits, as a message quotes a frequency or a gain.
 std::string Rounded(double value) {
     return NumberToText(RoundSignificant(4, value), U'.');
@@ -33,35 +29,13 @@ std::string Missed(const RequirementCheck& check) {
                 {{"found", Rounded(check.Found)}, {"limit", Rounded(check.Limit)}});
 }
 
-struct Ranked {
-    DesignCandidate Candidate;
-    Share Yield;
-};
-
-// The yield of the stages built from the candidate, by the stage's tolerances.
-Share YieldOf(const DesignCandidate& candidate, const SpreadInput& nominal) {
-    SpreadInput input = nominal;
-    input.Nominal = candidate.Values;
-    input.Settings.Mode = SpreadMode::MonteCarlo;
-    input.Settings.Trials = std::max(input.Settings.Trials, kLeastTrials);
-    SpreadControl control;
-    try {
-        const SpreadOutcome outcome = RunSpread(input, control);
-        if (outcome.Result && outcome.Result->Yield)
-            return *outcome.Result->Yield;
-    } catch (const std::exception&) {
-        // A candidate whose trials cannot be calculated yields nothing.
-    }
-    return {};
-}
-
-std::string CandidateBlock(size_t number, const Ranked& ranked) {
+std::string CandidateBlock(size_t number, const RankedDesign& ranked) {
     std::string text = "candidate = " + std::to_string(number) + "\n";
     for (size_t part = 0; part < kDesignParts; ++part)
         text += std::string(kParameterKeys[part]) + " = " +
                 NumberToText(ranked.Candidate.Values[part], U'.') + "\n";
     text += "margin_db = " + Rounded(ranked.Candidate.Margin) + "\n";
-    text += "meets = " + std::string(ranked.Candidate.Margin >= 0 ? "1" : "0") + "\n";
+    text += "meets = " + std::string(ranked.Meets() ? "1" : "0") + "\n";
     text += "yield = " + Rounded(ranked.Yield.Value) + "\n";
     text += "yield_low = " + Rounded(ranked.Yield.Low) + "\n";
     text += "yield_high = " + Rounded(ranked.Yield.High) + "\n";
@@ -93,49 +67,23 @@ CommandLineOutcome DesignToStageFile(const CommandLine& command) {
                                       command.StagePath.filename().u8string().c_str()))}}));
 
     const SpreadInput spread = SpreadRequest(*nominal.Result, settings, command.Threads);
-    DesignRequest request;
-    request.Start = spread.Nominal;
-    request.Phase = spread.Phase;
-    request.Frequencies = spread.Frequencies;
-    request.Requirements = settings.Limits;
-    request.Seed = settings.Seed;
-    request.Threads = spread.Threads;
-    const DesignSettings& design = settings.Design;
-    for (size_t part = 0; part < kDesignParts; ++part) {
-        if (!design.Chosen[part])
-            continue;
-        const StandardSeries series = part < 5 ? design.ResistorSeries : design.CapacitorSeries;
-        const auto& [low, high] = design.Ranges[part];
-        request.Choices[part] = SeriesValues(series, low, high);
-        if (request.Choices[part].empty())
-            return bad(Fill(kDesignNoValues, {{"key", std::string("range_") + kParameterKeys[part]},
-                                              {"series", std::string(SeriesName(series))}}));
+    const DesignRequestMaking making = MakeDesignRequest(spread);
+    if (making.EmptyPart >= 0) {
+        const auto part = static_cast<size_t>(making.EmptyPart);
+        const StandardSeries series =
+            part < 5 ? settings.Design.ResistorSeries : settings.Design.CapacitorSeries;
+        return bad(Fill(kDesignNoValues, {{"key", std::string("range_") + kParameterKeys[part]},
+                                          {"series", std::string(SeriesName(series))}}));
     }
-
-    const std::atomic<bool> cancel{false};
-    std::vector<Ranked> ranked;
-    for (const DesignCandidate& candidate : SearchDesigns(request, kCandidates, cancel))
-        ranked.push_back({candidate, YieldOf(candidate, spread)});
-    // By yield, then by the nominal margin, then by fewer distinct values; the search's order
-    // breaks what ties remain.
-    std::ranges::stable_sort(ranked, [](const Ranked& a, const Ranked& b) {
-        if (a.Yield.Value != b.Yield.Value)
-            return a.Yield.Value > b.Yield.Value;
-        if (a.Candidate.Margin != b.Candidate.Margin)
-            return a.Candidate.Margin > b.Candidate.Margin;
-        return a.Candidate.DistinctValues < b.Candidate.DistinctValues;
-    });
+    SpreadControl control;
+    const std::vector<RankedDesign> ranked = RankDesigns(making.Request, spread, control).Ranked;
     std::string blocks;
     for (size_t i = 0; i < ranked.size(); ++i)
         blocks += (i == 0 ? "" : "\n") + CandidateBlock(i + 1, ranked[i]);
     // The best that meets the requirements at its nominal values; none: the best of all misses.
-    const auto best =
-        std::ranges::find_if(ranked, [](const Ranked& r) { return r.Candidate.Margin >= 0; });
+    const auto best = std::ranges::find_if(ranked, &RankedDesign::Meets);
     if (best == ranked.end()) {
-        const RequirementCheck check =
-            ranked.empty() ? RequirementCheck{}
-                           : CheckRequirements(ranked.front().Candidate.Values, request.Phase,
-                                               request.Frequencies, request.Requirements);
+        const RequirementCheck check = ranked.empty() ? RequirementCheck{} : ranked.front().Check;
         return {kExitCalculationFailed, blocks,
                 nominal.Warnings + Fill(kDesignNoneMeets, {{"requirement", Missed(check)}}) + "\n"};
     }

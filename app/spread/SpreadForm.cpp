@@ -8,27 +8,14 @@
 #include "app/spread/SpreadResults.h"
 #include "app/texts/Texts.h"
 
-#include <algorithm>
-#include <chrono>
 #include <utility>
-
-namespace {
-
-double SteadySeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-} // namespace
 
 SpreadForm::SpreadForm(SpreadView& view, MainForm& main, MessageBoxes& boxes, FileChooser& chooser,
                        std::function<double()> clock)
     : view_(view), main_(main), boxes_(boxes), chooser_(&chooser),
-      clock_(clock ? std::move(clock) : SteadySeconds) {}
+      run_(view, boxes, std::move(clock)) {}
 
-SpreadForm::~SpreadForm() {
-    Join(true);
-}
+SpreadForm::~SpreadForm() = default;
 
 void SpreadForm::Open() {
     // A box that comes unasked (a paint's failure) waits until the dialog has closed.
@@ -67,55 +54,21 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
 }
 
 void SpreadForm::Start(SpreadInput input) {
-    Join(true);
-    control_ = std::make_unique<SpreadControl>();
-    ended_ = false;
-    outcome_ = {};
-    error_ = nullptr;
-    progressShown_ = false;
-    started_ = clock_();
-    worker_ = std::thread([this, input = std::move(input)] {
-        try {
-            outcome_ = RunSpread(input, *control_);
-        } catch (...) {
-            error_ = std::current_exception();
-        }
-        ended_ = true;
+    run_.Start([this, input = std::move(input)](SpreadControl& control) {
+        outcome_ = RunSpread(input, control);
     });
-    view_.StartPolling();
-}
-
-void SpreadForm::Join(bool stop) {
-    if (!worker_.joinable())
-        return;
-    if (stop)
-        control_->Cancel = true;
-    worker_.join();
 }
 
 void SpreadForm::Poll() {
     Guarded([this] {
-        if (!Running())
-            return view_.StopPolling();
-        if (!ended_) {
-            if (clock_() - started_ < kSpreadProgressAfter)
-                return;
-            const int64_t total = std::max<int64_t>(1, control_->Total);
-            if (!progressShown_)
-                boxes_.WindowOpened();
-            progressShown_ = true;
-            view_.ShowProgress(
-                static_cast<int>(1000 * std::min(control_->Done.load(), total) / total));
+        if (!run_.Poll())
             return;
-        }
-        EndRun(false);
-        if (error_)
-            std::rethrow_exception(std::exchange(error_, nullptr));
-        if (outcome_.Cancelled)
+        SpreadOutcome outcome = std::exchange(outcome_, {});
+        if (outcome.Cancelled)
             return;
-        if (!outcome_.Result)
-            return boxes_.ShowMessage(outcome_.Refusal);
-        ShowBand(std::move(outcome_.Result));
+        if (!outcome.Result)
+            return boxes_.ShowMessage(outcome.Refusal);
+        ShowBand(std::move(outcome.Result));
         if (!resultsShown_)
             boxes_.WindowOpened();
         resultsShown_ = true;
@@ -124,18 +77,7 @@ void SpreadForm::Poll() {
 }
 
 void SpreadForm::CancelRun() {
-    if (Running())
-        EndRun(true);
-}
-
-void SpreadForm::EndRun(bool stop) {
-    Join(stop);
-    view_.StopPolling();
-    if (progressShown_) {
-        view_.CloseProgress();
-        boxes_.WindowClosed();
-    }
-    progressShown_ = false;
+    run_.Cancel();
 }
 
 void SpreadForm::ResultsClosed() {

@@ -1,25 +1,18 @@
 #pragma once
 
 #include "analysis/SpreadAnalysis.h"
+#include "app/presenters/BackgroundRun.h"
 #include "app/presenters/EventGuard.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MessageBoxes.h"
 #include "app/spread/SpreadFields.h"
 #include "app/spread/SpreadView.h"
 
-#include <atomic>
-#include <exception>
 #include <functional>
 #include <memory>
-#include <thread>
 
 class GraphForm;
 class MainForm;
-
-// How often the windows ask a running analysis how far it is, and how long it runs before its
-// progress box shows: a run shorter than that shows none.
-inline constexpr int kSpreadPollMilliseconds = 50;
-inline constexpr double kSpreadProgressAfter = 0.3; // s
 
 // The presenter of "Расчет" → "Разброс…": the dialog of the tolerances and settings (kept by the
 // main window's presenter with the stage, so a change marks the stage changed and a save keeps
@@ -47,7 +40,7 @@ class SpreadForm {
     // with the calculation's message). Without current results "расчет" runs first, as the
     // button does, so the band lies under the curve of the stage analysed.
     bool Accept(const SpreadFields& fields);
-    // The timer's tick: shows the progress once the run has lasted kSpreadProgressAfter, and takes
+    // The timer's tick: shows the progress once the run has lasted kProgressAfter, and takes
     // its outcome once it has ended.
     void Poll();
     // The progress box's "Отмена": stops the run at once; the previous band stays.
@@ -60,7 +53,7 @@ class SpreadForm {
     void CopyResults();
     void SaveBand();
 
-    bool Running() const { return worker_.joinable(); }
+    bool Running() const { return run_.Running(); }
     bool HasBand() const { return band_ != nullptr; }
     // The last analysis's result; null when there is none.
     const std::shared_ptr<const SpreadResult>& Band() const { return band_; }
@@ -69,10 +62,6 @@ class SpreadForm {
 
   private:
     void Start(SpreadInput input);
-    // Ends the worker's thread; with `stop`, cancels it first.
-    void Join(bool stop);
-    // The same, and the timer and the progress box go.
-    void EndRun(bool stop);
     // The band is another: the graph and the menus follow.
     void ShowBand(std::shared_ptr<const SpreadResult> band);
 
@@ -81,15 +70,9 @@ class SpreadForm {
     MessageBoxes& boxes_;
     FileChooser* chooser_;
     GraphForm* graph_ = nullptr;
-    std::function<double()> clock_;
 
     std::shared_ptr<const SpreadResult> band_;
-    std::unique_ptr<SpreadControl> control_;
-    std::thread worker_;
-    std::atomic<bool> ended_{false};
-    SpreadOutcome outcome_;    // written by the worker before ended_
-    std::exception_ptr error_; // likewise
-    double started_ = 0;       // s, by clock_
-    bool progressShown_ = false;
+    SpreadOutcome outcome_; // written by the run before it ends
+    BackgroundRun run_;
     bool resultsShown_ = false;
 };

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "analysis/SpreadAnalysis.h"
+#include "app/presenters/ProgressView.h"
 #include "app/spread/SpreadFields.h"
 
 #include <memory>
 #include <string>
 
 // What the presenter of "Разброс…" sees of its windows: the dialog, the progress box, the results
-// box and the clipboard. Each set of windows implements it; tests fake it.
+// box and the clipboard. Each set of windows implements it; tests fake it. Its progress box's
+// "Отмена" calls SpreadForm::CancelRun, its timer SpreadForm::Poll.
 
-class SpreadView {
+class SpreadView : public ProgressView {
   public:
-    virtual ~SpreadView() = default;
     // Opens the dialog, modal, holding `fields`. Its OK button calls SpreadForm::Accept with what
     // the fields hold then, and the dialog closes only when that returns true; its cancel button
     // closes it.
@@ -19,13 +20,6 @@ class SpreadView {
     // After a refusal's box, the open dialog's field `id` (SpreadControls.h) takes the focus, its
     // text selected, as the main window's refused cell does.
     virtual void FocusField(int id) = 0;
-    // A timer that calls SpreadForm::Poll every kSpreadPollMilliseconds until stopped.
-    virtual void StartPolling() = 0;
-    virtual void StopPolling() = 0;
-    // The progress box: shown (modal, its "Отмена" calling SpreadForm::CancelRun) or brought to
-    // `permille` of the work; closed.
-    virtual void ShowProgress(int permille) = 0;
-    virtual void CloseProgress() = 0;
     // The results box: the text, the histograms of `result`'s upper −3 dB edge and peak gain, a
     // button that copies the text (SpreadForm::CopyResults), one that saves the band
     // (SpreadForm::SaveBand) and one that closes the box; shown anew when already up. Its closing,

@@ -186,7 +186,7 @@ TEST_F(SpreadPresenter, ABoxThatComesUnaskedWaitsForTheDialogAndBoxes) {
     SpreadFields fields = DefaultFields();
     fields.Trials = "100000";
     ASSERT_TRUE(analysis.Accept(fields));
-    now = kSpreadProgressAfter;
+    now = kProgressAfter;
     analysis.Poll();
     ASSERT_EQ(spreadView.progress.size(), 1u);
     unasked();
@@ -281,10 +281,10 @@ TEST_F(SpreadPresenter, ALongRunShowsProgressAndCancelKeepsThePreviousBand) {
     SpreadFields fields = DefaultFields();
     fields.Trials = "100000"; // 10^9 gains: seconds of work
     ASSERT_TRUE(spread.Accept(fields));
-    now = kSpreadProgressAfter / 2;
+    now = kProgressAfter / 2;
     spread.Poll();
     EXPECT_TRUE(spreadView.progress.empty());
-    now = kSpreadProgressAfter;
+    now = kProgressAfter;
     spread.Poll();
     EXPECT_EQ(spreadView.progress.size(), 1u);
     spread.CancelRun();

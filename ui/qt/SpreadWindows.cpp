@@ -67,7 +67,7 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 SpreadWindows::SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes)
     : main_(main), dialog_(main), dialogs_(dialog_, boxes),
       form_(*this, main.Form(), boxes, dialogs_) {
-    timer_.setInterval(kSpreadPollMilliseconds);
+    timer_.setInterval(kPollMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
     form_.SetGraph(&graph.Form());
     main.Form().SetSpreadForm(&form_);

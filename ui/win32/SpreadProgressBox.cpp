@@ -53,7 +53,7 @@ void SpreadProgressBox::CloseProgress() {
 }
 
 void SpreadProgressBox::StartPolling() {
-    SetTimer(Handle(), kPollTimer, kSpreadPollMilliseconds, nullptr);
+    SetTimer(Handle(), kPollTimer, kPollMilliseconds, nullptr);
 }
 
 void SpreadProgressBox::StopPolling() {

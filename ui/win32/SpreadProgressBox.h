@@ -15,7 +15,7 @@ class SpreadProgressBox final : public DialogWindow {
     void ShowProgress(int permille);
     // Hidden; the owner takes input again.
     void CloseProgress();
-    // SpreadForm::Poll every kSpreadPollMilliseconds until stopped.
+    // SpreadForm::Poll every kPollMilliseconds until stopped.
     void StartPolling();
     void StopPolling();
 
