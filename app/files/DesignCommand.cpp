@@ -6,6 +6,7 @@
 #include "app/files/StageFile.h"
 #include "app/settings/AnalysisSettings.h"
 #include "app/spread/SpreadRequest.h"
+#include "app/texts/DesignTexts.h"
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -20,13 +21,6 @@ namespace {
 // Four significant digits, as a message quotes a frequency or a gain.
 std::string Rounded(double value) {
     return NumberToText(RoundSignificant(4, value), U'.');
-}
-
-std::string Missed(const RequirementCheck& check) {
-    const char* texts[] = {kGainBelowRequired, kGainAboveRequired, kLowerEdgeAboveRequired,
-                           kUpperEdgeBelowRequired};
-    return Fill(texts[static_cast<size_t>(check.Tightest)],
-                {{"found", Rounded(check.Found)}, {"limit", Rounded(check.Limit)}});
 }
 
 std::string CandidateBlock(size_t number, const RankedDesign& ranked) {
@@ -85,7 +79,9 @@ CommandLineOutcome DesignToStageFile(const CommandLine& command) {
     if (best == ranked.end()) {
         const RequirementCheck check = ranked.empty() ? RequirementCheck{} : ranked.front().Check;
         return {kExitCalculationFailed, blocks,
-                nominal.Warnings + Fill(kDesignNoneMeets, {{"requirement", Missed(check)}}) + "\n"};
+                nominal.Warnings +
+                    Fill(kDesignNoneMeets, {{"requirement", MissedRequirementText(check, U'.')}}) +
+                    "\n"};
     }
     Stage designed = *nominal.Reading.Loaded;
     for (size_t part = 0; part < kDesignParts; ++part)

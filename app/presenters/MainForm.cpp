@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "app/design/DesignForm.h"
 #include "app/files/StageForm.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainWindowTexts.h"
@@ -44,6 +45,7 @@ constexpr Command<MainForm> kMenuBar[] = {
      false,
      true},
     {kSpreadCommand, {}, &MainForm::CanSpread, &MainForm::OpenSpread, kSweepMenu},
+    {kDesignCommand, {}, &MainForm::CanDesign, &MainForm::OpenDesign, kSweepMenu},
 };
 
 } // namespace
@@ -232,6 +234,21 @@ void MainForm::SetSpread(const SpreadSettings& settings) {
 void MainForm::OpenSpread() {
     if (spreadForm_ != nullptr)
         spreadForm_->Open();
+}
+
+void MainForm::OpenDesign() {
+    if (designForm_ != nullptr)
+        designForm_->Open();
+}
+
+void MainForm::ApplyDesign(const EnteredParameters& values, const std::array<bool, 10>& chosen) {
+    Stage stage = TypedStage();
+    for (size_t part = 0; part < chosen.size(); ++part)
+        if (chosen[part])
+            stage.Parameters[part] = values[part];
+    PutStageIntoForm(view_, stage);
+    InvalidateResults();
+    ShowCaption();
 }
 
 void MainForm::SaveSpread() {

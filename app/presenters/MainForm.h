@@ -13,11 +13,13 @@
 #include "calc/SweepKind.h"
 #include "calc/SweepResult.h"
 
+#include <array>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
 
+class DesignForm;
 class SpreadForm;
 
 // The main window's decisions: start-up texts, "расчет", "график", "??", "сброс", an edit of a
@@ -42,6 +44,8 @@ class MainForm {
     void SetGraph(GraphForm* graph);
     // The tolerance analysis's presenter, whose band goes where the results go.
     void SetSpreadForm(SpreadForm* spread) { spreadForm_ = spread; }
+    // The design's presenter, which "Подбор номиналов…" opens.
+    void SetDesignForm(DesignForm* design) { designForm_ = design; }
     void SetFileChooser(FileChooser& chooser);
     // Where the recent files are kept between runs; read now.
     void SetRecentFilesStore(RecentFilesStore& store);
@@ -73,6 +77,12 @@ class MainForm {
     void SaveSpread();
     bool CanSpread() const { return spreadForm_ != nullptr; }
     bool HasSpread() const;
+    // "Подбор номиналов…"; greyed as "Разброс…" is.
+    void OpenDesign();
+    bool CanDesign() const { return designForm_ != nullptr; }
+    // A designed candidate: the values of the parts `chosen` go into the form in normal form, the
+    // results are cleared and the stage marked changed, as after an edit of those cells.
+    void ApplyDesign(const EnteredParameters& values, const std::array<bool, 10>& chosen);
     bool LinearSweep() const { return sweep_ == SweepKind::Linear; }
     bool DecadeSweep() const { return sweep_ == SweepKind::Decade; }
     // "Фаза ОУ: запаздывающая (реальный ОУ)": the amplifier's pole lags, as a real one's does,
@@ -139,6 +149,7 @@ class MainForm {
     SpreadSettings spread_{};
     SpreadSettings savedSpread_{};
     SpreadForm* spreadForm_ = nullptr;
+    DesignForm* designForm_ = nullptr;
     RecentFilesStore* recentStore_ = nullptr;
     std::vector<std::filesystem::path> recent_;
 };

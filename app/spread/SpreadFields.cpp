@@ -68,6 +68,30 @@ int FieldOutOfRange(const SpreadSettings& settings) {
 
 } // namespace
 
+std::optional<LimitFieldRefusal>
+ReadLimitFields(const std::array<std::string, kSpreadLimits>& typed, YieldLimits& limits) {
+    const auto given = LimitsOf(limits);
+    for (size_t i = 0; i < given.size(); ++i) {
+        given[i]->reset();
+        if (Trimmed(typed[i]).empty())
+            continue;
+        if (!(*given[i] = Number(typed[i])))
+            return LimitFieldRefusal{i, kLimitLabels[i] + std::string("=") + typed[i] +
+                                            kLimitUnreadableSuffix};
+    }
+    return std::nullopt;
+}
+
+std::array<std::string, kSpreadLimits> LimitFieldTexts(const YieldLimits& limits) {
+    std::array<std::string, kSpreadLimits> texts;
+    YieldLimits copy = limits;
+    const auto given = LimitsOf(copy);
+    for (size_t i = 0; i < given.size(); ++i)
+        if (*given[i])
+            texts[i] = NumberToText(**given[i]);
+    return texts;
+}
+
 SpreadFields FieldsFromSettings(const SpreadSettings& settings) {
     SpreadFields fields;
     for (size_t i = 0; i < fields.Tolerances.size(); ++i)
@@ -76,11 +100,7 @@ SpreadFields FieldsFromSettings(const SpreadSettings& settings) {
     fields.Mode = settings.Mode;
     fields.Trials = std::to_string(settings.Trials);
     fields.Seed = std::to_string(settings.Seed);
-    YieldLimits limits = settings.Limits;
-    const auto given = LimitsOf(limits);
-    for (size_t i = 0; i < given.size(); ++i)
-        if (*given[i])
-            fields.Limits[i] = NumberToText(**given[i]);
+    fields.Limits = LimitFieldTexts(settings.Limits);
     return fields;
 }
 
@@ -112,15 +132,8 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
                       kTrialsEdit.Id);
     if (std::string need = read(kSeedEdit.Id, Trimmed(fields.Seed)); !need.empty())
         return refuse(Fill(kSeedRefused, {{"value", fields.Seed}, {"need", need}}), kSeedEdit.Id);
-    const auto limits = LimitsOf(s.Limits);
-    for (size_t i = 0; i < limits.size(); ++i) {
-        if (Trimmed(fields.Limits[i]).empty())
-            continue;
-        if (!(*limits[i] = Number(fields.Limits[i])))
-            return refuse(kLimitLabels[i] + std::string("=") + fields.Limits[i] +
-                              kLimitUnreadableSuffix,
-                          kFirstLimitId + static_cast<int>(i));
-    }
+    if (const auto refused = ReadLimitFields(fields.Limits, s.Limits))
+        return refuse(refused->Text, kFirstLimitId + static_cast<int>(refused->Index));
     // The ranges and the limits' order, as the analysis checks them; what the sweep decides (the
     // count of trials against its frequencies, the limits within it) when the stage is read.
     if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())

@@ -27,6 +27,16 @@ struct SpreadFields {
 // limit not given blank.
 SpreadFields FieldsFromSettings(const SpreadSettings& settings);
 
+// The limits' fields (also the design's requirements): their texts, a limit not given blank; and
+// what they hold, or the first that does not read, by its place in kLimitLabels' order.
+std::array<std::string, kSpreadLimits> LimitFieldTexts(const YieldLimits& limits);
+struct LimitFieldRefusal {
+    size_t Index;
+    std::string Text;
+};
+std::optional<LimitFieldRefusal>
+ReadLimitFields(const std::array<std::string, kSpreadLimits>& typed, YieldLimits& limits);
+
 // The settings the fields hold, or the first field refused, as the main window refuses a cell:
 // a message naming the field and what it needs, and the field, which then takes the focus.
 struct SpreadFieldsReading {

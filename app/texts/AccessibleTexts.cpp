@@ -1,6 +1,8 @@
 #include "AccessibleTexts.h"
 
 #include "analysis/SpreadTexts.h"
+#include "analysis/StageDesign.h"
+#include "app/design/DesignControls.h"
 #include "app/presenters/MainWindowTexts.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Speech.h"
@@ -87,6 +89,36 @@ SpokenControl SpreadSpokenControl(const std::string& objectName) {
     if (const size_t i = NumberAfter(objectName, kLimitEditPrefix); i >= 1 && i <= kSpreadLimits)
         return {kLimitLabels[i - 1], "предел годности каскада; пусто: нет предела"};
     const auto& texts = SpreadControlTexts();
+    const auto found = texts.find(objectName);
+    return found != texts.end() ? found->second : SpokenControl{};
+}
+
+SpokenControl DesignSpokenControl(const std::string& objectName) {
+    if (const size_t i = NumberAfter(objectName, kRequirementEditPrefix);
+        i >= 1 && i <= kSpreadLimits)
+        return {kLimitLabels[i - 1], "требование к каскаду; пусто: нет требования"};
+    if (const size_t i = NumberAfter(objectName, kPartCheckPrefix); i >= 1 && i <= kDesignParts)
+        return {std::string("подбирать ") + kSpreadParameterNames[i - 1],
+                "отмечено: значение подбирается из ряда; нет: остается как в таблице"};
+    if (const size_t i = NumberAfter(objectName, kRangeFromPrefix); i >= 1 && i <= kDesignParts)
+        return {std::string("от: ") + kParameterNames[i - 1], "наименьшее значение для подбора"};
+    if (const size_t i = NumberAfter(objectName, kRangeToPrefix); i >= 1 && i <= kDesignParts)
+        return {std::string("до: ") + kParameterNames[i - 1], "наибольшее значение для подбора"};
+    static const std::map<std::string, SpokenControl> texts = {
+        {kResistorSeriesChoice.Name, {kResistorSeriesLabel, "ряд номиналов резисторов R1 … R5"}},
+        {kCapacitorSeriesChoice.Name,
+         {kCapacitorSeriesLabel, "ряд номиналов конденсаторов C1 … C5"}},
+        {kDesignOk.Name, {"", "подобрать номиналы под эти требования"}},
+        {kDesignCancel.Name, {"", "закрыть окно, не меняя настроек подбора"}},
+        {kDesignProgressBar.Name, {"ход подбора", "доля выполненного поиска"}},
+        {kDesignProgressCancel.Name, {"", "остановить подбор"}},
+        {kDesignSummary.Name, {"", "выполняет ли лучший кандидат требования"}},
+        {kCandidateList.Name,
+         {"кандидаты", "лучший первым: выход годных, запас, пик, границы и значения деталей"}},
+        {kApplyDesignButton.Name, {"", "поставить выбранного кандидата в таблицу параметров"}},
+        {kCopyDesignButton.Name, {"", "скопировать список кандидатов в буфер обмена текстом"}},
+        {kCloseDesignButton.Name, {"", "закрыть окно, не меняя таблицы параметров"}},
+    };
     const auto found = texts.find(objectName);
     return found != texts.end() ? found->second : SpokenControl{};
 }

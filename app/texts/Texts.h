@@ -175,6 +175,69 @@ inline constexpr const char* kEdgeInfix = " граница −3 дБ: ";
 inline constexpr const char* kEdgeOutOfRange = "нет в диапазоне";
 inline constexpr const char* kBandPrefix = "\nПолоса: ";
 
+// ─── "Подбор номиналов…": the stage designed from its requirements ─────────────────────────────
+
+inline constexpr const char* kDesignCommand = "&Подбор номиналов…";
+// The dialog; the requirements' labels are the limits' of "Разброс…" (kLimitLabels).
+inline constexpr const char* kDesignCaption = "Подбор номиналов";
+inline constexpr const char* kRequirementsHeading = "требования (пусто: нет требования)";
+inline constexpr const char* kDesignPartsHeading = "подбирать";
+inline constexpr const char* kRangeFromHeading = "от";
+inline constexpr const char* kRangeToHeading = "до";
+inline constexpr const char* kResistorSeriesLabel = "ряд резисторов";
+inline constexpr const char* kCapacitorSeriesLabel = "ряд конденсаторов";
+inline constexpr const char* kDesignTolerancesNote =
+    "Допуски, распределение и число испытаний — из «Разброс…».";
+// A field refused; {need} as the settings' refusals.
+inline constexpr const char* kRangeRefused = "диапазон {parameter}: {from} … {to}?..{need}";
+inline constexpr const char* kRangeHoldsNoValue =
+    "В диапазоне {parameter} от {from} до {to} нет значений ряда {series}.";
+inline constexpr const char* kDesignNeedsPart = "Отметьте хотя бы одну деталь для подбора.";
+inline constexpr const char* kDesignNeedsRequirement =
+    "Задайте хотя бы одно требование: усиление не меньше или не больше, нижнюю или верхнюю "
+    "границу.";
+
+inline constexpr const char* kDesignProgressText = "Подбор номиналов: поиск…";
+
+// The results box: a line saying how the best stands, the candidates best first, and its buttons,
+// "Применить" the default.
+inline constexpr const char* kDesignResultsCaption = "Подбор номиналов: кандидаты";
+inline constexpr const char* kDesignBestMeets =
+    "Лучший из кандидатов ({count}) выполняет все требования при номинальных значениях.";
+inline constexpr const char* kDesignNoneMeetsInBox =
+    "Ни один кандидат не выполняет требования при номинальных значениях: у лучшего "
+    "{requirement}. Ниже — ближайшие.";
+inline constexpr const char* kDesignNoCandidate =
+    "Не удалось рассчитать ни одного кандидата в заданных диапазонах.";
+inline constexpr const char* kDesignListLegend =
+    "* — подобранная деталь; значения в единицах таблицы параметров (кОм, мкФ, пФ).";
+// A candidate's line; {mark} is kDesignMissesMark for one that misses a requirement.
+inline constexpr const char* kDesignCandidateLine =
+    "{number}. {mark}выход {yield} % ({low} … {high} %); запас {margin} дБ; пик {peak} дБ на "
+    "{peakAt}; границы −3 дБ: {lower} … {upper}; номиналов {distinct}; {values}";
+inline constexpr const char* kDesignMissesMark = "не выполняет требования; ";
+inline constexpr const char* kNotCalculated = "—";
+inline constexpr const char* kDesignValue = "{part}={value}{chosen}";
+inline constexpr const char* kChosenMark = "*";
+inline constexpr const char* kApplyButton = "&Применить";
+
+// The requirement a stage misses most, {found} the stage's and {limit} the required; a frequency
+// with its unit (kFrequencyUnits), a gain in dB.
+inline constexpr const char* kGainBelowRequired = "усиление {found} дБ, требуется не меньше {limit} дБ";
+inline constexpr const char* kGainAboveRequired = "усиление {found} дБ, требуется не больше {limit} дБ";
+inline constexpr const char* kLowerEdgeAboveRequired =
+    "нижняя граница {found}, требуется не выше {limit}";
+inline constexpr const char* kUpperEdgeBelowRequired =
+    "верхняя граница {found}, требуется не ниже {limit}";
+// A frequency in the unit that keeps it between 1 and 1000: "41,2 кГц".
+inline constexpr const char* kFrequencyInHertz = "{value} Гц";
+inline constexpr const char* kFrequencyInKilohertz = "{value} кГц";
+inline constexpr const char* kFrequencyInMegahertz = "{value} МГц";
+
+// The requirements on the graph: beside each edge limit's dashed line.
+inline constexpr const char* kLowerEdgeMarking = "нижняя граница ≤ {limit}";
+inline constexpr const char* kUpperEdgeMarking = "верхняя граница ≥ {limit}";
+
 // ─── The tolerance analysis "Разброс…" ────────────────────────────────────────────────────────
 
 // The dialog. The parameters' labels are the parameter grid's (kParameterNames).
@@ -428,13 +491,6 @@ inline constexpr const char* kDesignNoRequirement =
 inline constexpr const char* kDesignNoValues = "ou: {key}: в диапазоне нет значений ряда {series}";
 inline constexpr const char* kDesignNoneMeets =
     "ou: ни один кандидат не выполняет требования; у лучшего {requirement}";
-// The requirement a stage misses most, {found} the stage's and {limit} the required.
-inline constexpr const char* kGainBelowRequired = "усиление {found} дБ, требуется не меньше {limit} дБ";
-inline constexpr const char* kGainAboveRequired = "усиление {found} дБ, требуется не больше {limit} дБ";
-inline constexpr const char* kLowerEdgeAboveRequired =
-    "нижняя граница {found} Гц, требуется не выше {limit} Гц";
-inline constexpr const char* kUpperEdgeBelowRequired =
-    "верхняя граница {found} Гц, требуется не ниже {limit} Гц";
 // A message of the command line that names no program of its own.
 inline constexpr const char* kCommandLineMessage = "ou: {message}";
 // An option of --spread given twice: which of the two was meant is not known.

@@ -32,7 +32,9 @@ void NameControls(QWidget& window) {
     }
 }
 
-void NameSpreadControls(QWidget& window) {
+namespace {
+
+void NameEachControl(QWidget& window, SpokenControl (*spokenOf)(const std::string&)) {
     static const bool installed = [] {
         QAccessible::installFactory(PictureInterface);
         return true;
@@ -41,7 +43,7 @@ void NameSpreadControls(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>()) {
         if (control->objectName().isEmpty())
             continue;
-        const SpokenControl spoken = SpreadSpokenControl(control->objectName().toStdString());
+        const SpokenControl spoken = spokenOf(control->objectName().toStdString());
         if (!spoken.Name.empty())
             control->setAccessibleName(QString::fromStdString(spoken.Name));
         if (!spoken.Description.empty())
@@ -55,6 +57,16 @@ void NameSpreadControls(QWidget& window) {
                 QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
         }
     }
+}
+
+} // namespace
+
+void NameSpreadControls(QWidget& window) {
+    NameEachControl(window, SpreadSpokenControl);
+}
+
+void NameDesignControls(QWidget& window) {
+    NameEachControl(window, DesignSpokenControl);
 }
 
 void NameStepField(QWidget& field, SweepKind sweep) {

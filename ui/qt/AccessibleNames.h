@@ -12,6 +12,8 @@ void NameControls(QWidget& window);
 // Gives the controls of a window of "Разброс…" (the dialog, the progress box, the results box)
 // what screen readers say of them, found by their object names; a picture reads as one.
 void NameSpreadControls(QWidget& window);
+// The same for the windows of "Подбор номиналов…".
+void NameDesignControls(QWidget& window);
 // EdDf's name follows the kind of sweep.
 void NameStepField(QWidget& field, SweepKind sweep);
 

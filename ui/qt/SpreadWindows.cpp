@@ -17,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,7 +64,9 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 
 SpreadWindows::SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes)
     : main_(main), dialog_(main), dialogs_(dialog_, boxes),
-      form_(*this, main.Form(), boxes, dialogs_) {
+      form_(*this, main.Form(), boxes, dialogs_),
+      progress_(main, kSpreadProgressName, kSpreadCaption, kSpreadProgressText, kSpreadProgressBar,
+                kSpreadProgressCancel, [this] { form_.CancelRun(); }) {
     timer_.setInterval(kPollMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
     form_.SetGraph(&graph.Form());
@@ -150,36 +150,11 @@ void SpreadWindows::FocusField(int id) {
 }
 
 void SpreadWindows::ShowProgress(int permille) {
-    if (progress_ == nullptr) {
-        progress_ =
-            new QProgressDialog(Text(kSpreadProgressText), Text(kCancelButton), 0, 1000, &main_);
-        progress_->setObjectName(kSpreadProgressName);
-        progress_->setWindowTitle(Text(kSpreadCaption));
-        auto* bar = new QProgressBar(progress_);
-        bar->setObjectName(kSpreadProgressBar.Name);
-        progress_->setBar(bar);
-        auto* cancel = new QPushButton(Text(kCancelButton), progress_);
-        cancel->setObjectName(kSpreadProgressCancel.Name);
-        progress_->setCancelButton(cancel);
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoClose(false);
-        progress_->setAutoReset(false);
-        connect(progress_, &QProgressDialog::canceled, this, [this] { form_.CancelRun(); });
-        NameSpreadControls(*progress_);
-        progress_->show();
-    }
-    progress_->setValue(permille);
+    progress_.Show(permille, NameSpreadControls);
 }
 
 void SpreadWindows::CloseProgress() {
-    if (progress_ == nullptr)
-        return;
-    // Closed by the presenter, not cancelled by the user.
-    progress_->disconnect(this);
-    progress_->hide();
-    progress_->deleteLater();
-    progress_ = nullptr;
+    progress_.Close();
 }
 
 void SpreadWindows::ShowResults(const std::string& text,

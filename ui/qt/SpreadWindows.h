@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
+#include "ProgressBox.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MessageBoxes.h"
 #include "app/spread/SpreadForm.h"
@@ -12,7 +13,6 @@
 class GraphWindow;
 class MainWindow;
 class QDialog;
-class QProgressDialog;
 
 // "Разброс…" in Qt: its dialog (built in code, its controls named as app/spread/SpreadControls.h
 // names them), the timer that polls a run, the progress box with its "Отмена" and the results
@@ -46,6 +46,6 @@ class SpreadWindows final : public QObject, public SpreadView {
     TurnTakingChooser dialogs_;
     SpreadForm form_;
     QTimer timer_;
-    QProgressDialog* progress_ = nullptr;
+    ProgressBox progress_;
     QDialog* dialogOpen_ = nullptr;
 };

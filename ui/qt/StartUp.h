@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignWindows.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -39,4 +40,6 @@ class ProgramWindows {
     GraphWindow Form3;
     // "Разброс…", between the main window and the graph.
     SpreadWindows Spread;
+    // "Подбор номиналов…".
+    DesignWindows Design;
 };

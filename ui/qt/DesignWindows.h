@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ProgressBox.h"
+#include "app/design/DesignForm.h"
+#include "app/design/DesignView.h"
+#include "app/presenters/MessageBoxes.h"
+
+#include <QObject>
+#include <QTimer>
+
+class MainWindow;
+class QDialog;
+
+// "Подбор номиналов…" in Qt: its dialog (built in code, its controls named as
+// app/design/DesignControls.h names them), the timer that polls the search, the progress box and
+// the results box, bound to the presenter DesignForm, which it owns and hands to the main
+// window's presenter.
+class DesignWindows final : public QObject, public DesignView {
+    Q_OBJECT
+
+  public:
+    DesignWindows(MainWindow& main, MessageBoxes& boxes);
+    ~DesignWindows() override;
+
+    DesignForm& Form() { return form_; }
+
+    // DesignView
+    void OpenDialog(const DesignFields& fields) override;
+    void FocusField(int id) override;
+    void StartPolling() override { timer_.start(); }
+    void StopPolling() override { timer_.stop(); }
+    void ShowProgress(int permille) override;
+    void CloseProgress() override { progress_.Close(); }
+    void ShowResults(const std::string& summary, const std::vector<std::string>& lines) override;
+    bool SetClipboardText(const std::string& text) override;
+
+  private:
+    MainWindow& main_;
+    DesignForm form_;
+    QTimer timer_;
+    ProgressBox progress_;
+    QDialog* dialogOpen_ = nullptr;
+};
