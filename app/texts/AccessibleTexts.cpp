@@ -123,6 +123,10 @@ SpokenControl DesignSpokenControl(const std::string& objectName) {
     return found != texts.end() ? found->second : SpokenControl{};
 }
 
+SpokenControl DesignSpokenControl(int id) {
+    return DesignSpokenControl(DesignObjectName(id));
+}
+
 SpokenControl SpreadSpokenControl(int id) {
     return SpreadSpokenControl(SpreadObjectName(id));
 }

@@ -64,6 +64,7 @@ SpokenControl SpreadSpokenControl(int id);
 // The same for the windows of "Подбор номиналов…" (app/design/DesignControls.h): a range field
 // reads "от: R1,кОм", a part's check "подбирать R1".
 SpokenControl DesignSpokenControl(const std::string& objectName);
+SpokenControl DesignSpokenControl(int id);
 
 // The progress bar's value as read aloud: "45 %" for 450 permille.
 std::string SpokenProgress(int permille);

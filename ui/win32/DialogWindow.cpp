@@ -42,6 +42,16 @@ DialogControl DialogChoice(int id, Bounds at) {
     return {id, L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, at};
 }
 
+DialogControl DialogCheck(int id, const std::string& text, Bounds at) {
+    return {id, L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, at};
+}
+
+DialogControl DialogList(int id, Bounds at) {
+    return {id, L"LISTBOX",
+            "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+            at, WS_EX_CLIENTEDGE};
+}
+
 DialogControl DialogButton(int id, const std::string& text, Bounds at, bool isDefault) {
     const DWORD kind = isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     return {id, L"BUTTON", text, kind | WS_TABSTOP, at};

@@ -23,6 +23,10 @@ DialogControl DialogLabel(const std::string& text, Bounds at);
 DialogControl DialogEdit(int id, Bounds at);
 // A drop-down list to choose from.
 DialogControl DialogChoice(int id, Bounds at);
+// A check box with its text on its right.
+DialogControl DialogCheck(int id, const std::string& text, Bounds at);
+// A list of lines to choose one from, scrolled both ways.
+DialogControl DialogList(int id, Bounds at);
 // The default button looks so; Enter presses it wherever the focus is but on another button.
 DialogControl DialogButton(int id, const std::string& text, Bounds at, bool isDefault = false);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "SpreadProgressBox.h"
+#include "ProgressBox.h"
 #include "SpreadResultsBox.h"
 #include "app/presenters/MessageBoxes.h"
 #include "app/spread/SpreadForm.h"
@@ -39,7 +39,7 @@ class SpreadWindows final : public SpreadView {
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
     SpreadForm form_;
-    SpreadProgressBox progress_;
+    ProgressBox progress_;
     SpreadResultsBox results_;
     SpreadDialog* dialogOpen_ = nullptr;
 };

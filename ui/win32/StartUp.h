@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignWindows.h"
 #include "GraphWindow.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
@@ -8,7 +9,7 @@
 
 // The program's three windows, created in start-up order: the main window first (closing it ends
 // the program, whatever else is open), then the help and the graph windows, hidden, and the
-// windows of "Разброс…" over them. All live until the end.
+// windows of "Разброс…" and "Подбор номиналов…" over them. All live until the end.
 class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
@@ -22,6 +23,7 @@ class ProgramWindows {
     HelpWindow Form2;
     GraphWindow Form3;
     SpreadWindows Spread;
+    DesignWindows Design;
 };
 
 // Initialises the common controls and makes the thread a COM apartment; once, before the first

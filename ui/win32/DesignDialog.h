@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DialogWindow.h"
+#include "app/design/DesignFields.h"
+
+class DesignForm;
+
+// The dialog "Подбор номиналов" of "Расчет" → "Подбор номиналов…": a check and a range per part
+// R1 … C5 on the left, the two series and the six requirements on the right, OK and "Отмена".
+// Its presenter is DesignForm, which decides whether OK closes it.
+class DesignDialog final : public DialogWindow {
+  public:
+    DesignDialog(HWND owner, DesignForm& form);
+
+    // Shows `fields` and runs, modal, until OK is accepted or the dialog is cancelled.
+    void Run(const DesignFields& fields);
+    // Puts the focus on the control `id`, an edit's text selected.
+    void FocusField(int id);
+
+  private:
+    void Command(int id, int notification) override;
+    void Close() override { EndModal(); }
+    void ShowFields(const DesignFields& fields);
+    DesignFields Fields() const;
+
+    DesignForm& form_;
+};
