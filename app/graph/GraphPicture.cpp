@@ -1,6 +1,7 @@
 #include "GraphPicture.h"
 
 #include "app/graph/GraphReadout.h"
+#include "app/graph/RequirementMarks.h"
 #include "app/graph/SpreadBand.h"
 #include "app/texts/Texts.h"
 #include "plot/BandFill.h"
@@ -60,18 +61,24 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const BandSeries series = band != nullptr ? BandOnGraph(*band, logScale_) : BandSeries();
     const std::vector<ChartCurve> curves =
         GraphCurves(result, logScale_, kept_, abscissae, band != nullptr ? &series : nullptr);
-    if (band != nullptr) {
-        // The band's edges range the axes with the curves; it is filled first, under the grid
-        // and the curves.
+    if (band != nullptr || requirements_.Any()) {
+        // The band's edges range the axes with the curves; it is filled first, then the
+        // requirements are marked over it, both under the grid and the curves.
         const ChartAxis x = HorizontalAxis(curves, kGraphDivisions, surface.Clip());
         const ChartAxis y = VerticalAxis(curves, kGraphDivisions, surface.Clip());
         surface.SetPenStyle(PenStyle::Solid);
-        surface.SetPenColor(kBandOuterColor);
-        FillBand(series.Xs, series.Min, series.Max, x, y, surface);
-        if (band->Mode == SpreadMode::MonteCarlo) {
-            surface.SetPenColor(kBandInnerColor);
-            FillBand(series.Xs, series.Low, series.High, x, y, surface);
+        if (band != nullptr) {
+            surface.SetPenColor(kBandOuterColor);
+            FillBand(series.Xs, series.Min, series.Max, x, y, surface);
+            if (band->Mode == SpreadMode::MonteCarlo) {
+                surface.SetPenColor(kBandInnerColor);
+                FillBand(series.Xs, series.Low, series.High, x, y, surface);
+            }
         }
+        if (requirements_.Any())
+            DrawRequirements(requirements_, logScale_, result.Frequencies[0],
+                             result.Frequencies[static_cast<size_t>(result.Computed) - 1], x, y,
+                             surface);
     }
     DrawChart(curves, kGraphDivisions, surface);
     surface.TextOut(kVerticalTitle.X, kVerticalTitle.Y, logScale_ ? kDecibelTitle : kRatioTitle);

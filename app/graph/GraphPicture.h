@@ -35,7 +35,8 @@ LegendLayout LayOutLegend(const KeptCurves& kept, const Stage& current, bool log
 // The graph window's picture, for every set of windows: the curve of the rows the last
 // calculation computed, as gain ratio over frequency or as decibels over log10 of frequency,
 // with the axis titles; the kept curves, if any, under it with a legend naming how each differs;
-// under all of them the tolerance analysis's band, when it was formed over this sweep.
+// under all of them the tolerance analysis's band, when it was formed over this sweep, and the
+// stage's requirements.
 // It draws the result it was last handed, in the mode it was handed with, and the kept curves as
 // they stand at the paint. With fewer than two computed rows it says so in the middle of the
 // window.
@@ -70,6 +71,8 @@ class GraphPicture {
     // none for nullptr.
     void SetBand(std::shared_ptr<const SpreadResult> band) { band_ = std::move(band); }
     const SpreadResult* Band() const { return band_.get(); }
+    // The stage's requirements, drawn from the next paint on; none when it has none.
+    void SetRequirements(const YieldLimits& requirements) { requirements_ = requirements; }
     // The band when it lies under the curve shown, else nullptr.
     const SpreadResult* BandShown() const;
 
@@ -81,5 +84,6 @@ class GraphPicture {
     bool logScale_ = false;
     const KeptCurves* kept_ = nullptr;
     std::shared_ptr<const SpreadResult> band_;
+    YieldLimits requirements_;
     bool failed_ = false;
 };

@@ -84,6 +84,12 @@ void GraphForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
         view_.Repaint();
 }
 
+void GraphForm::ShowRequirements(const YieldLimits& requirements) {
+    picture_.SetRequirements(requirements);
+    if (view_.IsShown())
+        view_.Repaint();
+}
+
 std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
     const auto point = PointUnderPointer(Result(), LogScale(), area, x, &kept_);
     if (!point)

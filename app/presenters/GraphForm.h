@@ -76,6 +76,8 @@ class GraphForm {
     // The tolerance analysis's band (none for nullptr), drawn under the curves while it was formed
     // over the sweep shown; a window on screen is repainted.
     void ShowBand(std::shared_ptr<const SpreadResult> band);
+    // The stage's requirements, drawn on the graph in both modes.
+    void ShowRequirements(const YieldLimits& requirements);
 
     // The readout of the computed point nearest the pointer's column x over the chart drawn into
     // `area`, with the band's values there; nothing where there is none.

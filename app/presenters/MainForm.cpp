@@ -65,6 +65,7 @@ void MainForm::SetGraph(GraphForm* graph) {
     if (graph_ != nullptr) {
         graph_->SetDialogFolder(folder_);
         graph_->SetStageFile(&file_);
+        graph_->ShowRequirements(spread_.Limits);
     }
 }
 
@@ -228,6 +229,8 @@ bool MainForm::ResultsCurrent() const {
 
 void MainForm::SetSpread(const SpreadSettings& settings) {
     spread_ = settings;
+    if (graph_ != nullptr)
+        graph_->ShowRequirements(spread_.Limits);
     ShowCaption();
 }
 
@@ -315,6 +318,8 @@ bool MainForm::OpenFile(const std::filesystem::path& path) {
     if (spreadForm_ != nullptr)
         spreadForm_->Clear();
     savedSpread_ = spread_;
+    if (graph_ != nullptr)
+        graph_->ShowRequirements(spread_.Limits);
     sweep_ = stage->Sweep;
     phase_ = stage->Phase;
     ShowSweepLabel();
