@@ -4,14 +4,24 @@
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
-#include "numerics/Rounding.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
 
-std::string Significant(unsigned digits, double value, char32_t separator) {
-    return NumberToText(RoundSignificant(digits, value), separator);
+// `value` rounded to `digits` significant digits, as printf's %g rounds, whatever the locale.
+double Rounded(int digits, double value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value,
+                                       std::chars_format::general, digits);
+    double rounded = value;
+    std::from_chars(text, written.ptr, rounded, std::chars_format::general);
+    return rounded;
+}
+
+std::string Significant(int digits, double value, char32_t separator) {
+    return NumberToText(Rounded(digits, value), separator);
 }
 
 std::string Percent(double fraction, char32_t separator) {
@@ -22,7 +32,7 @@ std::string Percent(double fraction, char32_t separator) {
 
 std::string FrequencyText(double hertz, char32_t separator) {
     // Rounded first, so 999.96 Hz reads "1 кГц", not "1000 Гц".
-    const double rounded = RoundSignificant(3, hertz);
+    const double rounded = Rounded(3, hertz);
     if (std::abs(rounded) >= 1e6)
         return Fill(kFrequencyInMegahertz, {{"value", Significant(3, rounded / 1e6, separator)}});
     if (std::abs(rounded) >= 1e3)

@@ -1,6 +1,7 @@
 #include "analysis/StageDesign.h"
 
 #include "SpreadTestStages.h"
+#include "analysis/DesignRanking.h"
 #include "analysis/CharacteristicSearch.h"
 #include "analysis/StandardSeries.h"
 #include "analysis/TrialStage.h"
@@ -104,6 +105,51 @@ TEST(SearchDesigns, FindsAStageForRequirementsAStageOfTheSeriesMeets) {
         }
     }
     EXPECT_EQ(tried, 10);
+}
+
+} // namespace
+
+namespace {
+
+// The candidates ranked by the yield of the stages built from them, best first, each with its
+// own points and its check; the progress runs to its end; a cancel drops them all.
+TEST(RankDesigns, ByTheYieldOfTheStagesBuilt) {
+    DesignRequest request;
+    request.Start = kTypicalStage;
+    request.Frequencies = DecadeSweep();
+    request.Requirements.From = 1000;
+    request.Requirements.To = 10000;
+    request.Requirements.MinDb = 19;
+    request.Requirements.MaxDb = 21;
+    request.Requirements.UpperEdgeAt = 50000;
+    request.Choices = DefaultChoices();
+    request.Threads = 2;
+    SpreadInput tolerances;
+    tolerances.Nominal = kTypicalStage;
+    tolerances.Frequencies = request.Frequencies;
+    tolerances.Settings.Limits = request.Requirements;
+    tolerances.Threads = 2;
+    SpreadControl control;
+    const DesignOutcome outcome = RankDesigns(request, tolerances, control);
+    ASSERT_FALSE(outcome.Cancelled);
+    ASSERT_GE(outcome.Ranked.size(), 2u);
+    EXPECT_EQ(control.Done, control.Total);
+    for (size_t i = 0; i < outcome.Ranked.size(); ++i) {
+        const RankedDesign& r = outcome.Ranked[i];
+        if (i > 0) {
+            EXPECT_GE(outcome.Ranked[i - 1].Yield.Value, r.Yield.Value) << i;
+        }
+        EXPECT_EQ(r.Yield.Of, kLeastDesignTrials);
+        EXPECT_TRUE(r.Nominal.has_value());
+        EXPECT_EQ(r.Check.Margin, r.Candidate.Margin);
+    }
+    EXPECT_TRUE(outcome.Ranked.front().Meets());
+
+    SpreadControl cancelled;
+    cancelled.Cancel = true;
+    const DesignOutcome none = RankDesigns(request, tolerances, cancelled);
+    EXPECT_TRUE(none.Cancelled);
+    EXPECT_TRUE(none.Ranked.empty());
 }
 
 } // namespace
