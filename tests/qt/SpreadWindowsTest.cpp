@@ -1,5 +1,7 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/design/DesignControls.h"
+#include "app/graph/RequirementMarks.h"
 #include "app/graph/SpreadBand.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/AccessibleTexts.h"
@@ -9,10 +11,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -35,7 +39,7 @@ QWidget* ModalNamed(const char* name) {
 
 } // namespace
 
-// "Разброс…" reaches its presenter: the menu item opens the dialog, OK runs the analysis, the
+// "Разброс…" and "Подбор номиналов…" reach their presenters: the menu item opens the dialog, OK runs the analysis, the
 // progress box's "Отмена" stops it, the results box copies, and the band reaches the graph. What
 // the presenter decides is tested against fakes.
 class SpreadWindowsTest : public QObject {
@@ -183,6 +187,48 @@ class SpreadWindowsTest : public QObject {
         QVERIFY(!windows->Spread.Form().Running());
         QVERIFY(!windows->Spread.Form().HasBand());
         QTRY_VERIFY(windows->Form1.findChild<QProgressDialog*>(kSpreadProgressName) == nullptr);
+    }
+
+    // "Подбор номиналов…" reaches its presenter: OK in its dialog searches, the results box lists
+    // the candidates and Enter (its default, "Применить") puts the first into the form; the graph
+    // marks the requirements.
+    void designDialogSearchesAndEnterApplies() {
+        const QColor shade(kRequirementShade.Red, kRequirementShade.Green, kRequirementShade.Blue);
+        QVERIFY(!Shows(windows->Form3.grab().toImage(), shade));
+        QTimer::singleShot(0, this, [] {
+            QWidget* dialog = ModalNamed(kDesignDialogName);
+            QVERIFY(dialog != nullptr);
+            for (const auto& [field, text] : {std::pair{"EdRequirement1", "100"},
+                                              std::pair{"EdRequirement2", "1000"},
+                                              std::pair{"EdRequirement3", "39"}})
+                TypeInto(dialog->findChild<QLineEdit*>(field), text);
+            for (int part = 1; part <= 10; ++part)
+                dialog->findChild<QCheckBox*>(kPartCheckPrefix + QString::number(part))
+                    ->setChecked(part == 4);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(kDesignOk.Name), Qt::LeftButton);
+        });
+        int lines = 0;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            QWidget* box = ModalNamed(kDesignResultsName);
+            if (box == nullptr || lines != 0)
+                return;
+            auto* list = box->findChild<QListWidget*>(kCandidateList.Name);
+            lines = list->count();
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        watcher.start(10);
+        TriggerMenuItem(&windows->Form1, kDesignCommand);
+        QTRY_VERIFY_WITH_TIMEOUT(lines > 0 && ModalNamed(kDesignResultsName) == nullptr, 20000);
+        const std::vector<RankedDesign>& ranked = windows->Design.Form().Candidates();
+        QCOMPARE(static_cast<size_t>(lines), ranked.size());
+        QCOMPARE(Control<QTableWidget>("SgIsh")->item(4, 1)->text(),
+                 QString::fromStdString(NumberToText(ranked[0].Candidate.Values[3])));
+        QCOMPARE(Control<QTableWidget>("SgIsh")->item(5, 1)->text(), QString("1000"));
+        QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>("Button1"), Qt::LeftButton);
+        QTest::qWait(20);
+        QVERIFY(Shows(windows->Form3.grab().toImage(), shade));
     }
 };
 

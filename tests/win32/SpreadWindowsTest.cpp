@@ -1,5 +1,6 @@
 #include "AccessibleReading.h"
 #include "WindowTestHelpers.h"
+#include "app/design/DesignControls.h"
 #include "app/spread/SpreadControls.h"
 #include "app/spread/SpreadResults.h"
 #include "app/texts/AccessibleTexts.h"
@@ -281,6 +282,46 @@ TEST_F(SpreadWindowsTest, ResultsBoxIsLaidOutAgainAtTheNewDpi) {
                    SendMessageW(GetDlgItem(results, kCopySpreadButton.Id), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -ScaleToDpi(11, 144));
+}
+
+// "Подбор номиналов…" bound to its presenter: its dialog's fields and OK, the results box's list
+// and "Применить". What the presenter decides is tested in tests/app/DesignFormTest.cpp.
+TEST_F(SpreadWindowsTest, DesignDialogSearchesAndApplyPutsTheCandidateIntoTheForm) {
+    TypeCircuit(kTypicalStage, "10", "100000", "1000");
+    insideModal = [] {
+        const HWND dialog = Find(kDesignDialogName);
+        ASSERT_NE(dialog, nullptr);
+        for (const auto& [id, text] : {std::pair{kFirstRequirementId, "100"},
+                                       std::pair{kFirstRequirementId + 1, "1000"},
+                                       std::pair{kFirstRequirementId + 2, "39"}})
+            TypeInto(GetDlgItem(dialog, id), text);
+        for (int part = 0; part < 10; ++part)
+            if (part != 3)
+                Click(GetDlgItem(dialog, kFirstPartCheckId + part));
+        Click(GetDlgItem(dialog, kDesignOk.Id));
+    };
+    SetTimer(nullptr, 0, 0, RunInsideModal);
+    const HWND form = Form1().Handle();
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kDesignCommand), 0), 0);
+    ASSERT_FALSE(insideModal) << "no modal dialog ran";
+    // The results box comes up once the search has ended.
+    static int listed = 0;
+    listed = 0;
+    const UINT_PTR watcher = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND box = Find(kDesignResultsName);
+        if (box == nullptr || !IsWindowVisible(box) || listed != 0)
+            return;
+        listed = static_cast<int>(
+            SendMessageW(GetDlgItem(box, kCandidateList.Id), LB_GETCOUNT, 0, 0));
+        Click(GetDlgItem(box, kApplyDesignButton.Id));
+    });
+    EXPECT_TRUE(Await([&] { return listed > 0 && !windows->Design.Form().Running(); }));
+    KillTimer(nullptr, watcher);
+    const std::vector<RankedDesign>& ranked = windows->Design.Form().Candidates();
+    ASSERT_EQ(static_cast<size_t>(listed), ranked.size());
+    EXPECT_EQ(Form1().CellText(1, 4), NumberToText(ranked[0].Candidate.Values[3]));
+    EXPECT_EQ(Form1().CellText(1, 5), "1000");
+    EXPECT_EQ(Find(kDesignResultsName), nullptr);
 }
 
 } // namespace
