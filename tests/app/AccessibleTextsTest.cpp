@@ -1,5 +1,6 @@
 #include "app/texts/AccessibleTexts.h"
 
+#include "app/design/DesignControls.h"
 #include "app/presenters/MainWindowTexts.h"
 #include "app/spread/SpreadControls.h"
 #include "numerics/NumberText.h"
@@ -79,6 +80,17 @@ TEST(SpreadControlSpoken, EveryControlHasADescription) {
             EXPECT_FALSE(SpreadSpokenControl(name).Description.empty()) << name;
         }
     }
+}
+
+// The same for "Подбор номиналов…"; a range reads its part and unit, a check its part.
+TEST(DesignControlSpoken, EveryControlHasADescription) {
+    for (int id = kFirstRequirementId; id <= kCloseDesignButton.Id; ++id) {
+        if (const std::string name = DesignObjectName(id); !name.empty()) {
+            EXPECT_FALSE(DesignSpokenControl(id).Description.empty()) << name;
+        }
+    }
+    EXPECT_EQ(DesignSpokenControl("EdRangeTo6").Name, "до: C1,мкФ");
+    EXPECT_EQ(DesignSpokenControl("ChDesign4").Name, "подбирать R4");
 }
 
 } // namespace
