@@ -1,6 +1,5 @@
 #include "Sensitivities.h"
 
-#include "SpreadTexts.h"
 #include "TrialStage.h"
 
 #include <algorithm>
@@ -73,22 +72,4 @@ std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal, 
         return std::abs(a.StrongestValue) > std::abs(b.StrongestValue);
     });
     return all;
-}
-
-const char* SensitivityOfName(const Sensitivity& s) {
-    return s.Strongest == SensitivityOf::Gain        ? kSensitivityOfGain
-           : s.Strongest == SensitivityOf::LowerEdge ? kSensitivityOfLowerEdge
-                                                     : kSensitivityOfUpperEdge;
-}
-
-std::string SensitivityName(const Sensitivity& s) {
-    return std::string(kSpreadParameterNames[s.Parameter]) + " (" + SensitivityOfName(s) + ")";
-}
-
-std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count) {
-    std::string names;
-    for (size_t i = 0; i < std::min(count, ranked.size()); ++i)
-        if (ranked[i].Influence() > 0)
-            names += (names.empty() ? "" : ", ") + SensitivityName(ranked[i]);
-    return names.empty() ? kNothingVaries : kStrongestPrefix + names;
 }

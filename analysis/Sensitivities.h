@@ -41,12 +41,3 @@ struct Sensitivity {
 std::vector<Sensitivity> NominalSensitivities(const EnteredParameters& nominal, OpAmpPhase phase,
                                               const PeakAndEdges& points,
                                               const EnteredParameters& tolerances);
-
-// The parameter's name and what it moves most: "C3 (верхняя граница)".
-std::string SensitivityName(const Sensitivity& sensitivity);
-// What it moves most: "верхняя граница".
-const char* SensitivityOfName(const Sensitivity& sensitivity);
-// The first `count` of the ranked sensitivities with an influence, as the results box reads them:
-// "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница), R4 (усиление)", or
-// that nothing does when every part is held.
-std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count = 3);

@@ -1,7 +1,5 @@
 #include "SpreadAnalysis.h"
 
-#include "SpreadTexts.h"
-#include "TextTemplate.h"
 #include "TrialStage.h"
 #include "Workers.h"
 #include "numerics/CheckedArithmetic.h"
@@ -21,18 +19,6 @@ constexpr int64_t kGainsPerChunk = 1 << 16;
 constexpr int64_t kFrequenciesPerChunk = 4;
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-
-// The limits that are frequencies, with their names in the refusals.
-struct FrequencyLimit {
-    std::optional<double> YieldLimits::*Limit;
-    const char* Name;
-};
-constexpr FrequencyLimit kFrequencyLimits[] = {
-    {&YieldLimits::From, kLimitFromName},
-    {&YieldLimits::To, kLimitToName},
-    {&YieldLimits::LowerEdgeAt, kLimitLowerEdgeName},
-    {&YieldLimits::UpperEdgeAt, kLimitUpperEdgeName},
-};
 
 int64_t TrialsOf(const SpreadSettings& s) {
     const auto varied =
@@ -367,7 +353,10 @@ SpreadOutcome Analysis::Run() {
         return {nullptr, {}, true};
     result->Failed = std::count(kept_.failed.begin(), kept_.failed.end(), uint8_t{1});
     if (result->Failed == trials_)
-        return {nullptr, FailedTrialsText(result->Failed, trials_, settings_.Mode), false};
+        return {
+            nullptr,
+            {SpreadProblem::EveryTrialFailed, 0, static_cast<double>(trials_), 0, settings_.Mode},
+            false};
 
     Band(*result);
     if (control_.Cancel)
@@ -387,58 +376,48 @@ SpreadOutcome Analysis::Run() {
 
 } // namespace
 
-std::string CheckSpreadSettings(const SpreadSettings& s) {
-    for (int i = 0; i < kSpreadParameters; ++i) {
-        const double t = s.Tolerances[static_cast<size_t>(i)];
+SpreadRefusal CheckSpreadSettings(const SpreadSettings& s) {
+    for (size_t i = 0; i < s.Tolerances.size(); ++i) {
+        const double t = s.Tolerances[i];
         if (!(t >= 0 && t < 100))
-            return kTolerancePrefix + std::string(kSpreadParameterNames[i]) + "=" +
-                   NumberToText(t) + kToleranceSuffix;
+            return {SpreadProblem::ToleranceOutOfRange, i, t};
     }
     if (s.Mode == SpreadMode::MonteCarlo && !(s.Trials >= 1 && s.Trials <= kMaxTrials))
-        return kTrialsPrefix + std::to_string(s.Trials) + kTrialsSuffix;
+        return {SpreadProblem::TrialsOutOfRange, 0, static_cast<double>(s.Trials)};
     const YieldLimits& l = s.Limits;
-    for (const auto& [limit, name] : kFrequencyLimits)
-        if (const std::optional<double>& f = l.*limit; f && !(*f > 0))
-            return Filled(kLimitNotPositive, {name, NumberToText(*f)});
+    for (size_t i = 0; i < std::size(kSpreadFrequencyLimits); ++i)
+        if (const std::optional<double>& f = l.*kSpreadFrequencyLimits[i]; f && !(*f > 0))
+            return {SpreadProblem::LimitNotPositive, i, *f};
     if (l.From && l.To && *l.To < *l.From)
-        return kLimitRangeReversed;
+        return {SpreadProblem::LimitRangeReversed};
     if (l.MinDb && l.MaxDb && *l.MaxDb < *l.MinDb)
-        return kLimitGainReversed;
+        return {SpreadProblem::LimitGainReversed};
     return {};
 }
 
-std::string CheckSpread(const SpreadInput& input) {
+SpreadRefusal CheckSpread(const SpreadInput& input) {
     const SpreadSettings& s = input.Settings;
-    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
+    if (SpreadRefusal refusal = CheckSpreadSettings(s))
         return refusal;
     if (input.Frequencies.empty())
-        return kNoSweep;
+        return {SpreadProblem::NoSweep};
     if (TrialsOf(s) * static_cast<int64_t>(input.Frequencies.size()) > kMaxTrialGains)
-        return kTooManyTrialGains;
+        return {SpreadProblem::TooManyTrialGains};
     // An edge beyond the sweep is known only to lie beyond it, and a range of the gain outside it
     // holds no frequency it was computed at: the sweep cannot judge such a limit.
     const double start = input.Frequencies.front(), end = input.Frequencies.back();
-    for (const auto& [limit, name] : kFrequencyLimits) {
-        const std::optional<double>& f = s.Limits.*limit;
+    for (size_t i = 0; i < std::size(kSpreadFrequencyLimits); ++i) {
+        const std::optional<double>& f = s.Limits.*kSpreadFrequencyLimits[i];
         if (f && *f < start)
-            return Filled(kLimitBelowSweep, {name, NumberToText(*f), NumberToText(start)});
+            return {SpreadProblem::LimitBelowSweep, i, *f, start};
         if (f && *f > end)
-            return Filled(kLimitAboveSweep, {name, NumberToText(*f), NumberToText(end)});
+            return {SpreadProblem::LimitAboveSweep, i, *f, end};
     }
     return {};
 }
 
 SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control) {
-    if (std::string refusal = CheckSpread(input); !refusal.empty())
-        return {nullptr, std::move(refusal), false};
+    if (SpreadRefusal refusal = CheckSpread(input))
+        return {nullptr, refusal, false};
     return Analysis(input, control).Run();
-}
-
-const char* TrialsNoun(SpreadMode mode) {
-    return mode == SpreadMode::Corners ? kCombinationsNoun : kTrialsNoun;
-}
-
-std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode) {
-    return Filled(kFailedTrials,
-                  {std::to_string(failed), std::to_string(trials), TrialsNoun(mode)});
 }

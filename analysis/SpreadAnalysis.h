@@ -49,28 +49,51 @@ struct SpreadResult {
     std::optional<Share> Yield;             // with limits: the trials meeting all of them
 };
 
+// Why the settings or the sweep cannot be run, with the values the words need (app/texts says
+// them).
+enum class SpreadProblem {
+    None,
+    ToleranceOutOfRange, // Index: the parameter; Value: its tolerance
+    TrialsOutOfRange,    // Value: the trials
+    LimitNotPositive,    // Index: the frequency limit (kSpreadFrequencyLimits); Value: it
+    LimitRangeReversed,
+    LimitGainReversed,
+    NoSweep,
+    TooManyTrialGains,
+    LimitBelowSweep,  // Index, Value as LimitNotPositive; SweepEnd: the sweep's first frequency
+    LimitAboveSweep,  // … its last
+    EveryTrialFailed, // Value: the trials (or combinations), all left out
+};
+struct SpreadRefusal {
+    SpreadProblem Problem = SpreadProblem::None;
+    size_t Index = 0;
+    double Value = 0;
+    double SweepEnd = 0;                      // Hz
+    SpreadMode Mode = SpreadMode::MonteCarlo; // for EveryTrialFailed: trials or combinations
+    explicit operator bool() const { return Problem != SpreadProblem::None; }
+    bool operator==(const SpreadRefusal&) const = default;
+};
+
+// The limits that are frequencies, in the order they are checked and named.
+inline constexpr std::optional<double> YieldLimits::*kSpreadFrequencyLimits[] = {
+    &YieldLimits::From, &YieldLimits::To, &YieldLimits::LowerEdgeAt, &YieldLimits::UpperEdgeAt};
+
 struct SpreadOutcome {
     std::shared_ptr<const SpreadResult> Result; // null when refused or cancelled
-    std::string Refusal;                        // why not, in Russian
+    SpreadRefusal Refusal;                      // why not
     bool Cancelled = false;
 };
 
 // Why the settings cannot be run whatever the sweep (a tolerance out of range, trials beyond
-// 1 … 100000, a frequency limit not above 0, limits reversed); empty when they can.
-std::string CheckSpreadSettings(const SpreadSettings& settings);
+// 1 … 100000, a frequency limit not above 0, limits reversed); none when they can.
+SpreadRefusal CheckSpreadSettings(const SpreadSettings& settings);
 // The same, and what the sweep decides: trials × frequencies beyond 10^9, or a frequency limit (an
 // edge's, or the ends of the gain's range) outside the sweep, which cannot judge it: "нижняя
 // граница не выше 100 Гц: ниже начала диапазона 1000 Гц". The dialog and "ou --spread" both ask
 // it before any trial.
-std::string CheckSpread(const SpreadInput& input);
+SpreadRefusal CheckSpread(const SpreadInput& input);
 
 // Runs the analysis of a nominal stage the calculation accepts (a fault in the nominal stage
 // itself raises FloatingPointError before any trial). Refused when CheckSpread refuses or every
 // trial fails; cancelled when control.Cancel is set on the way.
 SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control);
-
-// "испытаний", or "сочетаний" for the corners.
-const char* TrialsNoun(SpreadMode mode);
-
-// "в 3 из 10000 испытаний расчет невозможен" ("… сочетаний …" for the corners).
-std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode);

@@ -1,10 +1,10 @@
 #include "DesignFields.h"
 
 #include "analysis/SpreadAnalysis.h"
-#include "analysis/SpreadTexts.h"
 #include "app/design/DesignControls.h"
 #include "app/settings/AnalysisSettings.h"
 #include "app/texts/Fill.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -28,7 +28,7 @@ int RequirementOutOfRange(const SpreadSettings& settings) {
     for (size_t i = 0; i < typed.size(); ++i) {
         taken[i] = typed[i];
         ReadLimitFields(taken, trial.Limits);
-        if (!CheckSpreadSettings(trial).empty())
+        if (CheckSpreadSettings(trial))
             return kFirstRequirementId + static_cast<int>(i);
     }
     return kFirstRequirementId;
@@ -58,8 +58,8 @@ DesignFieldsReading DesignSettingsFromFields(const DesignFields& fields, SpreadS
         return refuse(refused->Text, kFirstRequirementId + static_cast<int>(refused->Index));
     if (!s.Limits.Any())
         return refuse(kDesignNeedsRequirement, kFirstRequirementId + 2);
-    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
-        return refuse(std::move(refusal), RequirementOutOfRange(s));
+    if (const SpreadRefusal refusal = CheckSpreadSettings(s))
+        return refuse(SpreadRefusalText(refusal), RequirementOutOfRange(s));
 
     if (std::ranges::none_of(fields.Chosen, [](bool chosen) { return chosen; }))
         return refuse(kDesignNeedsPart, kFirstPartCheckId);

@@ -4,6 +4,7 @@
 #include "app/presenters/MainForm.h"
 #include "app/spread/SpreadRequest.h"
 #include "app/texts/DesignTexts.h"
+#include "app/texts/SpreadTexts.h"
 #include "numerics/NumberText.h"
 
 #include <utility>
@@ -36,8 +37,8 @@ bool DesignForm::Accept(const DesignFields& fields) {
             std::rethrow_exception(main_.Result().Fault);
         SpreadInput tolerances = SpreadRequest(main_.Result(), main_.Spread());
         // The requirements judged over the sweep as the analysis judges its limits.
-        if (const std::string refusal = CheckSpread(tolerances); !refusal.empty())
-            return boxes_.ShowMessage(refusal);
+        if (const SpreadRefusal refusal = CheckSpread(tolerances))
+            return boxes_.ShowMessage(SpreadRefusalText(refusal));
         DesignRequest request = MakeDesignRequest(tolerances).Request;
         chosen_ = main_.Spread().Design.Chosen;
         run_.Start([this, request = std::move(request),

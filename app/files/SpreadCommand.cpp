@@ -1,12 +1,12 @@
 #include "SpreadCommand.h"
 
-#include "analysis/SpreadReport.h"
-#include "analysis/SpreadTexts.h"
 #include "app/files/SafeFile.h"
 #include "app/presenters/EventGuard.h"
 #include "app/settings/AnalysisSettings.h"
+#include "app/spread/SpreadReport.h"
 #include "app/spread/SpreadRequest.h"
 #include "app/texts/Fill.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 
 #include <algorithm>
@@ -51,7 +51,7 @@ CommandLineOutcome SpreadToCsv(const CommandLine& command) {
         return failed(ErrorBoxText(error));
     }
     if (!outcome.Result)
-        return failed(outcome.Refusal);
+        return failed(SpreadRefusalText(outcome.Refusal));
     const SpreadResult& result = *outcome.Result;
     if (command.TablePath == kStandardOutputName)
         return {kExitSuccess, SpreadCsvText(result), nominal.Warnings + SpreadSummary(result)};

@@ -1,7 +1,7 @@
 #include "StageFile.h"
 
-#include "analysis/SpreadTexts.h"
-#include "analysis/TextTemplate.h"
+#include "app/texts/SpreadTexts.h"
+#include "app/texts/TextTemplate.h"
 #include "app/files/SafeFile.h"
 #include "app/settings/AnalysisSettings.h"
 #include "app/texts/Fill.h"

@@ -1,7 +1,7 @@
 #include "SpreadBand.h"
 
-#include "analysis/SpreadReport.h"
-#include "analysis/TextTemplate.h"
+#include "app/spread/SpreadReport.h"
+#include "app/texts/TextTemplate.h"
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"

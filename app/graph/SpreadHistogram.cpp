@@ -1,7 +1,7 @@
 #include "SpreadHistogram.h"
 
-#include "analysis/SpreadReport.h"
-#include "analysis/SpreadTexts.h"
+#include "app/spread/SpreadReport.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"

@@ -1,10 +1,10 @@
 #include "SpreadFields.h"
 
 #include "analysis/SpreadAnalysis.h"
-#include "analysis/SpreadTexts.h"
 #include "app/settings/AnalysisSettings.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Fill.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -60,7 +60,7 @@ int FieldOutOfRange(const SpreadSettings& settings) {
     SpreadSettings taken;
     for (const auto& [field, take] : fields) {
         take(taken);
-        if (!CheckSpreadSettings(taken).empty())
+        if (CheckSpreadSettings(taken))
             return field;
     }
     return 0;
@@ -136,7 +136,7 @@ SpreadFieldsReading SettingsFromFields(const SpreadFields& fields) {
         return refuse(refused->Text, kFirstLimitId + static_cast<int>(refused->Index));
     // The ranges and the limits' order, as the analysis checks them; what the sweep decides (the
     // count of trials against its frequencies, the limits within it) when the stage is read.
-    if (std::string refusal = CheckSpreadSettings(s); !refusal.empty())
-        return refuse(std::move(refusal), FieldOutOfRange(s));
+    if (const SpreadRefusal refusal = CheckSpreadSettings(s))
+        return refuse(SpreadRefusalText(refusal), FieldOutOfRange(s));
     return {s, {}};
 }

@@ -1,11 +1,12 @@
 #include "SpreadForm.h"
 
-#include "analysis/SpreadReport.h"
 #include "app/files/SafeFile.h"
 #include "app/presenters/GraphForm.h"
 #include "app/presenters/MainForm.h"
+#include "app/spread/SpreadReport.h"
 #include "app/spread/SpreadRequest.h"
 #include "app/spread/SpreadResults.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 
 #include <utility>
@@ -46,8 +47,8 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
         if (main_.Result().Fault)
             std::rethrow_exception(main_.Result().Fault);
         SpreadInput input = SpreadRequest(main_.Result(), main_.Spread());
-        if (const std::string refusal = CheckSpread(input); !refusal.empty())
-            return boxes_.ShowMessage(refusal);
+        if (const SpreadRefusal refusal = CheckSpread(input))
+            return boxes_.ShowMessage(SpreadRefusalText(refusal));
         Start(std::move(input));
     });
     return true;
@@ -67,7 +68,7 @@ void SpreadForm::Poll() {
         if (outcome.Cancelled)
             return;
         if (!outcome.Result)
-            return boxes_.ShowMessage(outcome.Refusal);
+            return boxes_.ShowMessage(SpreadRefusalText(outcome.Refusal));
         ShowBand(std::move(outcome.Result));
         if (!resultsShown_)
             boxes_.WindowOpened();

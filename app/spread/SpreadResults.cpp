@@ -1,8 +1,8 @@
 #include "SpreadResults.h"
 
-#include "analysis/SpreadReport.h"
-#include "analysis/SpreadTexts.h"
-#include "analysis/TextTemplate.h"
+#include "app/spread/SpreadReport.h"
+#include "app/texts/SpreadTexts.h"
+#include "app/texts/TextTemplate.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "numerics/Rounding.h"

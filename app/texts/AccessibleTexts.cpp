@@ -1,6 +1,6 @@
 #include "AccessibleTexts.h"
 
-#include "analysis/SpreadTexts.h"
+#include "app/texts/SpreadTexts.h"
 #include "analysis/StageDesign.h"
 #include "app/design/DesignControls.h"
 #include "app/presenters/MainWindowTexts.h"

@@ -298,7 +298,7 @@ inline constexpr const char* kCloseResultsButton = "&Закрыть";
 // "Копировать" found the clipboard held by another program; it keeps what it held.
 inline constexpr const char* kCopyResultsClipboardBusy =
     "Не удалось скопировать итоги: буфер обмена занят другой программой.";
-// Sentences with places {1} … (analysis/TextTemplate.h). The corners are combinations of the
+// Sentences with places {1} … (app/texts/TextTemplate.h). The corners are combinations of the
 // tolerances' ends, no sample of the stages built: counted, with no interval.
 inline constexpr const char* kMonteCarloHeading = "Монте-Карло, испытаний: {1}";
 inline constexpr const char* kCornersHeading = "крайние сочетания: {1}";

@@ -4,7 +4,7 @@
 #include "FakeFileParts.h"
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "analysis/SpreadTexts.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/design/DesignControls.h"
 #include "app/presenters/MainForm.h"
 #include "app/texts/DesignTexts.h"

@@ -1,4 +1,4 @@
-#include "analysis/SpreadReport.h"
+#include "app/spread/SpreadReport.h"
 #include "app/files/StageForm.h"
 #include "app/files/TableExport.h"
 #include "app/texts/Texts.h"

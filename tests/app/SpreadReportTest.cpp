@@ -1,4 +1,4 @@
-#include "analysis/SpreadReport.h"
+#include "app/spread/SpreadReport.h"
 
 #include "numerics/NumberText.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SpreadAnalysis.h"
-#include "SpreadTexts.h"
+#include "analysis/SpreadAnalysis.h"
+#include "app/texts/SpreadTexts.h"
 
 #include <ostream>
 #include <string>

@@ -1,7 +1,7 @@
-#include "SpreadReport.h"
+#include "app/spread/SpreadReport.h"
 
-#include "SpreadTexts.h"
-#include "TextTemplate.h"
+#include "app/texts/SpreadTexts.h"
+#include "app/texts/TextTemplate.h"
 #include "numerics/NumberText.h"
 
 #include <charconv>

@@ -1,5 +1,11 @@
 #pragma once
 
+#include "analysis/Sensitivities.h"
+#include "analysis/SpreadAnalysis.h"
+
+#include <string>
+#include <vector>
+
 // The texts of the tolerance analysis ("Разброс…" and "ou --spread"), the same for every set of
 // windows and the command line.
 
@@ -16,7 +22,7 @@ inline constexpr const char* kStrongestPrefix =
     "сильнее всего влияет (допуск × чувствительность): ";
 inline constexpr const char* kNothingVaries = "сильнее всего влияет: ничто, все допуски 0";
 
-// Sentences with places {1} … (analysis/TextTemplate.h). What the analysis runs: random trials,
+// Sentences with places {1} … (app/texts/TextTemplate.h). What the analysis runs: random trials,
 // or the combinations of the ends of the tolerances, which are no sample of anything built.
 inline constexpr const char* kTrialsNoun = "испытаний";
 inline constexpr const char* kCombinationsNoun = "сочетаний";
@@ -43,21 +49,20 @@ inline constexpr const char* kSpreadMedianHeading = "медиана (дБ)";
 inline constexpr const char* kSpreadHighHeading = "95 % (дБ)";
 inline constexpr const char* kSpreadMaxHeading = "макс (дБ)";
 
-// Refused settings.
-inline constexpr const char* kTolerancePrefix = "допуск ";
-inline constexpr const char* kToleranceSuffix = "?..нужно число от 0 до 100, не включая 100";
-inline constexpr const char* kTrialsPrefix = "испытаний ";
-inline constexpr const char* kTrialsSuffix = "?..нужно целое от 1 до 100000";
+// Refused settings: {1} the parameter or the trials, {2} the value.
+inline constexpr const char* kToleranceOutOfRange =
+    "допуск {1}={2}?..нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kTrialsOutOfRange = "испытаний {1}?..нужно целое от 1 до 100000";
 inline constexpr const char* kTooManyTrialGains =
     "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек";
 inline constexpr const char* kNoSweep = "нет частот: сначала задайте диапазон";
 inline constexpr const char* kLimitRangeReversed = "пределы: fкон<fнач?..Нельзя";
 // The frequency limits as the refusals name them, and the refusals: {1} the name, {2} the limit,
 // {3} the end of the sweep in Hz.
-inline constexpr const char* kLimitFromName = "усиление от частоты";
-inline constexpr const char* kLimitToName = "усиление до частоты";
-inline constexpr const char* kLimitLowerEdgeName = "нижняя граница не выше";
-inline constexpr const char* kLimitUpperEdgeName = "верхняя граница не ниже";
+// In kSpreadFrequencyLimits' order.
+inline constexpr const char* kFrequencyLimitNames[] = {"усиление от частоты", "усиление до частоты",
+                                                       "нижняя граница не выше",
+                                                       "верхняя граница не ниже"};
 inline constexpr const char* kLimitNotPositive = "{1} {2} Гц?..нужна частота больше 0";
 inline constexpr const char* kLimitBelowSweep = "{1} {2} Гц: ниже начала диапазона {3} Гц";
 inline constexpr const char* kLimitAboveSweep = "{1} {2} Гц: выше конца диапазона {3} Гц";
@@ -72,3 +77,23 @@ inline constexpr const char* kSpreadNeedsTwoNames =
 // A limit against the other end of its range, given earlier: {1} its key, {2} its line.
 inline constexpr const char* kFileLimitBelowOther = "» — меньше {1} в строке {2}";
 inline constexpr const char* kFileLimitAboveOther = "» — больше {1} в строке {2}";
+
+// Why the analysis cannot run, as the dialog's box and "ou --spread" say it: "допуск R1=100?..нужно
+// число от 0 до 100, не включая 100", "нижняя граница не выше 100 Гц: ниже начала диапазона
+// 1000 Гц", "в 10 из 10 испытаний расчет невозможен".
+std::string SpreadRefusalText(const SpreadRefusal& refusal);
+
+// "испытаний", or "сочетаний" for the corners.
+const char* TrialsNoun(SpreadMode mode);
+
+// "в 3 из 10000 испытаний расчет невозможен" ("… сочетаний …" for the corners).
+std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode);
+
+// The parameter's name and what it moves most: "C3 (верхняя граница)".
+std::string SensitivityName(const Sensitivity& sensitivity);
+// What it moves most: "верхняя граница".
+const char* SensitivityOfName(const Sensitivity& sensitivity);
+// The first `count` of the ranked sensitivities with an influence, as the results box reads them:
+// "сильнее всего влияет (допуск × чувствительность): C3 (верхняя граница), R4 (усиление)", or
+// that nothing does when every part is held.
+std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count = 3);

@@ -1,0 +1,65 @@
+#include "SpreadTexts.h"
+
+#include "app/texts/TextTemplate.h"
+#include "numerics/NumberText.h"
+
+#include <algorithm>
+
+std::string SpreadRefusalText(const SpreadRefusal& r) {
+    const auto limit = [&] { return std::string(kFrequencyLimitNames[r.Index]); };
+    switch (r.Problem) {
+    case SpreadProblem::None:
+        return {};
+    case SpreadProblem::ToleranceOutOfRange:
+        return Filled(kToleranceOutOfRange,
+                      {kSpreadParameterNames[r.Index], NumberToText(r.Value)});
+    case SpreadProblem::TrialsOutOfRange:
+        return Filled(kTrialsOutOfRange, {std::to_string(static_cast<int64_t>(r.Value))});
+    case SpreadProblem::LimitNotPositive:
+        return Filled(kLimitNotPositive, {limit(), NumberToText(r.Value)});
+    case SpreadProblem::LimitRangeReversed:
+        return kLimitRangeReversed;
+    case SpreadProblem::LimitGainReversed:
+        return kLimitGainReversed;
+    case SpreadProblem::NoSweep:
+        return kNoSweep;
+    case SpreadProblem::TooManyTrialGains:
+        return kTooManyTrialGains;
+    case SpreadProblem::LimitBelowSweep:
+        return Filled(kLimitBelowSweep, {limit(), NumberToText(r.Value), NumberToText(r.SweepEnd)});
+    case SpreadProblem::LimitAboveSweep:
+        return Filled(kLimitAboveSweep, {limit(), NumberToText(r.Value), NumberToText(r.SweepEnd)});
+    case SpreadProblem::EveryTrialFailed: {
+        const auto trials = static_cast<int64_t>(r.Value);
+        return FailedTrialsText(trials, trials, r.Mode);
+    }
+    }
+    return {};
+}
+
+const char* TrialsNoun(SpreadMode mode) {
+    return mode == SpreadMode::Corners ? kCombinationsNoun : kTrialsNoun;
+}
+
+std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode) {
+    return Filled(kFailedTrials,
+                  {std::to_string(failed), std::to_string(trials), TrialsNoun(mode)});
+}
+
+const char* SensitivityOfName(const Sensitivity& s) {
+    return s.Strongest == SensitivityOf::Gain        ? kSensitivityOfGain
+           : s.Strongest == SensitivityOf::LowerEdge ? kSensitivityOfLowerEdge
+                                                     : kSensitivityOfUpperEdge;
+}
+
+std::string SensitivityName(const Sensitivity& s) {
+    return std::string(kSpreadParameterNames[s.Parameter]) + " (" + SensitivityOfName(s) + ")";
+}
+
+std::string StrongestText(const std::vector<Sensitivity>& ranked, size_t count) {
+    std::string names;
+    for (size_t i = 0; i < std::min(count, ranked.size()); ++i)
+        if (ranked[i].Influence() > 0)
+            names += (names.empty() ? "" : ", ") + SensitivityName(ranked[i]);
+    return names.empty() ? kNothingVaries : kStrongestPrefix + names;
+}
