@@ -1,10 +1,9 @@
 #include "StageFile.h"
 
-#include "app/texts/SpreadTexts.h"
-#include "app/texts/TextTemplate.h"
 #include "app/files/SafeFile.h"
 #include "app/settings/AnalysisSettings.h"
 #include "app/texts/Fill.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -274,8 +273,9 @@ class StageParser {
                 continue;
             const bool isLow = key == lowKey;
             const auto other = seen_.find(isLow ? highKey : lowKey);
-            return Quoted(value) + Filled(isLow ? kFileLimitAboveOther : kFileLimitBelowOther,
-                                          {other->first, std::to_string(other->second)});
+            return Quoted(value) +
+                   Fill(isLow ? kFileLimitAboveOther : kFileLimitBelowOther,
+                        {{"key", other->first}, {"line", std::to_string(other->second)}});
         }
         return {};
     }

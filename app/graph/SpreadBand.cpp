@@ -1,7 +1,6 @@
 #include "SpreadBand.h"
 
 #include "app/spread/SpreadReport.h"
-#include "app/texts/TextTemplate.h"
 #include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -28,7 +27,8 @@ BandSeries BandOnGraph(const SpreadResult& band, bool logScale) {
 }
 
 std::string BandLegendLine(const SpreadResult& band) {
-    return Filled(kBandLegend, {std::to_string(band.Trials), TrialsNoun(band.Mode)});
+    return Fill(kBandLegend,
+                {{"trials", std::to_string(band.Trials)}, {"noun", TrialsNoun(band.Mode)}});
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #include "app/spread/SpreadReport.h"
 
+#include "app/texts/Fill.h"
 #include "app/texts/SpreadTexts.h"
-#include "app/texts/TextTemplate.h"
 #include "numerics/NumberText.h"
 
 #include <charconv>
@@ -30,7 +30,7 @@ std::string QuantileText(const PointSpread& spread, double Spread5::*quantile,
                          std::string (*number)(double), const char* above, const char* below) {
     const double value = spread.Values.*quantile;
     if (std::isinf(value))
-        return Filled(value > 0 ? above : below, {number(spread.Bounds.*quantile)});
+        return Fill(value > 0 ? above : below, {{"bound", number(spread.Bounds.*quantile)}});
     return number(value);
 }
 
@@ -51,8 +51,10 @@ std::string BeyondSweepText(const char* sentence, const PointSpread& spread, Spr
                             std::string (*number)(double)) {
     if (spread.Beyond == 0)
         return {};
-    return Filled(sentence, {std::to_string(spread.Beyond), std::to_string(spread.Trials),
-                             TrialsNoun(mode), number(spread.SweepEnd)});
+    return Fill(sentence, {{"count", std::to_string(spread.Beyond)},
+                           {"trials", std::to_string(spread.Trials)},
+                           {"noun", TrialsNoun(mode)},
+                           {"end", number(spread.SweepEnd)}});
 }
 
 std::string ShortestText(double value) {

@@ -1,8 +1,8 @@
 #include "SpreadResults.h"
 
 #include "app/spread/SpreadReport.h"
+#include "app/texts/Fill.h"
 #include "app/texts/SpreadTexts.h"
-#include "app/texts/TextTemplate.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "numerics/Rounding.h"
@@ -27,8 +27,9 @@ std::string Percent(double fraction) {
 
 std::string SpreadResultsText(const SpreadResult& r) {
     const bool corners = r.Mode == SpreadMode::Corners;
-    std::string text =
-        Filled(corners ? kCornersHeading : kMonteCarloHeading, {std::to_string(r.Trials)}) + "\n";
+    std::string text = Fill(corners ? kCornersHeading : kMonteCarloHeading,
+                            {{"trials", std::to_string(r.Trials)}}) +
+                       "\n";
     if (r.Failed > 0)
         text += FailedTrialsText(r.Failed, r.Trials, r.Mode) + kOverTheRest + "\n";
     text += std::string(corners ? kCornersColumns : kMonteCarloColumns) + "\n";
@@ -47,8 +48,9 @@ std::string SpreadResultsText(const SpreadResult& r) {
     beyond(kUpperEdgeAboveSweep, r.UpperEdge);
     line(kBandwidthLine, r.Bandwidth);
     if (r.Yield && corners)
-        text += Filled(kCornersYield, {std::to_string(r.Yield->Met), std::to_string(r.Yield->Of),
-                                       Percent(r.Yield->Value)}) +
+        text += Fill(kCornersYield, {{"met", std::to_string(r.Yield->Met)},
+                                     {"of", std::to_string(r.Yield->Of)},
+                                     {"percent", Percent(r.Yield->Value)}}) +
                 "\n";
     else if (r.Yield)
         text += kYieldLine + Percent(r.Yield->Value) + " [" + Percent(r.Yield->Low) + "; " +
@@ -57,12 +59,16 @@ std::string SpreadResultsText(const SpreadResult& r) {
     for (const Sensitivity& s : r.Sensitivities) {
         const std::string name = kSpreadParameterNames[s.Parameter];
         const std::string sensitivity = NumberToText(RoundSignificant(3, s.StrongestValue));
-        text +=
-            (s.Held() ? Filled(kHeldPartLine, {name, sensitivity, SensitivityOfName(s)})
-                      : Filled(kInfluenceLine, {name, SensitivityOfName(s),
-                                                NumberToText(RoundSignificant(3, s.Influence())),
-                                                NumberToText(s.Tolerance), sensitivity})) +
-            "\n";
+        text += (s.Held() ? Fill(kHeldPartLine, {{"part", name},
+                                                 {"sensitivity", sensitivity},
+                                                 {"quantity", SensitivityOfName(s)}})
+                          : Fill(kInfluenceLine,
+                                 {{"part", name},
+                                  {"quantity", SensitivityOfName(s)},
+                                  {"influence", NumberToText(RoundSignificant(3, s.Influence()))},
+                                  {"tolerance", NumberToText(s.Tolerance)},
+                                  {"sensitivity", sensitivity}})) +
+                "\n";
     }
     return text;
 }

@@ -1,12 +1,12 @@
 #include "AccessibleTexts.h"
 
-#include "app/texts/SpreadTexts.h"
 #include "analysis/StageDesign.h"
 #include "app/design/DesignControls.h"
 #include "app/presenters/MainWindowTexts.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Speech.h"
 #include "app/texts/SpeechTexts.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 
 #include <map>

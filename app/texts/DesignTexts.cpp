@@ -13,8 +13,8 @@ namespace {
 // `value` rounded to `digits` significant digits, as printf's %g rounds, whatever the locale.
 double Rounded(int digits, double value) {
     char text[32];
-    const auto written = std::to_chars(text, text + sizeof text, value,
-                                       std::chars_format::general, digits);
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, digits);
     double rounded = value;
     std::from_chars(text, written.ptr, rounded, std::chars_format::general);
     return rounded;

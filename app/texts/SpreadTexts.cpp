@@ -1,6 +1,6 @@
 #include "SpreadTexts.h"
 
-#include "app/texts/TextTemplate.h"
+#include "app/texts/Fill.h"
 #include "numerics/NumberText.h"
 
 #include <algorithm>
@@ -11,12 +11,12 @@ std::string SpreadRefusalText(const SpreadRefusal& r) {
     case SpreadProblem::None:
         return {};
     case SpreadProblem::ToleranceOutOfRange:
-        return Filled(kToleranceOutOfRange,
-                      {kSpreadParameterNames[r.Index], NumberToText(r.Value)});
+        return Fill(kToleranceOutOfRange, {{"parameter", kSpreadParameterNames[r.Index]},
+                                           {"value", NumberToText(r.Value)}});
     case SpreadProblem::TrialsOutOfRange:
-        return Filled(kTrialsOutOfRange, {std::to_string(static_cast<int64_t>(r.Value))});
+        return Fill(kTrialsOutOfRange, {{"value", std::to_string(static_cast<int64_t>(r.Value))}});
     case SpreadProblem::LimitNotPositive:
-        return Filled(kLimitNotPositive, {limit(), NumberToText(r.Value)});
+        return Fill(kLimitNotPositive, {{"limit", limit()}, {"value", NumberToText(r.Value)}});
     case SpreadProblem::LimitRangeReversed:
         return kLimitRangeReversed;
     case SpreadProblem::LimitGainReversed:
@@ -26,9 +26,13 @@ std::string SpreadRefusalText(const SpreadRefusal& r) {
     case SpreadProblem::TooManyTrialGains:
         return kTooManyTrialGains;
     case SpreadProblem::LimitBelowSweep:
-        return Filled(kLimitBelowSweep, {limit(), NumberToText(r.Value), NumberToText(r.SweepEnd)});
+        return Fill(kLimitBelowSweep, {{"limit", limit()},
+                                       {"value", NumberToText(r.Value)},
+                                       {"end", NumberToText(r.SweepEnd)}});
     case SpreadProblem::LimitAboveSweep:
-        return Filled(kLimitAboveSweep, {limit(), NumberToText(r.Value), NumberToText(r.SweepEnd)});
+        return Fill(kLimitAboveSweep, {{"limit", limit()},
+                                       {"value", NumberToText(r.Value)},
+                                       {"end", NumberToText(r.SweepEnd)}});
     case SpreadProblem::EveryTrialFailed: {
         const auto trials = static_cast<int64_t>(r.Value);
         return FailedTrialsText(trials, trials, r.Mode);
@@ -42,8 +46,9 @@ const char* TrialsNoun(SpreadMode mode) {
 }
 
 std::string FailedTrialsText(int64_t failed, int64_t trials, SpreadMode mode) {
-    return Filled(kFailedTrials,
-                  {std::to_string(failed), std::to_string(trials), TrialsNoun(mode)});
+    return Fill(kFailedTrials, {{"count", std::to_string(failed)},
+                                {"trials", std::to_string(trials)},
+                                {"noun", TrialsNoun(mode)}});
 }
 
 const char* SensitivityOfName(const Sensitivity& s) {

@@ -22,21 +22,24 @@ inline constexpr const char* kStrongestPrefix =
     "сильнее всего влияет (допуск × чувствительность): ";
 inline constexpr const char* kNothingVaries = "сильнее всего влияет: ничто, все допуски 0";
 
-// Sentences with places {1} … (app/texts/TextTemplate.h). What the analysis runs: random trials,
+// Sentences with named places (app/texts/Fill.h). What the analysis runs: random trials,
 // or the combinations of the ends of the tolerances, which are no sample of anything built.
 inline constexpr const char* kTrialsNoun = "испытаний";
 inline constexpr const char* kCombinationsNoun = "сочетаний";
-// {1} of {2} trials or combinations ({3}) left out.
-inline constexpr const char* kFailedTrials = "в {1} из {2} {3} расчет невозможен";
-// {1} of {2} trials or combinations ({3}) whose edge lies beyond the sweep's end at {4} Hz.
-inline constexpr const char* kUpperEdgeAboveSweep = "в {1} из {2} {3} верхняя граница выше {4} Гц";
-inline constexpr const char* kLowerEdgeBelowSweep = "в {1} из {2} {3} нижняя граница ниже {4} Гц";
+// {count} of {trials} trials or combinations ({noun}) left out.
+inline constexpr const char* kFailedTrials = "в {count} из {trials} {noun} расчет невозможен";
+// {count} of {trials} trials or combinations ({noun}) whose edge lies beyond the sweep's end at
+// {end} Hz.
+inline constexpr const char* kUpperEdgeAboveSweep =
+    "в {count} из {trials} {noun} верхняя граница выше {end} Гц";
+inline constexpr const char* kLowerEdgeBelowSweep =
+    "в {count} из {trials} {noun} нижняя граница ниже {end} Гц";
 // A quantile known only to lie beyond a bound, as the windows write it ("> 5000") and as the
 // summary of "ou --spread" does (">5000").
-inline constexpr const char* kShownAbove = "> {1}";
-inline constexpr const char* kShownBelow = "< {1}";
-inline constexpr const char* kSummaryAbove = ">{1}";
-inline constexpr const char* kSummaryBelow = "<{1}";
+inline constexpr const char* kShownAbove = "> {bound}";
+inline constexpr const char* kShownBelow = "< {bound}";
+inline constexpr const char* kSummaryAbove = ">{bound}";
+inline constexpr const char* kSummaryBelow = "<{bound}";
 // A quantity no trial has.
 inline constexpr const char* kNoEdge = "нет";
 
@@ -49,23 +52,23 @@ inline constexpr const char* kSpreadMedianHeading = "медиана (дБ)";
 inline constexpr const char* kSpreadHighHeading = "95 % (дБ)";
 inline constexpr const char* kSpreadMaxHeading = "макс (дБ)";
 
-// Refused settings: {1} the parameter or the trials, {2} the value.
+// Refused settings.
 inline constexpr const char* kToleranceOutOfRange =
-    "допуск {1}={2}?..нужно число от 0 до 100, не включая 100";
-inline constexpr const char* kTrialsOutOfRange = "испытаний {1}?..нужно целое от 1 до 100000";
+    "допуск {parameter}={value}?..нужно число от 0 до 100, не включая 100";
+inline constexpr const char* kTrialsOutOfRange = "испытаний {value}?..нужно целое от 1 до 100000";
 inline constexpr const char* kTooManyTrialGains =
     "испытаний × частот больше миллиарда?..уменьшите число испытаний или точек";
 inline constexpr const char* kNoSweep = "нет частот: сначала задайте диапазон";
 inline constexpr const char* kLimitRangeReversed = "пределы: fкон<fнач?..Нельзя";
-// The frequency limits as the refusals name them, and the refusals: {1} the name, {2} the limit,
-// {3} the end of the sweep in Hz.
-// In kSpreadFrequencyLimits' order.
+// The frequency limits as the refusals name them, in kSpreadFrequencyLimits' order, and the
+// refusals: {limit} the name, {value} the limit, {end} the end of the sweep, in Hz.
 inline constexpr const char* kFrequencyLimitNames[] = {"усиление от частоты", "усиление до частоты",
                                                        "нижняя граница не выше",
                                                        "верхняя граница не ниже"};
-inline constexpr const char* kLimitNotPositive = "{1} {2} Гц?..нужна частота больше 0";
-inline constexpr const char* kLimitBelowSweep = "{1} {2} Гц: ниже начала диапазона {3} Гц";
-inline constexpr const char* kLimitAboveSweep = "{1} {2} Гц: выше конца диапазона {3} Гц";
+inline constexpr const char* kLimitNotPositive = "{limit} {value} Гц?..нужна частота больше 0";
+inline constexpr const char* kLimitBelowSweep =
+    "{limit} {value} Гц: ниже начала диапазона {end} Гц";
+inline constexpr const char* kLimitAboveSweep = "{limit} {value} Гц: выше конца диапазона {end} Гц";
 inline constexpr const char* kLimitGainReversed = "пределы: макс. усиление меньше мин.?..Нельзя";
 
 // The command line, "ou --spread".
@@ -74,9 +77,9 @@ inline constexpr const char* kSpreadNeedsTwoNames =
 
 // The stage file's keys of the analysis, refused as the other keys are:
 //   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100
-// A limit against the other end of its range, given earlier: {1} its key, {2} its line.
-inline constexpr const char* kFileLimitBelowOther = "» — меньше {1} в строке {2}";
-inline constexpr const char* kFileLimitAboveOther = "» — больше {1} в строке {2}";
+// A limit against the other end of its range, given earlier on line {line} as {key}.
+inline constexpr const char* kFileLimitBelowOther = "» — меньше {key} в строке {line}";
+inline constexpr const char* kFileLimitAboveOther = "» — больше {key} в строке {line}";
 
 // Why the analysis cannot run, as the dialog's box and "ou --spread" say it: "допуск R1=100?..нужно
 // число от 0 до 100, не включая 100", "нижняя граница не выше 100 Гц: ниже начала диапазона

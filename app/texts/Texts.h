@@ -298,10 +298,10 @@ inline constexpr const char* kCloseResultsButton = "&Закрыть";
 // "Копировать" found the clipboard held by another program; it keeps what it held.
 inline constexpr const char* kCopyResultsClipboardBusy =
     "Не удалось скопировать итоги: буфер обмена занят другой программой.";
-// Sentences with places {1} … (app/texts/TextTemplate.h). The corners are combinations of the
+// Sentences with named places (app/texts/Fill.h). The corners are combinations of the
 // tolerances' ends, no sample of the stages built: counted, with no interval.
-inline constexpr const char* kMonteCarloHeading = "Монте-Карло, испытаний: {1}";
-inline constexpr const char* kCornersHeading = "крайние сочетания: {1}";
+inline constexpr const char* kMonteCarloHeading = "Монте-Карло, испытаний: {trials}";
+inline constexpr const char* kCornersHeading = "крайние сочетания: {trials}";
 inline constexpr const char* kOverTheRest = "; итоги по остальным";
 inline constexpr const char* kMonteCarloColumns = "мин / 5 % / медиана / 95 % / макс";
 inline constexpr const char* kCornersColumns = "мин / макс";
@@ -311,15 +311,14 @@ inline constexpr const char* kLowerEdgeLine = "нижняя граница −3 
 inline constexpr const char* kUpperEdgeLine = "верхняя граница −3 дБ, Гц: ";
 inline constexpr const char* kBandwidthLine = "полоса, Гц: ";
 inline constexpr const char* kYieldLine = "годных: ";
-inline constexpr const char* kCornersYield = "годны {1} из {2} сочетаний ({3})";
-// The parts, the greatest influence first: {1} the part, {2} what it moves most, {3} how far in
-// % at an end of its tolerance {4} %, {5} the sensitivity; a part held at 0 % as held, {2} its
-// sensitivity and {3} what that moves most.
+inline constexpr const char* kCornersYield = "годны {met} из {of} сочетаний ({percent})";
+// The parts, the greatest influence first: what each moves most ({quantity}) and how far in % at
+// an end of its tolerance; a part held at 0 % as held.
 inline constexpr const char* kSensitivitiesLine = "влияние = допуск × чувствительность:";
 inline constexpr const char* kInfluenceLine =
-    "  {1}: {2} ±{3} % (допуск {4} % × чувствительность {5})";
+    "  {part}: {quantity} ±{influence} % (допуск {tolerance} % × чувствительность {sensitivity})";
 inline constexpr const char* kHeldPartLine =
-    "  {1}: допуск 0, не меняется (чувствительность {2}, {3})";
+    "  {part}: допуск 0, не меняется (чувствительность {sensitivity}, {quantity})";
 
 // The histograms of the trials' upper −3 dB edge and peak gain: a title of the quantity and its
 // unit, a legend of the marks, the ends of the range under the bars. Their text for a screen
@@ -339,18 +338,18 @@ inline constexpr const char* kHistogramNominalInfix = ", номинал ";
 inline constexpr const char* kHistogramNoneInfix = ": ";
 inline constexpr const char* kHistogramBeyondInfix = "; ";
 // The picture's line of the trials whose upper edge lies beyond the sweep's end, short enough for
-// its width: {1} of {2} lie above {4} Hz (as analysis/SpreadTexts.h's kUpperEdgeAboveSweep).
-inline constexpr const char* kHistogramAboveSweep = "выше {4} Гц: {1} из {2}";
+// its width, with the places of SpreadTexts.h's kUpperEdgeAboveSweep.
+inline constexpr const char* kHistogramAboveSweep = "выше {end} Гц: {count} из {trials}";
 
 // "Сохранить разброс…".
 inline constexpr const char* kSaveSpreadCaption = "Сохранить разброс";
 inline constexpr const char* kSpreadCsvFilter = "Разброс CSV (*.csv)";
 inline constexpr const char* kSuggestedSpreadName = "разброс.csv";
 
-// The graph's legend line of the band, "разброс: 1000 испытаний" ({2}: "испытаний", or
+// The graph's legend line of the band, "разброс: 1000 испытаний" ({noun}: "испытаний", or
 // "сочетаний" for the corners), and its reading at the pointer and the marker in the graph's
 // mode, each number named (corners: мин and макс).
-inline constexpr const char* kBandLegend = "разброс: {1} {2}";
+inline constexpr const char* kBandLegend = "разброс: {trials} {noun}";
 inline constexpr const char* kBandReadingDecibels = "разброс, дБ: {values}";
 inline constexpr const char* kBandReadingRatio = "разброс, раз: {values}";
 inline constexpr const char* kBandQuantiles =
