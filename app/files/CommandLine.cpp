@@ -99,13 +99,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& allArguments,
         command.StagePath = PathFromUtf8(arguments[1]);
         needed = 2;
     } else if (first.starts_with('-')) {
-        return Wrong(kUnknownOptionPrefix + first + "»");
+        return Wrong(Fill(kUnknownOption, {{"option", first}}));
     } else {
         command.Do = Action::Open;
         command.StagePath = PathFromUtf8(first);
     }
     if (arguments.size() > needed)
-        return Wrong(kExtraArgumentPrefix + arguments[needed] + "»");
+        return Wrong(Fill(kExtraArgument, {{"argument", arguments[needed]}}));
     return command;
 }
 
@@ -123,8 +123,8 @@ CommandLine ParseOutputAndStage(const std::vector<std::string>& arguments,
     for (size_t i = 3; i < arguments.size(); i += 2) {
         const std::string& option = arguments[i];
         if (std::ranges::find(options, option) == options.end())
-            return Wrong((option.starts_with('-') ? kUnknownOptionPrefix : kExtraArgumentPrefix) +
-                         option + "»");
+            return Wrong(option.starts_with('-') ? Fill(kUnknownOption, {{"option", option}})
+                                                 : Fill(kExtraArgument, {{"argument", option}}));
         if (std::ranges::find(given, option) != given.end())
             return Wrong(Fill(kRepeatedOption, {{"option", option}}));
         given.push_back(option);

@@ -1,5 +1,6 @@
 #include "SafeFile.h"
 
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 
 #include <chrono>
@@ -133,7 +134,7 @@ class FileBuffer final : public std::streambuf {
 } // namespace
 
 std::string SaveFailureText(const fs::path& path, const std::string& reason) {
-    return kCannotSavePrefix + Utf8(path) + kCannotSaveInfix + reason + ".";
+    return Fill(kCannotSave, {{"file", Utf8(path)}, {"reason", reason}});
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {

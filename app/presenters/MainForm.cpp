@@ -6,6 +6,7 @@
 #include "app/presenters/MainWindowTexts.h"
 #include "app/spread/SpreadForm.h"
 #include "app/texts/CalculationTexts.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
@@ -304,7 +305,7 @@ void MainForm::OpenRecentFile(size_t index) {
         if (recentStore_ != nullptr)
             recentStore_->Store(recent_);
         view_.MenusChanged();
-        boxes_.ShowError(kRecentFileGonePrefix + FileNameText(path) + kRecentFileGoneSuffix);
+        boxes_.ShowError(Fill(kRecentFileGone, {{"file", FileNameText(path)}}));
         return;
     }
     OpenFile(path);
@@ -380,9 +381,9 @@ std::vector<std::string> MainForm::RecentFileLabels() const {
 bool MainForm::QueryClose() {
     if (!Modified())
         return true;
-    const std::string question =
-        file_.empty() ? std::string(kSaveChangesToNewStage)
-                      : kSaveChangesPrefix + FileNameText(file_) + kSaveChangesSuffix;
+    const std::string question = file_.empty()
+                                     ? std::string(kSaveChangesToNewStage)
+                                     : Fill(kSaveChanges, {{"file", FileNameText(file_)}});
     switch (boxes_.Ask(question)) {
     case Answer::Yes:
         return file_.empty() ? SaveWithDialog() : SaveTo(file_);

@@ -76,8 +76,8 @@ ReadLimitFields(const std::array<std::string, kSpreadLimits>& typed, YieldLimits
         if (Trimmed(typed[i]).empty())
             continue;
         if (!(*given[i] = Number(typed[i])))
-            return LimitFieldRefusal{i, kLimitLabels[i] + std::string("=") + typed[i] +
-                                            kLimitUnreadableSuffix};
+            return LimitFieldRefusal{
+                i, Fill(kLimitUnreadable, {{"label", kLimitLabels[i]}, {"value", typed[i]}})};
     }
     return std::nullopt;
 }

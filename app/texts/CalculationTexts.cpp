@@ -1,5 +1,6 @@
 #include "CalculationTexts.h"
 
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -17,22 +18,22 @@ std::string RefusalText(const Refusal& refusal) {
     case RefusalReason::NoUnityGainFrequency:
         return kNoUnityGainFrequency;
     case RefusalReason::DecadeStartNotAbove0:
-        return kDecadeStartPrefix + value + kDecadeStartSuffix;
+        return Fill(kDecadeStartNotAbove0, {{"value", value}});
     case RefusalReason::NoStartFrequency:
         return kNoStartFrequency;
     case RefusalReason::NoEndFrequency:
         return kNoEndFrequency;
     case RefusalReason::BadPointsPerDecade:
-        return kPointsPerDecadePrefix + value + kPointsPerDecadeSuffix;
+        return Fill(kBadPointsPerDecade, {{"value", value}});
     case RefusalReason::BadStep:
-        return kStepPrefix + value + kBadStepSuffix;
+        return Fill(kBadStep, {{"value", value}});
     case RefusalReason::EndBelowStart:
         return kEndBelowStart;
     case RefusalReason::TooManyPoints:
-        return kStepPrefix + value + kTooManyPointsSuffix;
+        return Fill(kTooManySteps, {{"value", value}});
     // Named as the third field is labelled.
     case RefusalReason::TooManyDecadePoints:
-        return kPointsPerDecadePrefix + value + kTooManyPointsSuffix;
+        return Fill(kTooManyDecadePoints, {{"value", value}});
     }
     return {};
 }

@@ -64,13 +64,14 @@ inline constexpr const char* kNoUnityGainFrequency = "f1=0?.. Так не быв
 inline constexpr const char* kNoStartFrequency = "fнач=0?..Хотя бы 0.1 Гц";
 inline constexpr const char* kNoEndFrequency = "fкон=0?..Нельзя";
 inline constexpr const char* kEndBelowStart = "fкон<fнач?..Нельзя";
-inline constexpr const char* kStepPrefix = "шаг f=";
-inline constexpr const char* kBadStepSuffix = "?..нельзя";
-inline constexpr const char* kTooManyPointsSuffix = "?..слишком много точек";
-inline constexpr const char* kDecadeStartPrefix = "fнач=";
-inline constexpr const char* kDecadeStartSuffix = "?..для логарифмического шага нужна fнач>0";
-inline constexpr const char* kPointsPerDecadePrefix = "точек на декаду=";
-inline constexpr const char* kPointsPerDecadeSuffix = "?..нужно целое от 1 до 1000000";
+// {value}: the field as "расчет" read it.
+inline constexpr const char* kBadStep = "шаг f={value}?..нельзя";
+inline constexpr const char* kTooManySteps = "шаг f={value}?..слишком много точек";
+inline constexpr const char* kDecadeStartNotAbove0 =
+    "fнач={value}?..для логарифмического шага нужна fнач>0";
+inline constexpr const char* kBadPointsPerDecade =
+    "точек на декаду={value}?..нужно целое от 1 до 1000000";
+inline constexpr const char* kTooManyDecadePoints = "точек на декаду={value}?..слишком много точек";
 
 // The menu bar. The letter after "&" is a menu's or an item's access key, underlined as Russian
 // programs underline it (Alt+Ф opens "Файл"); both toolkits read the "&" themselves.
@@ -95,13 +96,11 @@ inline constexpr const char* kStageExtension = "ou";
 inline constexpr const char* kSuggestedStageName = "каскад.ou";
 
 // Before the stage is closed with changes not in a file.
-inline constexpr const char* kSaveChangesPrefix = "Сохранить изменения в «";
-inline constexpr const char* kSaveChangesSuffix = "»?";
+inline constexpr const char* kSaveChanges = "Сохранить изменения в «{file}»?";
 inline constexpr const char* kSaveChangesToNewStage = "Сохранить изменения в новом каскаде?";
 
 // A recent file that is gone when chosen.
-inline constexpr const char* kRecentFileGonePrefix = "Файл «";
-inline constexpr const char* kRecentFileGoneSuffix = "» не найден; он убран из списка.";
+inline constexpr const char* kRecentFileGone = "Файл «{file}» не найден; он убран из списка.";
 
 // SgResult's commands and what its save dialog proposes. "Сохранить таблицу…" stands in the
 // "Файл" menu too, with its access key.
@@ -284,7 +283,7 @@ inline constexpr const char* kOptionNeedsValue = "ou: после {option} нуж
 inline constexpr const char* kToleranceRefused = "допуск {parameter}={value}?..{need}";
 inline constexpr const char* kTrialsRefused = "испытаний {value}?..{need}";
 inline constexpr const char* kSeedRefused = "начальное число {value}?..{need}";
-inline constexpr const char* kLimitUnreadableSuffix = "?..нужно число или пусто";
+inline constexpr const char* kLimitUnreadable = "{label}={value}?..нужно число или пусто";
 
 // The progress box, shown when the analysis takes longer than a moment; its "Отмена"
 // (kCancelButton) stops it.
@@ -411,9 +410,7 @@ inline constexpr const char* kErrorCodePrefix = " (код ";
 
 // ─── Saving any file (a stage, the table, the picture) ───────────────────────────────────────
 
-// "Не удалось сохранить «имя»: причина."
-inline constexpr const char* kCannotSavePrefix = "Не удалось сохранить «";
-inline constexpr const char* kCannotSaveInfix = "»: ";
+inline constexpr const char* kCannotSave = "Не удалось сохранить «{file}»: {reason}.";
 // The table saved over the stage file open in the window would take its place.
 inline constexpr const char* kTableOverStageFile =
     "это открытый файл каскада — таблица заменила бы его";
@@ -467,10 +464,10 @@ inline constexpr const char* kUsage =
     "     совпала бы с файлом каскада, либо неверные аргументы.\n"
     "ou --design: 0 — лучший кандидат выполняет требования, КАСКАД записан; 1 — ни один\n"
     "  не выполняет (КАСКАД не записан); 2 — как выше, а также нет требований.\n";
-inline constexpr const char* kUnknownOptionPrefix = "ou: неизвестный ключ «";
+inline constexpr const char* kUnknownOption = "ou: неизвестный ключ «{option}»";
 inline constexpr const char* kCsvNeedsTwoNames =
     "ou: после --csv нужны два имени: файл таблицы и файл каскада";
-inline constexpr const char* kExtraArgumentPrefix = "ou: лишний аргумент «";
+inline constexpr const char* kExtraArgument = "ou: лишний аргумент «{argument}»";
 inline constexpr const char* kSeeHelp = "Справка: ou --help";
 // OUT names the stage file itself: what would be lost, for --csv and --spread.
 inline constexpr const char* kTableIsStageFile =
@@ -496,8 +493,8 @@ inline constexpr const char* kCommandLineMessage = "ou: {message}";
 inline constexpr const char* kRepeatedOption = "ou: ключ {option} задан дважды";
 // The Windows console companion ou.com: it computes as ou does and starts the window program
 // ou.exe beside it for everything with a window.
-inline constexpr const char* kWindowProgramNotStartedPrefix = "ou: не удалось запустить «";
-inline constexpr const char* kWindowProgramNotStartedSuffix = "» (код ";
+inline constexpr const char* kWindowProgramNotStarted =
+    "ou: не удалось запустить «{program}» (код {code})";
 // A window was asked for where there is no screen to open it on.
 inline constexpr const char* kNoDisplay =
     "ou: окно открыть негде — нет экрана (переменная DISPLAY или WAYLAND_DISPLAY не задана, "

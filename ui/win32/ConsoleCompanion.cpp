@@ -4,6 +4,7 @@
 // a stage file to open) it hands to ou.exe in its own folder and returns at once.
 #include "CommandLineRun.h"
 #include "Text.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 
 #include <string>
@@ -38,9 +39,10 @@ int StartWindowProgram() {
     PROCESS_INFORMATION started = {};
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startUp, &started)) {
-        const std::string message = kWindowProgramNotStartedPrefix + Narrow(program) +
-                                    kWindowProgramNotStartedSuffix +
-                                    std::to_string(GetLastError()) + ")\n";
+        const std::string message =
+            Fill(kWindowProgramNotStarted,
+                 {{"program", Narrow(program)}, {"code", std::to_string(GetLastError())}}) +
+            "\n";
         WriteStandard(GetStdHandle(STD_ERROR_HANDLE), message);
         return kExitBadInput;
     }
