@@ -1,5 +1,6 @@
 #include "PlatformFiles.h"
 
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 
 std::string FileErrorText(const FileError& error) {
@@ -29,7 +30,7 @@ std::string FileErrorText(const FileError& error) {
     case FileFailure::Other:
         break;
     }
-    return kWriteError + std::string(kErrorCodePrefix) + std::to_string(error.Code) + ")";
+    return Fill(kWithErrorCode, {{"reason", kWriteError}, {"code", std::to_string(error.Code)}});
 }
 
 namespace {

@@ -122,7 +122,7 @@ int ErrorNumber(const std::error_code& error) {
 }
 
 std::string ReadFailure(const fs::path& path, const std::string& reason) {
-    return kCannotOpenPrefix + Utf8(path.filename()) + "»: " + reason + ".";
+    return Fill(kCannotOpen, {{"file", Utf8(path.filename())}, {"reason", reason}});
 }
 
 std::string ReadReason(int error) {
@@ -138,7 +138,7 @@ std::string ReadReason(int error) {
     case EIO:
         return kReadError;
     default:
-        return kReadError + std::string(kErrorCodePrefix) + std::to_string(error) + ")";
+        return Fill(kWithErrorCode, {{"reason", kReadError}, {"code", std::to_string(error)}});
     }
 }
 
@@ -196,8 +196,9 @@ class StageParser {
 
   private:
     StageReading Refuse(const std::string& reason) const {
-        return StageReading::Refused(kFilePrefix + fileName_ + kLinePrefix +
-                                     std::to_string(lineNumber_) + ": " + reason + ".");
+        return StageReading::Refused(
+            Fill(kFileLineRefused,
+                 {{"file", fileName_}, {"line", std::to_string(lineNumber_)}, {"reason", reason}}));
     }
 
     // "format = ou-stage N" with N a version this program knows.
@@ -226,7 +227,7 @@ class StageParser {
         const std::string key(Trimmed(line.substr(0, equals)));
         const std::string_view value = Trimmed(line.substr(equals + 1));
         if (const auto [earlier, first] = seen_.emplace(key, lineNumber_); !first)
-            return Quoted(key) + kRepeatedKeyInfix + std::to_string(earlier->second);
+            return Quoted(key) + Fill(kRepeatedKey, {{"line", std::to_string(earlier->second)}});
 
         for (size_t i = 0; i < kParameterKeys.size(); ++i)
             if (key == kParameterKeys[i])
@@ -311,8 +312,8 @@ std::string Listed(const std::vector<std::string>& keys) {
 std::string ListedUnknown(const std::vector<UnknownKey>& keys) {
     std::string list;
     for (const UnknownKey& key : keys)
-        list += (list.empty() ? "«" : ", «") + key.Key + kUnknownKeyLineInfix +
-                std::to_string(key.Line) + ")";
+        list += (list.empty() ? "" : ", ") +
+                Fill(kUnknownKeyOnLine, {{"key", key.Key}, {"line", std::to_string(key.Line)}});
     return list;
 }
 
@@ -369,7 +370,7 @@ StageReading ReadStageFile(const fs::path& path) {
             ReadFailure(path, ReadReason(status ? ErrorNumber(status) : ENOENT)));
     if (fs::is_directory(path, status))
         return StageReading::NotRead(ReadFailure(path, kIsAFolder));
-    const std::string tooLarge = kFilePrefix + Utf8(path.filename()) + kTooLarge + ".";
+    const std::string tooLarge = Fill(kTooLarge, {{"file", Utf8(path.filename())}});
     if (const auto size = fs::file_size(path, status); !status && size > kMaxStageFileSize)
         return StageReading::Refused(tooLarge);
 
@@ -404,7 +405,7 @@ std::string OpenedFileNotice(const StageReading& reading, const std::string& fil
     if (const size_t n = reading.UnknownKeys.size(); n > 0)
         add((n == 1 ? kUnknownKeySkipped : kUnknownKeysSkipped) +
             ListedUnknown(reading.UnknownKeys));
-    return notice.empty() ? notice : kFilePrefix + fileName + "»: " + notice + ".";
+    return notice.empty() ? notice : Fill(kFileRefused, {{"file", fileName}, {"reason", notice}});
 }
 
 std::string MissingValuesRefusal(const StageReading& reading, const std::string& fileName) {
@@ -420,14 +421,17 @@ std::string MissingValuesRefusal(const StageReading& reading, const std::string&
             missing.emplace_back(key);
     if (missing.empty())
         return {};
-    return kFilePrefix + fileName + "»: " + (missing.size() == 1 ? kNoValueFor : kNoValuesFor) +
-           Listed(missing) + ".";
+    return Fill(kFileRefused,
+                {{"file", fileName},
+                 {"reason", (missing.size() == 1 ? kNoValueFor : kNoValuesFor) + Listed(missing)}});
 }
 
 std::string UnknownKeyWarnings(const StageReading& reading, const std::string& fileName) {
     std::string warnings;
     for (const UnknownKey& key : reading.UnknownKeys)
-        warnings += kWarningFilePrefix + fileName + kLinePrefix + std::to_string(key.Line) +
-                    kUnknownKeyPrefix + key.Key + kUnknownKeySuffix + "\n";
+        warnings +=
+            Fill(kUnknownKeyWarning,
+                 {{"file", fileName}, {"line", std::to_string(key.Line)}, {"key", key.Key}}) +
+            "\n";
     return warnings;
 }

@@ -369,11 +369,11 @@ inline constexpr const char* kCancelButton = "Отмена";
 
 // ─── Stage files (.ou) ────────────────────────────────────────────────────────────────────────
 
-// A refusal names the file and, where it can, the line:
-//   Файл «имя.ou», строка 7: «abc» — не число
-inline constexpr const char* kFilePrefix = "Файл «";
-inline constexpr const char* kLinePrefix = "», строка ";
-inline constexpr const char* kCannotOpenPrefix = "Не удалось открыть «";
+// A refusal names the file and, where it can, the line; {reason} is what is wrong there:
+//   Файл «имя.ou», строка 7: «abc» — не число.
+inline constexpr const char* kFileLineRefused = "Файл «{file}», строка {line}: {reason}.";
+inline constexpr const char* kFileRefused = "Файл «{file}»: {reason}.";
+inline constexpr const char* kCannotOpen = "Не удалось открыть «{file}»: {reason}.";
 inline constexpr const char* kNotAStageFile =
     "это не файл каскада: первой должна стоять строка «format = ou-stage 1»";
 inline constexpr const char* kNewerFormatSuffix =
@@ -383,9 +383,9 @@ inline constexpr const char* kNotZeroOrOne = "» — не 0 и не 1";
 inline constexpr const char* kNotASweepKind = "» — не linear и не decade";
 inline constexpr const char* kNotAPhase = "» — не leading и не lagging";
 inline constexpr const char* kNoEqualsSign = "» — нет знака «=»";
-inline constexpr const char* kRepeatedKeyInfix = "» уже задан в строке ";
+inline constexpr const char* kRepeatedKey = "» уже задан в строке {line}";
 inline constexpr const char* kNotUtf8 = "текст не в кодировке UTF-8";
-inline constexpr const char* kTooLarge = "» больше 64 КиБ — это не файл каскада";
+inline constexpr const char* kTooLarge = "Файл «{file}» больше 64 КиБ — это не файл каскада.";
 
 // Keys a file lacks or the program does not know.
 inline constexpr const char* kNoLineFor = "нет строки ";
@@ -394,19 +394,19 @@ inline constexpr const char* kFieldLeftBlank = " — поле оставлено
 inline constexpr const char* kFieldsLeftBlank = " — поля оставлены пустыми";
 inline constexpr const char* kUnknownKeySkipped = "пропущен неизвестный ключ ";
 inline constexpr const char* kUnknownKeysSkipped = "пропущены неизвестные ключи ";
-inline constexpr const char* kUnknownKeyLineInfix = "» (строка ";
+inline constexpr const char* kUnknownKeyOnLine = "«{key}» (строка {line})";
 inline constexpr const char* kNoValueFor = "нет значения ";
 inline constexpr const char* kNoValuesFor = "нет значений ";
-inline constexpr const char* kWarningFilePrefix = "ou: предупреждение: файл «";
-inline constexpr const char* kUnknownKeyPrefix = ": неизвестный ключ «";
-inline constexpr const char* kUnknownKeySuffix = "» пропущен";
+inline constexpr const char* kUnknownKeyWarning =
+    "ou: предупреждение: файл «{file}», строка {line}: неизвестный ключ «{key}» пропущен";
 
 // Why a file cannot be read.
 inline constexpr const char* kNoSuchFile = "такого файла нет";
 inline constexpr const char* kIsAFolder = "это папка, а не файл";
 inline constexpr const char* kNoReadAccess = "нет доступа к файлу";
 inline constexpr const char* kReadError = "ошибка чтения";
-inline constexpr const char* kErrorCodePrefix = " (код ";
+// A reason the system gives only by its number.
+inline constexpr const char* kWithErrorCode = "{reason} (код {code})";
 
 // ─── Saving any file (a stage, the table, the picture) ───────────────────────────────────────
 
