@@ -8,6 +8,7 @@
 
 #include "FuzzCheck.h"
 #include "app/files/StageFile.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -60,9 +61,13 @@ bool HoldsAKey(std::string_view line, int number) {
 void CheckRefusal(std::string_view text, const StageReading& reading) {
     const std::string& error = reading.Error;
     Require(!reading.Loaded, "a refused file loads no stage");
-    Require(error.starts_with(kFilePrefix + kFileName), "a refusal names the file");
+    // The refusals' templates name the file first, then the line where there is one.
+    const std::string named = Fill(kFileLineRefused, {{"file", kFileName}});
+    const std::string closing = "»";
+    Require(error.starts_with(named.substr(0, named.find(closing) + closing.size())),
+            "a refusal names the file");
     Require(error.ends_with('.'), "a refusal ends with a full stop");
-    const std::string linePrefix = kFilePrefix + kFileName + kLinePrefix;
+    const std::string linePrefix = named.substr(0, named.find("{line}"));
     if (!error.starts_with(linePrefix))
         return;
     int number = 0;
