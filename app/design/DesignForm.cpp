@@ -2,9 +2,7 @@
 
 #include "app/design/DesignRequest.h"
 #include "app/presenters/MainForm.h"
-#include "app/spread/SpreadRequest.h"
 #include "app/texts/DesignTexts.h"
-#include "app/texts/SpreadTexts.h"
 #include "numerics/NumberText.h"
 
 #include <utility>
@@ -27,22 +25,13 @@ bool DesignForm::Accept(const DesignFields& fields) {
     }
     main_.SetSpread(*reading.Settings);
     Guarded([this] {
-        // The stage as "расчет" reads it, refused as it would be.
-        if (!main_.ResultsCurrent()) {
-            main_.Calculate();
-            if (!main_.HasResults() || main_.Result().Fault)
-                return; // refused, or stopped by a fault: its box has been shown
-        }
-        if (main_.Result().Fault)
-            std::rethrow_exception(main_.Result().Fault);
-        SpreadInput tolerances = SpreadRequest(main_.Result(), main_.Spread());
-        // The requirements judged over the sweep as the analysis judges its limits.
-        if (const SpreadRefusal refusal = CheckSpread(tolerances))
-            return boxes_.ShowMessage(SpreadRefusalText(refusal));
-        DesignRequest request = MakeDesignRequest(tolerances).Request;
+        std::optional<SpreadInput> tolerances = main_.TypedStageAnalysis();
+        if (!tolerances)
+            return;
+        DesignRequest request = MakeDesignRequest(*tolerances).Request;
         chosen_ = main_.Spread().Design.Chosen;
         run_.Start([this, request = std::move(request),
-                    tolerances = std::move(tolerances)](SpreadControl& control) {
+                    tolerances = std::move(*tolerances)](SpreadControl& control) {
             outcome_ = RankDesigns(request, tolerances, control);
         });
     });

@@ -5,8 +5,10 @@
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainWindowTexts.h"
 #include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadRequest.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Fill.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
@@ -233,6 +235,23 @@ void MainForm::SetSpread(const SpreadSettings& settings) {
     if (graph_ != nullptr)
         graph_->ShowRequirements(spread_.Limits);
     ShowCaption();
+}
+
+std::optional<SpreadInput> MainForm::TypedStageAnalysis() {
+    if (!ResultsCurrent()) {
+        Calculate();
+        if (!HasResults() || result_->Fault)
+            return std::nullopt; // refused, or stopped by a fault: its box has been shown
+    }
+    if (result_->Fault)
+        std::rethrow_exception(result_->Fault);
+    SpreadInput input = SpreadRequest(*result_, spread_);
+    // The limits judged over the sweep, as the analysis judges them.
+    if (const SpreadRefusal refusal = CheckSpread(input)) {
+        boxes_.ShowMessage(SpreadRefusalText(refusal));
+        return std::nullopt;
+    }
+    return input;
 }
 
 void MainForm::OpenSpread() {

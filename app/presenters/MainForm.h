@@ -15,6 +15,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -102,6 +103,12 @@ class MainForm {
     const std::filesystem::path& File() const { return file_; }
     // The stage differs from its file (or, with none, from an empty form).
     bool Modified() const;
+    // What "Разброс…" and "Подбор номиналов…" analyse: the stage as "расчет" reads it, with the
+    // settings kept. "расчет" runs first when the results on show are not the stage's; nothing,
+    // after its box, when it refuses the stage or a fault stops it, or when the analysis refuses
+    // the settings over the sweep. A fault of the results on show is thrown again, for the
+    // caller's handler.
+    std::optional<SpreadInput> TypedStageAnalysis();
     // The tolerance analysis's settings, kept with the stage: a change marks it changed.
     const SpreadSettings& Spread() const { return spread_; }
     void SetSpread(const SpreadSettings& settings);

@@ -4,7 +4,6 @@
 #include "app/presenters/GraphForm.h"
 #include "app/presenters/MainForm.h"
 #include "app/spread/SpreadReport.h"
-#include "app/spread/SpreadRequest.h"
 #include "app/spread/SpreadResults.h"
 #include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
@@ -37,19 +36,11 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
     settings.Design = main_.Spread().Design;
     main_.SetSpread(settings);
     Guarded([this] {
-        // The stage as "расчет" reads it, refused as it would be. Results on show of the stage as
-        // it stands keep the band they may have until the new one comes.
-        if (!main_.ResultsCurrent()) {
-            main_.Calculate();
-            if (!main_.HasResults() || main_.Result().Fault)
-                return; // refused, or stopped by a fault: its box has been shown
-        }
-        if (main_.Result().Fault)
-            std::rethrow_exception(main_.Result().Fault);
-        SpreadInput input = SpreadRequest(main_.Result(), main_.Spread());
-        if (const SpreadRefusal refusal = CheckSpread(input))
-            return boxes_.ShowMessage(SpreadRefusalText(refusal));
-        Start(std::move(input));
+        // Results on show of the stage as it stands keep the band they may have until the new
+        // one comes.
+        std::optional<SpreadInput> input = main_.TypedStageAnalysis();
+        if (input)
+            Start(std::move(*input));
     });
     return true;
 }

@@ -1,6 +1,7 @@
 #include "DesignWindows.h"
 
 #include "AccessibleNames.h"
+#include "DialogFocus.h"
 #include "MainWindow.h"
 #include "app/design/DesignControls.h"
 #include "app/texts/Texts.h"
@@ -146,14 +147,7 @@ void DesignWindows::OpenDialog(const DesignFields& fields) {
 }
 
 void DesignWindows::FocusField(int id) {
-    if (dialogOpen_ == nullptr)
-        return;
-    auto* field = dialogOpen_->findChild<QWidget*>(QString::fromStdString(DesignObjectName(id)));
-    if (field == nullptr)
-        return;
-    field->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
+    FocusNamedField(dialogOpen_, DesignObjectName(id));
 }
 
 void DesignWindows::ShowProgress(int permille) {

@@ -1,6 +1,7 @@
 #include "SpreadWindows.h"
 
 #include "AccessibleNames.h"
+#include "DialogFocus.h"
 #include "GraphWindow.h"
 #include "HistogramView.h"
 #include "MainWindow.h"
@@ -139,14 +140,7 @@ void SpreadWindows::OpenDialog(const SpreadFields& fields) {
 }
 
 void SpreadWindows::FocusField(int id) {
-    if (dialogOpen_ == nullptr)
-        return;
-    auto* field = dialogOpen_->findChild<QWidget*>(QString::fromStdString(SpreadObjectName(id)));
-    if (field == nullptr)
-        return;
-    field->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field))
-        edit->selectAll();
+    FocusNamedField(dialogOpen_, SpreadObjectName(id));
 }
 
 void SpreadWindows::ShowProgress(int permille) {

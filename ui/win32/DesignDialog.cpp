@@ -124,14 +124,6 @@ DesignFields DesignDialog::Fields() const {
     return fields;
 }
 
-void DesignDialog::FocusField(int id) {
-    const HWND field = Control(id);
-    if (field == nullptr)
-        return;
-    SetFocus(field);
-    SendMessageW(field, EM_SETSEL, 0, -1);
-}
-
 void DesignDialog::Command(int id, int notification) {
     if (notification != BN_CLICKED)
         return;

@@ -14,8 +14,6 @@ class DesignDialog final : public DialogWindow {
 
     // Shows `fields` and runs, modal, until OK is accepted or the dialog is cancelled.
     void Run(const DesignFields& fields);
-    // Puts the focus on the control `id`, an edit's text selected.
-    void FocusField(int id);
 
   private:
     void Command(int id, int notification) override;

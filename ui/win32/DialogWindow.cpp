@@ -77,6 +77,14 @@ DialogWindow::DialogWindow(HWND owner, const std::wstring& className, const std:
     CentreOverOwner();
 }
 
+void DialogWindow::FocusField(int id) {
+    const HWND field = Control(id);
+    if (field == nullptr)
+        return;
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+}
+
 DialogWindow::~DialogWindow() {
     if (Handle() != nullptr)
         DestroyWindow(Handle());

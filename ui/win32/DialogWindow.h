@@ -41,6 +41,8 @@ class DialogWindow : public Window {
     ~DialogWindow() override;
 
     HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+    // Puts the focus on the control `id`, an edit's text selected, as after a refusal's box.
+    void FocusField(int id);
     UINT Dpi() const { return dpi_; }
 
   protected:

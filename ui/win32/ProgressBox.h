@@ -15,7 +15,7 @@ struct ProgressBoxParts {
     NamedControl Cancel;
     SpokenControl (*Spoken)(int id);
     std::function<void()> Poll;      // the timer's tick
-    std::function<void()> CancelRun; // "Отмена", Escape and the close box
+    std::function<void()> CancelRun; // the cancel button, Escape and the close box
 };
 
 // The progress box of an analysis that takes more than a moment ("Разброс: испытания…"): its

@@ -102,14 +102,6 @@ void SpreadDialog::ShowFields(const SpreadFields& fields) {
         SetControlText(Control(kFirstLimitId + i), fields.Limits[static_cast<size_t>(i)]);
 }
 
-void SpreadDialog::FocusField(int id) {
-    const HWND field = Control(id);
-    if (field == nullptr)
-        return;
-    SetFocus(field);
-    SendMessageW(field, EM_SETSEL, 0, -1);
-}
-
 SpreadFields SpreadDialog::Fields() const {
     SpreadFields fields;
     for (int i = 0; i < kSpreadParameters; ++i)
