@@ -1,35 +1,36 @@
 #include "DesignForm.h"
 
 #include "app/design/DesignRequest.h"
-#include "app/presenters/MainForm.h"
+#include "app/session/AnalysedStage.h"
 #include "app/texts/DesignTexts.h"
 #include "numerics/NumberText.h"
 
 #include <utility>
 
-DesignForm::DesignForm(DesignView& view, MainForm& main, MessageBoxes& boxes,
+DesignForm::DesignForm(StageSession& session, DesignView& view, MessageBoxes& boxes,
                        std::function<double()> clock)
-    : view_(view), main_(main), boxes_(boxes), run_(view, boxes, std::move(clock)) {}
+    : session_(session), view_(view), boxes_(boxes), run_(view, boxes, std::move(clock)) {}
 
 void DesignForm::Open() {
-    Guarded(
-        [this] { boxes_.WhileUp([this] { view_.OpenDialog(DesignFieldsFrom(main_.Spread())); }); });
+    Guarded([this] {
+        boxes_.WhileUp([this] { view_.OpenDialog(DesignFieldsFrom(session_.Settings())); });
+    });
 }
 
 bool DesignForm::Accept(const DesignFields& fields) {
-    const DesignFieldsReading reading = DesignSettingsFromFields(fields, main_.Spread());
+    const DesignFieldsReading reading = DesignSettingsFromFields(fields, session_.Settings());
     if (!reading.Settings) {
         boxes_.ShowMessage(reading.Refusal);
         view_.FocusField(reading.Field);
         return false;
     }
-    main_.SetSpread(*reading.Settings);
+    session_.SetSettings(*reading.Settings);
     Guarded([this] {
-        std::optional<SpreadInput> tolerances = main_.TypedStageAnalysis();
+        std::optional<SpreadInput> tolerances = AnalysedStage(session_, boxes_);
         if (!tolerances)
             return;
         DesignRequest request = MakeDesignRequest(*tolerances).Request;
-        chosen_ = main_.Spread().Design.Chosen;
+        chosen_ = session_.Settings().Design.Chosen;
         run_.Start([this, request = std::move(request),
                     tolerances = std::move(*tolerances)](SpreadControl& control) {
             outcome_ = RankDesigns(request, tolerances, control);
@@ -60,8 +61,15 @@ void DesignForm::CancelRun() {
 
 void DesignForm::Apply(size_t index) {
     Guarded([&] {
-        if (index < ranked_.size())
-            main_.ApplyDesign(ranked_[index].Candidate.Values, chosen_);
+        if (index >= ranked_.size())
+            return;
+        // The parts chosen go into the form as an opened file's values do; the rest stay as typed.
+        Stage stage = session_.Typed();
+        const EnteredParameters& values = ranked_[index].Candidate.Values;
+        for (size_t part = 0; part < chosen_.size(); ++part)
+            if (chosen_[part])
+                stage.Parameters[part] = values[part];
+        session_.ReplaceStage(stage);
     });
 }
 

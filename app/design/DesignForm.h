@@ -5,22 +5,21 @@
 #include "app/presenters/BackgroundRun.h"
 #include "app/presenters/EventGuard.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StageSession.h"
 
 #include <array>
 #include <functional>
 #include <vector>
 
-class MainForm;
-
 // The presenter of "Расчет" → "Подбор номиналов…": the dialog of the requirements and the parts,
-// series and ranges to choose from (kept by the main window's presenter with the stage, as
-// "Разброс…" keeps its settings), the search and ranking of the stage as "расчет" reads it, run
+// series and ranges to choose from (kept by the session with the stage, as "Разброс…" keeps its
+// settings), the search and ranking of the stage as "расчет" reads it, run
 // on every core beside the event loop with its progress and cancel, the results box, and the
 // candidate chosen put into the form.
 class DesignForm {
   public:
     // `clock`: seconds from any fixed moment (a steady clock by default).
-    DesignForm(DesignView& view, MainForm& main, MessageBoxes& boxes,
+    DesignForm(StageSession& session, DesignView& view, MessageBoxes& boxes,
                std::function<double()> clock = {});
 
     // "Подбор номиналов…": the dialog with the settings kept.
@@ -45,8 +44,8 @@ class DesignForm {
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
   private:
+    StageSession& session_;
     DesignView& view_;
-    MainForm& main_;
     MessageBoxes& boxes_;
     std::array<bool, kDesignParts> chosen_{}; // the parts the last search chose
     DesignOutcome outcome_;                   // written by the run before it ends

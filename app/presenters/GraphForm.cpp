@@ -29,6 +29,41 @@ std::span<const Command<GraphForm>> GraphForm::Table() {
     return kCommands;
 }
 
+GraphForm::GraphForm(StageSession& session, GraphView& view, MessageBoxes& boxes,
+                     FileChooser& chooser)
+    : session_(session), view_(view), boxes_(boxes), chooser_(&chooser) {
+    picture_.SetKeptCurves(&kept_);
+    picture_.SetRequirements(session_.Settings().Limits);
+    session_.Listen(*this);
+}
+
+GraphForm::~GraphForm() {
+    session_.Forget(*this);
+}
+
+void GraphForm::SessionChanged(SessionChange change) {
+    switch (change) {
+    case SessionChange::CalculationStarted:
+        CalculationStarted();
+        break;
+    case SessionChange::CalculationRefused:
+        CalculationRefused();
+        break;
+    case SessionChange::ResultShown:
+        ShowResult(session_.Result(), session_.LogScale(), session_.ResultFailed());
+        break;
+    case SessionChange::Band:
+        ShowBand(session_.Band());
+        break;
+    case SessionChange::Settings:
+    case SessionChange::FileOpened:
+        ShowRequirements(session_.Settings().Limits);
+        break;
+    default:
+        break;
+    }
+}
+
 void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
     if (held_) {
         skipped_ = true;
@@ -151,12 +186,13 @@ void GraphForm::ForgetCurves() {
 }
 
 void GraphForm::SavePicture() {
-    const std::filesystem::path path = chooser_->SaveFileName(
-        {kSavePictureCaption, kPngFilter, kPngExtension, kSuggestedPictureName, folder_->Start()});
+    const std::filesystem::path path =
+        chooser_->SaveFileName({kSavePictureCaption, kPngFilter, kPngExtension,
+                                kSuggestedPictureName, session_.Folder().Start()});
     if (path.empty())
         return;
-    folder_->Used(path);
-    if (stageFile_ != nullptr && IsOpenStageFile(path, *stageFile_))
+    session_.Folder().Used(path);
+    if (IsOpenStageFile(path, session_.File()))
         return boxes_.ShowError(SaveFailureText(path, kPictureOverStageFile));
     const std::string png = view_.PictureAsPng();
     const std::string error =

@@ -7,6 +7,7 @@
 #include "app/presenters/EventGuard.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StageSession.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
@@ -37,21 +38,18 @@ class GraphView {
 // "Копировать рисунок", "Сохранить рисунок…", "Характерные точки…", "Запомнить кривую" and
 // "Забыть кривые", and the marker the keyboard moves over the computed points. It shows the result
 // it was last handed, and keeps the curves remembered for comparison until they are forgotten or
-// the program ends.
-class GraphForm {
+// the program ends. It follows the session: its calculations, band and requirements.
+class GraphForm final : public SessionListener {
   public:
-    GraphForm(GraphView& view, MessageBoxes& boxes, FileChooser& chooser)
-        : view_(view), boxes_(boxes), chooser_(&chooser) {
-        picture_.SetKeptCurves(&kept_);
-    }
+    GraphForm(StageSession& session, GraphView& view, MessageBoxes& boxes, FileChooser& chooser);
+    ~GraphForm();
+    GraphForm(const GraphForm&) = delete;
+    GraphForm& operator=(const GraphForm&) = delete;
 
     static std::span<const Command<GraphForm>> Table();
 
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
-    // Where "Сохранить рисунок…" starts: the folder the main window's dialogs share.
-    void SetDialogFolder(DialogFolder& folder) { folder_ = &folder; }
-    // The stage file open in the main window, which a picture must not replace.
-    void SetStageFile(const std::filesystem::path* stageFile) { stageFile_ = stageFile; }
+    void SessionChanged(SessionChange change) override;
 
     // The paint: the picture over the whole client area; `outerWidth` and `outerHeight` are the
     // window's size with frame and caption. It never throws: a failure leaves the background and
@@ -110,12 +108,10 @@ class GraphForm {
     // The readout with the band's line at the point's frequency, when a band is shown.
     std::string WithBand(std::string readout, double frequency) const;
 
+    StageSession& session_;
     GraphView& view_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
-    DialogFolder ownFolder_;
-    DialogFolder* folder_ = &ownFolder_;
-    const std::filesystem::path* stageFile_ = nullptr;
     KeptCurves kept_;
     GraphPicture picture_;
     bool quiet_ = false;   // a failing paint raises no box

@@ -1,74 +1,47 @@
 #include "MainForm.h"
 
-#include "app/design/DesignForm.h"
 #include "app/files/StageForm.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainWindowTexts.h"
-#include "app/spread/SpreadForm.h"
-#include "app/spread/SpreadRequest.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Fill.h"
-#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 
 #include <algorithm>
 
-namespace {
-
-constexpr Command<MainForm> kMenuBar[] = {
-    {kOpenCommand, {StandardKey::Open, {{{'O'}}}}, nullptr, &MainForm::Open, kFileMenu},
-    {kSaveCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &MainForm::Save, kFileMenu},
-    {kSaveAsCommand, {StandardKey::SaveAs, {{{'S', true}}}}, nullptr, &MainForm::SaveAs, kFileMenu},
-    {kSaveTableCommand,
-     {StandardKey::None, {{{'T'}}}},
-     &MainForm::HasResults,
-     &MainForm::SaveTable,
-     kFileMenu},
-    {kSaveSpreadCommand, {}, &MainForm::HasSpread, &MainForm::SaveSpread, kFileMenu},
-    {kExitCommand, {StandardKey::Quit, {}}, nullptr, &MainForm::Exit, kFileMenu, nullptr, true},
-    {kLinearSweepCommand,
-     {},
-     nullptr,
-     &MainForm::UseLinearSweep,
-     kSweepMenu,
-     &MainForm::LinearSweep},
-    {kDecadeSweepCommand,
-     {},
-     nullptr,
-     &MainForm::UseDecadeSweep,
-     kSweepMenu,
-     &MainForm::DecadeSweep},
-    {kLaggingPhaseCommand,
-     {},
-     nullptr,
-     &MainForm::SwitchPhase,
-     kSweepMenu,
-     &MainForm::LaggingPhase,
-     false,
-     true},
-    {kSpreadCommand, {}, &MainForm::CanSpread, &MainForm::OpenSpread, kSweepMenu},
-    {kDesignCommand, {}, &MainForm::CanDesign, &MainForm::OpenDesign, kSweepMenu},
-};
-
-} // namespace
-
-std::span<const Command<MainForm>> MainForm::Table() {
-    return kMenuBar;
+MainForm::MainForm(StageSession& session, MainView& view, TableView& table, MessageBoxes& boxes,
+                   FileChooser& chooser)
+    : session_(session), view_(view), boxes_(boxes), results_(kInitialResultRows),
+      table_(table, results_, boxes, chooser, session.Folder()), chooser_(&chooser) {
+    table_.SetStageFile(&session_.File());
+    session_.SetStageSource([this] { return TypedStage(); });
+    session_.Listen(*this);
 }
 
-MainForm::MainForm(MainView& view, TableView& table, MessageBoxes& boxes, FileChooser& chooser)
-    : view_(view), boxes_(boxes), results_(kInitialResultRows),
-      table_(table, results_, boxes, chooser, folder_), chooser_(&chooser) {
-    table_.SetStageFile(&file_);
+MainForm::~MainForm() {
+    session_.Forget(*this);
+    session_.SetStageSource(nullptr);
 }
 
-void MainForm::SetGraph(GraphForm* graph) {
-    graph_ = graph;
-    if (graph_ != nullptr) {
-        graph_->SetDialogFolder(folder_);
-        graph_->SetStageFile(&file_);
-        graph_->ShowRequirements(spread_.Limits);
+void MainForm::SessionChanged(SessionChange change) {
+    switch (change) {
+    case SessionChange::StageReplaced:
+        PutStageIntoForm(view_, session_.Replacement());
+        InvalidateResults();
+        ShowCaption();
+        break;
+    case SessionChange::Settings:
+        ShowCaption();
+        break;
+    case SessionChange::Band:
+        view_.MenusChanged();
+        break;
+    case SessionChange::CalculationWanted:
+        Calculate();
+        break;
+    default:
+        break;
     }
 }
 
@@ -80,8 +53,8 @@ void MainForm::SetFileChooser(FileChooser& chooser) {
 void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
     recentStore_ = &store;
     recent_ = RecentFilesAsStored(store.Load());
-    if (folder_.Start().empty() && !recent_.empty())
-        folder_.Used(recent_.front());
+    if (session_.Folder().Start().empty() && !recent_.empty())
+        session_.Folder().Used(recent_.front());
     view_.MenusChanged();
 }
 
@@ -98,59 +71,51 @@ void MainForm::Start() {
 }
 
 void MainForm::Calculate() {
-    bool ended = false;
+    SharedResult made;
     bool failed = true;
-    if (spreadForm_ != nullptr)
-        spreadForm_->Clear();
-    if (graph_ != nullptr)
-        graph_->CalculationStarted();
-    Guarded([this, &ended, &failed] {
-        ended = RunCalculation();
+    session_.CalculationStarted();
+    Guarded([this, &made, &failed] {
+        made = RunCalculation();
         // The rows computed before a fault stay in the table; its box comes after them.
-        if (ended && result_->Fault)
-            std::rethrow_exception(result_->Fault);
+        if (made && made->Fault)
+            std::rethrow_exception(made->Fault);
         failed = false;
     });
-    if (ended)
+    if (made)
         table_.ResultsReplaced();
     // "расчет" rewrites the cells in normal form, which may make them another stage than the
     // file's (a blank cell reads 0, digits past the seventeenth are rounded): the caption follows.
     ShowCaption();
     view_.MenusChanged();
-    if (graph_ == nullptr)
-        return;
     // Only now, with the calculation's box closed, does the graph follow: one action, one box
-    // at a time.
-    if (ended)
-        graph_->ShowResult(result_, logScale_, failed);
+    // at a time. The graph's mode changes with a calculation that ran to its end, not with one
+    // stopped.
+    if (made)
+        session_.ShowResult(made, made->Fault ? session_.LogScale() : view_.LogScaleChecked(),
+                            failed);
     else
-        graph_->CalculationRefused();
+        session_.CalculationRefused();
 }
 
-bool MainForm::RunCalculation() {
+SharedResult MainForm::RunCalculation() {
     const Stage typed = TypedStage();
     const StageCheck check = CheckStage(typed);
     RewriteInNormalForm(view_, typed, FieldsRead(check));
     if (const Refusal* refusal = std::get_if<Refusal>(&check)) {
         view_.ShowMessage(RefusalText(*refusal));
-        return false;
+        return nullptr;
     }
-    result_ = ComputeSweep(std::get<CheckedStage>(check));
-    results_.Show(result_);
+    SharedResult result = ComputeSweep(std::get<CheckedStage>(check));
+    results_.Show(result);
     // A sweep of one or two points draws no useful curve; the button is never disabled here.
-    if (result_->Count() > 2)
+    if (result->Count() > 2)
         view_.SetGraphEnabled(true);
-    // The graph's mode changes with a calculation that ran to its end, not with one stopped.
-    if (!result_->Fault)
-        logScale_ = view_.LogScaleChecked();
-    return true;
+    return result;
 }
 
 void MainForm::ShowGraph() {
     Guarded([this] {
-        logScale_ = view_.LogScaleChecked();
-        if (graph_ != nullptr)
-            graph_->ShowResult(result_, logScale_);
+        session_.ShowResultAs(view_.LogScaleChecked());
         view_.ShowGraphWindow();
     });
 }
@@ -181,8 +146,7 @@ void MainForm::StageEdited() {
 
 void MainForm::InvalidateResults() {
     results_.Clear();
-    if (spreadForm_ != nullptr)
-        spreadForm_->Clear();
+    session_.ClearResults();
     table_.ResultsReplaced();
     view_.SetGraphEnabled(false);
     view_.MenusChanged();
@@ -218,84 +182,20 @@ void MainForm::ShowSweepLabel() {
     view_.SetSweepLabel(label.Text, label.FieldName);
 }
 
-bool MainForm::Modified() const {
-    return TypedStage() != saved_ || spread_ != savedSpread_;
-}
-
-bool MainForm::ResultsCurrent() const {
-    if (!HasResults())
-        return false;
-    Stage shown = TypedStage();
-    shown.LogScale = result_->Entered.LogScale; // the graph's mode, not the stage's values
-    return shown == result_->Entered;
-}
-
-void MainForm::SetSpread(const SpreadSettings& settings) {
-    spread_ = settings;
-    if (graph_ != nullptr)
-        graph_->ShowRequirements(spread_.Limits);
-    ShowCaption();
-}
-
-std::optional<SpreadInput> MainForm::TypedStageAnalysis() {
-    if (!ResultsCurrent()) {
-        Calculate();
-        if (!HasResults() || result_->Fault)
-            return std::nullopt; // refused, or stopped by a fault: its box has been shown
-    }
-    if (result_->Fault)
-        std::rethrow_exception(result_->Fault);
-    SpreadInput input = SpreadRequest(*result_, spread_);
-    // The limits judged over the sweep, as the analysis judges them.
-    if (const SpreadRefusal refusal = CheckSpread(input)) {
-        boxes_.ShowMessage(SpreadRefusalText(refusal));
-        return std::nullopt;
-    }
-    return input;
-}
-
-void MainForm::OpenSpread() {
-    if (spreadForm_ != nullptr)
-        spreadForm_->Open();
-}
-
-void MainForm::OpenDesign() {
-    if (designForm_ != nullptr)
-        designForm_->Open();
-}
-
-void MainForm::ApplyDesign(const EnteredParameters& values, const std::array<bool, 10>& chosen) {
-    Stage stage = TypedStage();
-    for (size_t part = 0; part < chosen.size(); ++part)
-        if (chosen[part])
-            stage.Parameters[part] = values[part];
-    PutStageIntoForm(view_, stage);
-    InvalidateResults();
-    ShowCaption();
-}
-
-void MainForm::SaveSpread() {
-    if (spreadForm_ != nullptr)
-        spreadForm_->SaveBand();
-}
-
-bool MainForm::HasSpread() const {
-    return spreadForm_ != nullptr && spreadForm_->HasBand();
-}
-
 void MainForm::ShowCaption() {
-    if (file_.empty()) {
+    const std::filesystem::path& file = session_.File();
+    if (file.empty()) {
         view_.SetCaption(kMainCaption);
         return;
     }
-    view_.SetCaption((Modified() ? kModifiedMark : "") + FileNameText(file_) + kCaptionSeparator +
+    view_.SetCaption((Modified() ? kModifiedMark : "") + FileNameText(file) + kCaptionSeparator +
                      kMainCaption);
 }
 
 FileRequest MainForm::StageRequest(const char* caption) const {
     return {caption, kStageFilter, kStageExtension,
-            file_.empty() ? std::string(kSuggestedStageName) : FileNameText(file_),
-            folder_.Start()};
+            File().empty() ? std::string(kSuggestedStageName) : FileNameText(File()),
+            session_.Folder().Start()};
 }
 
 void MainForm::Open() {
@@ -331,30 +231,25 @@ void MainForm::OpenRecentFile(size_t index) {
 }
 
 bool MainForm::OpenFile(const std::filesystem::path& path) {
-    const std::optional<Stage> stage = OpenStage(view_, boxes_, path, &spread_);
+    SpreadSettings settings = session_.Settings();
+    const std::optional<Stage> stage = OpenStage(view_, boxes_, path, &settings);
     if (!stage)
         return false;
     table_.ResultsReplaced();
-    if (spreadForm_ != nullptr)
-        spreadForm_->Clear();
-    savedSpread_ = spread_;
-    if (graph_ != nullptr)
-        graph_->ShowRequirements(spread_.Limits);
     sweep_ = stage->Sweep;
     phase_ = stage->Phase;
     ShowSweepLabel();
-    file_ = path;
-    saved_ = TypedStage();
+    session_.Opened(path, TypedStage(), settings);
     Remember(path);
     ShowCaption();
     return true;
 }
 
 void MainForm::Save() {
-    if (file_.empty())
+    if (File().empty())
         SaveWithDialog();
     else
-        SaveTo(file_);
+        SaveTo(File());
 }
 
 void MainForm::SaveAs() {
@@ -370,14 +265,12 @@ bool MainForm::SaveTo(std::filesystem::path path) {
     if (!path.has_extension())
         path += std::string(".") + kStageExtension;
     const Stage stage = TypedStage();
-    const std::string error = WriteStageFile(path, stage, spread_);
+    const std::string error = WriteStageFile(path, stage, session_.Settings());
     if (!error.empty()) {
         boxes_.ShowError(error);
         return false;
     }
-    file_ = path;
-    saved_ = stage;
-    savedSpread_ = spread_;
+    session_.Saved(path, stage);
     Remember(path);
     ShowCaption();
     return true;
@@ -387,7 +280,7 @@ void MainForm::Remember(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     recent_ = WithRecentFile(std::move(recent_), error ? path : absolute);
-    folder_.Used(recent_.front());
+    session_.Folder().Used(recent_.front());
     if (recentStore_ != nullptr)
         recentStore_->Store(recent_);
     view_.MenusChanged();
@@ -400,12 +293,12 @@ std::vector<std::string> MainForm::RecentFileLabels() const {
 bool MainForm::QueryClose() {
     if (!Modified())
         return true;
-    const std::string question = file_.empty()
-                                     ? std::string(kSaveChangesToNewStage)
-                                     : Fill(kSaveChanges, {{"file", FileNameText(file_)}});
+    const std::filesystem::path file = File();
+    const std::string question = file.empty() ? std::string(kSaveChangesToNewStage)
+                                              : Fill(kSaveChanges, {{"file", FileNameText(file)}});
     switch (boxes_.Ask(question)) {
     case Answer::Yes:
-        return file_.empty() ? SaveWithDialog() : SaveTo(file_);
+        return file.empty() ? SaveWithDialog() : SaveTo(file);
     case Answer::No:
         return true;
     case Answer::Cancel:

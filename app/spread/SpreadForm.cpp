@@ -1,8 +1,7 @@
 #include "SpreadForm.h"
 
 #include "app/files/SafeFile.h"
-#include "app/presenters/GraphForm.h"
-#include "app/presenters/MainForm.h"
+#include "app/session/AnalysedStage.h"
 #include "app/spread/SpreadReport.h"
 #include "app/spread/SpreadResults.h"
 #include "app/texts/SpreadTexts.h"
@@ -10,17 +9,28 @@
 
 #include <utility>
 
-SpreadForm::SpreadForm(SpreadView& view, MainForm& main, MessageBoxes& boxes, FileChooser& chooser,
-                       std::function<double()> clock)
-    : view_(view), main_(main), boxes_(boxes), chooser_(&chooser),
-      run_(view, boxes, std::move(clock)) {}
+SpreadForm::SpreadForm(StageSession& session, SpreadView& view, MessageBoxes& boxes,
+                       FileChooser& chooser, std::function<double()> clock)
+    : session_(session), view_(view), boxes_(boxes), chooser_(&chooser),
+      run_(view, boxes, std::move(clock)) {
+    session_.Listen(*this);
+}
 
-SpreadForm::~SpreadForm() = default;
+SpreadForm::~SpreadForm() {
+    session_.Forget(*this);
+}
+
+void SpreadForm::SessionChanged(SessionChange change) {
+    // The band was formed over the results on show: other results, or none, take it away.
+    if (change == SessionChange::CalculationStarted || change == SessionChange::ResultsCleared ||
+        change == SessionChange::FileOpened)
+        Clear();
+}
 
 void SpreadForm::Open() {
     // A box that comes unasked (a paint's failure) waits until the dialog has closed.
     Guarded([this] {
-        boxes_.WhileUp([this] { view_.OpenDialog(FieldsFromSettings(main_.Spread())); });
+        boxes_.WhileUp([this] { view_.OpenDialog(FieldsFromSettings(session_.Settings())); });
     });
 }
 
@@ -33,12 +43,12 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
     }
     // The dialog holds the analysis's settings; the design's are kept as they were.
     SpreadSettings settings = *reading.Settings;
-    settings.Design = main_.Spread().Design;
-    main_.SetSpread(settings);
+    settings.Design = session_.Settings().Design;
+    session_.SetSettings(settings);
     Guarded([this] {
         // Results on show of the stage as it stands keep the band they may have until the new
         // one comes.
-        std::optional<SpreadInput> input = main_.TypedStageAnalysis();
+        std::optional<SpreadInput> input = AnalysedStage(session_, boxes_);
         if (input)
             Start(std::move(*input));
     });
@@ -60,11 +70,11 @@ void SpreadForm::Poll() {
             return;
         if (!outcome.Result)
             return boxes_.ShowMessage(SpreadRefusalText(outcome.Refusal));
-        ShowBand(std::move(outcome.Result));
+        session_.SetBand(std::move(outcome.Result));
         if (!resultsShown_)
             boxes_.WindowOpened();
         resultsShown_ = true;
-        view_.ShowResults(SpreadResultsText(*band_), band_);
+        view_.ShowResults(SpreadResultsText(*Band()), Band());
     });
 }
 
@@ -80,37 +90,30 @@ void SpreadForm::ResultsClosed() {
 
 void SpreadForm::Clear() {
     CancelRun();
-    if (band_ != nullptr)
-        ShowBand(nullptr);
-}
-
-void SpreadForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
-    band_ = std::move(band);
-    if (graph_ != nullptr)
-        graph_->ShowBand(band_);
-    main_.SpreadChanged();
+    if (HasBand())
+        session_.SetBand(nullptr);
 }
 
 void SpreadForm::CopyResults() {
-    if (band_ != nullptr)
-        if (!view_.SetClipboardText(SpreadResultsText(*band_)))
+    if (HasBand())
+        if (!view_.SetClipboardText(SpreadResultsText(*Band())))
             boxes_.ShowError(kCopyResultsClipboardBusy);
 }
 
 void SpreadForm::SaveBand() {
     Guarded([this] {
-        if (band_ == nullptr)
+        if (!HasBand())
             return;
-        DialogFolder& folder = main_.Folder();
+        DialogFolder& folder = session_.Folder();
         const std::filesystem::path path =
             chooser_->SaveFileName({kSaveSpreadCaption, kSpreadCsvFilter, kCsvExtension,
                                     kSuggestedSpreadName, folder.Start()});
         if (path.empty())
             return;
         folder.Used(path);
-        if (IsOpenStageFile(path, main_.File()))
+        if (IsOpenStageFile(path, session_.File()))
             return boxes_.ShowError(SaveFailureText(path, kSpreadOverStageFile));
-        const std::shared_ptr<const SpreadResult> band = band_;
+        const std::shared_ptr<const SpreadResult> band = Band();
         const std::string failure =
             WriteFileSafely(path, [&](std::ostream& out) { WriteSpreadCsv(*band, out); });
         if (!failure.empty())

@@ -5,32 +5,27 @@
 #include "app/presenters/EventGuard.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StageSession.h"
 #include "app/spread/SpreadFields.h"
 #include "app/spread/SpreadView.h"
 
 #include <functional>
 #include <memory>
 
-class GraphForm;
-class MainForm;
-
 // The presenter of "Расчет" → "Разброс…": the dialog of the tolerances and settings (kept by the
-// main window's presenter with the stage, so a change marks the stage changed and a save keeps
-// them), the analysis of the stage as "расчет" reads it, run on every core in a worker thread
-// beside the event loop, its progress and cancel, the band it hands the graph, the results box,
-// and the band saved as CSV. A new "расчет", an edit of the stage or an opened file clears the
-// band (the main window's presenter calls Clear).
-class SpreadForm {
+// session with the stage, so a change marks the stage changed and a save keeps them), the
+// analysis of the stage as "расчет" reads it, run on every core in a worker thread beside the
+// event loop, its progress and cancel, the band it puts into the session, the results box, and
+// the band saved as CSV. A new "расчет", an edit of the stage or an opened file clears the band.
+class SpreadForm final : public SessionListener {
   public:
     // `clock`: seconds from any fixed moment (a steady clock by default).
-    SpreadForm(SpreadView& view, MainForm& main, MessageBoxes& boxes, FileChooser& chooser,
+    SpreadForm(StageSession& session, SpreadView& view, MessageBoxes& boxes, FileChooser& chooser,
                std::function<double()> clock = {});
     ~SpreadForm();
     SpreadForm(const SpreadForm&) = delete;
     SpreadForm& operator=(const SpreadForm&) = delete;
 
-    // The graph window's presenter, which draws the band.
-    void SetGraph(GraphForm* graph) { graph_ = graph; }
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
 
     // "Разброс…": the dialog with the settings kept.
@@ -54,24 +49,22 @@ class SpreadForm {
     void SaveBand();
 
     bool Running() const { return run_.Running(); }
-    bool HasBand() const { return band_ != nullptr; }
+    bool HasBand() const { return Band() != nullptr; }
     // The last analysis's result; null when there is none.
-    const std::shared_ptr<const SpreadResult>& Band() const { return band_; }
+    const std::shared_ptr<const SpreadResult>& Band() const { return session_.Band(); }
 
     template <class Handler> void Guarded(Handler&& handler) { RunGuarded(boxes_, handler); }
 
+    void SessionChanged(SessionChange change) override;
+
   private:
     void Start(SpreadInput input);
-    // The band is another: the graph and the menus follow.
-    void ShowBand(std::shared_ptr<const SpreadResult> band);
 
+    StageSession& session_;
     SpreadView& view_;
-    MainForm& main_;
     MessageBoxes& boxes_;
     FileChooser* chooser_;
-    GraphForm* graph_ = nullptr;
 
-    std::shared_ptr<const SpreadResult> band_;
     SpreadOutcome outcome_; // written by the run before it ends
     BackgroundRun run_;
     bool resultsShown_ = false;

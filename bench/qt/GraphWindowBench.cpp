@@ -1,3 +1,4 @@
+#include "app/session/StagePresenters.h"
 #include "tests/qt/FakeMessageBoxes.h"
 #include "ui/qt/GraphWindow.h"
 
@@ -29,7 +30,8 @@ SharedResult MillionPointResult() {
 void BM_GraphWindowPaint(benchmark::State& state) {
     FakeMessageBoxes boxes;
     const double scale = static_cast<double>(state.range(1)) / 100;
-    GraphWindow graph(boxes);
+    StagePresenters localPresenters(boxes);
+    GraphWindow graph(localPresenters, boxes);
     graph.Show(MillionPointResult(), state.range(0) != 0);
     QPixmap target(graph.size() * scale);
     target.setDevicePixelRatio(scale);

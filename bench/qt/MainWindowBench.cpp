@@ -1,3 +1,4 @@
+#include "app/session/StagePresenters.h"
 #include "bench/support/HeapCounter.h"
 #include "numerics/NumberText.h"
 #include "tests/qt/FakeMessageBoxes.h"
@@ -31,7 +32,8 @@ void TypeMillionFrequencySweep(MainWindow& window) {
 // the result table has painted its first rows; then a jump to the last row, painted.
 void BM_MainWindowMillionFrequencies(benchmark::State& state) {
     FakeMessageBoxes boxes;
-    MainWindow window(boxes);
+    StagePresenters localPresenters(boxes);
+    MainWindow window(localPresenters, boxes);
     window.show();
     QApplication::processEvents();
     auto* table = window.findChild<QTableView*>("SgResult");
@@ -77,7 +79,8 @@ BENCHMARK(BM_MainWindowMillionFrequencies)->Unit(benchmark::kMillisecond)->Itera
 void BM_MainWindowCopyMillionRows(benchmark::State& state) {
     SetDecimalSeparatorSource(&LocaleDecimalSeparator);
     FakeMessageBoxes boxes;
-    MainWindow window(boxes);
+    StagePresenters localPresenters(boxes);
+    MainWindow window(localPresenters, boxes);
     window.show();
     TypeMillionFrequencySweep(window);
     window.findChild<QPushButton*>("BuRas")->click();

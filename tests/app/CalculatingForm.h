@@ -40,6 +40,7 @@ struct CalculatingForm {
     NoTableView table;
     RecordingMessageBoxes boxes;
     NoFiles chooser;
-    MainForm form{window, table, boxes, chooser};
+    StageSession session;
+    MainForm form{session, window, table, boxes, chooser};
     int resultsMade = 0;
 };

@@ -4,10 +4,10 @@
 #include "FakeFileParts.h"
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/texts/SpreadTexts.h"
 #include "app/design/DesignControls.h"
-#include "app/presenters/MainForm.h"
+#include "app/session/StagePresenters.h"
 #include "app/texts/DesignTexts.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -116,7 +116,6 @@ class DesignPresenter : public testing::Test {
         SetDecimalSeparatorSource(nullptr);
         view.form = &form;
         form.Start();
-        form.SetDesignForm(&design);
         view.Type(kTypicalStage, "10", "100000", "10");
         view.logScaleChecked = true;
         form.UseDecadeSweep();
@@ -136,9 +135,10 @@ class DesignPresenter : public testing::Test {
     NoTable table;
     RecordingMessageBoxes boxes;
     Chooser chooser;
-    MainForm form{view, table, boxes, chooser};
     FakeDesignView designView;
-    DesignForm design{designView, form, boxes, [this] { return now; }};
+    StagePresenters presenters{boxes, [this] { return now; }};
+    MainForm& form = presenters.MakeMain(view, table, chooser);
+    DesignForm& design = presenters.MakeDesign(designView);
 };
 
 // OK searches the stage as typed; the box lists the candidates, the chosen values marked;
@@ -152,7 +152,7 @@ TEST_F(DesignPresenter, SearchesListsAndAppliesTheChosenParts) {
     designView.answer = [&] { design.Apply(0); };
     ASSERT_TRUE(Accept(fields));
     EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(form.Spread().Limits.MinDb, 39);
+    EXPECT_EQ(presenters.Session().Settings().Limits.MinDb, 39);
     ASSERT_FALSE(design.Candidates().empty());
     EXPECT_EQ(designView.summary, DesignSummaryText(design.Candidates(), U'.'));
     ASSERT_EQ(designView.lines.size(), design.Candidates().size());
@@ -177,14 +177,14 @@ TEST_F(DesignPresenter, SearchesListsAndAppliesTheChosenParts) {
 }
 
 TEST_F(DesignPresenter, ARefusedFieldKeepsTheDialogAndTheSettings) {
-    form.OpenDesign();
+    presenters.OpenDesign();
     ASSERT_EQ(designView.opened.size(), 1u);
     DesignFields fields = designView.opened[0];
     EXPECT_EQ(fields, DesignFieldsFrom(SpreadSettings{}));
     EXPECT_FALSE(Accept(fields)); // no requirement
     EXPECT_EQ(boxes.messages, std::vector<std::string>{kDesignNeedsRequirement});
     EXPECT_EQ(designView.focused, std::vector{kFirstRequirementId + 2});
-    EXPECT_EQ(form.Spread(), SpreadSettings{});
+    EXPECT_EQ(presenters.Session().Settings(), SpreadSettings{});
     // A requirement outside the sweep is refused as "Разброс…" refuses a limit there.
     fields.Requirements[5] = "1000000";
     boxes.messages.clear();

@@ -4,7 +4,7 @@
 #include "FakeSpreadView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/files/CommandLine.h"
-#include "app/spread/SpreadForm.h"
+#include "app/session/StagePresenters.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -52,9 +52,9 @@ class MainFormFiles : public testing::Test {
         form.ParameterEdited(1, 1, r1);
     }
     void Run(const char* text) {
-        for (const Command<MainForm>& command : MainForm::Table())
+        for (const Command<StagePresenters>& command : StagePresenters::Table())
             if (std::string(command.Text) == text)
-                RunCommand(form, command);
+                RunCommand(presenters, command);
     }
 
     // A folder per case: ctest runs the cases at the same time.
@@ -66,7 +66,8 @@ class MainFormFiles : public testing::Test {
     RecordingMessageBoxes boxes;
     Chooser chooser;
     MemoryStore store;
-    MainForm form{view, table, boxes, chooser};
+    StagePresenters presenters{boxes};
+    MainForm& form = presenters.MakeMain(view, table, chooser);
 };
 
 TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
@@ -203,11 +204,9 @@ class SaveBesideTheStage : public MainFormFiles,
 TEST_P(SaveBesideTheStage, OverTheOpenStageFileIsRefused) {
     FakeGraphView graphView;
     graphView.png = "PNG";
-    GraphForm graph{graphView, boxes, chooser};
+    GraphForm& graph = presenters.MakeGraph(graphView, chooser);
     FakeSpreadView spreadView;
-    SpreadForm spread{spreadView, form, boxes, chooser};
-    form.SetGraph(&graph);
-    form.SetSpreadForm(&spread);
+    SpreadForm& spread = presenters.MakeSpread(spreadView, chooser);
     form.OpenAtStart(stage);
     view.Type(kTypicalStage, "10", "1000", "10");
     SpreadFields fields = FieldsFromSettings({});
@@ -227,8 +226,8 @@ TEST_P(SaveBesideTheStage, OverTheOpenStageFileIsRefused) {
     GetParam().save(form, graph, spread);
     EXPECT_EQ(boxes.errors.size(), 1u);
     EXPECT_TRUE(Holds(chooser.answer, GetParam().newFileHolds));
-    form.SetGraph(nullptr);
-    form.SetSpreadForm(nullptr);
+    presenters.DropGraph();
+    presenters.DropSpread();
 }
 
 INSTANTIATE_TEST_SUITE_P(

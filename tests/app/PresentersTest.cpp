@@ -1,6 +1,8 @@
 #include "FakeGraphView.h"
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
+#include "app/files/StageFile.h"
+#include "app/presenters/GraphForm.h"
 #include "app/presenters/MainForm.h"
 #include "app/presenters/TableCommands.h"
 #include "app/texts/Texts.h"
@@ -66,7 +68,6 @@ class Presenters : public testing::Test {
     Presenters() {
         SetDecimalSeparatorSource(nullptr);
         view.form = &form;
-        form.SetGraph(&graph);
     }
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
         view.Type(kTypicalStage, from, to, step);
@@ -89,9 +90,10 @@ class Presenters : public testing::Test {
     RecordingMessageBoxes boxes;
     TurnTakingBoxes boxesInTurn{boxes}; // as the windows share theirs
     AnsweringChooser chooser;
-    MainForm form{view, table, boxesInTurn, chooser};
     FakeGraphView graphView;
-    GraphForm graph{graphView, boxesInTurn, chooser};
+    StageSession session;
+    MainForm form{session, view, table, boxesInTurn, chooser};
+    GraphForm graph{session, graphView, boxesInTurn, chooser};
 };
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {

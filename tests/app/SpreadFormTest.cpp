@@ -4,13 +4,14 @@
 #include "FakeMainView.h"
 #include "FakeSpreadView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/spread/SpreadReport.h"
-#include "app/texts/SpreadTexts.h"
 #include "app/files/CommandLine.h"
 #include "app/files/StageFile.h"
 #include "app/files/StageForm.h"
+#include "app/session/StagePresenters.h"
 #include "app/spread/SpreadControls.h"
+#include "app/spread/SpreadReport.h"
 #include "app/spread/SpreadResults.h"
+#include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
@@ -59,41 +60,38 @@ TEST_P(DialogFields, AreRefusedNamingTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Spread, DialogFields,
-    testing::Values(FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
-                               "допуск R4=пять?..нужно число от 0 до 100, не включая 100",
-                               kFirstToleranceId + 3},
-                    FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
-                               "допуск C1=100?..нужно число от 0 до 100, не включая 100",
-                               kFirstToleranceId + 5},
-                    FieldsCase{"ToleranceShownAsAHundred",
-                               [](auto& f) { f.Tolerances[0] = "99,999999999999986"; },
-                               "допуск R1=100?..нужно число от 0 до 100, не включая 100",
-                               kFirstToleranceId},
-                    FieldsCase{"ToleranceWithTheUsersSeparator",
-                               [](auto& f) { f.Tolerances[0] = "0,5"; }, "", 0},
-                    FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
-                               "испытаний 0?..нужно целое от 1 до 100000", kTrialsEdit.Id},
-                    FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
-                               "начальное число -1?..нужно целое от 0 до 18446744073709551615",
-                               kSeedEdit.Id},
-                    FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
-                               "усиление не меньше, дБ=x?..нужно число или пусто",
-                               kFirstLimitId + 2},
-                    FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
-                               "нижняя граница не выше -0,5 Гц?..нужна частота больше 0",
-                               kFirstLimitId + 4},
-                    FieldsCase{"LimitRangeReversed",
-                               [](auto& f) {
-                                   f.Limits[0] = "1000";
-                                   f.Limits[1] = "10";
-                               },
-                               kLimitRangeReversed, kFirstLimitId + 1},
-                    FieldsCase{"LimitGainReversed",
-                               [](auto& f) {
-                                   f.Limits[2] = "20";
-                                   f.Limits[3] = "10";
-                               },
-                               kLimitGainReversed, kFirstLimitId + 3}),
+    testing::Values(
+        FieldsCase{"ToleranceNotANumber", [](auto& f) { f.Tolerances[3] = "пять"; },
+                   "допуск R4=пять?..нужно число от 0 до 100, не включая 100",
+                   kFirstToleranceId + 3},
+        FieldsCase{"ToleranceOfAHundred", [](auto& f) { f.Tolerances[5] = "100"; },
+                   "допуск C1=100?..нужно число от 0 до 100, не включая 100",
+                   kFirstToleranceId + 5},
+        FieldsCase{"ToleranceShownAsAHundred",
+                   [](auto& f) { f.Tolerances[0] = "99,999999999999986"; },
+                   "допуск R1=100?..нужно число от 0 до 100, не включая 100", kFirstToleranceId},
+        FieldsCase{"ToleranceWithTheUsersSeparator", [](auto& f) { f.Tolerances[0] = "0,5"; }, "",
+                   0},
+        FieldsCase{"NoTrials", [](auto& f) { f.Trials = "0"; },
+                   "испытаний 0?..нужно целое от 1 до 100000", kTrialsEdit.Id},
+        FieldsCase{"NegativeSeed", [](auto& f) { f.Seed = "-1"; },
+                   "начальное число -1?..нужно целое от 0 до 18446744073709551615", kSeedEdit.Id},
+        FieldsCase{"LimitNotANumber", [](auto& f) { f.Limits[2] = "x"; },
+                   "усиление не меньше, дБ=x?..нужно число или пусто", kFirstLimitId + 2},
+        FieldsCase{"EdgeLimitNotAboveZero", [](auto& f) { f.Limits[4] = "-0,5"; },
+                   "нижняя граница не выше -0,5 Гц?..нужна частота больше 0", kFirstLimitId + 4},
+        FieldsCase{"LimitRangeReversed",
+                   [](auto& f) {
+                       f.Limits[0] = "1000";
+                       f.Limits[1] = "10";
+                   },
+                   kLimitRangeReversed, kFirstLimitId + 1},
+        FieldsCase{"LimitGainReversed",
+                   [](auto& f) {
+                       f.Limits[2] = "20";
+                       f.Limits[3] = "10";
+                   },
+                   kLimitGainReversed, kFirstLimitId + 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The presenter with the main window's.
@@ -105,7 +103,6 @@ class SpreadPresenter : public testing::Test {
         fs::create_directories(folder);
         view.form = &form;
         form.Start();
-        form.SetSpreadForm(&spread);
         view.Type(kTypicalStage, "10", "1000", "10");
     }
     ~SpreadPresenter() override { fs::remove_all(folder); }
@@ -120,14 +117,14 @@ class SpreadPresenter : public testing::Test {
         return closes;
     }
     void Run(const char* text) {
-        for (const Command<MainForm>& command : MainForm::Table())
+        for (const Command<StagePresenters>& command : StagePresenters::Table())
             if (std::string(command.Text) == text)
-                RunCommand(form, command);
+                RunCommand(presenters, command);
     }
     bool Enabled(const char* text) {
-        for (const Command<MainForm>& command : MainForm::Table())
+        for (const Command<StagePresenters>& command : StagePresenters::Table())
             if (std::string(command.Text) == text)
-                return IsEnabled(form, command);
+                return IsEnabled(presenters, command);
         return false;
     }
 
@@ -138,44 +135,46 @@ class SpreadPresenter : public testing::Test {
     NoTable table;
     RecordingMessageBoxes boxes;
     Chooser chooser;
-    MainForm form{view, table, boxes, chooser};
     FakeSpreadView spreadView;
-    SpreadForm spread{spreadView, form, boxes, chooser, [this] { return now; }};
+    StagePresenters presenters{boxes, [this] { return now; }};
+    StageSession& session = presenters.Session();
+    MainForm& form = presenters.MakeMain(view, table, chooser);
+    SpreadForm& spread = presenters.MakeSpread(spreadView, chooser);
 };
 
 TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
     SpreadSettings kept;
     kept.Trials = 77;
-    form.SetSpread(kept);
+    session.SetSettings(kept);
     Run(kSpreadCommand);
     ASSERT_EQ(spreadView.opened.size(), 1u);
     EXPECT_EQ(spreadView.opened[0], FieldsFromSettings(kept));
     EXPECT_FALSE(Enabled(kSaveSpreadCommand));
     // Windows that bind no dialog show the item greyed.
     EXPECT_TRUE(Enabled(kSpreadCommand));
-    form.SetSpreadForm(nullptr);
+    presenters.DropSpread();
     EXPECT_FALSE(Enabled(kSpreadCommand));
-    form.SetSpreadForm(&spread);
+    presenters.MakeSpread(spreadView, chooser);
     // A refused field keeps the dialog open and the settings as they were.
     SpreadFields fields = DefaultFields();
     fields.Trials = "много";
     EXPECT_FALSE(Accept(fields));
     EXPECT_EQ(boxes.messages, Texts{"испытаний много?..нужно целое от 1 до 100000"});
     EXPECT_EQ(spreadView.focused, std::vector{kTrialsEdit.Id});
-    EXPECT_EQ(form.Spread(), kept);
+    EXPECT_EQ(session.Settings(), kept);
     // Accepted, the dialog's settings replace the analysis's, and leave the design's be.
     kept.Design.CapacitorSeries = StandardSeries::E24;
-    form.SetSpread(kept);
+    session.SetSettings(kept);
     fields.Trials = "5";
     EXPECT_TRUE(Accept(fields));
-    EXPECT_EQ(form.Spread().Trials, 5);
-    EXPECT_EQ(form.Spread().Design, kept.Design);
+    EXPECT_EQ(session.Settings().Trials, 5);
+    EXPECT_EQ(session.Settings().Design, kept.Design);
 }
 
 // A box that comes unasked (the graph's paint failure) waits for every window of the analysis.
 TEST_F(SpreadPresenter, ABoxThatComesUnaskedWaitsForTheDialogAndBoxes) {
     TurnTakingBoxes inTurn{boxes};
-    SpreadForm analysis{spreadView, form, inTurn, chooser, [this] { return now; }};
+    SpreadForm analysis{session, spreadView, inTurn, chooser, [this] { return now; }};
     int shown = 0;
     const auto unasked = [&] { inTurn.WhenNoneUp([&] { ++shown; }); };
     spreadView.whileDialogUp = unasked;
@@ -303,6 +302,18 @@ TEST_F(SpreadPresenter, AnotherKindOfSweepChosenSinceTheCalculationIsCalculatedA
     ASSERT_TRUE(spread.HasBand());
     EXPECT_EQ(form.Result().Entered.Sweep, SweepKind::Decade);
     EXPECT_EQ(spread.Band()->Frequencies, form.Result().Frequencies);
+}
+
+// A sweep typed since then that "расчет" refuses: its box alone, no analysis of the results that
+// are still on show but another stage's.
+TEST_F(SpreadPresenter, ASweepRefusedSinceTheCalculationIsNotAnalysed) {
+    form.Calculate();
+    view.edits[2] = "шаг";
+    form.StageEdited();
+    EXPECT_TRUE(Accept(DefaultFields()));
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_FALSE(spread.HasBand());
 }
 
 struct ClearCase {

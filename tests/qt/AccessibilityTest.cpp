@@ -1,8 +1,9 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/session/StagePresenters.h"
 #include "app/texts/Texts.h"
-#include "ui/qt/QtMessageBoxes.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/QtMessageBoxes.h"
 
 #include <QAccessible>
 
@@ -15,6 +16,7 @@ class AccessibilityTest : public QObject {
 
   private:
     FakeMessageBoxes boxes;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
 
     static QMenu* OpenMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
@@ -24,7 +26,8 @@ class AccessibilityTest : public QObject {
 
   private slots:
     void init() {
-        window = std::make_unique<MainWindow>(boxes);
+        presenters = std::make_unique<StagePresenters>(boxes);
+        window = std::make_unique<MainWindow>(*presenters, boxes);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }

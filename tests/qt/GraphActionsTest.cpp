@@ -1,6 +1,7 @@
 #include "FakeFileChooser.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/session/StagePresenters.h"
 #include "ui/qt/GraphWindow.h"
 #include "ui/qt/MainWindow.h"
 
@@ -45,6 +46,7 @@ class GraphActionsTest : public QObject {
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<FakeFileChooser> chooser;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<GraphWindow> graph;
 
     QAction* Action(const QString& text) {
@@ -63,7 +65,8 @@ class GraphActionsTest : public QObject {
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser = std::make_unique<FakeFileChooser>();
-        graph = std::make_unique<GraphWindow>(*boxes);
+        presenters = std::make_unique<StagePresenters>(*boxes);
+        graph = std::make_unique<GraphWindow>(*presenters, *boxes);
         graph->SetFileChooser(*chooser);
     }
     void cleanup() {
@@ -141,8 +144,9 @@ class GraphActionsTest : public QObject {
     // A band-pass stage calculated in the main window; the box's numbers follow from its closed
     // form: fl = 100.198 Hz, fh = 10009.0 Hz, the peak K/(1 + fl/fh) at √(fl·fh).
     void characteristicPointsOfTheLastCalculation() {
-        MainWindow main(*boxes);
-        GraphWindow shown(*boxes);
+        StagePresenters localPresenters(*boxes);
+        MainWindow main(localPresenters, *boxes);
+        GraphWindow shown(localPresenters, *boxes);
         main.SetGraphWindow(&shown);
         const QStringList stage = {"10",  "1e9", "1",    "99",  "1e9", "0.159", "1e-7",
                                    "1e9", "1e9", "1e-7", "1e5", "10",  "1"};
@@ -165,7 +169,8 @@ class GraphActionsTest : public QObject {
     }
 
     void errorInTheSearchGoesToTheErrorBox() {
-        GraphWindow shown(*boxes);
+        StagePresenters localPresenters(*boxes);
+        GraphWindow shown(localPresenters, *boxes);
         auto result = std::make_shared<SweepResult>();
         // Converted parameters of a plausible stage, and samples that straddle 0 Hz: bisecting
         // between them evaluates the coupling capacitor at 0 Hz.

@@ -2,6 +2,7 @@
 
 #include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
+#include "app/session/StagePresenters.h"
 #include "plot/Chart.h"
 #include "ui/qt/MainWindow.h"
 
@@ -59,6 +60,7 @@ class GraphWindowTest : public QObject {
 
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<GraphWindow> graph;
 
     QImage Render() { return graph->grab().toImage(); }
@@ -78,7 +80,8 @@ class GraphWindowTest : public QObject {
   private slots:
     void init() {
         boxes = std::make_unique<FakeMessageBoxes>();
-        graph = std::make_unique<GraphWindow>(*boxes);
+        presenters = std::make_unique<StagePresenters>(*boxes);
+        graph = std::make_unique<GraphWindow>(*presenters, *boxes);
     }
     void cleanup() {
         graph.reset();
@@ -235,8 +238,9 @@ class GraphWindowTest : public QObject {
     }
 
     void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {
-        MainWindow main(*boxes);
-        GraphWindow shown(*boxes);
+        StagePresenters localPresenters(*boxes);
+        MainWindow main(localPresenters, *boxes);
+        GraphWindow shown(localPresenters, *boxes);
         main.SetGraphWindow(&shown);
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
         QVERIFY(!main.Form().LogScale()); // ticking alone changes nothing

@@ -3,6 +3,7 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "app/presenters/MainLayout.h"
+#include "app/session/StagePresenters.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -29,6 +30,7 @@ class MainWindowTest : public QObject {
 
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
 
     template <class T> T* Control(const char* name) {
@@ -58,7 +60,8 @@ class MainWindowTest : public QObject {
     void init() {
         SetDecimalSeparatorSource(nullptr);
         boxes = std::make_unique<FakeMessageBoxes>();
-        window = std::make_unique<MainWindow>(*boxes);
+        presenters = std::make_unique<StagePresenters>(*boxes);
+        window = std::make_unique<MainWindow>(*presenters, *boxes);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -99,7 +102,8 @@ class MainWindowTest : public QObject {
 
     void separatorLabelFollowsTheLocale() {
         SetDecimalSeparatorSource([] { return U','; });
-        MainWindow commaWindow(*boxes);
+        StagePresenters localPresenters(*boxes);
+        MainWindow commaWindow(localPresenters, *boxes);
         QCOMPARE(commaWindow.findChild<QLabel*>("Label3")->text(), QString("разделитель - ,"));
         SetDecimalSeparatorSource(nullptr);
     }

@@ -39,9 +39,9 @@ QWidget* ModalNamed(const char* name) {
 
 } // namespace
 
-// "Разброс…" and "Подбор номиналов…" reach their presenters: the menu item opens the dialog, OK runs the analysis, the
-// progress box's "Отмена" stops it, the results box copies, and the band reaches the graph. What
-// the presenter decides is tested against fakes.
+// "Разброс…" and "Подбор номиналов…" reach their presenters: the menu item opens the dialog, OK
+// runs the analysis, the progress box's "Отмена" stops it, the results box copies, and the band
+// reaches the graph. What the presenter decides is tested against fakes.
 class SpreadWindowsTest : public QObject {
     Q_OBJECT
 
@@ -114,7 +114,7 @@ class SpreadWindowsTest : public QObject {
         watcher.start(10);
         TriggerMenuItem(&windows->Form1, kSpreadCommand);
         QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Form().HasBand() && !results.isEmpty(), 20000);
-        QCOMPARE(windows->Form1.Form().Spread().Tolerances[0], 2.0);
+        QCOMPARE(windows->Presenters.Session().Settings().Tolerances[0], 2.0);
         QCOMPARE(copied, results);
         QTRY_VERIFY(ModalNamed(kSpreadResultsName) == nullptr);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
@@ -198,9 +198,9 @@ class SpreadWindowsTest : public QObject {
         QTimer::singleShot(0, this, [] {
             QWidget* dialog = ModalNamed(kDesignDialogName);
             QVERIFY(dialog != nullptr);
-            for (const auto& [field, text] : {std::pair{"EdRequirement1", "100"},
-                                              std::pair{"EdRequirement2", "1000"},
-                                              std::pair{"EdRequirement3", "39"}})
+            for (const auto& [field, text] :
+                 {std::pair{"EdRequirement1", "100"}, std::pair{"EdRequirement2", "1000"},
+                  std::pair{"EdRequirement3", "39"}})
                 TypeInto(dialog->findChild<QLineEdit*>(field), text);
             for (int part = 1; part <= 10; ++part)
                 dialog->findChild<QCheckBox*>(kPartCheckPrefix + QString::number(part))

@@ -1,6 +1,7 @@
 #include "FakeFileChooser.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/session/StagePresenters.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/MainWindow.h"
@@ -22,6 +23,7 @@ class StageMenuTest : public QObject {
     std::filesystem::path stage;
     std::unique_ptr<FakeMessageBoxes> boxes;
     FakeFileChooser chooser;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
 
     QTableWidget* ParameterGrid() { return window->findChild<QTableWidget*>("SgIsh"); }
@@ -38,7 +40,8 @@ class StageMenuTest : public QObject {
         std::ofstream(stage) << "format = ou-stage 1\nR1 = 100\nfrom = 10\n";
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser.asked.clear();
-        window = std::make_unique<MainWindow>(*boxes);
+        presenters = std::make_unique<StagePresenters>(*boxes);
+        window = std::make_unique<MainWindow>(*presenters, *boxes);
         window->SetFileChooser(chooser);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));

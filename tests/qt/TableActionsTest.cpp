@@ -1,6 +1,7 @@
 #include "FakeFileChooser.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "app/session/StagePresenters.h"
 #include "numerics/NumberText.h"
 #include "ui/qt/MainWindow.h"
 
@@ -31,6 +32,7 @@ class TableActionsTest : public QObject {
   private:
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<FakeFileChooser> chooser;
+    std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
 
     QTableView* ResultGrid() { return window->findChild<QTableView*>("SgResult"); }
@@ -76,7 +78,8 @@ class TableActionsTest : public QObject {
         SetDecimalSeparatorSource(nullptr);
         boxes = std::make_unique<FakeMessageBoxes>();
         chooser = std::make_unique<FakeFileChooser>();
-        window = std::make_unique<MainWindow>(*boxes);
+        presenters = std::make_unique<StagePresenters>(*boxes);
+        window = std::make_unique<MainWindow>(*presenters, *boxes);
         window->SetFileChooser(*chooser);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -129,7 +129,8 @@ TEST_F(MainWindowOnScreen, SeparatorLabelNamesTheLocaleSeparatorAndGrowsWithIt) 
               std::max<int>(48, TextSize(Control(Id::Label3), font, "разделитель - .").cx));
 
     SetDecimalSeparatorSource([] { return U','; });
-    MainWindow comma(boxes);
+    StagePresenters commaPresenters(boxes);
+    MainWindow comma(commaPresenters, boxes);
     EXPECT_EQ(Text(GetDlgItem(comma.Handle(), Id::Label3)), "разделитель - ,");
     SetDecimalSeparatorSource(nullptr);
 }

@@ -104,7 +104,7 @@ TEST_F(SpreadWindowsTest, MenuItemOpensTheDialogModalWithTheSettingsKept) {
     kept.Seed = 7;
     kept.Limits.MinDb = 20;
     kept.Limits.UpperEdgeAt = 3000;
-    Form1().Form().SetSpread(kept);
+    windows->Presenters.Session().SetSettings(kept);
     InDialog([&](HWND dialog) {
         EXPECT_EQ(FieldsShown(dialog), FieldsFromSettings(kept));
         EXPECT_FALSE(IsWindowEnabled(Form1().Handle()));
@@ -126,7 +126,7 @@ class SpreadDialogRefusal : public SpreadWindowsTest,
 
 TEST_P(SpreadDialogRefusal, KeepsTheDialogUpWithTheBoxNamingTheField) {
     const RefusedField& field = GetParam();
-    SpreadFields typed = FieldsFromSettings(Form1().Form().Spread());
+    SpreadFields typed = FieldsFromSettings(windows->Presenters.Session().Settings());
     field.in(typed) = "x";
     InDialog([&](HWND dialog) {
         TypeInto(GetDlgItem(dialog, field.id), "x");
@@ -182,7 +182,7 @@ TEST_F(SpreadWindowsTest, EnterInAFieldIsOkAfterTheFocusLeftCancel) {
         PressKey(VK_RETURN);
         EXPECT_FALSE(IsWindowVisible(dialog));
     });
-    EXPECT_EQ(Form1().Form().Spread().Tolerances[1], 2.0);
+    EXPECT_EQ(windows->Presenters.Session().Settings().Tolerances[1], 2.0);
     boxes.messages.clear(); // OK's run refused: no stage typed
 }
 

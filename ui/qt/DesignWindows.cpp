@@ -58,18 +58,17 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 
 } // namespace
 
-DesignWindows::DesignWindows(MainWindow& main, MessageBoxes& boxes)
-    : main_(main), form_(*this, main.Form(), boxes),
+DesignWindows::DesignWindows(StagePresenters& presenters, MainWindow& main)
+    : presenters_(presenters), main_(main), form_(presenters.MakeDesign(*this)),
       progress_(main, kDesignProgressName, kDesignCaption, kDesignProgressText, kDesignProgressBar,
                 kDesignProgressCancel, [this] { form_.CancelRun(); }) {
     timer_.setInterval(kPollMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
-    main.Form().SetDesignForm(&form_);
     main.MenusChanged();
 }
 
 DesignWindows::~DesignWindows() {
-    main_.Form().SetDesignForm(nullptr);
+    presenters_.DropDesign();
 }
 
 void DesignWindows::OpenDialog(const DesignFields& fields) {

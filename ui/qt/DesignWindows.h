@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ProgressBox.h"
-#include "app/design/DesignForm.h"
 #include "app/design/DesignView.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StagePresenters.h"
 
 #include <QObject>
 #include <QTimer>
@@ -13,13 +13,12 @@ class QDialog;
 
 // "Подбор номиналов…" in Qt: its dialog (built in code, its controls named as
 // app/design/DesignControls.h names them), the timer that polls the search, the progress box and
-// the results box, bound to the presenter DesignForm, which it owns and hands to the main
-// window's presenter.
+// the results box, bound to the presenter DesignForm, made in the program's presenters.
 class DesignWindows final : public QObject, public DesignView {
     Q_OBJECT
 
   public:
-    DesignWindows(MainWindow& main, MessageBoxes& boxes);
+    DesignWindows(StagePresenters& presenters, MainWindow& main);
     ~DesignWindows() override;
 
     DesignForm& Form() { return form_; }
@@ -35,8 +34,9 @@ class DesignWindows final : public QObject, public DesignView {
     bool SetClipboardText(const std::string& text) override;
 
   private:
+    StagePresenters& presenters_;
     MainWindow& main_;
-    DesignForm form_;
+    DesignForm& form_;
     QTimer timer_;
     ProgressBox progress_;
     QDialog* dialogOpen_ = nullptr;

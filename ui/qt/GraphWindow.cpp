@@ -17,9 +17,10 @@ const QColor kSilver(192, 192, 192);
 
 } // namespace
 
-GraphWindow::GraphWindow(MessageBoxes& boxes, QWidget* parent)
+GraphWindow::GraphWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::GraphWindow>()), dialog_(*this),
-      dialogs_(dialog_, boxes), form_(*this, boxes, dialogs_) {
+      dialogs_(dialog_, boxes), presenters_(presenters),
+      form_(presenters.MakeGraph(*this, dialogs_)) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
@@ -27,7 +28,9 @@ GraphWindow::GraphWindow(MessageBoxes& boxes, QWidget* parent)
     form_.Guarded([this] { FormCreate(); });
 }
 
-GraphWindow::~GraphWindow() = default;
+GraphWindow::~GraphWindow() {
+    presenters_.DropGraph();
+}
 
 void GraphWindow::FormCreate() {
     QPalette background = palette();

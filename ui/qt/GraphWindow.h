@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/presenters/GraphForm.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StagePresenters.h"
 #include "calc/SweepResult.h"
 
 #include <QWidget>
@@ -24,7 +24,7 @@ class GraphWindow final : public QWidget, public GraphView {
     // The window's frame on the platform the layout was made for: outer size less client size.
     static constexpr QSize kFrame{8, 34};
 
-    GraphWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
+    GraphWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~GraphWindow() override;
 
     GraphForm& Form() { return form_; }
@@ -52,6 +52,7 @@ class GraphWindow final : public QWidget, public GraphView {
     std::unique_ptr<Ui::GraphWindow> ui_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    GraphForm form_;
+    StagePresenters& presenters_;
+    GraphForm& form_;
     GraphActions* actions_ = nullptr;
 };

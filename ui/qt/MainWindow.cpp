@@ -57,9 +57,10 @@ void ShowCompanion(QWidget* window) {
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), boxes_(boxes), dialog_(*this),
-      dialogs_(dialog_, boxes), form_(*this, *this, boxes, dialogs_) {
+MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), presenters_(presenters),
+      boxes_(boxes), dialog_(*this), dialogs_(dialog_, boxes),
+      form_(presenters.MakeMain(*this, *this, dialogs_)) {
     ui_->setupUi(this);
     move(kMainFrame.X, kMainFrame.Y);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/ou-icon.svg")));
@@ -86,7 +87,7 @@ void MainWindow::AddMenuBar() {
         if (control != client)
             control->setParent(client);
     auto* bar = new QMenuBar(this);
-    menuBar_ = new MenuBar(*bar, form_);
+    menuBar_ = new MenuBar(*bar, presenters_);
     const int barHeight = bar->sizeHint().height();
     bar->setGeometry(0, 0, kMainFrame.Width, barHeight);
     client->setGeometry(0, barHeight, kMainFrame.Width, kMainFrame.Height);
@@ -98,11 +99,11 @@ MainWindow::~MainWindow() {
     // must not outlive the table it reads, a member that is gone by then.
     ui_->SgResult->setModel(nullptr);
     delete resultModel_;
+    presenters_.DropMain();
 }
 
 void MainWindow::SetGraphWindow(GraphWindow* window) {
     graphWindow_ = window;
-    form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
 }
 
 void MainWindow::LayOutGrids() {

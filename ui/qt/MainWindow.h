@@ -1,10 +1,10 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "app/presenters/MainForm.h"
 #include "app/presenters/MainView.h"
 #include "app/presenters/MessageBoxes.h"
 #include "app/presenters/TableCommands.h"
+#include "app/session/StagePresenters.h"
 #include "calc/SweepResult.h"
 
 #include <QWidget>
@@ -21,12 +21,12 @@ class GraphWindow;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls and forwards their events to
-// its presenter, MainForm, which keeps the last result and makes every decision.
+// its presenter, MainForm, made in the program's presenters, which makes every decision.
 class MainWindow final : public QWidget, public MainView, public TableView {
     Q_OBJECT
 
   public:
-    explicit MainWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
+    MainWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     MainForm& Form() { return form_; }
@@ -72,10 +72,11 @@ class MainWindow final : public QWidget, public MainView, public TableView {
     void ConnectHandlers();
 
     std::unique_ptr<Ui::MainWindow> ui_;
+    StagePresenters& presenters_;
     MessageBoxes& boxes_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    MainForm form_;
+    MainForm& form_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;
     MenuBar* menuBar_ = nullptr;

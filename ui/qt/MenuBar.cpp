@@ -10,10 +10,11 @@
 #include <map>
 #include <string>
 
-MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
+MenuBar::MenuBar(QMenuBar& bar, StagePresenters& presenters)
+    : QObject(&bar), presenters_(presenters) {
     std::map<std::string, QMenu*> menus;
     std::map<std::string, QActionGroup*> choices;
-    for (const Command<MainForm>& command : MainForm::Table()) {
+    for (const Command<StagePresenters>& command : StagePresenters::Table()) {
         QMenu*& menu = menus[command.Menu];
         if (menu == nullptr)
             menu = bar.addMenu(QString::fromUtf8(command.Menu));
@@ -34,7 +35,7 @@ MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
             group->addAction(action);
         }
         connect(action, &QAction::triggered, this,
-                [this, &command] { RunCommand(form_, command); });
+                [this, &command] { RunCommand(presenters_, command); });
         actions_.append(action);
     }
     // F10 opens the first menu, as Alt alone highlights the bar, whatever the keyboard layout;
@@ -48,20 +49,20 @@ MenuBar::MenuBar(QMenuBar& bar, MainForm& form) : QObject(&bar), form_(form) {
 }
 
 void MenuBar::Follow() {
-    FollowEnabling(actions_, form_);
-    const auto table = MainForm::Table();
+    FollowEnabling(actions_, presenters_);
+    const auto table = StagePresenters::Table();
     for (qsizetype i = 0; i < actions_.size(); ++i)
         if (actions_[i]->isCheckable())
-            actions_[i]->setChecked(IsChecked(form_, table[static_cast<size_t>(i)]));
+            actions_[i]->setChecked(IsChecked(presenters_, table[static_cast<size_t>(i)]));
     if (fileMenu_ == nullptr)
         return;
     qDeleteAll(recentFiles_);
     recentFiles_.clear();
-    const std::vector<std::string> labels = form_.RecentFileLabels();
+    const std::vector<std::string> labels = presenters_.Main().RecentFileLabels();
     recentFilesStart_->setVisible(!labels.empty());
     for (size_t i = 0; i < labels.size(); ++i) {
         auto* action = new QAction(QString::fromStdString(labels[i]), fileMenu_);
-        connect(action, &QAction::triggered, this, [this, i] { form_.OpenRecent(i); });
+        connect(action, &QAction::triggered, this, [this, i] { presenters_.Main().OpenRecent(i); });
         fileMenu_->insertAction(recentFilesEnd_, action);
         recentFiles_.append(action);
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presenters/MainForm.h"
+#include "app/session/StagePresenters.h"
 
 #include <QList>
 #include <QObject>
@@ -9,20 +9,20 @@ class QAction;
 class QMenu;
 class QMenuBar;
 
-// Binds the main window's menu bar to MainForm's command table: a menu per table menu, its items
-// with their keys, the choices checked, the recent files above the items set apart from them.
+// Binds the main window's menu bar to the program's menu bar table: a menu per table menu, its
+// items with their keys, the choices checked, the recent files above the items set apart from them.
 // The texts' "&" marks the access keys; F10 opens the first menu.
 class MenuBar final : public QObject {
     Q_OBJECT
 
   public:
-    MenuBar(QMenuBar& bar, MainForm& form);
+    MenuBar(QMenuBar& bar, StagePresenters& presenters);
 
     // Check marks, enabling and the recent files as the presenter now has them.
     void Follow();
 
   private:
-    MainForm& form_;
+    StagePresenters& presenters_;
     QList<QAction*> actions_; // in the table's order
     QMenu* fileMenu_ = nullptr;
     QAction* recentFilesStart_ = nullptr; // the recent files stand between these separators

@@ -2,7 +2,6 @@
 
 #include "AccessibleNames.h"
 #include "DialogFocus.h"
-#include "GraphWindow.h"
 #include "HistogramView.h"
 #include "MainWindow.h"
 #include "app/spread/SpreadControls.h"
@@ -63,20 +62,18 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 
 } // namespace
 
-SpreadWindows::SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes)
-    : main_(main), dialog_(main), dialogs_(dialog_, boxes),
-      form_(*this, main.Form(), boxes, dialogs_),
+SpreadWindows::SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes)
+    : presenters_(presenters), main_(main), dialog_(main), dialogs_(dialog_, boxes),
+      form_(presenters.MakeSpread(*this, dialogs_)),
       progress_(main, kSpreadProgressName, kSpreadCaption, kSpreadProgressText, kSpreadProgressBar,
                 kSpreadProgressCancel, [this] { form_.CancelRun(); }) {
     timer_.setInterval(kPollMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
-    form_.SetGraph(&graph.Form());
-    main.Form().SetSpreadForm(&form_);
     main.MenusChanged();
 }
 
 SpreadWindows::~SpreadWindows() {
-    main_.Form().SetSpreadForm(nullptr);
+    presenters_.DropSpread();
 }
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {

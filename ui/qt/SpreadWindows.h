@@ -4,7 +4,7 @@
 #include "ProgressBox.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MessageBoxes.h"
-#include "app/spread/SpreadForm.h"
+#include "app/session/StagePresenters.h"
 #include "app/spread/SpreadView.h"
 
 #include <QObject>
@@ -16,13 +16,12 @@ class QDialog;
 
 // "Разброс…" in Qt: its dialog (built in code, its controls named as app/spread/SpreadControls.h
 // names them), the timer that polls a run, the progress box with its "Отмена" and the results
-// box, bound to the presenter SpreadForm, which it owns and hands to the main window's presenter;
-// the graph's presenter draws its band.
+// box, bound to the presenter SpreadForm, made in the program's presenters.
 class SpreadWindows final : public QObject, public SpreadView {
     Q_OBJECT
 
   public:
-    SpreadWindows(MainWindow& main, GraphWindow& graph, MessageBoxes& boxes);
+    SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes);
     ~SpreadWindows() override;
 
     SpreadForm& Form() { return form_; }
@@ -41,10 +40,11 @@ class SpreadWindows final : public QObject, public SpreadView {
     bool SetClipboardText(const std::string& text) override;
 
   private:
+    StagePresenters& presenters_;
     MainWindow& main_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    SpreadForm form_;
+    SpreadForm& form_;
     QTimer timer_;
     ProgressBox progress_;
     QDialog* dialogOpen_ = nullptr;

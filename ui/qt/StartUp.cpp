@@ -14,8 +14,8 @@ QtTranslation::~QtTranslation() {
 }
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Boxes), Spread(Form1, Form3, Boxes),
-      Design(Form1, Boxes) {
+    : Boxes(boxes), Presenters(Boxes), Form1(Presenters, Boxes), Form2(), Form3(Presenters, Boxes),
+      Spread(Presenters, Form1, Boxes), Design(Presenters, Form1) {
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
     Form2.setAttribute(Qt::WA_QuitOnClose, false);

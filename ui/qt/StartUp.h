@@ -35,10 +35,12 @@ class ProgramWindows {
     QtTranslation Translation; // before any window
     // The windows' boxes, which take turns with the dialogs.
     TurnTakingBoxes Boxes;
+    // The stage session and every window's presenter over it.
+    StagePresenters Presenters;
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;
-    // "Разброс…", between the main window and the graph.
+    // "Разброс…".
     SpreadWindows Spread;
     // "Подбор номиналов…".
     DesignWindows Design;

@@ -7,11 +7,15 @@
 #include "app/design/DesignControls.h"
 #include "app/texts/Texts.h"
 
-DesignWindows::DesignWindows(MainWindow& main, MessageBoxes& boxes)
-    : owner_(main.Handle()), form_(*this, main.Form(), boxes),
+DesignWindows::DesignWindows(StagePresenters& presenters, MainWindow& main)
+    : presenters_(presenters), owner_(main.Handle()), form_(presenters.MakeDesign(*this)),
       progress_(owner_, {kDesignProgressName, kDesignCaption, kDesignProgressText,
                          kDesignProgressBar, kDesignProgressCancel, DesignSpokenControl,
                          [this] { form_.Poll(); }, [this] { form_.CancelRun(); }}) {}
+
+DesignWindows::~DesignWindows() {
+    presenters_.DropDesign();
+}
 
 void DesignWindows::OpenDialog(const DesignFields& fields) {
     DesignDialog dialog(owner_, form_);

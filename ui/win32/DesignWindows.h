@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ProgressBox.h"
-#include "app/design/DesignForm.h"
 #include "app/design/DesignView.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StagePresenters.h"
 
 class MainWindow;
 class DesignDialog;
@@ -13,7 +13,10 @@ class DesignDialog;
 // window, and the clipboard. They forward every event to the presenter, which decides.
 class DesignWindows final : public DesignView {
   public:
-    DesignWindows(MainWindow& main, MessageBoxes& boxes);
+    DesignWindows(StagePresenters& presenters, MainWindow& main);
+    ~DesignWindows();
+    DesignWindows(const DesignWindows&) = delete;
+    DesignWindows& operator=(const DesignWindows&) = delete;
 
     DesignForm& Form() { return form_; }
 
@@ -28,8 +31,9 @@ class DesignWindows final : public DesignView {
     bool SetClipboardText(const std::string& text) override;
 
   private:
+    StagePresenters& presenters_;
     HWND owner_;
-    DesignForm form_;
+    DesignForm& form_;
     ProgressBox progress_;
     DesignDialog* dialogOpen_ = nullptr;
     HWND resultsOpen_ = nullptr;

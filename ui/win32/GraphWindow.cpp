@@ -17,8 +17,9 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 } // namespace
 
-GraphWindow::GraphWindow(MessageBoxes& boxes)
-    : dialogs_(dialog_, boxes), form_(*this, boxes, dialogs_),
+GraphWindow::GraphWindow(StagePresenters& presenters, MessageBoxes& boxes)
+    : dialogs_(dialog_, boxes), presenters_(presenters),
+      form_(presenters.MakeGraph(*this, dialogs_)),
       // 11 px, scaled with the chart, in an outline font wherever it is scaled.
       font_(MakeFont(11, false, ChartFontFace(SystemDpi()))) {
     const UINT dpi = SystemDpi();
@@ -37,6 +38,7 @@ GraphWindow::GraphWindow(MessageBoxes& boxes)
 GraphWindow::~GraphWindow() {
     if (Handle() != nullptr)
         DestroyWindow(Handle());
+    presenters_.DropGraph();
 }
 
 void GraphWindow::FormCreate() {

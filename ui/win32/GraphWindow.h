@@ -4,8 +4,8 @@
 #include "FileDialog.h"
 #include "GraphActions.h"
 #include "Window.h"
-#include "app/presenters/GraphForm.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/session/StagePresenters.h"
 #include "calc/SweepResult.h"
 
 #include <utility>
@@ -24,7 +24,7 @@ class GraphWindow final : public Window, public GraphView {
     static constexpr SIZE kFrame = {8, 34};
     static constexpr COLORREF kSilver = RGB(192, 192, 192);
 
-    explicit GraphWindow(MessageBoxes& boxes);
+    GraphWindow(StagePresenters& presenters, MessageBoxes& boxes);
     ~GraphWindow() override;
 
     GraphForm& Form() { return form_; }
@@ -55,7 +55,8 @@ class GraphWindow final : public Window, public GraphView {
 
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    GraphForm form_;
+    StagePresenters& presenters_;
+    GraphForm& form_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;
     std::unique_ptr<GraphActions> actions_;

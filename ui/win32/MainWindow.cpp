@@ -100,10 +100,11 @@ void ShowCompanion(HWND window) {
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxes& boxes)
-    : boxes_(boxes), dialogs_(dialog_, boxes), form_(*this, *this, boxes, dialogs_),
-      menuBar_(form_), parameterCells_(2, kParameterRows), resultCells_(form_.Results()),
-      dpi_(SystemDpi()), fonts_(dpi_) {
+MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes)
+    : presenters_(presenters), boxes_(boxes), dialogs_(dialog_, boxes),
+      form_(presenters.MakeMain(*this, *this, dialogs_)), menuBar_(presenters),
+      parameterCells_(2, kParameterRows), resultCells_(form_.Results()), dpi_(SystemDpi()),
+      fonts_(dpi_) {
     Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
            kStyle, LaidOutFrame(kPosition, kClientSize, kStyle, true, dpi_), nullptr, 0);
     // The menu bar stands above the client area, which keeps its size.
@@ -130,6 +131,7 @@ MainWindow::~MainWindow() {
     // The controls go while the window's members they report to still exist.
     if (Handle() != nullptr)
         DestroyWindow(Handle());
+    presenters_.DropMain();
 }
 
 HFONT MainWindow::FontOf(const ControlLayout& control) const {
@@ -217,7 +219,6 @@ void MainWindow::CreateControls() {
 
 void MainWindow::SetGraphWindow(GraphWindow* window) {
     graphWindow_ = window;
-    form_.SetGraph(window != nullptr ? &window->Form() : nullptr);
 }
 
 void MainWindow::ShowGraphWindow() {

@@ -9,11 +9,11 @@
 #include "ResultTableActions.h"
 #include "ResultTableCells.h"
 #include "Window.h"
-#include "app/presenters/MainForm.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MainView.h"
 #include "app/presenters/MessageBoxes.h"
 #include "app/presenters/TableCommands.h"
+#include "app/session/StagePresenters.h"
 #include "calc/SweepResult.h"
 
 #include <memory>
@@ -54,7 +54,7 @@ class MainWindow final : public Window, public MainView, public TableView {
     static constexpr POINT kPosition = {kMainFrame.X, kMainFrame.Y};
     static constexpr SIZE kClientSize = {kMainFrame.Width, kMainFrame.Height}; // at 96 DPI
 
-    explicit MainWindow(MessageBoxes& boxes);
+    MainWindow(StagePresenters& presenters, MessageBoxes& boxes);
     ~MainWindow() override;
 
     MainForm& Form() { return form_; }
@@ -121,10 +121,11 @@ class MainWindow final : public Window, public MainView, public TableView {
         GdiHandle<HFONT> hint;    // 19 px bold: Button2
     };
 
+    StagePresenters& presenters_;
     MessageBoxes& boxes_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    MainForm form_;
+    MainForm& form_;
     MenuBar menuBar_;
     StoredCells parameterCells_;
     ResultTableCells resultCells_;

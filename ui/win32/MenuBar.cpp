@@ -12,7 +12,7 @@ constexpr int kFirstRecentFile = 1100;
 } // namespace
 
 void MenuBar::Follow(HWND window) {
-    const std::vector<std::string> recent = form_.RecentFileLabels();
+    const std::vector<std::string> recent = presenters_.Main().RecentFileLabels();
     if (built_ && recent == recentFiles_)
         return;
     recentFiles_ = recent;
@@ -20,9 +20,9 @@ void MenuBar::Follow(HWND window) {
     HMENU bar = CreateMenu();
     HMENU menu = nullptr;
     std::string menuTitle;
-    const auto table = MainForm::Table();
+    const auto table = StagePresenters::Table();
     for (size_t i = 0; i < table.size(); ++i) {
-        const Command<MainForm>& command = table[i];
+        const Command<StagePresenters>& command = table[i];
         if (menu == nullptr || menuTitle != command.Menu) {
             menu = CreatePopupMenu();
             menuTitle = command.Menu;
@@ -49,30 +49,31 @@ void MenuBar::Follow(HWND window) {
 }
 
 void MenuBar::MenuOpening(HMENU menu) const {
-    const auto table = MainForm::Table();
+    const auto table = StagePresenters::Table();
     for (size_t i = 0; i < table.size(); ++i) {
         const UINT id = kFirstCommand + i;
         EnableMenuItem(menu, id,
-                       MF_BYCOMMAND | (IsEnabled(form_, table[i]) ? MF_ENABLED : MF_GRAYED));
+                       MF_BYCOMMAND | (IsEnabled(presenters_, table[i]) ? MF_ENABLED : MF_GRAYED));
         if (table[i].Checked != nullptr)
             CheckMenuItem(menu, id,
-                          MF_BYCOMMAND | (IsChecked(form_, table[i]) ? MF_CHECKED : MF_UNCHECKED));
+                          MF_BYCOMMAND |
+                              (IsChecked(presenters_, table[i]) ? MF_CHECKED : MF_UNCHECKED));
     }
 }
 
 bool MenuBar::Choose(int id) {
-    const auto table = MainForm::Table();
+    const auto table = StagePresenters::Table();
     if (id >= kFirstCommand && id < kFirstCommand + static_cast<int>(table.size())) {
-        RunCommand(form_, table[static_cast<size_t>(id - kFirstCommand)]);
+        RunCommand(presenters_, table[static_cast<size_t>(id - kFirstCommand)]);
         return true;
     }
     if (id >= kFirstRecentFile && id < kFirstRecentFile + static_cast<int>(recentFiles_.size())) {
-        form_.OpenRecent(static_cast<size_t>(id - kFirstRecentFile));
+        presenters_.Main().OpenRecent(static_cast<size_t>(id - kFirstRecentFile));
         return true;
     }
     return false;
 }
 
 bool MenuBar::Key(WPARAM key) {
-    return RunCommandKey(form_, key);
+    return RunCommandKey(presenters_, key);
 }

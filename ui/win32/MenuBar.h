@@ -1,17 +1,17 @@
 #pragma once
 
 #include "WindowsApi.h"
-#include "app/presenters/MainForm.h"
+#include "app/session/StagePresenters.h"
 
 #include <string>
 #include <vector>
 
-// Binds the main window's menu bar to MainForm's command table: a menu per table menu, its items
-// with their keys shown, the choices checked, the recent files above the items set apart from
+// Binds the main window's menu bar to the program's menu bar table: a menu per table menu, its
+// items with their keys shown, the choices checked, the recent files above the items set apart from
 // them. The keys themselves go through Key.
 class MenuBar {
   public:
-    explicit MenuBar(MainForm& form) : form_(form) {}
+    explicit MenuBar(StagePresenters& presenters) : presenters_(presenters) {}
     MenuBar(const MenuBar&) = delete;
     MenuBar& operator=(const MenuBar&) = delete;
 
@@ -26,7 +26,7 @@ class MenuBar {
     bool Key(WPARAM key);
 
   private:
-    MainForm& form_;
+    StagePresenters& presenters_;
     std::vector<std::string> recentFiles_;
     bool built_ = false;
 };

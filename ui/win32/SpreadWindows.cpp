@@ -6,13 +6,17 @@
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 
-SpreadWindows::SpreadWindows(MainWindow& main, MessageBoxes& boxes)
-    : owner_(main.Handle()), dialog_(owner_), dialogs_(dialog_, boxes),
-      form_(*this, main.Form(), boxes, dialogs_),
+SpreadWindows::SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes)
+    : presenters_(presenters), owner_(main.Handle()), dialog_(owner_), dialogs_(dialog_, boxes),
+      form_(presenters.MakeSpread(*this, dialogs_)),
       progress_(owner_, {kSpreadProgressName, kSpreadCaption, kSpreadProgressText,
                          kSpreadProgressBar, kSpreadProgressCancel, SpreadSpokenControl,
                          [this] { form_.Poll(); }, [this] { form_.CancelRun(); }}),
       results_(owner_, form_) {}
+
+SpreadWindows::~SpreadWindows() {
+    presenters_.DropSpread();
+}
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     SpreadDialog dialog(owner_, form_);

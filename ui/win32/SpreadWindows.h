@@ -4,7 +4,7 @@
 #include "ProgressBox.h"
 #include "SpreadResultsBox.h"
 #include "app/presenters/MessageBoxes.h"
-#include "app/spread/SpreadForm.h"
+#include "app/session/StagePresenters.h"
 #include "app/spread/SpreadView.h"
 
 class MainWindow;
@@ -15,7 +15,10 @@ class SpreadDialog;
 // the clipboard. They forward every event to the presenter, which owns the run and decides.
 class SpreadWindows final : public SpreadView {
   public:
-    SpreadWindows(MainWindow& main, MessageBoxes& boxes);
+    SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes);
+    ~SpreadWindows();
+    SpreadWindows(const SpreadWindows&) = delete;
+    SpreadWindows& operator=(const SpreadWindows&) = delete;
 
     SpreadForm& Form() { return form_; }
     // Where "Сохранить разброс…" asks for the file name: the save dialog unless replaced.
@@ -35,10 +38,11 @@ class SpreadWindows final : public SpreadView {
     bool SetClipboardText(const std::string& text) override;
 
   private:
+    StagePresenters& presenters_;
     HWND owner_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    SpreadForm form_;
+    SpreadForm& form_;
     ProgressBox progress_;
     SpreadResultsBox results_;
     SpreadDialog* dialogOpen_ = nullptr;

@@ -6,22 +6,13 @@
 #include <objbase.h>
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Boxes(boxes), Form1(Boxes), Form2(), Form3(Boxes), Spread(Form1, Boxes),
-      Design(Form1, Boxes) {
+    : Boxes(boxes), Presenters(Boxes), Form1(Presenters, Boxes), Form2(), Form3(Presenters, Boxes),
+      Spread(Presenters, Form1, Boxes), Design(Presenters, Form1) {
     UsePlatformFiles(&Win32Files());
     Form1.SetHelpWindow(&Form2);
     Form1.SetGraphWindow(&Form3);
-    Form1.Form().SetSpreadForm(&Spread.Form());
-    Form1.Form().SetDesignForm(&Design.Form());
-    Spread.Form().SetGraph(&Form3.Form());
     ShowWindow(Form1.Handle(), SW_SHOW);
     UpdateWindow(Form1.Handle());
-}
-
-ProgramWindows::~ProgramWindows() {
-    // The analysis's windows go first.
-    Form1.Form().SetSpreadForm(nullptr);
-    Form1.Form().SetDesignForm(nullptr);
 }
 
 void InitialiseControls() {

@@ -13,12 +13,13 @@
 class ProgramWindows {
   public:
     explicit ProgramWindows(MessageBoxes& boxes);
-    ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     // The windows' boxes, which take turns with the dialogs.
     TurnTakingBoxes Boxes;
+    // The stage session and every window's presenter over it.
+    StagePresenters Presenters;
     MainWindow Form1;
     HelpWindow Form2;
     GraphWindow Form3;
