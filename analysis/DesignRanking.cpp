@@ -14,7 +14,7 @@ void TryCandidate(RankedDesign& ranked, const SpreadInput& tolerances,
     input.Nominal = ranked.Candidate.Values;
     input.Settings.Mode = SpreadMode::MonteCarlo;
     input.Settings.Trials = std::max(input.Settings.Trials, kLeastDesignTrials);
-    SpreadControl own;
+    CancelToken own;
     try {
         const SpreadOutcome outcome = RunSpread(input, own);
         if (outcome.Result) {
@@ -32,20 +32,20 @@ void TryCandidate(RankedDesign& ranked, const SpreadInput& tolerances,
 } // namespace
 
 DesignOutcome RankDesigns(const DesignRequest& request, const SpreadInput& tolerances,
-                          SpreadControl& control) {
-    control.Total = request.Starts + static_cast<int64_t>(kDesignCandidates) * kYieldWork;
-    control.Done = 0;
+                          CancelToken& token) {
+    token.Total = request.Starts + static_cast<int64_t>(kDesignCandidates) * kYieldWork;
+    token.Done = 0;
     std::vector<RankedDesign> ranked;
     for (const DesignCandidate& candidate :
-         SearchDesigns(request, kDesignCandidates, control.Cancel, &control.Done))
+         SearchDesigns(request, kDesignCandidates, token.Cancel, &token.Done))
         ranked.push_back({candidate, {}, {}, {}});
     for (RankedDesign& r : ranked) {
-        if (control.Cancel)
+        if (token.Cancel)
             break;
         TryCandidate(r, tolerances, request);
-        control.Done.fetch_add(kYieldWork, std::memory_order_relaxed);
+        token.Done.fetch_add(kYieldWork, std::memory_order_relaxed);
     }
-    if (control.Cancel)
+    if (token.Cancel)
         return {{}, true};
     // The search's order breaks what ties remain.
     std::ranges::stable_sort(ranked, [](const RankedDesign& a, const RankedDesign& b) {
@@ -55,6 +55,6 @@ DesignOutcome RankDesigns(const DesignRequest& request, const SpreadInput& toler
             return a.Candidate.Margin > b.Candidate.Margin;
         return a.Candidate.DistinctValues < b.Candidate.DistinctValues;
     });
-    control.Done = control.Total.load();
+    token.Done = token.Total.load();
     return {std::move(ranked), false};
 }

@@ -31,7 +31,7 @@ struct DesignOutcome {
 
 // The search, then the yield of each candidate it keeps (up to kDesignCandidates), on
 // request.Threads threads. `tolerances` is the stage's analysis as "Разброс…" would run it (its
-// nominal values are replaced by each candidate's). Progress goes to control.Done of
-// control.Total; control.Cancel stops it within one climb's pass or one candidate's trials.
+// nominal values are replaced by each candidate's). Progress goes to token.Done of
+// token.Total; token.Cancel stops it within one climb's pass or one candidate's trials.
 DesignOutcome RankDesigns(const DesignRequest& request, const SpreadInput& tolerances,
-                          SpreadControl& control);
+                          CancelToken& token);

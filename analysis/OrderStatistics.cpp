@@ -18,7 +18,7 @@ constexpr size_t kSampleSize = 512;
 
 // By three partial orderings: the median first, then each tail on its side of it only (the
 // median's own place left out: ordering a range may move its first element).
-Spread5 OrderAll(double* v, size_t n) {
+FiveQuantiles OrderAll(double* v, size_t n) {
     const auto at = [&](int percent) {
         return v + (NearestRank(static_cast<int64_t>(n), percent) - 1);
     };
@@ -34,11 +34,11 @@ Spread5 OrderAll(double* v, size_t n) {
 
 } // namespace
 
-Spread5 NearestRankSpread(std::vector<double>& values) {
+FiveQuantiles NearestRankSpread(std::vector<double>& values) {
     return SpreadSelector().Of(values.data(), values.size());
 }
 
-Spread5 SpreadSelector::Of(double* v, size_t n) {
+FiveQuantiles SpreadSelector::Of(double* v, size_t n) {
     if (n < kFewValues)
         return OrderAll(v, n);
     sample_.resize(kSampleSize);

@@ -9,12 +9,12 @@
 
 // Smallest, 5 %, median, 95 % and largest, by nearest rank: the p-quantile of n values is the
 // ⌈p·n⌉-th smallest (the smallest for p = 0).
-struct Spread5 {
+struct FiveQuantiles {
     double Min, Low, Median, High, Max;
 };
 
 // Of `values` (n ≥ 1, no NaN), which it reorders.
-Spread5 NearestRankSpread(std::vector<double>& values);
+FiveQuantiles NearestRankSpread(std::vector<double>& values);
 
 // The same, keeping its buffers from call to call (one per worker). For many values it does not
 // sort them: a sorted sample of them brackets each quantile, one pass counts the values under
@@ -22,7 +22,7 @@ Spread5 NearestRankSpread(std::vector<double>& values);
 // sample: a bracket that misses its quantile falls back on ordering all the values.
 class SpreadSelector {
   public:
-    Spread5 Of(double* values, size_t n);
+    FiveQuantiles Of(double* values, size_t n);
 
   private:
     std::vector<double> sample_;

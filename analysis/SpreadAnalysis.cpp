@@ -39,9 +39,9 @@ struct TrialPoints {
 
 class Analysis {
   public:
-    Analysis(const SpreadInput& input, SpreadControl& control)
-        : in_(input), control_(control), settings_(input.Settings),
-          points_(input.Frequencies.size()), f_(input.Frequencies.data()) {
+    Analysis(const SpreadInput& input, CancelToken& token)
+        : in_(input), token_(token), settings_(input.Settings), points_(input.Frequencies.size()),
+          f_(input.Frequencies.data()) {
         trials_ = TrialsOf(settings_);
         omega_.resize(points_);
         AngularFrequencies(f_, points_, omega_.data());
@@ -49,8 +49,8 @@ class Analysis {
             input.BandMemory / sizeof(double) / static_cast<size_t>(trials_), 1, points_);
         const auto blocks = static_cast<int64_t>((points_ + width_ - 1) / width_);
         const int64_t recomputed = blocks > 1 ? trials_ * blocks : 0;
-        control_.Total = trials_ + recomputed + static_cast<int64_t>(points_);
-        control_.Done = 0;
+        token_.Total = trials_ + recomputed + static_cast<int64_t>(points_);
+        token_.Done = 0;
     }
 
     SpreadOutcome Run();
@@ -70,10 +70,10 @@ class Analysis {
     void IntoBlock(const double* tile, int64_t begin, int64_t end, size_t count);
     void BandStatistics(size_t from, size_t count, SpreadResult& result);
     void PointSpreads(SpreadResult& result) const;
-    void Step(int64_t units) { control_.Done.fetch_add(units, std::memory_order_relaxed); }
+    void Step(int64_t units) { token_.Done.fetch_add(units, std::memory_order_relaxed); }
 
     const SpreadInput& in_;
-    SpreadControl& control_;
+    CancelToken& token_;
     const SpreadSettings& settings_;
     size_t points_;
     const double* f_;
@@ -188,7 +188,7 @@ void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
     const auto workers = static_cast<size_t>(std::max(in_.Threads, 1));
     std::vector<SpreadSelector> selectors(workers);
     std::vector<std::vector<double>> survivors(workers);
-    RunChunks(in_.Threads, static_cast<int64_t>(count), kFrequenciesPerChunk, control_.Cancel,
+    RunChunks(in_.Threads, static_cast<int64_t>(count), kFrequenciesPerChunk, token_.Cancel,
               [&](int worker, int64_t begin, int64_t end) {
                   std::vector<double>& kept = survivors[static_cast<size_t>(worker)];
                   for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j) {
@@ -197,7 +197,7 @@ void Analysis::BandStatistics(size_t from, size_t count, SpreadResult& result) {
                       for (size_t t = 0; t < static_cast<size_t>(trials_); ++t)
                           if (!kept_.failed[t])
                               kept.push_back(column[t]);
-                      const Spread5 r =
+                      const FiveQuantiles r =
                           selectors[static_cast<size_t>(worker)].Of(kept.data(), kept.size());
                       result.BandRatio[from + j] = r;
                       result.BandDecibels[from + j] = {DecibelsOf(r.Min), DecibelsOf(r.Low),
@@ -219,9 +219,9 @@ void Analysis::Band(SpreadResult& result) {
     std::vector<std::vector<double>> tiles(
         static_cast<size_t>(std::max(in_.Threads, 1)),
         std::vector<double>(static_cast<size_t>(chunk) * width_));
-    for (size_t from = 0; from < points_ && !control_.Cancel; from += width_) {
+    for (size_t from = 0; from < points_ && !token_.Cancel; from += width_) {
         const size_t count = std::min(width_, points_ - from);
-        RunChunks(in_.Threads, trials_, chunk, control_.Cancel,
+        RunChunks(in_.Threads, trials_, chunk, token_.Cancel,
                   [&](int worker, int64_t begin, int64_t end) {
                       double* tile = tiles[static_cast<size_t>(worker)].data();
                       for (int64_t t = begin; t < end; ++t)
@@ -231,7 +231,7 @@ void Analysis::Band(SpreadResult& result) {
                       IntoBlock(tile, begin, end, count);
                       Step(end - begin);
                   });
-        if (!control_.Cancel)
+        if (!token_.Cancel)
             BandStatistics(from, count, result);
     }
 }
@@ -258,8 +258,8 @@ PointSpread SpreadOf(std::vector<double> ordered, std::vector<double> bounded, d
     }
     s.Values = NearestRankSpread(ordered);
     s.Bounds = s.Beyond > 0 ? NearestRankSpread(bounded) : s.Values;
-    for (const auto quantile :
-         {&Spread5::Min, &Spread5::Low, &Spread5::Median, &Spread5::High, &Spread5::Max})
+    for (const auto quantile : {&FiveQuantiles::Min, &FiveQuantiles::Low, &FiveQuantiles::Median,
+                                &FiveQuantiles::High, &FiveQuantiles::Max})
         if (s.Values.*quantile != s.Bounds.*quantile)
             s.Values.*quantile = beyond;
     return s;
@@ -300,12 +300,12 @@ void Analysis::PointSpreads(SpreadResult& result) const {
 void Analysis::Nominal(SpreadResult& result) {
     const StageParameters nominal = ConvertEntered(in_.Nominal, in_.Phase);
     result.NominalRatio.resize(points_);
-    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, control_.Cancel,
+    RunChunks(in_.Threads, static_cast<int64_t>(points_), kGainsPerChunk / 16, token_.Cancel,
               [&](int, int64_t begin, int64_t end) {
                   for (auto j = static_cast<size_t>(begin); j < static_cast<size_t>(end); ++j)
                       result.NominalRatio[j] = ComplexAbs(StageGain(f_[j], nominal));
               });
-    if (control_.Cancel)
+    if (token_.Cancel)
         return;
     result.NominalDecibels.resize(points_);
     std::transform(result.NominalRatio.begin(), result.NominalRatio.end(),
@@ -330,7 +330,7 @@ void Analysis::Trials() {
     const auto most = static_cast<size_t>(std::max(in_.Threads, 1));
     const auto workers = std::clamp<size_t>(in_.BandMemory / (tile * sizeof(double)), 1, most);
     std::vector<std::vector<double>> tiles(workers, std::vector<double>(tile));
-    RunChunks(static_cast<int>(workers), trials_, chunk, control_.Cancel,
+    RunChunks(static_cast<int>(workers), trials_, chunk, token_.Cancel,
               [&](int worker, int64_t begin, int64_t end) {
                   double* curves = tiles[static_cast<size_t>(worker)].data();
                   for (int64_t t = begin; t < end; ++t)
@@ -347,9 +347,9 @@ SpreadOutcome Analysis::Run() {
     result->Trials = trials_;
     result->Frequencies = in_.Frequencies;
     Nominal(*result);
-    if (!control_.Cancel)
+    if (!token_.Cancel)
         Trials();
-    if (control_.Cancel)
+    if (token_.Cancel)
         return {nullptr, {}, true};
     result->Failed = std::count(kept_.failed.begin(), kept_.failed.end(), uint8_t{1});
     if (result->Failed == trials_)
@@ -359,7 +359,7 @@ SpreadOutcome Analysis::Run() {
             false};
 
     Band(*result);
-    if (control_.Cancel)
+    if (token_.Cancel)
         return {nullptr, {}, true};
     matrix_.reset();
     PointSpreads(*result);
@@ -416,8 +416,8 @@ SpreadRefusal CheckSpread(const SpreadInput& input) {
     return {};
 }
 
-SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control) {
+SpreadOutcome RunSpread(const SpreadInput& input, CancelToken& token) {
     if (SpreadRefusal refusal = CheckSpread(input))
         return {nullptr, refusal, false};
-    return Analysis(input, control).Run();
+    return Analysis(input, token).Run();
 }

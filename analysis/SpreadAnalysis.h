@@ -23,12 +23,12 @@
 // beyond every known one, so a quantile that falls among them is itself known only to lie beyond
 // a bound.
 struct PointSpread {
-    int64_t Trials = 0;  // the trials it is taken over
-    Spread5 Values{};    // +∞ (−∞ for the lower edge) where a quantile lies beyond its bound
-    Histogram Bins;      // of the known values; no bins when every value lies beyond the sweep
-    int64_t Beyond = 0;  // trials whose value lies beyond the sweep
-    Spread5 Bounds{};    // the bound each infinite quantile of Values lies beyond
-    double SweepEnd = 0; // Hz, the end of the sweep an edge beyond it lies beyond
+    int64_t Trials = 0;     // the trials it is taken over
+    FiveQuantiles Values{}; // +∞ (−∞ for the lower edge) where a quantile lies beyond its bound
+    Histogram Bins;         // of the known values; no bins when every value lies beyond the sweep
+    int64_t Beyond = 0;     // trials whose value lies beyond the sweep
+    FiveQuantiles Bounds{}; // the bound each infinite quantile of Values lies beyond
+    double SweepEnd = 0;    // Hz, the end of the sweep an edge beyond it lies beyond
 };
 
 struct SpreadResult {
@@ -36,11 +36,11 @@ struct SpreadResult {
     int64_t Trials = 0; // run: N, or 2^m corners
     int64_t Failed = 0; // left out: a floating-point fault anywhere in their calculation
 
-    std::vector<double> Frequencies;     // Hz, the sweep
-    std::vector<double> NominalRatio;    // |k| of the nominal stage, exact as the calculation's
-    std::vector<double> NominalDecibels; // 20·log10 of it, as the result table's dB column
-    std::vector<Spread5> BandRatio;      // per frequency, over the trials that did not fail
-    std::vector<Spread5> BandDecibels;   // the same in dB
+    std::vector<double> Frequencies;         // Hz, the sweep
+    std::vector<double> NominalRatio;        // |k| of the nominal stage, exact as the calculation's
+    std::vector<double> NominalDecibels;     // 20·log10 of it, as the result table's dB column
+    std::vector<FiveQuantiles> BandRatio;    // per frequency, over the trials that did not fail
+    std::vector<FiveQuantiles> BandDecibels; // the same in dB
 
     PeakAndEdges NominalPoints;
     PointSpread PeakDecibels, PeakFrequency, LowerEdge, UpperEdge, Bandwidth;
@@ -95,5 +95,5 @@ SpreadRefusal CheckSpread(const SpreadInput& input);
 
 // Runs the analysis of a nominal stage the calculation accepts (a fault in the nominal stage
 // itself raises FloatingPointError before any trial). Refused when CheckSpread refuses or every
-// trial fails; cancelled when control.Cancel is set on the way.
-SpreadOutcome RunSpread(const SpreadInput& input, SpreadControl& control);
+// trial fails; cancelled when token.Cancel is set on the way.
+SpreadOutcome RunSpread(const SpreadInput& input, CancelToken& token);

@@ -110,9 +110,9 @@ struct SpreadInput {
     size_t BandMemory = size_t{96} << 20;
 };
 
-// Between the analysis and whoever waits for it (a progress bar, a cancel button): written by
-// the workers, read and set from any thread.
-struct SpreadControl {
+// Between a run and whoever waits for it (a cancel button, a progress bar): the request to stop,
+// and the progress the workers write; read and set from any thread.
+struct CancelToken {
     std::atomic<bool> Cancel{false}; // set to stop; the analysis ends within milliseconds
     std::atomic<int64_t> Done{0};    // units of work done, of Total
     std::atomic<int64_t> Total{1};

@@ -199,7 +199,7 @@ SharedResult ComputeSweep(const CheckedStage& stage) {
     const SweepKind kind = stage.Entered.Sweep;
     const double fmin = field(StageField::From), df = field(StageField::Step);
     const auto count = static_cast<size_t>(stage.Count);
-    arDouble& frequencies = result->Frequencies;
+    std::vector<double>& frequencies = result->Frequencies;
     frequencies.resize(count);
     for (int32_t i = 0; i < stage.Formed; ++i)
         frequencies[static_cast<size_t>(i)] = SweepFrequency(kind, i, fmin, df);

@@ -19,11 +19,11 @@ struct SweepResult {
     // The same stage in Ω, F and Hz, for the model (the characteristic points).
     StageParameters Model{};
 
-    arDouble Frequencies; // Hz, ascending, the end frequency last
+    std::vector<double> Frequencies; // Hz, ascending, the end frequency last
     // Rows 0 … Computed − 1 hold the gains; a calculation stopped by a floating-point fault
     // leaves the rest 0, not results.
-    arDouble Ratio;    // |gain| per frequency
-    arDouble Decibels; // 20·log10(Ratio)
+    std::vector<double> Ratio;    // |gain| per frequency
+    std::vector<double> Decibels; // 20·log10(Ratio)
     int32_t Computed = 0;
     // The fault that stopped the calculation (in the unit conversion or at frequency Computed),
     // none when every row was computed.
@@ -35,7 +35,7 @@ struct SweepResult {
     std::span<const double> ComputedDecibels() const { return Head(Decibels); }
 
   private:
-    std::span<const double> Head(const arDouble& series) const {
+    std::span<const double> Head(const std::vector<double>& series) const {
         return std::span<const double>(series).first(static_cast<size_t>(Computed));
     }
 };

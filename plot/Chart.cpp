@@ -151,12 +151,12 @@ void DrawCurve(const ChartCurve& curve, const ChartAxis& x, const ChartAxis& y, 
 
 } // namespace
 
-double ArrayMin(const arDouble& a) {
+double ArrayMin(const std::vector<double>& a) {
     const Series one[] = {a};
     return Smallest(one);
 }
 
-double ArrayMax(const arDouble& a) {
+double ArrayMax(const std::vector<double>& a) {
     const Series one[] = {a};
     return Largest(one);
 }
@@ -177,7 +177,8 @@ void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax) {
     axisMax = ends.max;
 }
 
-void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax) {
+void AxisRange(const std::vector<double>& series, int32_t n, double& step, double& axisMin,
+               double& axisMax) {
     const Series one[] = {series};
     AxisRange(one, n, step, axisMin, axisMax);
 }
@@ -195,12 +196,12 @@ void AxisRange(std::span<const Series> series, int32_t n, double& step, double& 
     axisMax = s.max;
 }
 
-ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip) {
+ChartAxis HorizontalAxis(const std::vector<double>& xs, int32_t n, ClipRect clip) {
     const Series one[] = {xs};
     return ScaleAxis(one, n, HorizontalExtent(clip));
 }
 
-ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip) {
+ChartAxis VerticalAxis(const std::vector<double>& ys, int32_t n, ClipRect clip) {
     const Series one[] = {ys};
     return ScaleAxis(one, n, VerticalExtent(clip));
 }
@@ -223,7 +224,8 @@ std::string GridLabel(const ChartAxis& axis, int32_t k) {
     return NumberToText(GridValue(k, axis.step, axis.min));
 }
 
-void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface) {
+void DrawChart(const std::vector<double>& xs, const std::vector<double>& ys, int32_t n,
+               Surface& surface) {
     const ChartCurve one[] = {{xs, ys, kCurveColor}};
     DrawChart(one, n, surface);
 }

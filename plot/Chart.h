@@ -14,8 +14,8 @@
 
 // The smallest and the largest element; NaN for an empty series. Of equal elements the earlier
 // one is kept.
-double ArrayMin(const arDouble& a);
-double ArrayMax(const arDouble& a);
+double ArrayMin(const std::vector<double>& a);
+double ArrayMax(const std::vector<double>& a);
 
 // For x > 0: the next multiple of the leading power of ten e above x (3.7 → 4, 100 → 200). The
 // quotient x / e is taken in extended precision against e stored as a double, so for e < 1 an
@@ -32,7 +32,8 @@ void MixedAxisRange(double mn, double mx, double& axisMin, double& axisMax);
 
 // A round range that includes zero and, as a rule, the series, divided into n steps. For n < 2
 // the outputs are left as they are. A series that is zero throughout gets 0 … 1.
-void AxisRange(const arDouble& series, int32_t n, double& step, double& axisMin, double& axisMax);
+void AxisRange(const std::vector<double>& series, int32_t n, double& step, double& axisMin,
+               double& axisMax);
 
 // A view of a series held elsewhere.
 using Series = std::span<const double>;
@@ -65,8 +66,8 @@ struct ChartAxis {
 
 // The chart's axes for a clip rectangle: the horizontal one spans its width, the vertical one its
 // height, each less both margins. For n < 2 the range stays 0 … 0 and the scale divides by zero.
-ChartAxis HorizontalAxis(const arDouble& xs, int32_t n, ClipRect clip);
-ChartAxis VerticalAxis(const arDouble& ys, int32_t n, ClipRect clip);
+ChartAxis HorizontalAxis(const std::vector<double>& xs, int32_t n, ClipRect clip);
+ChartAxis VerticalAxis(const std::vector<double>& ys, int32_t n, ClipRect clip);
 // The same for several curves on one chart, ranged over all of them.
 ChartAxis HorizontalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip);
 ChartAxis VerticalAxis(std::span<const ChartCurve> curves, int32_t n, ClipRect clip);
@@ -95,7 +96,8 @@ std::string GridLabel(const ChartAxis& axis, int32_t k);
 
 // The curve ys over xs in green inside the surface's clip rectangle with 10-pixel margins, over a
 // dotted grid of n divisions per axis labelled with the grid values.
-void DrawChart(const arDouble& xs, const arDouble& ys, int32_t n, Surface& surface);
+void DrawChart(const std::vector<double>& xs, const std::vector<double>& ys, int32_t n,
+               Surface& surface);
 
 // Several curves over one grid, on axes ranged over all of them; each drawn as the one above,
 // in the order given, so the last lies on top.

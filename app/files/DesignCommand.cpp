@@ -69,7 +69,7 @@ CommandLineOutcome DesignToStageFile(const CommandLine& command) {
         return bad(Fill(kDesignNoValues, {{"key", std::string("range_") + kParameterKeys[part]},
                                           {"series", std::string(SeriesName(series))}}));
     }
-    SpreadControl control;
+    CancelToken control;
     const std::vector<RankedDesign> ranked = RankDesigns(making.Request, spread, control).Ranked;
     std::string blocks;
     for (size_t i = 0; i < ranked.size(); ++i)

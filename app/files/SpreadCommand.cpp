@@ -40,7 +40,7 @@ CommandLineOutcome SpreadToCsv(const CommandLine& command) {
     settings.Trials = command.Trials.value_or(settings.Trials);
     settings.Seed = command.Seed.value_or(settings.Seed);
     const SpreadInput input = SpreadRequest(*nominal.Result, settings, command.Threads);
-    SpreadControl control;
+    CancelToken control;
     SpreadOutcome outcome;
     const auto failed = [&](const std::string& message) {
         return CommandLineOutcome{kExitCalculationFailed, {}, nominal.Warnings + message + "\n"};

@@ -11,8 +11,8 @@ int ParameterRow(size_t i) {
     return static_cast<int>(i) + 1;
 }
 
-SweepEdit SweepField(size_t i) {
-    return static_cast<SweepEdit>(i);
+StageField SweepField(size_t i) {
+    return static_cast<StageField>(static_cast<size_t>(StageField::From) + i);
 }
 
 std::optional<double> ReadValue(const std::string& text) {

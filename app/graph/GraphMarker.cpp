@@ -44,8 +44,9 @@ std::optional<Point> MarkerPixel(const SweepResult& s, bool logScale, const Kept
     if (computed < 2 || row >= computed)
         return std::nullopt;
     try {
-        const arDouble logFrequencies =
-            logScale ? Log10Series(s.Frequencies, static_cast<int32_t>(computed)) : arDouble();
+        const std::vector<double> logFrequencies =
+            logScale ? Log10Series(s.Frequencies, static_cast<int32_t>(computed))
+                     : std::vector<double>();
         const Series abscissae = logScale ? Series(logFrequencies) : s.ComputedFrequencies();
         const BandSeries edges = band != nullptr ? BandOnGraph(*band, logScale) : BandSeries();
         const std::vector<ChartCurve> curves =

@@ -54,8 +54,8 @@ void GraphPicture::Draw(Surface& surface, int32_t outerWidth, int32_t outerHeigh
     const SweepResult& result = *result_;
     if (result.Computed < 2)
         return DrawNoPointsText(surface);
-    const arDouble logFrequencies =
-        logScale_ ? Log10Series(result.Frequencies, result.Computed) : arDouble();
+    const std::vector<double> logFrequencies =
+        logScale_ ? Log10Series(result.Frequencies, result.Computed) : std::vector<double>();
     const Series abscissae = logScale_ ? Series(logFrequencies) : result.ComputedFrequencies();
     const SpreadResult* band = BandShown();
     const BandSeries series = band != nullptr ? BandOnGraph(*band, logScale_) : BandSeries();

@@ -35,7 +35,8 @@ std::optional<GraphPoint> PointUnderPointer(const SweepResult& s, bool logScale,
     if (rows == 0)
         return std::nullopt;
     try {
-        const arDouble logFrequencies = logScale ? Log10Series(s.Frequencies, rows) : arDouble();
+        const std::vector<double> logFrequencies =
+            logScale ? Log10Series(s.Frequencies, rows) : std::vector<double>();
         const Series abscissae = logScale ? Series(logFrequencies) : s.ComputedFrequencies();
         const ChartAxis axis =
             HorizontalAxis(GraphCurves(s, logScale, kept, abscissae), kGraphDivisions, area);

@@ -31,7 +31,7 @@ struct KeptCurve {
     std::span<const double> Decibels;    // 20·log10(Ratio)
     // log10 of the frequencies, the abscissae of the decibel graph, taken once when kept; empty
     // when a frequency is 0 Hz or below, and the curve cannot be drawn there.
-    arDouble LogFrequencies;
+    std::vector<double> LogFrequencies;
 
     bool Drawable(bool logScale) const { return !logScale || !LogFrequencies.empty(); }
 };

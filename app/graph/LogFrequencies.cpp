@@ -4,8 +4,8 @@
 
 // log10 for the whole series in one evaluation: reading the flags after each logarithm would
 // stall the x87 and cost more than the logarithm itself.
-arDouble Log10Series(std::span<const double> frequencies, int32_t count) {
-    arDouble logarithms(static_cast<size_t>(count));
+std::vector<double> Log10Series(std::span<const double> frequencies, int32_t count) {
+    std::vector<double> logarithms(static_cast<size_t>(count));
     EvaluateWithFloatChecks([&]<class X>(ScalarTag<X>) {
         for (size_t i = 0; i < logarithms.size(); ++i)
             logarithms[i] = Store(Log10(X(frequencies[i])));

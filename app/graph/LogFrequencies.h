@@ -7,4 +7,4 @@
 
 // log10 of the first `count` frequencies, the horizontal series of the decibel graph; a
 // frequency of zero or below is a floating-point error.
-arDouble Log10Series(std::span<const double> frequencies, int32_t count);
+std::vector<double> Log10Series(std::span<const double> frequencies, int32_t count);

@@ -15,7 +15,7 @@ bool BandFits(const SpreadResult& band, const SweepResult& result) {
 
 BandSeries BandOnGraph(const SpreadResult& band, bool logScale) {
     BandSeries series;
-    const std::vector<Spread5>& values = logScale ? band.BandDecibels : band.BandRatio;
+    const std::vector<FiveQuantiles>& values = logScale ? band.BandDecibels : band.BandRatio;
     for (size_t j = 0; j < band.Frequencies.size(); ++j) {
         series.Xs.push_back(logScale ? std::log10(band.Frequencies[j]) : band.Frequencies[j]);
         series.Min.push_back(values[j].Min);
@@ -44,7 +44,7 @@ std::string BandReadoutLine(const SpreadResult& band, double frequency, bool log
     if (at == band.Frequencies.end() || *at != frequency)
         return {};
     const auto j = static_cast<size_t>(at - band.Frequencies.begin());
-    const Spread5& v = logScale ? band.BandDecibels[j] : band.BandRatio[j];
+    const FiveQuantiles& v = logScale ? band.BandDecibels[j] : band.BandRatio[j];
     const std::string values =
         Fill(band.Mode == SpreadMode::Corners ? kBandCornerEnds : kBandQuantiles,
              {{"min", Shown(v.Min)},

@@ -21,7 +21,7 @@ bool BandFits(const SpreadResult& band, const SweepResult& result);
 
 // The band's series on the graph's axes: log10 f and dB in the log mode, f and |k| otherwise.
 struct BandSeries {
-    arDouble Xs, Min, Low, High, Max;
+    std::vector<double> Xs, Min, Low, High, Max;
 };
 BandSeries BandOnGraph(const SpreadResult& band, bool logScale);
 

@@ -1,8 +1,8 @@
 #include "SpreadHistogram.h"
 
+#include "app/presenters/ResultTable.h"
 #include "app/spread/SpreadReport.h"
 #include "app/texts/SpreadTexts.h"
-#include "app/presenters/ResultTable.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "plot/HistogramChart.h"
@@ -173,13 +173,14 @@ std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind 
         return std::string(q.Name) + kHistogramNoneInfix + kNoEdge;
     const std::string unit = std::string(" ") + q.Unit;
     // As the results box writes them: "> 5000" beyond the sweep.
-    const auto value = [&](double Spread5::*quantile) {
+    const auto value = [&](double FiveQuantiles::*quantile) {
         return QuantileText(q.Spread, quantile, GainText);
     };
     const std::string beyond = BeyondText(q.BeyondSentence, q, result.Mode);
     return q.Name + std::string(q.Quantiles ? kHistogramQuantilesInfix : kHistogramExtremesInfix) +
-           value(q.Quantiles ? &Spread5::Low : &Spread5::Min) + kHistogramRangeInfix +
-           value(q.Quantiles ? &Spread5::High : &Spread5::Max) + unit + kHistogramNominalInfix +
+           value(q.Quantiles ? &FiveQuantiles::Low : &FiveQuantiles::Min) + kHistogramRangeInfix +
+           value(q.Quantiles ? &FiveQuantiles::High : &FiveQuantiles::Max) + unit +
+           kHistogramNominalInfix +
            (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange)) +
            (beyond.empty() ? "" : kHistogramBeyondInfix + beyond);
 }

@@ -18,21 +18,21 @@ BackgroundRun::BackgroundRun(ProgressView& view, MessageBoxes& boxes, std::funct
 
 BackgroundRun::~BackgroundRun() {
     if (worker_.joinable()) {
-        control_->Cancel = true;
+        token_->Cancel = true;
         worker_.join();
     }
 }
 
-void BackgroundRun::Start(std::function<void(SpreadControl&)> work) {
+void BackgroundRun::Start(std::function<void(CancelToken&)> work) {
     Cancel();
-    control_ = std::make_unique<SpreadControl>();
+    token_ = std::make_unique<CancelToken>();
     ended_ = false;
     error_ = nullptr;
     progressShown_ = false;
     started_ = clock_();
     worker_ = std::thread([this, work = std::move(work)] {
         try {
-            work(*control_);
+            work(*token_);
         } catch (...) {
             error_ = std::current_exception();
         }
@@ -49,11 +49,11 @@ bool BackgroundRun::Poll() {
     if (!ended_) {
         if (clock_() - started_ < kProgressAfter)
             return false;
-        const int64_t total = std::max<int64_t>(1, control_->Total);
+        const int64_t total = std::max<int64_t>(1, token_->Total);
         if (!progressShown_)
             boxes_.WindowOpened();
         progressShown_ = true;
-        view_.ShowProgress(static_cast<int>(1000 * std::min(control_->Done.load(), total) / total));
+        view_.ShowProgress(static_cast<int>(1000 * std::min(token_->Done.load(), total) / total));
         return false;
     }
     End(false);
@@ -69,7 +69,7 @@ void BackgroundRun::Cancel() {
 
 void BackgroundRun::End(bool stop) {
     if (stop)
-        control_->Cancel = true;
+        token_->Cancel = true;
     worker_.join();
     view_.StopPolling();
     if (progressShown_) {

@@ -26,10 +26,10 @@ class BackgroundRun {
     BackgroundRun(const BackgroundRun&) = delete;
     BackgroundRun& operator=(const BackgroundRun&) = delete;
 
-    // Starts `work` on its thread, a run on the way stopped first. The work reads control.Cancel
-    // and counts its progress in control.Done of control.Total; what it returns it leaves in the
+    // Starts `work` on its thread, a run on the way stopped first. The work reads token.Cancel
+    // and counts its progress in token.Done of token.Total; what it returns it leaves in the
     // caller's variables, read once Poll has said it ended.
-    void Start(std::function<void(SpreadControl& control)> work);
+    void Start(std::function<void(CancelToken& token)> work);
     bool Running() const { return worker_.joinable(); }
     // The timer's tick: true once the work has ended, its thread, timer and progress box gone;
     // until then the progress box shows once the run has lasted kProgressAfter. The exception
@@ -45,7 +45,7 @@ class BackgroundRun {
     ProgressView& view_;
     MessageBoxes& boxes_;
     std::function<double()> clock_;
-    std::unique_ptr<SpreadControl> control_;
+    std::unique_ptr<CancelToken> token_;
     std::thread worker_;
     std::atomic<bool> ended_{false};
     std::exception_ptr error_; // written by the worker before ended_

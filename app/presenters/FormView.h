@@ -1,11 +1,9 @@
 #pragma once
 
 #include "app/presenters/ResultTable.h"
+#include "calc/Stage.h"
 
 #include <string>
-
-// The three sweep fields of the main window.
-enum class SweepEdit { EdOt, EdDo, EdDf };
 
 // The main window's stage fields, result table, graph button and check box, as its presenter
 // reads and writes them. The window implements it; tests use a fake.
@@ -16,9 +14,9 @@ class FormView {
     // Cells of the parameter grid SgIsh.
     virtual std::string CellText(int column, int row) const = 0;
     virtual void SetCellText(int column, int row, const std::string& text) = 0;
-    // The sweep fields EdOt, EdDo, EdDf.
-    virtual std::string EditText(SweepEdit edit) const = 0;
-    virtual void SetEditText(SweepEdit edit, const std::string& text) = 0;
+    // The sweep fields EdOt, EdDo, EdDf, which hold StageField::From, To and Step.
+    virtual std::string EditText(StageField field) const = 0;
+    virtual void SetEditText(StageField field, const std::string& text) = 0;
     // The result grid SgResult.
     virtual ResultTable& Results() = 0;
     // The graph button Button1 and the check box CheckBox1.

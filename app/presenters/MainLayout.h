@@ -3,6 +3,7 @@
 #include "app/texts/Texts.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The main window as laid out, for every set of windows: one row per control, in creation order,
@@ -101,8 +102,30 @@ inline constexpr std::array<ControlLayout, 16> kMainControls = {{
      TextColour::WindowText},
 }};
 
-// The row of the control named `name`; the table holds every name the windows use.
-const ControlLayout& MainControl(const char* name);
+// The controls in the table's order, each by its name, so that a control the code names is one
+// the table has.
+enum class MainControlName {
+    Image1,
+    Label1,
+    Label2,
+    Label3,
+    Label4,
+    Label5,
+    BuRas,
+    Button1,
+    Button2,
+    SgResult,
+    SgIsh,
+    Button3,
+    EdOt,
+    EdDo,
+    EdDf,
+    CheckBox1,
+};
+
+constexpr const ControlLayout& MainControl(MainControlName control) {
+    return kMainControls[static_cast<size_t>(control)];
+}
 
 // The grids: every row 24 px high; SgResult starts with its heading row and four empty ones;
 // SgIsh holds a heading row and the thirteen parameters. At start the presenter moves 28 px of the

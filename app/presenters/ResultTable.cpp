@@ -38,7 +38,7 @@ std::string ResultTable::Cell(int column, int row) const {
         return row <= frequencyRows_ && i < result_->Frequencies.size()
                    ? FrequencyText(result_->Frequencies[i])
                    : std::string();
-    const arDouble& series = column == 1 ? result_->Ratio : result_->Decibels;
+    const std::vector<double>& series = column == 1 ? result_->Ratio : result_->Decibels;
     if (row > gainRows_ || i >= series.size())
         return {};
     return GainText(series[i]);

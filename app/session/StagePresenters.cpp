@@ -56,19 +56,19 @@ std::span<const Command<StagePresenters>> StagePresenters::Table() {
 StagePresenters::StagePresenters(MessageBoxes& boxes, std::function<double()> clock)
     : boxes_(boxes), clock_(std::move(clock)) {}
 
-MainForm& StagePresenters::MakeMain(MainView& view, TableView& table, FileChooser& chooser) {
+MainPresenter& StagePresenters::MakeMain(MainView& view, TableView& table, FileChooser& chooser) {
     return main_.emplace(session_, view, table, boxes_, chooser);
 }
 
-GraphForm& StagePresenters::MakeGraph(GraphView& view, FileChooser& chooser) {
+GraphPresenter& StagePresenters::MakeGraph(GraphView& view, FileChooser& chooser) {
     return graph_.emplace(session_, view, boxes_, chooser);
 }
 
-SpreadForm& StagePresenters::MakeSpread(SpreadView& view, FileChooser& chooser) {
+SpreadPresenter& StagePresenters::MakeSpread(SpreadView& view, FileChooser& chooser) {
     return spread_.emplace(session_, view, boxes_, chooser, clock_);
 }
 
-DesignForm& StagePresenters::MakeDesign(DesignView& view) {
+DesignPresenter& StagePresenters::MakeDesign(DesignView& view) {
     return design_.emplace(session_, view, boxes_, clock_);
 }
 

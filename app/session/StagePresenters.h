@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/design/DesignForm.h"
+#include "app/design/DesignPresenter.h"
 #include "app/presenters/Commands.h"
 #include "app/presenters/EventGuard.h"
-#include "app/presenters/GraphForm.h"
-#include "app/presenters/MainForm.h"
+#include "app/presenters/GraphPresenter.h"
+#include "app/presenters/MainPresenter.h"
 #include "app/session/StageSession.h"
-#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadPresenter.h"
 
 #include <functional>
 #include <optional>
@@ -24,20 +24,20 @@ class StagePresenters {
 
     StageSession& Session() { return session_; }
 
-    MainForm& MakeMain(MainView& view, TableView& table, FileChooser& chooser);
-    GraphForm& MakeGraph(GraphView& view, FileChooser& chooser);
-    SpreadForm& MakeSpread(SpreadView& view, FileChooser& chooser);
-    DesignForm& MakeDesign(DesignView& view);
+    MainPresenter& MakeMain(MainView& view, TableView& table, FileChooser& chooser);
+    GraphPresenter& MakeGraph(GraphView& view, FileChooser& chooser);
+    SpreadPresenter& MakeSpread(SpreadView& view, FileChooser& chooser);
+    DesignPresenter& MakeDesign(DesignView& view);
     void DropMain() { main_.reset(); }
     void DropGraph() { graph_.reset(); }
     void DropSpread() { spread_.reset(); }
     void DropDesign() { design_.reset(); }
 
     // Made, and not yet dropped.
-    MainForm& Main() { return *main_; }
-    const MainForm& Main() const { return *main_; }
-    SpreadForm* Spread() { return spread_ ? &*spread_ : nullptr; }
-    DesignForm* Design() { return design_ ? &*design_ : nullptr; }
+    MainPresenter& Main() { return *main_; }
+    const MainPresenter& Main() const { return *main_; }
+    SpreadPresenter* Spread() { return spread_ ? &*spread_ : nullptr; }
+    DesignPresenter* Design() { return design_ ? &*design_ : nullptr; }
 
     // The menu bar's commands, menu by menu in the order they stand.
     static std::span<const Command<StagePresenters>> Table();
@@ -68,8 +68,8 @@ class StagePresenters {
     MessageBoxes& boxes_;
     std::function<double()> clock_;
     StageSession session_;
-    std::optional<MainForm> main_;
-    std::optional<GraphForm> graph_;
-    std::optional<SpreadForm> spread_;
-    std::optional<DesignForm> design_;
+    std::optional<MainPresenter> main_;
+    std::optional<GraphPresenter> graph_;
+    std::optional<SpreadPresenter> spread_;
+    std::optional<DesignPresenter> design_;
 };

@@ -26,7 +26,7 @@ std::string Percent(double fraction) {
 
 } // namespace
 
-std::string QuantileText(const PointSpread& spread, double Spread5::*quantile,
+std::string QuantileText(const PointSpread& spread, double FiveQuantiles::*quantile,
                          std::string (*number)(double), const char* above, const char* below) {
     const double value = spread.Values.*quantile;
     if (std::isinf(value))
@@ -38,13 +38,14 @@ std::string PointSpreadText(const PointSpread& spread, SpreadMode mode,
                             std::string (*number)(double), const char* above, const char* below) {
     if (spread.Trials == 0)
         return kNoEdge;
-    const auto text = [&](double Spread5::*quantile) {
+    const auto text = [&](double FiveQuantiles::*quantile) {
         return QuantileText(spread, quantile, number, above, below);
     };
     if (mode == SpreadMode::Corners)
-        return text(&Spread5::Min) + " / " + text(&Spread5::Max);
-    return text(&Spread5::Min) + " / " + text(&Spread5::Low) + " / " + text(&Spread5::Median) +
-           " / " + text(&Spread5::High) + " / " + text(&Spread5::Max);
+        return text(&FiveQuantiles::Min) + " / " + text(&FiveQuantiles::Max);
+    return text(&FiveQuantiles::Min) + " / " + text(&FiveQuantiles::Low) + " / " +
+           text(&FiveQuantiles::Median) + " / " + text(&FiveQuantiles::High) + " / " +
+           text(&FiveQuantiles::Max);
 }
 
 std::string BeyondSweepText(const char* sentence, const PointSpread& spread, SpreadMode mode,
@@ -77,7 +78,7 @@ void WriteSpreadCsv(const SpreadResult& r, std::ostream& out) {
         out << separator << WithSeparator(ShortestText(value), point);
     };
     for (size_t j = 0; j < r.Frequencies.size(); ++j) {
-        const Spread5& b = r.BandDecibels[j];
+        const FiveQuantiles& b = r.BandDecibels[j];
         out << WithSeparator(ShortestText(r.Frequencies[j]), point);
         field(r.NominalDecibels[j]);
         field(b.Min);

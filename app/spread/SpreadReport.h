@@ -42,7 +42,7 @@ std::string PointSpreadText(const PointSpread& spread, SpreadMode mode,
                             const char* below = kShownBelow);
 
 // One quantile of it, as PointSpreadText writes each.
-std::string QuantileText(const PointSpread& spread, double Spread5::*quantile,
+std::string QuantileText(const PointSpread& spread, double FiveQuantiles::*quantile,
                          std::string (*number)(double), const char* above = kShownAbove,
                          const char* below = kShownBelow);
 

@@ -14,8 +14,63 @@
 // The cells read as app/texts/Speech decides for every set of windows; these adapt it to the
 // ways the Qt models hand over a cell.
 
-const char* StepFieldName(SweepKind sweep) {
-    return sweep == SweepKind::Decade ? kSweepPointsName : kSweepStepName;
+namespace {
+
+// What the main window's controls say beyond their own texts; nullptr keeps the control's.
+struct MainControlSpeech {
+    MainControlName Control;
+    const char* Name;
+    const char* Description;
+};
+
+constexpr MainControlSpeech kMainSpeech[] = {
+    {MainControlName::Image1, "схема каскада",
+     "неинвертирующий усилитель на ОУ с цепями R1–R5 и C1–C5, коэффициент усиления ОУ k0, "
+     "входное сопротивление Rвх, частота единичного усиления f1"},
+    {MainControlName::SgIsh, nullptr,
+     "параметры каскада: в каждой строке имя с единицей и значение, вводится в столбце "
+     "«значение»"},
+    {MainControlName::SgResult, nullptr,
+     "для каждой частоты расчета модуль коэффициента усиления в разах и в децибелах"},
+    {MainControlName::EdOt, kSweepFromName, "первая частота расчета"},
+    {MainControlName::EdDo, kSweepToName, "последняя частота расчета"},
+    {MainControlName::BuRas, nullptr, "рассчитать усиление на частотах от и до"},
+    {MainControlName::Button1, nullptr, "показать график усиления по результатам расчета"},
+    {MainControlName::Button2, kHelpButtonName, "справка о программе"},
+    {MainControlName::Button3, nullptr, "очистить значения параметров"},
+    {MainControlName::CheckBox1, kLogScaleName, "график в децибелах над логарифмом частоты"},
+};
+
+} // namespace
+
+SpokenControl MainSpokenControl(MainControlName control, SweepKind sweep) {
+    const ControlLayout& layout = MainControl(control);
+    SpokenControl spoken;
+    switch (layout.Kind) {
+    case ControlKind::Label:
+        return spoken; // read by the text it shows, which the sweep changes
+    case ControlKind::Grid:
+        spoken.Name = SpokenTableName(control == MainControlName::SgIsh ? MainTable::Parameters
+                                                                        : MainTable::Results);
+        break;
+    case ControlKind::Picture:
+        spoken.Picture = true;
+        break;
+    case ControlKind::Button:
+    case ControlKind::Edit:
+    case ControlKind::CheckBox:
+        spoken.Name = layout.Text;
+        break;
+    }
+    if (control == MainControlName::EdDf)
+        spoken.Name = sweep == SweepKind::Decade ? kSweepPointsName : kSweepStepName;
+    for (const MainControlSpeech& row : kMainSpeech)
+        if (row.Control == control) {
+            if (row.Name != nullptr)
+                spoken.Name = row.Name;
+            spoken.Description = row.Description;
+        }
+    return spoken;
 }
 
 std::string ParameterCellReading(int column, int row, const std::string& text) {

@@ -40,7 +40,9 @@ std::string SpokenHeading(const std::string& heading) {
 }
 
 std::string SpokenTableName(MainTable table) {
-    return SingleBlanks(MainControl(table == MainTable::Parameters ? "Label2" : "Label1").Text);
+    return SingleBlanks(MainControl(table == MainTable::Parameters ? MainControlName::Label2
+                                                                   : MainControlName::Label1)
+                            .Text);
 }
 
 std::string SpokenCellLabel(MainTable table, int column, int row, const CellTextReader& text) {
@@ -70,19 +72,4 @@ std::string SpokenRowName(MainTable table, int row, int columns, const CellTextR
     for (int column = 0; column < columns; ++column)
         headings += (column > 0 ? kSpeechPartEnd : "") + SpokenHeading(text(column, 0));
     return headings;
-}
-
-std::string SpokenControlName(const ControlLayout& control, SweepKind sweep) {
-    const auto is = [&](const char* name) { return std::strcmp(control.Name, name) == 0; };
-    if (is("EdOt"))
-        return kSweepFromName;
-    if (is("EdDo"))
-        return kSweepToName;
-    if (is("EdDf"))
-        return sweep == SweepKind::Decade ? kSweepPointsName : kSweepStepName;
-    if (is("Button2"))
-        return kHelpButtonName;
-    if (is("CheckBox1"))
-        return kLogScaleName;
-    return SingleBlanks(control.Text);
 }

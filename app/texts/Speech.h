@@ -36,8 +36,3 @@ std::string SpokenCellName(MainTable table, int column, int row, const CellTextR
 
 // A row is named by its first cell; the heading row by all its headings, "параметр; значение".
 std::string SpokenRowName(MainTable table, int row, int columns, const CellTextReader& text);
-
-// A control's name: its own text, unless that says too little read aloud ("??"). The sweep
-// fields, which have no text of their own, are named by what each holds: the step field by the
-// kind of sweep.
-std::string SpokenControlName(const ControlLayout& control, SweepKind sweep);

@@ -55,7 +55,7 @@ void BM_Design(benchmark::State& state) {
     ResetHeapPeak();
     const size_t before = HeapInUse();
     for (auto _ : state) {
-        SpreadControl control;
+        CancelToken control;
         benchmark::DoNotOptimize(RankDesigns(design.Request, design.Tolerances, control));
     }
     state.counters["heap_peak_MB"] = static_cast<double>(HeapPeak() - before) / (1 << 20);
@@ -74,7 +74,7 @@ void BM_DesignCancelLatency(benchmark::State& state) {
     const Design design = TypicalDesign(2);
     double worst = 0;
     for (auto _ : state) {
-        SpreadControl control;
+        CancelToken control;
         std::chrono::steady_clock::time_point returned;
         std::thread run([&] {
             SetFloatingPointMode();

@@ -43,7 +43,7 @@ void BM_Spread(benchmark::State& state) {
     ResetHeapPeak();
     const size_t before = HeapInUse();
     for (auto _ : state) {
-        SpreadControl control;
+        CancelToken control;
         benchmark::DoNotOptimize(RunSpread(input, control));
     }
     state.counters["heap_peak_MB"] = static_cast<double>(HeapPeak() - before) / (1 << 20);
@@ -84,7 +84,7 @@ void BM_CancelLatency(benchmark::State& state) {
     const SpreadInput input = TypicalAnalysis(100'000, 2'000, 2);
     double worst = 0;
     for (auto _ : state) {
-        SpreadControl control;
+        CancelToken control;
         std::chrono::steady_clock::time_point returned;
         std::thread run([&] {
             SetFloatingPointMode();

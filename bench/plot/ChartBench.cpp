@@ -9,7 +9,7 @@ namespace {
 // A first-order low-pass response in decibels over a linear sweep.
 void DrawMillionPointChart(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
-    arDouble f(count), gain(count);
+    std::vector<double> f(count), gain(count);
     for (size_t i = 0; i < count; ++i) {
         f[i] = 10 + 0.5 * static_cast<double>(i);
         const double x = f[i] / 1e4;
@@ -23,7 +23,7 @@ void DrawMillionPointChart(benchmark::State& state) {
 BENCHMARK(DrawMillionPointChart)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void ScaleMillionPointSeries(benchmark::State& state) {
-    arDouble gain(static_cast<size_t>(state.range(0)));
+    std::vector<double> gain(static_cast<size_t>(state.range(0)));
     for (size_t i = 0; i < gain.size(); ++i)
         gain[i] = -0.001 * static_cast<double>(i);
     for (auto _ : state) {

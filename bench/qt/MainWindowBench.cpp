@@ -23,9 +23,9 @@ const char* const kStage[13] = {"100", "1000", "1", "99",  "1000", "10", "1",
 void TypeMillionFrequencySweep(MainWindow& window) {
     for (int row = 1; row <= 13; ++row)
         window.SetCellText(1, row, kStage[row - 1]);
-    window.SetEditText(SweepEdit::EdOt, "1");
-    window.SetEditText(SweepEdit::EdDo, "1000000");
-    window.SetEditText(SweepEdit::EdDf, "1");
+    window.SetEditText(StageField::From, "1");
+    window.SetEditText(StageField::To, "1000000");
+    window.SetEditText(StageField::Step, "1");
 }
 
 // "расчет" over a million frequencies through the real window on the offscreen platform, until

@@ -35,7 +35,7 @@ struct ProgramStart {
 struct BenchProgram : ProgramStart {
     CountingBoxes boxes;
     ProgramWindows windows{boxes};
-    MainWindow& form = windows.Form1;
+    MainWindow& form = windows.Main;
     const HWND table = form.ResultGrid().Handle();
 };
 
@@ -45,7 +45,7 @@ inline void EnterTypicalStage(MainWindow& form, const std::string& lastHertz) {
                                            "100", "1",    "1", "1e5", "10",   "1"};
     for (int row = 1; row <= 13; ++row)
         form.SetCellText(1, row, kStage[row - 1]);
-    form.SetEditText(SweepEdit::EdOt, "1");
-    form.SetEditText(SweepEdit::EdDo, lastHertz);
-    form.SetEditText(SweepEdit::EdDf, "1");
+    form.SetEditText(StageField::From, "1");
+    form.SetEditText(StageField::To, lastHertz);
+    form.SetEditText(StageField::Step, "1");
 }

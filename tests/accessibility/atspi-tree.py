@@ -24,7 +24,8 @@ PARAMETERS = [("R1, кОм", "100"), ("R2, кОм", "1000"), ("R3, кОм", "1")
 STAGE_KEYS = ["R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"]
 FREQUENCIES = [str(f) for f in range(10, 101, 10)]
 SWEEP_FIELDS = ["от, Гц", "до, Гц", "с шагом, Гц"]
-BUTTONS = ["расчет", "график", "??", "сброс"]
+# "??" reads as what it is for, as in the Win32 windows.
+BUTTONS = ["расчет", "график", "справка", "сброс"]
 TABLES = ["Исходные данные", "Результаты расчета"]
 
 failures = []

@@ -73,7 +73,7 @@ TEST_P(SpreadOfValues, EqualsTheNearestRanksOfTheSortedValues) {
     SpreadSelector selector;
     for (int round = 0; round < 2; ++round) { // the buffers kept from the first call
         std::vector<double> copy = values;
-        const Spread5 s = selector.Of(copy.data(), copy.size());
+        const FiveQuantiles s = selector.Of(copy.data(), copy.size());
         EXPECT_EQ(s.Min, sorted.front());
         EXPECT_EQ(s.Low, at(5));
         EXPECT_EQ(s.Median, at(50));

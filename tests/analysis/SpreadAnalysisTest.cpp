@@ -27,7 +27,7 @@ SpreadInput Analysis(const EnteredParameters& typed, int trials, int threads = 2
 }
 
 SpreadResult Analyse(const SpreadInput& input) {
-    SpreadControl control;
+    CancelToken control;
     const SpreadOutcome outcome = RunSpread(input, control);
     EXPECT_FALSE(outcome.Refusal);
     return outcome.Result ? *outcome.Result : SpreadResult{};
@@ -265,7 +265,7 @@ TEST(Spread, ATrialWhoseGainIsZeroIsOneWhereTheCalculationIsImpossible) {
     ASSERT_GT(zero, 0);
     ASSERT_LT(zero, 1000);
     EXPECT_EQ(r.Failed, zero);
-    for (const Spread5& band : r.BandRatio)
+    for (const FiveQuantiles& band : r.BandRatio)
         EXPECT_GT(band.Min, 0);
 }
 
@@ -277,7 +277,7 @@ TEST(Spread, WhenEveryTrialFailsItIsRefusedWithTheCount) {
     input.Settings.Tolerances = {};
     input.Settings.Tolerances[kK0] = 50; // the two corners: 0.505 and 1.515
     input.Settings.Tolerances[kC1] = 1;  // four corners, two below 1
-    SpreadControl control;
+    CancelToken control;
     EXPECT_EQ(RunSpread(input, control).Result->Failed, 2);
     input.Settings.Tolerances[kK0] = 0;
     typed[kK0] = 0.999; // the nominal stage itself: the caller's refusal
@@ -288,7 +288,7 @@ TEST(Spread, WhenEveryTrialFailsItIsRefusedWithTheCount) {
 TEST(Spread, ACancelStopsItPartWayWithoutAResult) {
     SpreadInput input = Analysis(kTypicalStage, 100'000, 2);
     input.Frequencies = Calculate(kTypicalStage, 1, 1E6, 400).Frequencies;
-    SpreadControl control;
+    CancelToken control;
     std::thread canceller([&] {
         while (control.Done == 0)
             std::this_thread::yield();

@@ -1,8 +1,8 @@
 #include "analysis/StageDesign.h"
 
 #include "SpreadTestStages.h"
-#include "analysis/DesignRanking.h"
 #include "analysis/CharacteristicSearch.h"
+#include "analysis/DesignRanking.h"
 #include "analysis/StandardSeries.h"
 #include "analysis/TrialStage.h"
 
@@ -129,7 +129,7 @@ TEST(RankDesigns, ByTheYieldOfTheStagesBuilt) {
     tolerances.Frequencies = request.Frequencies;
     tolerances.Settings.Limits = request.Requirements;
     tolerances.Threads = 2;
-    SpreadControl control;
+    CancelToken control;
     const DesignOutcome outcome = RankDesigns(request, tolerances, control);
     ASSERT_FALSE(outcome.Cancelled);
     ASSERT_GE(outcome.Ranked.size(), 2u);
@@ -145,7 +145,7 @@ TEST(RankDesigns, ByTheYieldOfTheStagesBuilt) {
     }
     EXPECT_TRUE(outcome.Ranked.front().Meets());
 
-    SpreadControl cancelled;
+    CancelToken cancelled;
     cancelled.Cancel = true;
     const DesignOutcome none = RankDesigns(request, tolerances, cancelled);
     EXPECT_TRUE(none.Cancelled);

@@ -131,7 +131,7 @@ TEST_F(CalculationCommand, SecondRunReadsTheSameValuesAgain) {
                 "10", "100", "10");
     Press();
     const auto gridAfterFirst = window.grid;
-    const arDouble ratioAfterFirst = state().Ratio;
+    const std::vector<double> ratioAfterFirst = state().Ratio;
     EXPECT_EQ(window.grid[1][1], "100");
     EXPECT_EQ(window.grid[2][1], "1000");
     EXPECT_EQ(window.grid[11][1], "100000");
@@ -180,7 +180,7 @@ TEST_P(Refusal, ShowsItsMessageAndStopsThere) {
     Calculate("10", "100", "10");
     const Column before = FrequencyColumn();
     const std::string gainBefore = form.Results().Cell(1, 5);
-    const arDouble ratioBefore = state().Ratio;
+    const std::vector<double> ratioBefore = state().Ratio;
     window.logScaleChecked = true;
 
     const RefusalCase& c = GetParam();

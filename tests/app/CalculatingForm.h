@@ -2,7 +2,7 @@
 
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
-#include "app/presenters/MainForm.h"
+#include "app/presenters/MainPresenter.h"
 
 #include <filesystem>
 #include <vector>
@@ -41,6 +41,6 @@ struct CalculatingForm {
     RecordingMessageBoxes boxes;
     NoFiles chooser;
     StageSession session;
-    MainForm form{session, window, table, boxes, chooser};
+    MainPresenter form{session, window, table, boxes, chooser};
     int resultsMade = 0;
 };

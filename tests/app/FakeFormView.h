@@ -16,9 +16,9 @@ template <class Window> class FakeWindow : public Window {
     void SetCellText(int column, int row, const std::string& text) override {
         grid.at(row).at(column) = text;
     }
-    std::string EditText(SweepEdit edit) const override { return edits.at(Index(edit)); }
-    void SetEditText(SweepEdit edit, const std::string& text) override {
-        edits.at(Index(edit)) = text;
+    std::string EditText(StageField field) const override { return edits.at(Index(field)); }
+    void SetEditText(StageField field, const std::string& text) override {
+        edits.at(Index(field)) = text;
     }
     ResultTable& Results() override { return results; }
     void SetGraphEnabled(bool enabled) override { graphEnabled = enabled; }
@@ -42,7 +42,9 @@ template <class Window> class FakeWindow : public Window {
     std::vector<std::string> messages;
 
   private:
-    static size_t Index(SweepEdit edit) { return static_cast<size_t>(edit); }
+    static size_t Index(StageField field) {
+        return static_cast<size_t>(field) - static_cast<size_t>(StageField::From);
+    }
 };
 
 using FakeFormView = FakeWindow<FormView>;

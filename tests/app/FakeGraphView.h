@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presenters/GraphForm.h"
+#include "app/presenters/GraphPresenter.h"
 
 #include <string>
 #include <utility>

@@ -2,7 +2,7 @@
 
 #include "FakeFormView.h"
 #include "FixedWidthText.h"
-#include "app/presenters/MainForm.h"
+#include "app/presenters/MainPresenter.h"
 #include "app/presenters/MainView.h"
 
 #include <array>
@@ -34,7 +34,7 @@ class FakeMainView : public FakeWindow<MainView> {
     void MenusChanged() override { ++menusChanged; }
     void CloseWindow() override { ++closed; }
 
-    MainForm* form = nullptr;
+    MainPresenter* form = nullptr;
     int graphShown = 0;
     int helpShown = 0;
     std::array<int, 2> columnWidths{};

@@ -2,8 +2,8 @@
 #include "FakeMainView.h"
 #include "RecordingMessageBoxes.h"
 #include "app/files/StageFile.h"
-#include "app/presenters/GraphForm.h"
-#include "app/presenters/MainForm.h"
+#include "app/presenters/GraphPresenter.h"
+#include "app/presenters/MainPresenter.h"
 #include "app/presenters/TableCommands.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -92,8 +92,8 @@ class Presenters : public testing::Test {
     AnsweringChooser chooser;
     FakeGraphView graphView;
     StageSession session;
-    MainForm form{session, view, table, boxesInTurn, chooser};
-    GraphForm graph{session, graphView, boxesInTurn, chooser};
+    MainPresenter form{session, view, table, boxesInTurn, chooser};
+    GraphPresenter graph{session, graphView, boxesInTurn, chooser};
 };
 
 TEST_F(Presenters, CreateWritesHeadingsNamesWidthsAndTheSeparator) {
@@ -214,7 +214,7 @@ TEST_F(Presenters, GraphButtonCopiesTheCheckBox) {
 // What replaces the rows shown: the old selection no longer means them.
 struct Replacing {
     const char* name;
-    void (*act)(Presenters&, MainForm&);
+    void (*act)(Presenters&, MainPresenter&);
     int filledRows;
     bool valuesKept;
 };
@@ -234,11 +234,11 @@ TEST_P(RowsReplaced, ClearTheSelection) {
 }
 
 const Replacing kReplacing[] = {
-    {"Reset", [](Presenters&, MainForm& form) { form.Reset(); }, 0, false},
-    {"Edit", [](Presenters&, MainForm& form) { form.ParameterEdited(1, 4, "9"); }, 0, true},
-    {"NewResult", [](Presenters& p, MainForm&) { p.Calculate("10", "30", "10"); }, 3, true},
+    {"Reset", [](Presenters&, MainPresenter& form) { form.Reset(); }, 0, false},
+    {"Edit", [](Presenters&, MainPresenter& form) { form.ParameterEdited(1, 4, "9"); }, 0, true},
+    {"NewResult", [](Presenters& p, MainPresenter&) { p.Calculate("10", "30", "10"); }, 3, true},
 };
-INSTANTIATE_TEST_SUITE_P(MainForm, RowsReplaced, testing::ValuesIn(kReplacing),
+INSTANTIATE_TEST_SUITE_P(MainPresenter, RowsReplaced, testing::ValuesIn(kReplacing),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Presenters, SavedPictureIsThePngOrTheReason) {
@@ -261,7 +261,7 @@ TEST_F(Presenters, SavedPictureIsThePngOrTheReason) {
 }
 
 TEST_F(Presenters, CharacteristicPointsNeedComputedRows) {
-    const Command<GraphForm>& points = GraphForm::Table()[2];
+    const Command<GraphPresenter>& points = GraphPresenter::Table()[2];
     ASSERT_STREQ(points.Text, kCharacteristicPointsCommand);
     EXPECT_FALSE(IsEnabled(graph, points));
     RunCommand(graph, points);

@@ -1,6 +1,7 @@
 #include "app/texts/Speech.h"
 
 #include "app/presenters/MainWindowTexts.h"
+#include "app/texts/AccessibleTexts.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -66,17 +67,24 @@ TEST(RowAndTableSpeech, FirstCellOrEveryHeadingAndTheHeadingAbove) {
 }
 
 // Each sweep field by what it holds, the step field by the kind of sweep; a button by its text
-// unless that says too little read aloud.
+// unless that says too little read aloud; a grid by its heading; a label by its own text.
 TEST(ControlSpeech, SaysWhatTheControlIsFor) {
-    const auto spoken = [](const char* control, SweepKind sweep) {
-        return SpokenControlName(MainControl(control), sweep);
+    using enum MainControlName;
+    const auto spoken = [](MainControlName control, SweepKind sweep) {
+        return MainSpokenControl(control, sweep).Name;
     };
-    EXPECT_EQ(spoken("EdOt", SweepKind::Linear), "от, Гц");
-    EXPECT_EQ(spoken("EdDo", SweepKind::Decade), "до, Гц");
-    EXPECT_EQ(spoken("EdDf", SweepKind::Linear), "с шагом, Гц");
-    EXPECT_EQ(spoken("EdDf", SweepKind::Decade), "точек на декаду");
-    EXPECT_EQ(spoken("BuRas", SweepKind::Linear), "расчет");
-    EXPECT_EQ(spoken("Button2", SweepKind::Linear), "справка");
+    EXPECT_EQ(spoken(SgIsh, SweepKind::Linear), "Исходные данные");
+    EXPECT_EQ(spoken(CheckBox1, SweepKind::Linear), "логарифмическая шкала");
+    EXPECT_EQ(spoken(Label5, SweepKind::Linear), "");
+    EXPECT_TRUE(MainSpokenControl(Image1, SweepKind::Linear).Picture);
+    EXPECT_EQ(MainSpokenControl(EdDf, SweepKind::Linear).Description, "");
+    EXPECT_EQ(MainSpokenControl(EdOt, SweepKind::Linear).Description, "первая частота расчета");
+    EXPECT_EQ(spoken(EdOt, SweepKind::Linear), "от, Гц");
+    EXPECT_EQ(spoken(EdDo, SweepKind::Decade), "до, Гц");
+    EXPECT_EQ(spoken(EdDf, SweepKind::Linear), "с шагом, Гц");
+    EXPECT_EQ(spoken(EdDf, SweepKind::Decade), "точек на декаду");
+    EXPECT_EQ(spoken(BuRas, SweepKind::Linear), "расчет");
+    EXPECT_EQ(spoken(Button2, SweepKind::Linear), "справка");
 }
 
 } // namespace

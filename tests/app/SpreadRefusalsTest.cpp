@@ -51,7 +51,7 @@ TEST_P(SpreadRefuses, WithItsMessageBeforeAnyTrial) {
     input.Frequencies = {10, 100};
     input.Settings.Trials = 100'000;
     GetParam().change(input);
-    SpreadControl control;
+    CancelToken control;
     const SpreadOutcome outcome = RunSpread(input, control);
     EXPECT_EQ(SpreadRefusalText(outcome.Refusal), GetParam().refusal);
     EXPECT_FALSE(outcome.Result);

@@ -1,6 +1,6 @@
-#include "app/spread/SpreadReport.h"
 #include "app/files/StageForm.h"
 #include "app/files/TableExport.h"
+#include "app/spread/SpreadReport.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 #include "tests/app/CalculatingForm.h"
@@ -212,7 +212,7 @@ TEST_P(SpreadProgramRun, WritesTheBandAndSummaryOfTheStageTheWindowWouldCalculat
     input.Settings = reading.Spread;
     input.Settings.Trials = run.trials;
     input.Settings.Seed = run.seed;
-    SpreadControl control;
+    CancelToken control;
     const SpreadResult result = *RunSpread(input, control).Result;
     if (*run.locale == 'r')
         SetDecimalSeparatorSource([] { return U','; });

@@ -219,7 +219,7 @@ void DumpStageGain(Random& r) {
 
 void DumpAxisRange(Random& r) {
     for (int i = 0; i < 600; ++i) {
-        arDouble series(r.Below(40));
+        std::vector<double> series(r.Below(40));
         const double scale = r.Decades(-8, 12);
         const unsigned signs = r.Below(3); // all positive, all negative, mixed
         for (double& x : series) {

@@ -49,9 +49,9 @@ TEST(RoundSignificant, WorksForEveryFiniteDouble) {
 }
 
 TEST(ArDouble, GrowsWithZerosAndKeepsElements) {
-    arDouble a{1.5, 2.5};
+    std::vector<double> a{1.5, 2.5};
     a.resize(4);
-    EXPECT_EQ(a, (arDouble{1.5, 2.5, 0, 0}));
+    EXPECT_EQ(a, (std::vector<double>{1.5, 2.5, 0, 0}));
     a.resize(0);
     EXPECT_TRUE(a.empty());
 }

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct RangeCase {
     const char* name;
-    arDouble series;
+    std::vector<double> series;
     int32_t n;
     double step, min, max;
 };
@@ -104,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(AxisRange, FewerThanTwoStepsLeavesOutputs) {
     for (const int32_t n : {1, 0, -4}) {
-        for (const arDouble& series : {arDouble{}, arDouble{1, 50}}) {
+        for (const std::vector<double>& series :
+             {std::vector<double>{}, std::vector<double>{1, 50}}) {
             double step = 7, min = 8, max = 9;
             AxisRange(series, n, step, min, max);
             EXPECT_EQ(step, 7);
@@ -145,7 +146,7 @@ TEST_P(AxisFailureTest, RaisesFirstError) {
     }
 }
 
-void RangeOf(const arDouble& series) {
+void RangeOf(const std::vector<double>& series) {
     double step = 0, min = 0, max = 0;
     AxisRange(series, 10, step, min, max);
 }

@@ -136,7 +136,7 @@ TEST(DrawChart, FailureBeforeGridDrawsNothing) {
 
 TEST(DrawChart, LongCurveIsOneContinuousLine) {
     // Long enough to reach the surface in several pieces.
-    arDouble xs, ys;
+    std::vector<double> xs, ys;
     for (int i = 0; i < 10000; ++i) {
         xs.push_back(i);
         ys.push_back(i % 7);

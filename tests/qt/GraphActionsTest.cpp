@@ -152,9 +152,9 @@ class GraphActionsTest : public QObject {
                                    "1e9", "1e9", "1e-7", "1e5", "10",  "1"};
         for (int row = 1; row <= 13; ++row)
             main.SetCellText(1, row, stage[row - 1].toStdString());
-        main.SetEditText(SweepEdit::EdOt, "10");
-        main.SetEditText(SweepEdit::EdDo, "100000");
-        main.SetEditText(SweepEdit::EdDf, "10");
+        main.SetEditText(StageField::From, "10");
+        main.SetEditText(StageField::To, "100000");
+        main.SetEditText(StageField::Step, "10");
         QTest::mouseClick(main.findChild<QPushButton*>("BuRas"), Qt::LeftButton);
         for (QAction* action : shown.actions())
             if (action->text() == "Характерные точки…")

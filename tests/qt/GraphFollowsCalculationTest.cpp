@@ -54,7 +54,7 @@ class GraphFollowsCalculationTest : public QObject {
     PaintCounter counter;
 
     template <class T> T* Control(const char* name) {
-        return windows->Form1.findChild<T*>(QLatin1String(name));
+        return windows->Main.findChild<T*>(QLatin1String(name));
     }
     void Calculate(const QString& from, const QString& to, const QString& step) {
         TypeInto(Control<QLineEdit>("EdOt"), from);
@@ -66,17 +66,17 @@ class GraphFollowsCalculationTest : public QObject {
         auto* button = Control<QPushButton>("Button1");
         QVERIFY(button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(windows->Form3.isVisible());
+        QVERIFY(windows->Graph.isVisible());
     }
     // Lets queued paints happen, as the event loop would.
     void Settle() { QTest::qWait(20); }
-    QImage GraphPicture() { return windows->Form3.grab().toImage(); }
+    QImage GraphPicture() { return windows->Graph.grab().toImage(); }
     // The curve the chart puts through these first `count` points of the state.
     std::vector<Point> ExpectedCurve(size_t count) {
-        const SweepResult& s = windows->Form1.Result();
-        const arDouble xs(s.Frequencies.begin(), s.Frequencies.begin() + count);
-        const arDouble ys(s.Ratio.begin(), s.Ratio.begin() + count);
-        CurveRecorder recorder({0, 0, windows->Form3.width(), windows->Form3.height()});
+        const SweepResult& s = windows->Main.Result();
+        const std::vector<double> xs(s.Frequencies.begin(), s.Frequencies.begin() + count);
+        const std::vector<double> ys(s.Ratio.begin(), s.Ratio.begin() + count);
+        CurveRecorder recorder({0, 0, windows->Graph.width(), windows->Graph.height()});
         DrawChart(xs, ys, 10, recorder);
         return recorder.curve;
     }
@@ -86,10 +86,10 @@ class GraphFollowsCalculationTest : public QObject {
         SetDecimalSeparatorSource(nullptr);
         boxes = std::make_unique<FakeMessageBoxes>();
         windows = std::make_unique<ProgramWindows>(*boxes);
-        windows->Form3.installEventFilter(&counter);
+        windows->Graph.installEventFilter(&counter);
         counter.paints = 0;
         for (int row = 1; row <= 13; ++row)
-            TypeIntoCell(windows->Form1.findChild<QTableWidget*>("SgIsh"), row, 1,
+            TypeIntoCell(windows->Main.findChild<QTableWidget*>("SgIsh"), row, 1,
                          kTypicalStage[row - 1]);
     }
     void cleanup() {
@@ -106,7 +106,7 @@ class GraphFollowsCalculationTest : public QObject {
         Settle();
         QCOMPARE(boxes->errors, QStringList{"Invalid floating point operation."});
         // Resizing or uncovering the window does not bring the box back.
-        windows->Form3.resize(800, 560);
+        windows->Graph.resize(800, 560);
         Settle();
         GraphPicture();
         QCOMPARE(boxes->errors.size(), 1);
@@ -118,7 +118,7 @@ class GraphFollowsCalculationTest : public QObject {
 
         Calculate("10", "1000", "10");
         PressGraph();
-        windows->Form3.resize(763, 534);
+        windows->Graph.resize(763, 534);
         Settle();
         QVERIFY(boxes->errors.isEmpty());
         QVERIFY(!OnlyBackground(GraphPicture()));
@@ -134,8 +134,8 @@ class GraphFollowsCalculationTest : public QObject {
         Control<QCheckBox>("CheckBox1")->setChecked(true);
         Calculate("-5", "95", "10");
         boxes->runEventLoop = true;
-        windows->Form1.Form().OpenAtStart(std::filesystem::temp_directory_path() /
-                                          "ou-qt-no-such-stage.ou");
+        windows->Main.Presenter().OpenAtStart(std::filesystem::temp_directory_path() /
+                                              "ou-qt-no-such-stage.ou");
         Settle();
         QCOMPARE(boxes->mostUpAtOnce, 1);
         QCOMPARE(boxes->errors.size(), 2);
@@ -147,14 +147,14 @@ class GraphFollowsCalculationTest : public QObject {
     // log f of a sweep through negative frequencies: one box, the calculation's, even though a
     // paint was pending while it was up; the graph then shows its background, no second box.
     void oneClickOneBox() {
-        TypeIntoCell(windows->Form1.findChild<QTableWidget*>("SgIsh"), 7, 1, "10"); // C2, pF
+        TypeIntoCell(windows->Main.findChild<QTableWidget*>("SgIsh"), 7, 1, "10"); // C2, pF
         boxes->runEventLoop = true;
         QTest::mouseClick(Control<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(5, 12));
         Calculate("10", "100000", "1000");
         PressGraph();
         Settle();
         QVERIFY(!OnlyBackground(GraphPicture()));
-        windows->Form3.update();
+        windows->Graph.update();
         Calculate("-100", "100", "50");
         Settle();
         QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
@@ -195,7 +195,7 @@ class GraphFollowsCalculationTest : public QObject {
         Calculate("-20", "20", "10");
         QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
         boxes->errors.clear();
-        QCOMPARE(windows->Form1.Result().Computed, 2);
+        QCOMPARE(windows->Main.Result().Computed, 2);
         PressGraph();
         Settle();
         const QImage image = GraphPicture();
@@ -209,11 +209,11 @@ class GraphFollowsCalculationTest : public QObject {
         QVERIFY(QColor(image.pixel(stale[3].X, stale[3].Y)) != kGreen);
 
         // An overflow in the unit conversion computes nothing: no curve, no box.
-        TypeIntoCell(windows->Form1.findChild<QTableWidget*>("SgIsh"), 4, 1, "1E306");
+        TypeIntoCell(windows->Main.findChild<QTableWidget*>("SgIsh"), 4, 1, "1E306");
         Calculate("10", "100", "10");
         QCOMPARE(boxes->errors, QStringList{"Floating point overflow."});
         boxes->errors.clear();
-        QCOMPARE(windows->Form1.Result().Computed, 0);
+        QCOMPARE(windows->Main.Result().Computed, 0);
         // The sweep passed validation, so "график" is enabled though no gain was computed.
         PressGraph();
         Settle();
@@ -224,11 +224,11 @@ class GraphFollowsCalculationTest : public QObject {
     // "Запомнить кривую" from the graph's context menu: after R4 is changed and "расчет" pressed,
     // the kept curve is drawn beside the current one in its colour, until "Забыть кривые".
     void keptCurveIsDrawnBesideTheCurrentOneUntilForgotten() {
-        auto* grid = windows->Form1.findChild<QTableWidget*>("SgIsh");
+        auto* grid = windows->Main.findChild<QTableWidget*>("SgIsh");
         TypeIntoCell(grid, 7, 1, "10"); // C2, pF
         Calculate("10", "100000", "1000");
         PressGraph();
-        ChooseFromContextMenu(&windows->Form3, {300, 300}, kRememberCurveCommand);
+        ChooseFromContextMenu(&windows->Graph, {300, 300}, kRememberCurveCommand);
         TypeIntoCell(grid, 4, 1, "150"); // R4, kΩ
         QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
         Settle();
@@ -239,7 +239,7 @@ class GraphFollowsCalculationTest : public QObject {
         const QImage left = both.copy(0, 0, both.width() / 2, both.height());
         QVERIFY(Shows(left, kGreen));
         QVERIFY(Shows(left, kept));
-        ChooseFromContextMenu(&windows->Form3, {300, 300}, kForgetCurvesCommand);
+        ChooseFromContextMenu(&windows->Graph, {300, 300}, kForgetCurvesCommand);
         Settle();
         QVERIFY(Shows(GraphPicture(), kGreen));
         QVERIFY(!Shows(GraphPicture(), kept));

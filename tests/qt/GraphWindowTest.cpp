@@ -67,7 +67,8 @@ class GraphWindowTest : public QObject {
 
     // Every pixel the chart puts the curve through is green, except the last point, which a
     // line leaves out.
-    void ExpectCurveDrawn(const QImage& image, const arDouble& xs, const arDouble& ys) {
+    void ExpectCurveDrawn(const QImage& image, const std::vector<double>& xs,
+                          const std::vector<double>& ys) {
         CurveRecorder recorder({0, 0, graph->width(), graph->height()});
         DrawChart(xs, ys, 10, recorder);
         QVERIFY(recorder.curve.size() > 2);
@@ -122,7 +123,7 @@ class GraphWindowTest : public QObject {
     void longLegendStaysInsideTheChartOnItsOwnBackground() {
         const SharedResult kept = Filled(10, 95, 5, LowPass);
         graph->Show(kept, false);
-        graph->Form().RememberCurve();
+        graph->Presenter().RememberCurve();
         auto current = std::make_shared<SweepResult>(*kept);
         for (std::optional<double>& parameter : current->Entered.Parameters)
             parameter = 1;
@@ -147,7 +148,7 @@ class GraphWindowTest : public QObject {
         const SharedResult state = Filled(10, 1000, 10, LowPass);
         graph->Show(state, true);
         const QImage image = Render();
-        arDouble logs;
+        std::vector<double> logs;
         for (double f : state->Frequencies)
             logs.push_back(std::log10(f));
         ExpectCurveDrawn(image, logs, state->Decibels);
@@ -243,16 +244,16 @@ class GraphWindowTest : public QObject {
         GraphWindow shown(localPresenters, *boxes);
         main.SetGraphWindow(&shown);
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-        QVERIFY(!main.Form().LogScale()); // ticking alone changes nothing
+        QVERIFY(!main.Presenter().LogScale()); // ticking alone changes nothing
         auto* button = main.findChild<QPushButton*>("Button1");
         button->setEnabled(true);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(main.Form().LogScale());
-        QVERIFY(shown.Form().LogScale());
+        QVERIFY(main.Presenter().LogScale());
+        QVERIFY(shown.Presenter().LogScale());
         QVERIFY(shown.isVisible());
         main.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!main.Form().LogScale());
+        QVERIFY(!main.Presenter().LogScale());
         QVERIFY(shown.isVisible());
     }
 };

@@ -22,18 +22,18 @@ class HelpAndStartUpTest : public QObject {
   private slots:
     void startUpShowsOnlyTheMainWindow() {
         ProgramWindows windows(boxes);
-        QVERIFY(windows.Form1.isVisible());
-        QVERIFY(!windows.Form2.isVisible());
-        QVERIFY(!windows.Form3.isVisible());
-        QCOMPARE(windows.Form2.windowTitle(), QString(kHelpCaption));
-        QCOMPARE(windows.Form3.windowTitle(), QString(kGraphCaption));
+        QVERIFY(windows.Main.isVisible());
+        QVERIFY(!windows.Help.isVisible());
+        QVERIFY(!windows.Graph.isVisible());
+        QCOMPARE(windows.Help.windowTitle(), QString(kHelpCaption));
+        QCOMPARE(windows.Graph.windowTitle(), QString(kGraphCaption));
     }
 
     // Qt's own file dialog (not a desktop's) speaks Russian, as the program does.
     void qtsOwnFileDialogSpeaksRussian() {
         ProgramWindows windows(boxes);
         QVERIFY(windows.Translation.Loaded());
-        QFileDialog dialog(&windows.Form1);
+        QFileDialog dialog(&windows.Main);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         auto* buttons = dialog.findChild<QDialogButtonBox*>();
         QVERIFY(buttons != nullptr);
@@ -42,18 +42,18 @@ class HelpAndStartUpTest : public QObject {
 
     void helpButtonShowsHelpAndCloseHidesIt() {
         ProgramWindows windows(boxes);
-        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-        QVERIFY(windows.Form2.isVisible());
-        QVERIFY(windows.Form1.isVisible()); // not modal: the main window stays usable
-        QVERIFY(!windows.Form2.isModal());
+        QTest::mouseClick(windows.Main.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QVERIFY(windows.Help.isVisible());
+        QVERIFY(windows.Main.isVisible()); // not modal: the main window stays usable
+        QVERIFY(!windows.Help.isModal());
         // Pressed again while open: still one help window, still shown.
-        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-        QVERIFY(windows.Form2.isVisible());
-        auto* close = windows.Form2.findChild<QPushButton*>("Button1");
+        QTest::mouseClick(windows.Main.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        QVERIFY(windows.Help.isVisible());
+        auto* close = windows.Help.findChild<QPushButton*>("Button1");
         QCOMPARE(close->text(), QString(kHelpCloseButton));
         QTest::mouseClick(close, Qt::LeftButton);
-        QVERIFY(!windows.Form2.isVisible());
-        QVERIFY(windows.Form1.isVisible());
+        QVERIFY(!windows.Help.isVisible());
+        QVERIFY(windows.Main.isVisible());
     }
 
     void helpClosesFromTheKeyboard_data() {
@@ -65,11 +65,11 @@ class HelpAndStartUpTest : public QObject {
     void helpClosesFromTheKeyboard() {
         QFETCH(int, key);
         ProgramWindows windows(boxes);
-        QTest::mouseClick(windows.Form1.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-        auto* close = windows.Form2.findChild<QPushButton*>("Button1");
+        QTest::mouseClick(windows.Main.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        auto* close = windows.Help.findChild<QPushButton*>("Button1");
         close->setFocus();
         QTest::keyClick(close, Qt::Key(key));
-        QVERIFY(!windows.Form2.isVisible());
+        QVERIFY(!windows.Help.isVisible());
     }
 
     void helpWindowAsLaidOut() {
@@ -116,11 +116,11 @@ class HelpAndStartUpTest : public QObject {
 
     void closingTheMainWindowEndsTheProgramWithTheOthersOpen() {
         ProgramWindows windows(boxes);
-        windows.Form2.show();
-        windows.Form3.show();
+        windows.Help.show();
+        windows.Graph.show();
         bool quit = false;
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [&] { quit = true; });
-        QTimer::singleShot(0, &windows.Form1, [&] { windows.Form1.close(); });
+        QTimer::singleShot(0, &windows.Main, [&] { windows.Main.close(); });
         // A safety net so that a failure cannot hang the test.
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);

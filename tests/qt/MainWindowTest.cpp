@@ -4,10 +4,12 @@
 #include "WindowTestHelpers.h"
 #include "app/presenters/MainLayout.h"
 #include "app/session/StagePresenters.h"
+#include "app/texts/AccessibleTexts.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -70,6 +72,17 @@ class MainWindowTest : public QObject {
         // Every box a test caused must have been checked and cleared by it.
         QVERIFY2(boxes->messages.isEmpty(), qPrintable(boxes->messages.join('|')));
         QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
+    }
+
+    // The controls say what the table of spoken texts gives them: a button its text with what it
+    // does, the circuit a picture.
+    void controlsSayWhatTheSpokenTableSays() {
+        const SpokenControl spoken = MainSpokenControl(MainControlName::Button2, SweepKind::Linear);
+        QCOMPARE(Button("Button2")->accessibleName(), QString::fromStdString(spoken.Name));
+        QCOMPARE(Button("Button2")->accessibleDescription(),
+                 QString::fromStdString(spoken.Description));
+        auto* circuit = window->findChild<QWidget*>("Image1");
+        QCOMPARE(QAccessible::queryAccessibleInterface(circuit)->role(), QAccessible::Graphic);
     }
 
     void startUpShowsEmptyForm() {
@@ -307,10 +320,10 @@ class MainWindowTest : public QObject {
         TriggerMenuItem(window.get(), kLaggingPhaseCommand);
         QVERIFY(MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
         QVERIFY(MenuAction(window.get(), kLinearSweepCommand)->isChecked());
-        QVERIFY(window->Form().LaggingPhase());
+        QVERIFY(window->Presenter().LaggingPhase());
         TriggerMenuItem(window.get(), kLaggingPhaseCommand);
         QVERIFY(!MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
-        QVERIFY(!window->Form().LaggingPhase());
+        QVERIFY(!window->Presenter().LaggingPhase());
     }
 
     // Each label of the layout, over either kind of sweep, shows its whole text in its font and
@@ -323,7 +336,7 @@ class MainWindowTest : public QObject {
     void labelsFitAndClearTheirNeighbours() {
         QFETCH(bool, decade);
         if (decade)
-            window->Form().UseDecadeSweep();
+            window->Presenter().UseDecadeSweep();
         for (const ControlLayout& layout : kMainControls) {
             if (layout.Kind != ControlKind::Label)
                 continue;

@@ -49,7 +49,7 @@ class SpreadWindowsTest : public QObject {
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<ProgramWindows> windows;
 
-    template <class T> T* Control(const char* name) { return windows->Form1.findChild<T*>(name); }
+    template <class T> T* Control(const char* name) { return windows->Main.findChild<T*>(name); }
 
     // Types into the dialog once it is up, then presses OK.
     void AnswerDialog(std::function<void(QWidget&)> type) {
@@ -82,7 +82,7 @@ class SpreadWindowsTest : public QObject {
 
     void okRunsTheAnalysisAndTheBandReachesTheGraph() {
         const QColor band(kBandOuterColor.Red, kBandOuterColor.Green, kBandOuterColor.Blue);
-        QVERIFY(!Shows(windows->Form3.grab().toImage(), band));
+        QVERIFY(!Shows(windows->Graph.grab().toImage(), band));
         AnswerDialog(
             [](QWidget& dialog) { TypeInto(dialog.findChild<QLineEdit*>("EdTolerance1"), "2"); });
         // The results box, once the run has ended: copied, then closed.
@@ -112,8 +112,9 @@ class SpreadWindowsTest : public QObject {
             QTest::keyClick(text, Qt::Key_Return);
         });
         watcher.start(10);
-        TriggerMenuItem(&windows->Form1, kSpreadCommand);
-        QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Form().HasBand() && !results.isEmpty(), 20000);
+        TriggerMenuItem(&windows->Main, kSpreadCommand);
+        QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Presenter().HasBand() && !results.isEmpty(),
+                                 20000);
         QCOMPARE(windows->Presenters.Session().Settings().Tolerances[0], 2.0);
         QCOMPARE(copied, results);
         QTRY_VERIFY(ModalNamed(kSpreadResultsName) == nullptr);
@@ -126,7 +127,7 @@ class SpreadWindowsTest : public QObject {
         QVERIFY(pictureNames[0].startsWith(QString::fromUtf8(kUpperEdgeHistogramName)));
         QVERIFY(pictureNames[1].startsWith(QString::fromUtf8(kPeakGainHistogramName)));
         QTest::qWait(20);
-        QVERIFY(Shows(windows->Form3.grab().toImage(), band));
+        QVERIFY(Shows(windows->Graph.grab().toImage(), band));
     }
 
     // Enter in a field is OK though "Отмена" had the focus before; OK's refusal puts the focus on
@@ -155,7 +156,7 @@ class SpreadWindowsTest : public QObject {
                 selected = edit->selectedText();
             qobject_cast<QDialog*>(dialog)->reject();
         });
-        TriggerMenuItem(&windows->Form1, kSpreadCommand);
+        TriggerMenuItem(&windows->Main, kSpreadCommand);
         QCOMPARE(boxes->messages.size(), 1);
         boxes->messages.clear();
         QVERIFY(stillOpen);
@@ -174,7 +175,7 @@ class SpreadWindowsTest : public QObject {
         bool cancelled = false;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
-            auto* progress = windows->Form1.findChild<QProgressDialog*>(kSpreadProgressName);
+            auto* progress = windows->Main.findChild<QProgressDialog*>(kSpreadProgressName);
             if (progress == nullptr || !progress->isVisible() || cancelled)
                 return;
             QTest::mouseClick(progress->findChild<QPushButton*>(kSpreadProgressCancel.Name),
@@ -182,11 +183,11 @@ class SpreadWindowsTest : public QObject {
             cancelled = true;
         });
         watcher.start(10);
-        TriggerMenuItem(&windows->Form1, kSpreadCommand);
+        TriggerMenuItem(&windows->Main, kSpreadCommand);
         QTRY_VERIFY_WITH_TIMEOUT(cancelled, 20000);
-        QVERIFY(!windows->Spread.Form().Running());
-        QVERIFY(!windows->Spread.Form().HasBand());
-        QTRY_VERIFY(windows->Form1.findChild<QProgressDialog*>(kSpreadProgressName) == nullptr);
+        QVERIFY(!windows->Spread.Presenter().Running());
+        QVERIFY(!windows->Spread.Presenter().HasBand());
+        QTRY_VERIFY(windows->Main.findChild<QProgressDialog*>(kSpreadProgressName) == nullptr);
     }
 
     // "Подбор номиналов…" reaches its presenter: OK in its dialog searches, the results box lists
@@ -194,7 +195,7 @@ class SpreadWindowsTest : public QObject {
     // marks the requirements.
     void designDialogSearchesAndEnterApplies() {
         const QColor shade(kRequirementShade.Red, kRequirementShade.Green, kRequirementShade.Blue);
-        QVERIFY(!Shows(windows->Form3.grab().toImage(), shade));
+        QVERIFY(!Shows(windows->Graph.grab().toImage(), shade));
         QTimer::singleShot(0, this, [] {
             QWidget* dialog = ModalNamed(kDesignDialogName);
             QVERIFY(dialog != nullptr);
@@ -218,9 +219,9 @@ class SpreadWindowsTest : public QObject {
             QTest::keyClick(list, Qt::Key_Return);
         });
         watcher.start(10);
-        TriggerMenuItem(&windows->Form1, kDesignCommand);
+        TriggerMenuItem(&windows->Main, kDesignCommand);
         QTRY_VERIFY_WITH_TIMEOUT(lines > 0 && ModalNamed(kDesignResultsName) == nullptr, 20000);
-        const std::vector<RankedDesign>& ranked = windows->Design.Form().Candidates();
+        const std::vector<RankedDesign>& ranked = windows->Design.Presenter().Candidates();
         QCOMPARE(static_cast<size_t>(lines), ranked.size());
         QCOMPARE(Control<QTableWidget>("SgIsh")->item(4, 1)->text(),
                  QString::fromStdString(NumberToText(ranked[0].Candidate.Values[3])));
@@ -228,7 +229,7 @@ class SpreadWindowsTest : public QObject {
         QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
         QTest::mouseClick(Control<QPushButton>("Button1"), Qt::LeftButton);
         QTest::qWait(20);
-        QVERIFY(Shows(windows->Form3.grab().toImage(), shade));
+        QVERIFY(Shows(windows->Graph.grab().toImage(), shade));
     }
 };
 

@@ -62,7 +62,7 @@ class StageMenuTest : public QObject {
         if (byMenu)
             TriggerMenuItem(window.get(), kOpenCommand);
         else
-            window->Form().OpenAtStart(stage);
+            window->Presenter().OpenAtStart(stage);
         QCOMPARE(chooser.asked.size(), byMenu ? 3 : 0);
         QCOMPARE(R1(), QString("100"));
         QCOMPARE(window->windowTitle(), QString("каскад 1.ou — ОУ"));
@@ -70,7 +70,7 @@ class StageMenuTest : public QObject {
 
     // With the cell's editor still open: the stage saved is what the user sees.
     void typingMarksTheCaptionAndCtrlSSaves() {
-        window->Form().OpenAtStart(stage);
+        window->Presenter().OpenAtStart(stage);
         TypeIntoCell(ParameterGrid(), 1, 1, "5", false);
         QCOMPARE(window->windowTitle(), QString("*каскад 1.ou — ОУ"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
@@ -79,7 +79,7 @@ class StageMenuTest : public QObject {
     }
 
     void escapeTakesTheTypingBack() {
-        window->Form().OpenAtStart(stage);
+        window->Presenter().OpenAtStart(stage);
         TypeIntoCell(ParameterGrid(), 1, 1, "5", false);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(R1(), QString("100"));
@@ -98,7 +98,7 @@ class StageMenuTest : public QObject {
         QFETCH(Answer, answer);
         QFETCH(bool, closes);
         QFETCH(QString, savedR1);
-        window->Form().OpenAtStart(stage);
+        window->Presenter().OpenAtStart(stage);
         TypeIntoCell(ParameterGrid(), 1, 1, "5");
         boxes->answer = answer;
         QCOMPARE(window->close(), closes);

@@ -49,9 +49,9 @@ class TableActionsTest : public QObject {
                                 QString(kStage[row - 1])
                                     .replace('.', QString::fromUcs4(&separator, 1))
                                     .toStdString());
-        window->SetEditText(SweepEdit::EdOt, from.toStdString());
-        window->SetEditText(SweepEdit::EdDo, to.toStdString());
-        window->SetEditText(SweepEdit::EdDf, step.toStdString());
+        window->SetEditText(StageField::From, from.toStdString());
+        window->SetEditText(StageField::To, to.toStdString());
+        window->SetEditText(StageField::Step, step.toStdString());
         QTest::mouseClick(window->findChild<QPushButton*>("BuRas"), Qt::LeftButton);
         QCOMPARE(ResultGrid()->model()->rowCount(), rows);
     }

@@ -1,5 +1,6 @@
 #include "AccessibleReading.h"
 #include "WindowTestHelpers.h"
+#include "app/texts/AccessibleTexts.h"
 
 #include <map>
 #include <sstream>
@@ -41,7 +42,7 @@ class Accessibility : public ProgramTest {
     }
     static LONG Role(IAccessible& object) { return NumberOf(object, &IAccessible::get_accRole); }
     static LONG State(IAccessible& object) { return NumberOf(object, &IAccessible::get_accState); }
-    AccessiblePtr ParameterTable() { return ObjectOfWindow(Form1().ParameterGrid().Handle()); }
+    AccessiblePtr ParameterTable() { return ObjectOfWindow(Main().ParameterGrid().Handle()); }
 
     HeardEvents events;
 
@@ -51,7 +52,7 @@ class Accessibility : public ProgramTest {
 
 // The names of every row and cell: ReaderInAnotherProcessReadsTheTablesAndControls.
 TEST_F(Accessibility, ParameterGridIsATableOfRowsOfCells) {
-    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "100");
+    TypeIntoCell(Main().ParameterGrid(), 1, 1, "100");
     const AccessiblePtr table = ParameterTable();
     ASSERT_TRUE(table);
     EXPECT_EQ(Role(*table), ROLE_SYSTEM_TABLE);
@@ -95,20 +96,26 @@ TEST_F(Accessibility, EveryMoveAndEditIsAnnouncedAndTheFocusReadable) {
     EXPECT_EQ(State(*cell) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED),
               STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED);
     ChildObjects(*ChildObjects(*table)[5])[1]->accSelect(SELFLAG_TAKEFOCUS, ChildVariant());
-    EXPECT_EQ(Form1().ParameterGrid().Focus(), (GridCell{1, 5}));
+    EXPECT_EQ(Main().ParameterGrid().Focus(), (GridCell{1, 5}));
     EXPECT_EQ(State(*cell) & STATE_SYSTEM_FOCUSED, 0);
 }
 
-// The circuit reads as a picture with its name.
-TEST_F(Accessibility, CircuitIsANamedPicture) {
+// The controls say what the table of spoken texts gives them: the circuit a named picture, a
+// button its text with what it does.
+TEST_F(Accessibility, ControlsSayWhatTheSpokenTableSays) {
     const AccessiblePtr circuit = ObjectOfWindow(Control(Id::Image1));
     ASSERT_TRUE(circuit);
     EXPECT_EQ(AccessibleName(*circuit), "схема каскада");
     EXPECT_EQ(Role(*circuit), ROLE_SYSTEM_GRAPHIC);
+    const AccessiblePtr help = ObjectOfWindow(Control(Id::Button2));
+    ASSERT_TRUE(help);
+    const SpokenControl spoken = MainSpokenControl(MainControlName::Button2, SweepKind::Linear);
+    EXPECT_EQ(AccessibleName(*help), spoken.Name);
+    EXPECT_EQ(AccessibleDescriptionOf(*help), spoken.Description);
 }
 
 TEST_F(Accessibility, StepFieldIsNamedByTheKindOfSweep) {
-    Form1().Form().UseDecadeSweep();
+    Main().Presenter().UseDecadeSweep();
     const AccessiblePtr step = ObjectOfWindow(Control(Id::EdDf));
     ASSERT_TRUE(step);
     EXPECT_EQ(AccessibleName(*step), "точек на декаду");
@@ -127,7 +134,7 @@ TEST_F(Accessibility, ObjectsOutlivingTheirGridSayItHasGone) {
 // A reader in a process of its own (ScreenReader.cpp) reads the windows of this one, which
 // answers its calls between messages, as the program's message loop does.
 TEST_F(Accessibility, ReaderInAnotherProcessReadsTheTablesAndControls) {
-    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "100");
+    TypeIntoCell(Main().ParameterGrid(), 1, 1, "100");
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();

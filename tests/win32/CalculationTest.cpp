@@ -22,7 +22,7 @@ TEST_F(Calculation, TypedStageFillsTheTable) {
     TypeCircuit(kTypicalStage, "100", "1000", "100");
     Calculate();
     ASSERT_EQ(ResultRowCount(), 11);
-    const SweepResult& state = Form1().Result();
+    const SweepResult& state = Main().Result();
     for (int row = 1; row <= 10; ++row) {
         const auto i = static_cast<size_t>(row - 1);
         EXPECT_EQ(ResultCell(0, row), std::to_string(row * 100));
@@ -34,7 +34,7 @@ TEST_F(Calculation, TypedStageFillsTheTable) {
     }
     EXPECT_TRUE(GraphEnabled());
     // Every entry is rewritten in normal form.
-    EXPECT_EQ(Form1().CellText(1, 11), "100000");
+    EXPECT_EQ(Main().CellText(1, 11), "100000");
     EXPECT_EQ(Text(Control(Id::EdOt)), "100");
     EXPECT_TRUE(boxes.errors.empty());
 }
@@ -45,7 +45,7 @@ TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
     ASSERT_EQ(ResultRowCount(), 102);
     EXPECT_EQ(ResultCell(0, 101), "100000");
     // The window's table shows what the calculation computed, row by row.
-    const SweepResult& state = Form1().Result();
+    const SweepResult& state = Main().Result();
     for (int row = 1; row <= 101; row += 25)
         EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[static_cast<size_t>(row - 1)]));
     EXPECT_EQ(ResultCell(1, 1), "99.996");
@@ -58,17 +58,17 @@ TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
     ASSERT_TRUE(GraphEnabled());
     ASSERT_NE(ResultCell(1, 3), "");
     // One key, the editor still open: the table is already empty.
-    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "9", false);
-    EXPECT_TRUE(Form1().ParameterGrid().Editing());
+    TypeIntoCell(Main().ParameterGrid(), 1, 4, "9", false);
+    EXPECT_TRUE(Main().ParameterGrid().Editing());
     EXPECT_EQ(ResultRowCount(), 11);
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(ResultCell(column, 3), "");
     EXPECT_FALSE(GraphEnabled());
-    EXPECT_EQ(Form1().CellText(1, 4), "9");
+    EXPECT_EQ(Main().CellText(1, 4), "9");
     // The calculation state itself stays for the graph.
-    EXPECT_EQ(Form1().Result().Count(), 10);
-    Key(Form1().ParameterGrid().Editor(), VK_RETURN);
-    EXPECT_FALSE(Form1().ParameterGrid().Editing());
+    EXPECT_EQ(Main().Result().Count(), 10);
+    Key(Main().ParameterGrid().Editor(), VK_RETURN);
+    EXPECT_FALSE(Main().ParameterGrid().Editing());
 }
 
 TEST_F(Calculation, SweepFieldsAndCheckBoxLeaveTheResults) {
@@ -90,28 +90,28 @@ TEST_F(Calculation, ResetEmptiesValuesAndRowsButKeepsTheRowCount) {
         for (int column = 0; column < 3; ++column)
             EXPECT_EQ(ResultCell(column, row), "");
     for (int row = 1; row <= 13; ++row)
-        EXPECT_EQ(Form1().CellText(1, row), "");
-    EXPECT_EQ(Form1().CellText(0, 1), "R1,кОм");
+        EXPECT_EQ(Main().CellText(1, row), "");
+    EXPECT_EQ(Main().CellText(0, 1), "R1,кОм");
     EXPECT_FALSE(GraphEnabled());
     EXPECT_EQ(Text(Control(Id::EdOt)), "10");
 }
 
 TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
-    TypeIntoCell(Form1().ParameterGrid(), 1, 2, "47", false);
+    TypeIntoCell(Main().ParameterGrid(), 1, 2, "47", false);
     Click(Control(Id::Button3));
-    EXPECT_EQ(Form1().CellText(1, 2), "");
-    if (Form1().ParameterGrid().Editing()) {
-        EXPECT_EQ(Text(Form1().ParameterGrid().Editor()), "");
+    EXPECT_EQ(Main().CellText(1, 2), "");
+    if (Main().ParameterGrid().Editing()) {
+        EXPECT_EQ(Text(Main().ParameterGrid().Editor()), "");
     }
 }
 
 TEST_F(Calculation, EscapeRestoresTheCellAsItWas) {
-    TypeIntoCell(Form1().ParameterGrid(), 1, 5, "1000");
-    TypeIntoCell(Form1().ParameterGrid(), 1, 5, "22", false);
-    EXPECT_EQ(Form1().CellText(1, 5), "22");
-    Key(Form1().ParameterGrid().Editor(), VK_ESCAPE);
-    EXPECT_FALSE(Form1().ParameterGrid().Editing());
-    EXPECT_EQ(Form1().CellText(1, 5), "1000");
+    TypeIntoCell(Main().ParameterGrid(), 1, 5, "1000");
+    TypeIntoCell(Main().ParameterGrid(), 1, 5, "22", false);
+    EXPECT_EQ(Main().CellText(1, 5), "22");
+    Key(Main().ParameterGrid().Editor(), VK_ESCAPE);
+    EXPECT_FALSE(Main().ParameterGrid().Editing());
+    EXPECT_EQ(Main().CellText(1, 5), "1000");
 }
 
 struct Refusal {
@@ -130,7 +130,7 @@ TEST_P(Refusals, ShowTheirMessageAndKeepTheTable) {
     const std::string before = ResultCell(1, 5);
     const Refusal& r = GetParam();
     if (r.row != 0)
-        TypeIntoCell(Form1().ParameterGrid(), 1, r.row, r.value);
+        TypeIntoCell(Main().ParameterGrid(), 1, r.row, r.value);
     else
         TypeInto(Control(r.edit), r.value);
     // Typing a parameter clears the table; a sweep field does not.
@@ -188,9 +188,9 @@ TEST_F(Calculation, FloatingPointErrorPartWayKeepsTheRowsComputed) {
 // "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per decade,
 // and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
 TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
-    const UINT chosen = MenuItem(Form1().Handle(), kDecadeSweepCommand);
+    const UINT chosen = MenuItem(Main().Handle(), kDecadeSweepCommand);
     ASSERT_NE(chosen, 0u);
-    SendMessageW(Form1().Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+    SendMessageW(Main().Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
     EXPECT_TRUE(Text(Control(Id::Label5)).ends_with(kPointsPerDecadeShort) ||
                 Text(Control(Id::Label5)).ends_with(kPointsPerDecadeWords));
     TypeCircuit(kTypicalStage, "10", "100000", "10");
@@ -200,7 +200,7 @@ TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
 
 // "Фаза ОУ: …" is a setting of its own: chosen, it is checked beside the sweep's choice.
 TEST_F(Calculation, PhaseSwitchIsCheckedBesideTheSweepsChoice) {
-    const HWND window = Form1().Handle();
+    const HWND window = Main().Handle();
     const UINT phase = MenuItem(window, kLaggingPhaseCommand);
     ASSERT_NE(phase, 0u);
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(phase, 0), 0);
@@ -211,18 +211,18 @@ TEST_F(Calculation, PhaseSwitchIsCheckedBesideTheSweepsChoice) {
     EXPECT_TRUE(GetMenuState(bar, phase, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_TRUE(GetMenuState(bar, MenuItem(window, kLinearSweepCommand), MF_BYCOMMAND) &
                 MF_CHECKED);
-    EXPECT_TRUE(Form1().Form().LaggingPhase());
+    EXPECT_TRUE(Main().Presenter().LaggingPhase());
 }
 
 // A decade sweep's frequency longer than its column ends in "…", its whole text in a tooltip over
 // the cell; the table, and so the copy, keeps the whole number.
 TEST_F(Calculation, CutCellEndsInAMarkWithItsWholeTextInATooltip) {
-    SendMessageW(Form1().Handle(), WM_COMMAND,
-                 MAKEWPARAM(MenuItem(Form1().Handle(), kDecadeSweepCommand), 0), 0);
+    SendMessageW(Main().Handle(), WM_COMMAND,
+                 MAKEWPARAM(MenuItem(Main().Handle(), kDecadeSweepCommand), 0), 0);
     TypeCircuit(kTypicalStage, "10", "100000", "3");
     Calculate();
     ASSERT_EQ(ResultCell(0, 2), "21.5443469003188");
-    Grid& grid = Form1().ResultGrid();
+    Grid& grid = Main().ResultGrid();
     EXPECT_TRUE(grid.Shown(0, 2).Text.ends_with("…"));
     const RECT cell = grid.CellRect(0, 2);
     SendMessageW(grid.Handle(), WM_MOUSEMOVE, 0,
@@ -231,7 +231,7 @@ TEST_F(Calculation, CutCellEndsInAMarkWithItsWholeTextInATooltip) {
 }
 
 TEST_F(Calculation, DoubleClickOnTheWindowDoesNothing) {
-    SendMessageW(Form1().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(420, 20));
+    SendMessageW(Main().Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(420, 20));
     EXPECT_EQ(ResultRowCount(), 5);
     EXPECT_TRUE(boxes.messages.empty());
 }

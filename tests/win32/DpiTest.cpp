@@ -37,20 +37,20 @@ using DpiChange = ProgramTest;
 TEST_F(DpiChange, LaysTheMainWindowOutAgainAtTheNewDpi) {
     for (UINT dpi : {144u, kLayoutDpi}) {
         RECT suggested = {100, 50, 100 + ScaleToDpi(700, dpi), 50 + ScaleToDpi(500, dpi)};
-        SendMessageW(Form1().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+        SendMessageW(Main().Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
         SCOPED_TRACE(dpi);
-        EXPECT_EQ(Form1().Dpi(), dpi);
+        EXPECT_EQ(Main().Dpi(), dpi);
         RECT frame = {};
-        GetWindowRect(Form1().Handle(), &frame);
+        GetWindowRect(Main().Handle(), &frame);
         EXPECT_EQ(frame.left, suggested.left);
         EXPECT_EQ(frame.right - frame.left, suggested.right - suggested.left);
-        ExpectLaidOutAt(Form1(), dpi);
+        ExpectLaidOutAt(Main(), dpi);
         EXPECT_EQ(FontHeight(Control(Id::BuRas)), -ScaleToDpi(16, dpi));
         // The name column as FormCreate widened it, at the new DPI.
-        EXPECT_EQ(Form1().ParameterGrid().ColumnWidth(0), ScaleToDpi(92, dpi));
-        EXPECT_EQ(Form1().ResultGrid().ColumnWidth(2), ScaleToDpi(kResultColumnWidths[2], dpi));
-        const RECT row = Form1().ParameterGrid().CellRect(1, 1);
+        EXPECT_EQ(Main().ParameterGrid().ColumnWidth(0), ScaleToDpi(92, dpi));
+        EXPECT_EQ(Main().ResultGrid().ColumnWidth(2), ScaleToDpi(kResultColumnWidths[2], dpi));
+        const RECT row = Main().ParameterGrid().CellRect(1, 1);
         EXPECT_EQ(row.bottom - row.top, ScaleToDpi(kGridRowHeight, dpi));
     }
 }
@@ -104,11 +104,11 @@ class HighDpi : public ProgramTest {
 };
 
 TEST_F(HighDpi, MainWindowIsTheLayoutOneAndAHalfTimes) {
-    EXPECT_EQ(Form1().Dpi(), 144u);
-    const SIZE client = ClientSize(Form1().Handle());
+    EXPECT_EQ(Main().Dpi(), 144u);
+    const SIZE client = ClientSize(Main().Handle());
     EXPECT_NEAR(client.cx, 1.5 * MainWindow::kClientSize.cx, 2);
     EXPECT_NEAR(client.cy, 1.5 * MainWindow::kClientSize.cy, 2);
-    ExpectLaidOutAt(Form1(), 144);
+    ExpectLaidOutAt(Main(), 144);
 }
 
 TEST_F(HighDpi, TextIsDrawnAtTheScaleNotStretched) {

@@ -19,21 +19,21 @@ class ExportActions : public ProgramTest {
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
         TypeCircuit(kTypicalStage, from, to, step);
         Click(Control(Id::BuRas));
-        ASSERT_EQ(Form1().Results().FilledRows(), Form1().Result().Count());
+        ASSERT_EQ(Main().Results().FilledRows(), Main().Result().Count());
     }
-    HWND Grid() { return Form1().ResultGrid().Handle(); }
-    HWND Graph() { return windows->Form3.Handle(); }
+    HWND Grid() { return Main().ResultGrid().Handle(); }
+    HWND Graph() { return windows->Graph.Handle(); }
 };
 
 TEST_F(ExportActions, CtrlAThenCtrlCCopiesTheWholeTableWithItsHeading) {
     Calculate("10", "100", "10");
     ControlKey(Grid(), 'A');
-    const GridRange all = Form1().ResultGrid().Selection();
+    const GridRange all = Main().ResultGrid().Selection();
     EXPECT_EQ(all, (GridRange{0, 1, 2, 10}));
     ControlKey(Grid(), 'C');
     const std::wstring text = ClipboardText();
     // As the core writes it, with Windows' line breaks.
-    std::string expected = CopyText(Form1().Results(), WholeTable(Form1().Results()));
+    std::string expected = CopyText(Main().Results(), WholeTable(Main().Results()));
     std::string crlf;
     for (char c : expected)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -44,7 +44,7 @@ TEST_F(ExportActions, CtrlAThenCtrlCCopiesTheWholeTableWithItsHeading) {
 
 TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
     Calculate("10", "100", "10");
-    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "9"); // an edit empties the table
+    TypeIntoCell(Main().ParameterGrid(), 1, 4, "9"); // an edit empties the table
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
@@ -58,14 +58,14 @@ TEST_F(ExportActions, WithoutResultsCtrlCLeavesTheClipboardAlone) {
 TEST_F(ExportActions, ClicksSelectOneRectangleAndCtrlCCopiesExactlyIt) {
     Calculate("10", "100", "10");
     const auto click = [&](int column, int row, WPARAM keys = 0) {
-        const RECT cell = Form1().ResultGrid().CellRect(column, row);
+        const RECT cell = Main().ResultGrid().CellRect(column, row);
         ClickAt(Grid(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2}, keys);
     };
     click(1, 2);
     click(0, 4, MK_CONTROL);
     click(1, 5, MK_SHIFT);
     click(2, 6, MK_CONTROL | MK_SHIFT);
-    const GridRange selected = Form1().ResultGrid().Selection();
+    const GridRange selected = Main().ResultGrid().Selection();
     EXPECT_EQ(selected, (GridRange{0, 4, 2, 6}));
     std::string expected;
     for (int row = selected.Top; row <= selected.Bottom; ++row)
@@ -94,8 +94,8 @@ TEST_F(ExportActions, NewResultClearsTheSelection) {
     // A new sweep, the stage as it was: no edit has cleared the selection.
     TypeInto(Control(Id::EdDo), "100");
     Click(Control(Id::BuRas));
-    ASSERT_EQ(Form1().Results().FilledRows(), 10);
-    const GridRange selected = Form1().ResultGrid().Selection();
+    ASSERT_EQ(Main().Results().FilledRows(), 10);
+    const GridRange selected = Main().ResultGrid().Selection();
     EXPECT_EQ(selected.Left, selected.Right);
     EXPECT_EQ(selected.Top, selected.Bottom);
     ControlKey(Grid(), 'C');
@@ -127,18 +127,18 @@ TEST_F(ExportActions, CopyWhileAnotherProgramHoldsTheClipboardSaysSo) {
 TEST_F(ExportActions, SavedTableReadsBackAsTheCsvOfTheTable) {
     Calculate("10", "100", "10");
     ScratchFile file("результаты.csv");
-    Form1().SetFileChooser(file);
+    Main().SetFileChooser(file);
     ControlKeyThroughLoop(Grid(), 'T'); // the File menu's key
     EXPECT_EQ(file.asked, "csv");
     const std::string csv = file.Content();
-    EXPECT_EQ(csv, CsvText(Form1().Results()));
+    EXPECT_EQ(csv, CsvText(Main().Results()));
     EXPECT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
 }
 
 TEST_F(ExportActions, FailedSaveIsAClearMessageAndLeavesNoFile) {
     Calculate("10", "100", "10");
     ScratchFile file("нет такой папки/результаты.csv");
-    Form1().SetFileChooser(file);
+    Main().SetFileChooser(file);
     ControlKeyThroughLoop(Grid(), 'T'); // the File menu's key
     ASSERT_EQ(boxes.errors.size(), 1u);
     EXPECT_NE(boxes.errors[0].find("Не удалось сохранить"), std::string::npos) << boxes.errors[0];
@@ -154,16 +154,16 @@ TEST_F(ExportActions, PointerOverTheGraphReadsTheNearestComputedPoint) {
     GetClientRect(Graph(), &client);
     for (int x : {10, 200, 500, 752}) {
         SendMessageW(Graph(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 200));
-        const auto point = PointUnderPointer(Form1().Result(), Form1().Form().LogScale(),
+        const auto point = PointUnderPointer(Main().Result(), Main().Presenter().LogScale(),
                                              {0, 0, client.right, client.bottom}, x);
         ASSERT_TRUE(point.has_value());
-        EXPECT_EQ(windows->Form3.Actions().Readout(), ReadoutText(*point)) << x;
+        EXPECT_EQ(windows->Graph.Actions().Readout(), ReadoutText(*point)) << x;
     }
-    EXPECT_EQ(windows->Form3.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), std::string::npos);
+    EXPECT_EQ(windows->Graph.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), std::string::npos);
     SendMessageW(Graph(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 200));
-    EXPECT_EQ(windows->Form3.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), 0u);
+    EXPECT_EQ(windows->Graph.Actions().Readout().rfind("f = 10 Гц, |k| = ", 0), 0u);
     SendMessageW(Graph(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(windows->Form3.Actions().Readout(), "");
+    EXPECT_EQ(windows->Graph.Actions().Readout(), "");
 }
 
 TEST_F(ExportActions, CopiedGraphIsTheWindowsPicture) {
@@ -203,7 +203,7 @@ TEST_F(ExportActions, SavedGraphIsAPng) {
     Calculate("10", "1000", "10");
     Click(Control(Id::Button1));
     ScratchFile file("график.png");
-    windows->Form3.SetFileChooser(file);
+    windows->Graph.SetFileChooser(file);
     ControlKey(Graph(), 'S');
     EXPECT_EQ(file.asked, "png");
     const std::string png = file.Content();
@@ -214,8 +214,8 @@ TEST_F(ExportActions, SavedGraphIsAPng) {
 TEST_F(ExportActions, CharacteristicPointsBoxShowsTheCoreText) {
     Calculate("10", "100000", "1000");
     Click(Control(Id::Button1));
-    windows->Form3.Form().ShowCharacteristicPoints();
-    const auto points = FindCharacteristicPoints(Form1().Result());
+    windows->Graph.Presenter().ShowCharacteristicPoints();
+    const auto points = FindCharacteristicPoints(Main().Result());
     ASSERT_TRUE(points.has_value());
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], CharacteristicPointsText(*points));

@@ -61,7 +61,7 @@ class ChartRecorder final : public Surface {
 // Chooses the item `text` of the window's context menu as the keyboard does: Down to it, Enter.
 // The keys wait in the queue, and the menu's own loop takes them once it is open.
 void ChooseFromContextMenu(HWND window, std::string_view text) {
-    for (const Command<GraphForm>& command : GraphForm::Table()) {
+    for (const Command<GraphPresenter>& command : GraphPresenter::Table()) {
         PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
         if (command.Text == text)
             break;
@@ -75,7 +75,7 @@ void ChooseFromContextMenu(HWND window, std::string_view text) {
 
 class GraphWindowOnScreen : public ProgramTest {
   protected:
-    HWND Graph() { return windows->Form3.Handle(); }
+    HWND Graph() { return windows->Graph.Handle(); }
 
     void CalculateAndShowGraph(const std::string& from, const std::string& to,
                                const std::string& step, bool logScale) {
@@ -90,7 +90,7 @@ class GraphWindowOnScreen : public ProgramTest {
     // The picture the headless chart draws for the graph's curve, at the laid-out size.
     ChartRecorder Expected() {
         ChartRecorder recorder({0, 0, 763, 534});
-        const GraphForm& graph = windows->Form3.Form();
+        const GraphPresenter& graph = windows->Graph.Presenter();
         GraphPicture(std::make_shared<const SweepResult>(graph.Result()), graph.LogScale())
             .Paint(recorder, 771, 568);
         return recorder;
@@ -125,12 +125,12 @@ class GraphWindowOnScreen : public ProgramTest {
 TEST_F(GraphWindowOnScreen, RatioOverFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     EXPECT_TRUE(IsWindowVisible(Graph()));
-    EXPECT_FALSE(Form1().Form().LogScale());
+    EXPECT_FALSE(Main().Presenter().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     // The gain ratio over frequency straight through the chart: the curve of the picture.
     ChartRecorder direct({0, 0, 763, 534});
-    DrawChart(Form1().Result().Frequencies, Form1().Result().Ratio, 10, direct);
+    DrawChart(Main().Result().Frequencies, Main().Result().Ratio, 10, direct);
     const ChartRecorder expected = Expected();
     EXPECT_EQ(direct.curve, expected.curve);
     ExpectChart(image, expected);
@@ -142,7 +142,7 @@ TEST_F(GraphWindowOnScreen, RatioOverFrequency) {
 
 TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
     CalculateAndShowGraph("10", "100000", "1000", true);
-    EXPECT_TRUE(Form1().Form().LogScale());
+    EXPECT_TRUE(Main().Presenter().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     ExpectChart(image, Expected());
@@ -153,9 +153,9 @@ TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
 TEST_F(GraphWindowOnScreen, GraphButtonTakesTheCheckBoxAtOnce) {
     CalculateAndShowGraph("10", "1000", "10", false);
     Click(Control(Id::CheckBox1));
-    EXPECT_FALSE(Form1().Form().LogScale()); // ticking alone changes nothing
+    EXPECT_FALSE(Main().Presenter().LogScale()); // ticking alone changes nothing
     Click(Control(Id::Button1));
-    EXPECT_TRUE(Form1().Form().LogScale());
+    EXPECT_TRUE(Main().Presenter().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
     ExpectChart(image, Expected());
@@ -237,7 +237,7 @@ TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
         ProcessPendingMessages(); // as a modal box does
         upWithTheRefusal = boxes.errors.size();
     };
-    Form1().Form().OpenAtStart(std::filesystem::temp_directory_path() / "ou-win32-no-such.ou");
+    Main().Presenter().OpenAtStart(std::filesystem::temp_directory_path() / "ou-win32-no-such.ou");
     EXPECT_EQ(upWithTheRefusal, 1u);
     ASSERT_EQ(boxes.errors.size(), 2u);
     EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
@@ -249,7 +249,7 @@ TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
 TEST_F(GraphWindowOnScreen, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     ChooseFromContextMenu(Graph(), kRememberCurveCommand);
-    TypeIntoCell(Form1().ParameterGrid(), 1, 4, "150"); // R4, kΩ
+    TypeIntoCell(Main().ParameterGrid(), 1, 4, "150"); // R4, kΩ
     Click(Control(Id::BuRas));
     const Rgb first = kKeptCurveColors[0];
     const COLORREF kept = RGB(first.Red, first.Green, first.Blue);
@@ -298,11 +298,11 @@ TEST_F(GraphWindowOnScreen, ArrowKeysMoveTheMarker) {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
     UnhookWinEvent(hook);
-    ASSERT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(9));
+    ASSERT_EQ(windows->Graph.Presenter().Marker(), std::optional<size_t>(9));
     // The tooltip keeps the marker's readout though the pointer rests over the window.
-    const std::string& readout = windows->Form3.Actions().Readout();
+    const std::string& readout = windows->Graph.Actions().Readout();
     EXPECT_EQ(readout.rfind("f = 9010 Гц, |k| = ", 0), 0u);
-    EXPECT_EQ(windows->Form3.Actions().Description(), readout);
+    EXPECT_EQ(windows->Graph.Actions().Description(), readout);
     EXPECT_EQ(describedWindows, std::vector<HWND>(3, Graph())); // and a reader reads it:
     const AccessiblePtr graph = ObjectOfWindow(Graph());
     ASSERT_TRUE(graph);
@@ -316,7 +316,7 @@ TEST_F(GraphWindowOnScreen, ArrowKeysReachTheMarkerThroughTheMessageLoop) {
     SetFocus(Graph());
     for (const WPARAM key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT})
         PressKey(key);
-    EXPECT_EQ(windows->Form3.Form().Marker(), std::optional<size_t>(1));
+    EXPECT_EQ(windows->Graph.Presenter().Marker(), std::optional<size_t>(1));
 }
 
 } // namespace

@@ -59,22 +59,22 @@ TEST_F(KeyboardOnly, AfterABoxItsWindowHasTheKeyboardAgain) {
     while (GetFocus() != Control(Id::BuRas) && GetFocus() != nullptr)
         PressKey(VK_TAB);
     PressKey(VK_RETURN); // a refusal: no step
-    EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{Form1().Handle()});
+    EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{Main().Handle()});
     EXPECT_EQ(BoxAnswerer::usable, std::vector<HWND>{}); // the program waits for the answer
-    EXPECT_EQ(GetActiveWindow(), Form1().Handle());
+    EXPECT_EQ(GetActiveWindow(), Main().Handle());
     EXPECT_EQ(GetFocus(), Control(Id::BuRas));
-    EXPECT_TRUE(IsWindowEnabled(windows->Form3.Handle()));
+    EXPECT_TRUE(IsWindowEnabled(windows->Graph.Handle()));
     PressKey(VK_TAB);
-    EXPECT_TRUE(IsChild(Form1().Handle(), GetFocus()));
+    EXPECT_TRUE(IsChild(Main().Handle(), GetFocus()));
 }
 
 TEST_F(KeyboardOnly, AfterABoxOfTheGraphWindowTheGraphHasTheKeyboardAgain) {
     TypeCircuit(kTypicalStage, "10", "1000", "10");
     Click(Control(Id::BuRas));
     Click(Control(Id::Button1));
-    const HWND graph = windows->Form3.Handle();
+    const HWND graph = windows->Graph.Handle();
     ScratchFile nowhere("нет такой папки/график.png");
-    windows->Form3.SetFileChooser(nowhere);
+    windows->Graph.SetFileChooser(nowhere);
     ControlKey(graph, 'S'); // a failed save
     EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{graph});
     EXPECT_EQ(GetActiveWindow(), graph);
@@ -84,7 +84,7 @@ TEST_F(KeyboardOnly, AfterABoxOfTheGraphWindowTheGraphHasTheKeyboardAgain) {
 class HelpWindowKey : public ProgramTest, public testing::WithParamInterface<WPARAM> {};
 
 TEST_P(HelpWindowKey, ClosesIt) {
-    const HWND help = windows->Form2.Handle();
+    const HWND help = windows->Help.Handle();
     Click(Control(Id::Button2));
     ASSERT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
     PressKey(GetParam());
@@ -99,12 +99,12 @@ INSTANTIATE_TEST_SUITE_P(EnterAndEscape, HelpWindowKey, testing::Values(VK_RETUR
 using ParameterGrid = ProgramTest;
 
 TEST_F(ParameterGrid, OneCtrlVPastesIntoIt) {
-    Grid& grid = Form1().ParameterGrid();
+    Grid& grid = Main().ParameterGrid();
     const RECT cell = grid.CellRect(1, 3);
     ClickAt(grid.Handle(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
     ASSERT_TRUE(PutTextOnClipboard(nullptr, "4,7"));
     ControlKey(grid.Handle(), 'V');
-    EXPECT_EQ(Form1().CellText(1, 3), "4,7");
+    EXPECT_EQ(Main().CellText(1, 3), "4,7");
     EXPECT_TRUE(grid.Editing());
 }
 

@@ -73,7 +73,7 @@ TEST_P(MainWindowControls, StandAsLaidOut) {
     EXPECT_EQ(IsWindowEnabled(control) != FALSE, c.Enabled);
     if (c.Kind == ControlKind::Label) {
         const COLORREF colours[] = {GetSysColor(COLOR_WINDOWTEXT), RGB(0, 0, 255), RGB(0, 255, 0)};
-        EXPECT_EQ(StaticTextColor(Form1().Handle(), control), colours[int(c.Colour)]);
+        EXPECT_EQ(StaticTextColor(Main().Handle(), control), colours[int(c.Colour)]);
     }
     if (c.Kind != ControlKind::Picture) {
         const LOGFONTW font = FontOf(control);
@@ -95,11 +95,11 @@ TEST_F(MainWindowOnScreen, StartsWithAnEmptyForm) {
     const std::array<const char*, 13> names = {"R1,кОм", "R2,кОм",     "R3,кОм", "R4,кОм", "R5,кОм",
                                                "C1,мкФ", "C2,пФ",      "C3,мкФ", "C4,пФ",  "C5,пФ",
                                                "k0,раз", "Rвх оу,МОм", "f1,МГц"};
-    EXPECT_EQ(Form1().CellText(0, 0), "параметр");
-    EXPECT_EQ(Form1().CellText(1, 0), "значение");
+    EXPECT_EQ(Main().CellText(0, 0), "параметр");
+    EXPECT_EQ(Main().CellText(1, 0), "значение");
     for (int row = 1; row <= 13; ++row) {
-        EXPECT_EQ(Form1().CellText(0, row), names.at(static_cast<size_t>(row - 1)));
-        EXPECT_EQ(Form1().CellText(1, row), "");
+        EXPECT_EQ(Main().CellText(0, row), names.at(static_cast<size_t>(row - 1)));
+        EXPECT_EQ(Main().CellText(1, row), "");
     }
     EXPECT_EQ(ResultRowCount(), 5);
     EXPECT_EQ(ResultCell(0, 0), "частота, Гц");
@@ -107,10 +107,10 @@ TEST_F(MainWindowOnScreen, StartsWithAnEmptyForm) {
     EXPECT_EQ(ResultCell(2, 0), " |k|, дБ");
     EXPECT_EQ(ResultCell(0, 1), "");
     // The name column was widened at creation; the result columns are as laid out.
-    EXPECT_EQ(Form1().ParameterGrid().ColumnWidth(0), 92);
-    EXPECT_EQ(Form1().ParameterGrid().ColumnWidth(1), 104);
+    EXPECT_EQ(Main().ParameterGrid().ColumnWidth(0), 92);
+    EXPECT_EQ(Main().ParameterGrid().ColumnWidth(1), 104);
     for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(Form1().ResultGrid().ColumnWidth(column), kResultColumnWidths[size_t(column)]);
+        EXPECT_EQ(Main().ResultGrid().ColumnWidth(column), kResultColumnWidths[size_t(column)]);
     EXPECT_FALSE(IsWindowEnabled(Control(Id::Button1)));
     EXPECT_EQ(SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     // All fourteen parameter rows fit: no scroll bar.
@@ -144,7 +144,7 @@ TEST_F(MainWindowOnScreen, TabOrderAsLaidOut) {
             kMainControls[i].Kind != ControlKind::Label)
             expected.push_back(IdOf(i));
     std::vector<int> order;
-    for (HWND child = GetWindow(Form1().Handle(), GW_CHILD); child != nullptr;
+    for (HWND child = GetWindow(Main().Handle(), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) != 0)
             order.push_back(GetDlgCtrlID(child));
@@ -170,14 +170,14 @@ TEST_F(MainWindowOnScreen, KeepsItsFocusWhileAnotherWindowIsActive) {
     EXPECT_EQ(GetFocus(), Control(Id::BuRas));
     // "??" takes the focus as it is clicked, and the help window comes to the front.
     Click(Control(Id::Button2));
-    const HWND help = windows->Form2.Handle();
+    const HWND help = windows->Help.Handle();
     ASSERT_EQ(GetActiveWindow(), help);
     EXPECT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
-    SetActiveWindow(Form1().Handle());
+    SetActiveWindow(Main().Handle());
     EXPECT_EQ(GetFocus(), Control(Id::Button2));
     SetFocus(Control(Id::EdDo));
     SetActiveWindow(help);
-    SetActiveWindow(Form1().Handle());
+    SetActiveWindow(Main().Handle());
     EXPECT_EQ(GetFocus(), Control(Id::EdDo));
 }
 
@@ -185,12 +185,12 @@ TEST_F(MainWindowOnScreen, KeyboardEditsAParameterThroughTheMessageLoop) {
     SetFocus(Control(Id::SgIsh));
     PressKey(VK_DOWN); // from the first value down to R2
     TypeCharacters(GetFocus(), "4");
-    ASSERT_TRUE(Form1().ParameterGrid().Editing());
+    ASSERT_TRUE(Main().ParameterGrid().Editing());
     TypeCharacters(GetFocus(), "7");
     // Enter ends the edit in the grid; it presses no button.
     PressKey(VK_RETURN);
-    EXPECT_FALSE(Form1().ParameterGrid().Editing());
-    EXPECT_EQ(Form1().CellText(1, 2), "47");
+    EXPECT_FALSE(Main().ParameterGrid().Editing());
+    EXPECT_EQ(Main().CellText(1, 2), "47");
     EXPECT_EQ(GetFocus(), Control(Id::SgIsh));
     PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), Control(Id::Button3));
@@ -216,7 +216,7 @@ std::string HoverHint(HWND owner, HWND control) {
 
 // The third sweep field's hint names it in full, whatever Label5 can show over it.
 TEST_F(MainWindowOnScreen, QuestionMarksButtonAndTheThirdSweepFieldHaveTheirHoverHints) {
-    const HWND form = Form1().Handle();
+    const HWND form = Main().Handle();
     EXPECT_EQ(HoverHint(form, Control(Id::Button2)), "есть вопросы?.. тычь сюда");
     EXPECT_EQ(HoverHint(form, Control(Id::EdDf)), "шаг, Гц");
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kDecadeSweepCommand), 0), 0);
@@ -229,8 +229,8 @@ class LabelsOfTheLayout : public ProgramTest, public testing::WithParamInterface
 // clear of the other controls.
 TEST_P(LabelsOfTheLayout, FitTheirControlsAndClearTheirNeighbours) {
     if (GetParam())
-        SendMessageW(Form1().Handle(), WM_COMMAND,
-                     MAKEWPARAM(MenuItem(Form1().Handle(), kDecadeSweepCommand), 0), 0);
+        SendMessageW(Main().Handle(), WM_COMMAND,
+                     MAKEWPARAM(MenuItem(Main().Handle(), kDecadeSweepCommand), 0), 0);
     const auto bounds = [&](size_t i) {
         RECT rect{};
         GetWindowRect(Control(Id::Image1 + static_cast<int>(i)), &rect);

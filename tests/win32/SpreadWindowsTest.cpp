@@ -14,7 +14,7 @@
 
 // The windows of "Разброс…" bound to their presenter: the dialog's fields to the settings, its
 // buttons, the progress box's "Отмена" and the results box's text and copy. What the presenter
-// decides is tested in tests/app/SpreadFormTest.cpp.
+// decides is tested in tests/app/SpreadPresenterTest.cpp.
 
 namespace {
 
@@ -54,7 +54,7 @@ std::string WithoutCarriageReturns(std::string text) {
 
 class SpreadWindowsTest : public ProgramTest {
   protected:
-    SpreadForm& Spread() { return windows->Spread.Form(); }
+    SpreadPresenter& Spread() { return windows->Spread.Presenter(); }
 
     // Chooses "Расчет" → "Разброс…" and runs `inside` in the dialog it opens; the dialog is
     // cancelled afterwards if it is still up.
@@ -67,7 +67,7 @@ class SpreadWindowsTest : public ProgramTest {
                 Click(GetDlgItem(dialog, kSpreadCancel.Id));
         };
         SetTimer(nullptr, 0, 0, RunInsideModal);
-        const HWND form = Form1().Handle();
+        const HWND form = Main().Handle();
         SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kSpreadCommand), 0), 0);
         EXPECT_FALSE(insideModal) << "no modal dialog ran";
         insideModal = nullptr;
@@ -107,9 +107,9 @@ TEST_F(SpreadWindowsTest, MenuItemOpensTheDialogModalWithTheSettingsKept) {
     windows->Presenters.Session().SetSettings(kept);
     InDialog([&](HWND dialog) {
         EXPECT_EQ(FieldsShown(dialog), FieldsFromSettings(kept));
-        EXPECT_FALSE(IsWindowEnabled(Form1().Handle()));
+        EXPECT_FALSE(IsWindowEnabled(Main().Handle()));
     });
-    EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
     EXPECT_EQ(Find(kSpreadDialogName), nullptr);
 }
 
@@ -258,11 +258,11 @@ TEST_F(SpreadWindowsTest, CancelInTheProgressBoxStopsALongRunAndTheBandStays) {
     RunWithTrials("100000");
     const HWND progress = Find(kSpreadProgressName);
     ASSERT_TRUE(Await([&] { return IsWindowVisible(progress) != 0; }));
-    EXPECT_FALSE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_FALSE(IsWindowEnabled(Main().Handle()));
     Click(GetDlgItem(progress, kSpreadProgressCancel.Id));
     EXPECT_FALSE(Spread().Running());
     EXPECT_FALSE(IsWindowVisible(progress));
-    EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
     EXPECT_EQ(Spread().Band(), band);
 }
 
@@ -285,15 +285,15 @@ TEST_F(SpreadWindowsTest, ResultsBoxIsLaidOutAgainAtTheNewDpi) {
 }
 
 // "Подбор номиналов…" bound to its presenter: its dialog's fields and OK, the results box's list
-// and "Применить". What the presenter decides is tested in tests/app/DesignFormTest.cpp.
+// and "Применить". What the presenter decides is tested in tests/app/DesignPresenterTest.cpp.
 TEST_F(SpreadWindowsTest, DesignDialogSearchesAndApplyPutsTheCandidateIntoTheForm) {
     TypeCircuit(kTypicalStage, "10", "100000", "1000");
     insideModal = [] {
         const HWND dialog = Find(kDesignDialogName);
         ASSERT_NE(dialog, nullptr);
-        for (const auto& [id, text] : {std::pair{kFirstRequirementId, "100"},
-                                       std::pair{kFirstRequirementId + 1, "1000"},
-                                       std::pair{kFirstRequirementId + 2, "39"}})
+        for (const auto& [id, text] :
+             {std::pair{kFirstRequirementId, "100"}, std::pair{kFirstRequirementId + 1, "1000"},
+              std::pair{kFirstRequirementId + 2, "39"}})
             TypeInto(GetDlgItem(dialog, id), text);
         for (int part = 0; part < 10; ++part)
             if (part != 3)
@@ -301,7 +301,7 @@ TEST_F(SpreadWindowsTest, DesignDialogSearchesAndApplyPutsTheCandidateIntoTheFor
         Click(GetDlgItem(dialog, kDesignOk.Id));
     };
     SetTimer(nullptr, 0, 0, RunInsideModal);
-    const HWND form = Form1().Handle();
+    const HWND form = Main().Handle();
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kDesignCommand), 0), 0);
     ASSERT_FALSE(insideModal) << "no modal dialog ran";
     // The results box comes up once the search has ended.
@@ -311,16 +311,16 @@ TEST_F(SpreadWindowsTest, DesignDialogSearchesAndApplyPutsTheCandidateIntoTheFor
         const HWND box = Find(kDesignResultsName);
         if (box == nullptr || !IsWindowVisible(box) || listed != 0)
             return;
-        listed = static_cast<int>(
-            SendMessageW(GetDlgItem(box, kCandidateList.Id), LB_GETCOUNT, 0, 0));
+        listed =
+            static_cast<int>(SendMessageW(GetDlgItem(box, kCandidateList.Id), LB_GETCOUNT, 0, 0));
         Click(GetDlgItem(box, kApplyDesignButton.Id));
     });
-    EXPECT_TRUE(Await([&] { return listed > 0 && !windows->Design.Form().Running(); }));
+    EXPECT_TRUE(Await([&] { return listed > 0 && !windows->Design.Presenter().Running(); }));
     KillTimer(nullptr, watcher);
-    const std::vector<RankedDesign>& ranked = windows->Design.Form().Candidates();
+    const std::vector<RankedDesign>& ranked = windows->Design.Presenter().Candidates();
     ASSERT_EQ(static_cast<size_t>(listed), ranked.size());
-    EXPECT_EQ(Form1().CellText(1, 4), NumberToText(ranked[0].Candidate.Values[3]));
-    EXPECT_EQ(Form1().CellText(1, 5), "1000");
+    EXPECT_EQ(Main().CellText(1, 4), NumberToText(ranked[0].Candidate.Values[3]));
+    EXPECT_EQ(Main().CellText(1, 5), "1000");
     EXPECT_EQ(Find(kDesignResultsName), nullptr);
 }
 

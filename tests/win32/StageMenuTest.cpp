@@ -25,10 +25,10 @@ class StageMenu : public ProgramTest {
             << "format = ou-stage 1\nR1 = 100\nR2 = 1000\nR3 = 1\nR4 = 99\nR5 = 1000\nC1 = 10\n"
                "C2 = 10\nC3 = 100\nC4 = 1\nC5 = 1\nk0 = 1E5\nRin = 10\nf1 = 1\nfrom = 10\n"
                "to = 100\nstep = 10\n";
-        Form1().SetFileChooser(file);
+        Main().SetFileChooser(file);
     }
-    HWND Main() { return Form1().Handle(); }
-    std::string R1() { return Form1().CellText(1, 1); }
+    HWND Main() { return Main().Handle(); }
+    std::string R1() { return Main().CellText(1, 1); }
     bool StageHolds(const std::string& line) {
         return file.Content().find(line) != std::string::npos;
     }
@@ -38,21 +38,21 @@ class StageMenu : public ProgramTest {
 
 TEST_F(StageMenu, OpensByTheMenuItemAndAtStart) {
     for (const bool byMenu : {true, false}) {
-        Form1().SetCellText(1, 1, "");
+        Main().SetCellText(1, 1, "");
         if (byMenu)
             SendMessageW(Main(), WM_COMMAND, MenuItem(Main(), kOpenCommand), 0);
         else
-            Form1().Form().OpenAtStart(file.path);
+            Main().Presenter().OpenAtStart(file.path);
         EXPECT_EQ(R1(), "100");
         EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
     }
 }
 
 TEST_F(StageMenu, TypingMarksTheCaptionAndCtrlSSaves) {
-    Form1().Form().OpenAtStart(file.path);
-    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "5", false);
+    Main().Presenter().OpenAtStart(file.path);
+    TypeIntoCell(Main().ParameterGrid(), 1, 1, "5", false);
     EXPECT_EQ(Text(Main()), "*каскад 1.ou — ОУ");
-    ControlKeyThroughLoop(Form1().ParameterGrid().Editor(), 'S');
+    ControlKeyThroughLoop(Main().ParameterGrid().Editor(), 'S');
     EXPECT_TRUE(StageHolds("R1 = 5\n"));
     EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
 }
@@ -67,8 +67,8 @@ struct CloseCase {
 class CloseAsksFirst : public StageMenu, public testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseAsksFirst, AndFollowsTheAnswer) {
-    Form1().Form().OpenAtStart(file.path);
-    TypeIntoCell(Form1().ParameterGrid(), 1, 1, "5");
+    Main().Presenter().OpenAtStart(file.path);
+    TypeIntoCell(Main().ParameterGrid(), 1, 1, "5");
     boxes.answer = GetParam().answer;
     SendMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{"Сохранить изменения в «каскад 1.ou»?"});

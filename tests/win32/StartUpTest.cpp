@@ -29,8 +29,8 @@ class StartUpWindows : public ProgramTest, public testing::WithParamInterface<Wi
   protected:
     HWND Window(const std::string& name) {
         if (name == "Form1")
-            return windows->Form1.Handle();
-        return name == "Form2" ? windows->Form2.Handle() : windows->Form3.Handle();
+            return windows->Main.Handle();
+        return name == "Form2" ? windows->Help.Handle() : windows->Graph.Handle();
     }
 };
 
@@ -74,8 +74,8 @@ using StartUp = ProgramTest;
 
 TEST_F(StartUp, ClosingTheMainWindowEndsTheMessageLoop) {
     ASSERT_FALSE(QuitPosted());
-    SendMessageW(Form1().Handle(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(Form1().Handle()));
+    SendMessageW(Main().Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(Main().Handle()));
     ASSERT_TRUE(QuitPosted());
     // The loop ends at once, with the code of a normal end.
     EXPECT_EQ(RunMessageLoop(), 0);
@@ -83,22 +83,22 @@ TEST_F(StartUp, ClosingTheMainWindowEndsTheMessageLoop) {
 }
 
 TEST_F(StartUp, ClosingTheHelpOrGraphWindowOnlyHidesIt) {
-    for (HWND window : {windows->Form2.Handle(), windows->Form3.Handle()}) {
+    for (HWND window : {windows->Help.Handle(), windows->Graph.Handle()}) {
         ShowWindow(window, SW_SHOW);
         SendMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(IsWindow(window));
         EXPECT_FALSE(IsWindowVisible(window));
     }
     EXPECT_FALSE(QuitPosted());
-    EXPECT_TRUE(IsWindowVisible(Form1().Handle()));
+    EXPECT_TRUE(IsWindowVisible(Main().Handle()));
 }
 
 TEST_F(StartUp, QuestionMarksShowHelpAndCloseHidesIt) {
-    const HWND help = windows->Form2.Handle();
+    const HWND help = windows->Help.Handle();
     Click(Control(Form1Controls::Button2));
     EXPECT_TRUE(IsWindowVisible(help));
     // Help is not modal: the main window still takes input.
-    EXPECT_TRUE(IsWindowEnabled(Form1().Handle()));
+    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
     // Showing it again keeps it as it is.
     Click(Control(Form1Controls::Button2));
     EXPECT_TRUE(IsWindowVisible(help));
@@ -111,7 +111,7 @@ TEST_F(StartUp, MessageBoxesAreCaptionedWithTheExecutablesName) {
 }
 
 TEST_F(StartUp, HelpWindowAsLaidOut) {
-    const HWND help = windows->Form2.Handle();
+    const HWND help = windows->Help.Handle();
     const Bounds image = ChildBounds(GetDlgItem(help, Form2Controls::Image1));
     EXPECT_EQ(image.Left, 8);
     EXPECT_EQ(image.Top, 8);

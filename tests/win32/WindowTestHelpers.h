@@ -198,15 +198,15 @@ class ProgramTest : public testing::Test {
 
     // The boxes the windows show: recorded, never blocking, unless a test wants Windows' own.
     virtual MessageBoxes& Boxes() { return boxes; }
-    MainWindow& Form1() { return windows->Form1; }
-    HWND Control(int id) { return GetDlgItem(windows->Form1.Handle(), id); }
-    std::string ResultCell(int column, int row) { return Form1().Results().Cell(column, row); }
-    int ResultRowCount() { return Form1().Results().RowCount(); }
+    MainWindow& Main() { return windows->Main; }
+    HWND Control(int id) { return GetDlgItem(windows->Main.Handle(), id); }
+    std::string ResultCell(int column, int row) { return Main().Results().Cell(column, row); }
+    int ResultRowCount() { return Main().Results().RowCount(); }
 
     void TypeCircuit(const std::vector<std::string>& parameters, const std::string& from,
                      const std::string& to, const std::string& step) {
         for (int row = 1; row <= 13; ++row)
-            TypeIntoCell(Form1().ParameterGrid(), 1, row,
+            TypeIntoCell(Main().ParameterGrid(), 1, row,
                          parameters.at(static_cast<size_t>(row - 1)));
         TypeInto(Control(Form1Controls::EdOt), from);
         TypeInto(Control(Form1Controls::EdDo), to);

@@ -20,46 +20,46 @@ QAccessibleInterface* PictureInterface(const QString& /*className*/, QObject* ob
 
 } // namespace
 
-void NameControls(QWidget& window) {
-    for (const AccessibleControlText& text : kMainAccessibleTexts) {
-        auto* control = window.findChild<QWidget*>(QString::fromUtf8(text.Control));
-        if (control == nullptr)
-            continue;
-        if (text.Name != nullptr)
-            control->setAccessibleName(QString::fromUtf8(text.Name));
-        if (text.Description != nullptr)
-            control->setAccessibleDescription(QString::fromUtf8(text.Description));
-    }
-}
-
 namespace {
 
-void NameEachControl(QWidget& window, SpokenControl (*spokenOf)(const std::string&)) {
+void InstallPictureFactory() {
     static const bool installed = [] {
         QAccessible::installFactory(PictureInterface);
         return true;
     }();
     (void)installed;
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (control->objectName().isEmpty())
-            continue;
-        const SpokenControl spoken = spokenOf(control->objectName().toStdString());
-        if (!spoken.Name.empty())
-            control->setAccessibleName(QString::fromStdString(spoken.Name));
-        if (!spoken.Description.empty())
-            control->setAccessibleDescription(QString::fromStdString(spoken.Description));
-        if (spoken.Picture) {
-            control->setProperty(kPictureProperty, true);
-            // Naming a widget while it is built makes and keeps its interface as a pane: made
-            // anew, it is a picture.
-            QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
-            if (made != nullptr && made->role() != QAccessible::Graphic)
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
+}
+
+// `control` says what `spoken` says; an empty name or description keeps the control's own.
+void Speak(QWidget& control, const SpokenControl& spoken) {
+    if (!spoken.Name.empty())
+        control.setAccessibleName(QString::fromStdString(spoken.Name));
+    if (!spoken.Description.empty())
+        control.setAccessibleDescription(QString::fromStdString(spoken.Description));
+    if (spoken.Picture) {
+        InstallPictureFactory();
+        control.setProperty(kPictureProperty, true);
+        // Naming a widget while it is built makes and keeps its interface as a pane: made
+        // anew, it is a picture.
+        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&control);
+        if (made != nullptr && made->role() != QAccessible::Graphic)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }
 
+void NameEachControl(QWidget& window, SpokenControl (*spokenOf)(const std::string&)) {
+    for (QWidget* control : window.findChildren<QWidget*>())
+        if (!control->objectName().isEmpty())
+            Speak(*control, spokenOf(control->objectName().toStdString()));
+}
+
 } // namespace
+
+void NameControls(QWidget& window, SweepKind sweep) {
+    for (size_t i = 0; i < kMainControls.size(); ++i)
+        if (auto* control = window.findChild<QWidget*>(QString::fromUtf8(kMainControls[i].Name)))
+            Speak(*control, MainSpokenControl(static_cast<MainControlName>(i), sweep));
+}
 
 void NameSpreadControls(QWidget& window) {
     NameEachControl(window, SpreadSpokenControl);
@@ -70,7 +70,7 @@ void NameDesignControls(QWidget& window) {
 }
 
 void NameStepField(QWidget& field, SweepKind sweep) {
-    field.setAccessibleName(QString::fromUtf8(StepFieldName(sweep)));
+    Speak(field, MainSpokenControl(MainControlName::EdDf, sweep));
 }
 
 QVariant ParameterItem::data(int role) const {

@@ -6,9 +6,9 @@
 
 class QWidget;
 
-// Gives the main window's controls the names and descriptions screen readers say, from the
-// texts catalogue.
-void NameControls(QWidget& window);
+// Gives the main window's controls the names and descriptions screen readers say, the step
+// field's for the kind of sweep.
+void NameControls(QWidget& window, SweepKind sweep);
 // Gives the controls of a window of "Разброс…" (the dialog, the progress box, the results box)
 // what screen readers say of them, found by their object names; a picture reads as one.
 void NameSpreadControls(QWidget& window);

@@ -59,11 +59,11 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 } // namespace
 
 DesignWindows::DesignWindows(StagePresenters& presenters, MainWindow& main)
-    : presenters_(presenters), main_(main), form_(presenters.MakeDesign(*this)),
+    : presenters_(presenters), main_(main), presenter_(presenters.MakeDesign(*this)),
       progress_(main, kDesignProgressName, kDesignCaption, kDesignProgressText, kDesignProgressBar,
-                kDesignProgressCancel, [this] { form_.CancelRun(); }) {
+                kDesignProgressCancel, [this] { presenter_.CancelRun(); }) {
     timer_.setInterval(kPollMilliseconds);
-    connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { presenter_.Poll(); });
     main.MenusChanged();
 }
 
@@ -137,7 +137,7 @@ void DesignWindows::OpenDialog(const DesignFields& fields) {
         typed.ResistorSeries = resistors->currentIndex();
         typed.CapacitorSeries = capacitors->currentIndex();
         // The dialog goes before the search's boxes come.
-        if (form_.Accept(typed))
+        if (presenter_.Accept(typed))
             dialog.accept();
     });
     dialogOpen_ = &dialog;
@@ -180,13 +180,13 @@ void DesignWindows::ShowResults(const std::string& summary, const std::vector<st
     apply->setEnabled(!lines.empty());
     apply->setDefault(true); // in the box already: see SpreadWindows::OpenDialog
     NameDesignControls(box);
-    connect(copy, &QPushButton::clicked, &box, [this] { form_.CopyList(); });
+    connect(copy, &QPushButton::clicked, &box, [this] { presenter_.CopyList(); });
     connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::accepted, &box, [&] {
         const int row = list->currentRow();
         box.accept();
         if (row >= 0)
-            form_.Apply(static_cast<size_t>(row));
+            presenter_.Apply(static_cast<size_t>(row));
     });
     connect(list, &QListWidget::itemActivated, apply, &QPushButton::click);
     box.exec();

@@ -13,7 +13,7 @@ class QDialog;
 
 // "Подбор номиналов…" in Qt: its dialog (built in code, its controls named as
 // app/design/DesignControls.h names them), the timer that polls the search, the progress box and
-// the results box, bound to the presenter DesignForm, made in the program's presenters.
+// the results box, bound to the presenter DesignPresenter, made in the program's presenters.
 class DesignWindows final : public QObject, public DesignView {
     Q_OBJECT
 
@@ -21,7 +21,7 @@ class DesignWindows final : public QObject, public DesignView {
     DesignWindows(StagePresenters& presenters, MainWindow& main);
     ~DesignWindows() override;
 
-    DesignForm& Form() { return form_; }
+    DesignPresenter& Presenter() { return presenter_; }
 
     // DesignView
     void OpenDialog(const DesignFields& fields) override;
@@ -36,7 +36,7 @@ class DesignWindows final : public QObject, public DesignView {
   private:
     StagePresenters& presenters_;
     MainWindow& main_;
-    DesignForm& form_;
+    DesignPresenter& presenter_;
     QTimer timer_;
     ProgressBox progress_;
     QDialog* dialogOpen_ = nullptr;

@@ -34,8 +34,8 @@ std::optional<MarkerStep> MarkerStepOf(const QKeyEvent& key) {
 
 } // namespace
 
-GraphActions::GraphActions(QWidget& window, GraphForm& form)
-    : QObject(&window), window_(window), form_(form),
+GraphActions::GraphActions(QWidget& window, GraphPresenter& form)
+    : QObject(&window), window_(window), presenter_(form),
       actions_(AddCommandActions(window, form, Qt::WindowShortcut)) {
     window_.setMouseTracking(true);
     window_.setFocusPolicy(Qt::StrongFocus);
@@ -52,7 +52,7 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress:
             if (const auto step = MarkerStepOf(*static_cast<QKeyEvent*>(event))) {
-                form_.MoveMarker(*step, ChartArea());
+                presenter_.MoveMarker(*step, ChartArea());
                 return true;
             }
             break;
@@ -61,7 +61,7 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::ContextMenu:
             // The menu follows the curve shown as it stands, like the picture.
-            FollowEnabling(actions_, form_);
+            FollowEnabling(actions_, presenter_);
             break;
         default:
             break;
@@ -71,7 +71,7 @@ bool GraphActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GraphActions::ShowReadout(const QPoint& position, const QPoint& globalPosition) {
-    const auto text = form_.Readout(ChartArea(), position.x());
+    const auto text = presenter_.Readout(ChartArea(), position.x());
     if (!text || !window_.rect().contains(position)) {
         QToolTip::hideText();
         return;

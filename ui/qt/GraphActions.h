@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/presenters/GraphForm.h"
+#include "app/presenters/GraphPresenter.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +16,7 @@ class GraphActions final : public QObject {
     Q_OBJECT
 
   public:
-    GraphActions(QWidget& window, GraphForm& form);
+    GraphActions(QWidget& window, GraphPresenter& form);
 
     // The presenter's marker readout: the tooltip at `at` and the description screen readers
     // read, with the event that tells them it changed.
@@ -31,6 +31,6 @@ class GraphActions final : public QObject {
     ClipRect ChartArea() const;
 
     QWidget& window_;
-    GraphForm& form_;
+    GraphPresenter& presenter_;
     QList<QAction*> actions_;
 };

@@ -20,12 +20,12 @@ const QColor kSilver(192, 192, 192);
 GraphWindow::GraphWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::GraphWindow>()), dialog_(*this),
       dialogs_(dialog_, boxes), presenters_(presenters),
-      form_(presenters.MakeGraph(*this, dialogs_)) {
+      presenter_(presenters.MakeGraph(*this, dialogs_)) {
     ui_->setupUi(this);
     move(kFramePosition);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/animal-icon.svg")));
-    actions_ = new GraphActions(*this, form_);
-    form_.Guarded([this] { FormCreate(); });
+    actions_ = new GraphActions(*this, presenter_);
+    presenter_.Guarded([this] { FormCreate(); });
 }
 
 GraphWindow::~GraphWindow() {
@@ -41,7 +41,7 @@ void GraphWindow::FormCreate() {
 
 void GraphWindow::paintEvent(QPaintEvent* /*event*/) {
     Paint();
-    form_.PaintFinished();
+    presenter_.PaintFinished();
 }
 
 void GraphWindow::Paint() {
@@ -52,7 +52,7 @@ void GraphWindow::Paint() {
     PainterSurface surface(painter, rect(), palette().color(QPalette::Window));
     // The titles stand relative to the outer size of the window, frame and caption included.
     const QSize outer = size() + kFrame;
-    form_.Paint(surface, outer.width(), outer.height());
+    presenter_.Paint(surface, outer.width(), outer.height());
 }
 
 void GraphWindow::CopyPictureToClipboard() {

@@ -16,7 +16,7 @@ class GraphWindow;
 class GraphActions;
 
 // The graph window "график": the gain curve of the result it was last handed, drawn anew at every
-// paint. Its decisions are GraphForm's.
+// paint. Its decisions are GraphPresenter's.
 class GraphWindow final : public QWidget, public GraphView {
     Q_OBJECT
 
@@ -27,12 +27,14 @@ class GraphWindow final : public QWidget, public GraphView {
     GraphWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~GraphWindow() override;
 
-    GraphForm& Form() { return form_; }
+    GraphPresenter& Presenter() { return presenter_; }
     // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or
     // as a ratio over f.
-    void Show(SharedResult result, bool logScale) { form_.ShowResult(std::move(result), logScale); }
+    void Show(SharedResult result, bool logScale) {
+        presenter_.ShowResult(std::move(result), logScale);
+    }
     // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
 
     void FormCreate();
 
@@ -53,6 +55,6 @@ class GraphWindow final : public QWidget, public GraphView {
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
     StagePresenters& presenters_;
-    GraphForm& form_;
+    GraphPresenter& presenter_;
     GraphActions* actions_ = nullptr;
 };

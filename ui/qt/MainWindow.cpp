@@ -22,16 +22,11 @@
 
 namespace {
 
-QLineEdit* EditOf(Ui::MainWindow& ui, SweepEdit edit) {
-    switch (edit) {
-    case SweepEdit::EdOt:
+// The sweep field that holds `field`: EdOt the first frequency, EdDo the last, EdDf the step.
+QLineEdit* EditOf(Ui::MainWindow& ui, StageField field) {
+    if (field == StageField::From)
         return ui.EdOt;
-    case SweepEdit::EdDo:
-        return ui.EdDo;
-    case SweepEdit::EdDf:
-        break;
-    }
-    return ui.EdDf;
+    return field == StageField::To ? ui.EdDo : ui.EdDf;
 }
 
 // The layout was measured with "MS Sans Serif", which few systems have; the fallback fonts run
@@ -60,7 +55,7 @@ void ShowCompanion(QWidget* window) {
 MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::MainWindow>()), presenters_(presenters),
       boxes_(boxes), dialog_(*this), dialogs_(dialog_, boxes),
-      form_(presenters.MakeMain(*this, *this, dialogs_)) {
+      presenter_(presenters.MakeMain(*this, *this, dialogs_)) {
     ui_->setupUi(this);
     move(kMainFrame.X, kMainFrame.Y);
     setWindowIcon(ArtworkIcon(QStringLiteral(":/ou-icon.svg")));
@@ -71,11 +66,10 @@ MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget
         CondenseToFit(label);
     LayOutGrids();
     ConnectHandlers();
-    resultActions_ = new ResultTableActions(*ui_->SgResult, form_.ResultCommands());
+    resultActions_ = new ResultTableActions(*ui_->SgResult, presenter_.ResultCommands());
     AddMenuBar();
-    NameControls(*this);
-    NameStepField(*ui_->EdDf, form_.Sweep());
-    form_.Start();
+    NameControls(*this, presenter_.Sweep());
+    presenter_.Start();
 }
 
 void MainWindow::AddMenuBar() {
@@ -108,7 +102,7 @@ void MainWindow::SetGraphWindow(GraphWindow* window) {
 
 void MainWindow::LayOutGrids() {
     QTableView* result = ui_->SgResult;
-    resultModel_ = new ResultTableModel(form_.Results(), this);
+    resultModel_ = new ResultTableModel(presenter_.Results(), this);
     result->setModel(resultModel_);
     result->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     result->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
@@ -147,25 +141,25 @@ void MainWindow::LayOutGrids() {
     grid->setItemDelegate(editor);
     connect(editor, &KeystrokeDelegate::EditTextChanged, this,
             [this](int column, int row, const QString& text) {
-                form_.ParameterEdited(column, row, text.toStdString());
+                presenter_.ParameterEdited(column, row, text.toStdString());
             });
 }
 
 void MainWindow::ConnectHandlers() {
-    const auto forward = [this](void (MainForm::*handler)()) {
-        return [this, handler] { (form_.*handler)(); };
+    const auto forward = [this](void (MainPresenter::*handler)()) {
+        return [this, handler] { (presenter_.*handler)(); };
     };
-    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainForm::Calculate));
-    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainForm::ShowGraph));
-    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainForm::ShowHelp));
-    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainForm::Reset));
+    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainPresenter::Calculate));
+    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainPresenter::ShowGraph));
+    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainPresenter::ShowHelp));
+    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainPresenter::Reset));
     for (QLineEdit* edit : {ui_->EdOt, ui_->EdDo, ui_->EdDf})
-        connect(edit, &QLineEdit::textChanged, this, forward(&MainForm::StageEdited));
-    connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainForm::StageEdited));
+        connect(edit, &QLineEdit::textChanged, this, forward(&MainPresenter::StageEdited));
+    connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainPresenter::StageEdited));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (form_.QueryClose())
+    if (presenter_.QueryClose())
         event->accept();
     else
         event->ignore();
@@ -181,12 +175,12 @@ void MainWindow::SetCellText(int column, int row, const std::string& text) {
         item->setText(QString::fromStdString(text));
 }
 
-std::string MainWindow::EditText(SweepEdit edit) const {
-    return EditOf(*ui_, edit)->text().toStdString();
+std::string MainWindow::EditText(StageField field) const {
+    return EditOf(*ui_, field)->text().toStdString();
 }
 
-void MainWindow::SetEditText(SweepEdit edit, const std::string& text) {
-    EditOf(*ui_, edit)->setText(QString::fromStdString(text));
+void MainWindow::SetEditText(StageField field, const std::string& text) {
+    EditOf(*ui_, field)->setText(QString::fromStdString(text));
 }
 
 void MainWindow::SetGraphEnabled(bool enabled) {
@@ -229,7 +223,7 @@ void MainWindow::SetSweepLabel(const std::string& text, const std::string& field
     ui_->Label5->setText(QString::fromStdString(text));
     CondenseToFit(ui_->Label5);
     ui_->EdDf->setToolTip(QString::fromStdString(fieldName));
-    NameStepField(*ui_->EdDf, form_.Sweep());
+    NameStepField(*ui_->EdDf, presenter_.Sweep());
 }
 
 int32_t MainWindow::SweepLabelWidth(const std::string& text) const {

@@ -21,7 +21,7 @@ class GraphWindow;
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls and forwards their events to
-// its presenter, MainForm, made in the program's presenters, which makes every decision.
+// its presenter, MainPresenter, made in the program's presenters, which makes every decision.
 class MainWindow final : public QWidget, public MainView, public TableView {
     Q_OBJECT
 
@@ -29,20 +29,20 @@ class MainWindow final : public QWidget, public MainView, public TableView {
     MainWindow(StagePresenters& presenters, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    MainForm& Form() { return form_; }
-    const SweepResult& Result() const { return form_.Result(); }
+    MainPresenter& Presenter() { return presenter_; }
+    const SweepResult& Result() const { return presenter_.Result(); }
     // The windows that "график" and "??" show.
     void SetGraphWindow(GraphWindow* window);
     void SetHelpWindow(QWidget* window) { helpWindow_ = window; }
     // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
 
     // MainView
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
-    std::string EditText(SweepEdit edit) const override;
-    void SetEditText(SweepEdit edit, const std::string& text) override;
-    ResultTable& Results() override { return form_.Results(); }
+    std::string EditText(StageField field) const override;
+    void SetEditText(StageField field, const std::string& text) override;
+    ResultTable& Results() override { return presenter_.Results(); }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
     void SetLogScaleChecked(bool checked) override;
@@ -76,7 +76,7 @@ class MainWindow final : public QWidget, public MainView, public TableView {
     MessageBoxes& boxes_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    MainForm& form_;
+    MainPresenter& presenter_;
     ResultTableModel* resultModel_ = nullptr;
     ResultTableActions* resultActions_ = nullptr;
     MenuBar* menuBar_ = nullptr;

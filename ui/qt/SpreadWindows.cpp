@@ -64,11 +64,11 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedC
 
 SpreadWindows::SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes)
     : presenters_(presenters), main_(main), dialog_(main), dialogs_(dialog_, boxes),
-      form_(presenters.MakeSpread(*this, dialogs_)),
+      presenter_(presenters.MakeSpread(*this, dialogs_)),
       progress_(main, kSpreadProgressName, kSpreadCaption, kSpreadProgressText, kSpreadProgressBar,
-                kSpreadProgressCancel, [this] { form_.CancelRun(); }) {
+                kSpreadProgressCancel, [this] { presenter_.CancelRun(); }) {
     timer_.setInterval(kPollMilliseconds);
-    connect(&timer_, &QTimer::timeout, this, [this] { form_.Poll(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { presenter_.Poll(); });
     main.MenusChanged();
 }
 
@@ -128,7 +128,7 @@ void SpreadWindows::OpenDialog(const SpreadFields& fields) {
         for (size_t i = 0; i < limitEdits.size(); ++i)
             typed.Limits[i] = limitEdits[i]->text().toStdString();
         // The dialog goes before the run's boxes come.
-        if (form_.Accept(typed))
+        if (presenter_.Accept(typed))
             dialog.accept();
     });
     dialogOpen_ = &dialog;
@@ -183,11 +183,11 @@ void SpreadWindows::ShowResults(const std::string& text,
     layout->addWidget(buttons);
     close->setDefault(true); // in the box already: see OpenDialog
     NameSpreadControls(box);
-    connect(copy, &QPushButton::clicked, &box, [this] { form_.CopyResults(); });
-    connect(save, &QPushButton::clicked, &box, [this] { form_.SaveBand(); });
+    connect(copy, &QPushButton::clicked, &box, [this] { presenter_.CopyResults(); });
+    connect(save, &QPushButton::clicked, &box, [this] { presenter_.SaveBand(); });
     connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
     box.exec();
-    form_.ResultsClosed();
+    presenter_.ResultsClosed();
 }
 
 bool SpreadWindows::SetClipboardText(const std::string& text) {

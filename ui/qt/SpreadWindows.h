@@ -16,7 +16,7 @@ class QDialog;
 
 // "Разброс…" in Qt: its dialog (built in code, its controls named as app/spread/SpreadControls.h
 // names them), the timer that polls a run, the progress box with its "Отмена" and the results
-// box, bound to the presenter SpreadForm, made in the program's presenters.
+// box, bound to the presenter SpreadPresenter, made in the program's presenters.
 class SpreadWindows final : public QObject, public SpreadView {
     Q_OBJECT
 
@@ -24,9 +24,9 @@ class SpreadWindows final : public QObject, public SpreadView {
     SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes);
     ~SpreadWindows() override;
 
-    SpreadForm& Form() { return form_; }
+    SpreadPresenter& Presenter() { return presenter_; }
     // Where "Сохранить разброс…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
 
     // SpreadView
     void OpenDialog(const SpreadFields& fields) override;
@@ -44,7 +44,7 @@ class SpreadWindows final : public QObject, public SpreadView {
     MainWindow& main_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    SpreadForm& form_;
+    SpreadPresenter& presenter_;
     QTimer timer_;
     ProgressBox progress_;
     QDialog* dialogOpen_ = nullptr;

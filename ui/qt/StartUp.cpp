@@ -14,11 +14,11 @@ QtTranslation::~QtTranslation() {
 }
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Boxes(boxes), Presenters(Boxes), Form1(Presenters, Boxes), Form2(), Form3(Presenters, Boxes),
-      Spread(Presenters, Form1, Boxes), Design(Presenters, Form1) {
-    Form1.SetHelpWindow(&Form2);
-    Form1.SetGraphWindow(&Form3);
-    Form2.setAttribute(Qt::WA_QuitOnClose, false);
-    Form3.setAttribute(Qt::WA_QuitOnClose, false);
-    Form1.show();
+    : Boxes(boxes), Presenters(Boxes), Main(Presenters, Boxes), Help(), Graph(Presenters, Boxes),
+      Spread(Presenters, Main, Boxes), Design(Presenters, Main) {
+    Main.SetHelpWindow(&Help);
+    Main.SetGraphWindow(&Graph);
+    Help.setAttribute(Qt::WA_QuitOnClose, false);
+    Graph.setAttribute(Qt::WA_QuitOnClose, false);
+    Main.show();
 }

@@ -37,9 +37,9 @@ class ProgramWindows {
     TurnTakingBoxes Boxes;
     // The stage session and every window's presenter over it.
     StagePresenters Presenters;
-    MainWindow Form1;
-    HelpWindow Form2;
-    GraphWindow Form3;
+    MainWindow Main;
+    HelpWindow Help;
+    GraphWindow Graph;
     // "Разброс…".
     SpreadWindows Spread;
     // "Подбор номиналов…".

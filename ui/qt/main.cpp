@@ -52,10 +52,10 @@ int main(int argc, char* argv[]) {
         qt_message_output(type, QMessageLogContext(), text);
     QtMessageBoxes boxes;
     ProgramWindows windows(boxes);
-    application.setWindowIcon(windows.Form1.windowIcon());
+    application.setWindowIcon(windows.Main.windowIcon());
     SettingsRecentFiles recentFiles;
-    windows.Form1.Form().SetRecentFilesStore(recentFiles);
+    windows.Main.Presenter().SetRecentFilesStore(recentFiles);
     if (command.Do == CommandLine::Action::Open)
-        windows.Form1.Form().OpenAtStart(command.StagePath);
+        windows.Main.Presenter().OpenAtStart(command.StagePath);
     return application.exec();
 }

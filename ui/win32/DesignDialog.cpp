@@ -2,7 +2,7 @@
 
 #include "Text.h"
 #include "app/design/DesignControls.h"
-#include "app/design/DesignForm.h"
+#include "app/design/DesignPresenter.h"
 #include "app/texts/Texts.h"
 
 namespace {
@@ -76,9 +76,9 @@ template <size_t N> void FillSeries(HWND box, const std::array<StandardSeries, N
 
 } // namespace
 
-DesignDialog::DesignDialog(HWND owner, DesignForm& form)
+DesignDialog::DesignDialog(HWND owner, DesignPresenter& form)
     : DialogWindow(owner, Widen(kDesignDialogName), kDesignCaption, kClientSize, Layout()),
-      form_(form) {
+      presenter_(form) {
     FillSeries(Control(kResistorSeriesChoice.Id), kResistorSeriesChoices);
     FillSeries(Control(kCapacitorSeriesChoice.Id), kCapacitorSeriesChoices);
     SetSpokenControls(DesignSpokenControl);
@@ -128,8 +128,8 @@ void DesignDialog::Command(int id, int notification) {
     if (notification != BN_CLICKED)
         return;
     if (id == kDesignOk.Id || id == IDOK)
-        form_.Guarded([this] {
-            if (form_.Accept(Fields()))
+        presenter_.Guarded([this] {
+            if (presenter_.Accept(Fields()))
                 EndModal();
         });
     else if (id == kDesignCancel.Id || id == IDCANCEL)

@@ -2,7 +2,7 @@
 
 #include "Text.h"
 #include "app/design/DesignControls.h"
-#include "app/design/DesignForm.h"
+#include "app/design/DesignPresenter.h"
 #include "app/texts/Texts.h"
 
 #include <algorithm>
@@ -26,9 +26,9 @@ std::vector<DialogControl> Layout() {
 
 } // namespace
 
-DesignResultsBox::DesignResultsBox(HWND owner, DesignForm& form)
+DesignResultsBox::DesignResultsBox(HWND owner, DesignPresenter& form)
     : DialogWindow(owner, Widen(kDesignResultsName), kDesignResultsCaption, kClientSize, Layout()),
-      form_(form) {
+      presenter_(form) {
     SetSpokenControls(DesignSpokenControl);
 }
 
@@ -75,9 +75,9 @@ void DesignResultsBox::Command(int id, int notification) {
         const LRESULT selected = SendMessageW(Control(kCandidateList.Id), LB_GETCURSEL, 0, 0);
         EndModal();
         if (selected != LB_ERR)
-            form_.Apply(static_cast<size_t>(selected));
+            presenter_.Apply(static_cast<size_t>(selected));
     } else if (notification == BN_CLICKED && id == kCopyDesignButton.Id) {
-        form_.Guarded([this] { form_.CopyList(); });
+        presenter_.Guarded([this] { presenter_.CopyList(); });
     } else if (notification == BN_CLICKED && (id == kCloseDesignButton.Id || id == IDCANCEL)) {
         EndModal();
     }

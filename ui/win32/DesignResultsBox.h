@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-class DesignForm;
+class DesignPresenter;
 
 // The results box "Подбор номиналов: кандидаты": the summary, the legend, the candidates one a
 // line with the best selected, "Применить" (the default; a double click on a line too),
 // "Копировать" and "Закрыть". Modal: made anew for each search.
 class DesignResultsBox final : public DialogWindow {
   public:
-    DesignResultsBox(HWND owner, DesignForm& form);
+    DesignResultsBox(HWND owner, DesignPresenter& form);
 
     // Shows them and runs until "Применить" or "Закрыть".
     void Run(const std::string& summary, const std::vector<std::string>& lines);
@@ -24,5 +24,5 @@ class DesignResultsBox final : public DialogWindow {
     // The list scrolls sideways as far as its longest line.
     void FitScrollWidth();
 
-    DesignForm& form_;
+    DesignPresenter& presenter_;
 };

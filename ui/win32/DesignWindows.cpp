@@ -8,17 +8,17 @@
 #include "app/texts/Texts.h"
 
 DesignWindows::DesignWindows(StagePresenters& presenters, MainWindow& main)
-    : presenters_(presenters), owner_(main.Handle()), form_(presenters.MakeDesign(*this)),
+    : presenters_(presenters), owner_(main.Handle()), presenter_(presenters.MakeDesign(*this)),
       progress_(owner_, {kDesignProgressName, kDesignCaption, kDesignProgressText,
                          kDesignProgressBar, kDesignProgressCancel, DesignSpokenControl,
-                         [this] { form_.Poll(); }, [this] { form_.CancelRun(); }}) {}
+                         [this] { presenter_.Poll(); }, [this] { presenter_.CancelRun(); }}) {}
 
 DesignWindows::~DesignWindows() {
     presenters_.DropDesign();
 }
 
 void DesignWindows::OpenDialog(const DesignFields& fields) {
-    DesignDialog dialog(owner_, form_);
+    DesignDialog dialog(owner_, presenter_);
     dialogOpen_ = &dialog;
     dialog.Run(fields);
     dialogOpen_ = nullptr;
@@ -30,7 +30,7 @@ void DesignWindows::FocusField(int id) {
 }
 
 void DesignWindows::ShowResults(const std::string& summary, const std::vector<std::string>& lines) {
-    DesignResultsBox box(owner_, form_);
+    DesignResultsBox box(owner_, presenter_);
     resultsOpen_ = box.Handle();
     box.Run(summary, lines);
     resultsOpen_ = nullptr;

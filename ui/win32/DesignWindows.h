@@ -8,7 +8,7 @@
 class MainWindow;
 class DesignDialog;
 
-// The windows of "Расчет" → "Подбор номиналов…" as its presenter, DesignForm, sees them: the
+// The windows of "Расчет" → "Подбор номиналов…" as its presenter, DesignPresenter, sees them: the
 // dialog and the results box (each made anew when it opens), the progress box, owned by the main
 // window, and the clipboard. They forward every event to the presenter, which decides.
 class DesignWindows final : public DesignView {
@@ -18,7 +18,7 @@ class DesignWindows final : public DesignView {
     DesignWindows(const DesignWindows&) = delete;
     DesignWindows& operator=(const DesignWindows&) = delete;
 
-    DesignForm& Form() { return form_; }
+    DesignPresenter& Presenter() { return presenter_; }
 
     // DesignView
     void OpenDialog(const DesignFields& fields) override;
@@ -33,7 +33,7 @@ class DesignWindows final : public DesignView {
   private:
     StagePresenters& presenters_;
     HWND owner_;
-    DesignForm& form_;
+    DesignPresenter& presenter_;
     ProgressBox progress_;
     DesignDialog* dialogOpen_ = nullptr;
     HWND resultsOpen_ = nullptr;

@@ -37,9 +37,9 @@ std::optional<MarkerStep> MarkerStepOf(WPARAM key) {
 
 } // namespace
 
-GraphActions::GraphActions(HWND window, GraphForm& form)
+GraphActions::GraphActions(HWND window, GraphPresenter& form)
     // The readout names the kept curves on lines of their own.
-    : window_(window), form_(form), tip_(window, 600), description_(window) {
+    : window_(window), presenter_(form), tip_(window, 600), description_(window) {
     // The window's own object answers the description too, where the system's annotation
     // service is missing or a stub (wine's).
     ChangeSpokenSource(window_, [this](SpokenSource& source) {
@@ -67,14 +67,14 @@ bool GraphActions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
     case WM_CONTEXTMENU:
         HideReadout();
-        ShowCommandMenu(window_, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, form_);
+        ShowCommandMenu(window_, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, presenter_);
         return true;
     case WM_KEYDOWN:
         if (const auto step = MarkerStepOf(wParam)) {
-            form_.MoveMarker(*step, ChartArea());
+            presenter_.MoveMarker(*step, ChartArea());
             return true;
         }
-        return RunCommandKey(form_, wParam);
+        return RunCommandKey(presenter_, wParam);
     default:
         return false;
     }
@@ -85,7 +85,7 @@ void GraphActions::ShowReadout(POINT client) {
         TRACKMOUSEEVENT leave{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window_, 0};
         tracking_ = TrackMouseEvent(&leave) != 0;
     }
-    const auto readout = form_.Readout(ChartArea(), ToChart(client.x));
+    const auto readout = presenter_.Readout(ChartArea(), ToChart(client.x));
     if (!readout) {
         HideReadout();
         return;

@@ -3,7 +3,7 @@
 #include "AccessibleDescription.h"
 #include "Controls.h"
 #include "WindowsApi.h"
-#include "app/presenters/GraphForm.h"
+#include "app/presenters/GraphPresenter.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@
 // accessible description.
 class GraphActions {
   public:
-    GraphActions(HWND window, GraphForm& form);
+    GraphActions(HWND window, GraphPresenter& form);
     ~GraphActions();
     GraphActions(const GraphActions&) = delete;
     GraphActions& operator=(const GraphActions&) = delete;
@@ -39,7 +39,7 @@ class GraphActions {
     LONG ToPixels(LONG chart) const;
 
     HWND window_;
-    GraphForm& form_;
+    GraphPresenter& presenter_;
     TrackingTip tip_;
     bool tracking_ = false;    // asked to be told when the pointer leaves
     POINT pointer_ = {-1, -1}; // where the pointer was last seen, in client pixels

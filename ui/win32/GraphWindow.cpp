@@ -19,7 +19,7 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
 GraphWindow::GraphWindow(StagePresenters& presenters, MessageBoxes& boxes)
     : dialogs_(dialog_, boxes), presenters_(presenters),
-      form_(presenters.MakeGraph(*this, dialogs_)),
+      presenter_(presenters.MakeGraph(*this, dialogs_)),
       // 11 px, scaled with the chart, in an outline font wherever it is scaled.
       font_(MakeFont(11, false, ChartFontFace(SystemDpi()))) {
     const UINT dpi = SystemDpi();
@@ -31,8 +31,8 @@ GraphWindow::GraphWindow(StagePresenters& presenters, MessageBoxes& boxes)
     SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SetWindowIcons(Handle(), IDI_ANIMAL, WindowDpi(Handle()));
     dialog_.SetOwner(Handle());
-    actions_ = std::make_unique<GraphActions>(Handle(), form_);
-    form_.Guarded([this] { FormCreate(); });
+    actions_ = std::make_unique<GraphActions>(Handle(), presenter_);
+    presenter_.Guarded([this] { FormCreate(); });
 }
 
 GraphWindow::~GraphWindow() {
@@ -67,7 +67,7 @@ void GraphWindow::FormPaint(HDC dc) {
         // same picture as a full one.
         const RECT area = ChartArea();
         GdiSurface surface(dc, area, kSilver);
-        form_.Paint(surface, area.right + kFrame.cx, area.bottom + kFrame.cy);
+        presenter_.Paint(surface, area.right + kFrame.cx, area.bottom + kFrame.cy);
     }
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
     SetGraphicsMode(dc, mode);
@@ -111,11 +111,11 @@ LRESULT GraphWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         // The error box, if any, comes after the paint has finished.
         PaintBuffered(Handle(), [this](HDC dc) { FormPaint(dc); });
-        form_.PaintFinished();
+        presenter_.PaintFinished();
         return 0;
     case WM_PRINTCLIENT:
         FormPaint(reinterpret_cast<HDC>(wParam));
-        form_.PaintFinished();
+        presenter_.PaintFinished();
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint fills the background itself

@@ -11,7 +11,7 @@
 #include <utility>
 
 // The graph window "график": the gain curve of the result it was last handed, drawn anew at every
-// paint. Its decisions are GraphForm's.
+// paint. Its decisions are GraphPresenter's.
 // The chart is laid out at 96 DPI and drawn scaled to the monitor's DPI, its lines and texts
 // growing with it as in the Qt windows.
 class GraphWindow final : public Window, public GraphView {
@@ -27,12 +27,14 @@ class GraphWindow final : public Window, public GraphView {
     GraphWindow(StagePresenters& presenters, MessageBoxes& boxes);
     ~GraphWindow() override;
 
-    GraphForm& Form() { return form_; }
+    GraphPresenter& Presenter() { return presenter_; }
     // A calculation has ended or "график" was pressed: the curve to draw, in dB over log10(f) or
     // as a ratio over f.
-    void Show(SharedResult result, bool logScale) { form_.ShowResult(std::move(result), logScale); }
+    void Show(SharedResult result, bool logScale) {
+        presenter_.ShowResult(std::move(result), logScale);
+    }
     // Where "Сохранить рисунок…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
     GraphActions& Actions() { return *actions_; }
 
     void FormCreate();
@@ -56,7 +58,7 @@ class GraphWindow final : public Window, public GraphView {
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
     StagePresenters& presenters_;
-    GraphForm& form_;
+    GraphPresenter& presenter_;
     GdiHandle<HFONT> font_;
     GdiHandle<HBRUSH> background_;
     std::unique_ptr<GraphActions> actions_;

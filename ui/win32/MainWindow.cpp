@@ -22,14 +22,15 @@
 
 namespace {
 
-// The circuit is a picture to a screen reader, named and described as in every set of windows.
-void SpeakAsPicture(HWND picture, const char* objectName) {
-    for (const AccessibleControlText& text : kMainAccessibleTexts)
-        if (std::string_view(text.Control) == objectName && text.Name != nullptr &&
-            text.Description != nullptr)
-            SetSpokenSource(picture, {[name = text.Name] { return std::string(name); },
-                                      [about = text.Description] { return std::string(about); },
-                                      nullptr, true});
+// A control says what it does as in every set of windows, asked whenever a reader asks: the step
+// field's name follows the kind of sweep.
+void Speak(HWND control, std::function<SpokenControl()> spoken) {
+    const bool picture = spoken().Picture;
+    ChangeSpokenSource(control, [&](SpokenSource& source) {
+        source.Name = [spoken] { return spoken().Name; };
+        source.Description = [spoken] { return spoken().Description; };
+        source.Picture = picture;
+    });
 }
 
 namespace Id = Form1Controls;
@@ -40,16 +41,11 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 static_assert(Id::CheckBox1 - Id::Image1 + 1 == kMainControls.size(),
               "one identifier per row of the layout table");
 
-int EditId(SweepEdit edit) {
-    switch (edit) {
-    case SweepEdit::EdOt:
+// The sweep field that holds `field`: EdOt the first frequency, EdDo the last, EdDf the step.
+int EditId(StageField field) {
+    if (field == StageField::From)
         return Id::EdOt;
-    case SweepEdit::EdDo:
-        return Id::EdDo;
-    case SweepEdit::EdDf:
-        break;
-    }
-    return Id::EdDf;
+    return field == StageField::To ? Id::EdDo : Id::EdDf;
 }
 
 COLORREF ColourOf(TextColour colour) {
@@ -102,8 +98,8 @@ void ShowCompanion(HWND window) {
 
 MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes)
     : presenters_(presenters), boxes_(boxes), dialogs_(dialog_, boxes),
-      form_(presenters.MakeMain(*this, *this, dialogs_)), menuBar_(presenters),
-      parameterCells_(2, kParameterRows), resultCells_(form_.Results()), dpi_(SystemDpi()),
+      presenter_(presenters.MakeMain(*this, *this, dialogs_)), menuBar_(presenters),
+      parameterCells_(2, kParameterRows), resultCells_(presenter_.Results()), dpi_(SystemDpi()),
       fonts_(dpi_) {
     Create(kClassName, CS_DBLCLKS, GetSysColorBrush(COLOR_BTNFACE), 0, Widen(kMainCaption).c_str(),
            kStyle, LaidOutFrame(kPosition, kClientSize, kStyle, true, dpi_), nullptr, 0);
@@ -114,7 +110,7 @@ MainWindow::MainWindow(StagePresenters& presenters, MessageBoxes& boxes)
     circuit_.Load(dpi_);
     dialog_.SetOwner(Handle());
     CreateControls();
-    form_.Start();
+    presenter_.Start();
     // Placed on a monitor of another DPI than the system's.
     if (const UINT shown = WindowDpi(Handle()); shown != dpi_) {
         ChangeDpi(shown);
@@ -154,35 +150,32 @@ void MainWindow::CreateControls() {
         const int id = Id::Image1 + static_cast<int>(i);
         const Bounds bounds = LaidOut(control, dpi_);
         const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
-        // Asked whenever a reader asks: the step field's name follows the kind of sweep.
-        const auto spokenName = [this, &control] {
-            return SpokenControlName(control, form_.Sweep());
+        const auto spoken = [this, i] {
+            return MainSpokenControl(static_cast<MainControlName>(i), presenter_.Sweep());
         };
         switch (control.Kind) {
         case ControlKind::Picture:
-            SpeakAsPicture(CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr),
-                           control.Name);
+            Speak(CreateControl(form, id, L"STATIC", "", SS_OWNERDRAW, bounds, nullptr), spoken);
             break;
         case ControlKind::Label:
             CreateControl(form, id, L"STATIC", control.Text,
                           SS_LEFT | SS_NOPREFIX | SS_LEFTNOWORDWRAP, bounds, FontOf(control));
             break;
         case ControlKind::Button:
-            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
-                                            BS_PUSHBUTTON | WS_TABSTOP | disabled, bounds,
-                                            FontOf(control)),
-                              spokenName);
+            Speak(CreateControl(form, id, L"BUTTON", control.Text,
+                                BS_PUSHBUTTON | WS_TABSTOP | disabled, bounds, FontOf(control)),
+                  spoken);
             break;
         case ControlKind::Edit:
-            SetAccessibleName(CreateControl(form, id, L"EDIT", control.Text,
-                                            ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, bounds,
-                                            FontOf(control), WS_EX_CLIENTEDGE),
-                              spokenName);
+            Speak(CreateControl(form, id, L"EDIT", control.Text,
+                                ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, bounds, FontOf(control),
+                                WS_EX_CLIENTEDGE),
+                  spoken);
             break;
         case ControlKind::CheckBox:
-            SetAccessibleName(CreateControl(form, id, L"BUTTON", control.Text,
-                                            BS_AUTOCHECKBOX | WS_TABSTOP, bounds, FontOf(control)),
-                              spokenName);
+            Speak(CreateControl(form, id, L"BUTTON", control.Text, BS_AUTOCHECKBOX | WS_TABSTOP,
+                                bounds, FontOf(control)),
+                  spoken);
             break;
         case ControlKind::Grid: {
             GridLayout grid;
@@ -197,7 +190,7 @@ void MainWindow::CreateControls() {
                 resultCells_.SetGrid(resultGrid_.get());
                 resultGrid_->SetSpeech(SpeechOf(MainTable::Results, resultCells_));
                 resultActions_ =
-                    std::make_unique<ResultTableActions>(*resultGrid_, form_.ResultCommands());
+                    std::make_unique<ResultTableActions>(*resultGrid_, presenter_.ResultCommands());
             } else {
                 grid.FixedColumns = 1;
                 grid.ColumnWidths = ScaledWidths(parameterWidths_, dpi_);
@@ -206,7 +199,7 @@ void MainWindow::CreateControls() {
                                                         FontOf(control));
                 parameterGrid_->SetEditHandler(
                     [this](int column, int row, const std::string& text) {
-                        form_.ParameterEdited(column, row, text);
+                        presenter_.ParameterEdited(column, row, text);
                     });
                 parameterGrid_->SetSpeech(SpeechOf(MainTable::Parameters, parameterCells_));
             }
@@ -240,9 +233,9 @@ void MainWindow::LayOut() {
             SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), TRUE);
     }
     const int rowHeight = ScaleToDpi(kGridRowHeight, dpi_);
-    resultGrid_->SetMetrics(FontOf(MainControl("SgResult")), rowHeight,
+    resultGrid_->SetMetrics(FontOf(MainControl(MainControlName::SgResult)), rowHeight,
                             ScaledWidths(kResultColumnWidths, dpi_));
-    parameterGrid_->SetMetrics(FontOf(MainControl("SgIsh")), rowHeight,
+    parameterGrid_->SetMetrics(FontOf(MainControl(MainControlName::SgIsh)), rowHeight,
                                ScaledWidths(parameterWidths_, dpi_));
     // The label that grows with its text, measured in the new font. Label5 keeps its laid-out
     // width, its words spaced for it in 96-DPI units, which the fonts scale with.
@@ -331,12 +324,12 @@ void MainWindow::SetCellText(int column, int row, const std::string& text) {
     parameterGrid_->CellChanged(column, row);
 }
 
-std::string MainWindow::EditText(SweepEdit edit) const {
-    return ControlText(Control(EditId(edit)));
+std::string MainWindow::EditText(StageField field) const {
+    return ControlText(Control(EditId(field)));
 }
 
-void MainWindow::SetEditText(SweepEdit edit, const std::string& text) {
-    SetControlText(Control(EditId(edit)), text);
+void MainWindow::SetEditText(StageField field, const std::string& text) {
+    SetControlText(Control(EditId(field)), text);
 }
 
 void MainWindow::SetGraphEnabled(bool enabled) {
@@ -358,16 +351,16 @@ void MainWindow::ShowMessage(const std::string& text) {
 void MainWindow::Command(int id) {
     switch (id) {
     case Id::BuRas:
-        form_.Calculate();
+        presenter_.Calculate();
         break;
     case Id::Button1:
-        form_.ShowGraph();
+        presenter_.ShowGraph();
         break;
     case Id::Button2:
-        form_.ShowHelp();
+        presenter_.ShowHelp();
         break;
     case Id::Button3:
-        form_.Reset();
+        presenter_.Reset();
         break;
     default:
         break;
@@ -388,9 +381,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0) {
             menuBar_.Choose(LOWORD(wParam));
         } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == Id::CheckBox1) {
-            form_.StageEdited();
+            presenter_.StageEdited();
         } else if (HIWORD(wParam) == EN_CHANGE) {
-            form_.StageEdited();
+            presenter_.StageEdited();
         } else if (HIWORD(wParam) == BN_CLICKED) {
             Command(LOWORD(wParam));
         }
@@ -422,7 +415,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // The main window: closing it ends the program, unless the user keeps changes; the
         // windows go when the loop has ended.
-        if (!form_.QueryClose())
+        if (!presenter_.QueryClose())
             return 0;
         ShowWindow(Handle(), SW_HIDE);
         PostQuitMessage(0);

@@ -46,7 +46,7 @@ enum : int {
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
 // result table SgResult and the commands. It creates the controls from the layout table and
-// forwards their events to its presenter, MainForm, which keeps the last result and makes
+// forwards their events to its presenter, MainPresenter, which keeps the last result and makes
 // every decision. Closing it ends the program's message loop. It is laid out at its monitor's DPI,
 // and again when Windows moves it to a monitor of another.
 class MainWindow final : public Window, public MainView, public TableView {
@@ -57,8 +57,8 @@ class MainWindow final : public Window, public MainView, public TableView {
     MainWindow(StagePresenters& presenters, MessageBoxes& boxes);
     ~MainWindow() override;
 
-    MainForm& Form() { return form_; }
-    const SweepResult& Result() const { return form_.Result(); }
+    MainPresenter& Presenter() { return presenter_; }
+    const SweepResult& Result() const { return presenter_.Result(); }
     // The DPI the window is laid out at.
     UINT Dpi() const { return dpi_; }
     // The two grids, for what reads them besides the window (tests, the benchmark).
@@ -68,14 +68,14 @@ class MainWindow final : public Window, public MainView, public TableView {
     void SetGraphWindow(GraphWindow* window);
     void SetHelpWindow(HelpWindow* window) { helpWindow_ = window; }
     // Where "Сохранить таблицу…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
 
     // MainView
     std::string CellText(int column, int row) const override;
     void SetCellText(int column, int row, const std::string& text) override;
-    std::string EditText(SweepEdit edit) const override;
-    void SetEditText(SweepEdit edit, const std::string& text) override;
-    ResultTable& Results() override { return form_.Results(); }
+    std::string EditText(StageField field) const override;
+    void SetEditText(StageField field, const std::string& text) override;
+    ResultTable& Results() override { return presenter_.Results(); }
     void SetGraphEnabled(bool enabled) override;
     bool LogScaleChecked() const override;
     void SetLogScaleChecked(bool checked) override;
@@ -125,7 +125,7 @@ class MainWindow final : public Window, public MainView, public TableView {
     MessageBoxes& boxes_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    MainForm& form_;
+    MainPresenter& presenter_;
     MenuBar menuBar_;
     StoredCells parameterCells_;
     ResultTableCells resultCells_;

@@ -2,7 +2,7 @@
 
 #include "Text.h"
 #include "app/spread/SpreadControls.h"
-#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadPresenter.h"
 #include "app/texts/Texts.h"
 
 #include <array>
@@ -77,9 +77,9 @@ template <size_t N> void FillChoice(HWND box, const std::array<const char*, N>& 
 
 } // namespace
 
-SpreadDialog::SpreadDialog(HWND owner, SpreadForm& form)
+SpreadDialog::SpreadDialog(HWND owner, SpreadPresenter& form)
     : DialogWindow(owner, Widen(kSpreadDialogName), kSpreadCaption, kClientSize, Layout()),
-      form_(form) {
+      presenter_(form) {
     FillChoice(Control(kDistributionChoice.Id), kDistributionChoices);
     FillChoice(Control(kAnalysisChoice.Id), kModeChoices);
     SetSpokenControls(SpreadSpokenControl);
@@ -121,8 +121,8 @@ void SpreadDialog::Command(int id, int notification) {
     if (notification != BN_CLICKED)
         return;
     if (id == kSpreadOk.Id || id == IDOK)
-        form_.Guarded([this] {
-            if (form_.Accept(Fields()))
+        presenter_.Guarded([this] {
+            if (presenter_.Accept(Fields()))
                 EndModal();
         });
     else if (id == kSpreadCancel.Id || id == IDCANCEL)

@@ -3,15 +3,15 @@
 #include "DialogWindow.h"
 #include "app/spread/SpreadFields.h"
 
-class SpreadForm;
+class SpreadPresenter;
 
 // The dialog "Разброс" of "Расчет" → "Разброс…": the thirteen tolerances beside the parameter
 // grid's names, the distribution and the kind of analysis, the trials and the seed, the six
-// limits of the yield, OK and "Отмена". Its presenter is SpreadForm, which decides whether OK
+// limits of the yield, OK and "Отмена". Its presenter is SpreadPresenter, which decides whether OK
 // closes it.
 class SpreadDialog final : public DialogWindow {
   public:
-    SpreadDialog(HWND owner, SpreadForm& form);
+    SpreadDialog(HWND owner, SpreadPresenter& form);
 
     // Shows `fields` and runs, modal, until OK is accepted or the dialog is cancelled.
     void Run(const SpreadFields& fields);
@@ -22,5 +22,5 @@ class SpreadDialog final : public DialogWindow {
     void ShowFields(const SpreadFields& fields);
     SpreadFields Fields() const;
 
-    SpreadForm& form_;
+    SpreadPresenter& presenter_;
 };

@@ -3,7 +3,7 @@
 #include "Dpi.h"
 #include "Text.h"
 #include "app/spread/SpreadControls.h"
-#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadPresenter.h"
 #include "app/texts/Texts.h"
 
 #include <commctrl.h>
@@ -54,10 +54,10 @@ std::string WithWindowsLineBreaks(const std::string& text) {
 
 } // namespace
 
-SpreadResultsBox::SpreadResultsBox(HWND owner, SpreadForm& form)
+SpreadResultsBox::SpreadResultsBox(HWND owner, SpreadPresenter& form)
     : DialogWindow(owner, Widen(kSpreadResultsName), kSpreadResultsCaption, kClientSize, Layout()),
-      form_(form), upperEdge_(Handle(), ScaleToDpi(kUpperEdgeHistogramPlace, Dpi()).Rect(),
-                              SpreadHistogramKind::UpperEdge, nullptr, kUpperEdgeHistogram.Id),
+      presenter_(form), upperEdge_(Handle(), ScaleToDpi(kUpperEdgeHistogramPlace, Dpi()).Rect(),
+                                   SpreadHistogramKind::UpperEdge, nullptr, kUpperEdgeHistogram.Id),
       peakGain_(Handle(), ScaleToDpi(kPeakGainHistogramPlace, Dpi()).Rect(),
                 SpreadHistogramKind::PeakGain, nullptr, kPeakGainHistogram.Id) {
     SetWindowSubclass(Control(kSpreadResultsText.Id), &ReadOnlyTextProcedure, kReadOnlyTextSubclass,
@@ -87,16 +87,16 @@ void SpreadResultsBox::Close() {
     if (!IsWindowVisible(Handle()))
         return;
     DialogWindow::Close();
-    form_.ResultsClosed();
+    presenter_.ResultsClosed();
 }
 
 void SpreadResultsBox::Command(int id, int notification) {
     if (notification != BN_CLICKED)
         return;
     if (id == kCopySpreadButton.Id)
-        form_.Guarded([this] { form_.CopyResults(); });
+        presenter_.Guarded([this] { presenter_.CopyResults(); });
     else if (id == kSaveSpreadButton.Id)
-        form_.SaveBand();
+        presenter_.SaveBand();
     else if (id == kCloseSpreadButton.Id || id == IDOK || id == IDCANCEL)
         Close();
 }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-class SpreadForm;
+class SpreadPresenter;
 
 // The results box "Разброс: итоги": the analysis's summary as read-only text, the histograms of
 // the upper −3 dB edge and of the peak gain, "Копировать", "Сохранить разброс…" and "Закрыть".
@@ -18,7 +18,7 @@ class SpreadResultsBox final : public DialogWindow {
     static constexpr Bounds kUpperEdgeHistogramPlace = {376, 8, 320, 170};
     static constexpr Bounds kPeakGainHistogramPlace = {376, 186, 320, 170};
 
-    SpreadResultsBox(HWND owner, SpreadForm& form);
+    SpreadResultsBox(HWND owner, SpreadPresenter& form);
 
     void ShowResults(const std::string& text, std::shared_ptr<const SpreadResult> result);
 
@@ -27,7 +27,7 @@ class SpreadResultsBox final : public DialogWindow {
     void Close() override;
     void LaidOut(UINT dpi) override;
 
-    SpreadForm& form_;
+    SpreadPresenter& presenter_;
     HistogramControl upperEdge_;
     HistogramControl peakGain_;
 };

@@ -8,18 +8,18 @@
 
 SpreadWindows::SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes)
     : presenters_(presenters), owner_(main.Handle()), dialog_(owner_), dialogs_(dialog_, boxes),
-      form_(presenters.MakeSpread(*this, dialogs_)),
+      presenter_(presenters.MakeSpread(*this, dialogs_)),
       progress_(owner_, {kSpreadProgressName, kSpreadCaption, kSpreadProgressText,
                          kSpreadProgressBar, kSpreadProgressCancel, SpreadSpokenControl,
-                         [this] { form_.Poll(); }, [this] { form_.CancelRun(); }}),
-      results_(owner_, form_) {}
+                         [this] { presenter_.Poll(); }, [this] { presenter_.CancelRun(); }}),
+      results_(owner_, presenter_) {}
 
 SpreadWindows::~SpreadWindows() {
     presenters_.DropSpread();
 }
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
-    SpreadDialog dialog(owner_, form_);
+    SpreadDialog dialog(owner_, presenter_);
     dialogOpen_ = &dialog;
     dialog.Run(fields);
     dialogOpen_ = nullptr;

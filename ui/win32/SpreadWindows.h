@@ -10,9 +10,9 @@
 class MainWindow;
 class SpreadDialog;
 
-// The windows of "Расчет" → "Разброс…" as its presenter, SpreadForm, sees them: the dialog (made
-// anew each time it opens), the progress box and the results box, owned by the main window, and
-// the clipboard. They forward every event to the presenter, which owns the run and decides.
+// The windows of "Расчет" → "Разброс…" as its presenter, SpreadPresenter, sees them: the dialog
+// (made anew each time it opens), the progress box and the results box, owned by the main window,
+// and the clipboard. They forward every event to the presenter, which owns the run and decides.
 class SpreadWindows final : public SpreadView {
   public:
     SpreadWindows(StagePresenters& presenters, MainWindow& main, MessageBoxes& boxes);
@@ -20,9 +20,9 @@ class SpreadWindows final : public SpreadView {
     SpreadWindows(const SpreadWindows&) = delete;
     SpreadWindows& operator=(const SpreadWindows&) = delete;
 
-    SpreadForm& Form() { return form_; }
+    SpreadPresenter& Presenter() { return presenter_; }
     // Where "Сохранить разброс…" asks for the file name: the save dialog unless replaced.
-    void SetFileChooser(FileChooser& chooser) { form_.SetFileChooser(chooser); }
+    void SetFileChooser(FileChooser& chooser) { presenter_.SetFileChooser(chooser); }
 
     // SpreadView
     void OpenDialog(const SpreadFields& fields) override;
@@ -42,7 +42,7 @@ class SpreadWindows final : public SpreadView {
     HWND owner_;
     FileDialog dialog_;
     TurnTakingChooser dialogs_;
-    SpreadForm& form_;
+    SpreadPresenter& presenter_;
     ProgressBox progress_;
     SpreadResultsBox results_;
     SpreadDialog* dialogOpen_ = nullptr;

@@ -6,13 +6,13 @@
 #include <objbase.h>
 
 ProgramWindows::ProgramWindows(MessageBoxes& boxes)
-    : Boxes(boxes), Presenters(Boxes), Form1(Presenters, Boxes), Form2(), Form3(Presenters, Boxes),
-      Spread(Presenters, Form1, Boxes), Design(Presenters, Form1) {
+    : Boxes(boxes), Presenters(Boxes), Main(Presenters, Boxes), Help(), Graph(Presenters, Boxes),
+      Spread(Presenters, Main, Boxes), Design(Presenters, Main) {
     UsePlatformFiles(&Win32Files());
-    Form1.SetHelpWindow(&Form2);
-    Form1.SetGraphWindow(&Form3);
-    ShowWindow(Form1.Handle(), SW_SHOW);
-    UpdateWindow(Form1.Handle());
+    Main.SetHelpWindow(&Help);
+    Main.SetGraphWindow(&Graph);
+    ShowWindow(Main.Handle(), SW_SHOW);
+    UpdateWindow(Main.Handle());
 }
 
 void InitialiseControls() {

@@ -32,8 +32,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     Win32MessageBoxes boxes;
     ProgramWindows windows(boxes);
     RegistryRecentFiles recentFiles;
-    windows.Form1.Form().SetRecentFilesStore(recentFiles);
+    windows.Main.Presenter().SetRecentFilesStore(recentFiles);
     if (command.Do == CommandLine::Action::Open)
-        windows.Form1.Form().OpenAtStart(command.StagePath);
+        windows.Main.Presenter().OpenAtStart(command.StagePath);
     return RunMessageLoop();
 }

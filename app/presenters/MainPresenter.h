@@ -21,13 +21,13 @@
 // amplifier's phase. The stage, its file and results are the session's; this presenter reads the
 // stage from the form into it and puts into the form what others put into it. Each handler runs
 // through the top-level error handler, so a front forwards an event in one line.
-class MainForm final : public SessionListener {
+class MainPresenter final : public SessionListener {
   public:
-    MainForm(StageSession& session, MainView& view, TableView& table, MessageBoxes& boxes,
-             FileChooser& chooser);
-    ~MainForm();
-    MainForm(const MainForm&) = delete;
-    MainForm& operator=(const MainForm&) = delete;
+    MainPresenter(StageSession& session, MainView& view, TableView& table, MessageBoxes& boxes,
+                  FileChooser& chooser);
+    ~MainPresenter();
+    MainPresenter(const MainPresenter&) = delete;
+    MainPresenter& operator=(const MainPresenter&) = delete;
 
     // The last calculation's result (no rows before the first) and the graph's mode.
     const SweepResult& Result() const { return *session_.Result(); }

@@ -1,4 +1,4 @@
-#include "MainForm.h"
+#include "MainPresenter.h"
 
 #include "app/files/StageForm.h"
 #include "app/presenters/MainLayout.h"
@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-MainForm::MainForm(StageSession& session, MainView& view, TableView& table, MessageBoxes& boxes,
-                   FileChooser& chooser)
+MainPresenter::MainPresenter(StageSession& session, MainView& view, TableView& table,
+                             MessageBoxes& boxes, FileChooser& chooser)
     : session_(session), view_(view), boxes_(boxes), results_(kInitialResultRows),
       table_(table, results_, boxes, chooser, session.Folder()), chooser_(&chooser) {
     table_.SetStageFile(&session_.File());
@@ -19,12 +19,12 @@ MainForm::MainForm(StageSession& session, MainView& view, TableView& table, Mess
     session_.Listen(*this);
 }
 
-MainForm::~MainForm() {
+MainPresenter::~MainPresenter() {
     session_.Forget(*this);
     session_.SetStageSource(nullptr);
 }
 
-void MainForm::SessionChanged(SessionChange change) {
+void MainPresenter::SessionChanged(SessionChange change) {
     switch (change) {
     case SessionChange::StageReplaced:
         PutStageIntoForm(view_, session_.Replacement());
@@ -45,12 +45,12 @@ void MainForm::SessionChanged(SessionChange change) {
     }
 }
 
-void MainForm::SetFileChooser(FileChooser& chooser) {
+void MainPresenter::SetFileChooser(FileChooser& chooser) {
     chooser_ = &chooser;
     table_.SetFileChooser(chooser);
 }
 
-void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
+void MainPresenter::SetRecentFilesStore(RecentFilesStore& store) {
     recentStore_ = &store;
     recent_ = RecentFilesAsStored(store.Load());
     if (session_.Folder().Start().empty() && !recent_.empty())
@@ -58,7 +58,7 @@ void MainForm::SetRecentFilesStore(RecentFilesStore& store) {
     view_.MenusChanged();
 }
 
-void MainForm::Start() {
+void MainPresenter::Start() {
     Guarded([this] {
         WriteHeadingsAndNames(view_);
         view_.SetParameterColumnWidths(kParameterColumnWidths[0] + kNameColumnWidening,
@@ -70,7 +70,7 @@ void MainForm::Start() {
     });
 }
 
-void MainForm::Calculate() {
+void MainPresenter::Calculate() {
     SharedResult made;
     bool failed = true;
     session_.CalculationStarted();
@@ -97,7 +97,7 @@ void MainForm::Calculate() {
         session_.CalculationRefused();
 }
 
-SharedResult MainForm::RunCalculation() {
+SharedResult MainPresenter::RunCalculation() {
     const Stage typed = TypedStage();
     const StageCheck check = CheckStage(typed);
     RewriteInNormalForm(view_, typed, FieldsRead(check));
@@ -113,18 +113,18 @@ SharedResult MainForm::RunCalculation() {
     return result;
 }
 
-void MainForm::ShowGraph() {
+void MainPresenter::ShowGraph() {
     Guarded([this] {
         session_.ShowResultAs(view_.LogScaleChecked());
         view_.ShowGraphWindow();
     });
 }
 
-void MainForm::ShowHelp() {
+void MainPresenter::ShowHelp() {
     Guarded([this] { view_.ShowHelpWindow(); });
 }
 
-void MainForm::Reset() {
+void MainPresenter::Reset() {
     Guarded([this] {
         for (int row = 1; row < kParameterRows; ++row)
             view_.SetCellText(1, row, {});
@@ -133,18 +133,18 @@ void MainForm::Reset() {
     });
 }
 
-void MainForm::ParameterEdited(int /*column*/, int /*row*/, const std::string& /*text*/) {
+void MainPresenter::ParameterEdited(int /*column*/, int /*row*/, const std::string& /*text*/) {
     Guarded([this] {
         InvalidateResults();
         ShowCaption();
     });
 }
 
-void MainForm::StageEdited() {
+void MainPresenter::StageEdited() {
     Guarded([this] { ShowCaption(); });
 }
 
-void MainForm::InvalidateResults() {
+void MainPresenter::InvalidateResults() {
     results_.Clear();
     session_.ClearResults();
     table_.ResultsReplaced();
@@ -152,37 +152,36 @@ void MainForm::InvalidateResults() {
     view_.MenusChanged();
 }
 
-void MainForm::SwitchPhase() {
+void MainPresenter::SwitchPhase() {
     phase_ = phase_ == OpAmpPhase::Lagging ? OpAmpPhase::Leading : OpAmpPhase::Lagging;
     // Another model of the amplifier: the results are another stage's, as after an edit.
     InvalidateResults();
     ShowCaption();
 }
 
-Stage MainForm::TypedStage() const {
+Stage MainPresenter::TypedStage() const {
     Stage stage = StageFromForm(view_, sweep_);
     stage.Phase = phase_;
     return stage;
 }
 
-void MainForm::ChooseSweep(SweepKind sweep) {
+void MainPresenter::ChooseSweep(SweepKind sweep) {
     sweep_ = sweep;
     ShowSweepLabel();
     view_.MenusChanged();
     ShowCaption();
 }
 
-void MainForm::ShowSweepLabel() {
-    const ControlBounds label5 = MainControl("Label5").Bounds;
-    const SweepLabel label =
-        SweepLabelFor(sweep_, label5.Width, MainControl("EdDo").Bounds.X - label5.X,
-                      MainControl("EdDf").Bounds.X - label5.X, [this](std::string_view text) {
-                          return view_.SweepLabelWidth(std::string(text));
-                      });
+void MainPresenter::ShowSweepLabel() {
+    const ControlBounds label5 = MainControl(MainControlName::Label5).Bounds;
+    const SweepLabel label = SweepLabelFor(
+        sweep_, label5.Width, MainControl(MainControlName::EdDo).Bounds.X - label5.X,
+        MainControl(MainControlName::EdDf).Bounds.X - label5.X,
+        [this](std::string_view text) { return view_.SweepLabelWidth(std::string(text)); });
     view_.SetSweepLabel(label.Text, label.FieldName);
 }
 
-void MainForm::ShowCaption() {
+void MainPresenter::ShowCaption() {
     const std::filesystem::path& file = session_.File();
     if (file.empty()) {
         view_.SetCaption(kMainCaption);
@@ -192,13 +191,13 @@ void MainForm::ShowCaption() {
                      kMainCaption);
 }
 
-FileRequest MainForm::StageRequest(const char* caption) const {
+FileRequest MainPresenter::StageRequest(const char* caption) const {
     return {caption, kStageFilter, kStageExtension,
             File().empty() ? std::string(kSuggestedStageName) : FileNameText(File()),
             session_.Folder().Start()};
 }
 
-void MainForm::Open() {
+void MainPresenter::Open() {
     if (!QueryClose())
         return;
     const std::filesystem::path path = chooser_->OpenFileName(StageRequest(kOpenStageCaption));
@@ -206,15 +205,15 @@ void MainForm::Open() {
         OpenFile(path);
 }
 
-void MainForm::OpenAtStart(const std::filesystem::path& path) {
+void MainPresenter::OpenAtStart(const std::filesystem::path& path) {
     Guarded([&] { OpenFile(path); });
 }
 
-void MainForm::OpenRecent(size_t index) {
+void MainPresenter::OpenRecent(size_t index) {
     Guarded([&] { OpenRecentFile(index); });
 }
 
-void MainForm::OpenRecentFile(size_t index) {
+void MainPresenter::OpenRecentFile(size_t index) {
     if (index >= recent_.size() || !QueryClose())
         return;
     const std::filesystem::path path = recent_[index];
@@ -230,7 +229,7 @@ void MainForm::OpenRecentFile(size_t index) {
     OpenFile(path);
 }
 
-bool MainForm::OpenFile(const std::filesystem::path& path) {
+bool MainPresenter::OpenFile(const std::filesystem::path& path) {
     SpreadSettings settings = session_.Settings();
     const std::optional<Stage> stage = OpenStage(view_, boxes_, path, &settings);
     if (!stage)
@@ -245,23 +244,23 @@ bool MainForm::OpenFile(const std::filesystem::path& path) {
     return true;
 }
 
-void MainForm::Save() {
+void MainPresenter::Save() {
     if (File().empty())
         SaveWithDialog();
     else
         SaveTo(File());
 }
 
-void MainForm::SaveAs() {
+void MainPresenter::SaveAs() {
     SaveWithDialog();
 }
 
-bool MainForm::SaveWithDialog() {
+bool MainPresenter::SaveWithDialog() {
     const std::filesystem::path path = chooser_->SaveFileName(StageRequest(kSaveStageCaption));
     return !path.empty() && SaveTo(path);
 }
 
-bool MainForm::SaveTo(std::filesystem::path path) {
+bool MainPresenter::SaveTo(std::filesystem::path path) {
     if (!path.has_extension())
         path += std::string(".") + kStageExtension;
     const Stage stage = TypedStage();
@@ -276,7 +275,7 @@ bool MainForm::SaveTo(std::filesystem::path path) {
     return true;
 }
 
-void MainForm::Remember(const std::filesystem::path& path) {
+void MainPresenter::Remember(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     recent_ = WithRecentFile(std::move(recent_), error ? path : absolute);
@@ -286,11 +285,11 @@ void MainForm::Remember(const std::filesystem::path& path) {
     view_.MenusChanged();
 }
 
-std::vector<std::string> MainForm::RecentFileLabels() const {
+std::vector<std::string> MainPresenter::RecentFileLabels() const {
     return ::RecentFileLabels(recent_);
 }
 
-bool MainForm::QueryClose() {
+bool MainPresenter::QueryClose() {
     if (!Modified())
         return true;
     const std::filesystem::path file = File();

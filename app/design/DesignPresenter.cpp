@@ -1,4 +1,4 @@
-#include "DesignForm.h"
+#include "DesignPresenter.h"
 
 #include "app/design/DesignRequest.h"
 #include "app/session/AnalysedStage.h"
@@ -7,17 +7,17 @@
 
 #include <utility>
 
-DesignForm::DesignForm(StageSession& session, DesignView& view, MessageBoxes& boxes,
-                       std::function<double()> clock)
+DesignPresenter::DesignPresenter(StageSession& session, DesignView& view, MessageBoxes& boxes,
+                                 std::function<double()> clock)
     : session_(session), view_(view), boxes_(boxes), run_(view, boxes, std::move(clock)) {}
 
-void DesignForm::Open() {
+void DesignPresenter::Open() {
     Guarded([this] {
         boxes_.WhileUp([this] { view_.OpenDialog(DesignFieldsFrom(session_.Settings())); });
     });
 }
 
-bool DesignForm::Accept(const DesignFields& fields) {
+bool DesignPresenter::Accept(const DesignFields& fields) {
     const DesignFieldsReading reading = DesignSettingsFromFields(fields, session_.Settings());
     if (!reading.Settings) {
         boxes_.ShowMessage(reading.Refusal);
@@ -31,15 +31,13 @@ bool DesignForm::Accept(const DesignFields& fields) {
             return;
         DesignRequest request = MakeDesignRequest(*tolerances).Request;
         chosen_ = session_.Settings().Design.Chosen;
-        run_.Start([this, request = std::move(request),
-                    tolerances = std::move(*tolerances)](SpreadControl& control) {
-            outcome_ = RankDesigns(request, tolerances, control);
-        });
+        run_.Start([this, request = std::move(request), tolerances = std::move(*tolerances)](
+                       CancelToken& token) { outcome_ = RankDesigns(request, tolerances, token); });
     });
     return true;
 }
 
-void DesignForm::Poll() {
+void DesignPresenter::Poll() {
     Guarded([this] {
         if (!run_.Poll())
             return;
@@ -55,11 +53,11 @@ void DesignForm::Poll() {
     });
 }
 
-void DesignForm::CancelRun() {
+void DesignPresenter::CancelRun() {
     run_.Cancel();
 }
 
-void DesignForm::Apply(size_t index) {
+void DesignPresenter::Apply(size_t index) {
     Guarded([&] {
         if (index >= ranked_.size())
             return;
@@ -73,7 +71,7 @@ void DesignForm::Apply(size_t index) {
     });
 }
 
-void DesignForm::CopyList() {
+void DesignPresenter::CopyList() {
     if (!view_.SetClipboardText(DesignListText(ranked_, chosen_, DecimalSeparator())))
         boxes_.ShowError(kCopyResultsClipboardBusy);
 }

@@ -17,14 +17,14 @@
 // analysis of the stage as "расчет" reads it, run on every core in a worker thread beside the
 // event loop, its progress and cancel, the band it puts into the session, the results box, and
 // the band saved as CSV. A new "расчет", an edit of the stage or an opened file clears the band.
-class SpreadForm final : public SessionListener {
+class SpreadPresenter final : public SessionListener {
   public:
     // `clock`: seconds from any fixed moment (a steady clock by default).
-    SpreadForm(StageSession& session, SpreadView& view, MessageBoxes& boxes, FileChooser& chooser,
-               std::function<double()> clock = {});
-    ~SpreadForm();
-    SpreadForm(const SpreadForm&) = delete;
-    SpreadForm& operator=(const SpreadForm&) = delete;
+    SpreadPresenter(StageSession& session, SpreadView& view, MessageBoxes& boxes,
+                    FileChooser& chooser, std::function<double()> clock = {});
+    ~SpreadPresenter();
+    SpreadPresenter(const SpreadPresenter&) = delete;
+    SpreadPresenter& operator=(const SpreadPresenter&) = delete;
 
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
 

@@ -1,4 +1,4 @@
-#include "SpreadForm.h"
+#include "SpreadPresenter.h"
 
 #include "app/files/SafeFile.h"
 #include "app/session/AnalysedStage.h"
@@ -9,32 +9,32 @@
 
 #include <utility>
 
-SpreadForm::SpreadForm(StageSession& session, SpreadView& view, MessageBoxes& boxes,
-                       FileChooser& chooser, std::function<double()> clock)
+SpreadPresenter::SpreadPresenter(StageSession& session, SpreadView& view, MessageBoxes& boxes,
+                                 FileChooser& chooser, std::function<double()> clock)
     : session_(session), view_(view), boxes_(boxes), chooser_(&chooser),
       run_(view, boxes, std::move(clock)) {
     session_.Listen(*this);
 }
 
-SpreadForm::~SpreadForm() {
+SpreadPresenter::~SpreadPresenter() {
     session_.Forget(*this);
 }
 
-void SpreadForm::SessionChanged(SessionChange change) {
+void SpreadPresenter::SessionChanged(SessionChange change) {
     // The band was formed over the results on show: other results, or none, take it away.
     if (change == SessionChange::CalculationStarted || change == SessionChange::ResultsCleared ||
         change == SessionChange::FileOpened)
         Clear();
 }
 
-void SpreadForm::Open() {
+void SpreadPresenter::Open() {
     // A box that comes unasked (a paint's failure) waits until the dialog has closed.
     Guarded([this] {
         boxes_.WhileUp([this] { view_.OpenDialog(FieldsFromSettings(session_.Settings())); });
     });
 }
 
-bool SpreadForm::Accept(const SpreadFields& fields) {
+bool SpreadPresenter::Accept(const SpreadFields& fields) {
     const SpreadFieldsReading reading = SettingsFromFields(fields);
     if (!reading.Settings) {
         boxes_.ShowMessage(reading.Refusal);
@@ -55,13 +55,13 @@ bool SpreadForm::Accept(const SpreadFields& fields) {
     return true;
 }
 
-void SpreadForm::Start(SpreadInput input) {
-    run_.Start([this, input = std::move(input)](SpreadControl& control) {
-        outcome_ = RunSpread(input, control);
+void SpreadPresenter::Start(SpreadInput input) {
+    run_.Start([this, input = std::move(input)](CancelToken& token) {
+        outcome_ = RunSpread(input, token);
     });
 }
 
-void SpreadForm::Poll() {
+void SpreadPresenter::Poll() {
     Guarded([this] {
         if (!run_.Poll())
             return;
@@ -78,29 +78,29 @@ void SpreadForm::Poll() {
     });
 }
 
-void SpreadForm::CancelRun() {
+void SpreadPresenter::CancelRun() {
     run_.Cancel();
 }
 
-void SpreadForm::ResultsClosed() {
+void SpreadPresenter::ResultsClosed() {
     if (resultsShown_)
         boxes_.WindowClosed();
     resultsShown_ = false;
 }
 
-void SpreadForm::Clear() {
+void SpreadPresenter::Clear() {
     CancelRun();
     if (HasBand())
         session_.SetBand(nullptr);
 }
 
-void SpreadForm::CopyResults() {
+void SpreadPresenter::CopyResults() {
     if (HasBand())
         if (!view_.SetClipboardText(SpreadResultsText(*Band())))
             boxes_.ShowError(kCopyResultsClipboardBusy);
 }
 
-void SpreadForm::SaveBand() {
+void SpreadPresenter::SaveBand() {
     Guarded([this] {
         if (!HasBand())
             return;

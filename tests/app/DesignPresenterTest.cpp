@@ -1,4 +1,4 @@
-#include "app/design/DesignForm.h"
+#include "app/design/DesignPresenter.h"
 
 #include "FakeDesignView.h"
 #include "FakeFileParts.h"
@@ -110,9 +110,9 @@ TEST(DesignTexts, TheSummaryNamesWhatTheBestMisses) {
 
 // ---- The presenter with the main window's.
 
-class DesignPresenter : public testing::Test {
+class DesignPresenterTest : public testing::Test {
   protected:
-    DesignPresenter() {
+    DesignPresenterTest() {
         SetDecimalSeparatorSource(nullptr);
         view.form = &form;
         form.Start();
@@ -137,14 +137,14 @@ class DesignPresenter : public testing::Test {
     Chooser chooser;
     FakeDesignView designView;
     StagePresenters presenters{boxes, [this] { return now; }};
-    MainForm& form = presenters.MakeMain(view, table, chooser);
-    DesignForm& design = presenters.MakeDesign(designView);
+    MainPresenter& form = presenters.MakeMain(view, table, chooser);
+    DesignPresenter& design = presenters.MakeDesign(designView);
 };
 
 // OK searches the stage as typed; the box lists the candidates, the chosen values marked;
 // "Применить" puts the selected one's chosen parts into the form and clears the results, the rest
 // as typed.
-TEST_F(DesignPresenter, SearchesListsAndAppliesTheChosenParts) {
+TEST_F(DesignPresenterTest, SearchesListsAndAppliesTheChosenParts) {
     DesignFields fields = MetFields();
     fields.Chosen = {false, false, false, true, false, false, false, false, false, true};
     fields.RangeFrom[3] = "10";
@@ -176,7 +176,7 @@ TEST_F(DesignPresenter, SearchesListsAndAppliesTheChosenParts) {
               0u);
 }
 
-TEST_F(DesignPresenter, ARefusedFieldKeepsTheDialogAndTheSettings) {
+TEST_F(DesignPresenterTest, ARefusedFieldKeepsTheDialogAndTheSettings) {
     presenters.OpenDesign();
     ASSERT_EQ(designView.opened.size(), 1u);
     DesignFields fields = designView.opened[0];
@@ -194,7 +194,7 @@ TEST_F(DesignPresenter, ARefusedFieldKeepsTheDialogAndTheSettings) {
 }
 
 // "Отмена" in the progress box stops the search at once: no results box, the form untouched.
-TEST_F(DesignPresenter, CancelStopsTheSearch) {
+TEST_F(DesignPresenterTest, CancelStopsTheSearch) {
     DesignFields fields = MetFields();
     ASSERT_TRUE(design.Accept(fields));
     now = kProgressAfter;

@@ -16,11 +16,11 @@
 // settings), the search and ranking of the stage as "расчет" reads it, run
 // on every core beside the event loop with its progress and cancel, the results box, and the
 // candidate chosen put into the form.
-class DesignForm {
+class DesignPresenter {
   public:
     // `clock`: seconds from any fixed moment (a steady clock by default).
-    DesignForm(StageSession& session, DesignView& view, MessageBoxes& boxes,
-               std::function<double()> clock = {});
+    DesignPresenter(StageSession& session, DesignView& view, MessageBoxes& boxes,
+                    std::function<double()> clock = {});
 
     // "Подбор номиналов…": the dialog with the settings kept.
     void Open();

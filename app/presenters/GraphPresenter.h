@@ -39,14 +39,15 @@ class GraphView {
 // "Забыть кривые", and the marker the keyboard moves over the computed points. It shows the result
 // it was last handed, and keeps the curves remembered for comparison until they are forgotten or
 // the program ends. It follows the session: its calculations, band and requirements.
-class GraphForm final : public SessionListener {
+class GraphPresenter final : public SessionListener {
   public:
-    GraphForm(StageSession& session, GraphView& view, MessageBoxes& boxes, FileChooser& chooser);
-    ~GraphForm();
-    GraphForm(const GraphForm&) = delete;
-    GraphForm& operator=(const GraphForm&) = delete;
+    GraphPresenter(StageSession& session, GraphView& view, MessageBoxes& boxes,
+                   FileChooser& chooser);
+    ~GraphPresenter();
+    GraphPresenter(const GraphPresenter&) = delete;
+    GraphPresenter& operator=(const GraphPresenter&) = delete;
 
-    static std::span<const Command<GraphForm>> Table();
+    static std::span<const Command<GraphPresenter>> Table();
 
     void SetFileChooser(FileChooser& chooser) { chooser_ = &chooser; }
     void SessionChanged(SessionChange change) override;

@@ -67,7 +67,7 @@ class MainFormFiles : public testing::Test {
     Chooser chooser;
     MemoryStore store;
     StagePresenters presenters{boxes};
-    MainForm& form = presenters.MakeMain(view, table, chooser);
+    MainPresenter& form = presenters.MakeMain(view, table, chooser);
 };
 
 TEST_F(MainFormFiles, OpenFillsTheFormNamesTheFileAndRemembersIt) {
@@ -172,7 +172,7 @@ TEST_P(CaptionAfterCalculation, FollowsTheRewrittenCells) {
     EXPECT_EQ(form.Modified(), *GetParam().mark != '\0');
 }
 
-INSTANTIATE_TEST_SUITE_P(MainForm, CaptionAfterCalculation,
+INSTANTIATE_TEST_SUITE_P(MainPresenter, CaptionAfterCalculation,
                          testing::Values(RewriteCase{"NormalFormStaysTheStage", "99.0", ""},
                                          RewriteCase{"BlankReadsZero", "", "*"},
                                          RewriteCase{"DigitsPastTheSeventeenthRounded",
@@ -193,7 +193,7 @@ TEST_F(MainFormFiles, SaveKeepsTheFilesAnalysisSettings) {
 // What the window saves besides the stage: the table, the graph's picture, the analysis's band.
 struct SaveBesideCase {
     const char* name;
-    std::function<void(MainForm&, GraphForm&, SpreadForm&)> save;
+    std::function<void(MainPresenter&, GraphPresenter&, SpreadPresenter&)> save;
     std::string reason;
     std::string newFileHolds;
 };
@@ -204,9 +204,9 @@ class SaveBesideTheStage : public MainFormFiles,
 TEST_P(SaveBesideTheStage, OverTheOpenStageFileIsRefused) {
     FakeGraphView graphView;
     graphView.png = "PNG";
-    GraphForm& graph = presenters.MakeGraph(graphView, chooser);
+    GraphPresenter& graph = presenters.MakeGraph(graphView, chooser);
     FakeSpreadView spreadView;
-    SpreadForm& spread = presenters.MakeSpread(spreadView, chooser);
+    SpreadPresenter& spread = presenters.MakeSpread(spreadView, chooser);
     form.OpenAtStart(stage);
     view.Type(kTypicalStage, "10", "1000", "10");
     SpreadFields fields = FieldsFromSettings({});
@@ -233,11 +233,14 @@ TEST_P(SaveBesideTheStage, OverTheOpenStageFileIsRefused) {
 INSTANTIATE_TEST_SUITE_P(
     Saves, SaveBesideTheStage,
     testing::Values(
-        SaveBesideCase{"Table", [](MainForm& f, GraphForm&, SpreadForm&) { f.SaveTable(); },
+        SaveBesideCase{"Table",
+                       [](MainPresenter& f, GraphPresenter&, SpreadPresenter&) { f.SaveTable(); },
                        "это открытый файл каскада — таблица заменила бы его.", "частота"},
-        SaveBesideCase{"Picture", [](MainForm&, GraphForm& g, SpreadForm&) { g.SavePicture(); },
+        SaveBesideCase{"Picture",
+                       [](MainPresenter&, GraphPresenter& g, SpreadPresenter&) { g.SavePicture(); },
                        "это открытый файл каскада — рисунок заменил бы его.", "PNG"},
-        SaveBesideCase{"Band", [](MainForm&, GraphForm&, SpreadForm& s) { s.SaveBand(); },
+        SaveBesideCase{"Band",
+                       [](MainPresenter&, GraphPresenter&, SpreadPresenter& s) { s.SaveBand(); },
                        "это открытый файл каскада — разброс заменил бы его.", "номинал"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -267,7 +270,7 @@ TEST_P(QueryCloseWith, ItsAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    MainForm, QueryCloseWith,
+    MainPresenter, QueryCloseWith,
     testing::Values(CloseCase{"Unchanged", false, true, Answer::Cancel, true, "", "100"},
                     CloseCase{"YesSaves", true, true, Answer::Yes, true, kAsked, "7"},
                     CloseCase{"YesButDialogCancelled", true, false, Answer::Yes, false,

@@ -1,4 +1,4 @@
-#include "app/spread/SpreadForm.h"
+#include "app/spread/SpreadPresenter.h"
 
 #include "FakeFileParts.h"
 #include "FakeMainView.h"
@@ -96,16 +96,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The presenter with the main window's.
 
-class SpreadPresenter : public testing::Test {
+class SpreadPresenterTest : public testing::Test {
   protected:
-    SpreadPresenter() {
+    SpreadPresenterTest() {
         SetDecimalSeparatorSource(nullptr);
         fs::create_directories(folder);
         view.form = &form;
         form.Start();
         view.Type(kTypicalStage, "10", "1000", "10");
     }
-    ~SpreadPresenter() override { fs::remove_all(folder); }
+    ~SpreadPresenterTest() override { fs::remove_all(folder); }
 
     // OK in the dialog with `fields`; the run waited for with the clock standing still.
     bool Accept(const SpreadFields& fields) {
@@ -138,11 +138,11 @@ class SpreadPresenter : public testing::Test {
     FakeSpreadView spreadView;
     StagePresenters presenters{boxes, [this] { return now; }};
     StageSession& session = presenters.Session();
-    MainForm& form = presenters.MakeMain(view, table, chooser);
-    SpreadForm& spread = presenters.MakeSpread(spreadView, chooser);
+    MainPresenter& form = presenters.MakeMain(view, table, chooser);
+    SpreadPresenter& spread = presenters.MakeSpread(spreadView, chooser);
 };
 
-TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
+TEST_F(SpreadPresenterTest, TheMenuItemOpensTheDialogWithTheSettingsKept) {
     SpreadSettings kept;
     kept.Trials = 77;
     session.SetSettings(kept);
@@ -172,9 +172,9 @@ TEST_F(SpreadPresenter, TheMenuItemOpensTheDialogWithTheSettingsKept) {
 }
 
 // A box that comes unasked (the graph's paint failure) waits for every window of the analysis.
-TEST_F(SpreadPresenter, ABoxThatComesUnaskedWaitsForTheDialogAndBoxes) {
+TEST_F(SpreadPresenterTest, ABoxThatComesUnaskedWaitsForTheDialogAndBoxes) {
     TurnTakingBoxes inTurn{boxes};
-    SpreadForm analysis{session, spreadView, inTurn, chooser, [this] { return now; }};
+    SpreadPresenter analysis{session, spreadView, inTurn, chooser, [this] { return now; }};
     int shown = 0;
     const auto unasked = [&] { inTurn.WhenNoneUp([&] { ++shown; }); };
     spreadView.whileDialogUp = unasked;
@@ -210,7 +210,7 @@ struct StageRefusalCase {
     std::string message;
 };
 
-class SpreadStageRefusal : public SpreadPresenter,
+class SpreadStageRefusal : public SpreadPresenterTest,
                            public testing::WithParamInterface<StageRefusalCase> {};
 
 // "расчет" refuses in the window's message line; the analysis's own refusal comes as a box.
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      kTooManyTrialGains}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
+TEST_F(SpreadPresenterTest, ARunLeavesTheBandAndShowsItsResults) {
     EXPECT_TRUE(Accept(DefaultFields()));
     ASSERT_TRUE(spread.HasBand());
     EXPECT_TRUE(boxes.messages.empty() && boxes.errors.empty());
@@ -272,7 +272,7 @@ TEST_F(SpreadPresenter, ARunLeavesTheBandAndShowsItsResults) {
     EXPECT_EQ(FileText(chooser.answer), SpreadCsvText(*spread.Band()));
 }
 
-TEST_F(SpreadPresenter, ALongRunShowsProgressAndCancelKeepsThePreviousBand) {
+TEST_F(SpreadPresenterTest, ALongRunShowsProgressAndCancelKeepsThePreviousBand) {
     view.edits = {"10", "100000", "10"};
     Accept(DefaultFields());
     const std::shared_ptr<const SpreadResult> previous = spread.Band();
@@ -294,7 +294,7 @@ TEST_F(SpreadPresenter, ALongRunShowsProgressAndCancelKeepsThePreviousBand) {
     EXPECT_EQ(spreadView.results.size(), 1u);
 }
 
-TEST_F(SpreadPresenter, AnotherKindOfSweepChosenSinceTheCalculationIsCalculatedAnew) {
+TEST_F(SpreadPresenterTest, AnotherKindOfSweepChosenSinceTheCalculationIsCalculatedAnew) {
     form.Calculate();
     Run(kDecadeSweepCommand);
     ASSERT_FALSE(form.ResultsCurrent());
@@ -306,7 +306,7 @@ TEST_F(SpreadPresenter, AnotherKindOfSweepChosenSinceTheCalculationIsCalculatedA
 
 // A sweep typed since then that "расчет" refuses: its box alone, no analysis of the results that
 // are still on show but another stage's.
-TEST_F(SpreadPresenter, ASweepRefusedSinceTheCalculationIsNotAnalysed) {
+TEST_F(SpreadPresenterTest, ASweepRefusedSinceTheCalculationIsNotAnalysed) {
     form.Calculate();
     view.edits[2] = "шаг";
     form.StageEdited();
@@ -318,10 +318,10 @@ TEST_F(SpreadPresenter, ASweepRefusedSinceTheCalculationIsNotAnalysed) {
 
 struct ClearCase {
     const char* name;
-    std::function<void(MainForm&, FakeMainView&, const fs::path&)> act;
+    std::function<void(MainPresenter&, FakeMainView&, const fs::path&)> act;
 };
 
-class SpreadBandClearedBy : public SpreadPresenter,
+class SpreadBandClearedBy : public SpreadPresenterTest,
                             public testing::WithParamInterface<ClearCase> {};
 
 TEST_P(SpreadBandClearedBy, TheStageChanging) {
@@ -347,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
                               [](auto& f, auto&, auto& file) { f.OpenAtStart(file); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SpreadPresenter, AChangedSettingMarksTheStageAndIsSavedWithIt) {
+TEST_F(SpreadPresenterTest, AChangedSettingMarksTheStageAndIsSavedWithIt) {
     const fs::path file = folder / "s.ou";
     std::ofstream(file, std::ios::binary) << StageText(StageFromForm(view, SweepKind::Linear));
     form.OpenAtStart(file);

@@ -1,4 +1,4 @@
-#include "GraphForm.h"
+#include "GraphPresenter.h"
 
 #include "app/files/SafeFile.h"
 #include "app/graph/CharacteristicPoints.h"
@@ -9,39 +9,39 @@
 
 namespace {
 
-constexpr Command<GraphForm> kCommands[] = {
+constexpr Command<GraphPresenter> kCommands[] = {
     {kCopyPictureCommand,
      {StandardKey::Copy, {{{'C'}, {kInsertKey}}}},
      nullptr,
-     &GraphForm::CopyPicture},
-    {kSavePictureCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &GraphForm::SavePicture},
+     &GraphPresenter::CopyPicture},
+    {kSavePictureCommand, {StandardKey::Save, {{{'S'}}}}, nullptr, &GraphPresenter::SavePicture},
     {kCharacteristicPointsCommand,
      {},
-     &GraphForm::HasComputedRows,
-     &GraphForm::ShowCharacteristicPoints},
-    {kRememberCurveCommand, {}, &GraphForm::CanRemember, &GraphForm::RememberCurve},
-    {kForgetCurvesCommand, {}, &GraphForm::CanForget, &GraphForm::ForgetCurves},
+     &GraphPresenter::HasComputedRows,
+     &GraphPresenter::ShowCharacteristicPoints},
+    {kRememberCurveCommand, {}, &GraphPresenter::CanRemember, &GraphPresenter::RememberCurve},
+    {kForgetCurvesCommand, {}, &GraphPresenter::CanForget, &GraphPresenter::ForgetCurves},
 };
 
 } // namespace
 
-std::span<const Command<GraphForm>> GraphForm::Table() {
+std::span<const Command<GraphPresenter>> GraphPresenter::Table() {
     return kCommands;
 }
 
-GraphForm::GraphForm(StageSession& session, GraphView& view, MessageBoxes& boxes,
-                     FileChooser& chooser)
+GraphPresenter::GraphPresenter(StageSession& session, GraphView& view, MessageBoxes& boxes,
+                               FileChooser& chooser)
     : session_(session), view_(view), boxes_(boxes), chooser_(&chooser) {
     picture_.SetKeptCurves(&kept_);
     picture_.SetRequirements(session_.Settings().Limits);
     session_.Listen(*this);
 }
 
-GraphForm::~GraphForm() {
+GraphPresenter::~GraphPresenter() {
     session_.Forget(*this);
 }
 
-void GraphForm::SessionChanged(SessionChange change) {
+void GraphPresenter::SessionChanged(SessionChange change) {
     switch (change) {
     case SessionChange::CalculationStarted:
         CalculationStarted();
@@ -64,7 +64,7 @@ void GraphForm::SessionChanged(SessionChange change) {
     }
 }
 
-void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
+void GraphPresenter::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight) {
     if (held_) {
         skipped_ = true;
         return;
@@ -81,7 +81,7 @@ void GraphForm::Paint(Surface& surface, int32_t outerWidth, int32_t outerHeight)
     }
 }
 
-void GraphForm::PaintFinished() {
+void GraphPresenter::PaintFinished() {
     // A paint comes whenever the window is uncovered, also while another action's box or dialog
     // is up: its failure waits for them to close, and then shows once.
     if (!paintError_ || std::exchange(waiting_, true))
@@ -93,13 +93,13 @@ void GraphForm::PaintFinished() {
     });
 }
 
-void GraphForm::CalculationRefused() {
+void GraphPresenter::CalculationRefused() {
     held_ = false;
     if (std::exchange(skipped_, false) && view_.IsShown())
         view_.Repaint();
 }
 
-void GraphForm::ShowResult(SharedResult result, bool logScale, bool afterError) {
+void GraphPresenter::ShowResult(SharedResult result, bool logScale, bool afterError) {
     picture_.Show(std::move(result), logScale);
     held_ = false;
     skipped_ = false;
@@ -111,7 +111,7 @@ void GraphForm::ShowResult(SharedResult result, bool logScale, bool afterError) 
         view_.Repaint();
 }
 
-void GraphForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
+void GraphPresenter::ShowBand(std::shared_ptr<const SpreadResult> band) {
     picture_.SetBand(std::move(band));
     // The axes may range over the band now: the marker's pixel and readout follow.
     ShowMarker();
@@ -119,27 +119,27 @@ void GraphForm::ShowBand(std::shared_ptr<const SpreadResult> band) {
         view_.Repaint();
 }
 
-void GraphForm::ShowRequirements(const YieldLimits& requirements) {
+void GraphPresenter::ShowRequirements(const YieldLimits& requirements) {
     picture_.SetRequirements(requirements);
     if (view_.IsShown())
         view_.Repaint();
 }
 
-std::optional<std::string> GraphForm::Readout(ClipRect area, int32_t x) const {
+std::optional<std::string> GraphPresenter::Readout(ClipRect area, int32_t x) const {
     const auto point = PointUnderPointer(Result(), LogScale(), area, x, &kept_);
     if (!point)
         return std::nullopt;
     return WithBand(PointReadout(Result(), LogScale(), kept_, *point), point->Frequency);
 }
 
-std::string GraphForm::WithBand(std::string readout, double frequency) const {
+std::string GraphPresenter::WithBand(std::string readout, double frequency) const {
     if (const SpreadResult* band = picture_.BandShown())
         if (const std::string line = BandReadoutLine(*band, frequency, LogScale()); !line.empty())
             readout.append("\n").append(line);
     return readout;
 }
 
-void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
+void GraphPresenter::MoveMarker(MarkerStep step, ClipRect area) {
     // While a calculation runs (its box up), the graph waits, as the paint does.
     if (held_)
         return;
@@ -155,7 +155,7 @@ void GraphForm::MoveMarker(MarkerStep step, ClipRect area) {
     });
 }
 
-void GraphForm::ShowMarker() {
+void GraphPresenter::ShowMarker() {
     if (!marker_)
         return;
     // A kept curve remembered or forgotten changes the readout's lines and the axes.
@@ -166,26 +166,26 @@ void GraphForm::ShowMarker() {
                                 *at);
 }
 
-void GraphForm::RemoveMarker() {
+void GraphPresenter::RemoveMarker() {
     if (std::exchange(marker_, std::nullopt))
         view_.ShowMarkerReadout({}, {0, 0});
 }
 
-void GraphForm::RememberCurve() {
+void GraphPresenter::RememberCurve() {
     kept_.Remember(picture_.SharedCurrent());
     ShowMarker();
     if (view_.IsShown())
         view_.Repaint();
 }
 
-void GraphForm::ForgetCurves() {
+void GraphPresenter::ForgetCurves() {
     kept_.Forget();
     ShowMarker();
     if (view_.IsShown())
         view_.Repaint();
 }
 
-void GraphForm::SavePicture() {
+void GraphPresenter::SavePicture() {
     const std::filesystem::path path =
         chooser_->SaveFileName({kSavePictureCaption, kPngFilter, kPngExtension,
                                 kSuggestedPictureName, session_.Folder().Start()});
@@ -204,7 +204,7 @@ void GraphForm::SavePicture() {
         boxes_.ShowError(error);
 }
 
-void GraphForm::ShowCharacteristicPoints() {
+void GraphPresenter::ShowCharacteristicPoints() {
     if (const auto points = FindCharacteristicPoints(Result()))
         boxes_.ShowMessage(CharacteristicPointsText(*points));
 }
