@@ -5,6 +5,10 @@
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
+// Measured when the presenters came to share one stage session (three runs each, alternating, on
+// the shared two-core machine): "расчет" of a million points 233–237 ms before, 236–237 ms after;
+// a stage file opened 21.4–21.8 µs before, 21.4–21.7 µs after: the same within noise.
+
 namespace {
 
 const std::array<std::string, 13> kStage = {"100", "1000", "1", "99",     "1000", "10", "1",
