@@ -27,7 +27,7 @@ class StageMenu : public ProgramTest {
                "to = 100\nstep = 10\n";
         Main().SetFileChooser(file);
     }
-    HWND Main() { return Main().Handle(); }
+    HWND MainHandle() { return Main().Handle(); }
     std::string R1() { return Main().CellText(1, 1); }
     bool StageHolds(const std::string& line) {
         return file.Content().find(line) != std::string::npos;
@@ -40,21 +40,21 @@ TEST_F(StageMenu, OpensByTheMenuItemAndAtStart) {
     for (const bool byMenu : {true, false}) {
         Main().SetCellText(1, 1, "");
         if (byMenu)
-            SendMessageW(Main(), WM_COMMAND, MenuItem(Main(), kOpenCommand), 0);
+            SendMessageW(MainHandle(), WM_COMMAND, MenuItem(MainHandle(), kOpenCommand), 0);
         else
             Main().Presenter().OpenAtStart(file.path);
         EXPECT_EQ(R1(), "100");
-        EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
+        EXPECT_EQ(Text(MainHandle()), "каскад 1.ou — ОУ");
     }
 }
 
 TEST_F(StageMenu, TypingMarksTheCaptionAndCtrlSSaves) {
     Main().Presenter().OpenAtStart(file.path);
     TypeIntoCell(Main().ParameterGrid(), 1, 1, "5", false);
-    EXPECT_EQ(Text(Main()), "*каскад 1.ou — ОУ");
+    EXPECT_EQ(Text(MainHandle()), "*каскад 1.ou — ОУ");
     ControlKeyThroughLoop(Main().ParameterGrid().Editor(), 'S');
     EXPECT_TRUE(StageHolds("R1 = 5\n"));
-    EXPECT_EQ(Text(Main()), "каскад 1.ou — ОУ");
+    EXPECT_EQ(Text(MainHandle()), "каскад 1.ou — ОУ");
 }
 
 struct CloseCase {
@@ -70,10 +70,10 @@ TEST_P(CloseAsksFirst, AndFollowsTheAnswer) {
     Main().Presenter().OpenAtStart(file.path);
     TypeIntoCell(Main().ParameterGrid(), 1, 1, "5");
     boxes.answer = GetParam().answer;
-    SendMessageW(Main(), WM_CLOSE, 0, 0);
+    SendMessageW(MainHandle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{"Сохранить изменения в «каскад 1.ou»?"});
     EXPECT_EQ(QuitTaken(), GetParam().closes);
-    EXPECT_EQ(IsWindowVisible(Main()) != FALSE, !GetParam().closes);
+    EXPECT_EQ(IsWindowVisible(MainHandle()) != FALSE, !GetParam().closes);
     EXPECT_TRUE(StageHolds(std::string("R1 = ") + GetParam().savedR1 + "\n"));
     EXPECT_EQ(R1(), "5");
 }
