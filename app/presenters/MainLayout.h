@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/texts/Texts.h"
+#include "calc/Stage.h"
 
 #include <array>
 #include <cstddef>
@@ -125,6 +126,13 @@ enum class MainControlName {
 
 constexpr const ControlLayout& MainControl(MainControlName control) {
     return kMainControls[static_cast<size_t>(control)];
+}
+
+// The sweep field that holds `field`: EdOt the first frequency, EdDo the last, EdDf the step.
+constexpr MainControlName SweepFieldControl(StageField field) {
+    if (field == StageField::From)
+        return MainControlName::EdOt;
+    return field == StageField::To ? MainControlName::EdDo : MainControlName::EdDf;
 }
 
 // The grids: every row 24 px high; SgResult starts with its heading row and four empty ones;

@@ -1,6 +1,7 @@
 #include "ui/qt/MainWindow.h"
 
 #include "FakeMessageBoxes.h"
+#include "QtWindowDriver.h"
 #include "WindowTestHelpers.h"
 #include "app/presenters/MainLayout.h"
 #include "app/session/StagePresenters.h"
@@ -8,6 +9,8 @@
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
+#include "tests/driver/MainWindowBehaviours.h"
+#include "tests/driver/RandomUse.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -83,6 +86,37 @@ class MainWindowTest : public QObject {
                  QString::fromStdString(spoken.Description));
         auto* circuit = window->findChild<QWidget*>("Image1");
         QCOMPARE(QAccessible::queryAccessibleInterface(circuit)->role(), QAccessible::Graphic);
+    }
+
+    // What every front's main window must do (tests/driver), over this one's controls.
+    void behavesAsEveryFrontMust_data() {
+        QTest::addColumn<int>("behaviour");
+        for (size_t i = 0; i < std::size(main_window_behaviours::kMainWindowBehaviours); ++i)
+            QTest::newRow(main_window_behaviours::kMainWindowBehaviours[i].Name) << int(i);
+    }
+    void behavesAsEveryFrontMust() {
+        QFETCH(int, behaviour);
+        QtWindowDriver driver(*window, *boxes);
+        const Findings found =
+            main_window_behaviours::kMainWindowBehaviours[size_t(behaviour)].Run(driver);
+        QVERIFY2(found.All().empty(), found.Joined().c_str());
+    }
+
+    // A seeded random walk keeps the rules app/ decides (tests/driver/RandomUse.h);
+    // OU_RANDOM_SEED and OU_RANDOM_STEPS choose another walk, as scripts/random-use.sh does.
+    void randomUseKeepsTheRules() {
+        const uint64_t seed = qEnvironmentVariableIsSet("OU_RANDOM_SEED")
+                                  ? qEnvironmentVariable("OU_RANDOM_SEED").toULongLong()
+                                  : 1;
+        const int steps = qEnvironmentVariableIsSet("OU_RANDOM_STEPS")
+                              ? qEnvironmentVariableIntValue("OU_RANDOM_STEPS")
+                              : 2000;
+        QtWindowDriver driver(*window, *boxes);
+        RandomUse walk(driver, seed);
+        const Findings found = walk.Walk(steps);
+        QVERIFY2(found.All().empty(), found.Joined().c_str());
+        qInfo("seed %llu: %d steps, %d tables checked", static_cast<unsigned long long>(seed),
+              steps, walk.TablesChecked());
     }
 
     void startUpShowsEmptyForm() {
@@ -182,64 +216,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(chain, order);
     }
 
-    void calculationFillsTheTable() {
-        TypeCircuit(kTypicalStage, "100", "1000", "100");
-        Click("BuRas");
-        QCOMPARE(ResultRowCount(), 11);
-        for (int row = 1; row <= 10; ++row) {
-            QCOMPARE(ResultCell(row, 0), QString::number(row * 100));
-            const double ratio = ResultCell(row, 1).toDouble();
-            QVERIFY2(ratio > 98 && ratio < 101, qPrintable(ResultCell(row, 1)));
-            QCOMPARE(ResultCell(row, 1), QString::fromStdString(NumberToText(RoundSignificant(
-                                             5, window->Result().Ratio[size_t(row - 1)]))));
-            QCOMPARE(ResultCell(row, 2), QString::fromStdString(NumberToText(RoundSignificant(
-                                             5, window->Result().Decibels[size_t(row - 1)]))));
-        }
-        QVERIFY(Button("Button1")->isEnabled());
-        // Every entry is rewritten in normal form.
-        QCOMPARE(ParameterGrid()->item(11, 1)->text(), QString("100000"));
-    }
-
-    void keystrokeInParameterGridInvalidatesResults() {
-        TypeCircuit(kTypicalStage, "10", "100", "10");
-        Click("BuRas");
-        QVERIFY(Button("Button1")->isEnabled());
-        QVERIFY(!ResultCell(3, 1).isEmpty());
-        // One key, editor still open: the table is already empty.
-        TypeIntoCell(ParameterGrid(), 4, 1, "9", false);
-        QCOMPARE(ResultRowCount(), 11);
-        for (int column = 0; column < 3; ++column)
-            QCOMPARE(ResultCell(3, column), QString());
-        QVERIFY(!Button("Button1")->isEnabled());
-        // The calculation state itself is kept for the graph.
-        QCOMPARE(window->Result().Count(), 10);
-    }
-
-    void sweepFieldsAndCheckBoxDoNotTouchResults() {
-        TypeCircuit(kTypicalStage, "10", "100", "10");
-        Click("BuRas");
-        TypeInto(Control<QLineEdit>("EdDf"), "5");
-        QTest::mouseClick(Control<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(5, 12));
-        QVERIFY(Control<QCheckBox>("CheckBox1")->isChecked());
-        QCOMPARE(ResultCell(1, 0), QString("10"));
-        QVERIFY(Button("Button1")->isEnabled());
-    }
-
-    void resetEmptiesRowsButKeepsTheirCount() {
-        TypeCircuit(kTypicalStage, "10", "100", "10");
-        Click("BuRas");
-        Click("Button3");
-        QCOMPARE(ResultRowCount(), 11);
-        for (int row = 1; row <= 10; ++row)
-            for (int column = 0; column < 3; ++column)
-                QCOMPARE(ResultCell(row, column), QString());
-        for (int row = 1; row <= 13; ++row)
-            QCOMPARE(ParameterGrid()->item(row, 1)->text(), QString());
-        QCOMPARE(ParameterGrid()->item(1, 0)->text(), QString("R1,кОм"));
-        QVERIFY(!Button("Button1")->isEnabled());
-        QCOMPARE(Control<QLineEdit>("EdOt")->text(), QString("10"));
-    }
-
     void refusalShowsItsMessageAndKeepsTheTable() {
         TypeCircuit(kTypicalStage, "10", "100", "10");
         Click("BuRas");
@@ -275,23 +251,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), Button("BuRas"));
     }
 
-    void floatingPointErrorIsReportedAndLeavesWhatWasDone() {
-        TypeCircuit(kTypicalStage, "-20", "20", "10");
-        Click("BuRas");
-        QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
-        boxes->errors.clear();
-        QCOMPARE(ResultRowCount(), 6);
-        QCOMPARE(ResultCell(3, 0), QString("0"));
-        QVERIFY(!ResultCell(2, 2).isEmpty());
-        QCOMPARE(ResultCell(3, 1), QString());
-        QVERIFY(Button("Button1")->isEnabled());
-        // The program goes on: a corrected sweep calculates.
-        TypeInto(Control<QLineEdit>("EdOt"), "10");
-        Click("BuRas");
-        QCOMPARE(ResultRowCount(), 3);
-        QVERIFY(!ResultCell(2, 2).isEmpty());
-    }
-
     void longSweepShowsItsFirstAndLastRows() {
         TypeCircuit(kTypicalStage, "1", "200000", "1");
         Click("BuRas");
@@ -301,29 +260,11 @@ class MainWindowTest : public QObject {
         QVERIFY(!ResultCell(200000, 2).isEmpty());
     }
 
-    // "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per
-    // decade, and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
-    void decadeSweepChosenInTheMenuBar() {
+    // The step field's tooltip and name follow the kind of sweep chosen in the menu bar.
+    void decadeSweepNamesTheStepField() {
         TriggerMenuItem(window.get(), kDecadeSweepCommand);
-        QVERIFY(Control<QLabel>("Label5")->text().endsWith(kPointsPerDecadeShort) ||
-                Control<QLabel>("Label5")->text().endsWith(kPointsPerDecadeWords));
         QCOMPARE(Control<QLineEdit>("EdDf")->toolTip(), QString(kPointsPerDecadeFieldName));
         QCOMPARE(Control<QLineEdit>("EdDf")->accessibleName(), QString(kPointsPerDecadeFieldName));
-        TypeCircuit(kTypicalStage, "10", "100000", "10");
-        Click("BuRas");
-        QCOMPARE(ResultRowCount(), 1 + 4 * 10 + 1);
-    }
-
-    // "Фаза ОУ: …" is a setting of its own: triggered, it is checked beside the sweep's choice, and
-    // again, unchecked.
-    void phaseSwitchIsCheckedBesideTheSweepsChoice() {
-        TriggerMenuItem(window.get(), kLaggingPhaseCommand);
-        QVERIFY(MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
-        QVERIFY(MenuAction(window.get(), kLinearSweepCommand)->isChecked());
-        QVERIFY(window->Presenter().LaggingPhase());
-        TriggerMenuItem(window.get(), kLaggingPhaseCommand);
-        QVERIFY(!MenuAction(window.get(), kLaggingPhaseCommand)->isChecked());
-        QVERIFY(!window->Presenter().LaggingPhase());
     }
 
     // Each label of the layout, over either kind of sweep, shows its whole text in its font and

@@ -14,6 +14,16 @@
 
 // What a user does with the controls, as test steps.
 
+// Types `text` key by key; a letter no ASCII key makes (Cyrillic) comes as a key with that text,
+// as a Russian layout sends it.
+inline void TypeKeys(QWidget* target, const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 128)
+            QTest::keyClick(target, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // Opens the in-place editor of a grid cell, types the text key by key and commits it with Enter.
 inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString& text,
                          bool commit = true) {
@@ -25,7 +35,9 @@ inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString&
             editor = candidate;
     QVERIFY(editor != nullptr);
     editor->selectAll();
-    QTest::keyClicks(editor, text);
+    if (text.isEmpty())
+        QTest::keyClick(editor, Qt::Key_Backspace);
+    TypeKeys(editor, text);
     if (commit) {
         // Enter only queues the commit and the closing of the editor. Let those run first (the
         // editor is then scheduled for deletion), and only then delete it: deleting it while the
@@ -41,7 +53,7 @@ inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString&
 
 inline void TypeInto(QLineEdit* edit, const QString& text) {
     edit->clear();
-    QTest::keyClicks(edit, text);
+    TypeKeys(edit, text);
 }
 
 inline QString ModelCell(const QAbstractItemModel* model, int row, int column) {

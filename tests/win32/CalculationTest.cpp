@@ -1,7 +1,13 @@
+#include "Win32WindowDriver.h"
 #include "WindowTestHelpers.h"
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/Rounding.h"
+#include "tests/driver/MainWindowBehaviours.h"
+#include "tests/driver/RandomUse.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,25 +24,30 @@ class Calculation : public ProgramTest {
     }
 };
 
-TEST_F(Calculation, TypedStageFillsTheTable) {
-    TypeCircuit(kTypicalStage, "100", "1000", "100");
-    Calculate();
-    ASSERT_EQ(ResultRowCount(), 11);
-    const SweepResult& state = Main().Result();
-    for (int row = 1; row <= 10; ++row) {
-        const auto i = static_cast<size_t>(row - 1);
-        EXPECT_EQ(ResultCell(0, row), std::to_string(row * 100));
-        EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[i]));
-        EXPECT_EQ(ResultCell(2, row), Shown(state.Decibels[i]));
-        // A stage of gain 100 at low frequencies.
-        EXPECT_GT(state.Ratio[i], 98);
-        EXPECT_LT(state.Ratio[i], 101);
-    }
-    EXPECT_TRUE(GraphEnabled());
-    // Every entry is rewritten in normal form.
-    EXPECT_EQ(Main().CellText(1, 11), "100000");
-    EXPECT_EQ(Text(Control(Id::EdOt)), "100");
-    EXPECT_TRUE(boxes.errors.empty());
+// What every front's main window must do (tests/driver), over this one's controls.
+class MainWindowBehaves : public ProgramTest,
+                          public testing::WithParamInterface<main_window_behaviours::Behaviour> {};
+
+TEST_P(MainWindowBehaves, AsEveryFrontMust) {
+    Win32WindowDriver driver(*windows, boxes);
+    const Findings found = GetParam().Run(driver);
+    EXPECT_TRUE(found.All().empty()) << found.Joined();
+}
+
+INSTANTIATE_TEST_SUITE_P(Calculation, MainWindowBehaves,
+                         testing::ValuesIn(main_window_behaviours::kMainWindowBehaviours),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// A seeded random walk keeps the rules app/ decides (tests/driver/RandomUse.h); OU_RANDOM_SEED and
+// OU_RANDOM_STEPS choose another walk, as scripts/random-use.sh does.
+TEST_F(Calculation, RandomUseKeepsTheRules) {
+    const char* seed = std::getenv("OU_RANDOM_SEED");
+    const char* steps = std::getenv("OU_RANDOM_STEPS");
+    Win32WindowDriver driver(*windows, boxes);
+    RandomUse walk(driver, seed != nullptr ? std::strtoull(seed, nullptr, 10) : 1);
+    const Findings found = walk.Walk(steps != nullptr ? std::atoi(steps) : 2000);
+    EXPECT_TRUE(found.All().empty()) << found.Joined();
+    std::printf("%d tables checked\n", walk.TablesChecked());
 }
 
 TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
@@ -50,50 +61,6 @@ TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
         EXPECT_EQ(ResultCell(1, row), Shown(state.Ratio[static_cast<size_t>(row - 1)]));
     EXPECT_EQ(ResultCell(1, 1), "99.996");
     EXPECT_EQ(ResultCell(2, 1), "40");
-}
-
-TEST_F(Calculation, OneKeystrokeInTheParameterGridClearsTheTable) {
-    TypeCircuit(kTypicalStage, "10", "100", "10");
-    Calculate();
-    ASSERT_TRUE(GraphEnabled());
-    ASSERT_NE(ResultCell(1, 3), "");
-    // One key, the editor still open: the table is already empty.
-    TypeIntoCell(Main().ParameterGrid(), 1, 4, "9", false);
-    EXPECT_TRUE(Main().ParameterGrid().Editing());
-    EXPECT_EQ(ResultRowCount(), 11);
-    for (int column = 0; column < 3; ++column)
-        EXPECT_EQ(ResultCell(column, 3), "");
-    EXPECT_FALSE(GraphEnabled());
-    EXPECT_EQ(Main().CellText(1, 4), "9");
-    // The calculation state itself stays for the graph.
-    EXPECT_EQ(Main().Result().Count(), 10);
-    Key(Main().ParameterGrid().Editor(), VK_RETURN);
-    EXPECT_FALSE(Main().ParameterGrid().Editing());
-}
-
-TEST_F(Calculation, SweepFieldsAndCheckBoxLeaveTheResults) {
-    TypeCircuit(kTypicalStage, "10", "100", "10");
-    Calculate();
-    TypeInto(Control(Id::EdDf), "5");
-    Click(Control(Id::CheckBox1));
-    EXPECT_EQ(SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(ResultCell(0, 1), "10");
-    EXPECT_TRUE(GraphEnabled());
-}
-
-TEST_F(Calculation, ResetEmptiesValuesAndRowsButKeepsTheRowCount) {
-    TypeCircuit(kTypicalStage, "10", "100", "10");
-    Calculate();
-    Click(Control(Id::Button3));
-    EXPECT_EQ(ResultRowCount(), 11);
-    for (int row = 1; row <= 10; ++row)
-        for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(ResultCell(column, row), "");
-    for (int row = 1; row <= 13; ++row)
-        EXPECT_EQ(Main().CellText(1, row), "");
-    EXPECT_EQ(Main().CellText(0, 1), "R1,кОм");
-    EXPECT_FALSE(GraphEnabled());
-    EXPECT_EQ(Text(Control(Id::EdOt)), "10");
 }
 
 TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
@@ -162,56 +129,6 @@ TEST_F(Calculation, RefusedEntryShowsInNormalForm) {
     EXPECT_EQ(boxes.messages, std::vector<std::string>{"шаг f=0?..нельзя"});
     boxes.messages.clear();
     EXPECT_EQ(Text(Control(Id::EdDf)), "0");
-}
-
-TEST_F(Calculation, FloatingPointErrorPartWayKeepsTheRowsComputed) {
-    TypeCircuit(kTypicalStage, "-20", "20", "10");
-    Calculate();
-    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Floating point division by zero."});
-    boxes.errors.clear();
-    ASSERT_EQ(ResultRowCount(), 6);
-    EXPECT_EQ(ResultCell(0, 3), "0");
-    EXPECT_NE(ResultCell(1, 1), "");
-    EXPECT_NE(ResultCell(2, 2), "");
-    EXPECT_EQ(ResultCell(1, 3), "");
-    EXPECT_EQ(ResultCell(0, 5), "20");
-    EXPECT_EQ(ResultCell(1, 5), "");
-    EXPECT_TRUE(GraphEnabled());
-    // The program goes on: a corrected sweep calculates.
-    TypeInto(Control(Id::EdOt), "10");
-    Calculate();
-    EXPECT_EQ(ResultRowCount(), 3);
-    EXPECT_NE(ResultCell(2, 2), "");
-    EXPECT_TRUE(boxes.errors.empty());
-}
-
-// "Логарифмический шаг" in the menu bar: the label over the sweep fields names points per decade,
-// and "расчет" steps by decades, 10 points in each of the four from 10 Hz, and 100 kHz.
-TEST_F(Calculation, DecadeSweepChosenInTheMenuBar) {
-    const UINT chosen = MenuItem(Main().Handle(), kDecadeSweepCommand);
-    ASSERT_NE(chosen, 0u);
-    SendMessageW(Main().Handle(), WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
-    EXPECT_TRUE(Text(Control(Id::Label5)).ends_with(kPointsPerDecadeShort) ||
-                Text(Control(Id::Label5)).ends_with(kPointsPerDecadeWords));
-    TypeCircuit(kTypicalStage, "10", "100000", "10");
-    Calculate();
-    EXPECT_EQ(ResultRowCount(), 1 + 4 * 10 + 1);
-}
-
-// "Фаза ОУ: …" is a setting of its own: chosen, it is checked beside the sweep's choice.
-TEST_F(Calculation, PhaseSwitchIsCheckedBesideTheSweepsChoice) {
-    const HWND window = Main().Handle();
-    const UINT phase = MenuItem(window, kLaggingPhaseCommand);
-    ASSERT_NE(phase, 0u);
-    SendMessageW(window, WM_COMMAND, MAKEWPARAM(phase, 0), 0);
-    HMENU bar = GetMenu(window);
-    for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) // the menus as they open
-        SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, menu)),
-                     MAKELPARAM(menu, FALSE));
-    EXPECT_TRUE(GetMenuState(bar, phase, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(bar, MenuItem(window, kLinearSweepCommand), MF_BYCOMMAND) &
-                MF_CHECKED);
-    EXPECT_TRUE(Main().Presenter().LaggingPhase());
 }
 
 // A decade sweep's frequency longer than its column ends in "…", its whole text in a tooltip over

@@ -22,11 +22,15 @@
 
 namespace {
 
-// The sweep field that holds `field`: EdOt the first frequency, EdDo the last, EdDf the step.
 QLineEdit* EditOf(Ui::MainWindow& ui, StageField field) {
-    if (field == StageField::From)
+    switch (SweepFieldControl(field)) {
+    case MainControlName::EdOt:
         return ui.EdOt;
-    return field == StageField::To ? ui.EdDo : ui.EdDf;
+    case MainControlName::EdDo:
+        return ui.EdDo;
+    default:
+        return ui.EdDf;
+    }
 }
 
 // The layout was measured with "MS Sans Serif", which few systems have; the fallback fonts run

@@ -41,11 +41,8 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 static_assert(Id::CheckBox1 - Id::Image1 + 1 == kMainControls.size(),
               "one identifier per row of the layout table");
 
-// The sweep field that holds `field`: EdOt the first frequency, EdDo the last, EdDf the step.
 int EditId(StageField field) {
-    if (field == StageField::From)
-        return Id::EdOt;
-    return field == StageField::To ? Id::EdDo : Id::EdDf;
+    return Id::Image1 + static_cast<int>(SweepFieldControl(field));
 }
 
 COLORREF ColourOf(TextColour colour) {

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/presenters/MainLayout.h"
+#include "calc/Stage.h"
+#include "calc/SweepResult.h"
+
+#include <string>
+#include <vector>
+
+// The program's windows as a user works them: what she types, presses and chooses, and what she
+// reads back. Each front implements it over its own controls (Qt in-process, Win32 under wine),
+// so that a behaviour both fronts must show is written once (MainWindowBehaviours.h) and run on
+// each. Rows and columns of the grids count from 0, row 0 holding the headings.
+class WindowDriver {
+  public:
+    virtual ~WindowDriver() = default;
+
+    // Into a parameter's value cell (row 1 … 13) key by key, then Enter unless `commit` is false,
+    // which leaves the editor open.
+    virtual void TypeParameter(int row, const std::string& text, bool commit = true) = 0;
+    virtual void TypeSweep(StageField field, const std::string& text) = 0;
+    virtual void Click(MainControlName control) = 0;
+    virtual void ChooseMenuItem(const char* text) = 0;
+
+    virtual bool MenuItemChecked(const char* text) = 0;
+    virtual std::string ParameterCell(int column, int row) = 0;
+    virtual std::string SweepText(StageField field) = 0;
+    virtual std::string LabelText(MainControlName label) = 0;
+    virtual bool Checked(MainControlName checkBox) = 0;
+    virtual bool Enabled(MainControlName control) = 0;
+    // With the heading row.
+    virtual int ResultRows() = 0;
+    virtual std::string ResultCell(int column, int row) = 0;
+    // The last calculation's result, as the presenter keeps it.
+    virtual const SweepResult& Result() = 0;
+    // The texts of the boxes shown since last asked: messages, and errors.
+    virtual std::vector<std::string> TakeMessages() = 0;
+    virtual std::vector<std::string> TakeErrors() = 0;
+};
+
+// What went wrong in a behaviour, in words; a front's test fails with them.
+class Findings {
+  public:
+    template <class Got, class Want> void Equal(const std::string& what, Got got, Want want) {
+        if (!(got == want))
+            found_.push_back(what + ": " + Text(got) + ", expected " + Text(want));
+    }
+    void True(const std::string& what, bool held) {
+        if (!held)
+            found_.push_back(what);
+    }
+    const std::vector<std::string>& All() const { return found_; }
+    std::string Joined() const {
+        std::string joined;
+        for (const std::string& finding : found_)
+            joined += finding + "\n";
+        return joined;
+    }
+
+  private:
+    static std::string Text(const std::string& text) { return "«" + text + "»"; }
+    static std::string Text(const char* text) { return Text(std::string(text)); }
+    static std::string Text(const std::vector<std::string>& texts) {
+        std::string joined = "{";
+        for (const std::string& text : texts)
+            joined += Text(text);
+        return joined + "}";
+    }
+    template <class Number> static std::string Text(Number number) {
+        return std::to_string(number);
+    }
+
+    std::vector<std::string> found_;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "FakeMessageBoxes.h"
+#include "WindowTestHelpers.h"
+#include "tests/driver/WindowDriver.h"
+#include "ui/qt/MainWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+
+// The Qt main window worked as WindowDriver says, through its controls, in-process.
+class QtWindowDriver final : public WindowDriver {
+  public:
+    QtWindowDriver(MainWindow& window, FakeMessageBoxes& boxes) : window_(window), boxes_(boxes) {}
+
+    void TypeParameter(int row, const std::string& text, bool commit) override {
+        TypeIntoCell(Of<QTableWidget>(MainControlName::SgIsh), row, 1, QString::fromStdString(text),
+                     commit);
+    }
+    void TypeSweep(StageField field, const std::string& text) override {
+        TypeInto(Of<QLineEdit>(SweepFieldControl(field)), QString::fromStdString(text));
+    }
+    void Click(MainControlName control) override {
+        QWidget* widget = Of<QWidget>(control);
+        // A check box takes a click on its box.
+        if (control == MainControlName::CheckBox1)
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 12));
+        else
+            QTest::mouseClick(widget, Qt::LeftButton);
+    }
+    void ChooseMenuItem(const char* text) override { TriggerMenuItem(&window_, text); }
+
+    bool MenuItemChecked(const char* text) override {
+        QAction* action = MenuAction(&window_, text);
+        return action != nullptr && action->isChecked();
+    }
+    std::string ParameterCell(int column, int row) override {
+        return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();
+    }
+    std::string SweepText(StageField field) override {
+        return Of<QLineEdit>(SweepFieldControl(field))->text().toStdString();
+    }
+    std::string LabelText(MainControlName label) override {
+        return Of<QLabel>(label)->text().toStdString();
+    }
+    bool Checked(MainControlName checkBox) override { return Of<QCheckBox>(checkBox)->isChecked(); }
+    bool Enabled(MainControlName control) override { return Of<QWidget>(control)->isEnabled(); }
+    int ResultRows() override { return Results()->rowCount() + 1; }
+    std::string ResultCell(int column, int row) override {
+        return ModelCell(Results(), row - 1, column).toStdString();
+    }
+    const SweepResult& Result() override { return window_.Result(); }
+    std::vector<std::string> TakeMessages() override { return Take(boxes_.messages); }
+    std::vector<std::string> TakeErrors() override { return Take(boxes_.errors); }
+
+  private:
+    template <class Widget> Widget* Of(MainControlName control) {
+        auto* widget = window_.findChild<Widget*>(MainControl(control).Name);
+        if (widget == nullptr)
+            qFatal("no control %s", MainControl(control).Name);
+        return widget;
+    }
+    QAbstractItemModel* Results() { return Of<QTableView>(MainControlName::SgResult)->model(); }
+    static std::vector<std::string> Take(QStringList& shown) {
+        std::vector<std::string> texts;
+        for (const QString& text : shown)
+            texts.push_back(text.toStdString());
+        shown.clear();
+        return texts;
+    }
+
+    MainWindow& window_;
+    FakeMessageBoxes& boxes_;
+};

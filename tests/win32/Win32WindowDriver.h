@@ -1,0 +1,63 @@
+#pragma once
+
+#include "WindowTestHelpers.h"
+#include "tests/driver/WindowDriver.h"
+
+// The Win32 windows worked as WindowDriver says, through window messages to their controls.
+class Win32WindowDriver final : public WindowDriver {
+  public:
+    Win32WindowDriver(ProgramWindows& windows, RecordingMessageBoxes& boxes)
+        : windows_(windows), boxes_(boxes) {}
+
+    void TypeParameter(int row, const std::string& text, bool commit) override {
+        TypeIntoCell(windows_.Main.ParameterGrid(), 1, row, text, commit);
+    }
+    void TypeSweep(StageField field, const std::string& text) override {
+        TypeInto(Control(SweepFieldControl(field)), text);
+    }
+    void Click(MainControlName control) override { ::Click(Control(control)); }
+    void ChooseMenuItem(const char* text) override {
+        SendMessageW(windows_.Main.Handle(), WM_COMMAND,
+                     MAKEWPARAM(MenuItem(windows_.Main.Handle(), text), 0), 0);
+    }
+
+    bool MenuItemChecked(const char* text) override {
+        const HWND window = windows_.Main.Handle();
+        HMENU bar = GetMenu(window);
+        // The menus as they open, which is when their items follow the presenter.
+        for (int menu = 0; menu < GetMenuItemCount(bar); ++menu)
+            SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(bar, menu)),
+                         MAKELPARAM(menu, FALSE));
+        return (GetMenuState(bar, MenuItem(window, text), MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+    std::string ParameterCell(int column, int row) override {
+        return windows_.Main.CellText(column, row);
+    }
+    std::string SweepText(StageField field) override {
+        return Text(Control(SweepFieldControl(field)));
+    }
+    std::string LabelText(MainControlName label) override { return Text(Control(label)); }
+    bool Checked(MainControlName checkBox) override {
+        return SendMessageW(Control(checkBox), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    bool Enabled(MainControlName control) override {
+        return IsWindowEnabled(Control(control)) != FALSE;
+    }
+    int ResultRows() override { return windows_.Main.Results().RowCount(); }
+    std::string ResultCell(int column, int row) override {
+        return windows_.Main.Results().Cell(column, row);
+    }
+    const SweepResult& Result() override { return windows_.Main.Result(); }
+    std::vector<std::string> TakeMessages() override { return std::exchange(boxes_.messages, {}); }
+    std::vector<std::string> TakeErrors() override { return std::exchange(boxes_.errors, {}); }
+
+  private:
+    // The controls' IDs follow the rows of the layout table.
+    HWND Control(MainControlName control) {
+        return GetDlgItem(windows_.Main.Handle(),
+                          Form1Controls::Image1 + static_cast<int>(control));
+    }
+
+    ProgramWindows& windows_;
+    RecordingMessageBoxes& boxes_;
+};
