@@ -150,16 +150,14 @@ void MainWindow::LayOutGrids() {
 }
 
 void MainWindow::ConnectHandlers() {
-    const auto forward = [this](void (MainPresenter::*handler)()) {
-        return [this, handler] { (presenter_.*handler)(); };
-    };
-    connect(ui_->BuRas, &QPushButton::clicked, this, forward(&MainPresenter::Calculate));
-    connect(ui_->Button1, &QPushButton::clicked, this, forward(&MainPresenter::ShowGraph));
-    connect(ui_->Button2, &QPushButton::clicked, this, forward(&MainPresenter::ShowHelp));
-    connect(ui_->Button3, &QPushButton::clicked, this, forward(&MainPresenter::Reset));
+    MainPresenter& presenter = presenter_;
+    connect(ui_->BuRas, &QPushButton::clicked, this, [&presenter] { presenter.Calculate(); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [&presenter] { presenter.ShowGraph(); });
+    connect(ui_->Button2, &QPushButton::clicked, this, [&presenter] { presenter.ShowHelp(); });
+    connect(ui_->Button3, &QPushButton::clicked, this, [&presenter] { presenter.Reset(); });
     for (QLineEdit* edit : {ui_->EdOt, ui_->EdDo, ui_->EdDf})
-        connect(edit, &QLineEdit::textChanged, this, forward(&MainPresenter::StageEdited));
-    connect(ui_->CheckBox1, &QCheckBox::toggled, this, forward(&MainPresenter::StageEdited));
+        connect(edit, &QLineEdit::textChanged, this, [&presenter] { presenter.StageEdited(); });
+    connect(ui_->CheckBox1, &QCheckBox::toggled, this, [&presenter] { presenter.StageEdited(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
