@@ -99,15 +99,15 @@ size_t FirstInvalidUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
-std::string Quoted(std::string_view value) {
+std::string Shortened(std::string_view value) {
     size_t characters = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         if (IsContinuation(static_cast<unsigned char>(value[i])))
             continue;
         if (characters++ == kQuotedCharacters)
-            return "«" + std::string(value.substr(0, i)) + "…";
+            return std::string(value.substr(0, i)) + "…";
     }
-    return "«" + std::string(value);
+    return std::string(value);
 }
 
 std::string Utf8(const fs::path& path) {
@@ -215,7 +215,7 @@ class StageParser {
             number.find_first_not_of("0123456789") != std::string_view::npos)
             return kNotAStageFile;
         if (std::stoi(std::string(number)) > kStageFormatVersion)
-            return Quoted(value) + kNewerFormatSuffix;
+            return Fill(kNewerFormat, {{"value", Shortened(value)}});
         seen_.emplace(kFormatKey, lineNumber_);
         return {};
     }
@@ -223,11 +223,12 @@ class StageParser {
     std::string ReadLine(std::string_view line) {
         const size_t equals = line.find('=');
         if (equals == std::string_view::npos)
-            return Quoted(line) + kNoEqualsSign;
+            return Fill(kNoEqualsSign, {{"value", Shortened(line)}});
         const std::string key(Trimmed(line.substr(0, equals)));
         const std::string_view value = Trimmed(line.substr(equals + 1));
         if (const auto [earlier, first] = seen_.emplace(key, lineNumber_); !first)
-            return Quoted(key) + Fill(kRepeatedKey, {{"line", std::to_string(earlier->second)}});
+            return Fill(kRepeatedKey,
+                        {{"value", Shortened(key)}, {"line", std::to_string(earlier->second)}});
 
         for (size_t i = 0; i < kParameterKeys.size(); ++i)
             if (key == kParameterKeys[i])
@@ -237,15 +238,15 @@ class StageParser {
                 return ReadNumber(value, stage_.SweepFields[i]);
         if (key == kLogScaleKey) {
             if (value != "0" && value != "1")
-                return Quoted(value) + kNotZeroOrOne;
+                return Fill(kNotZeroOrOne, {{"value", Shortened(value)}});
             stage_.LogScale = value == "1";
         } else if (key == kSweepKey) {
             if (value != kLinear && value != kDecade)
-                return Quoted(value) + kNotASweepKind;
+                return Fill(kNotASweepKind, {{"value", Shortened(value)}});
             stage_.Sweep = value == kDecade ? SweepKind::Decade : SweepKind::Linear;
         } else if (key == kPhaseKey) {
             if (value != kLeading && value != kLagging)
-                return Quoted(value) + kNotAPhase;
+                return Fill(kNotAPhase, {{"value", Shortened(value)}});
             stage_.Phase = value == kLagging ? OpAmpPhase::Lagging : OpAmpPhase::Leading;
         } else {
             return ReadSpreadSetting(key, value);
@@ -260,7 +261,7 @@ class StageParser {
             return {};
         }
         if (std::string need = setting->Read(spread_, value, kFileSeparator); !need.empty())
-            return Quoted(value) + Fill(kValueNeeds, {{"need", need}});
+            return Fill(kValueNeeds, {{"value", Shortened(value)}, {"need", need}});
         return RefuseReversedRange(key, value);
     }
 
@@ -274,9 +275,10 @@ class StageParser {
                 continue;
             const bool isLow = key == lowKey;
             const auto other = seen_.find(isLow ? highKey : lowKey);
-            return Quoted(value) +
-                   Fill(isLow ? kFileLimitAboveOther : kFileLimitBelowOther,
-                        {{"key", other->first}, {"line", std::to_string(other->second)}});
+            return Fill(isLow ? kFileLimitAboveOther : kFileLimitBelowOther,
+                        {{"value", Shortened(value)},
+                         {"key", other->first},
+                         {"line", std::to_string(other->second)}});
         }
         return {};
     }
@@ -289,7 +291,7 @@ class StageParser {
         // No text the program reads gives NaN, so it marks one that is no number.
         const double read = TextToNumber(value, NAN, kFileSeparator);
         if (std::isnan(read))
-            return Quoted(value) + kNotANumber;
+            return Fill(kNotANumber, {{"value", Shortened(value)}});
         number = read;
         return {};
     }

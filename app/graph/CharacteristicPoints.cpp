@@ -2,6 +2,7 @@
 
 #include "analysis/CharacteristicSearch.h"
 #include "app/presenters/ResultTable.h"
+#include "app/texts/Fill.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "numerics/CheckedArithmetic.h"
@@ -20,14 +21,17 @@ std::optional<CharacteristicPoints> FindCharacteristicPoints(const SweepResult& 
 }
 
 std::string CharacteristicPointsText(const CharacteristicPoints& p) {
-    const auto edge = [](const char* side, const std::optional<double>& f) {
-        return std::string("\n") + side + kEdgeInfix +
-               (f ? GainText(*f) + kHertzSuffix : std::string(kEdgeOutOfRange));
+    const auto edge = [](const char* line, const std::optional<double>& f) {
+        return "\n" + Fill(line, {{"edge", f ? Fill(kInHertz, {{"frequency", GainText(*f)}})
+                                             : std::string(kEdgeOutOfRange)}});
     };
-    std::string text = kPeakPrefix + GainText(p.PeakRatio) + " (" + GainText(p.PeakDecibels) +
-                       kPeakFrequency + GainText(p.PeakFrequency) + kHertzSuffix +
-                       edge(kLowerEdge, p.LowerEdge) + edge(kUpperEdge, p.UpperEdge);
+    std::string text = Fill(kCharacteristicPeak, {{"ratio", GainText(p.PeakRatio)},
+                                                  {"decibels", GainText(p.PeakDecibels)},
+                                                  {"frequency", GainText(p.PeakFrequency)}}) +
+                       edge(kCharacteristicLowerEdge, p.LowerEdge) +
+                       edge(kCharacteristicUpperEdge, p.UpperEdge);
     if (p.LowerEdge && p.UpperEdge)
-        text += kBandPrefix + GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge)) + kHertzSuffix;
+        text += "\n" + Fill(kCharacteristicBand,
+                            {{"band", GainText(Store(Extended(*p.UpperEdge) - *p.LowerEdge))}});
     return text;
 }

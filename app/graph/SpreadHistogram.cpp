@@ -2,6 +2,7 @@
 
 #include "app/presenters/ResultTable.h"
 #include "app/spread/SpreadReport.h"
+#include "app/texts/Fill.h"
 #include "app/texts/SpreadTexts.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
@@ -147,7 +148,7 @@ SpreadHistogramLayout LayOutSpreadHistogram(ClipRect clip, int32_t lineHeight, b
 
 void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, Surface& surface) {
     const Quantity q = QuantityOf(result, kind);
-    const std::string title = std::string(q.Name) + kHistogramUnitInfix + q.Unit;
+    const std::string title = Fill(kHistogramTitle, {{"name", q.Name}, {"unit", q.Unit}});
     const std::string beyond = BeyondText(q.BeyondLine, q, result.Mode);
     const bool bars = !q.Spread.Bins.Counts.empty();
     const SpreadHistogramLayout layout = LayOutSpreadHistogram(
@@ -170,17 +171,22 @@ void DrawSpreadHistogram(const SpreadResult& result, SpreadHistogramKind kind, S
 std::string SpreadHistogramText(const SpreadResult& result, SpreadHistogramKind kind) {
     const Quantity q = QuantityOf(result, kind);
     if (q.Spread.Trials == 0)
-        return std::string(q.Name) + kHistogramNoneInfix + kNoEdge;
-    const std::string unit = std::string(" ") + q.Unit;
+        return Fill(kHistogramNoneReading, {{"name", q.Name}, {"none", kNoEdge}});
     // As the results box writes them: "> 5000" beyond the sweep.
     const auto value = [&](double FiveQuantiles::*quantile) {
         return QuantileText(q.Spread, quantile, GainText);
     };
+    const std::string reading =
+        Fill(q.Quantiles ? kHistogramQuantilesReading : kHistogramExtremesReading,
+             {{"name", q.Name},
+              {"low", value(q.Quantiles ? &FiveQuantiles::Low : &FiveQuantiles::Min)},
+              {"high", value(q.Quantiles ? &FiveQuantiles::High : &FiveQuantiles::Max)},
+              {"unit", q.Unit},
+              {"nominal", q.Nominal ? Fill(kHistogramNominal,
+                                           {{"nominal", GainText(*q.Nominal)}, {"unit", q.Unit}})
+                                    : std::string(kEdgeOutOfRange)}});
     const std::string beyond = BeyondText(q.BeyondSentence, q, result.Mode);
-    return q.Name + std::string(q.Quantiles ? kHistogramQuantilesInfix : kHistogramExtremesInfix) +
-           value(q.Quantiles ? &FiveQuantiles::Low : &FiveQuantiles::Min) + kHistogramRangeInfix +
-           value(q.Quantiles ? &FiveQuantiles::High : &FiveQuantiles::Max) + unit +
-           kHistogramNominalInfix +
-           (q.Nominal ? GainText(*q.Nominal) + unit : std::string(kEdgeOutOfRange)) +
-           (beyond.empty() ? "" : kHistogramBeyondInfix + beyond);
+    return beyond.empty()
+               ? reading
+               : Fill(kHistogramBeyondReading, {{"reading", reading}, {"beyond", beyond}});
 }

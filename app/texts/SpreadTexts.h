@@ -78,8 +78,8 @@ inline constexpr const char* kSpreadNeedsTwoNames =
 // The stage file's keys of the analysis, refused as the other keys are:
 //   Файл «имя.ou», строка 17: «100» — нужно число от 0 до 100, не включая 100
 // A limit against the other end of its range, given earlier on line {line} as {key}.
-inline constexpr const char* kFileLimitBelowOther = "» — меньше {key} в строке {line}";
-inline constexpr const char* kFileLimitAboveOther = "» — больше {key} в строке {line}";
+inline constexpr const char* kFileLimitBelowOther = "«{value}» — меньше {key} в строке {line}";
+inline constexpr const char* kFileLimitAboveOther = "«{value}» — больше {key} в строке {line}";
 
 // Why the analysis cannot run, as the dialog's box and "ou --spread" say it: "допуск R1=100?..нужно
 // число от 0 до 100, не включая 100", "нижняя граница не выше 100 Гц: ниже начала диапазона

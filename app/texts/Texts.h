@@ -165,14 +165,13 @@ inline constexpr const char* kReadoutDecibels = " дБ)";
 //   Нижняя граница −3 дБ: 15.9155 Гц        (a missing side reads "нет в диапазоне")
 //   Верхняя граница −3 дБ: 98765 Гц
 //   Полоса: 98749 Гц
-inline constexpr const char* kPeakPrefix = "Максимум: |k| = ";
-inline constexpr const char* kPeakFrequency = " дБ) при f = ";
-inline constexpr const char* kHertzSuffix = " Гц";
-inline constexpr const char* kLowerEdge = "Нижняя";
-inline constexpr const char* kUpperEdge = "Верхняя";
-inline constexpr const char* kEdgeInfix = " граница −3 дБ: ";
+inline constexpr const char* kCharacteristicPeak =
+    "Максимум: |k| = {ratio} ({decibels} дБ) при f = {frequency} Гц";
+inline constexpr const char* kCharacteristicLowerEdge = "Нижняя граница −3 дБ: {edge}";
+inline constexpr const char* kCharacteristicUpperEdge = "Верхняя граница −3 дБ: {edge}";
+inline constexpr const char* kCharacteristicBand = "Полоса: {band} Гц";
+inline constexpr const char* kInHertz = "{frequency} Гц";
 inline constexpr const char* kEdgeOutOfRange = "нет в диапазоне";
-inline constexpr const char* kBandPrefix = "\nПолоса: ";
 
 // ─── "Подбор номиналов…": the stage designed from its requirements ─────────────────────────────
 
@@ -222,8 +221,10 @@ inline constexpr const char* kApplyButton = "&Применить";
 
 // The requirement a stage misses most, {found} the stage's and {limit} the required; a frequency
 // with its unit (kFrequencyUnits), a gain in dB.
-inline constexpr const char* kGainBelowRequired = "усиление {found} дБ, требуется не меньше {limit} дБ";
-inline constexpr const char* kGainAboveRequired = "усиление {found} дБ, требуется не больше {limit} дБ";
+inline constexpr const char* kGainBelowRequired =
+    "усиление {found} дБ, требуется не меньше {limit} дБ";
+inline constexpr const char* kGainAboveRequired =
+    "усиление {found} дБ, требуется не больше {limit} дБ";
 inline constexpr const char* kLowerEdgeAboveRequired =
     "нижняя граница {found}, требуется не выше {limit}";
 inline constexpr const char* kUpperEdgeBelowRequired =
@@ -254,10 +255,10 @@ inline constexpr const char* kLimitsHeading = "пределы (пусто: не�
 // The limits' labels in the dialog's order: the range of frequencies, the gain's bounds over it,
 // the edges.
 inline constexpr std::array<const char*, 6> kLimitLabels = {
-    "частоты для усиления: от, Гц", "частоты для усиления: до, Гц",
-    "усиление не меньше, дБ",     "усиление не больше, дБ",
-    "нижняя граница не выше, Гц", "верхняя граница не ниже, Гц"};
-inline constexpr const char* kOkButton = "ОК"; // Cyrillic, as the message boxes' (and kCancelButton)
+    "частоты для усиления: от, Гц", "частоты для усиления: до, Гц", "усиление не меньше, дБ",
+    "усиление не больше, дБ",       "нижняя граница не выше, Гц",   "верхняя граница не ниже, Гц"};
+inline constexpr const char* kOkButton =
+    "ОК"; // Cyrillic, as the message boxes' (and kCancelButton)
 
 // What a refused value of a setting needs, the same in the dialog, the stage file and the command
 // line.
@@ -273,8 +274,8 @@ inline constexpr const char* kNeedParts = "нужны детали из R1 … R
 inline constexpr const char* kNeedResistorSeries = "не E12, E24, E48 и не E96";
 inline constexpr const char* kNeedCapacitorSeries = "не E6, E12 и не E24";
 inline constexpr const char* kNeedRange = "нужны два числа больше 0, меньшее первым";
-// In the stage file, after the quoted value: «100» — нужно число от 0 до 100, не включая 100
-inline constexpr const char* kValueNeeds = "» — {need}";
+// In the stage file: «100» — нужно число от 0 до 100, не включая 100
+inline constexpr const char* kValueNeeds = "«{value}» — {need}";
 // On the command line.
 inline constexpr const char* kOptionRefused = "ou: {option}: «{value}» — {need}";
 inline constexpr const char* kOptionNeedsValue = "ou: после {option} нужно число";
@@ -327,15 +328,16 @@ inline constexpr const char* kHeldPartLine =
 inline constexpr const char* kUpperEdgeHistogramName = "верхняя граница −3 дБ";
 inline constexpr const char* kPeakGainHistogramName = "пиковое усиление";
 inline constexpr const char* kDecibelUnit = "дБ";
-inline constexpr const char* kHistogramUnitInfix = ", ";
+inline constexpr const char* kHistogramTitle = "{name}, {unit}";
 inline constexpr const char* kNominalMarkLegend = "номинал";
 inline constexpr const char* kQuantileMarksLegend = "5 % и 95 %";
-inline constexpr const char* kHistogramQuantilesInfix = ": 5 % … 95 % = ";
-inline constexpr const char* kHistogramExtremesInfix = ": мин … макс = ";
-inline constexpr const char* kHistogramRangeInfix = " … ";
-inline constexpr const char* kHistogramNominalInfix = ", номинал ";
-inline constexpr const char* kHistogramNoneInfix = ": ";
-inline constexpr const char* kHistogramBeyondInfix = "; ";
+inline constexpr const char* kHistogramQuantilesReading =
+    "{name}: 5 % … 95 % = {low} … {high} {unit}, номинал {nominal}";
+inline constexpr const char* kHistogramExtremesReading =
+    "{name}: мин … макс = {low} … {high} {unit}, номинал {nominal}";
+inline constexpr const char* kHistogramNominal = "{nominal} {unit}";
+inline constexpr const char* kHistogramBeyondReading = "{reading}; {beyond}";
+inline constexpr const char* kHistogramNoneReading = "{name}: {none}";
 // The picture's line of the trials whose upper edge lies beyond the sweep's end, short enough for
 // its width, with the places of SpreadTexts.h's kUpperEdgeAboveSweep.
 inline constexpr const char* kHistogramAboveSweep = "выше {end} Гц: {count} из {trials}";
@@ -369,21 +371,22 @@ inline constexpr const char* kCancelButton = "Отмена";
 
 // ─── Stage files (.ou) ────────────────────────────────────────────────────────────────────────
 
-// A refusal names the file and, where it can, the line; {reason} is what is wrong there:
+// A refusal names the file and, where it can, the line; {reason} is what is wrong there, {value}
+// the value as written (cut with "…" when long):
 //   Файл «имя.ou», строка 7: «abc» — не число.
 inline constexpr const char* kFileLineRefused = "Файл «{file}», строка {line}: {reason}.";
 inline constexpr const char* kFileRefused = "Файл «{file}»: {reason}.";
 inline constexpr const char* kCannotOpen = "Не удалось открыть «{file}»: {reason}.";
 inline constexpr const char* kNotAStageFile =
     "это не файл каскада: первой должна стоять строка «format = ou-stage 1»";
-inline constexpr const char* kNewerFormatSuffix =
-    "» — файл записан более новой версией программы, эта знает только «ou-stage 1»";
-inline constexpr const char* kNotANumber = "» — не число";
-inline constexpr const char* kNotZeroOrOne = "» — не 0 и не 1";
-inline constexpr const char* kNotASweepKind = "» — не linear и не decade";
-inline constexpr const char* kNotAPhase = "» — не leading и не lagging";
-inline constexpr const char* kNoEqualsSign = "» — нет знака «=»";
-inline constexpr const char* kRepeatedKey = "» уже задан в строке {line}";
+inline constexpr const char* kNewerFormat =
+    "«{value}» — файл записан более новой версией программы, эта знает только «ou-stage 1»";
+inline constexpr const char* kNotANumber = "«{value}» — не число";
+inline constexpr const char* kNotZeroOrOne = "«{value}» — не 0 и не 1";
+inline constexpr const char* kNotASweepKind = "«{value}» — не linear и не decade";
+inline constexpr const char* kNotAPhase = "«{value}» — не leading и не lagging";
+inline constexpr const char* kNoEqualsSign = "«{value}» — нет знака «=»";
+inline constexpr const char* kRepeatedKey = "«{value}» уже задан в строке {line}";
 inline constexpr const char* kNotUtf8 = "текст не в кодировке UTF-8";
 inline constexpr const char* kTooLarge = "Файл «{file}» больше 64 КиБ — это не файл каскада.";
 
