@@ -34,6 +34,8 @@ else
     cmake --preset "$preset" >/dev/null
     cmake --build "$build" -j2 --target main_window_tests
     export QT_QPA_PLATFORM=offscreen
+    # A long walk, above all under the sanitizers, outlasts QtTest's five minutes per test.
+    export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-86400000}
     while [ $SECONDS -lt $end ]; do
         log=$(OU_RANDOM_SEED=$seed "$build/tests/qt/main_window_tests" randomUseKeepsTheRules 2>&1) ||
             { echo "$log" | tail -40; echo "seed $seed failed"; exit 1; }
