@@ -1,5 +1,7 @@
 #include "AnalysisSettings.h"
 
+#include "app/design/DesignControls.h"
+#include "app/design/DesignFields.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
@@ -7,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 
 namespace {
@@ -34,12 +35,16 @@ std::optional<double> Number(std::string_view text, char32_t separator) {
 
 AnalysisSetting Tolerance(size_t parameter) {
     return {
-        std::string("tolerance_") + kParameterKeys[parameter],
-        kFirstToleranceId + static_cast<int>(parameter),
-        [parameter](const SpreadSettings& s, char32_t separator) {
-            return NumberToText(s.Tolerances[parameter], separator);
-        },
-        [parameter](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+        .Key = std::string("tolerance_") + kParameterKeys[parameter],
+        .Group = SettingGroup::Tolerance,
+        .Field = kFirstToleranceId + static_cast<int>(parameter),
+        .Label = kParameterNames[parameter],
+        .Write =
+            [parameter](const SpreadSettings& s, char32_t separator) {
+                return NumberToText(s.Tolerances[parameter], separator);
+            },
+        .Read = [parameter](SpreadSettings& s, std::string_view text,
+                            char32_t separator) -> std::string {
             // A blank is no tolerance, where a blank limit is no limit.
             const std::optional<double> t = Number(text, separator);
             if (!t)
@@ -55,17 +60,24 @@ AnalysisSetting Tolerance(size_t parameter) {
     };
 }
 
-// A choice of two, written as the file's words in the order of its enumeration.
+// A choice of two, written as the file's words in the order of its enumeration; the dialog offers
+// `choices` in that order.
 template <class Choice>
-AnalysisSetting Either(const char* key, int field, Choice SpreadSettings::*member,
-                       std::array<const char*, 2> words, const char* need) {
+AnalysisSetting Either(const char* key, NamedControl field, const char* label,
+                       Choice SpreadSettings::*member, std::array<const char*, 2> words,
+                       std::array<const char*, 2> choices, const char* need) {
     return {
-        key,
-        field,
-        [member, words](const SpreadSettings& s, char32_t) {
-            return std::string(words[static_cast<size_t>(s.*member)]);
-        },
-        [member, words, need](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+        .Key = key,
+        .Group = SettingGroup::Analysis,
+        .Field = field.Id,
+        .Label = label,
+        .Choices = {choices.begin(), choices.end()},
+        .Wide = true,
+        .Write = [member,
+                  words](const SpreadSettings& s,
+                         char32_t) { return std::string(words[static_cast<size_t>(s.*member)]); },
+        .Read = [member, words, need](SpreadSettings& s, std::string_view text,
+                                      char32_t) -> std::string {
             for (size_t i = 0; i < words.size(); ++i)
                 if (text == words[i]) {
                     s.*member = static_cast<Choice>(i);
@@ -77,13 +89,17 @@ AnalysisSetting Either(const char* key, int field, Choice SpreadSettings::*membe
 }
 
 template <class Integer>
-AnalysisSetting WholeNumber(const char* key, int field, Integer SpreadSettings::*member,
-                            Integer low, Integer high, const char* need) {
+AnalysisSetting WholeNumber(const char* key, NamedControl field, const char* label,
+                            Integer SpreadSettings::*member, Integer low, Integer high,
+                            const char* need) {
     return {
-        key,
-        field,
-        [member](const SpreadSettings& s, char32_t) { return std::to_string(s.*member); },
-        [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+        .Key = key,
+        .Group = SettingGroup::Analysis,
+        .Field = field.Id,
+        .Label = label,
+        .Wide = std::to_string(high).size() > 10, // a seed's twenty digits
+        .Write = [member](const SpreadSettings& s, char32_t) { return std::to_string(s.*member); },
+        .Read = [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
             const std::optional<Integer> value = WholeNumberIn(text, low, high);
             if (!value)
                 return need;
@@ -95,16 +111,19 @@ AnalysisSetting WholeNumber(const char* key, int field, Integer SpreadSettings::
 
 // A limit: blank for none. A frequency is above 0; whether the sweep can judge it, and whether a
 // range's ends are in order, is decided over the whole settings.
-AnalysisSetting Limit(const char* key, int field, std::optional<double> YieldLimits::*member,
+AnalysisSetting Limit(const char* key, size_t index, std::optional<double> YieldLimits::*member,
                       bool frequency) {
     return {
-        key,
-        field,
-        [member](const SpreadSettings& s, char32_t separator) {
-            const std::optional<double>& limit = s.Limits.*member;
-            return limit ? NumberToText(*limit, separator) : std::string();
-        },
-        [=](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+        .Key = key,
+        .Group = SettingGroup::Limit,
+        .Field = kFirstLimitId + static_cast<int>(index),
+        .Label = kLimitLabels[index],
+        .Write =
+            [member](const SpreadSettings& s, char32_t separator) {
+                const std::optional<double>& limit = s.Limits.*member;
+                return limit ? NumberToText(*limit, separator) : std::string();
+            },
+        .Read = [=](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
             if (text.empty()) {
                 (s.Limits.*member).reset();
                 return {};
@@ -123,16 +142,17 @@ AnalysisSetting Limit(const char* key, int field, std::optional<double> YieldLim
 // The parts "Подбор номиналов" may choose, by their keys, blank-separated.
 AnalysisSetting DesignedParts() {
     return {
-        "design",
-        0,
-        [](const SpreadSettings& s, char32_t) {
-            std::string parts;
-            for (size_t i = 0; i < s.Design.Chosen.size(); ++i)
-                if (s.Design.Chosen[i])
-                    parts += (parts.empty() ? "" : " ") + std::string(kParameterKeys[i]);
-            return parts;
-        },
-        [](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+        .Key = "design",
+        .Group = SettingGroup::Parts,
+        .Write =
+            [](const SpreadSettings& s, char32_t) {
+                std::string parts;
+                for (size_t i = 0; i < s.Design.Chosen.size(); ++i)
+                    if (s.Design.Chosen[i])
+                        parts += (parts.empty() ? "" : " ") + std::string(kParameterKeys[i]);
+                return parts;
+            },
+        .Read = [](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
             std::array<bool, 10> chosen{};
             bool any = false;
             for (const std::string_view word : Words(text)) {
@@ -151,16 +171,23 @@ AnalysisSetting DesignedParts() {
     };
 }
 
-AnalysisSetting Series(const char* key, StandardSeries DesignSettings::*member,
-                       std::initializer_list<StandardSeries> allowed, const char* need) {
-    const std::vector<StandardSeries> series(allowed);
+// A series the design chooses values from, one of those `series` offers.
+template <size_t N>
+AnalysisSetting Series(const char* key, NamedControl field, const char* label,
+                       StandardSeries DesignSettings::*member,
+                       const std::array<StandardSeries, N>& series, const char* need) {
+    std::vector<std::string> names;
+    for (const StandardSeries offered : series)
+        names.emplace_back(SeriesName(offered));
     return {
-        key,
-        0,
-        [member](const SpreadSettings& s, char32_t) {
-            return std::string(SeriesName(s.Design.*member));
-        },
-        [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
+        .Key = key,
+        .Group = SettingGroup::Series,
+        .Field = field.Id,
+        .Label = label,
+        .Choices = names,
+        .Write = [member](const SpreadSettings& s,
+                          char32_t) { return std::string(SeriesName(s.Design.*member)); },
+        .Read = [=](SpreadSettings& s, std::string_view text, char32_t) -> std::string {
             const std::optional<StandardSeries> named = SeriesNamed(text);
             if (!named || std::ranges::find(series, *named) == series.end())
                 return need;
@@ -173,13 +200,16 @@ AnalysisSetting Series(const char* key, StandardSeries DesignSettings::*member,
 // A part's range for the design: its least and greatest value in its unit of entry.
 AnalysisSetting Range(size_t part) {
     return {
-        std::string("range_") + kParameterKeys[part],
-        0,
-        [part](const SpreadSettings& s, char32_t separator) {
-            const auto& [low, high] = s.Design.Ranges[part];
-            return NumberToText(low, separator) + " " + NumberToText(high, separator);
-        },
-        [part](SpreadSettings& s, std::string_view text, char32_t separator) -> std::string {
+        .Key = std::string("range_") + kParameterKeys[part],
+        .Group = SettingGroup::Range,
+        .Label = kParameterNames[part],
+        .Write =
+            [part](const SpreadSettings& s, char32_t separator) {
+                const auto& [low, high] = s.Design.Ranges[part];
+                return NumberToText(low, separator) + " " + NumberToText(high, separator);
+            },
+        .Read = [part](SpreadSettings& s, std::string_view text,
+                       char32_t separator) -> std::string {
             const std::vector<std::string_view> words = Words(text);
             if (words.size() != 2)
                 return kNeedRange;
@@ -197,30 +227,31 @@ std::vector<AnalysisSetting> Rows() {
     std::vector<AnalysisSetting> rows;
     for (size_t i = 0; i < kParameterKeys.size(); ++i)
         rows.push_back(Tolerance(i));
-    rows.push_back(Either("distribution", kDistributionChoice.Id, &SpreadSettings::Shape,
-                          {"uniform", "normal"}, kNeedDistribution));
-    rows.push_back(WholeNumber("trials", kTrialsEdit.Id, &SpreadSettings::Trials, int32_t{1},
-                               kMaxTrials, kNeedTrials));
-    rows.push_back(WholeNumber("seed", kSeedEdit.Id, &SpreadSettings::Seed, uint64_t{0}, UINT64_MAX,
-                               kNeedSeed));
-    rows.push_back(Either("analysis", kAnalysisChoice.Id, &SpreadSettings::Mode,
-                          {"montecarlo", "corners"}, kNeedAnalysis));
+    rows.push_back(Either("distribution", kDistributionChoice, kDistributionLabel,
+                          &SpreadSettings::Shape, {"uniform", "normal"},
+                          {kUniformChoice, kNormalChoice}, kNeedDistribution));
+    rows.push_back(WholeNumber("trials", kTrialsEdit, kTrialsLabel, &SpreadSettings::Trials,
+                               int32_t{1}, kMaxTrials, kNeedTrials));
+    rows.push_back(WholeNumber("seed", kSeedEdit, kSeedLabel, &SpreadSettings::Seed, uint64_t{0},
+                               UINT64_MAX, kNeedSeed));
+    rows.push_back(Either("analysis", kAnalysisChoice, kAnalysisLabel, &SpreadSettings::Mode,
+                          {"montecarlo", "corners"}, {kMonteCarloChoice, kCornersChoice},
+                          kNeedAnalysis));
     // In the dialog's order of the limits.
-    rows.push_back(Limit("limit_from", kFirstLimitId + 0, &YieldLimits::From, true));
-    rows.push_back(Limit("limit_to", kFirstLimitId + 1, &YieldLimits::To, true));
-    rows.push_back(Limit("limit_min_db", kFirstLimitId + 2, &YieldLimits::MinDb, false));
-    rows.push_back(Limit("limit_max_db", kFirstLimitId + 3, &YieldLimits::MaxDb, false));
-    rows.push_back(Limit("limit_lower_edge", kFirstLimitId + 4, &YieldLimits::LowerEdgeAt, true));
-    rows.push_back(Limit("limit_upper_edge", kFirstLimitId + 5, &YieldLimits::UpperEdgeAt, true));
+    rows.push_back(Limit("limit_from", 0, &YieldLimits::From, true));
+    rows.push_back(Limit("limit_to", 1, &YieldLimits::To, true));
+    rows.push_back(Limit("limit_min_db", 2, &YieldLimits::MinDb, false));
+    rows.push_back(Limit("limit_max_db", 3, &YieldLimits::MaxDb, false));
+    rows.push_back(Limit("limit_lower_edge", 4, &YieldLimits::LowerEdgeAt, true));
+    rows.push_back(Limit("limit_upper_edge", 5, &YieldLimits::UpperEdgeAt, true));
     rows.push_back(DesignedParts());
-    rows.push_back(
-        Series("series_r", &DesignSettings::ResistorSeries,
-               {StandardSeries::E12, StandardSeries::E24, StandardSeries::E48, StandardSeries::E96},
-               kNeedResistorSeries));
-    rows.push_back(Series("series_c", &DesignSettings::CapacitorSeries,
-                          {StandardSeries::E6, StandardSeries::E12, StandardSeries::E24},
+    rows.push_back(Series("series_r", kResistorSeriesChoice, kResistorSeriesLabel,
+                          &DesignSettings::ResistorSeries, kResistorSeriesChoices,
+                          kNeedResistorSeries));
+    rows.push_back(Series("series_c", kCapacitorSeriesChoice, kCapacitorSeriesLabel,
+                          &DesignSettings::CapacitorSeries, kCapacitorSeriesChoices,
                           kNeedCapacitorSeries));
-    for (size_t part = 0; part < 10; ++part)
+    for (size_t part = 0; part < kDesignParts; ++part)
         rows.push_back(Range(part));
     return rows;
 }

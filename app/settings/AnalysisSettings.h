@@ -13,13 +13,23 @@
 inline constexpr std::array<const char*, kSpreadParameters> kParameterKeys = {
     "R1", "R2", "R3", "R4", "R5", "C1", "C2", "C3", "C4", "C5", "k0", "Rin", "f1"};
 
-// Each setting of the analyses described once: its key in the stage file, the dialog's field,
-// what a refused value needs, and how its value is written and read. The stage file's reader and
-// writer, the command line's options and the dialog's check loop over these rows; a new setting
-// is a row and its use.
+// Where a setting stands in the dialogs: "Разброс…" shows the tolerances, its own settings and
+// the limits; "Подбор номиналов…" the limits again as its requirements, the series, and a line
+// per part (whether it is chosen, which the one setting of the parts keeps, and its range).
+enum class SettingGroup { Tolerance, Analysis, Limit, Parts, Series, Range };
+
+// Each setting of the analyses described once: its key in the stage file, the dialogs' field, its
+// label there, what a refused value needs, and how its value is written and read. The stage
+// file's reader and writer, the command line's options, the dialogs' check and both fronts'
+// dialogs loop over these rows; a new setting is a row and its use. Defaults are
+// SpreadSettings'.
 struct AnalysisSetting {
     std::string Key; // in the stage file; the command line's option, where it has one, is "--" Key
-    int Field = 0;   // the dialog's control (app/spread/SpreadControls.h); 0 for none yet
+    SettingGroup Group = SettingGroup::Tolerance;
+    int Field = 0;       // the dialog's control (SpreadControls.h, DesignControls.h); 0 for none
+    std::string Label{}; // beside its field, the unit included ("R1,кОм"); "" for none
+    std::vector<std::string> Choices{}; // a choice's items in the order of its values; else none
+    bool Wide = false;                  // its field holds long words or many digits
     // The value as text with `separator`: a number in normal form, a word of the file for a
     // choice, "" for a limit not given.
     std::function<std::string(const SpreadSettings&, char32_t separator)> Write;

@@ -1,6 +1,9 @@
 #include "app/settings/AnalysisSettings.h"
 
+#include "app/settings/SettingsDialogs.h"
+
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -62,3 +65,39 @@ TEST(AnalysisSettings, RefusedDesignValueChangesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+std::set<int> FieldIds(const DialogLayout& layout) {
+    std::set<int> ids;
+    for (const DialogBlock& block : layout.Blocks)
+        for (const DialogLine& line : block.Lines) {
+            // Said by its label, or by its first field's own words (a part's check box).
+            EXPECT_FALSE(line.Label.empty() && line.Fields.at(0).Text.empty());
+            for (const DialogField& field : line.Fields) {
+                EXPECT_TRUE(ids.insert(field.Id).second) << field.Id;
+                EXPECT_NE(layout.ObjectName(field.Id), "") << field.Id;
+            }
+        }
+    return ids;
+}
+
+template <class Fields> std::set<int> ValueIds(const Fields& fields) {
+    std::set<int> ids;
+    for (const auto& [id, value] : ValuesOf(fields))
+        ids.insert(id);
+    return ids;
+}
+
+} // namespace
+
+// Each dialog built from the table shows every field its presenter takes, each once, named and
+// labelled, and hands back what it was given.
+TEST(AnalysisSettings, DialogsShowEveryFieldAndHandItBack) {
+    const SpreadFields spread = FieldsFromSettings(Unusual());
+    EXPECT_EQ(FieldIds(SpreadDialogLayout()), ValueIds(spread));
+    EXPECT_EQ(SpreadFieldsOf(ValuesOf(spread)), spread);
+    const DesignFields design = DesignFieldsFrom(Unusual());
+    EXPECT_EQ(FieldIds(DesignDialogLayout()), ValueIds(design));
+    EXPECT_EQ(DesignFieldsOf(ValuesOf(design)), design);
+}

@@ -3,50 +3,23 @@
 #include "AccessibleNames.h"
 #include "DialogFocus.h"
 #include "MainWindow.h"
+#include "SettingsDialog.h"
 #include "app/design/DesignControls.h"
 #include "app/texts/Texts.h"
 
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <array>
 
 namespace {
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
-}
-
-QString Numbered(const char* prefix, size_t index) {
-    return Text(prefix) + QString::number(index + 1);
-}
-
-QLineEdit* Edit(const QString& name, const std::string& text) {
-    auto* edit = new QLineEdit(QString::fromStdString(text));
-    edit->setObjectName(name);
-    return edit;
-}
-
-template <size_t N>
-QComboBox* SeriesChoice(const char* name, const std::array<StandardSeries, N>& series, int chosen) {
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    for (const StandardSeries s : series)
-        box->addItem(QString::fromUtf8(SeriesName(s).data(), SeriesName(s).size()));
-    box->setCurrentIndex(chosen);
-    return box;
 }
 
 QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedControl& control,
@@ -73,73 +46,11 @@ DesignWindows::~DesignWindows() {
 
 void DesignWindows::OpenDialog(const DesignFields& fields) {
     QDialog dialog(&main_);
-    dialog.setObjectName(kDesignDialogName);
-    dialog.setWindowTitle(Text(kDesignCaption));
-    auto* columns = new QHBoxLayout(&dialog);
-
-    // The parts: whether each is chosen, and its range.
-    auto* parts = new QGridLayout;
-    parts->addWidget(new QLabel(Text(kDesignPartsHeading)), 0, 0);
-    parts->addWidget(new QLabel(Text(kRangeFromHeading)), 0, 1);
-    parts->addWidget(new QLabel(Text(kRangeToHeading)), 0, 2);
-    std::array<QCheckBox*, kDesignParts> checks{};
-    std::array<QLineEdit*, kDesignParts> from{}, to{};
-    for (size_t i = 0; i < kDesignParts; ++i) {
-        const int row = static_cast<int>(i) + 1;
-        checks[i] = new QCheckBox(Text(kParameterNames[i]));
-        checks[i]->setObjectName(Numbered(kPartCheckPrefix, i));
-        checks[i]->setChecked(fields.Chosen[i]);
-        from[i] = Edit(Numbered(kRangeFromPrefix, i), fields.RangeFrom[i]);
-        to[i] = Edit(Numbered(kRangeToPrefix, i), fields.RangeTo[i]);
-        parts->addWidget(checks[i], row, 0);
-        parts->addWidget(from[i], row, 1);
-        parts->addWidget(to[i], row, 2);
-    }
-    columns->addLayout(parts);
-
-    auto* right = new QVBoxLayout;
-    auto* settings = new QFormLayout;
-    QComboBox* resistors =
-        SeriesChoice(kResistorSeriesChoice.Name, kResistorSeriesChoices, fields.ResistorSeries);
-    QComboBox* capacitors =
-        SeriesChoice(kCapacitorSeriesChoice.Name, kCapacitorSeriesChoices, fields.CapacitorSeries);
-    settings->addRow(Text(kResistorSeriesLabel), resistors);
-    settings->addRow(Text(kCapacitorSeriesLabel), capacitors);
-    settings->addRow(new QLabel(Text(kRequirementsHeading)));
-    std::array<QLineEdit*, kSpreadLimits> requirements{};
-    for (size_t i = 0; i < requirements.size(); ++i) {
-        requirements[i] = Edit(Numbered(kRequirementEditPrefix, i), fields.Requirements[i]);
-        settings->addRow(Text(kLimitLabels[i]), requirements[i]);
-    }
-    right->addLayout(settings);
-    auto* note = new QLabel(Text(kDesignTolerancesNote));
-    note->setWordWrap(true);
-    right->addWidget(note);
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = AddButton(*buttons, kOkButton, kDesignOk, QDialogButtonBox::AcceptRole);
-    AddButton(*buttons, kCancelButton, kDesignCancel, QDialogButtonBox::RejectRole);
-    right->addStretch();
-    right->addWidget(buttons);
-    columns->addLayout(right);
-    ok->setDefault(true); // in the dialog already: see SpreadWindows::OpenDialog
+    // The dialog goes before the search's boxes come.
+    BuildSettingsDialog(
+        dialog, DesignDialogLayout(), ValuesOf(fields),
+        [this](const DialogValues& typed) { return presenter_.Accept(DesignFieldsOf(typed)); });
     NameDesignControls(dialog);
-
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        DesignFields typed;
-        for (size_t i = 0; i < requirements.size(); ++i)
-            typed.Requirements[i] = requirements[i]->text().toStdString();
-        for (size_t i = 0; i < kDesignParts; ++i) {
-            typed.Chosen[i] = checks[i]->isChecked();
-            typed.RangeFrom[i] = from[i]->text().toStdString();
-            typed.RangeTo[i] = to[i]->text().toStdString();
-        }
-        typed.ResistorSeries = resistors->currentIndex();
-        typed.CapacitorSeries = capacitors->currentIndex();
-        // The dialog goes before the search's boxes come.
-        if (presenter_.Accept(typed))
-            dialog.accept();
-    });
     dialogOpen_ = &dialog;
     dialog.exec();
     dialogOpen_ = nullptr;

@@ -4,53 +4,25 @@
 #include "DialogFocus.h"
 #include "HistogramView.h"
 #include "MainWindow.h"
+#include "SettingsDialog.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <initializer_list>
 #include <utility>
 
 namespace {
 
 QString Text(const char* text) {
     return QString::fromUtf8(text);
-}
-
-QString Numbered(const char* prefix, size_t index) {
-    return Text(prefix) + QString::number(index + 1);
-}
-
-// An edit beside its label; what screen readers say of it comes from NameSpreadControls.
-QLineEdit* AddField(QFormLayout& form, const char* label, const QString& name,
-                    const std::string& text) {
-    auto* edit = new QLineEdit(QString::fromStdString(text));
-    edit->setObjectName(name);
-    form.addRow(Text(label), edit);
-    return edit;
-}
-
-QComboBox* AddChoice(QFormLayout& form, const char* label, const char* name,
-                     std::initializer_list<const char*> choices, int chosen) {
-    auto* box = new QComboBox;
-    box->setObjectName(name);
-    for (const char* choice : choices)
-        box->addItem(Text(choice));
-    box->setCurrentIndex(chosen);
-    form.addRow(Text(label), box);
-    return box;
 }
 
 QPushButton* AddButton(QDialogButtonBox& buttons, const char* text, const NamedControl& control,
@@ -78,59 +50,11 @@ SpreadWindows::~SpreadWindows() {
 
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
     QDialog dialog(&main_);
-    dialog.setObjectName(kSpreadDialogName);
-    dialog.setWindowTitle(Text(kSpreadCaption));
-    auto* columns = new QHBoxLayout(&dialog);
-    auto* tolerances = new QFormLayout;
-    tolerances->addRow(new QLabel(Text(kParameterHeadings[0])),
-                       new QLabel(Text(kToleranceHeading)));
-    std::array<QLineEdit*, kSpreadParameters> toleranceEdits{};
-    for (size_t i = 0; i < toleranceEdits.size(); ++i)
-        toleranceEdits[i] = AddField(*tolerances, kParameterNames[i],
-                                     Numbered(kToleranceEditPrefix, i), fields.Tolerances[i]);
-    columns->addLayout(tolerances);
-
-    auto* right = new QVBoxLayout;
-    auto* settings = new QFormLayout;
-    QComboBox* shape = AddChoice(*settings, kDistributionLabel, kDistributionChoice.Name,
-                                 {kUniformChoice, kNormalChoice}, static_cast<int>(fields.Shape));
-    QComboBox* mode = AddChoice(*settings, kAnalysisLabel, kAnalysisChoice.Name,
-                                {kMonteCarloChoice, kCornersChoice}, static_cast<int>(fields.Mode));
-    QLineEdit* trials = AddField(*settings, kTrialsLabel, kTrialsEdit.Name, fields.Trials);
-    QLineEdit* seed = AddField(*settings, kSeedLabel, kSeedEdit.Name, fields.Seed);
-    settings->addRow(new QLabel(Text(kLimitsHeading)));
-    std::array<QLineEdit*, kSpreadLimits> limitEdits{};
-    for (size_t i = 0; i < limitEdits.size(); ++i)
-        limitEdits[i] =
-            AddField(*settings, kLimitLabels[i], Numbered(kLimitEditPrefix, i), fields.Limits[i]);
-    right->addLayout(settings);
-    auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = AddButton(*buttons, kOkButton, kSpreadOk, QDialogButtonBox::AcceptRole);
-    AddButton(*buttons, kCancelButton, kSpreadCancel, QDialogButtonBox::RejectRole);
-    right->addStretch();
-    right->addWidget(buttons);
-    columns->addLayout(right);
-    // Made default once in the dialog, OK is the dialog's own default, which Enter in a field
-    // presses again after the focus has left "Отмена"; made before, the first button to take the
-    // focus would become it.
-    ok->setDefault(true);
+    // The dialog goes before the run's boxes come.
+    BuildSettingsDialog(
+        dialog, SpreadDialogLayout(), ValuesOf(fields),
+        [this](const DialogValues& typed) { return presenter_.Accept(SpreadFieldsOf(typed)); });
     NameSpreadControls(dialog);
-
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        SpreadFields typed;
-        for (size_t i = 0; i < toleranceEdits.size(); ++i)
-            typed.Tolerances[i] = toleranceEdits[i]->text().toStdString();
-        typed.Shape = static_cast<Distribution>(shape->currentIndex());
-        typed.Mode = static_cast<SpreadMode>(mode->currentIndex());
-        typed.Trials = trials->text().toStdString();
-        typed.Seed = seed->text().toStdString();
-        for (size_t i = 0; i < limitEdits.size(); ++i)
-            typed.Limits[i] = limitEdits[i]->text().toStdString();
-        // The dialog goes before the run's boxes come.
-        if (presenter_.Accept(typed))
-            dialog.accept();
-    });
     dialogOpen_ = &dialog;
     dialog.exec();
     dialogOpen_ = nullptr;

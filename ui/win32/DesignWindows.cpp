@@ -1,9 +1,9 @@
 #include "DesignWindows.h"
 
 #include "Clipboard.h"
-#include "DesignDialog.h"
 #include "DesignResultsBox.h"
 #include "MainWindow.h"
+#include "SettingsDialog.h"
 #include "app/design/DesignControls.h"
 #include "app/texts/Texts.h"
 
@@ -17,10 +17,20 @@ DesignWindows::~DesignWindows() {
     presenters_.DropDesign();
 }
 
+namespace {
+
+// A check with the part's name and its range's two ends on the left; the series and the
+// requirements on the right.
+const SettingsDialogMetrics kDesignMetrics{
+    {{12, 92}, {108, 64}, {178, 64}}, {262, 180}, 446, 80, 80};
+
+} // namespace
+
 void DesignWindows::OpenDialog(const DesignFields& fields) {
-    DesignDialog dialog(owner_, presenter_);
+    SettingsDialog dialog(owner_, DesignDialogLayout(), kDesignMetrics, DesignSpokenControl,
+                          AcceptedBy(presenter_, DesignFieldsOf));
     dialogOpen_ = &dialog;
-    dialog.Run(fields);
+    dialog.Run(ValuesOf(fields));
     dialogOpen_ = nullptr;
 }
 

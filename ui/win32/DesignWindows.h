@@ -6,7 +6,7 @@
 #include "app/session/StagePresenters.h"
 
 class MainWindow;
-class DesignDialog;
+class SettingsDialog;
 
 // The windows of "Расчет" → "Подбор номиналов…" as its presenter, DesignPresenter, sees them: the
 // dialog and the results box (each made anew when it opens), the progress box, owned by the main
@@ -35,6 +35,6 @@ class DesignWindows final : public DesignView {
     HWND owner_;
     DesignPresenter& presenter_;
     ProgressBox progress_;
-    DesignDialog* dialogOpen_ = nullptr;
+    SettingsDialog* dialogOpen_ = nullptr;
     HWND resultsOpen_ = nullptr;
 };

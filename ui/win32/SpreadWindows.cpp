@@ -2,7 +2,7 @@
 
 #include "Clipboard.h"
 #include "MainWindow.h"
-#include "SpreadDialog.h"
+#include "SettingsDialog.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 
@@ -18,10 +18,19 @@ SpreadWindows::~SpreadWindows() {
     presenters_.DropSpread();
 }
 
+namespace {
+
+// The tolerances beside the parameters' names on the left; the settings and the limits with their
+// longer labels on the right, the choices wide enough for their words.
+const SettingsDialogMetrics kSpreadMetrics{{{12, 68}, {82, 56}}, {164, 170}, 338, 80, 176};
+
+} // namespace
+
 void SpreadWindows::OpenDialog(const SpreadFields& fields) {
-    SpreadDialog dialog(owner_, presenter_);
+    SettingsDialog dialog(owner_, SpreadDialogLayout(), kSpreadMetrics, SpreadSpokenControl,
+                          AcceptedBy(presenter_, SpreadFieldsOf));
     dialogOpen_ = &dialog;
-    dialog.Run(fields);
+    dialog.Run(ValuesOf(fields));
     dialogOpen_ = nullptr;
 }
 

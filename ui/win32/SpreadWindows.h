@@ -8,7 +8,7 @@
 #include "app/spread/SpreadView.h"
 
 class MainWindow;
-class SpreadDialog;
+class SettingsDialog;
 
 // The windows of "Расчет" → "Разброс…" as its presenter, SpreadPresenter, sees them: the dialog
 // (made anew each time it opens), the progress box and the results box, owned by the main window,
@@ -45,5 +45,5 @@ class SpreadWindows final : public SpreadView {
     SpreadPresenter& presenter_;
     ProgressBox progress_;
     SpreadResultsBox results_;
-    SpreadDialog* dialogOpen_ = nullptr;
+    SettingsDialog* dialogOpen_ = nullptr;
 };
