@@ -37,7 +37,7 @@ int main() {
     BenchProgram program;
     MainWindow& form = program.form;
     const HWND table = program.table;
-    const HWND calculate = GetDlgItem(form.Handle(), Form1Controls::BuRas);
+    const HWND calculate = GetDlgItem(form.Handle(), ControlId(MainControlName::BuRas));
     ProcessPendingMessages();
 
     std::vector<double> calculations;

@@ -94,7 +94,7 @@ int main() {
     EnterTypicalStage(form, std::to_string(kRows));
 
     auto start = std::chrono::steady_clock::now();
-    SendMessageW(GetDlgItem(form.Handle(), Form1Controls::BuRas), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(form.Handle(), ControlId(MainControlName::BuRas)), BM_CLICK, 0, 0);
     const double calculation = Seconds(std::chrono::steady_clock::now() - start);
     const size_t withTable = CommittedBytes();
 

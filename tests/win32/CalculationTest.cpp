@@ -11,13 +11,13 @@
 
 namespace {
 
-namespace Id = Form1Controls;
+using Id = MainControlName;
 
 // "расчет" and what the user does around it, through the controls.
 class Calculation : public ProgramTest {
   protected:
-    void Calculate() { Click(Control(Id::BuRas)); }
-    bool GraphEnabled() { return IsWindowEnabled(Control(Id::Button1)) != FALSE; }
+    void Calculate() { Click(Control(ControlId(Id::BuRas))); }
+    bool GraphEnabled() { return IsWindowEnabled(Control(ControlId(Id::Button1))) != FALSE; }
     // What the table shows of a gain, from the series the calculation left.
     static std::string Shown(double gain) {
         return NumberToText(RoundSignificant(ResultTable::kSignificantDigits, gain));
@@ -65,7 +65,7 @@ TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
 
 TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
     TypeIntoCell(Main().ParameterGrid(), 1, 2, "47", false);
-    Click(Control(Id::Button3));
+    Click(Control(ControlId(Id::Button3)));
     EXPECT_EQ(Main().CellText(1, 2), "");
     if (Main().ParameterGrid().Editing()) {
         EXPECT_EQ(Text(Main().ParameterGrid().Editor()), "");
@@ -117,10 +117,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{"k0", 11, 0, "abc", "сколько-сколько К усиления?.."},
                     Refusal{"Rin", 12, 0, "0", "Rвх=0?.. Маловато будет"},
                     Refusal{"f1", 13, 0, "0", "f1=0?.. Так не бывает"},
-                    Refusal{"Start", 0, Id::EdOt, "0", "fнач=0?..Хотя бы 0.1 Гц"},
-                    Refusal{"End", 0, Id::EdDo, "", "fкон=0?..Нельзя"},
-                    Refusal{"EmptyStep", 0, Id::EdDf, "", "шаг f=0?..нельзя"},
-                    Refusal{"NegativeStep", 0, Id::EdDf, "-5", "шаг f=-5?..нельзя"}),
+                    Refusal{"Start", 0, ControlId(Id::EdOt), "0", "fнач=0?..Хотя бы 0.1 Гц"},
+                    Refusal{"End", 0, ControlId(Id::EdDo), "", "fкон=0?..Нельзя"},
+                    Refusal{"EmptyStep", 0, ControlId(Id::EdDf), "", "шаг f=0?..нельзя"},
+                    Refusal{"NegativeStep", 0, ControlId(Id::EdDf), "-5", "шаг f=-5?..нельзя"}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST_F(Calculation, RefusedEntryShowsInNormalForm) {
@@ -128,7 +128,7 @@ TEST_F(Calculation, RefusedEntryShowsInNormalForm) {
     Calculate();
     EXPECT_EQ(boxes.messages, std::vector<std::string>{"шаг f=0?..нельзя"});
     boxes.messages.clear();
-    EXPECT_EQ(Text(Control(Id::EdDf)), "0");
+    EXPECT_EQ(Text(Control(ControlId(Id::EdDf))), "0");
 }
 
 // A decade sweep's frequency longer than its column ends in "…", its whole text in a tooltip over

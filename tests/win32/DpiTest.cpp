@@ -5,17 +5,17 @@
 
 namespace {
 
-namespace Id = Form1Controls;
+using Id = MainControlName;
 
 // Every control stands where the layout table puts it, scaled to `dpi`.
 void ExpectLaidOutAt(MainWindow& form, UINT dpi) {
     for (size_t i = 0; i < kMainControls.size(); ++i) {
         const ControlBounds& b = kMainControls[i].Bounds;
         const Bounds laidOut = ScaleToDpi(Bounds{b.X, b.Y, b.Width, b.Height}, dpi);
-        Bounds shown = ChildBounds(GetDlgItem(form.Handle(), Id::Image1 + int(i)));
+        Bounds shown =
+            ChildBounds(GetDlgItem(form.Handle(), ControlId(static_cast<MainControlName>(i))));
         // Label3 and Label5 grow with their texts, whose fonts are rounded to whole pixels.
-        const bool grows =
-            i == size_t(Id::Label3 - Id::Image1) || i == size_t(Id::Label5 - Id::Image1);
+        const bool grows = i == size_t(Id::Label3) || i == size_t(Id::Label5);
         if (grows && shown.Width >= laidOut.Width)
             shown.Width = laidOut.Width;
         EXPECT_EQ((std::array{shown.Left, shown.Top, shown.Width, shown.Height}),
@@ -46,7 +46,7 @@ TEST_F(DpiChange, LaysTheMainWindowOutAgainAtTheNewDpi) {
         EXPECT_EQ(frame.left, suggested.left);
         EXPECT_EQ(frame.right - frame.left, suggested.right - suggested.left);
         ExpectLaidOutAt(Main(), dpi);
-        EXPECT_EQ(FontHeight(Control(Id::BuRas)), -ScaleToDpi(16, dpi));
+        EXPECT_EQ(FontHeight(Control(ControlId(Id::BuRas))), -ScaleToDpi(16, dpi));
         // The name column as FormCreate widened it, at the new DPI.
         EXPECT_EQ(Main().ParameterGrid().ColumnWidth(0), ScaleToDpi(92, dpi));
         EXPECT_EQ(Main().ResultGrid().ColumnWidth(2), ScaleToDpi(kResultColumnWidths[2], dpi));
@@ -113,7 +113,7 @@ TEST_F(HighDpi, MainWindowIsTheLayoutOneAndAHalfTimes) {
 
 TEST_F(HighDpi, TextIsDrawnAtTheScaleNotStretched) {
     // Label2, "Исходные данные" in 16 px bold at 96 DPI.
-    const HWND label = Control(Id::Label2);
+    const HWND label = Control(ControlId(Id::Label2));
     const Bounds bounds = ChildBounds(label);
     const int shown = InkHeightOf({bounds.Width, bounds.Height}, [&](HDC dc) {
         SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);

@@ -11,7 +11,7 @@
 
 namespace {
 
-namespace Id = Form1Controls;
+using Id = MainControlName;
 
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
@@ -80,11 +80,12 @@ class GraphWindowOnScreen : public ProgramTest {
     void CalculateAndShowGraph(const std::string& from, const std::string& to,
                                const std::string& step, bool logScale) {
         TypeCircuit(kTypicalStage, from, to, step);
-        const bool checked = SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) != 0;
+        const bool checked =
+            SendMessageW(Control(ControlId(Id::CheckBox1)), BM_GETCHECK, 0, 0) != 0;
         if (checked != logScale)
-            Click(Control(Id::CheckBox1));
-        Click(Control(Id::BuRas));
-        Click(Control(Id::Button1));
+            Click(Control(ControlId(Id::CheckBox1)));
+        Click(Control(ControlId(Id::BuRas)));
+        Click(Control(ControlId(Id::Button1)));
     }
 
     // The picture the headless chart draws for the graph's curve, at the laid-out size.
@@ -152,9 +153,9 @@ TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
 
 TEST_F(GraphWindowOnScreen, GraphButtonTakesTheCheckBoxAtOnce) {
     CalculateAndShowGraph("10", "1000", "10", false);
-    Click(Control(Id::CheckBox1));
+    Click(Control(ControlId(Id::CheckBox1)));
     EXPECT_FALSE(Main().Presenter().LogScale()); // ticking alone changes nothing
-    Click(Control(Id::Button1));
+    Click(Control(ControlId(Id::Button1)));
     EXPECT_TRUE(Main().Presenter().LogScale());
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
@@ -164,8 +165,8 @@ TEST_F(GraphWindowOnScreen, GraphButtonTakesTheCheckBoxAtOnce) {
 TEST_F(GraphWindowOnScreen, OpenGraphFollowsTheNextCalculation) {
     CalculateAndShowGraph("10", "1000", "10", false);
     UpdateWindow(Graph());
-    TypeInto(Control(Id::EdDo), "5000");
-    Click(Control(Id::BuRas));
+    TypeInto(Control(ControlId(Id::EdDo)), "5000");
+    Click(Control(ControlId(Id::BuRas)));
     // Asked to repaint, and painting the new series.
     RECT pending = {};
     EXPECT_TRUE(GetUpdateRect(Graph(), &pending, FALSE));
@@ -190,9 +191,9 @@ TEST_F(GraphWindowOnScreen, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     EXPECT_EQ(image.Pixel(10, 10), kSilver);
     EXPECT_EQ(image.Pixel(400, 300), kSilver);
     // A good calculation draws again.
-    TypeInto(Control(Id::EdOt), "10");
-    TypeInto(Control(Id::EdDo), "1000");
-    Click(Control(Id::BuRas));
+    TypeInto(Control(ControlId(Id::EdOt)), "10");
+    TypeInto(Control(ControlId(Id::EdDo)), "1000");
+    Click(Control(ControlId(Id::BuRas)));
     UpdateWindow(Graph());
     EXPECT_TRUE(boxes.errors.empty());
     Canvas redrawn(763, 534);
@@ -209,10 +210,10 @@ TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph
     UpdateWindow(Graph());
     ASSERT_TRUE(boxes.errors.empty());
     InvalidateRect(Graph(), nullptr, FALSE);
-    TypeInto(Control(Id::EdOt), "-100");
-    TypeInto(Control(Id::EdDo), "100");
-    TypeInto(Control(Id::EdDf), "50");
-    Click(Control(Id::BuRas));
+    TypeInto(Control(ControlId(Id::EdOt)), "-100");
+    TypeInto(Control(ControlId(Id::EdDo)), "100");
+    TypeInto(Control(ControlId(Id::EdDf)), "50");
+    Click(Control(ControlId(Id::BuRas)));
     ProcessPendingMessages();
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
@@ -226,10 +227,10 @@ TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph
 TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
     CalculateAndShowGraph("10", "100000", "1000", true);
     UpdateWindow(Graph());
-    TypeInto(Control(Id::EdOt), "-95");
-    TypeInto(Control(Id::EdDo), "100");
-    TypeInto(Control(Id::EdDf), "50");
-    Click(Control(Id::BuRas));
+    TypeInto(Control(ControlId(Id::EdOt)), "-95");
+    TypeInto(Control(ControlId(Id::EdDo)), "100");
+    TypeInto(Control(ControlId(Id::EdDf)), "50");
+    Click(Control(ControlId(Id::BuRas)));
     ASSERT_TRUE(boxes.errors.empty());
     size_t upWithTheRefusal = 0;
     boxes.whileShown = [&] {
@@ -250,7 +251,7 @@ TEST_F(GraphWindowOnScreen, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
     CalculateAndShowGraph("10", "100000", "1000", false);
     ChooseFromContextMenu(Graph(), kRememberCurveCommand);
     TypeIntoCell(Main().ParameterGrid(), 1, 4, "150"); // R4, kΩ
-    Click(Control(Id::BuRas));
+    Click(Control(ControlId(Id::BuRas)));
     const Rgb first = kKeptCurveColors[0];
     const COLORREF kept = RGB(first.Red, first.Green, first.Blue);
     Canvas both(763, 534);

@@ -43,10 +43,11 @@ int wmain(int argc, wchar_t** argv) {
     if (form == nullptr)
         return 1;
     std::ofstream out(argv[2], std::ios::binary);
-    namespace Id = Form1Controls;
-    WriteTable(out, GetDlgItem(form, Id::SgIsh), 15);
-    WriteTable(out, GetDlgItem(form, Id::SgResult), 3);
-    for (int id : {Id::EdOt, Id::EdDo, Id::EdDf, Id::BuRas, Id::Button2, Id::CheckBox1})
+    using Id = MainControlName;
+    WriteTable(out, GetDlgItem(form, ControlId(Id::SgIsh)), 15);
+    WriteTable(out, GetDlgItem(form, ControlId(Id::SgResult)), 3);
+    for (int id : {ControlId(Id::EdOt), ControlId(Id::EdDo), ControlId(Id::EdDf),
+                   ControlId(Id::BuRas), ControlId(Id::Button2), ControlId(Id::CheckBox1)})
         if (const AccessiblePtr control = ObjectOfWindow(GetDlgItem(form, id)))
             out << "control: " << AccessibleName(*control) << "\n";
     CoUninitialize();

@@ -9,7 +9,7 @@
 
 namespace {
 
-namespace Id = Form1Controls;
+using Id = MainControlName;
 
 bool QuitTaken() {
     MSG message;

@@ -52,10 +52,8 @@ class Win32WindowDriver final : public WindowDriver {
     std::vector<std::string> TakeErrors() override { return std::exchange(boxes_.errors, {}); }
 
   private:
-    // The controls' IDs follow the rows of the layout table.
     HWND Control(MainControlName control) {
-        return GetDlgItem(windows_.Main.Handle(),
-                          Form1Controls::Image1 + static_cast<int>(control));
+        return GetDlgItem(windows_.Main.Handle(), ControlId(control));
     }
 
     ProgramWindows& windows_;

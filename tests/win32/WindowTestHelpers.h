@@ -208,9 +208,9 @@ class ProgramTest : public testing::Test {
         for (int row = 1; row <= 13; ++row)
             TypeIntoCell(Main().ParameterGrid(), 1, row,
                          parameters.at(static_cast<size_t>(row - 1)));
-        TypeInto(Control(Form1Controls::EdOt), from);
-        TypeInto(Control(Form1Controls::EdDo), to);
-        TypeInto(Control(Form1Controls::EdDf), step);
+        TypeInto(Control(ControlId(MainControlName::EdOt)), from);
+        TypeInto(Control(ControlId(MainControlName::EdDo)), to);
+        TypeInto(Control(ControlId(MainControlName::EdDf)), step);
     }
 
     RecordingMessageBoxes boxes;

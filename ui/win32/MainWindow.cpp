@@ -33,16 +33,13 @@ void Speak(HWND control, std::function<SpokenControl()> spoken) {
     });
 }
 
-namespace Id = Form1Controls;
+using Id = MainControlName;
 
 constexpr wchar_t kClassName[] = L"TForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
-static_assert(Id::CheckBox1 - Id::Image1 + 1 == kMainControls.size(),
-              "one identifier per row of the layout table");
-
 int EditId(StageField field) {
-    return Id::Image1 + static_cast<int>(SweepFieldControl(field));
+    return ControlId(SweepFieldControl(field));
 }
 
 COLORREF ColourOf(TextColour colour) {
@@ -144,7 +141,7 @@ void MainWindow::CreateControls() {
     const HWND form = Handle();
     for (size_t i = 0; i < kMainControls.size(); ++i) {
         const ControlLayout& control = kMainControls[i];
-        const int id = Id::Image1 + static_cast<int>(i);
+        const int id = ControlId(static_cast<MainControlName>(i));
         const Bounds bounds = LaidOut(control, dpi_);
         const DWORD disabled = control.Enabled ? 0 : WS_DISABLED;
         const auto spoken = [this, i] {
@@ -179,7 +176,7 @@ void MainWindow::CreateControls() {
             grid.FixedRows = 1;
             grid.RowHeight = ScaleToDpi(kGridRowHeight, dpi_);
             grid.TextColor = ColourOf(control.Colour);
-            if (id == Id::SgResult) {
+            if (id == ControlId(Id::SgResult)) {
                 grid.FixedColumns = 0;
                 grid.ColumnWidths = ScaledWidths(kResultColumnWidths, dpi_);
                 resultGrid_ =
@@ -204,7 +201,7 @@ void MainWindow::CreateControls() {
         }
         }
     }
-    hint_ = AddHoverHint(form, Control(Id::Button2), kHelpButtonHint);
+    hint_ = AddHoverHint(form, Control(ControlId(Id::Button2)), kHelpButtonHint);
 }
 
 void MainWindow::SetGraphWindow(GraphWindow* window) {
@@ -222,7 +219,7 @@ void MainWindow::ShowHelpWindow() {
 void MainWindow::LayOut() {
     for (size_t i = 0; i < kMainControls.size(); ++i) {
         const ControlLayout& control = kMainControls[i];
-        const HWND handle = Control(Id::Image1 + static_cast<int>(i));
+        const HWND handle = Control(ControlId(static_cast<MainControlName>(i)));
         const Bounds bounds = LaidOut(control, dpi_);
         SetWindowPos(handle, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -236,7 +233,7 @@ void MainWindow::LayOut() {
                                ScaledWidths(parameterWidths_, dpi_));
     // The label that grows with its text, measured in the new font. Label5 keeps its laid-out
     // width, its words spaced for it in 96-DPI units, which the fonts scale with.
-    SetGrowingLabel(Id::Label3, ControlText(Control(Id::Label3)));
+    SetGrowingLabel(ControlId(Id::Label3), ControlText(Control(ControlId(Id::Label3))));
 }
 
 void MainWindow::ChangeDpi(UINT dpi) {
@@ -256,28 +253,29 @@ void MainWindow::SetParameterColumnWidths(int names, int values) {
 }
 
 void MainWindow::SetSeparatorLabel(const std::string& text) {
-    SetGrowingLabel(Id::Label3, text);
+    SetGrowingLabel(ControlId(Id::Label3), text);
 }
 
 void MainWindow::SetSweepLabel(const std::string& text, const std::string& fieldName) {
     // The label keeps its laid-out width: the table stands right of it.
-    SetControlText(Control(Id::Label5), text);
+    SetControlText(Control(ControlId(Id::Label5)), text);
     InvalidateRect(Handle(), nullptr, TRUE);
-    SetHoverHint(hint_, Handle(), Control(Id::EdDf), fieldName);
+    SetHoverHint(hint_, Handle(), Control(ControlId(Id::EdDf)), fieldName);
     // The step field is named by the kind of sweep.
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(Id::EdDf), OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Control(ControlId(Id::EdDf)), OBJID_CLIENT,
+                   CHILDID_SELF);
 }
 
 int32_t MainWindow::SweepLabelWidth(const std::string& text) const {
     // In the layout's pixels at 96 DPI, as the label's laid-out width is given.
-    const int32_t width = TextSize(Control(Id::Label5), fonts_.regular.get(), text).cx;
+    const int32_t width = TextSize(Control(ControlId(Id::Label5)), fonts_.regular.get(), text).cx;
     return MulDiv(width, kLayoutDpi, static_cast<int>(dpi_));
 }
 
 void MainWindow::SetGrowingLabel(int id, const std::string& text) {
     const HWND label = Control(id);
     SetControlText(label, text);
-    const ControlLayout& layout = kMainControls[static_cast<size_t>(id - Id::Image1)];
+    const ControlLayout& layout = kMainControls[static_cast<size_t>(id - ControlId(Id::Image1))];
     const Bounds laidOut = LaidOut(layout, dpi_);
     const int width = std::max<int>(laidOut.Width, TextSize(label, FontOf(layout), text).cx);
     SetWindowPos(label, nullptr, 0, 0, width, laidOut.Height,
@@ -330,15 +328,16 @@ void MainWindow::SetEditText(StageField field, const std::string& text) {
 }
 
 void MainWindow::SetGraphEnabled(bool enabled) {
-    EnableWindow(Control(Id::Button1), enabled);
+    EnableWindow(Control(ControlId(Id::Button1)), enabled);
 }
 
 bool MainWindow::LogScaleChecked() const {
-    return SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(Control(ControlId(Id::CheckBox1)), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::SetLogScaleChecked(bool checked) {
-    SendMessageW(Control(Id::CheckBox1), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Control(ControlId(Id::CheckBox1)), BM_SETCHECK,
+                 checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void MainWindow::ShowMessage(const std::string& text) {
@@ -347,16 +346,16 @@ void MainWindow::ShowMessage(const std::string& text) {
 
 void MainWindow::Command(int id) {
     switch (id) {
-    case Id::BuRas:
+    case ControlId(Id::BuRas):
         presenter_.Calculate();
         break;
-    case Id::Button1:
+    case ControlId(Id::Button1):
         presenter_.ShowGraph();
         break;
-    case Id::Button2:
+    case ControlId(Id::Button2):
         presenter_.ShowHelp();
         break;
-    case Id::Button3:
+    case ControlId(Id::Button3):
         presenter_.Reset();
         break;
     default:
@@ -365,7 +364,7 @@ void MainWindow::Command(int id) {
 }
 
 LRESULT MainWindow::LabelColors(HDC dc, HWND label) const {
-    const auto row = static_cast<size_t>(GetDlgCtrlID(label) - Id::Image1);
+    const auto row = static_cast<size_t>(GetDlgCtrlID(label) - ControlId(Id::Image1));
     SetTextColor(dc, ColourOf(row < kMainControls.size() ? kMainControls[row].Colour
                                                          : TextColour::WindowText));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -377,7 +376,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (lParam == 0) {
             menuBar_.Choose(LOWORD(wParam));
-        } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == Id::CheckBox1) {
+        } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == ControlId(Id::CheckBox1)) {
             presenter_.StageEdited();
         } else if (HIWORD(wParam) == EN_CHANGE) {
             presenter_.StageEdited();
@@ -392,7 +391,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return LabelColors(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item.CtlID == Id::Image1)
+        if (item.CtlID == ControlId(Id::Image1))
             circuit_.Draw(item);
         return TRUE;
     }
@@ -402,7 +401,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ACTIVATE:
         // The first control of the tab order, "расчет", has the focus at start.
-        focus_.Activate(Handle(), wParam, Control(Id::BuRas));
+        focus_.Activate(Handle(), wParam, Control(ControlId(Id::BuRas)));
         return 0;
     case WM_CONTEXTMENU:
         // Passed up from the result grid, which has a menu of its own.

@@ -21,27 +21,10 @@
 class HelpWindow;
 class GraphWindow;
 
-// Control identifiers of the main window, in the layout table's order (creation order, which is
-// also the tab order of the focusable ones). GetDlgItem(Form1, id) finds a control.
-namespace Form1Controls {
-enum : int {
-    Image1 = 100,
-    Label1,
-    Label2,
-    Label3,
-    Label4,
-    Label5,
-    BuRas,
-    Button1,
-    Button2,
-    SgResult,
-    SgIsh,
-    Button3,
-    EdOt,
-    EdDo,
-    EdDf,
-    CheckBox1,
-};
+// A main window control's ID: 100 and its row of the layout table (its creation order, which is
+// also the tab order of the focusable ones). GetDlgItem(main window, ControlId(…)) finds it.
+constexpr int ControlId(MainControlName control) {
+    return 100 + static_cast<int>(control);
 }
 
 // The main window "ОУ": the circuit diagram, the parameter grid SgIsh, the sweep fields, the
