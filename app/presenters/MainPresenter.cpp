@@ -15,19 +15,19 @@ MainPresenter::MainPresenter(StageSession& session, MainView& view, TableView& t
     : session_(session), view_(view), boxes_(boxes), results_(kInitialResultRows),
       table_(table, results_, boxes, chooser, session.Folder()), chooser_(&chooser) {
     table_.SetStageFile(&session_.File());
-    session_.SetStageSource([this] { return TypedStage(); });
+    session_.SetForm([this] { return TypedStage(); },
+                     [this](const Stage& stage) { PutStageIntoForm(view_, stage); });
     session_.Listen(*this);
 }
 
 MainPresenter::~MainPresenter() {
     session_.Forget(*this);
-    session_.SetStageSource(nullptr);
+    session_.SetForm(nullptr, nullptr);
 }
 
 void MainPresenter::SessionChanged(SessionChange change) {
     switch (change) {
     case SessionChange::StageReplaced:
-        PutStageIntoForm(view_, session_.Replacement());
         InvalidateResults();
         ShowCaption();
         break;

@@ -9,7 +9,8 @@ void StageSession::Tell(SessionChange change) {
 }
 
 void StageSession::ReplaceStage(const Stage& stage) {
-    replacement_ = stage;
+    if (writeForm_)
+        writeForm_(stage);
     Tell(SessionChange::StageReplaced);
 }
 

@@ -12,7 +12,7 @@
 
 // What changed in the session; every listener hears every change, once, after it is made.
 enum class SessionChange {
-    // Another stage than the form's typing made it: put into the form (a designed candidate).
+    // Another stage than the form's typing made it went into the form (a designed candidate).
     StageReplaced,
     // A stage file was opened into the form, or the stage saved: file, saved stage, settings.
     FileOpened,
@@ -49,13 +49,16 @@ class StageSession {
     void Listen(SessionListener& listener) { listeners_.push_back(&listener); }
     void Forget(SessionListener& listener) { std::erase(listeners_, &listener); }
 
-    // The stage as the form and the menus hold it now; the main window's presenter reads it.
-    Stage Typed() const { return typedStage_ ? typedStage_() : Stage{}; }
-    void SetStageSource(std::function<Stage()> typedStage) { typedStage_ = std::move(typedStage); }
-    // A stage from elsewhere goes into the form: the results are another stage's.
+    // The stage as the form and the menus hold it now.
+    Stage Typed() const { return readForm_ ? readForm_() : Stage{}; }
+    // The form the stage is typed into, which the main window's presenter keeps: how it is read,
+    // and how another stage is put into it; nullptrs when it goes.
+    void SetForm(std::function<Stage()> read, std::function<void(const Stage&)> write) {
+        readForm_ = std::move(read);
+        writeForm_ = std::move(write);
+    }
+    // A stage from elsewhere goes into the form, then all hear StageReplaced.
     void ReplaceStage(const Stage& stage);
-    // What ReplaceStage put in, for the form.
-    const Stage& Replacement() const { return replacement_; }
 
     // The stage file (empty for a new stage) and what it holds, or an empty form.
     const std::filesystem::path& File() const { return file_; }
@@ -98,8 +101,8 @@ class StageSession {
     void Tell(SessionChange change);
 
     std::vector<SessionListener*> listeners_;
-    std::function<Stage()> typedStage_;
-    Stage replacement_;
+    std::function<Stage()> readForm_;
+    std::function<void(const Stage&)> writeForm_;
     std::filesystem::path file_;
     Stage saved_;
     SpreadSettings settings_{};

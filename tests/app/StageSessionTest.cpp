@@ -36,7 +36,7 @@ TEST_P(SessionAfter, OneAction) {
     Stage typed;
     typed.Parameters[0] = 100;
     StageSession session;
-    session.SetStageSource([&typed] { return typed; });
+    session.SetForm([&typed] { return typed; }, [&typed](const Stage& stage) { typed = stage; });
     session.Opened("s.ou", typed, SpreadSettings{});
     session.ShowResult(ResultOf(typed), false, false);
     HeardChanges first, second;
@@ -91,8 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "AStageReplaced",
                         [](StageSession& session, Stage&) { session.ReplaceStage(Stage{}); },
                         {StageReplaced},
-                        false,
-                        true},
+                        true,
+                        false},
                     SessionCase{"ABand",
                                 [](StageSession& session, Stage&) {
                                     session.SetBand(std::make_shared<SpreadResult>());
