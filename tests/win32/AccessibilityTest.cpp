@@ -112,6 +112,10 @@ TEST_F(Accessibility, ControlsSayWhatTheSpokenTableSays) {
     const SpokenControl spoken = MainSpokenControl(MainControlName::Button2, SweepKind::Linear);
     EXPECT_EQ(AccessibleName(*help), spoken.Name);
     EXPECT_EQ(AccessibleDescriptionOf(*help), spoken.Description);
+    const AccessiblePtr table = ParameterTable();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(AccessibleDescriptionOf(*table),
+              MainSpokenControl(MainControlName::SgIsh, SweepKind::Linear).Description);
 }
 
 TEST_F(Accessibility, StepFieldIsNamedByTheKindOfSweep) {

@@ -40,6 +40,7 @@ struct GridLayout {
 // row is named by its first cell and a cell by its text.
 struct GridSpeech {
     std::function<std::string()> TableName;
+    std::function<std::string()> TableDescription; // what the table holds, beyond its name
     std::function<std::string(int row)> RowName;
     std::function<std::string(int column, int row)> CellName;  // the cell with its text
     std::function<std::string(int column, int row)> CellLabel; // what the cell stands for

@@ -220,6 +220,17 @@ class TableObject final : public GridPart {
         const GridSpeech& speech = Live()->Speech();
         return speech.TableName ? ReturnText(speech.TableName(), name) : S_FALSE;
     }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
+        *description = nullptr;
+        if (Live() == nullptr)
+            return CO_E_OBJNOTCONNECTED;
+        if (!IsSelf(child))
+            return ForChild(
+                child, [&](IAccessible& c) { return c.get_accDescription(Self(), description); });
+        const GridSpeech& speech = Live()->Speech();
+        return speech.TableDescription ? ReturnText(speech.TableDescription(), description)
+                                       : S_FALSE;
+    }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
         *value = nullptr;
         if (!IsSelf(child))

@@ -54,11 +54,13 @@ COLORREF ColourOf(TextColour colour) {
     return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-// How a screen reader hears one of the two grids.
-GridSpeech SpeechOf(MainTable table, const GridCells& cells) {
+// How a screen reader hears one of the two grids: the table as the control it is, its rows and
+// cells as the grids' speech says.
+GridSpeech SpeechOf(MainTable table, const GridCells& cells,
+                    const std::function<SpokenControl()>& spoken) {
     const CellTextReader text = [&cells](int column, int row) { return cells.Text(column, row); };
     return {
-        [table] { return SpokenTableName(table); },
+        [spoken] { return spoken().Name; }, [spoken] { return spoken().Description; },
         [table, text, &cells](int row) {
             return SpokenRowName(table, row, cells.ColumnCount(), text);
         },
@@ -182,7 +184,7 @@ void MainWindow::CreateControls() {
                 resultGrid_ =
                     std::make_unique<Grid>(form, id, bounds, resultCells_, grid, FontOf(control));
                 resultCells_.SetGrid(resultGrid_.get());
-                resultGrid_->SetSpeech(SpeechOf(MainTable::Results, resultCells_));
+                resultGrid_->SetSpeech(SpeechOf(MainTable::Results, resultCells_, spoken));
                 resultActions_ =
                     std::make_unique<ResultTableActions>(*resultGrid_, presenter_.ResultCommands());
             } else {
@@ -195,7 +197,7 @@ void MainWindow::CreateControls() {
                     [this](int column, int row, const std::string& text) {
                         presenter_.ParameterEdited(column, row, text);
                     });
-                parameterGrid_->SetSpeech(SpeechOf(MainTable::Parameters, parameterCells_));
+                parameterGrid_->SetSpeech(SpeechOf(MainTable::Parameters, parameterCells_, spoken));
             }
             break;
         }
