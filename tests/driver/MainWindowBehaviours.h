@@ -7,8 +7,12 @@
 #include "numerics/Rounding.h"
 
 #include <array>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // What the main window must do in every set of windows, written once over WindowDriver: each
@@ -149,6 +153,79 @@ inline Findings PhaseSwitchIsCheckedBesideTheSweepsChoice(WindowDriver& windows)
     return found;
 }
 
+// A stage file with every value, "каскад 1.ou" in the temporary folder, gone with the object.
+class StageFileAt {
+  public:
+    explicit StageFileAt(const std::string& r1 = "100")
+        : path(std::filesystem::temp_directory_path() / std::u8string(u8"каскад 1.ou")) {
+        std::ofstream(path, std::ios::binary)
+            << "format = ou-stage 1\nR1 = " << r1
+            << "\nR2 = 1000\nR3 = 1\nR4 = 99\nR5 = 1000\nC1 = 10\nC2 = 10\nC3 = 100\n"
+               "C4 = 1\nC5 = 1\nk0 = 1E5\nRin = 10\nf1 = 1\nfrom = 10\nto = 100\nstep = 10\n";
+    }
+    ~StageFileAt() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+    bool Holds(const std::string& line) const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {}).find(line) != std::string::npos;
+    }
+
+    std::filesystem::path path;
+};
+
+inline const std::string kCaption = "каскад 1.ou — ОУ";
+
+inline Findings OpensAtStartAndByTheMenu(WindowDriver& windows) {
+    Findings found;
+    {
+        const StageFileAt file;
+        windows.OpenAtStart(file.path);
+        found.Equal("R1 opened at start", windows.ParameterCell(1, 1), "100");
+        found.Equal("the caption", windows.Caption(), kCaption);
+    }
+    const StageFileAt changed("220");
+    windows.AnswerFileDialogs(changed.path);
+    windows.ChooseMenuItem(kOpenCommand);
+    found.Equal("R1 opened by the menu", windows.ParameterCell(1, 1), "220");
+    found.Equal("the caption then", windows.Caption(), kCaption);
+    return found;
+}
+
+// With the cell's editor still open and the caption marked, Ctrl+S saves what the user sees and
+// Escape takes the typing back; either way the caption is unmarked again.
+template <Keys keys> Findings TypingMarksTheCaptionUntil(WindowDriver& windows) {
+    Findings found;
+    const bool saves = keys == Keys::ControlS;
+    const StageFileAt file;
+    windows.OpenAtStart(file.path);
+    windows.TypeParameter(1, "5", false);
+    found.Equal("the caption while typing", windows.Caption(), "*" + kCaption);
+    windows.Press(keys);
+    found.Equal("R1", windows.ParameterCell(1, 1), saves ? "5" : "100");
+    found.True("the file", file.Holds(saves ? "R1 = 5\n" : "R1 = 100\n"));
+    found.Equal("the caption after", windows.Caption(), kCaption);
+    return found;
+}
+
+// The close box with the stage changed asks first, and "Да" saves, "Нет" does not, "Отмена" stays.
+template <Answer answer> Findings CloseAsksFirst(WindowDriver& windows) {
+    Findings found;
+    const StageFileAt file;
+    windows.OpenAtStart(file.path);
+    windows.TypeParameter(1, "5");
+    windows.AnswerQuestions(answer);
+    const bool ends = windows.CloseMainWindow();
+    found.Equal("questions", windows.TakeQuestions(),
+                std::vector<std::string>{"Сохранить изменения в «каскад 1.ou»?"});
+    found.Equal("the program ends", ends, answer != Answer::Cancel);
+    found.Equal("the window shown", windows.MainWindowShown(), answer == Answer::Cancel);
+    found.True("the file", file.Holds(answer == Answer::Yes ? "R1 = 5\n" : "R1 = 100\n"));
+    found.Equal("R1", windows.ParameterCell(1, 1), "5");
+    return found;
+}
+
 struct Behaviour {
     const char* Name;
     Findings (*Run)(WindowDriver& windows);
@@ -163,6 +240,12 @@ inline constexpr Behaviour kMainWindowBehaviours[] = {
      FloatingPointErrorPartWayKeepsTheRowsComputed},
     {"DecadeSweepChosenInTheMenuBar", DecadeSweepChosenInTheMenuBar},
     {"PhaseSwitchIsCheckedBesideTheSweepsChoice", PhaseSwitchIsCheckedBesideTheSweepsChoice},
+    {"OpensAtStartAndByTheMenu", OpensAtStartAndByTheMenu},
+    {"TypingMarksTheCaptionUntilControlSSaves", TypingMarksTheCaptionUntil<Keys::ControlS>},
+    {"TypingMarksTheCaptionUntilEscapeTakesItBack", TypingMarksTheCaptionUntil<Keys::Escape>},
+    {"CloseAsksFirstAndYesSaves", CloseAsksFirst<Answer::Yes>},
+    {"CloseAsksFirstAndNoDoesNotSave", CloseAsksFirst<Answer::No>},
+    {"CloseAsksFirstAndCancelStays", CloseAsksFirst<Answer::Cancel>},
 };
 
 } // namespace main_window_behaviours

@@ -1,11 +1,17 @@
 #pragma once
 
+#include "app/presenters/FileChooser.h"
 #include "app/presenters/MainLayout.h"
+#include "app/presenters/MessageBoxes.h"
 #include "calc/Stage.h"
 #include "calc/SweepResult.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+// Keys pressed in the focused control.
+enum class Keys { Escape, ControlS };
 
 // The program's windows as a user works them: what she types, presses and chooses, and what she
 // reads back. Each front implements it over its own controls (Qt in-process, Win32 under wine),
@@ -21,8 +27,19 @@ class WindowDriver {
     virtual void TypeSweep(StageField field, const std::string& text) = 0;
     virtual void Click(MainControlName control) = 0;
     virtual void ChooseMenuItem(const char* text) = 0;
+    // Through the event loop, where the menu bar's keys are taken.
+    virtual void Press(Keys keys) = 0;
+    // As the program started with `file` on its command line does.
+    virtual void OpenAtStart(const std::filesystem::path& file) = 0;
+    // The file dialogs answer with `file` from now on, the questions with `answer`.
+    virtual void AnswerFileDialogs(const std::filesystem::path& file) = 0;
+    virtual void AnswerQuestions(Answer answer) = 0;
+    // The main window's close box; whether the program then ends.
+    virtual bool CloseMainWindow() = 0;
 
     virtual bool MenuItemChecked(const char* text) = 0;
+    virtual std::string Caption() = 0;
+    virtual bool MainWindowShown() = 0;
     virtual std::string ParameterCell(int column, int row) = 0;
     virtual std::string SweepText(StageField field) = 0;
     virtual std::string LabelText(MainControlName label) = 0;
@@ -36,6 +53,15 @@ class WindowDriver {
     // The texts of the boxes shown since last asked: messages, and errors.
     virtual std::vector<std::string> TakeMessages() = 0;
     virtual std::vector<std::string> TakeErrors() = 0;
+    virtual std::vector<std::string> TakeQuestions() = 0;
+};
+
+// Answers every file dialog with one file.
+class AnsweringChooser final : public FileChooser {
+  public:
+    std::filesystem::path SaveFileName(const FileRequest&) override { return answer; }
+    std::filesystem::path OpenFileName(const FileRequest&) override { return answer; }
+    std::filesystem::path answer;
 };
 
 // What went wrong in a behaviour, in words; a front's test fails with them.

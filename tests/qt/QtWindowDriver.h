@@ -5,6 +5,7 @@
 #include "tests/driver/WindowDriver.h"
 #include "ui/qt/MainWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +34,28 @@ class QtWindowDriver final : public WindowDriver {
             QTest::mouseClick(widget, Qt::LeftButton);
     }
     void ChooseMenuItem(const char* text) override { TriggerMenuItem(&window_, text); }
+    void Press(Keys keys) override {
+        if (keys == Keys::Escape)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    }
+    void OpenAtStart(const std::filesystem::path& file) override {
+        window_.Presenter().OpenAtStart(file);
+    }
+    void AnswerFileDialogs(const std::filesystem::path& file) override {
+        chooser_.answer = file;
+        window_.SetFileChooser(chooser_);
+    }
+    void AnswerQuestions(Answer answer) override { boxes_.answer = answer; }
+    bool CloseMainWindow() override { return window_.close(); }
 
     bool MenuItemChecked(const char* text) override {
         QAction* action = MenuAction(&window_, text);
         return action != nullptr && action->isChecked();
     }
+    std::string Caption() override { return window_.windowTitle().toStdString(); }
+    bool MainWindowShown() override { return window_.isVisible(); }
     std::string ParameterCell(int column, int row) override {
         return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();
     }
@@ -56,6 +74,7 @@ class QtWindowDriver final : public WindowDriver {
     const SweepResult& Result() override { return window_.Result(); }
     std::vector<std::string> TakeMessages() override { return Take(boxes_.messages); }
     std::vector<std::string> TakeErrors() override { return Take(boxes_.errors); }
+    std::vector<std::string> TakeQuestions() override { return Take(boxes_.questions); }
 
   private:
     template <class Widget> Widget* Of(MainControlName control) {
@@ -75,4 +94,5 @@ class QtWindowDriver final : public WindowDriver {
 
     MainWindow& window_;
     FakeMessageBoxes& boxes_;
+    AnsweringChooser chooser_;
 };

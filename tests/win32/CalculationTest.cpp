@@ -72,15 +72,6 @@ TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
     }
 }
 
-TEST_F(Calculation, EscapeRestoresTheCellAsItWas) {
-    TypeIntoCell(Main().ParameterGrid(), 1, 5, "1000");
-    TypeIntoCell(Main().ParameterGrid(), 1, 5, "22", false);
-    EXPECT_EQ(Main().CellText(1, 5), "22");
-    Key(Main().ParameterGrid().Editor(), VK_ESCAPE);
-    EXPECT_FALSE(Main().ParameterGrid().Editing());
-    EXPECT_EQ(Main().CellText(1, 5), "1000");
-}
-
 struct Refusal {
     const char* name;
     int row;  // the parameter row made zero, or 0 for a sweep field

@@ -21,6 +21,28 @@ class Win32WindowDriver final : public WindowDriver {
                      MAKEWPARAM(MenuItem(windows_.Main.Handle(), text), 0), 0);
     }
 
+    void Press(Keys keys) override {
+        if (keys == Keys::Escape)
+            PressKey(VK_ESCAPE);
+        else
+            ControlKeyThroughLoop(GetFocus(), 'S');
+    }
+    void OpenAtStart(const std::filesystem::path& file) override {
+        windows_.Main.Presenter().OpenAtStart(file);
+    }
+    void AnswerFileDialogs(const std::filesystem::path& file) override {
+        chooser_.answer = file;
+        windows_.Main.SetFileChooser(chooser_);
+    }
+    void AnswerQuestions(Answer answer) override { boxes_.answer = answer; }
+    bool CloseMainWindow() override {
+        SendMessageW(windows_.Main.Handle(), WM_CLOSE, 0, 0);
+        MSG quit;
+        return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    }
+
+    std::string Caption() override { return Text(windows_.Main.Handle()); }
+    bool MainWindowShown() override { return IsWindowVisible(windows_.Main.Handle()) != FALSE; }
     bool MenuItemChecked(const char* text) override {
         const HWND window = windows_.Main.Handle();
         HMENU bar = GetMenu(window);
@@ -50,6 +72,9 @@ class Win32WindowDriver final : public WindowDriver {
     const SweepResult& Result() override { return windows_.Main.Result(); }
     std::vector<std::string> TakeMessages() override { return std::exchange(boxes_.messages, {}); }
     std::vector<std::string> TakeErrors() override { return std::exchange(boxes_.errors, {}); }
+    std::vector<std::string> TakeQuestions() override {
+        return std::exchange(boxes_.questions, {});
+    }
 
   private:
     HWND Control(MainControlName control) {
@@ -58,4 +83,5 @@ class Win32WindowDriver final : public WindowDriver {
 
     ProgramWindows& windows_;
     RecordingMessageBoxes& boxes_;
+    AnsweringChooser chooser_;
 };
