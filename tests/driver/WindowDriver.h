@@ -5,10 +5,30 @@
 #include "app/presenters/MessageBoxes.h"
 #include "calc/Stage.h"
 #include "calc/SweepResult.h"
+#include "plot/Surface.h"
 
 #include <filesystem>
 #include <string>
 #include <vector>
+
+// A window's client area as it paints itself, pixel by pixel, row by row.
+struct Picture {
+    int Width = 0;
+    int Height = 0;
+    std::vector<Rgb> Pixels;
+
+    Rgb At(int x, int y) const {
+        return Pixels[static_cast<size_t>(y) * static_cast<size_t>(Width) + static_cast<size_t>(x)];
+    }
+    // Anywhere in the columns [left, right).
+    bool Shows(Rgb colour, int left = 0, int right = -1) const {
+        for (int y = 0; y < Height; ++y)
+            for (int x = left; x < (right < 0 ? Width : right); ++x)
+                if (At(x, y) == colour)
+                    return true;
+        return false;
+    }
+};
 
 // Keys pressed in the focused control.
 enum class Keys { Escape, ControlS };
@@ -36,10 +56,17 @@ class WindowDriver {
     virtual void AnswerQuestions(Answer answer) = 0;
     // The main window's close box; whether the program then ends.
     virtual bool CloseMainWindow() = 0;
+    // An item of the graph window's context menu.
+    virtual void ChooseGraphMenuItem(const char* text) = 0;
 
     virtual bool MenuItemChecked(const char* text) = 0;
     virtual std::string Caption() = 0;
     virtual bool MainWindowShown() = 0;
+    virtual bool GraphShown() = 0;
+    // The graph window's picture, once the paints asked for have happened; whether it draws in
+    // decibels over log f.
+    virtual Picture GraphPicture() = 0;
+    virtual bool GraphLogScale() = 0;
     virtual std::string ParameterCell(int column, int row) = 0;
     virtual std::string SweepText(StageField field) = 0;
     virtual std::string LabelText(MainControlName label) = 0;

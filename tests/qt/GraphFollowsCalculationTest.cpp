@@ -1,9 +1,9 @@
-#include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "app/graph/KeptCurves.h"
 #include "numerics/NumberText.h"
 #include "plot/Chart.h"
+#include "tests/driver/ChartRecorder.h"
 #include "ui/qt/StartUp.h"
 
 #include <QCheckBox>
@@ -76,7 +76,7 @@ class GraphFollowsCalculationTest : public QObject {
         const SweepResult& s = windows->Main.Result();
         const std::vector<double> xs(s.Frequencies.begin(), s.Frequencies.begin() + count);
         const std::vector<double> ys(s.Ratio.begin(), s.Ratio.begin() + count);
-        CurveRecorder recorder({0, 0, windows->Graph.width(), windows->Graph.height()});
+        ChartRecorder recorder({0, 0, windows->Graph.width(), windows->Graph.height()});
         DrawChart(xs, ys, 10, recorder);
         return recorder.curve;
     }
@@ -219,30 +219,6 @@ class GraphFollowsCalculationTest : public QObject {
         Settle();
         QVERIFY(!Shows(GraphPicture(), kGreen));
         QVERIFY(boxes->errors.isEmpty());
-    }
-
-    // "Запомнить кривую" from the graph's context menu: after R4 is changed and "расчет" pressed,
-    // the kept curve is drawn beside the current one in its colour, until "Забыть кривые".
-    void keptCurveIsDrawnBesideTheCurrentOneUntilForgotten() {
-        auto* grid = windows->Main.findChild<QTableWidget*>("SgIsh");
-        TypeIntoCell(grid, 7, 1, "10"); // C2, pF
-        Calculate("10", "100000", "1000");
-        PressGraph();
-        ChooseFromContextMenu(&windows->Graph, {300, 300}, kRememberCurveCommand);
-        TypeIntoCell(grid, 4, 1, "150"); // R4, kΩ
-        QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
-        Settle();
-        const Rgb first = kKeptCurveColors[0];
-        const QColor kept(first.Red, first.Green, first.Blue);
-        // The left half, away from the legend in the top right corner, which has both colours.
-        const QImage both = GraphPicture();
-        const QImage left = both.copy(0, 0, both.width() / 2, both.height());
-        QVERIFY(Shows(left, kGreen));
-        QVERIFY(Shows(left, kept));
-        ChooseFromContextMenu(&windows->Graph, {300, 300}, kForgetCurvesCommand);
-        Settle();
-        QVERIFY(Shows(GraphPicture(), kGreen));
-        QVERIFY(!Shows(GraphPicture(), kept));
     }
 };
 

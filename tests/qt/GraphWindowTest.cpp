@@ -1,14 +1,11 @@
 #include "ui/qt/GraphWindow.h"
 
-#include "CurveRecorder.h"
 #include "FakeMessageBoxes.h"
 #include "app/session/StagePresenters.h"
 #include "plot/Chart.h"
-#include "ui/qt/MainWindow.h"
+#include "tests/driver/ChartRecorder.h"
 
-#include <QCheckBox>
 #include <QImage>
-#include <QPushButton>
 #include <QTest>
 
 #include <cmath>
@@ -69,7 +66,7 @@ class GraphWindowTest : public QObject {
     // line leaves out.
     void ExpectCurveDrawn(const QImage& image, const std::vector<double>& xs,
                           const std::vector<double>& ys) {
-        CurveRecorder recorder({0, 0, graph->width(), graph->height()});
+        ChartRecorder recorder({0, 0, graph->width(), graph->height()});
         DrawChart(xs, ys, 10, recorder);
         QVERIFY(recorder.curve.size() > 2);
         for (size_t i = 0; i + 1 < recorder.curve.size(); ++i) {
@@ -218,7 +215,7 @@ class GraphWindowTest : public QObject {
                         return false;
             return true;
         };
-        CurveRecorder recorder({0, 0, graph->width(), graph->height()});
+        ChartRecorder recorder({0, 0, graph->width(), graph->height()});
         DrawChart(state->Frequencies, state->Ratio, 10, recorder);
         QVERIFY(recorder.curve.size() > 2);
         // Between recorded points the curve runs on unbroken: each point and the next are
@@ -236,25 +233,6 @@ class GraphWindowTest : public QObject {
         }
         // The title stands where it stands at 96 dpi.
         QVERIFY(HasDarkPixel(image, deviceArea(20, 30).united(deviceArea(50, 42))));
-    }
-
-    void graphButtonCopiesTheCheckBoxAndShowsTheWindow() {
-        StagePresenters localPresenters(*boxes);
-        MainWindow main(localPresenters, *boxes);
-        GraphWindow shown(localPresenters, *boxes);
-        main.SetGraphWindow(&shown);
-        main.findChild<QCheckBox*>("CheckBox1")->setChecked(true);
-        QVERIFY(!main.Presenter().LogScale()); // ticking alone changes nothing
-        auto* button = main.findChild<QPushButton*>("Button1");
-        button->setEnabled(true);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(main.Presenter().LogScale());
-        QVERIFY(shown.Presenter().LogScale());
-        QVERIFY(shown.isVisible());
-        main.findChild<QCheckBox*>("CheckBox1")->setChecked(false);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!main.Presenter().LogScale());
-        QVERIFY(shown.isVisible());
     }
 };
 

@@ -9,6 +9,7 @@
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
+#include "tests/driver/GraphBehaviours.h"
 #include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/RandomUse.h"
 
@@ -37,6 +38,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
+    std::unique_ptr<GraphWindow> graph; // what "график" shows
 
     template <class T> T* Control(const char* name) {
         T* control = window->findChild<T*>(QLatin1String(name));
@@ -67,10 +69,13 @@ class MainWindowTest : public QObject {
         boxes = std::make_unique<FakeMessageBoxes>();
         presenters = std::make_unique<StagePresenters>(*boxes);
         window = std::make_unique<MainWindow>(*presenters, *boxes);
+        graph = std::make_unique<GraphWindow>(*presenters, *boxes);
+        window->SetGraphWindow(graph.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() {
+        graph.reset();
         window.reset();
         // Every box a test caused must have been checked and cleared by it.
         QVERIFY2(boxes->messages.isEmpty(), qPrintable(boxes->messages.join('|')));
@@ -88,17 +93,19 @@ class MainWindowTest : public QObject {
         QCOMPARE(QAccessible::queryAccessibleInterface(circuit)->role(), QAccessible::Graphic);
     }
 
-    // What every front's main window must do (tests/driver), over this one's controls.
+    // What every front's windows must do (tests/driver), over this one's controls.
     void behavesAsEveryFrontMust_data() {
-        QTest::addColumn<int>("behaviour");
-        for (size_t i = 0; i < std::size(main_window_behaviours::kMainWindowBehaviours); ++i)
-            QTest::newRow(main_window_behaviours::kMainWindowBehaviours[i].Name) << int(i);
+        QTest::addColumn<const void*>("behaviour");
+        for (const auto& behaviour : main_window_behaviours::kMainWindowBehaviours)
+            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
+        for (const auto& behaviour : graph_behaviours::kGraphBehaviours)
+            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
     }
     void behavesAsEveryFrontMust() {
-        QFETCH(int, behaviour);
-        QtWindowDriver driver(*window, *boxes);
+        QFETCH(const void*, behaviour);
+        QtWindowDriver driver(*window, *boxes, graph.get());
         const Findings found =
-            main_window_behaviours::kMainWindowBehaviours[size_t(behaviour)].Run(driver);
+            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 

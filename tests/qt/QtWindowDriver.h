@@ -3,6 +3,7 @@
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
 #include "tests/driver/WindowDriver.h"
+#include "ui/qt/GraphWindow.h"
 #include "ui/qt/MainWindow.h"
 
 #include <QApplication>
@@ -16,7 +17,9 @@
 // The Qt main window worked as WindowDriver says, through its controls, in-process.
 class QtWindowDriver final : public WindowDriver {
   public:
-    QtWindowDriver(MainWindow& window, FakeMessageBoxes& boxes) : window_(window), boxes_(boxes) {}
+    // `graph` is the window "график" shows, where there is one.
+    QtWindowDriver(MainWindow& window, FakeMessageBoxes& boxes, GraphWindow* graph = nullptr)
+        : window_(window), boxes_(boxes), graph_(graph) {}
 
     void TypeParameter(int row, const std::string& text, bool commit) override {
         TypeIntoCell(Of<QTableWidget>(MainControlName::SgIsh), row, 1, QString::fromStdString(text),
@@ -49,6 +52,9 @@ class QtWindowDriver final : public WindowDriver {
     }
     void AnswerQuestions(Answer answer) override { boxes_.answer = answer; }
     bool CloseMainWindow() override { return window_.close(); }
+    void ChooseGraphMenuItem(const char* text) override {
+        ChooseFromContextMenu(graph_, {300, 300}, QString::fromUtf8(text));
+    }
 
     bool MenuItemChecked(const char* text) override {
         QAction* action = MenuAction(&window_, text);
@@ -56,6 +62,21 @@ class QtWindowDriver final : public WindowDriver {
     }
     std::string Caption() override { return window_.windowTitle().toStdString(); }
     bool MainWindowShown() override { return window_.isVisible(); }
+    bool GraphShown() override { return graph_->isVisible(); }
+    Picture GraphPicture() override {
+        QTest::qWait(20); // the paints queued
+        const QImage image = graph_->grab().toImage();
+        Picture picture{image.width(), image.height(), {}};
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour(image.pixel(x, y));
+                picture.Pixels.push_back({static_cast<uint8_t>(colour.red()),
+                                          static_cast<uint8_t>(colour.green()),
+                                          static_cast<uint8_t>(colour.blue())});
+            }
+        return picture;
+    }
+    bool GraphLogScale() override { return graph_->Presenter().LogScale(); }
     std::string ParameterCell(int column, int row) override {
         return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();
     }
@@ -94,5 +115,6 @@ class QtWindowDriver final : public WindowDriver {
 
     MainWindow& window_;
     FakeMessageBoxes& boxes_;
+    GraphWindow* graph_;
     AnsweringChooser chooser_;
 };

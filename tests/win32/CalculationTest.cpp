@@ -3,6 +3,7 @@
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/Rounding.h"
+#include "tests/driver/GraphBehaviours.h"
 #include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/RandomUse.h"
 
@@ -24,19 +25,22 @@ class Calculation : public ProgramTest {
     }
 };
 
-// What every front's main window must do (tests/driver), over this one's controls.
-class MainWindowBehaves : public ProgramTest,
-                          public testing::WithParamInterface<main_window_behaviours::Behaviour> {};
+// What every front's windows must do (tests/driver), over this one's controls.
+class Behaves : public ProgramTest,
+                public testing::WithParamInterface<main_window_behaviours::Behaviour> {};
 
-TEST_P(MainWindowBehaves, AsEveryFrontMust) {
+TEST_P(Behaves, AsEveryFrontMust) {
     Win32WindowDriver driver(*windows, boxes);
     const Findings found = GetParam().Run(driver);
     EXPECT_TRUE(found.All().empty()) << found.Joined();
 }
 
-INSTANTIATE_TEST_SUITE_P(Calculation, MainWindowBehaves,
+const auto kBehaviourName = [](const auto& info) { return std::string(info.param.Name); };
+INSTANTIATE_TEST_SUITE_P(MainWindow, Behaves,
                          testing::ValuesIn(main_window_behaviours::kMainWindowBehaviours),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         kBehaviourName);
+INSTANTIATE_TEST_SUITE_P(GraphWindow, Behaves,
+                         testing::ValuesIn(graph_behaviours::kGraphBehaviours), kBehaviourName);
 
 // A seeded random walk keeps the rules app/ decides (tests/driver/RandomUse.h); OU_RANDOM_SEED and
 // OU_RANDOM_STEPS choose another walk, as scripts/random-use.sh does.

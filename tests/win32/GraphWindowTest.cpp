@@ -4,6 +4,7 @@
 #include "app/graph/GraphPicture.h"
 #include "app/graph/KeptCurves.h"
 #include "plot/Chart.h"
+#include "tests/driver/ChartRecorder.h"
 
 #include <algorithm>
 #include <string_view>
@@ -16,62 +17,6 @@ using Id = MainControlName;
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kSilver = RGB(192, 192, 192);
-
-// Records what the chart draws: the dotted grid's lines, the curve's points and the titles
-// written over the curve.
-class ChartRecorder final : public Surface {
-  public:
-    explicit ChartRecorder(ClipRect clip) : clip_(clip) {}
-    ClipRect Clip() const override { return clip_; }
-    void SetPenStyle(PenStyle style) override { style_ = style; }
-    void SetPenColor(Rgb) override {}
-    void MoveTo(int32_t x, int32_t y) override { from_ = {x, y}; }
-    void LineTo(int32_t x, int32_t y) override {
-        if (style_ == PenStyle::Dotted)
-            (x == from_.X ? verticalGrid : horizontalGrid).push_back(x == from_.X ? x : y);
-        from_ = {x, y};
-    }
-    void TextOut(int32_t x, int32_t y, std::string_view) override {
-        if (!curve.empty())
-            titles.push_back({x, y});
-    }
-    void Polyline(const Point* points, size_t count) override {
-        curve.assign(points, points + count);
-    }
-
-    // Under a title written after the curve.
-    bool UnderTitle(Point p) const {
-        for (const Point& title : titles)
-            if (p.X >= title.X && p.X < title.X + 60 && p.Y >= title.Y && p.Y < title.Y + 16)
-                return true;
-        return false;
-    }
-
-    std::vector<int32_t> verticalGrid;   // x of each vertical grid line
-    std::vector<int32_t> horizontalGrid; // y of each horizontal one
-    std::vector<Point> curve;
-    std::vector<Point> titles;
-
-  private:
-    ClipRect clip_;
-    PenStyle style_ = PenStyle::Solid;
-    Point from_ = {0, 0};
-};
-
-// Chooses the item `text` of the window's context menu as the keyboard does: Down to it, Enter.
-// The keys wait in the queue, and the menu's own loop takes them once it is open.
-void ChooseFromContextMenu(HWND window, std::string_view text) {
-    for (const Command<GraphPresenter>& command : GraphPresenter::Table()) {
-        PostMessageW(window, WM_KEYDOWN, VK_DOWN, 1);
-        if (command.Text == text)
-            break;
-    }
-    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 1);
-    POINT screen = {300, 300};
-    ClientToScreen(window, &screen);
-    SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
-                 MAKELPARAM(screen.x, screen.y));
-}
 
 class GraphWindowOnScreen : public ProgramTest {
   protected:
@@ -151,30 +96,6 @@ TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
     EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
 }
 
-TEST_F(GraphWindowOnScreen, GraphButtonTakesTheCheckBoxAtOnce) {
-    CalculateAndShowGraph("10", "1000", "10", false);
-    Click(Control(ControlId(Id::CheckBox1)));
-    EXPECT_FALSE(Main().Presenter().LogScale()); // ticking alone changes nothing
-    Click(Control(ControlId(Id::Button1)));
-    EXPECT_TRUE(Main().Presenter().LogScale());
-    Canvas image(763, 534);
-    Canvas::Print(Graph(), image);
-    ExpectChart(image, Expected());
-}
-
-TEST_F(GraphWindowOnScreen, OpenGraphFollowsTheNextCalculation) {
-    CalculateAndShowGraph("10", "1000", "10", false);
-    UpdateWindow(Graph());
-    TypeInto(Control(ControlId(Id::EdDo)), "5000");
-    Click(Control(ControlId(Id::BuRas)));
-    // Asked to repaint, and painting the new series.
-    RECT pending = {};
-    EXPECT_TRUE(GetUpdateRect(Graph(), &pending, FALSE));
-    Canvas image(763, 534);
-    Canvas::Print(Graph(), image);
-    ExpectChart(image, Expected());
-}
-
 TEST_F(GraphWindowOnScreen, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     // The sweep stops at 0 Hz; its first two frequencies are negative, which has no logarithm.
     CalculateAndShowGraph("-20", "20", "10", true);
@@ -243,27 +164,6 @@ TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
     ASSERT_EQ(boxes.errors.size(), 2u);
     EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
     boxes.errors.clear();
-}
-
-// "Запомнить кривую" from the context menu: after R4 is changed and "расчет" pressed, the kept
-// curve is drawn beside the current one in its colour, until "Забыть кривые".
-TEST_F(GraphWindowOnScreen, KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten) {
-    CalculateAndShowGraph("10", "100000", "1000", false);
-    ChooseFromContextMenu(Graph(), kRememberCurveCommand);
-    TypeIntoCell(Main().ParameterGrid(), 1, 4, "150"); // R4, kΩ
-    Click(Control(ControlId(Id::BuRas)));
-    const Rgb first = kKeptCurveColors[0];
-    const COLORREF kept = RGB(first.Red, first.Green, first.Blue);
-    Canvas both(763, 534);
-    Canvas::Print(Graph(), both);
-    // The left half, away from the legend in the top right corner, which has both colours.
-    EXPECT_TRUE(both.HasColor({0, 0, 381, 534}, kGreen));
-    EXPECT_TRUE(both.HasColor({0, 0, 381, 534}, kept));
-    ChooseFromContextMenu(Graph(), kForgetCurvesCommand);
-    Canvas one(763, 534);
-    Canvas::Print(Graph(), one);
-    EXPECT_TRUE(one.HasColor(one.Area(), kGreen));
-    EXPECT_FALSE(one.HasColor(one.Area(), kept));
 }
 
 TEST_F(GraphWindowOnScreen, TitleFollowsAnEnlargedWindow) {

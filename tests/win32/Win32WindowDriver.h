@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Canvas.h"
 #include "WindowTestHelpers.h"
 #include "tests/driver/WindowDriver.h"
+
+#include <string_view>
 
 // The Win32 windows worked as WindowDriver says, through window messages to their controls.
 class Win32WindowDriver final : public WindowDriver {
@@ -41,7 +44,39 @@ class Win32WindowDriver final : public WindowDriver {
         return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
     }
 
+    void ChooseGraphMenuItem(const char* text) override {
+        // As the keyboard does: Down to it, Enter. The keys wait in the queue, and the menu's own
+        // loop takes them once it is open.
+        const HWND graph = windows_.Graph.Handle();
+        for (const Command<GraphPresenter>& command : GraphPresenter::Table()) {
+            PostMessageW(graph, WM_KEYDOWN, VK_DOWN, 1);
+            if (std::string_view(command.Text) == text)
+                break;
+        }
+        PostMessageW(graph, WM_KEYDOWN, VK_RETURN, 1);
+        POINT screen = {300, 300};
+        ClientToScreen(graph, &screen);
+        SendMessageW(graph, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(graph),
+                     MAKELPARAM(screen.x, screen.y));
+    }
+
     std::string Caption() override { return Text(windows_.Main.Handle()); }
+    bool GraphShown() override { return IsWindowVisible(windows_.Graph.Handle()) != FALSE; }
+    Picture GraphPicture() override {
+        const HWND graph = windows_.Graph.Handle();
+        RECT client = {};
+        GetClientRect(graph, &client);
+        Canvas canvas(client.right, client.bottom);
+        Canvas::Print(graph, canvas);
+        Picture picture{client.right, client.bottom, {}};
+        for (int y = 0; y < picture.Height; ++y)
+            for (int x = 0; x < picture.Width; ++x) {
+                const COLORREF colour = canvas.Pixel(x, y);
+                picture.Pixels.push_back({GetRValue(colour), GetGValue(colour), GetBValue(colour)});
+            }
+        return picture;
+    }
+    bool GraphLogScale() override { return windows_.Graph.Presenter().LogScale(); }
     bool MainWindowShown() override { return IsWindowVisible(windows_.Main.Handle()) != FALSE; }
     bool MenuItemChecked(const char* text) override {
         const HWND window = windows_.Main.Handle();

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ChartRecorder.h"
+#include "MainWindowBehaviours.h"
+#include "app/graph/KeptCurves.h"
+#include "app/texts/Texts.h"
+#include "plot/Chart.h"
+
+#include <string>
+#include <vector>
+
+// What the graph window must do in every set of windows, written once over WindowDriver.
+
+namespace graph_behaviours {
+
+inline constexpr Rgb kCurveGreen{0, 128, 0};
+
+// The graph shows the last result's ratio over frequency: every point of the chart's curve green
+// but the last, which a line leaves out, and those a title covers.
+inline void ExpectTheResultsCurve(Findings& found, WindowDriver& windows, const std::string& when) {
+    const Picture picture = windows.GraphPicture();
+    const SweepResult& result = windows.Result();
+    ChartRecorder expected({0, 0, picture.Width, picture.Height});
+    DrawChart(result.Frequencies, result.Ratio, 10, expected);
+    found.True(when + ": a curve to draw", expected.curve.size() > 2);
+    int missed = 0;
+    for (size_t i = 0; i + 1 < expected.curve.size(); ++i) {
+        const Point p = expected.curve[i];
+        if (!expected.UnderTitle(p) && !(picture.At(p.X, p.Y) == kCurveGreen))
+            ++missed;
+    }
+    found.Equal(when + ": points of the curve not drawn", missed, 0);
+}
+
+inline void CalculateAndShowGraph(WindowDriver& windows, const std::string& from,
+                                  const std::string& to, const std::string& step) {
+    main_window_behaviours::TypeStage(windows, from, to, step);
+    windows.Click(MainControlName::BuRas);
+    windows.Click(MainControlName::Button1);
+}
+
+// "график" takes the check box's mode when pressed, not when the box is ticked.
+inline Findings GraphButtonTakesTheCheckBox(WindowDriver& windows) {
+    Findings found;
+    CalculateAndShowGraph(windows, "10", "1000", "10");
+    found.True("the graph shown", windows.GraphShown());
+    windows.Click(MainControlName::CheckBox1);
+    found.Equal("decibels once ticked", windows.GraphLogScale(), false);
+    windows.Click(MainControlName::Button1);
+    found.Equal("decibels once pressed", windows.GraphLogScale(), true);
+    found.True("a curve in decibels", windows.GraphPicture().Shows(kCurveGreen));
+    windows.Click(MainControlName::CheckBox1);
+    windows.Click(MainControlName::Button1);
+    found.Equal("the ratio once pressed again", windows.GraphLogScale(), false);
+    found.True("the graph still shown", windows.GraphShown());
+    ExpectTheResultsCurve(found, windows, "the ratio");
+    return found;
+}
+
+inline Findings OpenGraphFollowsTheNextCalculation(WindowDriver& windows) {
+    Findings found;
+    CalculateAndShowGraph(windows, "10", "1000", "10");
+    ExpectTheResultsCurve(found, windows, "the first");
+    windows.TypeSweep(StageField::To, "5000");
+    windows.Click(MainControlName::BuRas);
+    ExpectTheResultsCurve(found, windows, "the next");
+    return found;
+}
+
+// "Запомнить кривую" from the context menu: after R4 is changed and "расчет" pressed, the kept
+// curve is drawn beside the current one in its colour, until "Забыть кривые".
+inline Findings KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten(WindowDriver& windows) {
+    Findings found;
+    CalculateAndShowGraph(windows, "10", "100000", "1000");
+    windows.ChooseGraphMenuItem(kRememberCurveCommand);
+    windows.TypeParameter(4, "150"); // R4, kΩ
+    windows.Click(MainControlName::BuRas);
+    const Rgb kept = kKeptCurveColors[0];
+    // The left half, away from the legend in the top right corner, which has both colours.
+    const Picture both = windows.GraphPicture();
+    found.True("the current curve", both.Shows(kCurveGreen, 0, both.Width / 2));
+    found.True("the kept curve", both.Shows(kept, 0, both.Width / 2));
+    windows.ChooseGraphMenuItem(kForgetCurvesCommand);
+    const Picture one = windows.GraphPicture();
+    found.True("the current curve alone", one.Shows(kCurveGreen));
+    found.True("no kept curve", !one.Shows(kept));
+    return found;
+}
+
+inline constexpr main_window_behaviours::Behaviour kGraphBehaviours[] = {
+    {"GraphButtonTakesTheCheckBox", GraphButtonTakesTheCheckBox},
+    {"OpenGraphFollowsTheNextCalculation", OpenGraphFollowsTheNextCalculation},
+    {"KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten",
+     KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten},
+};
+
+} // namespace graph_behaviours
