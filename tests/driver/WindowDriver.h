@@ -1,14 +1,19 @@
 #pragma once
 
+#include "analysis/SpreadSettings.h"
+#include "app/design/DesignControls.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MessageBoxes.h"
+#include "app/spread/SpreadControls.h"
 #include "calc/Stage.h"
 #include "calc/SweepResult.h"
 #include "plot/Surface.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A window's client area as it paints itself, pixel by pixel, row by row.
@@ -33,6 +38,27 @@ struct Picture {
 // Keys pressed in the focused control.
 enum class Keys { Escape, ControlS };
 
+// A modal window of the program as the user works it while it is up; its controls by their IDs
+// (SpreadControls.h, DesignControls.h).
+class DialogDriver {
+  public:
+    virtual void Type(int field, const std::string& text) = 0;
+    // A button pressed, a check box toggled.
+    virtual void Click(int control) = 0;
+    // Into a field, which takes the focus; the focus put on a control as Tab does.
+    virtual void ClickInto(int field) = 0;
+    virtual void Focus(int control) = 0;
+    // In the focused control, through the event loop.
+    virtual void PressEnter() = 0;
+    virtual std::string FocusedName() = 0;
+    virtual std::string SelectedText() = 0;
+    virtual int ListCount(int list) = 0;
+    virtual bool Shown() = 0;
+
+  protected:
+    ~DialogDriver() = default;
+};
+
 // The program's windows as a user works them: what she types, presses and chooses, and what she
 // reads back. Each front implements it over its own controls (Qt in-process, Win32 under wine),
 // so that a behaviour both fronts must show is written once (MainWindowBehaviours.h) and run on
@@ -56,6 +82,11 @@ class WindowDriver {
     virtual void AnswerQuestions(Answer answer) = 0;
     // The main window's close box; whether the program then ends.
     virtual bool CloseMainWindow() = 0;
+    // `answer` works the modal window of the object name `window` once, when it is next up;
+    // AwaitAnswers handles events until every answer has run, and says whether they did within a
+    // minute.
+    virtual void WhenShown(const char* window, std::function<void(DialogDriver&)> answer) = 0;
+    virtual bool AwaitAnswers() = 0;
     // An item of the graph window's context menu.
     virtual void ChooseGraphMenuItem(const char* text) = 0;
 
@@ -67,6 +98,8 @@ class WindowDriver {
     // decibels over log f.
     virtual Picture GraphPicture() = 0;
     virtual bool GraphLogScale() = 0;
+    // The analyses' settings the stage keeps.
+    virtual const SpreadSettings& AnalysisSettings() = 0;
     virtual std::string ParameterCell(int column, int row) = 0;
     virtual std::string SweepText(StageField field) = 0;
     virtual std::string LabelText(MainControlName label) = 0;
@@ -124,4 +157,39 @@ class Findings {
     }
 
     std::vector<std::string> found_;
+};
+
+// The object name of a control of the analyses' windows.
+inline std::string AnalysisObjectName(int id) {
+    const std::string spread = SpreadObjectName(id);
+    return spread.empty() ? DesignObjectName(id) : spread;
+}
+
+// The answers waiting for their windows to come up.
+class PendingAnswers {
+  public:
+    void Add(const char* window, std::function<void(DialogDriver&)> answer) {
+        pending_.push_back({window, std::move(answer)});
+    }
+    // Runs, once, the answer waiting for `window` if one does; taken first, so that a window the
+    // answer brings up meets the others.
+    void RunFor(const std::string& window, DialogDriver& dialog) {
+        for (auto at = pending_.begin(); at != pending_.end(); ++at)
+            if (at->first == window) {
+                const std::function<void(DialogDriver&)> answer = std::move(at->second);
+                pending_.erase(at);
+                answer(dialog);
+                return;
+            }
+    }
+    std::vector<std::string> Windows() const {
+        std::vector<std::string> windows;
+        for (const auto& [window, answer] : pending_)
+            windows.push_back(window);
+        return windows;
+    }
+    bool Empty() const { return pending_.empty(); }
+
+  private:
+    std::vector<std::pair<std::string, std::function<void(DialogDriver&)>>> pending_;
 };

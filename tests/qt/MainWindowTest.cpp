@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
     }
     void behavesAsEveryFrontMust() {
         QFETCH(const void*, behaviour);
-        QtWindowDriver driver(*window, *boxes, graph.get());
+        QtWindowDriver driver(*window, *boxes, *presenters, graph.get());
         const Findings found =
             static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
@@ -118,7 +118,7 @@ class MainWindowTest : public QObject {
         const int steps = qEnvironmentVariableIsSet("OU_RANDOM_STEPS")
                               ? qEnvironmentVariableIntValue("OU_RANDOM_STEPS")
                               : 2000;
-        QtWindowDriver driver(*window, *boxes);
+        QtWindowDriver driver(*window, *boxes, *presenters);
         RandomUse walk(driver, seed);
         const Findings found = walk.Walk(steps);
         QVERIFY2(found.All().empty(), found.Joined().c_str());

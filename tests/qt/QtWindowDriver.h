@@ -5,21 +5,74 @@
 #include "tests/driver/WindowDriver.h"
 #include "ui/qt/GraphWindow.h"
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/StartUp.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
-// The Qt main window worked as WindowDriver says, through its controls, in-process.
+// A modal window of the Qt windows, worked through its controls by their object names.
+class QtDialogDriver final : public DialogDriver {
+  public:
+    explicit QtDialogDriver(QWidget& dialog) : dialog_(dialog) {}
+
+    void Type(int field, const std::string& text) override {
+        TypeInto(Of<QLineEdit>(field), QString::fromStdString(text));
+    }
+    void Click(int control) override {
+        auto* button = Of<QAbstractButton>(control);
+        // A check box takes a click on its box.
+        if (qobject_cast<QCheckBox*>(button) != nullptr)
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void ClickInto(int field) override { QTest::mouseClick(Of<QWidget>(field), Qt::LeftButton); }
+    void Focus(int control) override { Of<QWidget>(control)->setFocus(Qt::TabFocusReason); }
+    void PressEnter() override {
+        // The window's focus, active or not offscreen.
+        QWidget* focused = dialog_.focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : &dialog_, Qt::Key_Return);
+    }
+    std::string FocusedName() override {
+        QWidget* focused = dialog_.focusWidget();
+        return focused != nullptr ? focused->objectName().toStdString() : "";
+    }
+    std::string SelectedText() override {
+        auto* edit = qobject_cast<QLineEdit*>(dialog_.focusWidget());
+        return edit != nullptr ? edit->selectedText().toStdString() : "";
+    }
+    int ListCount(int list) override { return Of<QListWidget>(list)->count(); }
+    bool Shown() override { return dialog_.isVisible(); }
+
+  private:
+    template <class Widget> Widget* Of(int id) {
+        const std::string name = AnalysisObjectName(id);
+        auto* widget = dialog_.findChild<Widget*>(QString::fromStdString(name));
+        if (widget == nullptr)
+            qFatal("no control %s", name.c_str());
+        return widget;
+    }
+
+    QWidget& dialog_;
+};
+
+// The Qt windows worked as WindowDriver says, through their controls, in-process.
 class QtWindowDriver final : public WindowDriver {
   public:
     // `graph` is the window "график" shows, where there is one.
-    QtWindowDriver(MainWindow& window, FakeMessageBoxes& boxes, GraphWindow* graph = nullptr)
-        : window_(window), boxes_(boxes), graph_(graph) {}
+    QtWindowDriver(MainWindow& window, FakeMessageBoxes& boxes, StagePresenters& presenters,
+                   GraphWindow* graph = nullptr)
+        : window_(window), boxes_(boxes), presenters_(presenters), graph_(graph) {}
+    QtWindowDriver(ProgramWindows& windows, FakeMessageBoxes& boxes)
+        : QtWindowDriver(windows.Main, boxes, windows.Presenters, &windows.Graph) {}
 
     void TypeParameter(int row, const std::string& text, bool commit) override {
         TypeIntoCell(Of<QTableWidget>(MainControlName::SgIsh), row, 1, QString::fromStdString(text),
@@ -52,6 +105,21 @@ class QtWindowDriver final : public WindowDriver {
     }
     void AnswerQuestions(Answer answer) override { boxes_.answer = answer; }
     bool CloseMainWindow() override { return window_.close(); }
+    void WhenShown(const char* window, std::function<void(DialogDriver&)> answer) override {
+        answers_.Add(window, std::move(answer));
+        if (!poll_.isActive()) {
+            QObject::connect(&poll_, &QTimer::timeout, [this] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    QtDialogDriver dialog(*modal);
+                    answers_.RunFor(modal->objectName().toStdString(), dialog);
+                }
+            });
+            poll_.start(10);
+        }
+    }
+    bool AwaitAnswers() override {
+        return QTest::qWaitFor([this] { return answers_.Empty(); }, 60000);
+    }
     void ChooseGraphMenuItem(const char* text) override {
         ChooseFromContextMenu(graph_, {300, 300}, QString::fromUtf8(text));
     }
@@ -77,6 +145,7 @@ class QtWindowDriver final : public WindowDriver {
         return picture;
     }
     bool GraphLogScale() override { return graph_->Presenter().LogScale(); }
+    const SpreadSettings& AnalysisSettings() override { return presenters_.Session().Settings(); }
     std::string ParameterCell(int column, int row) override {
         return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();
     }
@@ -115,6 +184,9 @@ class QtWindowDriver final : public WindowDriver {
 
     MainWindow& window_;
     FakeMessageBoxes& boxes_;
+    StagePresenters& presenters_;
     GraphWindow* graph_;
     AnsweringChooser chooser_;
+    PendingAnswers answers_;
+    QTimer poll_;
 };

@@ -1,4 +1,5 @@
 #include "FakeMessageBoxes.h"
+#include "QtWindowDriver.h"
 #include "WindowTestHelpers.h"
 #include "app/design/DesignControls.h"
 #include "app/graph/RequirementMarks.h"
@@ -7,6 +8,7 @@
 #include "app/texts/AccessibleTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
+#include "tests/driver/SpreadBehaviours.h"
 #include "ui/qt/StartUp.h"
 
 #include <QAccessible>
@@ -130,40 +132,18 @@ class SpreadWindowsTest : public QObject {
         QVERIFY(Shows(windows->Graph.grab().toImage(), band));
     }
 
-    // Enter in a field is OK though "Отмена" had the focus before; OK's refusal puts the focus on
-    // the refused field, its text selected. The fields read as app/texts names them.
-    void enterInAFieldIsOkAndARefusalFocusesTheField() {
-        QString toleranceName, choiceName;
-        bool stillOpen = false;
-        QString focused; // the focused field's object name, read while the dialog is up
-        QString selected;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* dialog = ModalNamed(kSpreadDialogName);
-            QVERIFY(dialog != nullptr);
-            auto* r2 = dialog->findChild<QLineEdit*>("EdTolerance2");
-            toleranceName = r2->accessibleName();
-            choiceName = dialog->findChild<QWidget*>(kAnalysisChoice.Name)->accessibleName();
-            TypeInto(dialog->findChild<QLineEdit*>(kSeedEdit.Name), "x");
-            dialog->findChild<QPushButton*>(kSpreadCancel.Name)->setFocus(Qt::TabFocusReason);
-            QTest::mouseClick(r2, Qt::LeftButton);
-            TypeInto(r2, "2");
-            QTest::keyClick(r2, Qt::Key_Return);
-            stillOpen = ModalNamed(kSpreadDialogName) != nullptr;
-            // The window's focus, active or not offscreen.
-            if (QWidget* field = dialog->focusWidget())
-                focused = field->objectName();
-            if (auto* edit = qobject_cast<QLineEdit*>(dialog->focusWidget()))
-                selected = edit->selectedText();
-            qobject_cast<QDialog*>(dialog)->reject();
-        });
-        TriggerMenuItem(&windows->Main, kSpreadCommand);
-        QCOMPARE(boxes->messages.size(), 1);
-        boxes->messages.clear();
-        QVERIFY(stillOpen);
-        QCOMPARE(focused, QString(kSeedEdit.Name));
-        QCOMPARE(selected, QString("x"));
-        QCOMPARE(toleranceName, QString::fromUtf8("допуск R2, %"));
-        QCOMPARE(choiceName, QString::fromUtf8(kAnalysisLabel));
+    // What every front's analyses' windows must do (tests/driver), over these.
+    void behavesAsEveryFrontMust_data() {
+        QTest::addColumn<const void*>("behaviour");
+        for (const auto& behaviour : spread_behaviours::kSpreadBehaviours)
+            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
+    }
+    void behavesAsEveryFrontMust() {
+        QFETCH(const void*, behaviour);
+        QtWindowDriver driver(*windows, *boxes);
+        const Findings found =
+            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+        QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 
     void theProgressBoxCancelsALongRun() {
@@ -188,48 +168,6 @@ class SpreadWindowsTest : public QObject {
         QVERIFY(!windows->Spread.Presenter().Running());
         QVERIFY(!windows->Spread.Presenter().HasBand());
         QTRY_VERIFY(windows->Main.findChild<QProgressDialog*>(kSpreadProgressName) == nullptr);
-    }
-
-    // "Подбор номиналов…" reaches its presenter: OK in its dialog searches, the results box lists
-    // the candidates and Enter (its default, "Применить") puts the first into the form; the graph
-    // marks the requirements.
-    void designDialogSearchesAndEnterApplies() {
-        const QColor shade(kRequirementShade.Red, kRequirementShade.Green, kRequirementShade.Blue);
-        QVERIFY(!Shows(windows->Graph.grab().toImage(), shade));
-        QTimer::singleShot(0, this, [] {
-            QWidget* dialog = ModalNamed(kDesignDialogName);
-            QVERIFY(dialog != nullptr);
-            for (const auto& [field, text] :
-                 {std::pair{"EdRequirement1", "100"}, std::pair{"EdRequirement2", "1000"},
-                  std::pair{"EdRequirement3", "39"}})
-                TypeInto(dialog->findChild<QLineEdit*>(field), text);
-            for (int part = 1; part <= 10; ++part)
-                dialog->findChild<QCheckBox*>(kPartCheckPrefix + QString::number(part))
-                    ->setChecked(part == 4);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(kDesignOk.Name), Qt::LeftButton);
-        });
-        int lines = 0;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, this, [&] {
-            QWidget* box = ModalNamed(kDesignResultsName);
-            if (box == nullptr || lines != 0)
-                return;
-            auto* list = box->findChild<QListWidget*>(kCandidateList.Name);
-            lines = list->count();
-            QTest::keyClick(list, Qt::Key_Return);
-        });
-        watcher.start(10);
-        TriggerMenuItem(&windows->Main, kDesignCommand);
-        QTRY_VERIFY_WITH_TIMEOUT(lines > 0 && ModalNamed(kDesignResultsName) == nullptr, 20000);
-        const std::vector<RankedDesign>& ranked = windows->Design.Presenter().Candidates();
-        QCOMPARE(static_cast<size_t>(lines), ranked.size());
-        QCOMPARE(Control<QTableWidget>("SgIsh")->item(4, 1)->text(),
-                 QString::fromStdString(NumberToText(ranked[0].Candidate.Values[3])));
-        QCOMPARE(Control<QTableWidget>("SgIsh")->item(5, 1)->text(), QString("1000"));
-        QTest::mouseClick(Control<QPushButton>("BuRas"), Qt::LeftButton);
-        QTest::mouseClick(Control<QPushButton>("Button1"), Qt::LeftButton);
-        QTest::qWait(20);
-        QVERIFY(Shows(windows->Graph.grab().toImage(), shade));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "tests/driver/GraphBehaviours.h"
 #include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/RandomUse.h"
+#include "tests/driver/SpreadBehaviours.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, Behaves,
                          kBehaviourName);
 INSTANTIATE_TEST_SUITE_P(GraphWindow, Behaves,
                          testing::ValuesIn(graph_behaviours::kGraphBehaviours), kBehaviourName);
+INSTANTIATE_TEST_SUITE_P(Analyses, Behaves, testing::ValuesIn(spread_behaviours::kSpreadBehaviours),
+                         kBehaviourName);
 
 // A seeded random walk keeps the rules app/ decides (tests/driver/RandomUse.h); OU_RANDOM_SEED and
 // OU_RANDOM_STEPS choose another walk, as scripts/random-use.sh does.

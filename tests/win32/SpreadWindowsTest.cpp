@@ -153,39 +153,6 @@ INSTANTIATE_TEST_SUITE_P(
                      [](SpreadFields& f) -> std::string& { return f.Limits.back(); }}),
     [](const testing::TestParamInfo<RefusedField>& info) { return info.param.name; });
 
-// The refused field takes the focus, its text selected.
-TEST_F(SpreadWindowsTest, RefusalPutsTheFocusOnTheRefusedField) {
-    InDialog([&](HWND dialog) {
-        const HWND seed = GetDlgItem(dialog, kSeedEdit.Id);
-        TypeInto(seed, "x");
-        SetFocus(GetDlgItem(dialog, kSpreadOk.Id));
-        Click(GetDlgItem(dialog, kSpreadOk.Id));
-        EXPECT_EQ(GetFocus(), seed);
-        EXPECT_EQ(SendMessageW(seed, EM_GETSEL, 0, 0), MAKELRESULT(0, 1));
-    });
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    boxes.messages.clear();
-}
-
-// Enter in a field is OK though the focus has been on "Отмена" before: Tab onto it, a click back
-// into a field, Enter.
-TEST_F(SpreadWindowsTest, EnterInAFieldIsOkAfterTheFocusLeftCancel) {
-    InDialog([&](HWND dialog) {
-        const HWND cancel = GetDlgItem(dialog, kSpreadCancel.Id);
-        SetFocus(GetDlgItem(dialog, kSpreadOk.Id));
-        PressKey(VK_TAB);
-        ASSERT_EQ(GetFocus(), cancel);
-        const HWND r2 = GetDlgItem(dialog, kFirstToleranceId + 1);
-        ClickAt(r2, {4, 4});
-        ASSERT_EQ(GetFocus(), r2);
-        TypeInto(r2, "2");
-        PressKey(VK_RETURN);
-        EXPECT_FALSE(IsWindowVisible(dialog));
-    });
-    EXPECT_EQ(windows->Presenters.Session().Settings().Tolerances[1], 2.0);
-    boxes.messages.clear(); // OK's run refused: no stage typed
-}
-
 TEST_F(SpreadWindowsTest, OkRunsAndTheResultsBoxShowsTheTextThatCopyPutsOnTheClipboard) {
     TypeCircuit(kTypicalStage, "10", "100000", "1000");
     RunWithTrials("200");
@@ -282,46 +249,6 @@ TEST_F(SpreadWindowsTest, ResultsBoxIsLaidOutAgainAtTheNewDpi) {
                    SendMessageW(GetDlgItem(results, kCopySpreadButton.Id), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -ScaleToDpi(11, 144));
-}
-
-// "Подбор номиналов…" bound to its presenter: its dialog's fields and OK, the results box's list
-// and "Применить". What the presenter decides is tested in tests/app/DesignPresenterTest.cpp.
-TEST_F(SpreadWindowsTest, DesignDialogSearchesAndApplyPutsTheCandidateIntoTheForm) {
-    TypeCircuit(kTypicalStage, "10", "100000", "1000");
-    insideModal = [] {
-        const HWND dialog = Find(kDesignDialogName);
-        ASSERT_NE(dialog, nullptr);
-        for (const auto& [id, text] :
-             {std::pair{kFirstRequirementId, "100"}, std::pair{kFirstRequirementId + 1, "1000"},
-              std::pair{kFirstRequirementId + 2, "39"}})
-            TypeInto(GetDlgItem(dialog, id), text);
-        for (int part = 0; part < 10; ++part)
-            if (part != 3)
-                Click(GetDlgItem(dialog, kFirstPartCheckId + part));
-        Click(GetDlgItem(dialog, kDesignOk.Id));
-    };
-    SetTimer(nullptr, 0, 0, RunInsideModal);
-    const HWND form = Main().Handle();
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kDesignCommand), 0), 0);
-    ASSERT_FALSE(insideModal) << "no modal dialog ran";
-    // The results box comes up once the search has ended.
-    static int listed = 0;
-    listed = 0;
-    const UINT_PTR watcher = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND box = Find(kDesignResultsName);
-        if (box == nullptr || !IsWindowVisible(box) || listed != 0)
-            return;
-        listed =
-            static_cast<int>(SendMessageW(GetDlgItem(box, kCandidateList.Id), LB_GETCOUNT, 0, 0));
-        Click(GetDlgItem(box, kApplyDesignButton.Id));
-    });
-    EXPECT_TRUE(Await([&] { return listed > 0 && !windows->Design.Presenter().Running(); }));
-    KillTimer(nullptr, watcher);
-    const std::vector<RankedDesign>& ranked = windows->Design.Presenter().Candidates();
-    ASSERT_EQ(static_cast<size_t>(listed), ranked.size());
-    EXPECT_EQ(Main().CellText(1, 4), NumberToText(ranked[0].Candidate.Values[3]));
-    EXPECT_EQ(Main().CellText(1, 5), "1000");
-    EXPECT_EQ(Find(kDesignResultsName), nullptr);
 }
 
 } // namespace

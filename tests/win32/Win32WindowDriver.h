@@ -4,13 +4,49 @@
 #include "WindowTestHelpers.h"
 #include "tests/driver/WindowDriver.h"
 
+#include <chrono>
 #include <string_view>
+#include <thread>
+
+// A modal window of the Win32 windows, worked through window messages to its controls.
+class Win32DialogDriver final : public DialogDriver {
+  public:
+    explicit Win32DialogDriver(HWND dialog) : dialog_(dialog) {}
+
+    void Type(int field, const std::string& text) override { TypeInto(Of(field), text); }
+    void Click(int control) override { ::Click(Of(control)); }
+    void ClickInto(int field) override { ClickAt(Of(field), {4, 4}); }
+    void Focus(int control) override { SetFocus(Of(control)); }
+    void PressEnter() override { PressKey(VK_RETURN); }
+    std::string FocusedName() override { return AnalysisObjectName(GetDlgCtrlID(GetFocus())); }
+    std::string SelectedText() override {
+        DWORD start = 0, end = 0;
+        const HWND focused = GetFocus();
+        SendMessageW(focused, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        return Narrow(Widen(Text(focused)).substr(start, end - start));
+    }
+    int ListCount(int list) override {
+        return static_cast<int>(SendMessageW(Of(list), LB_GETCOUNT, 0, 0));
+    }
+    bool Shown() override { return IsWindowVisible(dialog_) != FALSE; }
+
+  private:
+    HWND Of(int id) { return GetDlgItem(dialog_, id); }
+
+    HWND dialog_;
+};
 
 // The Win32 windows worked as WindowDriver says, through window messages to their controls.
 class Win32WindowDriver final : public WindowDriver {
   public:
     Win32WindowDriver(ProgramWindows& windows, RecordingMessageBoxes& boxes)
         : windows_(windows), boxes_(boxes) {}
+    ~Win32WindowDriver() override {
+        if (poll_ != 0)
+            KillTimer(nullptr, poll_);
+        polling_ = nullptr;
+    }
 
     void TypeParameter(int row, const std::string& text, bool commit) override {
         TypeIntoCell(windows_.Main.ParameterGrid(), 1, row, text, commit);
@@ -44,6 +80,25 @@ class Win32WindowDriver final : public WindowDriver {
         return PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
     }
 
+    void WhenShown(const char* window, std::function<void(DialogDriver&)> answer) override {
+        answers_.Add(window, std::move(answer));
+        polling_ = this;
+        if (poll_ == 0)
+            poll_ = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+                if (polling_ != nullptr)
+                    polling_->AnswerWindowsShown();
+            });
+    }
+    bool AwaitAnswers() override {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+        while (!answers_.Empty()) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            ProcessPendingMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return true;
+    }
     void ChooseGraphMenuItem(const char* text) override {
         // As the keyboard does: Down to it, Enter. The keys wait in the queue, and the menu's own
         // loop takes them once it is open.
@@ -77,6 +132,9 @@ class Win32WindowDriver final : public WindowDriver {
         return picture;
     }
     bool GraphLogScale() override { return windows_.Graph.Presenter().LogScale(); }
+    const SpreadSettings& AnalysisSettings() override {
+        return windows_.Presenters.Session().Settings();
+    }
     bool MainWindowShown() override { return IsWindowVisible(windows_.Main.Handle()) != FALSE; }
     bool MenuItemChecked(const char* text) override {
         const HWND window = windows_.Main.Handle();
@@ -112,6 +170,14 @@ class Win32WindowDriver final : public WindowDriver {
     }
 
   private:
+    void AnswerWindowsShown() {
+        for (const std::string& window : answers_.Windows())
+            if (const HWND shown = FindWindowW(Widen(window).c_str(), nullptr);
+                shown != nullptr && IsWindowVisible(shown)) {
+                Win32DialogDriver dialog(shown);
+                answers_.RunFor(window, dialog);
+            }
+    }
     HWND Control(MainControlName control) {
         return GetDlgItem(windows_.Main.Handle(), ControlId(control));
     }
@@ -119,4 +185,7 @@ class Win32WindowDriver final : public WindowDriver {
     ProgramWindows& windows_;
     RecordingMessageBoxes& boxes_;
     AnsweringChooser chooser_;
+    PendingAnswers answers_;
+    UINT_PTR poll_ = 0;
+    static inline Win32WindowDriver* polling_ = nullptr; // whose answers the thread's timer runs
 };
