@@ -69,7 +69,7 @@ TEST_F(Accessibility, ParameterGridIsATableOfRowsOfCells) {
 }
 
 TEST_F(Accessibility, EveryMoveAndEditIsAnnouncedAndTheFocusReadable) {
-    SetFocus(Control(ControlId(Id::SgIsh)));
+    SetFocus(Control(Id::SgIsh));
     StartListening();
     PressKey(VK_DOWN);
     // Events reach a reader after the fact, when the program next takes its messages.
@@ -103,11 +103,11 @@ TEST_F(Accessibility, EveryMoveAndEditIsAnnouncedAndTheFocusReadable) {
 // The controls say what the table of spoken texts gives them: the circuit a named picture, a
 // button its text with what it does.
 TEST_F(Accessibility, ControlsSayWhatTheSpokenTableSays) {
-    const AccessiblePtr circuit = ObjectOfWindow(Control(ControlId(Id::Image1)));
+    const AccessiblePtr circuit = ObjectOfWindow(Control(Id::Image1));
     ASSERT_TRUE(circuit);
     EXPECT_EQ(AccessibleName(*circuit), "схема каскада");
     EXPECT_EQ(Role(*circuit), ROLE_SYSTEM_GRAPHIC);
-    const AccessiblePtr help = ObjectOfWindow(Control(ControlId(Id::Button2)));
+    const AccessiblePtr help = ObjectOfWindow(Control(Id::Button2));
     ASSERT_TRUE(help);
     const SpokenControl spoken = MainSpokenControl(MainControlName::Button2, SweepKind::Linear);
     EXPECT_EQ(AccessibleName(*help), spoken.Name);
@@ -120,7 +120,7 @@ TEST_F(Accessibility, ControlsSayWhatTheSpokenTableSays) {
 
 TEST_F(Accessibility, StepFieldIsNamedByTheKindOfSweep) {
     Main().Presenter().UseDecadeSweep();
-    const AccessiblePtr step = ObjectOfWindow(Control(ControlId(Id::EdDf)));
+    const AccessiblePtr step = ObjectOfWindow(Control(Id::EdDf));
     ASSERT_TRUE(step);
     EXPECT_EQ(AccessibleName(*step), "точек на декаду");
 }

@@ -18,8 +18,8 @@ using Id = MainControlName;
 // "расчет" and what the user does around it, through the controls.
 class Calculation : public ProgramTest {
   protected:
-    void Calculate() { Click(Control(ControlId(Id::BuRas))); }
-    bool GraphEnabled() { return IsWindowEnabled(Control(ControlId(Id::Button1))) != FALSE; }
+    void Calculate() { Click(Control(Id::BuRas)); }
+    bool GraphEnabled() { return IsWindowEnabled(Control(Id::Button1)) != FALSE; }
     // What the table shows of a gain, from the series the calculation left.
     static std::string Shown(double gain) {
         return NumberToText(RoundSignificant(ResultTable::kSignificantDigits, gain));
@@ -72,7 +72,7 @@ TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {
 
 TEST_F(Calculation, ResetEmptiesACellBeingEdited) {
     TypeIntoCell(Main().ParameterGrid(), 1, 2, "47", false);
-    Click(Control(ControlId(Id::Button3)));
+    Click(Control(Id::Button3));
     EXPECT_EQ(Main().CellText(1, 2), "");
     if (Main().ParameterGrid().Editing()) {
         EXPECT_EQ(Text(Main().ParameterGrid().Editor()), "");
@@ -126,7 +126,7 @@ TEST_F(Calculation, RefusedEntryShowsInNormalForm) {
     Calculate();
     EXPECT_EQ(boxes.messages, std::vector<std::string>{"шаг f=0?..нельзя"});
     boxes.messages.clear();
-    EXPECT_EQ(Text(Control(ControlId(Id::EdDf))), "0");
+    EXPECT_EQ(Text(Control(Id::EdDf)), "0");
 }
 
 // A decade sweep's frequency longer than its column ends in "…", its whole text in a tooltip over

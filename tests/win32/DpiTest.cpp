@@ -46,7 +46,7 @@ TEST_F(DpiChange, LaysTheMainWindowOutAgainAtTheNewDpi) {
         EXPECT_EQ(frame.left, suggested.left);
         EXPECT_EQ(frame.right - frame.left, suggested.right - suggested.left);
         ExpectLaidOutAt(Main(), dpi);
-        EXPECT_EQ(FontHeight(Control(ControlId(Id::BuRas))), -ScaleToDpi(16, dpi));
+        EXPECT_EQ(FontHeight(Control(Id::BuRas)), -ScaleToDpi(16, dpi));
         // The name column as FormCreate widened it, at the new DPI.
         EXPECT_EQ(Main().ParameterGrid().ColumnWidth(0), ScaleToDpi(92, dpi));
         EXPECT_EQ(Main().ResultGrid().ColumnWidth(2), ScaleToDpi(kResultColumnWidths[2], dpi));
@@ -113,7 +113,7 @@ TEST_F(HighDpi, MainWindowIsTheLayoutOneAndAHalfTimes) {
 
 TEST_F(HighDpi, TextIsDrawnAtTheScaleNotStretched) {
     // Label2, "Исходные данные" in 16 px bold at 96 DPI.
-    const HWND label = Control(ControlId(Id::Label2));
+    const HWND label = Control(Id::Label2);
     const Bounds bounds = ChildBounds(label);
     const int shown = InkHeightOf({bounds.Width, bounds.Height}, [&](HDC dc) {
         SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);

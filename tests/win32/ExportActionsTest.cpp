@@ -18,7 +18,7 @@ class ExportActions : public ProgramTest {
   protected:
     void Calculate(const std::string& from, const std::string& to, const std::string& step) {
         TypeCircuit(kTypicalStage, from, to, step);
-        Click(Control(ControlId(Id::BuRas)));
+        Click(Control(Id::BuRas));
         ASSERT_EQ(Main().Results().FilledRows(), Main().Result().Count());
     }
     HWND Grid() { return Main().ResultGrid().Handle(); }
@@ -92,8 +92,8 @@ TEST_F(ExportActions, NewResultClearsTheSelection) {
     Calculate("10", "50", "10");
     ControlKey(Grid(), 'A');
     // A new sweep, the stage as it was: no edit has cleared the selection.
-    TypeInto(Control(ControlId(Id::EdDo)), "100");
-    Click(Control(ControlId(Id::BuRas)));
+    TypeInto(Control(Id::EdDo), "100");
+    Click(Control(Id::BuRas));
     ASSERT_EQ(Main().Results().FilledRows(), 10);
     const GridRange selected = Main().ResultGrid().Selection();
     EXPECT_EQ(selected.Left, selected.Right);
@@ -148,7 +148,7 @@ TEST_F(ExportActions, FailedSaveIsAClearMessageAndLeavesNoFile) {
 
 TEST_F(ExportActions, PointerOverTheGraphReadsTheNearestComputedPoint) {
     Calculate("10", "1000", "10");
-    Click(Control(ControlId(Id::Button1)));
+    Click(Control(Id::Button1));
     ProcessPendingMessages();
     RECT client = {};
     GetClientRect(Graph(), &client);
@@ -168,7 +168,7 @@ TEST_F(ExportActions, PointerOverTheGraphReadsTheNearestComputedPoint) {
 
 TEST_F(ExportActions, CopiedGraphIsTheWindowsPicture) {
     Calculate("10", "1000", "10");
-    Click(Control(ControlId(Id::Button1)));
+    Click(Control(Id::Button1));
     ProcessPendingMessages();
     ControlKey(Graph(), 'C');
     const SIZE size = ClientSize(Graph());
@@ -201,7 +201,7 @@ TEST_F(ExportActions, CopiedGraphIsTheWindowsPicture) {
 
 TEST_F(ExportActions, SavedGraphIsAPng) {
     Calculate("10", "1000", "10");
-    Click(Control(ControlId(Id::Button1)));
+    Click(Control(Id::Button1));
     ScratchFile file("график.png");
     windows->Graph.SetFileChooser(file);
     ControlKey(Graph(), 'S');
@@ -213,7 +213,7 @@ TEST_F(ExportActions, SavedGraphIsAPng) {
 
 TEST_F(ExportActions, CharacteristicPointsBoxShowsTheCoreText) {
     Calculate("10", "100000", "1000");
-    Click(Control(ControlId(Id::Button1)));
+    Click(Control(Id::Button1));
     windows->Graph.Presenter().ShowCharacteristicPoints();
     const auto points = FindCharacteristicPoints(Main().Result());
     ASSERT_TRUE(points.has_value());

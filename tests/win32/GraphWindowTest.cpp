@@ -25,12 +25,11 @@ class GraphWindowOnScreen : public ProgramTest {
     void CalculateAndShowGraph(const std::string& from, const std::string& to,
                                const std::string& step, bool logScale) {
         TypeCircuit(kTypicalStage, from, to, step);
-        const bool checked =
-            SendMessageW(Control(ControlId(Id::CheckBox1)), BM_GETCHECK, 0, 0) != 0;
+        const bool checked = SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0) != 0;
         if (checked != logScale)
-            Click(Control(ControlId(Id::CheckBox1)));
-        Click(Control(ControlId(Id::BuRas)));
-        Click(Control(ControlId(Id::Button1)));
+            Click(Control(Id::CheckBox1));
+        Click(Control(Id::BuRas));
+        Click(Control(Id::Button1));
     }
 
     // The picture the headless chart draws for the graph's curve, at the laid-out size.
@@ -112,9 +111,9 @@ TEST_F(GraphWindowOnScreen, FailedPaintIsReportedOnceUntilTheNextCalculation) {
     EXPECT_EQ(image.Pixel(10, 10), kSilver);
     EXPECT_EQ(image.Pixel(400, 300), kSilver);
     // A good calculation draws again.
-    TypeInto(Control(ControlId(Id::EdOt)), "10");
-    TypeInto(Control(ControlId(Id::EdDo)), "1000");
-    Click(Control(ControlId(Id::BuRas)));
+    TypeInto(Control(Id::EdOt), "10");
+    TypeInto(Control(Id::EdDo), "1000");
+    Click(Control(Id::BuRas));
     UpdateWindow(Graph());
     EXPECT_TRUE(boxes.errors.empty());
     Canvas redrawn(763, 534);
@@ -131,10 +130,10 @@ TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph
     UpdateWindow(Graph());
     ASSERT_TRUE(boxes.errors.empty());
     InvalidateRect(Graph(), nullptr, FALSE);
-    TypeInto(Control(ControlId(Id::EdOt)), "-100");
-    TypeInto(Control(ControlId(Id::EdDo)), "100");
-    TypeInto(Control(ControlId(Id::EdDf)), "50");
-    Click(Control(ControlId(Id::BuRas)));
+    TypeInto(Control(Id::EdOt), "-100");
+    TypeInto(Control(Id::EdDo), "100");
+    TypeInto(Control(Id::EdDf), "50");
+    Click(Control(Id::BuRas));
     ProcessPendingMessages();
     Canvas image(763, 534);
     Canvas::Print(Graph(), image);
@@ -148,10 +147,10 @@ TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph
 TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
     CalculateAndShowGraph("10", "100000", "1000", true);
     UpdateWindow(Graph());
-    TypeInto(Control(ControlId(Id::EdOt)), "-95");
-    TypeInto(Control(ControlId(Id::EdDo)), "100");
-    TypeInto(Control(ControlId(Id::EdDf)), "50");
-    Click(Control(ControlId(Id::BuRas)));
+    TypeInto(Control(Id::EdOt), "-95");
+    TypeInto(Control(Id::EdDo), "100");
+    TypeInto(Control(Id::EdDf), "50");
+    Click(Control(Id::BuRas));
     ASSERT_TRUE(boxes.errors.empty());
     size_t upWithTheRefusal = 0;
     boxes.whileShown = [&] {

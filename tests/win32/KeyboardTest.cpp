@@ -54,15 +54,15 @@ class KeyboardOnly : public ProgramTest {
 };
 
 TEST_F(KeyboardOnly, AfterABoxItsWindowHasTheKeyboardAgain) {
-    TypeInto(Control(ControlId(Id::EdDf)), "");
-    SetFocus(Control(ControlId(Id::EdDf)));
-    while (GetFocus() != Control(ControlId(Id::BuRas)) && GetFocus() != nullptr)
+    TypeInto(Control(Id::EdDf), "");
+    SetFocus(Control(Id::EdDf));
+    while (GetFocus() != Control(Id::BuRas) && GetFocus() != nullptr)
         PressKey(VK_TAB);
     PressKey(VK_RETURN); // a refusal: no step
     EXPECT_EQ(BoxAnswerer::owners, std::vector<HWND>{Main().Handle()});
     EXPECT_EQ(BoxAnswerer::usable, std::vector<HWND>{}); // the program waits for the answer
     EXPECT_EQ(GetActiveWindow(), Main().Handle());
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::BuRas)));
+    EXPECT_EQ(GetFocus(), Control(Id::BuRas));
     EXPECT_TRUE(IsWindowEnabled(windows->Graph.Handle()));
     PressKey(VK_TAB);
     EXPECT_TRUE(IsChild(Main().Handle(), GetFocus()));
@@ -70,8 +70,8 @@ TEST_F(KeyboardOnly, AfterABoxItsWindowHasTheKeyboardAgain) {
 
 TEST_F(KeyboardOnly, AfterABoxOfTheGraphWindowTheGraphHasTheKeyboardAgain) {
     TypeCircuit(kTypicalStage, "10", "1000", "10");
-    Click(Control(ControlId(Id::BuRas)));
-    Click(Control(ControlId(Id::Button1)));
+    Click(Control(Id::BuRas));
+    Click(Control(Id::Button1));
     const HWND graph = windows->Graph.Handle();
     ScratchFile nowhere("нет такой папки/график.png");
     windows->Graph.SetFileChooser(nowhere);
@@ -85,7 +85,7 @@ class HelpWindowKey : public ProgramTest, public testing::WithParamInterface<WPA
 
 TEST_P(HelpWindowKey, ClosesIt) {
     const HWND help = windows->Help.Handle();
-    Click(Control(ControlId(Id::Button2)));
+    Click(Control(Id::Button2));
     ASSERT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
     PressKey(GetParam());
     EXPECT_FALSE(IsWindowVisible(help));

@@ -111,24 +111,22 @@ TEST_F(MainWindowOnScreen, StartsWithAnEmptyForm) {
     EXPECT_EQ(Main().ParameterGrid().ColumnWidth(1), 104);
     for (int column = 0; column < 3; ++column)
         EXPECT_EQ(Main().ResultGrid().ColumnWidth(column), kResultColumnWidths[size_t(column)]);
-    EXPECT_FALSE(IsWindowEnabled(Control(ControlId(Id::Button1))));
-    EXPECT_EQ(SendMessageW(Control(ControlId(Id::CheckBox1)), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(IsWindowEnabled(Control(Id::Button1)));
+    EXPECT_EQ(SendMessageW(Control(Id::CheckBox1), BM_GETCHECK, 0, 0), BST_UNCHECKED);
     // All fourteen parameter rows fit: no scroll bar.
-    const auto style = GetWindowLongPtrW(Control(ControlId(Id::SgIsh)), GWL_STYLE);
+    const auto style = GetWindowLongPtrW(Control(Id::SgIsh), GWL_STYLE);
     EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL), 0);
 }
 
 TEST_F(MainWindowOnScreen, SeparatorLabelNamesTheLocaleSeparatorAndGrowsWithIt) {
-    EXPECT_EQ(Text(Control(ControlId(Id::Label3))), "разделитель - .");
-    const Bounds label = ChildBounds(Control(ControlId(Id::Label3)));
+    EXPECT_EQ(Text(Control(Id::Label3)), "разделитель - .");
+    const Bounds label = ChildBounds(Control(Id::Label3));
     EXPECT_EQ(label.Left, 408);
     EXPECT_EQ(label.Top, 392);
     EXPECT_EQ(label.Height, 16);
-    const auto font =
-        reinterpret_cast<HFONT>(SendMessageW(Control(ControlId(Id::Label3)), WM_GETFONT, 0, 0));
-    EXPECT_GE(
-        label.Width,
-        std::max<int>(48, TextSize(Control(ControlId(Id::Label3)), font, "разделитель - .").cx));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(Control(Id::Label3), WM_GETFONT, 0, 0));
+    EXPECT_GE(label.Width,
+              std::max<int>(48, TextSize(Control(Id::Label3), font, "разделитель - .").cx));
 
     SetDecimalSeparatorSource([] { return U','; });
     StagePresenters commaPresenters(boxes);
@@ -155,8 +153,8 @@ TEST_F(MainWindowOnScreen, TabOrderAsLaidOut) {
 }
 
 TEST_F(MainWindowOnScreen, TabMovesThroughTheControlsPastTheDisabledOne) {
-    SetFocus(Control(ControlId(Id::BuRas)));
-    ASSERT_EQ(GetFocus(), Control(ControlId(Id::BuRas)));
+    SetFocus(Control(Id::BuRas));
+    ASSERT_EQ(GetFocus(), Control(Id::BuRas));
     std::vector<int> visited;
     for (int i = 0; i < 9; ++i) {
         PressKey(VK_TAB);
@@ -171,22 +169,22 @@ TEST_F(MainWindowOnScreen, TabMovesThroughTheControlsPastTheDisabledOne) {
 
 TEST_F(MainWindowOnScreen, KeepsItsFocusWhileAnotherWindowIsActive) {
     // "расчет" is the first control of the tab order.
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::BuRas)));
+    EXPECT_EQ(GetFocus(), Control(Id::BuRas));
     // "??" takes the focus as it is clicked, and the help window comes to the front.
-    Click(Control(ControlId(Id::Button2)));
+    Click(Control(Id::Button2));
     const HWND help = windows->Help.Handle();
     ASSERT_EQ(GetActiveWindow(), help);
     EXPECT_EQ(GetFocus(), GetDlgItem(help, Form2Controls::Button1));
     SetActiveWindow(Main().Handle());
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::Button2)));
-    SetFocus(Control(ControlId(Id::EdDo)));
+    EXPECT_EQ(GetFocus(), Control(Id::Button2));
+    SetFocus(Control(Id::EdDo));
     SetActiveWindow(help);
     SetActiveWindow(Main().Handle());
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::EdDo)));
+    EXPECT_EQ(GetFocus(), Control(Id::EdDo));
 }
 
 TEST_F(MainWindowOnScreen, KeyboardEditsAParameterThroughTheMessageLoop) {
-    SetFocus(Control(ControlId(Id::SgIsh)));
+    SetFocus(Control(Id::SgIsh));
     PressKey(VK_DOWN); // from the first value down to R2
     TypeCharacters(GetFocus(), "4");
     ASSERT_TRUE(Main().ParameterGrid().Editing());
@@ -195,9 +193,9 @@ TEST_F(MainWindowOnScreen, KeyboardEditsAParameterThroughTheMessageLoop) {
     PressKey(VK_RETURN);
     EXPECT_FALSE(Main().ParameterGrid().Editing());
     EXPECT_EQ(Main().CellText(1, 2), "47");
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::SgIsh)));
+    EXPECT_EQ(GetFocus(), Control(Id::SgIsh));
     PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), Control(ControlId(Id::Button3)));
+    EXPECT_EQ(GetFocus(), Control(Id::Button3));
 }
 
 // The text of a control's hover hint, from the tooltip its window owns.
@@ -221,10 +219,10 @@ std::string HoverHint(HWND owner, HWND control) {
 // The third sweep field's hint names it in full, whatever Label5 can show over it.
 TEST_F(MainWindowOnScreen, QuestionMarksButtonAndTheThirdSweepFieldHaveTheirHoverHints) {
     const HWND form = Main().Handle();
-    EXPECT_EQ(HoverHint(form, Control(ControlId(Id::Button2))), "есть вопросы?.. тычь сюда");
-    EXPECT_EQ(HoverHint(form, Control(ControlId(Id::EdDf))), "шаг, Гц");
+    EXPECT_EQ(HoverHint(form, Control(Id::Button2)), "есть вопросы?.. тычь сюда");
+    EXPECT_EQ(HoverHint(form, Control(Id::EdDf)), "шаг, Гц");
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(MenuItem(form, kDecadeSweepCommand), 0), 0);
-    EXPECT_EQ(HoverHint(form, Control(ControlId(Id::EdDf))), "точек на декаду");
+    EXPECT_EQ(HoverHint(form, Control(Id::EdDf)), "точек на декаду");
 }
 
 class LabelsOfTheLayout : public ProgramTest, public testing::WithParamInterface<bool> {};

@@ -95,12 +95,12 @@ TEST_F(StartUp, ClosingTheHelpOrGraphWindowOnlyHidesIt) {
 
 TEST_F(StartUp, QuestionMarksShowHelpAndCloseHidesIt) {
     const HWND help = windows->Help.Handle();
-    Click(Control(ControlId(MainControlName::Button2)));
+    Click(Control(MainControlName::Button2));
     EXPECT_TRUE(IsWindowVisible(help));
     // Help is not modal: the main window still takes input.
     EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
     // Showing it again keeps it as it is.
-    Click(Control(ControlId(MainControlName::Button2)));
+    Click(Control(MainControlName::Button2));
     EXPECT_TRUE(IsWindowVisible(help));
     Click(GetDlgItem(help, Form2Controls::Button1));
     EXPECT_FALSE(IsWindowVisible(help));

@@ -200,6 +200,7 @@ class ProgramTest : public testing::Test {
     virtual MessageBoxes& Boxes() { return boxes; }
     MainWindow& Main() { return windows->Main; }
     HWND Control(int id) { return GetDlgItem(windows->Main.Handle(), id); }
+    HWND Control(MainControlName control) { return Control(ControlId(control)); }
     std::string ResultCell(int column, int row) { return Main().Results().Cell(column, row); }
     int ResultRowCount() { return Main().Results().RowCount(); }
 
@@ -208,9 +209,9 @@ class ProgramTest : public testing::Test {
         for (int row = 1; row <= 13; ++row)
             TypeIntoCell(Main().ParameterGrid(), 1, row,
                          parameters.at(static_cast<size_t>(row - 1)));
-        TypeInto(Control(ControlId(MainControlName::EdOt)), from);
-        TypeInto(Control(ControlId(MainControlName::EdDo)), to);
-        TypeInto(Control(ControlId(MainControlName::EdDf)), step);
+        TypeInto(Control(MainControlName::EdOt), from);
+        TypeInto(Control(MainControlName::EdDo), to);
+        TypeInto(Control(MainControlName::EdDf), step);
     }
 
     RecordingMessageBoxes boxes;
