@@ -1,29 +1,42 @@
 #pragma once
 
 #include "WindowDriver.h"
+#include "app/design/DesignControls.h"
 #include "app/files/StageForm.h"
 #include "app/presenters/ResultTable.h"
+#include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "numerics/Rounding.h"
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <variant>
 #include <vector>
 
-// A seeded random walk over the main window, as a user who types anything and presses everything:
+// A seeded random walk over the windows, as a user who types anything and presses everything:
 // parameters and sweep fields typed good, bad, huge, Cyrillic or blank, "расчет", "сброс", the
-// check box, and the menu bar's kinds of sweep and phase. After each step it checks what app/
-// decides rather than deciding it again: at most one box per action, and after "расчет" without
-// a box, the table is a fresh calculation of the stage the form shows. The same seed walks the
-// same way, so a failing walk is replayed from the seed and step it names.
+// check box, the menu bar's kinds of sweep and phase, the stage saved and opened at a good place
+// or where no file can be (a folder that is not there) with every answer to "Сохранить
+// изменения?", the dialogs of "Разброс…" and "Подбор номиналов…" left by "Отмена", "график" and
+// its context menu. After each step it checks what app/ decides rather than deciding it again:
+// at most one box per action besides a question; after "расчет" without a box, the table is a
+// fresh calculation of the stage the form shows; after a save without a box, the caption says
+// the stage is its file's. The same seed walks the same way, so a failing walk is replayed from
+// the seed and step it names.
 class RandomUse {
   public:
     RandomUse(WindowDriver& windows, uint64_t seed)
         : windows_(windows), seed_(seed), random_(seed) {}
+    ~RandomUse() {
+        std::error_code ignored;
+        std::filesystem::remove(file_, ignored);
+    }
+    RandomUse(const RandomUse&) = delete;
+    RandomUse& operator=(const RandomUse&) = delete;
 
     // Walks `steps` steps, stopping at the first that breaks a rule.
     Findings Walk(int steps) {
@@ -36,8 +49,12 @@ class RandomUse {
         return found;
     }
 
-    // How many tables the walk found to be fresh calculations of the stage shown.
-    int TablesChecked() const { return tablesChecked_; }
+    // What the walk met: the tables found to be fresh calculations of the stage shown, the
+    // stages saved, the dialogs left by "Отмена".
+    std::string Summary() const {
+        return std::to_string(tablesChecked_) + " tables checked, " + std::to_string(saves_) +
+               " saves checked, " + std::to_string(dialogs_) + " dialogs cancelled";
+    }
 
   private:
     // The form as the walk reads it back, for the stage it shows.
@@ -92,9 +109,62 @@ class RandomUse {
         return "sweep field " + std::to_string(field) + " «" + text + "»";
     }
 
+    // Save, "Сохранить как…" or Open, the file dialogs answering with the walk's file or a place
+    // that is not there, the question with any answer.
+    std::string Files() {
+        const bool good = Below(3) > 0;
+        windows_.AnswerFileDialogs(good ? file_ : nowhere_);
+        windows_.AnswerQuestions(static_cast<Answer>(Below(3)));
+        const std::string where = good ? "" : " nowhere";
+        switch (Below(3)) {
+        case 0:
+            windows_.ChooseMenuItem(kSaveCommand);
+            saved_ = true;
+            return "save" + where;
+        case 1:
+            windows_.ChooseMenuItem(kSaveAsCommand);
+            saved_ = true;
+            return "save as" + where;
+        default:
+            windows_.ChooseMenuItem(kOpenCommand);
+            return "open" + where;
+        }
+    }
+
+    // A dialog of the analyses opened and left by "Отмена" (unless refused before it comes).
+    std::string AnalysisDialog() {
+        const bool spread = Below(2) == 0;
+        windows_.WhenShown(spread ? kSpreadDialogName : kDesignDialogName,
+                           [this, spread](DialogDriver& dialog) {
+                               dialog.Click(spread ? kSpreadCancel.Id : kDesignCancel.Id);
+                               ++dialogs_;
+                           });
+        windows_.ChooseMenuItem(spread ? kSpreadCommand : kDesignCommand);
+        windows_.ForgetAnswers();
+        return spread ? "Разброс…, Отмена" : "Подбор номиналов…, Отмена";
+    }
+
+    std::string Graph() {
+        if (!windows_.Enabled(MainControlName::Button1))
+            return "график, disabled";
+        windows_.Click(MainControlName::Button1);
+        if (Below(2) == 0)
+            return "график";
+        const char* item = Below(2) == 0 ? kRememberCurveCommand : kForgetCurvesCommand;
+        windows_.ChooseGraphMenuItem(item);
+        return std::string("график, ") + item;
+    }
+
     std::string Step() {
-        calculated_ = false;
-        switch (Below(12)) {
+        calculated_ = saved_ = false;
+        switch (Below(16)) {
+        case 12:
+        case 13:
+            return Files();
+        case 14:
+            return AnalysisDialog();
+        case 15:
+            return Graph();
         case 0:
         case 1:
         case 2:
@@ -134,7 +204,13 @@ class RandomUse {
     void Check(Findings& found, const std::string& where) {
         const std::vector<std::string> messages = windows_.TakeMessages();
         const std::vector<std::string> errors = windows_.TakeErrors();
+        windows_.TakeQuestions();
         found.True(where + ": one box per action", messages.size() + errors.size() <= 1);
+        if (saved_ && messages.empty() && errors.empty()) {
+            found.True(where + ": saved, the caption unmarked",
+                       !windows_.Caption().starts_with("*"));
+            ++saves_;
+        }
         if (!calculated_ || !messages.empty() || !errors.empty())
             return;
         // Accepted and run to its end: the table shows the stage the form now shows.
@@ -170,5 +246,12 @@ class RandomUse {
     uint64_t seed_;
     std::mt19937_64 random_;
     bool calculated_ = false;
+    bool saved_ = false;
     int tablesChecked_ = 0;
+    int saves_ = 0;
+    int dialogs_ = 0;
+    const std::filesystem::path file_ =
+        std::filesystem::temp_directory_path() / std::u8string(u8"ou случайный путь.ou");
+    const std::filesystem::path nowhere_ =
+        std::filesystem::temp_directory_path() / "ou-no-such-folder" / "stage.ou";
 };

@@ -87,6 +87,8 @@ class WindowDriver {
     // minute.
     virtual void WhenShown(const char* window, std::function<void(DialogDriver&)> answer) = 0;
     virtual bool AwaitAnswers() = 0;
+    // Drops the answers still waiting: their windows did not come.
+    virtual void ForgetAnswers() = 0;
     // An item of the graph window's context menu.
     virtual void ChooseGraphMenuItem(const char* text) = 0;
 

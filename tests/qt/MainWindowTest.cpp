@@ -1,4 +1,5 @@
 #include "ui/qt/MainWindow.h"
+#include "ui/qt/StartUp.h"
 
 #include "FakeMessageBoxes.h"
 #include "QtWindowDriver.h"
@@ -109,8 +110,9 @@ class MainWindowTest : public QObject {
         QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 
-    // A seeded random walk keeps the rules app/ decides (tests/driver/RandomUse.h);
-    // OU_RANDOM_SEED and OU_RANDOM_STEPS choose another walk, as scripts/random-use.sh does.
+    // A seeded random walk over the whole program's windows keeps the rules app/ decides
+    // (tests/driver/RandomUse.h); OU_RANDOM_SEED and OU_RANDOM_STEPS choose another walk, as
+    // scripts/random-use.sh does.
     void randomUseKeepsTheRules() {
         const uint64_t seed = qEnvironmentVariableIsSet("OU_RANDOM_SEED")
                                   ? qEnvironmentVariable("OU_RANDOM_SEED").toULongLong()
@@ -118,12 +120,16 @@ class MainWindowTest : public QObject {
         const int steps = qEnvironmentVariableIsSet("OU_RANDOM_STEPS")
                               ? qEnvironmentVariableIntValue("OU_RANDOM_STEPS")
                               : 2000;
-        QtWindowDriver driver(*window, *boxes, *presenters);
+        graph.reset();
+        window.reset();
+        ProgramWindows program(*boxes);
+        program.Main.show();
+        QtWindowDriver driver(program, *boxes);
         RandomUse walk(driver, seed);
         const Findings found = walk.Walk(steps);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
-        qInfo("seed %llu: %d steps, %d tables checked", static_cast<unsigned long long>(seed),
-              steps, walk.TablesChecked());
+        qInfo("seed %llu: %d steps, %s", static_cast<unsigned long long>(seed), steps,
+              walk.Summary().c_str());
     }
 
     void startUpShowsEmptyForm() {

@@ -120,6 +120,7 @@ class QtWindowDriver final : public WindowDriver {
     bool AwaitAnswers() override {
         return QTest::qWaitFor([this] { return answers_.Empty(); }, 60000);
     }
+    void ForgetAnswers() override { answers_ = {}; }
     void ChooseGraphMenuItem(const char* text) override {
         ChooseFromContextMenu(graph_, {300, 300}, QString::fromUtf8(text));
     }

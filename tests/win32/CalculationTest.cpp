@@ -54,7 +54,7 @@ TEST_F(Calculation, RandomUseKeepsTheRules) {
     RandomUse walk(driver, seed != nullptr ? std::strtoull(seed, nullptr, 10) : 1);
     const Findings found = walk.Walk(steps != nullptr ? std::atoi(steps) : 2000);
     EXPECT_TRUE(found.All().empty()) << found.Joined();
-    std::printf("%d tables checked\n", walk.TablesChecked());
+    std::printf("%s\n", walk.Summary().c_str());
 }
 
 TEST_F(Calculation, TheSameNumbersAsTheCommandWithoutWindows) {

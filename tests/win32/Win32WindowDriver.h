@@ -99,6 +99,7 @@ class Win32WindowDriver final : public WindowDriver {
         }
         return true;
     }
+    void ForgetAnswers() override { answers_ = {}; }
     void ChooseGraphMenuItem(const char* text) override {
         // As the keyboard does: Down to it, Enter. The keys wait in the queue, and the menu's own
         // loop takes them once it is open.
