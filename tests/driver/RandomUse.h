@@ -9,6 +9,7 @@
 #include "calc/Calculation.h"
 #include "numerics/Rounding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -38,13 +39,31 @@ class RandomUse {
     RandomUse(const RandomUse&) = delete;
     RandomUse& operator=(const RandomUse&) = delete;
 
-    // Walks `steps` steps, stopping at the first that breaks a rule.
+    // Walks `steps` steps, stopping at the first that breaks a rule. What the windows hold is
+    // counted once the walk has settled and at its end, and must not have grown by more than a
+    // few (a window's picture, a curve kept) over all the actions between.
     Findings Walk(int steps) {
         Findings found;
+        const int settled = std::min(steps / 4, 500);
+        std::vector<std::pair<std::string, long>> before;
         for (int step = 0; step < steps && found.All().empty(); ++step) {
+            if (step == settled)
+                before = windows_.Holdings();
             const std::string done = Step();
             Check(found, "seed " + std::to_string(seed_) + ", step " + std::to_string(step) + " (" +
                              done + ")");
+        }
+        if (found.All().empty() && !before.empty()) {
+            const std::vector<std::pair<std::string, long>> after = windows_.Holdings();
+            for (size_t i = 0; i < after.size(); ++i) {
+                const auto& [name, held] = after[i];
+                holdings_ += ", " + name + " " + std::to_string(before[i].second) + " → " +
+                             std::to_string(held);
+                found.True("seed " + std::to_string(seed_) + ": " + name + " grew from " +
+                               std::to_string(before[i].second) + " at step " +
+                               std::to_string(settled) + " to " + std::to_string(held),
+                           held <= before[i].second + 8);
+            }
         }
         return found;
     }
@@ -53,7 +72,7 @@ class RandomUse {
     // stages saved, the dialogs left by "Отмена".
     std::string Summary() const {
         return std::to_string(tablesChecked_) + " tables checked, " + std::to_string(saves_) +
-               " saves checked, " + std::to_string(dialogs_) + " dialogs cancelled";
+               " saves checked, " + std::to_string(dialogs_) + " dialogs cancelled" + holdings_;
     }
 
   private:
@@ -250,6 +269,7 @@ class RandomUse {
     int tablesChecked_ = 0;
     int saves_ = 0;
     int dialogs_ = 0;
+    std::string holdings_; // what the windows held once settled and at the end
     const std::filesystem::path file_ =
         std::filesystem::temp_directory_path() / std::u8string(u8"ou случайный путь.ou");
     const std::filesystem::path nowhere_ =

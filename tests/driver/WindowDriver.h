@@ -116,6 +116,8 @@ class WindowDriver {
     virtual std::vector<std::string> TakeMessages() = 0;
     virtual std::vector<std::string> TakeErrors() = 0;
     virtual std::vector<std::string> TakeQuestions() = 0;
+    // What the windows hold that a leak would grow, by name: GDI objects, windows, widgets.
+    virtual std::vector<std::pair<std::string, long>> Holdings() = 0;
 };
 
 // Answers every file dialog with one file.

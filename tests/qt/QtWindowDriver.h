@@ -166,6 +166,9 @@ class QtWindowDriver final : public WindowDriver {
     std::vector<std::string> TakeMessages() override { return Take(boxes_.messages); }
     std::vector<std::string> TakeErrors() override { return Take(boxes_.errors); }
     std::vector<std::string> TakeQuestions() override { return Take(boxes_.questions); }
+    std::vector<std::pair<std::string, long>> Holdings() override {
+        return {{"widgets", static_cast<long>(QApplication::allWidgets().size())}};
+    }
 
   private:
     template <class Widget> Widget* Of(MainControlName control) {

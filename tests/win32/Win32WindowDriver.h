@@ -169,6 +169,26 @@ class Win32WindowDriver final : public WindowDriver {
     std::vector<std::string> TakeQuestions() override {
         return std::exchange(boxes_.questions, {});
     }
+    // GetGuiResources answers nothing under wine: the program's own count, and the thread's
+    // windows with their children.
+    std::vector<std::pair<std::string, long>> Holdings() override {
+        long windows = 0;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND window, LPARAM count) {
+                ++*reinterpret_cast<long*>(count);
+                EnumChildWindows(
+                    window,
+                    [](HWND, LPARAM inner) {
+                        ++*reinterpret_cast<long*>(inner);
+                        return TRUE;
+                    },
+                    count);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&windows));
+        return {{"GDI objects and icons", gdi_objects::Held()}, {"windows", windows}};
+    }
 
   private:
     void AnswerWindowsShown() {

@@ -26,14 +26,15 @@ HBITMAP LoadPng(int id) {
     HGLOBAL data = resource != nullptr ? LoadResource(module, resource) : nullptr;
     if (data == nullptr)
         return nullptr;
-    return PictureFromPng(LockResource(data), SizeofResource(module, resource));
+    return gdi_objects::Counted(
+        PictureFromPng(LockResource(data), SizeofResource(module, resource)));
 }
 
 HBITMAP LoadCopy(const PictureCopies& picture, UINT dpi) {
     if (dpi <= kLayoutDpi)
-        return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                               MAKEINTRESOURCEW(picture.id), IMAGE_BITMAP, 0, 0,
-                                               LR_CREATEDIBSECTION));
+        return gdi_objects::Counted(
+            static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture.id),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     size_t copy = 0;
     while (copy + 1 < kScaledDpi.size() && kScaledDpi[copy] < dpi)
         ++copy;
@@ -42,8 +43,8 @@ HBITMAP LoadCopy(const PictureCopies& picture, UINT dpi) {
 
 HICON LoadArtworkIcon(int id, int side) {
     // Not shared: a shared icon is the size first asked for, whatever size is asked later.
-    return static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0));
+    return gdi_objects::Counted(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, 0)));
 }
 
 } // namespace
@@ -54,7 +55,7 @@ void SetWindowIcons(HWND window, int iconId, UINT dpi) {
     for (const auto& [which, side] : {std::pair{ICON_BIG, 32}, {ICON_SMALL, 16}}) {
         const auto icon = reinterpret_cast<LPARAM>(LoadArtworkIcon(iconId, ScaleToDpi(side, dpi)));
         if (const auto previous = SendMessageW(window, WM_SETICON, which, icon); previous != 0)
-            DestroyIcon(reinterpret_cast<HICON>(previous));
+            gdi_objects::DestroyCountedIcon(reinterpret_cast<HICON>(previous));
     }
     // The class has them too, for a shell that asks the class rather than the window; each window
     // class of the program has one window.
@@ -83,7 +84,7 @@ void ArtworkPicture::Draw(const DRAWITEMSTRUCT& item) const {
         return;
     BITMAP copy = {};
     GetObjectW(bitmap_.get(), sizeof copy, &copy);
-    HDC source = CreateCompatibleDC(item.hDC);
+    HDC source = gdi_objects::Counted(CreateCompatibleDC(item.hDC));
     HGDIOBJ previous = SelectObject(source, bitmap_.get());
     if (copy.bmWidth == size_.cx && copy.bmHeight == size_.cy) {
         BitBlt(item.hDC, 0, 0, size_.cx, size_.cy, source, 0, 0, SRCCOPY);
@@ -94,5 +95,5 @@ void ArtworkPicture::Draw(const DRAWITEMSTRUCT& item) const {
                    SRCCOPY);
     }
     SelectObject(source, previous);
-    DeleteDC(source);
+    gdi_objects::DeleteMemoryDc(source);
 }

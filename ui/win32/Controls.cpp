@@ -7,9 +7,9 @@
 
 GdiHandle<HFONT> MakeFont(int pixels, bool bold, const wchar_t* face) {
     // A negative height asks for the character height, without the internal leading.
-    return GdiHandle<HFONT>(CreateFontW(
+    return GdiHandle<HFONT>(gdi_objects::Counted(CreateFontW(
         -pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
-        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face));
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face)));
 }
 
 HWND CreateControl(HWND parent, int id, const wchar_t* className, const std::string& text,

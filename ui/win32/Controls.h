@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GdiObjects.h"
 #include "WindowsApi.h"
 
 #include <memory>
@@ -10,7 +11,7 @@
 // fonts by pixel height, child controls at laid-out positions, texts in UTF-8.
 
 struct GdiDeleter {
-    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+    void operator()(void* object) const { gdi_objects::Delete(static_cast<HGDIOBJ>(object)); }
 };
 template <class Handle>
 using GdiHandle = std::unique_ptr<std::remove_pointer_t<Handle>, GdiDeleter>;

@@ -28,7 +28,7 @@ ClipRect GdiSurface::Clip() const {
 
 void GdiSurface::SetPenColor(Rgb color) {
     color_ = RGB(color.Red, color.Green, color.Blue);
-    GdiHandle<HPEN> pen(CreatePen(PS_SOLID, 1, color_));
+    GdiHandle<HPEN> pen(gdi_objects::Counted(CreatePen(PS_SOLID, 1, color_)));
     HGDIOBJ previous = SelectObject(dc_, pen.get());
     if (previousPen_ == nullptr)
         previousPen_ = previous;

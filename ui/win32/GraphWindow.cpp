@@ -42,7 +42,7 @@ GraphWindow::~GraphWindow() {
 }
 
 void GraphWindow::FormCreate() {
-    background_.reset(CreateSolidBrush(kSilver));
+    background_.reset(gdi_objects::Counted(CreateSolidBrush(kSilver)));
 }
 
 RECT GraphWindow::ChartArea() const {
@@ -77,12 +77,13 @@ HBITMAP GraphWindow::Picture() const {
     RECT client{};
     GetClientRect(Handle(), &client);
     HDC screen = GetDC(Handle());
-    HBITMAP picture = CreateCompatibleBitmap(screen, client.right, client.bottom);
-    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture =
+        gdi_objects::Counted(CreateCompatibleBitmap(screen, client.right, client.bottom));
+    HDC memory = gdi_objects::Counted(CreateCompatibleDC(screen));
     HGDIOBJ previous = SelectObject(memory, picture);
     SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
     SelectObject(memory, previous);
-    DeleteDC(memory);
+    gdi_objects::DeleteMemoryDc(memory);
     ReleaseDC(Handle(), screen);
     return picture;
 }
@@ -90,13 +91,13 @@ HBITMAP GraphWindow::Picture() const {
 void GraphWindow::CopyPictureToClipboard() {
     HBITMAP picture = Picture();
     PutPictureOnClipboard(Handle(), picture);
-    DeleteObject(picture);
+    gdi_objects::Delete(picture);
 }
 
 std::string GraphWindow::PictureAsPng() {
     HBITMAP picture = Picture();
     std::string png = PngBytes(picture);
-    DeleteObject(picture);
+    gdi_objects::Delete(picture);
     return png;
 }
 

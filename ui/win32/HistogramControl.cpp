@@ -33,7 +33,7 @@ void HistogramControl::Paint(HDC dc) {
     RECT client = {};
     GetClientRect(Handle(), &client);
     const COLORREF paper = GetSysColor(COLOR_WINDOW);
-    const GdiHandle<HBRUSH> brush(CreateSolidBrush(paper));
+    const GdiHandle<HBRUSH> brush(gdi_objects::Counted(CreateSolidBrush(paper)));
     FillRect(dc, &client, brush.get());
     if (!result_)
         return;

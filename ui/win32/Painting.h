@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GdiObjects.h"
 #include "WindowsApi.h"
 
 // Answers WM_PAINT by drawing the whole client area into a bitmap first and copying it to the
@@ -9,14 +10,15 @@ template <class Paint> void PaintBuffered(HWND window, Paint paint) {
     HDC screen = BeginPaint(window, &ps);
     RECT client;
     GetClientRect(window, &client);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HDC memory = gdi_objects::Counted(CreateCompatibleDC(screen));
+    HBITMAP bitmap =
+        gdi_objects::Counted(CreateCompatibleBitmap(screen, client.right, client.bottom));
     HGDIOBJ previous = SelectObject(memory, bitmap);
     paint(memory);
     BitBlt(screen, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    gdi_objects::Delete(bitmap);
+    gdi_objects::DeleteMemoryDc(memory);
     EndPaint(window, &ps);
 }
 
