@@ -22,12 +22,13 @@
 // parameters and sweep fields typed good, bad, huge, Cyrillic or blank, "расчет", "сброс", the
 // check box, the menu bar's kinds of sweep and phase, the stage saved and opened at a good place
 // or where no file can be (a folder that is not there) with every answer to "Сохранить
-// изменения?", the dialogs of "Разброс…" and "Подбор номиналов…" left by "Отмена", "график" and
-// its context menu. After each step it checks what app/ decides rather than deciding it again:
-// at most one box per action besides a question; after "расчет" without a box, the table is a
-// fresh calculation of the stage the form shows; after a save without a box, the caption says
-// the stage is its file's. The same seed walks the same way, so a failing walk is replayed from
-// the seed and step it names.
+// изменения?", the dialogs of "Разброс…" and "Подбор номиналов…" left by "Отмена", "график" with
+// its context menu, keys and pointer, the windows resized. After each step it checks what app/
+// decides rather than deciding it again: at most one box per action besides a question; after
+// "расчет" without a box, the table is a fresh calculation of the stage the form shows; after a
+// save without a box, the caption says the stage is its file's; the graph's marker stands on a
+// point of the result; and over the walk, what the windows hold does not grow. The same seed walks
+// the same way, so a failing walk is replayed from the seed and step it names.
 class RandomUse {
   public:
     RandomUse(WindowDriver& windows, uint64_t seed)
@@ -163,19 +164,43 @@ class RandomUse {
         return spread ? "Разброс…, Отмена" : "Подбор номиналов…, Отмена";
     }
 
+    // "график", then its context menu, a key that moves its marker, the pointer over it, or a
+    // window resized.
     std::string Graph() {
         if (!windows_.Enabled(MainControlName::Button1))
             return "график, disabled";
         windows_.Click(MainControlName::Button1);
-        if (Below(2) == 0)
+        switch (Below(5)) {
+        case 0:
             return "график";
-        const char* item = Below(2) == 0 ? kRememberCurveCommand : kForgetCurvesCommand;
-        windows_.ChooseGraphMenuItem(item);
-        return std::string("график, ") + item;
+        case 1: {
+            const char* item = Below(2) == 0 ? kRememberCurveCommand : kForgetCurvesCommand;
+            windows_.ChooseGraphMenuItem(item);
+            return std::string("график, ") + item;
+        }
+        case 2: {
+            const int step = Below(6);
+            windows_.PressInGraph(static_cast<MarkerStep>(step));
+            marked_ = true;
+            return "график, marker step " + std::to_string(step);
+        }
+        case 3: {
+            const int x = Below(900), y = Below(700);
+            windows_.PointInGraph(x, y);
+            return "график, pointer at " + std::to_string(x) + ", " + std::to_string(y);
+        }
+        default: {
+            const bool graph = Below(2) == 0;
+            const int width = 200 + Below(900), height = 150 + Below(700);
+            windows_.Resize(graph, width, height);
+            return std::string(graph ? "graph" : "main window") + " resized to " +
+                   std::to_string(width) + "×" + std::to_string(height);
+        }
+        }
     }
 
     std::string Step() {
-        calculated_ = saved_ = false;
+        calculated_ = saved_ = marked_ = false;
         switch (Below(16)) {
         case 12:
         case 13:
@@ -225,6 +250,11 @@ class RandomUse {
         const std::vector<std::string> errors = windows_.TakeErrors();
         windows_.TakeQuestions();
         found.True(where + ": one box per action", messages.size() + errors.size() <= 1);
+        if (marked_) {
+            const std::optional<size_t> marker = windows_.GraphMarker();
+            found.True(where + ": the marker on a point of the result",
+                       !marker || *marker < static_cast<size_t>(windows_.Result().Count()));
+        }
         if (saved_ && messages.empty() && errors.empty()) {
             found.True(where + ": saved, the caption unmarked",
                        !windows_.Caption().starts_with("*"));
@@ -266,6 +296,7 @@ class RandomUse {
     std::mt19937_64 random_;
     bool calculated_ = false;
     bool saved_ = false;
+    bool marked_ = false;
     int tablesChecked_ = 0;
     int saves_ = 0;
     int dialogs_ = 0;

@@ -2,6 +2,7 @@
 
 #include "analysis/SpreadSettings.h"
 #include "app/design/DesignControls.h"
+#include "app/graph/GraphMarker.h"
 #include "app/presenters/FileChooser.h"
 #include "app/presenters/MainLayout.h"
 #include "app/presenters/MessageBoxes.h"
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -89,6 +91,12 @@ class WindowDriver {
     virtual bool AwaitAnswers() = 0;
     // Drops the answers still waiting: their windows did not come.
     virtual void ForgetAnswers() = 0;
+    // In the graph window: the key that moves its marker so, the pointer moved to (x, y) of its
+    // client area.
+    virtual void PressInGraph(MarkerStep step) = 0;
+    virtual void PointInGraph(int x, int y) = 0;
+    // The main window or the graph resized, its frame to `width` by `height`.
+    virtual void Resize(bool graph, int width, int height) = 0;
     // An item of the graph window's context menu.
     virtual void ChooseGraphMenuItem(const char* text) = 0;
 
@@ -100,6 +108,7 @@ class WindowDriver {
     // decibels over log f.
     virtual Picture GraphPicture() = 0;
     virtual bool GraphLogScale() = 0;
+    virtual std::optional<size_t> GraphMarker() = 0;
     // The analyses' settings the stage keeps.
     virtual const SpreadSettings& AnalysisSettings() = 0;
     virtual std::string ParameterCell(int column, int row) = 0;

@@ -121,6 +121,15 @@ class QtWindowDriver final : public WindowDriver {
         return QTest::qWaitFor([this] { return answers_.Empty(); }, 60000);
     }
     void ForgetAnswers() override { answers_ = {}; }
+    void PressInGraph(MarkerStep step) override {
+        static constexpr Qt::Key kKeys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
+                                            Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
+        QTest::keyClick(graph_, kKeys[static_cast<size_t>(step)]);
+    }
+    void PointInGraph(int x, int y) override { QTest::mouseMove(graph_, QPoint(x, y)); }
+    void Resize(bool graph, int width, int height) override {
+        (graph ? static_cast<QWidget*>(graph_) : &window_)->resize(width, height);
+    }
     void ChooseGraphMenuItem(const char* text) override {
         ChooseFromContextMenu(graph_, {300, 300}, QString::fromUtf8(text));
     }
@@ -146,6 +155,7 @@ class QtWindowDriver final : public WindowDriver {
         return picture;
     }
     bool GraphLogScale() override { return graph_->Presenter().LogScale(); }
+    std::optional<size_t> GraphMarker() override { return graph_->Presenter().Marker(); }
     const SpreadSettings& AnalysisSettings() override { return presenters_.Session().Settings(); }
     std::string ParameterCell(int column, int row) override {
         return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();

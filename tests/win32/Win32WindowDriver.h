@@ -100,6 +100,19 @@ class Win32WindowDriver final : public WindowDriver {
         return true;
     }
     void ForgetAnswers() override { answers_ = {}; }
+    void PressInGraph(MarkerStep step) override {
+        static constexpr WPARAM kKeys[] = {VK_LEFT, VK_RIGHT, VK_PRIOR, VK_NEXT, VK_HOME, VK_END};
+        SetFocus(windows_.Graph.Handle());
+        PressKey(kKeys[static_cast<size_t>(step)]);
+    }
+    void PointInGraph(int x, int y) override {
+        SendMessageW(windows_.Graph.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    }
+    void Resize(bool graph, int width, int height) override {
+        SetWindowPos(graph ? windows_.Graph.Handle() : windows_.Main.Handle(), nullptr, 0, 0, width,
+                     height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ProcessPendingMessages(); // and painted
+    }
     void ChooseGraphMenuItem(const char* text) override {
         // As the keyboard does: Down to it, Enter. The keys wait in the queue, and the menu's own
         // loop takes them once it is open.
@@ -133,6 +146,7 @@ class Win32WindowDriver final : public WindowDriver {
         return picture;
     }
     bool GraphLogScale() override { return windows_.Graph.Presenter().LogScale(); }
+    std::optional<size_t> GraphMarker() override { return windows_.Graph.Presenter().Marker(); }
     const SpreadSettings& AnalysisSettings() override {
         return windows_.Presenters.Session().Settings();
     }
