@@ -3,9 +3,11 @@
 #include "MainWindowBehaviours.h"
 #include "app/design/DesignControls.h"
 #include "app/graph/RequirementMarks.h"
+#include "app/graph/SpreadBand.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 
+#include <memory>
 #include <string>
 
 // What the windows of "Разброс…" and "Подбор номиналов…" must do in every set of windows, written
@@ -42,6 +44,72 @@ inline Findings EnterInAFieldIsOkAndARefusalFocusesTheField(WindowDriver& window
     return found;
 }
 
+// OK runs the analysis; its results box shows the text that "Копировать" puts on the clipboard,
+// Tab leaves the text for the buttons and Enter in it is "Закрыть", the default; the band reaches
+// the graph.
+inline Findings OkRunsAndTheResultsBoxCopiesItsText(WindowDriver& windows) {
+    Findings found;
+    main_window_behaviours::TypeStage(windows, "10", "100000", "1000");
+    windows.Click(MainControlName::BuRas);
+    windows.Click(MainControlName::Button1);
+    found.True("no band before", !windows.GraphPicture().Shows(kBandOuterColor));
+    windows.WhenShown(kSpreadDialogName, [](DialogDriver& dialog) {
+        dialog.Type(kFirstToleranceId, "2");
+        dialog.Type(kTrialsEdit.Id, "200");
+        dialog.Click(kSpreadOk.Id);
+    });
+    std::string shown, copied, afterTab;
+    bool closed = false;
+    windows.WhenShown(kSpreadResultsName, [&](DialogDriver& dialog) {
+        shown = dialog.Text(kSpreadResultsText.Id);
+        dialog.Click(kCopySpreadButton.Id);
+        copied = windows.ClipboardText();
+        dialog.Focus(kSpreadResultsText.Id);
+        dialog.PressTab();
+        afterTab = dialog.FocusedName();
+        dialog.Focus(kSpreadResultsText.Id);
+        dialog.PressEnter();
+        closed = !dialog.Shown();
+    });
+    windows.ChooseMenuItem(kSpreadCommand);
+    found.True("the dialog and the results box answered", windows.AwaitAnswers());
+    found.Equal("R1's tolerance", windows.AnalysisSettings().Tolerances[0], 2.0);
+    const std::shared_ptr<const SpreadResult> band = windows.Band();
+    found.Equal("the band's trials", band != nullptr ? band->Trials : 0, 200);
+    found.True("the results shown", !shown.empty());
+    found.Equal("the copy", copied, shown);
+    found.Equal("Tab from the text", afterTab, kCopySpreadButton.Name);
+    found.True("Enter in the text closes the box", closed);
+    found.True("the band on the graph", windows.GraphPicture().Shows(kBandOuterColor));
+    return found;
+}
+
+// "Отмена" in the progress box stops a long run, and the band of the run before stays.
+inline Findings CancelInTheProgressBoxStopsALongRun(WindowDriver& windows) {
+    Findings found;
+    main_window_behaviours::TypeStage(windows, "10", "100000", "10");
+    const auto run = [&](const char* trials, bool cancel) {
+        windows.WhenShown(kSpreadDialogName, [trials](DialogDriver& dialog) {
+            dialog.Type(kTrialsEdit.Id, trials);
+            dialog.Click(kSpreadOk.Id);
+        });
+        windows.WhenShown(
+            cancel ? kSpreadProgressName : kSpreadResultsName, [cancel](DialogDriver& dialog) {
+                dialog.Click(cancel ? kSpreadProgressCancel.Id : kCloseSpreadButton.Id);
+            });
+        windows.ChooseMenuItem(kSpreadCommand);
+        return windows.AwaitAnswers();
+    };
+    found.True("a short run to its results", run("10", false));
+    const std::shared_ptr<const SpreadResult> band = windows.Band();
+    found.True("its band", band != nullptr);
+    // 10^4 frequencies × 10^5 trials: long past the progress box's moment.
+    found.True("a long run's progress box", run("100000", true));
+    found.True("no run goes on", !windows.AnalysisRunning());
+    found.True("the band before it stays", windows.Band() == band);
+    return found;
+}
+
 // OK in the dialog of "Подбор номиналов…" searches; the results box lists the candidates and
 // Enter in the list, "Применить", puts the first into the form; the graph marks the requirements.
 inline Findings DesignSearchesAndApplyPutsTheCandidateIntoTheForm(WindowDriver& windows) {
@@ -75,6 +143,8 @@ inline Findings DesignSearchesAndApplyPutsTheCandidateIntoTheForm(WindowDriver& 
 
 inline constexpr main_window_behaviours::Behaviour kSpreadBehaviours[] = {
     {"EnterInAFieldIsOkAndARefusalFocusesTheField", EnterInAFieldIsOkAndARefusalFocusesTheField},
+    {"OkRunsAndTheResultsBoxCopiesItsText", OkRunsAndTheResultsBoxCopiesItsText},
+    {"CancelInTheProgressBoxStopsALongRun", CancelInTheProgressBoxStopsALongRun},
     {"DesignSearchesAndApplyPutsTheCandidateIntoTheForm",
      DesignSearchesAndApplyPutsTheCandidateIntoTheForm},
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/SpreadAnalysis.h"
 #include "analysis/SpreadSettings.h"
 #include "app/design/DesignControls.h"
 #include "app/graph/GraphMarker.h"
@@ -13,6 +14,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -45,6 +47,8 @@ enum class Keys { Escape, ControlS };
 class DialogDriver {
   public:
     virtual void Type(int field, const std::string& text) = 0;
+    // A field's or a text's text, its lines ended by "\n".
+    virtual std::string Text(int control) = 0;
     // A button pressed, a check box toggled.
     virtual void Click(int control) = 0;
     // Into a field, which takes the focus; the focus put on a control as Tab does.
@@ -52,6 +56,7 @@ class DialogDriver {
     virtual void Focus(int control) = 0;
     // In the focused control, through the event loop.
     virtual void PressEnter() = 0;
+    virtual void PressTab() = 0;
     virtual std::string FocusedName() = 0;
     virtual std::string SelectedText() = 0;
     virtual int ListCount(int list) = 0;
@@ -109,8 +114,12 @@ class WindowDriver {
     virtual Picture GraphPicture() = 0;
     virtual bool GraphLogScale() = 0;
     virtual std::optional<size_t> GraphMarker() = 0;
-    // The analyses' settings the stage keeps.
+    // The analyses' settings the stage keeps, the tolerance analysis's band, whether an analysis
+    // runs.
     virtual const SpreadSettings& AnalysisSettings() = 0;
+    virtual std::shared_ptr<const SpreadResult> Band() = 0;
+    virtual bool AnalysisRunning() = 0;
+    virtual std::string ClipboardText() = 0;
     virtual std::string ParameterCell(int column, int row) = 0;
     virtual std::string SweepText(StageField field) = 0;
     virtual std::string LabelText(MainControlName label) = 0;

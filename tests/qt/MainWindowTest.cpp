@@ -1,5 +1,4 @@
 #include "ui/qt/MainWindow.h"
-#include "ui/qt/StartUp.h"
 
 #include "FakeMessageBoxes.h"
 #include "QtWindowDriver.h"
@@ -13,6 +12,7 @@
 #include "tests/driver/GraphBehaviours.h"
 #include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/RandomUse.h"
+#include "ui/qt/StartUp.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -10,9 +10,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -25,6 +28,12 @@ class QtDialogDriver final : public DialogDriver {
 
     void Type(int field, const std::string& text) override {
         TypeInto(Of<QLineEdit>(field), QString::fromStdString(text));
+    }
+    std::string Text(int control) override {
+        QWidget* widget = Of<QWidget>(control);
+        if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            return text->toPlainText().toStdString();
+        return qobject_cast<QLineEdit*>(widget)->text().toStdString();
     }
     void Click(int control) override {
         auto* button = Of<QAbstractButton>(control);
@@ -40,6 +49,10 @@ class QtDialogDriver final : public DialogDriver {
         // The window's focus, active or not offscreen.
         QWidget* focused = dialog_.focusWidget();
         QTest::keyClick(focused != nullptr ? focused : &dialog_, Qt::Key_Return);
+    }
+    void PressTab() override {
+        QWidget* focused = dialog_.focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : &dialog_, Qt::Key_Tab);
     }
     std::string FocusedName() override {
         QWidget* focused = dialog_.focusWidget();
@@ -72,7 +85,9 @@ class QtWindowDriver final : public WindowDriver {
                    GraphWindow* graph = nullptr)
         : window_(window), boxes_(boxes), presenters_(presenters), graph_(graph) {}
     QtWindowDriver(ProgramWindows& windows, FakeMessageBoxes& boxes)
-        : QtWindowDriver(windows.Main, boxes, windows.Presenters, &windows.Graph) {}
+        : QtWindowDriver(windows.Main, boxes, windows.Presenters, &windows.Graph) {
+        spread_ = &windows.Spread.Presenter();
+    }
 
     void TypeParameter(int row, const std::string& text, bool commit) override {
         TypeIntoCell(Of<QTableWidget>(MainControlName::SgIsh), row, 1, QString::fromStdString(text),
@@ -109,10 +124,13 @@ class QtWindowDriver final : public WindowDriver {
         answers_.Add(window, std::move(answer));
         if (!poll_.isActive()) {
             QObject::connect(&poll_, &QTimer::timeout, [this] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    QtDialogDriver dialog(*modal);
-                    answers_.RunFor(modal->objectName().toStdString(), dialog);
-                }
+                for (const std::string& window : answers_.Windows())
+                    for (QWidget* widget : QApplication::topLevelWidgets())
+                        if (widget->isVisible() && widget->objectName().toStdString() == window) {
+                            QtDialogDriver dialog(*widget);
+                            answers_.RunFor(window, dialog);
+                            return;
+                        }
             });
             poll_.start(10);
         }
@@ -157,6 +175,11 @@ class QtWindowDriver final : public WindowDriver {
     bool GraphLogScale() override { return graph_->Presenter().LogScale(); }
     std::optional<size_t> GraphMarker() override { return graph_->Presenter().Marker(); }
     const SpreadSettings& AnalysisSettings() override { return presenters_.Session().Settings(); }
+    std::shared_ptr<const SpreadResult> Band() override { return presenters_.Session().Band(); }
+    bool AnalysisRunning() override { return spread_ != nullptr && spread_->Running(); }
+    std::string ClipboardText() override {
+        return QGuiApplication::clipboard()->text().toStdString();
+    }
     std::string ParameterCell(int column, int row) override {
         return Of<QTableWidget>(MainControlName::SgIsh)->item(row, column)->text().toStdString();
     }
@@ -200,6 +223,7 @@ class QtWindowDriver final : public WindowDriver {
     FakeMessageBoxes& boxes_;
     StagePresenters& presenters_;
     GraphWindow* graph_;
+    SpreadPresenter* spread_ = nullptr;
     AnsweringChooser chooser_;
     PendingAnswers answers_;
     QTimer poll_;

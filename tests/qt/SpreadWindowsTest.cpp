@@ -82,45 +82,30 @@ class SpreadWindowsTest : public QObject {
         QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
     }
 
-    void okRunsTheAnalysisAndTheBandReachesTheGraph() {
-        const QColor band(kBandOuterColor.Red, kBandOuterColor.Green, kBandOuterColor.Blue);
-        QVERIFY(!Shows(windows->Graph.grab().toImage(), band));
-        AnswerDialog(
-            [](QWidget& dialog) { TypeInto(dialog.findChild<QLineEdit*>("EdTolerance1"), "2"); });
-        // The results box, once the run has ended: copied, then closed.
-        QString results;
+    // The results box's text and histograms read as app/texts names them, the histograms as
+    // pictures.
+    void resultsBoxReadsAsTheSpokenTableSays() {
+        AnswerDialog([](QWidget&) {});
+        QString textName;
         QStringList pictureNames;
         QList<QAccessible::Role> pictureRoles;
-        QString textName, copied;
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, this, [&] {
             QWidget* box = ModalNamed(kSpreadResultsName);
-            if (box == nullptr || !results.isEmpty())
+            if (box == nullptr || !textName.isEmpty())
                 return;
-            auto* text = box->findChild<QPlainTextEdit*>(kSpreadResultsText.Name);
-            results = text->toPlainText();
-            textName = text->accessibleName();
+            textName = box->findChild<QPlainTextEdit*>(kSpreadResultsText.Name)->accessibleName();
             for (const char* picture : {kUpperEdgeHistogram.Name, kPeakGainHistogram.Name}) {
                 auto* histogram = box->findChild<QWidget*>(picture);
                 pictureNames << histogram->accessibleName();
                 pictureRoles << QAccessible::queryAccessibleInterface(histogram)->role();
             }
-            QTest::mouseClick(box->findChild<QPushButton*>(kCopySpreadButton.Name), Qt::LeftButton);
-            copied = QGuiApplication::clipboard()->text();
-            // Enter in the text is "Закрыть", the default button, not "Копировать" (which, clicked,
-            // holds the focus and with it Enter until the focus moves on).
-            QGuiApplication::clipboard()->clear();
-            text->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(text, Qt::Key_Return);
+            qobject_cast<QDialog*>(box)->reject();
         });
         watcher.start(10);
         TriggerMenuItem(&windows->Main, kSpreadCommand);
-        QTRY_VERIFY_WITH_TIMEOUT(windows->Spread.Presenter().HasBand() && !results.isEmpty(),
+        QTRY_VERIFY_WITH_TIMEOUT(!textName.isEmpty() && !windows->Spread.Presenter().Running(),
                                  20000);
-        QCOMPARE(windows->Presenters.Session().Settings().Tolerances[0], 2.0);
-        QCOMPARE(copied, results);
-        QTRY_VERIFY(ModalNamed(kSpreadResultsName) == nullptr);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QCOMPARE(textName,
                  QString::fromStdString(SpreadSpokenControl(kSpreadResultsText.Name).Name));
         QCOMPARE(pictureRoles,
@@ -128,8 +113,6 @@ class SpreadWindowsTest : public QObject {
         QCOMPARE(pictureNames.size(), 2);
         QVERIFY(pictureNames[0].startsWith(QString::fromUtf8(kUpperEdgeHistogramName)));
         QVERIFY(pictureNames[1].startsWith(QString::fromUtf8(kPeakGainHistogramName)));
-        QTest::qWait(20);
-        QVERIFY(Shows(windows->Graph.grab().toImage(), band));
     }
 
     // What every front's analyses' windows must do (tests/driver), over these.
@@ -144,30 +127,6 @@ class SpreadWindowsTest : public QObject {
         const Findings found =
             static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
-    }
-
-    void theProgressBoxCancelsALongRun() {
-        // 10^4 frequencies × 10^5 trials: seconds of work, long past the progress box's moment.
-        TypeInto(Control<QLineEdit>("EdDo"), "100000");
-        AnswerDialog([](QWidget& dialog) {
-            TypeInto(dialog.findChild<QLineEdit*>(kTrialsEdit.Name), "100000");
-        });
-        bool cancelled = false;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, this, [&] {
-            auto* progress = windows->Main.findChild<QProgressDialog*>(kSpreadProgressName);
-            if (progress == nullptr || !progress->isVisible() || cancelled)
-                return;
-            QTest::mouseClick(progress->findChild<QPushButton*>(kSpreadProgressCancel.Name),
-                              Qt::LeftButton);
-            cancelled = true;
-        });
-        watcher.start(10);
-        TriggerMenuItem(&windows->Main, kSpreadCommand);
-        QTRY_VERIFY_WITH_TIMEOUT(cancelled, 20000);
-        QVERIFY(!windows->Spread.Presenter().Running());
-        QVERIFY(!windows->Spread.Presenter().HasBand());
-        QTRY_VERIFY(windows->Main.findChild<QProgressDialog*>(kSpreadProgressName) == nullptr);
     }
 };
 

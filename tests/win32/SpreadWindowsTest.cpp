@@ -47,11 +47,6 @@ SpreadFields FieldsShown(HWND dialog) {
     return fields;
 }
 
-std::string WithoutCarriageReturns(std::string text) {
-    std::erase(text, '\r');
-    return text;
-}
-
 class SpreadWindowsTest : public ProgramTest {
   protected:
     SpreadPresenter& Spread() { return windows->Spread.Presenter(); }
@@ -153,26 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                      [](SpreadFields& f) -> std::string& { return f.Limits.back(); }}),
     [](const testing::TestParamInfo<RefusedField>& info) { return info.param.name; });
 
-TEST_F(SpreadWindowsTest, OkRunsAndTheResultsBoxShowsTheTextThatCopyPutsOnTheClipboard) {
-    TypeCircuit(kTypicalStage, "10", "100000", "1000");
-    RunWithTrials("200");
-    const HWND results = Find(kSpreadResultsName);
-    ASSERT_TRUE(Await([&] { return IsWindowVisible(results) != 0; }));
-    ASSERT_TRUE(Spread().HasBand());
-    EXPECT_EQ(Spread().Band()->Trials, 200);
-    const HWND text = GetDlgItem(results, kSpreadResultsText.Id);
-    EXPECT_EQ(WithoutCarriageReturns(Text(text)), SpreadResultsText(*Spread().Band()));
-    Click(GetDlgItem(results, kCopySpreadButton.Id));
-    EXPECT_EQ(Narrow(ClipboardText()), Text(text));
-    // Tab leaves the text for the buttons; Enter there is "Закрыть", the default.
-    SetFocus(text);
-    PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), GetDlgItem(results, kCopySpreadButton.Id));
-    SetFocus(text);
-    PressKey(VK_RETURN);
-    EXPECT_FALSE(IsWindowVisible(results));
-}
-
 // The controls read as app/texts names and describes them: a tolerance not as its parameter, a
 // choice by its label, the results text, the progress bar with its value, the histograms as
 // pictures.
@@ -215,22 +190,6 @@ TEST_F(SpreadWindowsTest, SaveInTheResultsBoxWritesTheBand) {
     ASSERT_TRUE(Await([&] { return IsWindowVisible(results) != 0; }));
     Click(GetDlgItem(results, kSaveSpreadButton.Id));
     EXPECT_FALSE(file.Content().empty());
-}
-
-TEST_F(SpreadWindowsTest, CancelInTheProgressBoxStopsALongRunAndTheBandStays) {
-    TypeCircuit(kTypicalStage, "10", "100000", "10");
-    RunWithTrials("10");
-    ASSERT_TRUE(Await([&] { return Spread().HasBand() && !Spread().Running(); }));
-    const std::shared_ptr<const SpreadResult> band = Spread().Band();
-    RunWithTrials("100000");
-    const HWND progress = Find(kSpreadProgressName);
-    ASSERT_TRUE(Await([&] { return IsWindowVisible(progress) != 0; }));
-    EXPECT_FALSE(IsWindowEnabled(Main().Handle()));
-    Click(GetDlgItem(progress, kSpreadProgressCancel.Id));
-    EXPECT_FALSE(Spread().Running());
-    EXPECT_FALSE(IsWindowVisible(progress));
-    EXPECT_TRUE(IsWindowEnabled(Main().Handle()));
-    EXPECT_EQ(Spread().Band(), band);
 }
 
 // Moved to a monitor at 150 %, the results box lays its controls out at 1.5 times their size,

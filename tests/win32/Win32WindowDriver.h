@@ -14,17 +14,23 @@ class Win32DialogDriver final : public DialogDriver {
     explicit Win32DialogDriver(HWND dialog) : dialog_(dialog) {}
 
     void Type(int field, const std::string& text) override { TypeInto(Of(field), text); }
+    std::string Text(int control) override {
+        std::string text = ::Text(Of(control));
+        std::erase(text, '\r');
+        return text;
+    }
     void Click(int control) override { ::Click(Of(control)); }
     void ClickInto(int field) override { ClickAt(Of(field), {4, 4}); }
     void Focus(int control) override { SetFocus(Of(control)); }
     void PressEnter() override { PressKey(VK_RETURN); }
+    void PressTab() override { PressKey(VK_TAB); }
     std::string FocusedName() override { return AnalysisObjectName(GetDlgCtrlID(GetFocus())); }
     std::string SelectedText() override {
         DWORD start = 0, end = 0;
         const HWND focused = GetFocus();
         SendMessageW(focused, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
-        return Narrow(Widen(Text(focused)).substr(start, end - start));
+        return Narrow(Widen(::Text(focused)).substr(start, end - start));
     }
     int ListCount(int list) override {
         return static_cast<int>(SendMessageW(Of(list), LB_GETCOUNT, 0, 0));
@@ -149,6 +155,15 @@ class Win32WindowDriver final : public WindowDriver {
     std::optional<size_t> GraphMarker() override { return windows_.Graph.Presenter().Marker(); }
     const SpreadSettings& AnalysisSettings() override {
         return windows_.Presenters.Session().Settings();
+    }
+    std::shared_ptr<const SpreadResult> Band() override {
+        return windows_.Presenters.Session().Band();
+    }
+    bool AnalysisRunning() override { return windows_.Spread.Presenter().Running(); }
+    std::string ClipboardText() override {
+        std::string text = Narrow(::ClipboardText());
+        std::erase(text, '\r');
+        return text;
     }
     bool MainWindowShown() override { return IsWindowVisible(windows_.Main.Handle()) != FALSE; }
     bool MenuItemChecked(const char* text) override {
