@@ -87,7 +87,44 @@ inline Findings KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten(WindowDriver& 
     return found;
 }
 
+inline constexpr Rgb kBackground{192, 192, 192};
+
+inline bool OnlyBackground(const Picture& picture) {
+    for (const Rgb& pixel : picture.Pixels)
+        if (!(pixel == kBackground))
+            return false;
+    return true;
+}
+
+// A curve in decibels over log f through negative frequencies, which the calculation computes
+// and the paint cannot: its box comes once per action ("график" pressed), not again when the
+// window is painted again; the window shows its background; a good calculation draws again.
+inline Findings FailedPaintIsReportedOncePerAction(WindowDriver& windows) {
+    Findings found;
+    main_window_behaviours::TypeStage(windows, "-5", "95", "10");
+    windows.Click(MainControlName::CheckBox1);
+    windows.Click(MainControlName::BuRas);
+    found.Equal("the calculation's boxes", windows.TakeErrors(), std::vector<std::string>{});
+    windows.Click(MainControlName::Button1);
+    found.True("the background only", OnlyBackground(windows.GraphPicture()));
+    const std::vector<std::string> failed{"Invalid floating point operation."};
+    found.Equal("the paint's box", windows.TakeErrors(), failed);
+    windows.Resize(true, 800, 560);
+    windows.GraphPicture();
+    found.Equal("painted again", windows.TakeErrors(), std::vector<std::string>{});
+    windows.Click(MainControlName::Button1);
+    windows.GraphPicture();
+    found.Equal("\"график\" pressed again", windows.TakeErrors(), failed);
+    windows.TypeSweep(StageField::From, "10");
+    windows.TypeSweep(StageField::To, "1000");
+    windows.Click(MainControlName::BuRas);
+    found.True("a good calculation drawn", windows.GraphPicture().Shows(kCurveGreen));
+    found.Equal("and no box", windows.TakeErrors(), std::vector<std::string>{});
+    return found;
+}
+
 inline constexpr main_window_behaviours::Behaviour kGraphBehaviours[] = {
+    {"FailedPaintIsReportedOncePerAction", FailedPaintIsReportedOncePerAction},
     {"GraphButtonTakesTheCheckBox", GraphButtonTakesTheCheckBox},
     {"OpenGraphFollowsTheNextCalculation", OpenGraphFollowsTheNextCalculation},
     {"KeptCurveIsDrawnBesideTheCurrentOneUntilForgotten",

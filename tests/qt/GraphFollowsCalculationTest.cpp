@@ -98,32 +98,6 @@ class GraphFollowsCalculationTest : public QObject {
         QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
     }
 
-    void failedPaintIsReportedOncePerActionAndTheNextCalculationDrawsAgain() {
-        Control<QCheckBox>("CheckBox1")->setChecked(true);
-        Calculate("-5", "95", "10"); // log10 of −5 fails in the paint, not in the calculation
-        QVERIFY(boxes->errors.isEmpty());
-        PressGraph();
-        Settle();
-        QCOMPARE(boxes->errors, QStringList{"Invalid floating point operation."});
-        // Resizing or uncovering the window does not bring the box back.
-        windows->Graph.resize(800, 560);
-        Settle();
-        GraphPicture();
-        QCOMPARE(boxes->errors.size(), 1);
-        // A second press of "график" is a new action: reported once more.
-        PressGraph();
-        Settle();
-        QCOMPARE(boxes->errors.size(), 2);
-        boxes->errors.clear();
-
-        Calculate("10", "1000", "10");
-        PressGraph();
-        windows->Graph.resize(763, 534);
-        Settle();
-        QVERIFY(boxes->errors.isEmpty());
-        QVERIFY(!OnlyBackground(GraphPicture()));
-    }
-
     // The graph open when a calculation leaves a curve it cannot draw, and at once another action
     // brings up its box (a refused file): the paint under that box fails, and its box waits for
     // the refusal's to close.

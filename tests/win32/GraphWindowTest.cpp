@@ -95,32 +95,6 @@ TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
     EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
 }
 
-TEST_F(GraphWindowOnScreen, FailedPaintIsReportedOnceUntilTheNextCalculation) {
-    // The sweep stops at 0 Hz; its first two frequencies are negative, which has no logarithm.
-    CalculateAndShowGraph("-20", "20", "10", true);
-    UpdateWindow(Graph());
-    EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Floating point division by zero.",
-                                                      "Invalid floating point operation."}));
-    boxes.errors.clear();
-    // Painted again (uncovered, resized): the background only, and no second box.
-    InvalidateRect(Graph(), nullptr, FALSE);
-    UpdateWindow(Graph());
-    Canvas image(763, 534);
-    Canvas::Print(Graph(), image);
-    EXPECT_TRUE(boxes.errors.empty());
-    EXPECT_EQ(image.Pixel(10, 10), kSilver);
-    EXPECT_EQ(image.Pixel(400, 300), kSilver);
-    // A good calculation draws again.
-    TypeInto(Control(Id::EdOt), "10");
-    TypeInto(Control(Id::EdDo), "1000");
-    Click(Control(Id::BuRas));
-    UpdateWindow(Graph());
-    EXPECT_TRUE(boxes.errors.empty());
-    Canvas redrawn(763, 534);
-    Canvas::Print(Graph(), redrawn);
-    ExpectChart(redrawn, Expected());
-}
-
 // A calculation stopped by a floating-point error while the graph is open in decibels over log f
 // of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
 // while it was up; the graph then shows its background, with no second box.

@@ -139,6 +139,7 @@ class Win32WindowDriver final : public WindowDriver {
     bool GraphShown() override { return IsWindowVisible(windows_.Graph.Handle()) != FALSE; }
     Picture GraphPicture() override {
         const HWND graph = windows_.Graph.Handle();
+        UpdateWindow(graph); // the paint asked for
         RECT client = {};
         GetClientRect(graph, &client);
         Canvas canvas(client.right, client.bottom);
