@@ -123,7 +123,59 @@ inline Findings FailedPaintIsReportedOncePerAction(WindowDriver& windows) {
     return found;
 }
 
+// A calculation stopped by a floating-point error while the graph is open in decibels over log f
+// of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
+// while it was up; the graph then shows its background, with no second box.
+inline Findings OneClickOneBoxForACalculationStoppedUnderAnOpenGraph(WindowDriver& windows) {
+    Findings found;
+    windows.BoxesRunTheEventLoop();
+    main_window_behaviours::TypeStage(windows, "10", "100000", "1000");
+    windows.Click(MainControlName::CheckBox1);
+    windows.Click(MainControlName::BuRas);
+    windows.Click(MainControlName::Button1);
+    found.True("a curve", !OnlyBackground(windows.GraphPicture()));
+    found.Equal("no box", windows.TakeErrors(), std::vector<std::string>{});
+    windows.RepaintGraphLater();
+    windows.TypeSweep(StageField::From, "-100");
+    windows.TypeSweep(StageField::To, "100");
+    windows.TypeSweep(StageField::Step, "50");
+    windows.Click(MainControlName::BuRas);
+    found.Equal("the calculation's box", windows.TakeErrors(),
+                std::vector<std::string>{"Floating point division by zero."});
+    found.True("the background", OnlyBackground(windows.GraphPicture()));
+    found.Equal("no second box", windows.TakeErrors(), std::vector<std::string>{});
+    return found;
+}
+
+// The graph open when a calculation leaves a curve it cannot draw (log10 of −95 Hz), and at once
+// a refused file's box: the graph paints under it, and its failure's box waits for the refusal's
+// to close.
+inline Findings PaintFailureWaitsForAnotherActionsBox(WindowDriver& windows) {
+    Findings found;
+    main_window_behaviours::TypeStage(windows, "10", "100000", "1000");
+    windows.Click(MainControlName::CheckBox1);
+    windows.Click(MainControlName::BuRas);
+    windows.Click(MainControlName::Button1);
+    windows.GraphPicture();
+    windows.TypeSweep(StageField::From, "-95");
+    windows.TypeSweep(StageField::To, "100");
+    windows.TypeSweep(StageField::Step, "50");
+    windows.Click(MainControlName::BuRas);
+    found.Equal("the calculation's boxes", windows.TakeErrors(), std::vector<std::string>{});
+    windows.BoxesRunTheEventLoop();
+    windows.OpenAtStart(std::filesystem::temp_directory_path() / "ou-no-such-stage.ou");
+    found.Equal("boxes up at once", windows.MostBoxesUpAtOnce(), 1);
+    const std::vector<std::string> errors = windows.TakeErrors();
+    found.Equal("boxes", errors.size(), size_t{2});
+    found.True("the paint's after the refusal's",
+               errors.size() == 2 && errors[1] == "Invalid floating point operation.");
+    return found;
+}
+
 inline constexpr main_window_behaviours::Behaviour kGraphBehaviours[] = {
+    {"OneClickOneBoxForACalculationStoppedUnderAnOpenGraph",
+     OneClickOneBoxForACalculationStoppedUnderAnOpenGraph},
+    {"PaintFailureWaitsForAnotherActionsBox", PaintFailureWaitsForAnotherActionsBox},
     {"FailedPaintIsReportedOncePerAction", FailedPaintIsReportedOncePerAction},
     {"GraphButtonTakesTheCheckBox", GraphButtonTakesTheCheckBox},
     {"OpenGraphFollowsTheNextCalculation", OpenGraphFollowsTheNextCalculation},

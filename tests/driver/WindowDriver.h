@@ -100,6 +100,12 @@ class WindowDriver {
     // client area.
     virtual void PressInGraph(MarkerStep step) = 0;
     virtual void PointInGraph(int x, int y) = 0;
+    // The graph asked to paint again, when the event loop next runs.
+    virtual void RepaintGraphLater() = 0;
+    // From now on each box runs the event loop while it is up, as a modal box does; how many
+    // boxes were up at once at the most since.
+    virtual void BoxesRunTheEventLoop() = 0;
+    virtual int MostBoxesUpAtOnce() = 0;
     // The main window or the graph resized, its frame to `width` by `height`.
     virtual void Resize(bool graph, int width, int height) = 0;
     // An item of the graph window's context menu.

@@ -1,9 +1,11 @@
 #include "FakeMessageBoxes.h"
+#include "QtWindowDriver.h"
 #include "WindowTestHelpers.h"
 #include "app/graph/KeptCurves.h"
 #include "numerics/NumberText.h"
 #include "plot/Chart.h"
 #include "tests/driver/ChartRecorder.h"
+#include "tests/driver/GraphBehaviours.h"
 #include "ui/qt/StartUp.h"
 
 #include <QCheckBox>
@@ -18,7 +20,6 @@ namespace {
 const QStringList kTypicalStage = {"100", "1000", "1", "99",  "1000", "10", "1",
                                    "100", "1",    "1", "1e5", "10",   "1"};
 const QColor kGreen(0, 128, 0);
-const QColor kSilver(192, 192, 192);
 
 // Counts the paints a window receives.
 class PaintCounter final : public QObject {
@@ -32,14 +33,6 @@ class PaintCounter final : public QObject {
         return false;
     }
 };
-
-bool OnlyBackground(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (QColor(image.pixel(x, y)) != kSilver)
-                return false;
-    return true;
-}
 
 } // namespace
 
@@ -98,45 +91,6 @@ class GraphFollowsCalculationTest : public QObject {
         QVERIFY2(boxes->errors.isEmpty(), qPrintable(boxes->errors.join('|')));
     }
 
-    // The graph open when a calculation leaves a curve it cannot draw, and at once another action
-    // brings up its box (a refused file): the paint under that box fails, and its box waits for
-    // the refusal's to close.
-    void paintFailureWaitsForAnotherActionsBox() {
-        Calculate("10", "1000", "10");
-        PressGraph();
-        Settle();
-        Control<QCheckBox>("CheckBox1")->setChecked(true);
-        Calculate("-5", "95", "10");
-        boxes->runEventLoop = true;
-        windows->Main.Presenter().OpenAtStart(std::filesystem::temp_directory_path() /
-                                              "ou-qt-no-such-stage.ou");
-        Settle();
-        QCOMPARE(boxes->mostUpAtOnce, 1);
-        QCOMPARE(boxes->errors.size(), 2);
-        QCOMPARE(boxes->errors[1], QString("Invalid floating point operation."));
-        boxes->errors.clear();
-    }
-
-    // A calculation stopped by a floating-point error while the graph is open in decibels over
-    // log f of a sweep through negative frequencies: one box, the calculation's, even though a
-    // paint was pending while it was up; the graph then shows its background, no second box.
-    void oneClickOneBox() {
-        TypeIntoCell(windows->Main.findChild<QTableWidget*>("SgIsh"), 7, 1, "10"); // C2, pF
-        boxes->runEventLoop = true;
-        QTest::mouseClick(Control<QCheckBox>("CheckBox1"), Qt::LeftButton, {}, QPoint(5, 12));
-        Calculate("10", "100000", "1000");
-        PressGraph();
-        Settle();
-        QVERIFY(!OnlyBackground(GraphPicture()));
-        windows->Graph.update();
-        Calculate("-100", "100", "50");
-        Settle();
-        QCOMPARE(boxes->errors, QStringList{"Floating point division by zero."});
-        QVERIFY(OnlyBackground(GraphPicture()));
-        QCOMPARE(boxes->errors.size(), 1);
-        boxes->errors.clear();
-    }
-
     void openGraphWindowRepaintsAfterEachCalculationAndHiddenOneDoesNot() {
         Calculate("10", "100", "10");
         Settle();
@@ -193,6 +147,20 @@ class GraphFollowsCalculationTest : public QObject {
         Settle();
         QVERIFY(!Shows(GraphPicture(), kGreen));
         QVERIFY(boxes->errors.isEmpty());
+    }
+
+    // What every front's graph window must do (tests/driver), over this one.
+    void behavesAsEveryFrontMust_data() {
+        QTest::addColumn<const void*>("behaviour");
+        for (const auto& behaviour : graph_behaviours::kGraphBehaviours)
+            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
+    }
+    void behavesAsEveryFrontMust() {
+        QFETCH(const void*, behaviour);
+        QtWindowDriver driver(*windows, *boxes);
+        const Findings found =
+            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+        QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 };
 

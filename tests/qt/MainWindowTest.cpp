@@ -9,7 +9,6 @@
 #include "app/texts/CalculationTexts.h"
 #include "app/texts/Texts.h"
 #include "numerics/NumberText.h"
-#include "tests/driver/GraphBehaviours.h"
 #include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/RandomUse.h"
 #include "ui/qt/StartUp.h"
@@ -39,7 +38,6 @@ class MainWindowTest : public QObject {
     std::unique_ptr<FakeMessageBoxes> boxes;
     std::unique_ptr<StagePresenters> presenters;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<GraphWindow> graph; // what "график" shows
 
     template <class T> T* Control(const char* name) {
         T* control = window->findChild<T*>(QLatin1String(name));
@@ -70,13 +68,10 @@ class MainWindowTest : public QObject {
         boxes = std::make_unique<FakeMessageBoxes>();
         presenters = std::make_unique<StagePresenters>(*boxes);
         window = std::make_unique<MainWindow>(*presenters, *boxes);
-        graph = std::make_unique<GraphWindow>(*presenters, *boxes);
-        window->SetGraphWindow(graph.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup() {
-        graph.reset();
         window.reset();
         // Every box a test caused must have been checked and cleared by it.
         QVERIFY2(boxes->messages.isEmpty(), qPrintable(boxes->messages.join('|')));
@@ -99,12 +94,10 @@ class MainWindowTest : public QObject {
         QTest::addColumn<const void*>("behaviour");
         for (const auto& behaviour : main_window_behaviours::kMainWindowBehaviours)
             QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
-        for (const auto& behaviour : graph_behaviours::kGraphBehaviours)
-            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
     }
     void behavesAsEveryFrontMust() {
         QFETCH(const void*, behaviour);
-        QtWindowDriver driver(*window, *boxes, *presenters, graph.get());
+        QtWindowDriver driver(*window, *boxes, *presenters);
         const Findings found =
             static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
@@ -120,7 +113,6 @@ class MainWindowTest : public QObject {
         const int steps = qEnvironmentVariableIsSet("OU_RANDOM_STEPS")
                               ? qEnvironmentVariableIntValue("OU_RANDOM_STEPS")
                               : 2000;
-        graph.reset();
         window.reset();
         ProgramWindows program(*boxes);
         program.Main.show();

@@ -145,6 +145,12 @@ class QtWindowDriver final : public WindowDriver {
         QTest::keyClick(graph_, kKeys[static_cast<size_t>(step)]);
     }
     void PointInGraph(int x, int y) override { QTest::mouseMove(graph_, QPoint(x, y)); }
+    void RepaintGraphLater() override { graph_->update(); }
+    void BoxesRunTheEventLoop() override {
+        boxes_.runEventLoop = true;
+        boxes_.mostUpAtOnce = 0;
+    }
+    int MostBoxesUpAtOnce() override { return boxes_.mostUpAtOnce; }
     void Resize(bool graph, int width, int height) override {
         (graph ? static_cast<QWidget*>(graph_) : &window_)->resize(width, height);
     }

@@ -95,50 +95,6 @@ TEST_F(GraphWindowOnScreen, DecibelsOverLogFrequency) {
     EXPECT_TRUE(image.HasInk({681, 508, 706, 520}));
 }
 
-// A calculation stopped by a floating-point error while the graph is open in decibels over log f
-// of a sweep through negative frequencies: one box, the calculation's, though a paint was pending
-// while it was up; the graph then shows its background, with no second box.
-TEST_F(GraphWindowOnScreen, OneClickOneBoxForACalculationStoppedUnderAnOpenGraph) {
-    boxes.whileShown = ProcessPendingMessages; // as a modal box does
-    CalculateAndShowGraph("10", "100000", "1000", true);
-    UpdateWindow(Graph());
-    ASSERT_TRUE(boxes.errors.empty());
-    InvalidateRect(Graph(), nullptr, FALSE);
-    TypeInto(Control(Id::EdOt), "-100");
-    TypeInto(Control(Id::EdDo), "100");
-    TypeInto(Control(Id::EdDf), "50");
-    Click(Control(Id::BuRas));
-    ProcessPendingMessages();
-    Canvas image(763, 534);
-    Canvas::Print(Graph(), image);
-    EXPECT_EQ(boxes.errors, std::vector<std::string>{"Floating point division by zero."});
-    EXPECT_FALSE(image.HasInk({0, 0, 763, 534}));
-    boxes.errors.clear();
-}
-
-// The graph open when a calculation leaves a curve it cannot draw (log10 of −95 Hz), then a refused
-// file's box: the graph paints under it, and its failure waits for the refusal's box to close.
-TEST_F(GraphWindowOnScreen, PaintFailureWaitsForAnotherActionsBox) {
-    CalculateAndShowGraph("10", "100000", "1000", true);
-    UpdateWindow(Graph());
-    TypeInto(Control(Id::EdOt), "-95");
-    TypeInto(Control(Id::EdDo), "100");
-    TypeInto(Control(Id::EdDf), "50");
-    Click(Control(Id::BuRas));
-    ASSERT_TRUE(boxes.errors.empty());
-    size_t upWithTheRefusal = 0;
-    boxes.whileShown = [&] {
-        boxes.whileShown = nullptr;
-        ProcessPendingMessages(); // as a modal box does
-        upWithTheRefusal = boxes.errors.size();
-    };
-    Main().Presenter().OpenAtStart(std::filesystem::temp_directory_path() / "ou-win32-no-such.ou");
-    EXPECT_EQ(upWithTheRefusal, 1u);
-    ASSERT_EQ(boxes.errors.size(), 2u);
-    EXPECT_EQ(boxes.errors[1], "Invalid floating point operation.");
-    boxes.errors.clear();
-}
-
 TEST_F(GraphWindowOnScreen, TitleFollowsAnEnlargedWindow) {
     CalculateAndShowGraph("10", "1000", "10", false);
     RECT frame = {};

@@ -4,6 +4,7 @@
 #include "WindowTestHelpers.h"
 #include "tests/driver/WindowDriver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string_view>
 #include <thread>
@@ -49,6 +50,7 @@ class Win32WindowDriver final : public WindowDriver {
     Win32WindowDriver(ProgramWindows& windows, RecordingMessageBoxes& boxes)
         : windows_(windows), boxes_(boxes) {}
     ~Win32WindowDriver() override {
+        boxes_.whileShown = nullptr;
         if (poll_ != 0)
             KillTimer(nullptr, poll_);
         polling_ = nullptr;
@@ -114,6 +116,16 @@ class Win32WindowDriver final : public WindowDriver {
     void PointInGraph(int x, int y) override {
         SendMessageW(windows_.Graph.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
     }
+    void RepaintGraphLater() override { InvalidateRect(windows_.Graph.Handle(), nullptr, FALSE); }
+    void BoxesRunTheEventLoop() override {
+        mostUp_ = 0;
+        boxes_.whileShown = [this] {
+            mostUp_ = std::max(mostUp_, ++up_);
+            ProcessPendingMessages();
+            --up_;
+        };
+    }
+    int MostBoxesUpAtOnce() override { return mostUp_; }
     void Resize(bool graph, int width, int height) override {
         SetWindowPos(graph ? windows_.Graph.Handle() : windows_.Main.Handle(), nullptr, 0, 0, width,
                      height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -238,5 +250,6 @@ class Win32WindowDriver final : public WindowDriver {
     AnsweringChooser chooser_;
     PendingAnswers answers_;
     UINT_PTR poll_ = 0;
+    int up_ = 0, mostUp_ = 0;                            // boxes up, and the most up at once
     static inline Win32WindowDriver* polling_ = nullptr; // whose answers the thread's timer runs
 };
