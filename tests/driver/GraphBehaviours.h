@@ -32,11 +32,24 @@ inline void ExpectTheResultsCurve(Findings& found, WindowDriver& windows, const 
     found.Equal(when + ": points of the curve not drawn", missed, 0);
 }
 
+// The typical stage over this sweep calculated, in decibels where asked, and the graph shown.
 inline void CalculateAndShowGraph(WindowDriver& windows, const std::string& from,
-                                  const std::string& to, const std::string& step) {
+                                  const std::string& to, const std::string& step,
+                                  bool decibels = false) {
     main_window_behaviours::TypeStage(windows, from, to, step);
+    if (decibels)
+        windows.Click(MainControlName::CheckBox1);
     windows.Click(MainControlName::BuRas);
     windows.Click(MainControlName::Button1);
+}
+
+// Another sweep calculated.
+inline void Recalculate(WindowDriver& windows, const std::string& from, const std::string& to,
+                        const std::string& step) {
+    windows.TypeSweep(StageField::From, from);
+    windows.TypeSweep(StageField::To, to);
+    windows.TypeSweep(StageField::Step, step);
+    windows.Click(MainControlName::BuRas);
 }
 
 // "график" takes the check box's mode when pressed, not when the box is ticked.
@@ -101,11 +114,8 @@ inline bool OnlyBackground(const Picture& picture) {
 // window is painted again; the window shows its background; a good calculation draws again.
 inline Findings FailedPaintIsReportedOncePerAction(WindowDriver& windows) {
     Findings found;
-    main_window_behaviours::TypeStage(windows, "-5", "95", "10");
-    windows.Click(MainControlName::CheckBox1);
-    windows.Click(MainControlName::BuRas);
+    CalculateAndShowGraph(windows, "-5", "95", "10", true);
     found.Equal("the calculation's boxes", windows.TakeErrors(), std::vector<std::string>{});
-    windows.Click(MainControlName::Button1);
     found.True("the background only", OnlyBackground(windows.GraphPicture()));
     const std::vector<std::string> failed{"Invalid floating point operation."};
     found.Equal("the paint's box", windows.TakeErrors(), failed);
@@ -115,9 +125,7 @@ inline Findings FailedPaintIsReportedOncePerAction(WindowDriver& windows) {
     windows.Click(MainControlName::Button1);
     windows.GraphPicture();
     found.Equal("\"график\" pressed again", windows.TakeErrors(), failed);
-    windows.TypeSweep(StageField::From, "10");
-    windows.TypeSweep(StageField::To, "1000");
-    windows.Click(MainControlName::BuRas);
+    Recalculate(windows, "10", "1000", "10");
     found.True("a good calculation drawn", windows.GraphPicture().Shows(kCurveGreen));
     found.Equal("and no box", windows.TakeErrors(), std::vector<std::string>{});
     return found;
@@ -129,17 +137,11 @@ inline Findings FailedPaintIsReportedOncePerAction(WindowDriver& windows) {
 inline Findings OneClickOneBoxForACalculationStoppedUnderAnOpenGraph(WindowDriver& windows) {
     Findings found;
     windows.BoxesRunTheEventLoop();
-    main_window_behaviours::TypeStage(windows, "10", "100000", "1000");
-    windows.Click(MainControlName::CheckBox1);
-    windows.Click(MainControlName::BuRas);
-    windows.Click(MainControlName::Button1);
+    CalculateAndShowGraph(windows, "10", "100000", "1000", true);
     found.True("a curve", !OnlyBackground(windows.GraphPicture()));
     found.Equal("no box", windows.TakeErrors(), std::vector<std::string>{});
     windows.RepaintGraphLater();
-    windows.TypeSweep(StageField::From, "-100");
-    windows.TypeSweep(StageField::To, "100");
-    windows.TypeSweep(StageField::Step, "50");
-    windows.Click(MainControlName::BuRas);
+    Recalculate(windows, "-100", "100", "50");
     found.Equal("the calculation's box", windows.TakeErrors(),
                 std::vector<std::string>{"Floating point division by zero."});
     found.True("the background", OnlyBackground(windows.GraphPicture()));
@@ -152,15 +154,9 @@ inline Findings OneClickOneBoxForACalculationStoppedUnderAnOpenGraph(WindowDrive
 // to close.
 inline Findings PaintFailureWaitsForAnotherActionsBox(WindowDriver& windows) {
     Findings found;
-    main_window_behaviours::TypeStage(windows, "10", "100000", "1000");
-    windows.Click(MainControlName::CheckBox1);
-    windows.Click(MainControlName::BuRas);
-    windows.Click(MainControlName::Button1);
+    CalculateAndShowGraph(windows, "10", "100000", "1000", true);
     windows.GraphPicture();
-    windows.TypeSweep(StageField::From, "-95");
-    windows.TypeSweep(StageField::To, "100");
-    windows.TypeSweep(StageField::Step, "50");
-    windows.Click(MainControlName::BuRas);
+    Recalculate(windows, "-95", "100", "50");
     found.Equal("the calculation's boxes", windows.TakeErrors(), std::vector<std::string>{});
     windows.BoxesRunTheEventLoop();
     windows.OpenAtStart(std::filesystem::temp_directory_path() / "ou-no-such-stage.ou");
