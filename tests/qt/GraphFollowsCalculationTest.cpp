@@ -150,16 +150,10 @@ class GraphFollowsCalculationTest : public QObject {
     }
 
     // What every front's graph window must do (tests/driver), over this one.
-    void behavesAsEveryFrontMust_data() {
-        QTest::addColumn<const void*>("behaviour");
-        for (const auto& behaviour : graph_behaviours::kGraphBehaviours)
-            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
-    }
+    void behavesAsEveryFrontMust_data() { AddBehaviourRows(graph_behaviours::kGraphBehaviours); }
     void behavesAsEveryFrontMust() {
-        QFETCH(const void*, behaviour);
         QtWindowDriver driver(*windows, *boxes);
-        const Findings found =
-            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+        const Findings found = RunFetchedBehaviour(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 };

@@ -91,15 +91,11 @@ class MainWindowTest : public QObject {
 
     // What every front's windows must do (tests/driver), over this one's controls.
     void behavesAsEveryFrontMust_data() {
-        QTest::addColumn<const void*>("behaviour");
-        for (const auto& behaviour : main_window_behaviours::kMainWindowBehaviours)
-            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
+        AddBehaviourRows(main_window_behaviours::kMainWindowBehaviours);
     }
     void behavesAsEveryFrontMust() {
-        QFETCH(const void*, behaviour);
         QtWindowDriver driver(*window, *boxes, *presenters);
-        const Findings found =
-            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+        const Findings found = RunFetchedBehaviour(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 

@@ -2,6 +2,7 @@
 
 #include "FakeMessageBoxes.h"
 #include "WindowTestHelpers.h"
+#include "tests/driver/MainWindowBehaviours.h"
 #include "tests/driver/WindowDriver.h"
 #include "ui/qt/GraphWindow.h"
 #include "ui/qt/MainWindow.h"
@@ -234,3 +235,15 @@ class QtWindowDriver final : public WindowDriver {
     PendingAnswers answers_;
     QTimer poll_;
 };
+
+// A table of behaviours (tests/driver) as the rows of a QtTest data function, and the fetched
+// row's behaviour run over `driver`.
+template <size_t N> void AddBehaviourRows(const main_window_behaviours::Behaviour (&table)[N]) {
+    QTest::addColumn<const void*>("behaviour");
+    for (const auto& behaviour : table)
+        QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
+}
+inline Findings RunFetchedBehaviour(WindowDriver& driver) {
+    QFETCH(const void*, behaviour);
+    return static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+}

@@ -116,16 +116,10 @@ class SpreadWindowsTest : public QObject {
     }
 
     // What every front's analyses' windows must do (tests/driver), over these.
-    void behavesAsEveryFrontMust_data() {
-        QTest::addColumn<const void*>("behaviour");
-        for (const auto& behaviour : spread_behaviours::kSpreadBehaviours)
-            QTest::newRow(behaviour.Name) << static_cast<const void*>(&behaviour);
-    }
+    void behavesAsEveryFrontMust_data() { AddBehaviourRows(spread_behaviours::kSpreadBehaviours); }
     void behavesAsEveryFrontMust() {
-        QFETCH(const void*, behaviour);
         QtWindowDriver driver(*windows, *boxes);
-        const Findings found =
-            static_cast<const main_window_behaviours::Behaviour*>(behaviour)->Run(driver);
+        const Findings found = RunFetchedBehaviour(driver);
         QVERIFY2(found.All().empty(), found.Joined().c_str());
     }
 };
