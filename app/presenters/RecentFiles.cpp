@@ -51,18 +51,27 @@ std::filesystem::path Tail(const std::filesystem::path& file, size_t folders) {
     return tail;
 }
 
-// The fewest folders that tell `file` from every other of `files` with the same name.
+// How many of their last parts (the name, then folder by folder) two paths share.
+size_t SharedTailParts(const std::filesystem::path& a, const std::filesystem::path& b) {
+    size_t shared = 0;
+    for (auto partA = a.end(), partB = b.end(); partA != a.begin() && partB != b.begin();) {
+        if (*--partA != *--partB)
+            break;
+        ++shared;
+    }
+    return shared;
+}
+
+// The fewest folders that tell `file` from every other of `files` with the same name: as many as
+// it shares with the most alike of them. A path of many folders is compared once, not once per
+// folder count, so that a long one in the settings does not stall the menu.
 size_t FoldersToTell(const std::vector<std::filesystem::path>& files,
                      const std::filesystem::path& file) {
-    const auto depth = static_cast<size_t>(std::distance(file.begin(), file.end()));
-    for (size_t folders = 0; folders < depth; ++folders) {
-        const std::filesystem::path mine = Tail(file, folders);
-        if (std::none_of(files.begin(), files.end(), [&](const std::filesystem::path& other) {
-                return other != file && Tail(other, folders) == mine;
-            }))
-            return folders;
-    }
-    return depth;
+    size_t folders = 0;
+    for (const std::filesystem::path& other : files)
+        if (other != file)
+            folders = std::max(folders, SharedTailParts(other, file));
+    return folders;
 }
 
 } // namespace
