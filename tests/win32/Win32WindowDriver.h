@@ -92,10 +92,7 @@ class Win32WindowDriver final : public WindowDriver {
         answers_.Add(window, std::move(answer));
         polling_ = this;
         if (poll_ == 0)
-            poll_ = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
-                if (polling_ != nullptr)
-                    polling_->AnswerWindowsShown();
-            });
+            poll_ = SetTimer(nullptr, 0, 10, &PollShownWindows);
     }
     bool AwaitAnswers() override {
         const auto end = std::chrono::steady_clock::now() + std::chrono::minutes(1);
@@ -215,24 +212,26 @@ class Win32WindowDriver final : public WindowDriver {
     // windows with their children.
     std::vector<std::pair<std::string, long>> Holdings() override {
         long windows = 0;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND window, LPARAM count) {
-                ++*reinterpret_cast<long*>(count);
-                EnumChildWindows(
-                    window,
-                    [](HWND, LPARAM inner) {
-                        ++*reinterpret_cast<long*>(inner);
-                        return TRUE;
-                    },
-                    count);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&windows));
+        EnumThreadWindows(GetCurrentThreadId(), &CountWithChildren,
+                          reinterpret_cast<LPARAM>(&windows));
         return {{"GDI objects and icons", gdi_objects::Held()}, {"windows", windows}};
     }
 
   private:
+    // Window procedures' calling convention, which a lambda does not have in 32-bit code.
+    static void CALLBACK PollShownWindows(HWND, UINT, UINT_PTR, DWORD) {
+        if (polling_ != nullptr)
+            polling_->AnswerWindowsShown();
+    }
+    static BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+        ++*reinterpret_cast<long*>(count);
+        return TRUE;
+    }
+    static BOOL CALLBACK CountWithChildren(HWND window, LPARAM count) {
+        CountWindow(window, count);
+        EnumChildWindows(window, &CountWindow, count);
+        return TRUE;
+    }
     void AnswerWindowsShown() {
         for (const std::string& window : answers_.Windows())
             if (const HWND shown = FindWindowW(Widen(window).c_str(), nullptr);
