@@ -2,6 +2,7 @@
 
 #include "WindowDriver.h"
 #include "app/design/DesignControls.h"
+#include "app/files/PlatformFiles.h"
 #include "app/files/StageForm.h"
 #include "app/presenters/ResultTable.h"
 #include "app/spread/SpreadControls.h"
@@ -13,6 +14,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <variant>
@@ -21,21 +25,27 @@
 // A seeded random walk over the windows, as a user who types anything and presses everything:
 // parameters and sweep fields typed good, bad, huge, Cyrillic or blank, "расчет", "сброс", the
 // check box, the menu bar's kinds of sweep and phase, the stage saved and opened at a good place
-// or where no file can be (a folder that is not there) with every answer to "Сохранить
-// изменения?", the dialogs of "Разброс…" and "Подбор номиналов…" left by "Отмена", "график" with
-// its context menu, keys and pointer, the windows resized. After each step it checks what app/
-// decides rather than deciding it again: at most one box per action besides a question; after
-// "расчет" without a box, the table is a fresh calculation of the stage the form shows; after a
-// save without a box, the caption says the stage is its file's; the graph's marker stands on a
-// point of the result; and over the walk, what the windows hold does not grow. The same seed walks
-// the same way, so a failing walk is replayed from the seed and step it names.
+// or where no file can be (a folder that is not there, a full disk, a folder that takes no new
+// file) with every answer to "Сохранить изменения?", the dialogs of "Разброс…" and "Подбор
+// номиналов…" left by "Отмена", "график" with its context menu, keys and pointer, the windows
+// resized. After each step it checks what app/ decides rather than deciding it again: at most one
+// box per action besides a question; after "расчет" without a box, the table is a fresh
+// calculation of the stage the form shows; after a save without a box, the caption says the stage
+// is its file's; no file is half-written (after a refused save the file holds what it held, and
+// no temporary file stays); the graph's marker stands on a point of the result; and over the
+// walk, what the windows hold does not grow. The same seed walks the same way, so a failing walk
+// is replayed from the seed and step it names.
 class RandomUse {
   public:
     RandomUse(WindowDriver& windows, uint64_t seed)
-        : windows_(windows), seed_(seed), random_(seed) {}
+        : windows_(windows), seed_(seed), random_(seed),
+          folder_(std::filesystem::temp_directory_path() / ("ou-walk-" + std::to_string(seed))),
+          file_(folder_ / std::u8string(u8"ou случайный путь.ou")) {
+        std::filesystem::create_directories(folder_);
+    }
     ~RandomUse() {
         std::error_code ignored;
-        std::filesystem::remove(file_, ignored);
+        std::filesystem::remove_all(folder_, ignored);
     }
     RandomUse(const RandomUse&) = delete;
     RandomUse& operator=(const RandomUse&) = delete;
@@ -70,13 +80,75 @@ class RandomUse {
     }
 
     // What the walk met: the tables found to be fresh calculations of the stage shown, the
-    // stages saved, the dialogs left by "Отмена".
+    // stages saved, the saves refused, the dialogs left by "Отмена".
     std::string Summary() const {
         return std::to_string(tablesChecked_) + " tables checked, " + std::to_string(saves_) +
-               " saves checked, " + std::to_string(dialogs_) + " dialogs cancelled" + holdings_;
+               " saves checked, " + std::to_string(refusedSaves_) + " refused, " +
+               std::to_string(dialogs_) + " dialogs cancelled" + holdings_;
     }
 
   private:
+    // The platform's files, but for a step a disk that is full part way through a file, or a
+    // folder that takes no new file, as the system reports them.
+    class RefusingDisk final : public PlatformFiles {
+      public:
+        enum class Refusal { None, Full, ReadOnly };
+
+        RefusingDisk() : platform_(SystemFiles()) { UsePlatformFiles(this); }
+        ~RefusingDisk() override { UsePlatformFiles(&platform_); }
+        RefusingDisk(const RefusingDisk&) = delete;
+        RefusingDisk& operator=(const RefusingDisk&) = delete;
+
+        void Refuse(Refusal refusal) {
+            refusal_ = refusal;
+            room_ = 40; // a full disk takes the first bytes of a file
+        }
+
+        std::optional<Handle> CreateNew(const std::filesystem::path& path) override {
+            if (refusal_ == Refusal::ReadOnly)
+                return Fail(FileFailure::AccessDenied);
+            refused_.reset();
+            return platform_.CreateNew(path);
+        }
+        std::optional<std::size_t> WriteSome(Handle file, const char* data,
+                                             std::size_t size) override {
+            if (refusal_ == Refusal::Full && room_ == 0)
+                return Fail(FileFailure::DiskFull);
+            refused_.reset();
+            if (refusal_ == Refusal::Full)
+                size = std::min(size, room_);
+            const std::optional<std::size_t> written = platform_.WriteSome(file, data, size);
+            if (refusal_ == Refusal::Full && written)
+                room_ -= *written;
+            return written;
+        }
+        bool Flush(Handle file) override { return Passed(platform_.Flush(file)); }
+        bool Close(Handle file) override { return Passed(platform_.Close(file)); }
+        bool RenameOver(const std::filesystem::path& from,
+                        const std::filesystem::path& to) override {
+            return Passed(platform_.RenameOver(from, to));
+        }
+        void Remove(const std::filesystem::path& path) override { platform_.Remove(path); }
+        FileError LastFailure() const override {
+            return refused_ ? *refused_ : platform_.LastFailure();
+        }
+
+      private:
+        std::nullopt_t Fail(FileFailure failure) {
+            refused_ = FileError{failure, 0};
+            return std::nullopt;
+        }
+        bool Passed(bool done) {
+            refused_.reset();
+            return done;
+        }
+
+        PlatformFiles& platform_;
+        Refusal refusal_ = Refusal::None;
+        std::size_t room_ = 0;
+        std::optional<FileError> refused_;
+    };
+
     // The form as the walk reads it back, for the stage it shows.
     class ShownForm final : public FormView {
       public:
@@ -132,10 +204,16 @@ class RandomUse {
     // Save, "Сохранить как…" or Open, the file dialogs answering with the walk's file or a place
     // that is not there, the question with any answer.
     std::string Files() {
-        const bool good = Below(3) > 0;
+        const int place = Below(6);
+        const bool good = place > 0;
         windows_.AnswerFileDialogs(good ? file_ : nowhere_);
         windows_.AnswerQuestions(static_cast<Answer>(Below(3)));
-        const std::string where = good ? "" : " nowhere";
+        disk_.Refuse(place == 1   ? RefusingDisk::Refusal::Full
+                     : place == 2 ? RefusingDisk::Refusal::ReadOnly
+                                  : RefusingDisk::Refusal::None);
+        static const std::array<const char*, 6> places = {
+            " nowhere", " on a full disk", " in a read-only folder", "", "", ""};
+        const std::string where = places[static_cast<size_t>(place)];
         switch (Below(3)) {
         case 0:
             windows_.ChooseMenuItem(kSaveCommand);
@@ -201,6 +279,8 @@ class RandomUse {
 
     std::string Step() {
         calculated_ = saved_ = marked_ = false;
+        disk_.Refuse(RefusingDisk::Refusal::None);
+        held_ = FileBytes();
         switch (Below(16)) {
         case 12:
         case 13:
@@ -245,6 +325,17 @@ class RandomUse {
         }
     }
 
+    std::optional<std::string> FileBytes() const {
+        std::ifstream in(file_, std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    long FilesInFolder() const {
+        return std::distance(std::filesystem::directory_iterator(folder_),
+                             std::filesystem::directory_iterator());
+    }
+
     void Check(Findings& found, const std::string& where) {
         const std::vector<std::string> messages = windows_.TakeMessages();
         const std::vector<std::string> errors = windows_.TakeErrors();
@@ -260,6 +351,11 @@ class RandomUse {
                        !windows_.Caption().starts_with("*"));
             ++saves_;
         }
+        if (saved_ && !(messages.empty() && errors.empty())) {
+            found.True(where + ": a refused save leaves the file as it was", FileBytes() == held_);
+            ++refusedSaves_;
+        }
+        found.True(where + ": no temporary file stays", FilesInFolder() <= 1);
         if (!calculated_ || !messages.empty() || !errors.empty())
             return;
         // Accepted and run to its end: the table shows the stage the form now shows.
@@ -299,10 +395,13 @@ class RandomUse {
     bool marked_ = false;
     int tablesChecked_ = 0;
     int saves_ = 0;
+    int refusedSaves_ = 0;
     int dialogs_ = 0;
-    std::string holdings_; // what the windows held once settled and at the end
-    const std::filesystem::path file_ =
-        std::filesystem::temp_directory_path() / std::u8string(u8"ou случайный путь.ou");
+    std::string holdings_;               // what the windows held once settled and at the end
+    const std::filesystem::path folder_; // the walk's own, so that walks may run side by side
+    const std::filesystem::path file_;
+    std::optional<std::string> held_; // the file's bytes before the step
+    RefusingDisk disk_;
     const std::filesystem::path nowhere_ =
         std::filesystem::temp_directory_path() / "ou-no-such-folder" / "stage.ou";
 };
