@@ -86,13 +86,17 @@ bool IsSurrogate(char16_t c) {
 }
 
 // The path gives the text back, some surrogates as U+FFFD; where the standard library converts
-// the text itself (no lone surrogate), the path is that one.
+// the text itself (no lone surrogate), the path is that one. A text the path changed has a lone
+// surrogate, which the standard library refuses by an exception: not asked, as exceptions by the
+// thousand would slow the fuzzer several times.
 void CheckStoredText(const std::u16string& text, const std::filesystem::path& path) {
     const std::u16string back = path.u16string();
     Require(back.size() == text.size(), "a stored text keeps its length as a path");
     for (size_t i = 0; i < text.size(); ++i)
         Require(back[i] == text[i] || (IsSurrogate(text[i]) && back[i] == u'\uFFFD'),
                 "a stored text is the path's, but for surrogates become U+FFFD");
+    if (back != text)
+        return;
     std::optional<std::filesystem::path> standard;
     try {
         standard.emplace(text);
@@ -108,10 +112,11 @@ void CheckStore(const Paths& stored) {
     for (const std::filesystem::path& file : files)
         Require(std::find(stored.begin(), stored.end(), file) != stored.end(),
                 "only files stored are read");
+    // The store's first distinct files, one more than the list takes.
     Paths distinct;
-    std::set<std::filesystem::path> seen;
     for (const std::filesystem::path& file : stored)
-        if (!file.empty() && seen.insert(file).second)
+        if (distinct.size() <= kRecentFileCount && !file.empty() &&
+            std::find(distinct.begin(), distinct.end(), file) == distinct.end())
             distinct.push_back(file);
     Require(files.size() == std::min(distinct.size(), kRecentFileCount),
             "as many files as the store has, up to kRecentFileCount");
@@ -119,8 +124,7 @@ void CheckStore(const Paths& stored) {
 
     // Each file of the list opened again, and one that is not in it, if the store has one: more
     // would only slow the fuzzer.
-    const size_t opened = std::min(distinct.size(), kRecentFileCount + 1);
-    for (size_t i = 0; i < opened; ++i) {
+    for (size_t i = 0; i < distinct.size(); ++i) {
         const Paths after = WithRecentFile(files, distinct[i]);
         Require(!after.empty() && after.front() == distinct[i], "the file opened goes first");
         CheckList(after);
