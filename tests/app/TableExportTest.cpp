@@ -2,6 +2,7 @@
 
 #include "app/files/SafeFile.h"
 #include "numerics/NumberText.h"
+#include "tests/app/ForwardedFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -208,7 +209,7 @@ TEST_F(SavedTable, WriterThatFailsLeavesTheEarlierFile) {
 }
 
 // The platform's files, where someone else's files hold the first `taken` names asked for.
-class CrowdedFolder final : public PlatformFiles {
+class CrowdedFolder final : public ForwardedFiles {
   public:
     explicit CrowdedFolder(size_t taken) : taken_(taken) {}
     std::optional<Handle> CreateNew(const fs::path& path) override {
@@ -218,22 +219,11 @@ class CrowdedFolder final : public PlatformFiles {
         }
         return files_.CreateNew(path);
     }
-    std::optional<size_t> WriteSome(Handle file, const char* data, size_t size) override {
-        return files_.WriteSome(file, data, size);
-    }
-    bool Flush(Handle file) override { return files_.Flush(file); }
-    bool Close(Handle file) override { return files_.Close(file); }
-    bool RenameOver(const fs::path& from, const fs::path& to) override {
-        return files_.RenameOver(from, to);
-    }
-    void Remove(const fs::path& path) override { files_.Remove(path); }
-    FileError LastFailure() const override { return files_.LastFailure(); }
 
     std::vector<fs::path> others;
 
   private:
     size_t taken_;
-    PlatformFiles& files_ = SystemFiles();
 };
 
 struct CrowdedCase {

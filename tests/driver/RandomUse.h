@@ -2,13 +2,13 @@
 
 #include "WindowDriver.h"
 #include "app/design/DesignControls.h"
-#include "app/files/PlatformFiles.h"
 #include "app/files/StageForm.h"
 #include "app/presenters/ResultTable.h"
 #include "app/spread/SpreadControls.h"
 #include "app/texts/Texts.h"
 #include "calc/Calculation.h"
 #include "numerics/Rounding.h"
+#include "tests/app/ForwardedFiles.h"
 
 #include <algorithm>
 #include <array>
@@ -90,47 +90,40 @@ class RandomUse {
   private:
     // The platform's files, but for a step a disk that is full part way through a file, or a
     // folder that takes no new file, as the system reports them.
-    class RefusingDisk final : public PlatformFiles {
+    class RefusingDisk final : public ForwardedFiles {
       public:
         enum class Refusal { None, Full, ReadOnly };
 
-        RefusingDisk() : platform_(SystemFiles()) { UsePlatformFiles(this); }
-        ~RefusingDisk() override { UsePlatformFiles(&platform_); }
+        RefusingDisk() { UsePlatformFiles(this); }
+        ~RefusingDisk() override { UsePlatformFiles(&files_); }
         RefusingDisk(const RefusingDisk&) = delete;
         RefusingDisk& operator=(const RefusingDisk&) = delete;
 
         void Refuse(Refusal refusal) {
             refusal_ = refusal;
             room_ = 40; // a full disk takes the first bytes of a file
+            refused_.reset();
         }
 
         std::optional<Handle> CreateNew(const std::filesystem::path& path) override {
             if (refusal_ == Refusal::ReadOnly)
                 return Fail(FileFailure::AccessDenied);
-            refused_.reset();
-            return platform_.CreateNew(path);
+            return files_.CreateNew(path);
         }
         std::optional<std::size_t> WriteSome(Handle file, const char* data,
                                              std::size_t size) override {
-            if (refusal_ == Refusal::Full && room_ == 0)
+            if (refusal_ != Refusal::Full)
+                return files_.WriteSome(file, data, size);
+            if (room_ == 0)
                 return Fail(FileFailure::DiskFull);
-            refused_.reset();
-            if (refusal_ == Refusal::Full)
-                size = std::min(size, room_);
-            const std::optional<std::size_t> written = platform_.WriteSome(file, data, size);
-            if (refusal_ == Refusal::Full && written)
-                room_ -= *written;
+            const std::optional<std::size_t> written =
+                files_.WriteSome(file, data, std::min(size, room_));
+            room_ -= written.value_or(0);
             return written;
         }
-        bool Flush(Handle file) override { return Passed(platform_.Flush(file)); }
-        bool Close(Handle file) override { return Passed(platform_.Close(file)); }
-        bool RenameOver(const std::filesystem::path& from,
-                        const std::filesystem::path& to) override {
-            return Passed(platform_.RenameOver(from, to));
-        }
-        void Remove(const std::filesystem::path& path) override { platform_.Remove(path); }
+        // A save stops at its first failure, so a refusal is the step's last.
         FileError LastFailure() const override {
-            return refused_ ? *refused_ : platform_.LastFailure();
+            return refused_ ? *refused_ : files_.LastFailure();
         }
 
       private:
@@ -138,12 +131,7 @@ class RandomUse {
             refused_ = FileError{failure, 0};
             return std::nullopt;
         }
-        bool Passed(bool done) {
-            refused_.reset();
-            return done;
-        }
 
-        PlatformFiles& platform_;
         Refusal refusal_ = Refusal::None;
         std::size_t room_ = 0;
         std::optional<FileError> refused_;
