@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -38,11 +39,8 @@
 class RandomUse {
   public:
     RandomUse(WindowDriver& windows, uint64_t seed)
-        : windows_(windows), seed_(seed), random_(seed),
-          folder_(std::filesystem::temp_directory_path() / ("ou-walk-" + std::to_string(seed))),
-          file_(folder_ / std::u8string(u8"ou случайный путь.ou")) {
-        std::filesystem::create_directories(folder_);
-    }
+        : windows_(windows), seed_(seed), random_(seed), folder_(OwnFolder(seed)),
+          file_(folder_ / std::u8string(u8"ou случайный путь.ou")) {}
     ~RandomUse() {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
@@ -320,8 +318,19 @@ class RandomUse {
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
     long FilesInFolder() const {
-        return std::distance(std::filesystem::directory_iterator(folder_),
+        std::error_code gone;
+        return std::distance(std::filesystem::directory_iterator(folder_, gone),
                              std::filesystem::directory_iterator());
+    }
+    // A new folder, so that walks run side by side, of one seed too, in one process or several.
+    static std::filesystem::path OwnFolder(uint64_t seed) {
+        auto name = std::chrono::steady_clock::now().time_since_epoch().count();
+        std::filesystem::path folder;
+        do
+            folder = std::filesystem::temp_directory_path() /
+                     ("ou-walk-" + std::to_string(seed) + "-" + std::to_string(name++));
+        while (!std::filesystem::create_directories(folder));
+        return folder;
     }
 
     void Check(Findings& found, const std::string& where) {
@@ -386,7 +395,7 @@ class RandomUse {
     int refusedSaves_ = 0;
     int dialogs_ = 0;
     std::string holdings_;               // what the windows held once settled and at the end
-    const std::filesystem::path folder_; // the walk's own, so that walks may run side by side
+    const std::filesystem::path folder_; // the walk's own
     const std::filesystem::path file_;
     std::optional<std::string> held_; // the file's bytes before the step
     RefusingDisk disk_;
