@@ -190,6 +190,7 @@ class RandomUse {
     // Save, "Сохранить как…" or Open, the file dialogs answering with the walk's file or a place
     // that is not there, the question with any answer.
     std::string Files() {
+        held_ = FileBytes();
         const int place = Below(6);
         const bool good = place > 0;
         windows_.AnswerFileDialogs(good ? file_ : nowhere_);
@@ -266,7 +267,6 @@ class RandomUse {
     std::string Step() {
         calculated_ = saved_ = marked_ = false;
         disk_.Refuse(RefusingDisk::Refusal::None);
-        held_ = FileBytes();
         switch (Below(16)) {
         case 12:
         case 13:
@@ -397,7 +397,7 @@ class RandomUse {
     std::string holdings_;               // what the windows held once settled and at the end
     const std::filesystem::path folder_; // the walk's own
     const std::filesystem::path file_;
-    std::optional<std::string> held_; // the file's bytes before the step
+    std::optional<std::string> held_; // the file's bytes before the last file step
     RefusingDisk disk_;
     const std::filesystem::path nowhere_ =
         std::filesystem::temp_directory_path() / "ou-no-such-folder" / "stage.ou";
